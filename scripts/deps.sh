@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build and the tests need (only the
+# missing ones). Uses sudo when not run as root.
+set -euo pipefail
+pkgs=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
+      nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
+      xvfb xauth fonts-dejavu-core)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  echo "installing: ${missing[*]}"
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

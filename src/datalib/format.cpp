@@ -1,0 +1,133 @@
+#include "format.h"
+
+#include <locale.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace kal {
+
+namespace {
+locale_t cLocale() {
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+// Runs f with the thread's locale set to "C".
+template <class F>
+auto imCLocale(F f) {
+    locale_t old = uselocale(cLocale());
+    auto r = f();
+    uselocale(old);
+    return r;
+}
+
+std::string trim(const std::string& s) {
+    size_t b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return {};
+    size_t e = s.find_last_not_of(" \t");
+    return s.substr(b, e - b + 1);
+}
+}  // namespace
+
+std::string formatiere(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    locale_t old = uselocale(cLocale());
+    int n = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out;
+    if (n > 0) {
+        std::vector<char> buf(static_cast<size_t>(n) + 1);
+        std::vsnprintf(buf.data(), buf.size(), format, args);
+        out.assign(buf.data(), static_cast<size_t>(n));
+    }
+    uselocale(old);
+    va_end(args);
+    return out;
+}
+
+ZahlPruefung pruefeDouble(const std::string& text, double min, double max, double& wert) {
+    std::string t = trim(text);
+    if (t.empty()) return ZahlLeer;
+    const char* b = t.data();
+    const char* e = t.data() + t.size();
+    if (*b == '+') ++b;
+    if (b == e || *b == '+') return ZahlKeineZahl;
+    // from_chars accepts "inf"/"nan" and hex only on request; reject letters
+    // other than an exponent explicitly.
+    for (const char* p = b; p != e; ++p) {
+        char c = *p;
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E'))
+            return ZahlKeineZahl;
+    }
+    double v = 0;
+    auto r = std::from_chars(b, e, v, std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range) return ZahlAusserhalb;
+    if (r.ec != std::errc() || r.ptr != e || !std::isfinite(v)) return ZahlKeineZahl;
+    if (v < min || v > max) return ZahlAusserhalb;
+    wert = v;
+    return ZahlOk;
+}
+
+ZahlPruefung pruefeInteger(const std::string& text, long long min, long long max,
+                           long long& wert) {
+    std::string t = trim(text);
+    if (t.empty()) return ZahlLeer;
+    const char* b = t.data();
+    const char* e = t.data() + t.size();
+    if (*b == '+') ++b;
+    if (b == e || *b == '+') return ZahlKeineZahl;
+    long long v = 0;
+    auto r = std::from_chars(b, e, v, 10);
+    if (r.ec == std::errc::result_out_of_range && r.ptr == e) return ZahlAusserhalb;
+    if (r.ec != std::errc() || r.ptr != e) return ZahlKeineZahl;
+    if (v < min || v > max) return ZahlAusserhalb;
+    wert = v;
+    return ZahlOk;
+}
+
+double textZuDouble(const std::string& text) {
+    double v = imCLocale([&] { return std::strtod(text.c_str(), nullptr); });
+    return std::isfinite(v) ? v : 0.0;
+}
+
+int textZuInt(const std::string& text) {
+    // atoi semantics without its undefined behaviour on overflow.
+    long v = std::strtol(text.c_str(), nullptr, 10);
+    if (v > 2147483647L) return 2147483647;
+    if (v < -2147483647L - 1) return -2147483647 - 1;
+    return static_cast<int>(v);
+}
+
+std::string zahlText(double wert, int nachkomma, int stellen) {
+    if (!std::isfinite(wert)) return {};
+    if (nachkomma < 0) nachkomma = 0;
+    if (nachkomma > 15) nachkomma = 15;
+    if (stellen > 0 && wert != 0.0) {
+        int ganz = static_cast<int>(std::floor(std::log10(std::fabs(wert)))) + 1;  // digits before '.'
+        int maxNach = stellen - ganz;
+        if (maxNach < nachkomma) nachkomma = maxNach < 0 ? 0 : maxNach;
+    }
+    std::string s = formatiere("%.*f", nachkomma, wert);
+    if (s.find('.') != std::string::npos) {
+        while (!s.empty() && s.back() == '0') s.pop_back();
+        if (!s.empty() && s.back() == '.') s.pop_back();
+    }
+    if (s == "-0") s = "0";
+    return s;
+}
+
+double runden(double wert, int nachkomma) {
+    double f = std::pow(10.0, nachkomma);
+    return std::round(wert * f) / f;
+}
+
+}  // namespace kal

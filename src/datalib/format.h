@@ -1,0 +1,35 @@
+// Number formatting and parsing in the "C" locale, whatever the user's
+// locale: one safe printf-style helper and the number check.
+#pragma once
+
+#include <string>
+
+namespace kal {
+
+// printf-style formatting into a std::string; numbers always use '.'.
+std::string formatiere(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Result codes of the number check: 0 ok, 1 empty, 2 not a number,
+// 3 out of range.
+enum ZahlPruefung { ZahlOk = 0, ZahlLeer = 1, ZahlKeineZahl = 2, ZahlAusserhalb = 3 };
+
+// The whole text (blanks around it allowed) must be a finite decimal number;
+// range [min, max] inclusive.
+ZahlPruefung pruefeDouble(const std::string& text, double min, double max, double& wert);
+// Whole text an integer (no decimals), range [min, max].
+ZahlPruefung pruefeInteger(const std::string& text, long long min, long long max, long long& wert);
+
+// C conversions as the project file reader uses them: leading number,
+// 0 when none (atof / atoi semantics, "C" locale).
+double textZuDouble(const std::string& text);
+int textZuInt(const std::string& text);
+
+// setTextfield formatting: `nachkomma` decimals, at most `stellen`
+// significant digits (fewer decimals then), trailing zeros after the
+// decimal point removed. Non-finite values give an empty text.
+std::string zahlText(double wert, int nachkomma, int stellen);
+
+// Round half away from zero to `nachkomma` decimals.
+double runden(double wert, int nachkomma);
+
+}  // namespace kal

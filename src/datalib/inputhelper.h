@@ -1,0 +1,42 @@
+// InputHelper: reads a field of a dialog, checks it and reports a bad entry
+// itself (caption = error title, texts of codes 1 empty, 2 not a number,
+// 3 out of range from section "global").
+#pragma once
+
+#include <string>
+
+#include "form.h"
+#include "format.h"
+#include "ports.h"
+
+namespace kal {
+
+class InputHelper {
+public:
+    explicit InputHelper(MessagePort* messages = nullptr) : messages_(messages) {}
+    void setMessagePort(MessagePort* messages) { messages_ = messages; }
+    void setErrorTitle(const std::string& title) { title_ = title; }
+    void setErrorMessage(int code, const std::string& text);
+    const std::string& errorTitle() const { return title_; }
+
+    // true on a good entry. With `leerErlaubt` an empty field passes, leaves
+    // `wert` untouched and sets *leer. On a bad entry the message is shown,
+    // the focus goes to the field and false is returned.
+    bool validateEditDouble(EntrySource& felder, int id, double& wert, bool leerErlaubt,
+                            double min, double max, bool* leer = nullptr);
+    bool validateEditInteger(EntrySource& felder, int id, int& wert, bool leerErlaubt, int min,
+                             int max, bool* leer = nullptr);
+    bool validateEditString(EntrySource& felder, int id, std::string& text, bool leerErlaubt);
+
+private:
+    void melde(EntrySource& felder, int id, int code);
+    MessagePort* messages_;
+    std::string title_;
+    std::string texte_[4];
+};
+
+// setTextfield: writes a number into a field (see zahlText).
+void setTextfield(EntrySource& felder, int id, double wert, int nachkomma, int stellen);
+void setTextfield(EntrySource& felder, int id, int wert);
+
+}  // namespace kal

@@ -1,0 +1,5 @@
+#include "data.h"
+
+Data::Data(const std::string& verzeichnis) {
+    fehler_.push_back(verzeichnis + ": the data loader is not built yet");
+}

@@ -1,0 +1,111 @@
+// The shared form type of the dialog models: the state of every control,
+// kept by control id, without any toolkit.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kal {
+
+struct ListEntry {
+    std::string text;
+    int value = 0;  // item value (object id, list index, ...)
+};
+
+struct ControlState {
+    std::string text;              // edit text, caption or label text
+    std::vector<ListEntry> items;  // list entries
+    int selection = -1;            // selected list position, -1 none
+    bool checked = false;          // check box / radio button
+    bool enabled = true;
+    bool visible = true;
+    bool readOnly = false;
+};
+
+// Read access for the engine's input acquisition: the narrow view of a
+// dialog's entries by control id.
+class EntrySource {
+public:
+    virtual ~EntrySource() = default;
+    virtual std::string text(int id) const = 0;
+    virtual int selection(int id) const = 0;
+    // Item value of the selected entry; `fallback` when nothing is selected.
+    virtual int selectedValue(int id, int fallback = -1) const = 0;
+    virtual int itemCount(int id) const = 0;
+    // Write-back of computed values and the focus of the first bad field.
+    virtual void setText(int id, const std::string& text) = 0;
+    virtual void setFocus(int id) = 0;
+};
+
+class Form : public EntrySource {
+public:
+    // Called after every change of a control made through this form, so a
+    // view can refresh the widget.
+    using ChangeListener = std::function<void(int id)>;
+
+    ControlState& control(int id);
+    const ControlState* find(int id) const;
+    bool has(int id) const { return find(id) != nullptr; }
+    const std::map<int, ControlState>& controls() const { return controls_; }
+
+    std::string text(int id) const override;
+    void setText(int id, const std::string& text) override;
+    int selection(int id) const override;
+    void select(int id, int position);  // out-of-range -> no selection
+    int selectedValue(int id, int fallback = -1) const override;
+    std::string selectedText(int id) const;
+    int itemCount(int id) const override;
+    void clearItems(int id);
+    void addItem(int id, const std::string& text, int value = 0);
+    // First entry whose text begins with `prefix`, letter case ignored; -1 none.
+    int findPrefix(int id, const std::string& prefix) const;
+    // First entry whose text equals `text` exactly; -1 none.
+    int findExact(int id, const std::string& text) const;
+    // First entry whose item value equals `value`; -1 none.
+    int findValue(int id, int value) const;
+
+    bool checked(int id) const;
+    void setChecked(int id, bool on);
+    bool enabled(int id) const;
+    void setEnabled(int id, bool on);
+    bool visible(int id) const;
+    void setVisible(int id, bool on);
+
+    int focus() const { return focus_; }
+    void setFocus(int id) override;
+
+    void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
+
+private:
+    void changed(int id);
+
+    std::map<int, ControlState> controls_;
+    int focus_ = 0;
+    ChangeListener listener_;
+};
+
+// Base of every dialog model: a form plus the dialog's caption and result.
+class DialogModel {
+public:
+    virtual ~DialogModel() = default;
+    Form& form() { return form_; }
+    const Form& form() const { return form_; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& c) { caption_ = c; }
+    // Result code once the dialog was closed (1 OK, 2 cancel); 0 while open.
+    int result() const { return result_; }
+    bool closed() const { return result_ != 0; }
+    void close(int result) { result_ = result; }
+    void reopen() { result_ = 0; }
+    // Name that views and scripted ports use to recognise the dialog.
+    virtual std::string dialogName() const = 0;
+
+private:
+    Form form_;
+    std::string caption_;
+    int result_ = 0;
+};
+
+}  // namespace kal

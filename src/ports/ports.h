@@ -1,0 +1,151 @@
+// Interfaces through which engine and dialog models reach the platform.
+// No Qt here: the Qt application implements them with real dialogs,
+// tests and the CLI with the scripted doubles of scripted.h.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kal {
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+
+// One message box. `section`/`key` name the language entry the text came
+// from (empty for fixed texts); the CLI reports them.
+struct Message {
+    std::string text;
+    std::string caption;  // empty: the platform's default caption
+    std::string section;
+    std::string key;
+    MessageIcon icon = MessageIcon::None;
+};
+
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    virtual void showMessage(const Message& message) = 0;
+};
+
+enum class Answer { Yes, No, Cancel };
+
+class QuestionPort {
+public:
+    virtual ~QuestionPort() = default;
+    // Yes/No/Cancel question with the question icon.
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption) = 0;
+};
+
+class FileDialogPort {
+public:
+    virtual ~FileDialogPort() = default;
+    // nullopt when the user cancels.
+    virtual std::optional<std::string> chooseFileToOpen() = 0;
+    virtual std::optional<std::string> chooseFileToSave(const std::string& defaultExtension) = 0;
+};
+
+class WaitCursorPort {
+public:
+    virtual ~WaitCursorPort() = default;
+    virtual void beginWait() = 0;
+    virtual void endWait() = 0;
+};
+
+// RAII: the wait cursor is restored on every exit path.
+class WaitCursorGuard {
+public:
+    explicit WaitCursorGuard(WaitCursorPort& port) : port_(port) { port_.beginWait(); }
+    ~WaitCursorGuard() { port_.endWait(); }
+    WaitCursorGuard(const WaitCursorGuard&) = delete;
+    WaitCursorGuard& operator=(const WaitCursorGuard&) = delete;
+
+private:
+    WaitCursorPort& port_;
+};
+
+// Per-user settings under "Software\kalvoria" (registry on Windows, the
+// per-user configuration file elsewhere). String values only.
+class SettingsPort {
+public:
+    virtual ~SettingsPort() = default;
+    // Open the key, creating it when missing; false when neither works.
+    virtual bool openKey() = 0;
+    // nullopt when the value is missing.
+    virtual std::optional<std::string> readValue(const std::string& name) = 0;
+    // false when the value could not be stored.
+    virtual bool writeValue(const std::string& name, const std::string& value) = 0;
+};
+
+class ClipboardPort {
+public:
+    virtual ~ClipboardPort() = default;
+    virtual bool setText(const std::string& text) = 0;
+};
+
+class DocumentPort {
+public:
+    virtual ~DocumentPort() = default;
+    // Shell "open" of a document with its associated program.
+    virtual bool openDocument(const std::string& path) = 0;
+};
+
+// Printing: every printout draws through this page interface so tests can
+// record exactly what is drawn.
+struct PageFont {
+    std::string face = "Times New Roman";
+    int height = 0;    // character height in device units
+    int weight = 500;  // 500 normal, 700 bold
+};
+
+enum class TextAlign { Left, Right };
+
+class PageDevice {
+public:
+    virtual ~PageDevice() = default;
+    virtual int pageWidth() const = 0;
+    virtual int pageHeight() const = 0;
+    // Line height of a font of `points` on this device.
+    virtual int lineHeight(int points) const = 0;
+    virtual bool startDocument(const std::string& name) = 0;
+    virtual bool startPage() = 0;
+    virtual bool endPage() = 0;
+    virtual void endDocument() = 0;
+    virtual void abortDocument() = 0;
+    virtual void drawText(int x, int y, const std::string& text, const PageFont& font,
+                          TextAlign align = TextAlign::Left) = 0;
+    virtual void drawLine(int x1, int y1, int x2, int y2, int penWidth) = 0;
+    virtual void drawRect(int left, int top, int right, int bottom, int penWidth) = 0;
+};
+
+class PrintPort {
+public:
+    virtual ~PrintPort() = default;
+    // Shows the printer selection; nullptr when cancelled.
+    virtual std::unique_ptr<PageDevice> choosePrinter() = 0;
+};
+
+class DialogModel;
+
+class SubDialogPort {
+public:
+    virtual ~SubDialogPort() = default;
+    // Runs a sub-dialog modally; returns the dialog's result code
+    // (1 = OK/confirmed, 2 = cancelled, others as the dialog defines).
+    virtual int runDialog(DialogModel& dialog) = 0;
+};
+
+// All ports a dialog model may need, handed around as one bundle.
+struct Ports {
+    MessagePort* messages = nullptr;
+    QuestionPort* questions = nullptr;
+    FileDialogPort* files = nullptr;
+    WaitCursorPort* waitCursor = nullptr;
+    SettingsPort* settings = nullptr;
+    ClipboardPort* clipboard = nullptr;
+    DocumentPort* documents = nullptr;
+    PrintPort* printer = nullptr;
+    SubDialogPort* dialogs = nullptr;
+};
+
+}  // namespace kal

@@ -1,0 +1,94 @@
+#include "scripted.h"
+
+namespace kal {
+
+Answer ScriptedQuestions::askYesNoCancel(const std::string& text, const std::string&) {
+    asked.push_back(text);
+    if (answers.empty()) return Answer::Cancel;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<std::string> ScriptedFiles::chooseFileToOpen() {
+    if (openAnswers.empty()) return std::nullopt;
+    auto a = openAnswers.front();
+    openAnswers.pop_front();
+    return a;
+}
+
+std::optional<std::string> ScriptedFiles::chooseFileToSave(const std::string&) {
+    if (saveAnswers.empty()) return std::nullopt;
+    auto a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+}
+
+std::optional<std::string> MemorySettings::readValue(const std::string& name) {
+    if (!available) return std::nullopt;
+    auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+bool MemorySettings::writeValue(const std::string& name, const std::string& value) {
+    if (!available || !writable) return false;
+    values[name] = value;
+    return true;
+}
+
+bool RecordingPage::startDocument(const std::string& name) {
+    log.push_back("startDocument " + name);
+    return true;
+}
+bool RecordingPage::startPage() {
+    log.push_back("startPage");
+    return true;
+}
+bool RecordingPage::endPage() {
+    log.push_back("endPage");
+    return !failEndPage;
+}
+void RecordingPage::endDocument() { log.push_back("endDocument"); }
+void RecordingPage::abortDocument() { log.push_back("abortDocument"); }
+
+void RecordingPage::drawText(int x, int y, const std::string& text, const PageFont& font,
+                             TextAlign align) {
+    log.push_back("text " + std::to_string(x) + " " + std::to_string(y) + " " +
+                  (align == TextAlign::Right ? "R " : "L ") + std::to_string(font.weight) + " " +
+                  text);
+}
+
+void RecordingPage::drawLine(int x1, int y1, int x2, int y2, int penWidth) {
+    log.push_back("line " + std::to_string(x1) + " " + std::to_string(y1) + " " +
+                  std::to_string(x2) + " " + std::to_string(y2) + " " + std::to_string(penWidth));
+}
+
+void RecordingPage::drawRect(int left, int top, int right, int bottom, int penWidth) {
+    log.push_back("rect " + std::to_string(left) + " " + std::to_string(top) + " " +
+                  std::to_string(right) + " " + std::to_string(bottom) + " " +
+                  std::to_string(penWidth));
+}
+
+std::unique_ptr<PageDevice> ScriptedPrinter::choosePrinter() {
+    if (cancel) return nullptr;
+    auto page = std::make_unique<RecordingPage>();
+    last = page.get();
+    return page;
+}
+
+int ScriptedDialogs::runDialog(DialogModel& dialog) {
+    run.push_back(dialog.dialogName());
+    auto it = scripts.find(dialog.dialogName());
+    if (it == scripts.end() || it->second.empty()) {
+        dialog.close(2);
+        return 2;
+    }
+    Script s = std::move(it->second.front());
+    it->second.pop_front();
+    int r = s(dialog);
+    if (!dialog.closed()) dialog.close(r);
+    return r;
+}
+
+}  // namespace kal

@@ -1,0 +1,135 @@
+// Scripted implementations of the ports for tests and the CLI: they record
+// what was shown and answer from queues set up beforehand.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form.h"
+#include "ports.h"
+
+namespace kal {
+
+class RecordingMessages : public MessagePort {
+public:
+    void showMessage(const Message& message) override { shown.push_back(message); }
+    std::vector<Message> shown;
+};
+
+class ScriptedQuestions : public QuestionPort {
+public:
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+    std::deque<Answer> answers;  // empty queue answers Cancel
+    std::vector<std::string> asked;
+};
+
+class ScriptedFiles : public FileDialogPort {
+public:
+    std::optional<std::string> chooseFileToOpen() override;
+    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension) override;
+    std::deque<std::optional<std::string>> openAnswers;  // empty queue = cancel
+    std::deque<std::optional<std::string>> saveAnswers;
+};
+
+class CountingWaitCursor : public WaitCursorPort {
+public:
+    void beginWait() override { ++depth; ++begun; }
+    void endWait() override { --depth; }
+    int depth = 0;
+    int begun = 0;
+};
+
+// In-memory settings store; `available = false` behaves like a registry key
+// that can be neither opened nor created.
+class MemorySettings : public SettingsPort {
+public:
+    bool openKey() override { return available; }
+    std::optional<std::string> readValue(const std::string& name) override;
+    bool writeValue(const std::string& name, const std::string& value) override;
+    bool available = true;
+    bool writable = true;
+    std::map<std::string, std::string> values;
+};
+
+class RecordingClipboard : public ClipboardPort {
+public:
+    bool setText(const std::string& t) override {
+        text = t;
+        return true;
+    }
+    std::string text;
+};
+
+class RecordingDocuments : public DocumentPort {
+public:
+    bool openDocument(const std::string& path) override {
+        opened.push_back(path);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
+
+// Records every drawing call as one text line, for exact comparisons.
+class RecordingPage : public PageDevice {
+public:
+    RecordingPage(int width = 4960, int height = 7016, int lineHeightPerPoint = 25)
+        : width_(width), height_(height), perPoint_(lineHeightPerPoint) {}
+    int pageWidth() const override { return width_; }
+    int pageHeight() const override { return height_; }
+    int lineHeight(int points) const override { return points * perPoint_; }
+    bool startDocument(const std::string& name) override;
+    bool startPage() override;
+    bool endPage() override;
+    void endDocument() override;
+    void abortDocument() override;
+    void drawText(int x, int y, const std::string& text, const PageFont& font,
+                  TextAlign align) override;
+    void drawLine(int x1, int y1, int x2, int y2, int penWidth) override;
+    void drawRect(int left, int top, int right, int bottom, int penWidth) override;
+    std::vector<std::string> log;
+    bool failEndPage = false;
+
+private:
+    int width_, height_, perPoint_;
+};
+
+class ScriptedPrinter : public PrintPort {
+public:
+    std::unique_ptr<PageDevice> choosePrinter() override;
+    bool cancel = false;
+    RecordingPage* last = nullptr;  // owned by the caller once handed out
+};
+
+// Runs sub-dialogs by handing them to a script; without a script the dialog
+// is cancelled (result 2).
+class ScriptedDialogs : public SubDialogPort {
+public:
+    using Script = std::function<int(DialogModel&)>;
+    int runDialog(DialogModel& dialog) override;
+    std::map<std::string, std::deque<Script>> scripts;  // by dialogName()
+    std::vector<std::string> run;
+};
+
+// All scripted ports in one place.
+struct ScriptedPorts {
+    RecordingMessages messages;
+    ScriptedQuestions questions;
+    ScriptedFiles files;
+    CountingWaitCursor waitCursor;
+    MemorySettings settings;
+    RecordingClipboard clipboard;
+    RecordingDocuments documents;
+    ScriptedPrinter printer;
+    ScriptedDialogs dialogs;
+    Ports ports() {
+        return Ports{&messages, &questions, &files,     &waitCursor, &settings,
+                     &clipboard, &documents, &printer, &dialogs};
+    }
+};
+
+}  // namespace kal
