@@ -1,0 +1,140 @@
+#include "projektdatei.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "format.h"
+
+namespace fs = std::filesystem;
+using namespace kal;
+
+namespace {
+fs::path tempDir() {
+    fs::path d = fs::temp_directory_path() / ("kal_projekt_" + std::to_string(::getpid()));
+    fs::create_directories(d);
+    return d;
+}
+}  // namespace
+
+TEST(Projektdatei, LayoutHas82FieldsIn1660Bytes) {
+    int ende = 0;
+    for (int nr = 1; nr <= kProjektFelder; ++nr) {
+        EXPECT_EQ(projektFeldOffset(nr), ende) << "field " << nr;
+        ende += projektFeldBreite(nr);
+    }
+    EXPECT_EQ(ende, kProjektGroesse);
+    EXPECT_EQ(projektFeldOffset(PF_NameWarm), 520);
+    EXPECT_EQ(projektFeldOffset(PF_NameKalt), 550);
+    EXPECT_EQ(projektFeldOffset(PF_GasWarm), 580);
+    EXPECT_EQ(projektFeldOffset(PF_Leistung), 700);
+    EXPECT_EQ(projektFeldOffset(PF_Plattenmaterial), 1280);
+    EXPECT_EQ(projektFeldOffset(PF_US), 1640);
+}
+
+TEST(Projektdatei, RoundTripIsByteExact) {
+    ProjektInhalt p;
+    p.setzeFeld(PF_Version, kProjektVersion);
+    p.setzeFeld(PF_NameWarm, std::string(30, 'w'));  // fills the field: no zero byte
+    p.setzeFeld(PF_Leistung, "500");
+    p.setzeInt(PF_MediumKalt, 3);
+    p.setzeInt(PF_Spalttyp1, -1);
+    std::string bytes = p.kodieren();
+    ASSERT_EQ(bytes.size(), 1660u);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("3.3\0", 4));
+    EXPECT_EQ(bytes.substr(520, 30), std::string(30, 'w'));
+    EXPECT_EQ(bytes[550], '\0');
+    auto back = ProjektInhalt::dekodieren(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->feld(PF_NameWarm), std::string(30, 'w'));
+    EXPECT_EQ(back->feld(PF_Leistung), "500");
+    EXPECT_EQ(back->intFeld(PF_MediumKalt), 3);
+    EXPECT_EQ(back->intFeld(PF_Spalttyp1), -1);
+    EXPECT_EQ(back->kodieren(), bytes);
+}
+
+TEST(Projektdatei, ReaderStopsAtZeroOrFieldEndAndIgnoresTrailingBytes) {
+    ProjektInhalt p;
+    p.setzeFeld(PF_Version, kProjektVersion);
+    std::string bytes = p.kodieren();
+    // garbage after the zero byte of field 35 carries no meaning
+    std::string duty = std::string("12.5\0xyz", 8);
+    bytes.replace(700, duty.size(), duty);
+    auto back = ProjektInhalt::dekodieren(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->feld(PF_Leistung), "12.5");
+    EXPECT_DOUBLE_EQ(back->doubleFeld(PF_Leistung), 12.5);
+}
+
+TEST(Projektdatei, ForeignShortAndLongFilesAreRefused) {
+    ProjektInhalt p;
+    p.setzeFeld(PF_Version, kProjektVersion);
+    std::string gut = p.kodieren();
+    EXPECT_TRUE(ProjektInhalt::dekodieren(gut));
+    EXPECT_FALSE(ProjektInhalt::dekodieren(gut.substr(0, 1659)));
+    EXPECT_FALSE(ProjektInhalt::dekodieren(gut + "x"));
+    EXPECT_FALSE(ProjektInhalt::dekodieren(""));
+    std::string fremd = gut;
+    fremd.replace(0, 4, std::string("3.2\0", 4));
+    EXPECT_FALSE(ProjektInhalt::dekodieren(fremd));
+    std::string ohneNull = gut;
+    ohneNull.replace(0, 20, std::string(20, '3'));
+    EXPECT_FALSE(ProjektInhalt::dekodieren(ohneNull));
+}
+
+TEST(Projektdatei, LongTextsAreCutToTheirField) {
+    ProjektInhalt p;
+    p.setzeFeld(PF_Leistung, std::string(25, '9'));
+    EXPECT_EQ(p.feld(PF_Leistung).size(), 20u);
+    p.setzeFeld(PF_NameKalt, std::string(40, 'n'));
+    EXPECT_EQ(p.feld(PF_NameKalt).size(), 30u);
+}
+
+TEST(Projektdatei, NumbersKeepPercentFWhenTheyFitAndRoundTripOtherwise) {
+    EXPECT_EQ(projektZahlText(1.5), "1.500000");
+    EXPECT_EQ(projektZahlText(0.0), "0.000000");
+    EXPECT_EQ(projektZahlText(999999999999.0), "999999999999.000000");  // 19 bytes
+    for (double v : {1e13, 1.234567890123e15, 123456789012345678.0, -2.5e20, 1.0 / 3.0 * 1e14}) {
+        std::string t = projektZahlText(v);
+        EXPECT_LE(t.size(), 20u) << t;
+        EXPECT_EQ(textZuDouble(t), v) << t;
+    }
+    // the largest double needs more than 20 bytes: closest finite form
+    std::string t = projektZahlText(1.7976931348623157e308);
+    EXPECT_LE(t.size(), 20u);
+    EXPECT_NEAR(textZuDouble(t) / 1.7976931348623157e308, 1.0, 1e-14) << t;
+}
+
+TEST(Projektdatei, SafeWriteReplacesAndFailedWriteKeepsTheOldFile) {
+    fs::path d = tempDir();
+    fs::path f = d / "p.kal";
+    ASSERT_TRUE(dateiSicherSchreiben(f.string(), "alt"));
+    ASSERT_TRUE(dateiSicherSchreiben(f.string(), "neu"));
+    EXPECT_EQ(*dateiLesen(f.string(), 100), "neu");
+    EXPECT_FALSE(fs::exists(d / "p.kal.kalvoria-tmp"));
+    // a target that is a directory cannot be replaced: the error is reported
+    fs::create_directories(d / "ordner");
+    std::string fehler;
+    EXPECT_FALSE(dateiSicherSchreiben((d / "ordner").string(), "x", &fehler));
+    EXPECT_FALSE(fehler.empty());
+    EXPECT_TRUE(fs::is_directory(d / "ordner"));
+    EXPECT_FALSE(dateiSicherSchreiben((d / "fehlt" / "p.kal").string(), "x"));
+    fs::remove_all(d);
+}
+
+TEST(Projektdatei, ReadingStopsEarlyOnHugeFiles) {
+    fs::path d = tempDir();
+    fs::path f = d / "gross.bin";
+    {
+        std::ofstream o(f, std::ios::binary);
+        o << std::string(100000, 'a');
+    }
+    auto r = dateiLesen(f.string(), 1660);
+    ASSERT_TRUE(r);
+    EXPECT_GT(r->size(), 1660u);
+    EXPECT_LT(r->size(), 100000u);
+    EXPECT_FALSE(dateiLesen((d / "fehlt").string(), 10));
+    fs::remove_all(d);
+}
