@@ -1,0 +1,79 @@
+// DialogAddMedium: a medium that is not in the fluid list, entered with
+// its name, gas flag and property values. One record per side.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "data.h"
+#include "form.h"
+#include "ini.h"
+#include "inputhelper.h"
+#include "ports.h"
+
+namespace kal {
+
+// Order of the six quantities everywhere: viscosity, viscosity at the wall,
+// density, specific heat capacity, thermal conductivity, heat transfer
+// coefficient.
+enum EigeneGroesse { EG_Viskositaet, EG_ViskositaetWand, EG_Dichte, EG_Waermekapazitaet,
+                     EG_Waermeleitfaehigkeit, EG_Alfa, EG_Anzahl };
+
+struct EigenesMedium {
+    std::string name;
+    bool gas = false;
+    // viscosities in mPa s (unit position 1 of the viscosity group), the
+    // others in the base units of their groups
+    std::array<double, EG_Anzahl> werte{};
+    std::array<int, EG_Anzahl> einheiten{};  // selected unit list positions
+    bool gespeichert = false;  // confirmed at least once for the side
+    bool benutzt = false;      // the side's medium list stands on it
+};
+
+class AddMediumModel : public DialogModel {
+public:
+    // Control ids.
+    enum : int {
+        LblName = 1389, Name = 1149, Gas = 1412,
+        LblVisk = 1291, Visk = 1153, EhVisk = 1163,
+        LblViskWand = 1295, ViskWand = 1154, EhViskWand = 1165,
+        LblDichte = 1292, Dichte = 1151, EhDichte = 1210,
+        LblCp = 1293, Cp = 1411, EhCp = 1157,
+        LblLambda = 1294, Lambda = 1152, EhLambda = 1156,
+        LblAlfa = 1405, Alfa = 1027, EhAlfa = 1256,
+        Hinweis = 1419, Speichern = 1164, Leeren = 1148, Abbrechen = 2, VorlageOk = 1213,
+    };
+    static const std::array<int, EG_Anzahl> kEdits;
+    static const std::array<int, EG_Anzahl> kEinheitenListen;
+    static const std::array<int, EG_Anzahl> kGruppen;  // unit group index per quantity
+
+    // seite 0 warm ("unit2"), 1 cold ("unit3"); `vorher` prefills when the
+    // side has a stored record.
+    AddMediumModel(const Data& data, const CIniEx& sprache, Ports ports, int seite,
+                   const std::string& titel, const EigenesMedium* vorher);
+
+    std::string dialogName() const override { return "DialogAddMedium"; }
+
+    void gasGeklickt();      // 1412
+    void leerenGeklickt();   // 1148
+    void speichernGeklickt();  // 1164
+    void abbrechenGeklickt();  // 2
+
+    // Valid after a confirmed close (result 1).
+    const EigenesMedium& ergebnis() const { return ergebnis_; }
+
+private:
+    void gasRegel();
+    void einheitenLesen();
+    const Einheit* einheit(int groesse, int position) const;
+    std::string registryName() const { return seite_ == 0 ? "unit2" : "unit3"; }
+
+    const Data& data_;
+    const CIniEx& sprache_;
+    Ports ports_;
+    int seite_;
+    InputHelper input_;
+    EigenesMedium ergebnis_;
+};
+
+}  // namespace kal
