@@ -1,0 +1,189 @@
+#include "auswahllisten.h"
+
+#include "format.h"
+
+namespace kal::listen {
+
+namespace {
+void einheitenFuellen(Form& f, int liste, const Data& data, int gruppe, int erste) {
+    f.clearItems(liste);
+    if (const EinheitenGruppe* g = data.getEinheitenGruppeListe().internalGetAt(gruppe))
+        for (int i = 0; i < g->getAnzahlEinheiten(); ++i) f.addItem(liste, g->getEinheitAt(i)->getName(), i);
+    f.select(liste, erste);
+}
+
+void durchsatzEinheitenFuellen(Form& f, int liste, const Data& data) {
+    f.clearItems(liste);
+    const auto& gruppen = data.getEinheitenGruppeListe();
+    int pos = 0;
+    for (int gruppe : {13, 0})
+        if (const EinheitenGruppe* g = gruppen.internalGetAt(gruppe))
+            for (int i = 0; i < g->getAnzahlEinheiten(); ++i)
+                f.addItem(liste, g->getEinheitAt(i)->getName(), pos++);
+    f.select(liste, 0);
+}
+
+void medienFuellen(Form& f, int liste, int seite, const Data& data, const CIniEx& sprache) {
+    f.clearItems(liste);
+    const auto& stoffe = data.getStoffdatenListe();
+    for (int i = 0; i < stoffe.getSize(); ++i) {
+        const Stoffdaten* s = stoffe.internalGetAt(i);
+        if (s->IsMediumFuerSeiteZulaessig(seite)) f.addItem(liste, s->getName(), i);
+    }
+    f.addItem(liste, sprache.GetValue("combobox", "anderesMedium", ""), stoffe.getSize());
+    f.select(liste, 0);
+}
+
+void dichtungenFuellen(Form& f, int liste, const Data& data) {
+    f.clearItems(liste);
+    for (const auto& d : data.getDichtungAListe().alle())
+        if (d.getAktiv()) f.addItem(liste, dichtungText(d), d.getObjectId());
+}
+}  // namespace
+
+std::string dichtungText(const DichtungA& d) {
+    return formatiere("%s  -  %g °C", d.getName().c_str(), d.getMaxTemp());
+}
+
+void fuelleModusListen(Form& f, const CIniEx& sprache) {
+    for (int liste : {ModusSerien, ModusPlattentyp, ModusSpalten}) {
+        int pos = f.selection(liste);
+        f.clearItems(liste);
+        f.addItem(liste, sprache.GetValue("combobox", "frei", ""), 0);
+        f.addItem(liste, sprache.GetValue("combobox", "fix", ""), 1);
+        f.addItem(liste, sprache.GetValue("combobox", "min", ""), 2);
+        f.addItem(liste, sprache.GetValue("combobox", "max", ""), 3);
+        f.select(liste, pos);
+    }
+}
+
+Zulassungen fuelleAlle(Form& f, const Data& data, const CIniEx& sprache, int& maxReihenfolge) {
+    Zulassungen z;
+    f.clearItems(Plattenmaterial);
+    for (const auto& m : data.getMaterialPlatteAListe().alle()) {
+        if (!m.getZulaessig()) continue;
+        z.plattenmaterial[f.itemCount(Plattenmaterial)] = m.getObjectId();
+        f.addItem(Plattenmaterial, m.getName(), m.getObjectId());
+    }
+    f.select(Plattenmaterial, 0);
+    dichtungenFuellen(f, DichtungWarm, data);
+    f.select(DichtungWarm, 0);
+    dichtungenFuellen(f, DichtungKalt, data);
+    f.select(DichtungKalt, 0);
+    f.clearItems(Gestell);
+    for (const auto& g : data.getMaterialGestellUListe().alle())
+        f.addItem(Gestell, g.getName(), g.getObjectId());
+    f.select(Gestell, 0);
+    f.clearItems(GestellNorm);
+    f.addItem(GestellNorm, sprache.GetValue("maindialog", "din", ""), 0);
+    f.addItem(GestellNorm, sprache.GetValue("maindialog", "asme", ""), 1);
+    f.select(GestellNorm, 0);
+    f.clearItems(Druckstufe);
+    for (const auto& d : data.getDruckstufeAListe().alle())
+        f.addItem(Druckstufe, formatiere("%i", d.getDruck()), d.getObjectId());
+    f.select(Druckstufe, 0);
+
+    const auto& typen = data.getPlattentypUListe();
+    for (int i = 0; i < typen.getSize(); ++i)
+        if (typen.internalGetAt(i)->getZulaessig()) z.plattentypen[i] = typen.internalGetAt(i)->getObjectId();
+    maxReihenfolge = plattentypRegel(f, data);
+
+    medienFuellen(f, MediumWarm, 0, data, sprache);
+    medienFuellen(f, MediumKalt, 1, data, sprache);
+    spalttypenFuellen(f, data, false, [](int) { return true; });
+
+    einheitenFuellen(f, EinheitLeistung, data, 3, 1);
+    for (int liste : {EinheitTEinWarm, EinheitTAusWarm, EinheitTEinKalt, EinheitTAusKalt})
+        einheitenFuellen(f, liste, data, 1, 1);
+    durchsatzEinheitenFuellen(f, EinheitDurchsatzWarm, data);
+    durchsatzEinheitenFuellen(f, EinheitDurchsatzKalt, data);
+    for (int liste : {EinheitDpWarm, EinheitDpKalt, EinheitGasWarm, EinheitGasKalt})
+        einheitenFuellen(f, liste, data, 2, 1);
+    einheitenFuellen(f, EinheitFoulingWarm, data, 14, 0);
+    einheitenFuellen(f, EinheitFoulingKalt, data, 14, 0);
+
+    fuelleModusListen(f, sprache);
+    f.select(ModusPlattentyp, 0);
+    f.select(ModusSpalten, 0);
+    f.select(ModusSerien, 1);
+    return z;
+}
+
+void dichtungsRegel(Form& f, const Data& data, bool kondensation, bool werksmodus) {
+    std::string vorher = f.selectedText(DichtungWarm);
+    f.clearItems(DichtungWarm);
+    if (kondensation && !werksmodus) {
+        for (const auto& d : data.getDichtungAListe().alle()) {
+            if (!d.getAktiv()) continue;
+            const std::string& n = d.getName();
+            if (n == "EPDM" || n == "EPDM HT" || n == "Viton S")
+                f.addItem(DichtungWarm, dichtungText(d), d.getObjectId());
+        }
+        int pos = f.findExact(DichtungWarm, vorher);
+        if (pos < 0) pos = f.findPrefix(DichtungWarm, "EPDM HT");
+        f.select(DichtungWarm, pos);
+    } else {
+        dichtungenFuellen(f, DichtungWarm, data);
+        int pos = f.findExact(DichtungWarm, vorher);
+        f.select(DichtungWarm, pos < 0 ? 0 : pos);
+    }
+}
+
+void titanRegel(Form& f, bool nurTitan) {
+    if (nurTitan) {
+        int pos = f.findPrefix(Plattenmaterial, "Titan");
+        if (pos >= 0) f.select(Plattenmaterial, pos);
+        f.setEnabled(Plattenmaterial, false);
+    } else {
+        f.setEnabled(Plattenmaterial, true);
+    }
+}
+
+int plattentypRegel(Form& f, const Data& data) {
+    bool sicherheit = f.checked(Sicherheitsplatte);
+    int maxReihenfolge = 0;
+    f.clearItems(Plattentyp);
+    const auto& listeA = data.getPlattentypAListe();
+    for (const auto& u : data.getPlattentypUListe().alle()) {
+        if (!u.getZulaessig()) continue;
+        const PlattentypA* a = listeA.internalGetForObjectId(u.getObjectId());
+        if (!a || (a->getSicherheitsplatte() != 0) != sicherheit) continue;
+        f.addItem(Plattentyp, a->getName(), a->getObjectId());
+        if (a->getReihenfolge() > maxReihenfolge) maxReihenfolge = a->getReihenfolge();
+    }
+    f.select(Plattentyp, 0);
+    return maxReihenfolge;
+}
+
+void spalttypenFuellen(Form& f, const Data& data, bool nachrechnen,
+                       const std::function<bool(int)>& zulaessig) {
+    std::string t1 = f.selectedText(Spalttyp1);
+    std::string t2 = f.selectedText(Spalttyp2);
+    f.clearItems(Spalttyp1);
+    f.clearItems(Spalttyp2);
+    const auto& typen = data.getSpalttypListe();
+    for (int i = 0; i < typen.getSize(); ++i) {
+        if (nachrechnen && !zulaessig(i)) continue;
+        f.addItem(Spalttyp1, typen.internalGetAt(i)->getName(), i);
+        f.addItem(Spalttyp2, typen.internalGetAt(i)->getName(), i);
+    }
+    if (nachrechnen) {
+        f.select(Spalttyp1, t1.empty() ? -1 : f.findExact(Spalttyp1, t1));
+        f.select(Spalttyp2, t2.empty() ? -1 : f.findExact(Spalttyp2, t2));
+    }
+}
+
+void eigenesMediumEintrag(Form& f, int liste, const Data& data, const CIniEx& sprache,
+                          const std::string* name) {
+    ControlState& c = f.control(liste);
+    std::string text = sprache.GetValue("combobox", "anderesMedium", "");
+    if (name) text += " " + *name;
+    int wert = data.getStoffdatenListe().getSize();
+    if (!c.items.empty() && c.items.back().value == wert)
+        c.items.back().text = text;
+    else
+        c.items.push_back({text, wert});
+    f.select(liste, f.selection(liste));  // notify the view
+}
+
+}  // namespace kal::listen
