@@ -38,8 +38,12 @@ void CBerechnungApp::spracheFestlegen() {
     if (code.empty()) {
         sprachcode_ = "uk";
         spracheOeffnen("uk");
-        if (std::optional<std::string> name = spracheAuswaehlen())
-            sprachcode_ = codeVonAnzeigeName(*name);
+        // An empty choice (no languages listed) keeps "uk": there is no
+        // language file for an empty code.
+        if (std::optional<std::string> name = spracheAuswaehlen()) {
+            std::string gewaehlt = codeVonAnzeigeName(*name);
+            if (!gewaehlt.empty()) sprachcode_ = gewaehlt;
+        }
         spracheSpeichern();
     } else {
         sprachcode_ = code;

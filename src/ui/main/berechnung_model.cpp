@@ -342,7 +342,7 @@ void CBerechnungDlg::spracheWechseln() {
     std::optional<std::string> name = app_.spracheAuswaehlen();
     if (!name) return;
     std::string code = app_.codeVonAnzeigeName(*name);
-    if (code == app_.getSprachcode()) return;
+    if (code.empty() || code == app_.getSprachcode()) return;
     app_.setSprachcode(code);
     app_.spracheSpeichern();
     app_.spracheOeffnen(code);
