@@ -12,6 +12,7 @@ if [ ! -x "$build/bin/kalvoria" ]; then
 fi
 out="$root/screenshots"
 mkdir -p "$out"
+rm -f "$out"/*.png "$out"/*.title
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$tmp/dist"
@@ -42,5 +43,9 @@ export KALVORIA_AUTOCLOSE=1
 cd "$tmp/dist"
 KALVORIA_SCREENSHOT="$out/first.png" xvfb-run -a "$root/$build/bin/kalvoria"
 KALVORIA_SCREENSHOT="$out/second.png" xvfb-run -a "$root/$build/bin/kalvoria"
-echo "stored language: $(grep -h language "$XDG_CONFIG_HOME"/kalvoria/kalvoria.conf || true)"
-ls -1 "$out"
+conf="$XDG_CONFIG_HOME/kalvoria/kalvoria.conf"
+echo "stored: $(tr '\n' ' ' < "$conf")"
+# A third start with German stored.
+sed -i 's/^language=.*/language=Deutsch/' "$conf"
+KALVORIA_SCREENSHOT="$out/german.png" xvfb-run -a "$root/$build/bin/kalvoria"
+for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -1,5 +1,6 @@
 #include "screenshot.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QPointer>
@@ -22,7 +23,13 @@ void screenshotModus(QWidget* w, const std::string& name, std::function<void()> 
     QPointer<QWidget> ziel(w);
     QTimer::singleShot(500, w, [ziel, basis, name, autoClose, schliessen] {
         if (!ziel) return;
-        if (!basis.isEmpty()) ziel->grab().save(screenshotPfad(basis, name));
+        if (!basis.isEmpty()) {
+            const QString pfad = screenshotPfad(basis, name);
+            ziel->grab().save(pfad);
+            // The grab has no window frame: keep the title beside it.
+            QFile titel(pfad + ".title");
+            if (titel.open(QIODevice::WriteOnly)) titel.write(ziel->windowTitle().toUtf8() + "\n");
+        }
         if (autoClose && schliessen) schliessen();
     });
 }

@@ -1,7 +1,8 @@
 // Screenshot mode for documentation and smoke runs:
 //   KALVORIA_SCREENSHOT=/dir/shot.png  each top-level dialog saves a grab of
 //                                      itself as /dir/shot-<name>.png shortly
-//                                      after it is shown
+//                                      after it is shown, and its window
+//                                      title as /dir/shot-<name>.png.title
 //   KALVORIA_AUTOCLOSE=1               then closes it with `schliessen`
 #pragma once
 
