@@ -59,8 +59,8 @@ void FormBinder::bindWidget(QWidget* w, int id) {
         connect(r, &QRadioButton::clicked, this, [this, id, r](bool) {
             // Qt unchecks the siblings itself; let the form see all of them.
             if (QWidget* parent = r->parentWidget()) {
-                for (QRadioButton* other : parent->findChildren<QRadioButton*>(
-                         QString(), Qt::FindDirectChildrenOnly)) {
+                for (QRadioButton* other :
+                     parent->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly)) {
                     int oid = controlId(other->objectName());
                     if (oid != 0) form_.control(oid).checked = other->isChecked();
                 }
@@ -127,7 +127,8 @@ void FormBinder::pushWidget(int id, QWidget* w) {
         bool gleich = c->count() == static_cast<int>(s->items.size());
         for (int i = 0; gleich && i < c->count(); ++i) {
             const ListEntry& item = s->items[static_cast<size_t>(i)];
-            gleich = c->itemText(i).toStdString() == item.text && c->itemData(i).toInt() == item.value;
+            gleich =
+                c->itemText(i).toStdString() == item.text && c->itemData(i).toInt() == item.value;
         }
         if (!gleich) {
             c->clear();

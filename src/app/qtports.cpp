@@ -33,11 +33,20 @@ QWidget* elternFenster(QWidget* parent) {
 void QtMessages::showMessage(const Message& m) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (m.icon) {
-        case MessageIcon::Information: icon = QMessageBox::Information; break;
-        case MessageIcon::Warning: icon = QMessageBox::Warning; break;
-        case MessageIcon::Error: icon = QMessageBox::Critical; break;
-        case MessageIcon::Question: icon = QMessageBox::Question; break;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            icon = QMessageBox::Information;
+            break;
+        case MessageIcon::Warning:
+            icon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Error:
+            icon = QMessageBox::Critical;
+            break;
+        case MessageIcon::Question:
+            icon = QMessageBox::Question;
+            break;
+        case MessageIcon::None:
+            break;
     }
     QMessageBox box(icon, standardCaption(m.caption), q(m.text), QMessageBox::Ok,
                     elternFenster(parent_));

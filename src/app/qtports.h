@@ -134,7 +134,7 @@ struct QtPorts {
     QtPrinter printer;
     QtDialogRunner dialogs;
     Ports ports(SettingsPort* settings) {
-        return Ports{&messages,  &questions, &files,    &waitCursor, settings,
+        return Ports{&messages,  &questions, &files,   &waitCursor, settings,
                      &clipboard, &documents, &printer, &dialogs};
     }
 };

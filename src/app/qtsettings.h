@@ -14,7 +14,7 @@ namespace kal {
 
 class QtSettingsPort : public SettingsPort {
 public:
-    QtSettingsPort();                               // the per-user store
+    QtSettingsPort();                                 // the per-user store
     explicit QtSettingsPort(const QString& iniFile);  // a store in a file
     ~QtSettingsPort() override;
 

@@ -57,8 +57,8 @@ UnitWerte unitWerteLesen(const std::string& text) {
 }
 
 std::string unitWerteText(const UnitWerte& w) {
-    return formatiere("%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i", w[0], w[1], w[2], w[3],
-                      w[4], w[5], w[6], w[7], w[8], w[9], w[10], w[11], w[12], w[13], w[14]);
+    return formatiere("%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i", w[0], w[1], w[2], w[3], w[4],
+                      w[5], w[6], w[7], w[8], w[9], w[10], w[11], w[12], w[13], w[14]);
 }
 
 }  // namespace kal

@@ -73,16 +73,18 @@ DialogInfoView::DialogInfoView(DialogInfo& model, QWidget* parent)
 }
 
 void registerFrameViews(QtDialogRunner& runner) {
-    runner.registerView("DialogSettings", [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
-        auto* model = dynamic_cast<DialogSettings*>(&m);
-        if (!model) return nullptr;
-        return std::make_unique<DialogSettingsView>(*model, parent);
-    });
-    runner.registerView("DialogInfo", [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
-        auto* model = dynamic_cast<DialogInfo*>(&m);
-        if (!model) return nullptr;
-        return std::make_unique<DialogInfoView>(*model, parent);
-    });
+    runner.registerView("DialogSettings",
+                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
+                            auto* model = dynamic_cast<DialogSettings*>(&m);
+                            if (!model) return nullptr;
+                            return std::make_unique<DialogSettingsView>(*model, parent);
+                        });
+    runner.registerView("DialogInfo",
+                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
+                            auto* model = dynamic_cast<DialogInfo*>(&m);
+                            if (!model) return nullptr;
+                            return std::make_unique<DialogInfoView>(*model, parent);
+                        });
 }
 
 }  // namespace kal

@@ -50,8 +50,8 @@ TEST(Start, FirstStartAsksWithEnglishTextsAndStoresChoice) {
     Start s;
     s.waehle("Deutsch");
     s.run();
-    EXPECT_EQ(s.log, (std::vector<std::string>{"ask Language English",
-                                               "main de Kalvoria Test DE"}));
+    EXPECT_EQ(s.log,
+              (std::vector<std::string>{"ask Language English", "main de Kalvoria Test DE"}));
     EXPECT_EQ(s.p.settings.values["language"], "Deutsch");
     EXPECT_TRUE(s.p.messages.shown.empty());
 
@@ -164,14 +164,17 @@ TEST(Start, WorkingDirectoryIsTheAppDirAndExitReleasesObjects) {
 TEST(Sprache, CodeOfDisplayName) {
     kaltest::TempAppDir dir;
     dir.schreibe("kalvoria.ini",
-                 "[languages]\n=Leer\nuk=English\nde=Deutsch\nat=Deutsch\nfr=Fran\xC3\xA7" "ais\n");
+                 "[languages]\n=Leer\nuk=English\nde=Deutsch\nat=Deutsch\nfr=Fran\xC3\xA7"
+                 "ais\n");
     kal::ScriptedPorts p;
     CBerechnungApp app(p.ports(), false);
     app.erzeugeObjekte(dir.dir());
     EXPECT_EQ(app.codeVonAnzeigeName("Deutsch"), "de");  // first listed wins
     EXPECT_EQ(app.codeVonAnzeigeName("deutsch"), "");    // case matters
     EXPECT_EQ(app.codeVonAnzeigeName("Leer"), "");       // empty keys skipped
-    EXPECT_EQ(app.codeVonAnzeigeName("Fran\xC3\xA7" "ais"), "fr");
+    EXPECT_EQ(app.codeVonAnzeigeName("Fran\xC3\xA7"
+                                     "ais"),
+              "fr");
     EXPECT_EQ(app.codeVonAnzeigeName(""), "");
     EXPECT_EQ(app.anzeigeName("de"), "Deutsch");
     EXPECT_EQ(app.anzeigeName("xx"), "");

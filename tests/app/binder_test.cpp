@@ -1,5 +1,7 @@
 #include "binder.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +13,6 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 using kal::BindEvent;
 using kal::Form;

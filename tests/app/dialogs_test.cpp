@@ -13,7 +13,8 @@ CIniEx ini(const std::string& text) {
     return i;
 }
 const char* kSprache =
-    "[general]\ntitle=Prog\n[settingsdialog]\ntitle=Language\nlanguage=Pick\nok=OK\ncancel=Cancel\n";
+    "[general]\ntitle=Prog\n[settingsdialog]\ntitle=Language\nlanguage=Pick\nok=OK\ncancel="
+    "Cancel\n";
 }  // namespace
 
 TEST(DialogSettings, TextsListAndPreselection) {
@@ -58,7 +59,8 @@ TEST(DialogSettings, OkGivesSelectedNameCancelNothing) {
 }
 
 TEST(DialogInfo, LinesAndCaption) {
-    CIniEx settings = ini("[Daten]\nversion=12\n[info]\ninfo1=A\ninfo2=B\ninfo3=C\ninfo4=D\ninfo5=E\n");
+    CIniEx settings =
+        ini("[Daten]\nversion=12\n[info]\ninfo1=A\ninfo2=B\ninfo3=C\ninfo4=D\ninfo5=E\n");
     DialogInfo d("&Info && more", settings);
     EXPECT_EQ(d.caption(), "Info  more");
     EXPECT_EQ(d.form().text(1372), "Version  3.26.12, 30.05.2006");

@@ -1,11 +1,12 @@
 #include "qtports.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "screenshot.h"
 
@@ -22,7 +23,8 @@ TEST(QtWaitCursor, GuardRestoresTheCursor) {
 TEST(QtClipboard, PutsPlainText) {
     kal::QtClipboard c;
     EXPECT_TRUE(c.setText("Zeile 1\nZeile 2\t\xC3\xA4"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Zeile 1\nZeile 2\t\xC3\xA4"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromUtf8("Zeile 1\nZeile 2\t\xC3\xA4"));
 }
 
 TEST(QtPageDevice, PrintsPagesToPdf) {

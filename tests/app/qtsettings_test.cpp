@@ -1,10 +1,11 @@
 #include "qtsettings.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 TEST(QtSettingsPort, StoresAndReadsBackFromAFile) {
     QTemporaryDir tmp;

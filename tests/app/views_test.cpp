@@ -1,11 +1,12 @@
 #include "views.h"
 
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "scripted.h"
 

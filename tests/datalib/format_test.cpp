@@ -15,12 +15,12 @@ TEST(Zahlpruefung, Double) {
         double wert;
     };
     const Fall faelle[] = {
-        {"1.5", ZahlOk, 1.5},      {" 2 ", ZahlOk, 2},       {"-3e1", ZahlOk, -30},
-        {"+4", ZahlOk, 4},         {".5", ZahlOk, 0.5},      {"", ZahlLeer, 0},
-        {"   ", ZahlLeer, 0},      {"1,5", ZahlKeineZahl, 0}, {"1.5x", ZahlKeineZahl, 0},
-        {"abc", ZahlKeineZahl, 0}, {"1 2", ZahlKeineZahl, 0}, {"inf", ZahlKeineZahl, 0},
-        {"nan", ZahlKeineZahl, 0}, {"0x10", ZahlKeineZahl, 0}, {"++1", ZahlKeineZahl, 0},
-        {"-", ZahlKeineZahl, 0},   {"e5", ZahlKeineZahl, 0},  {"1e999", ZahlAusserhalb, 0},
+        {"1.5", ZahlOk, 1.5},       {" 2 ", ZahlOk, 2},          {"-3e1", ZahlOk, -30},
+        {"+4", ZahlOk, 4},          {".5", ZahlOk, 0.5},         {"", ZahlLeer, 0},
+        {"   ", ZahlLeer, 0},       {"1,5", ZahlKeineZahl, 0},   {"1.5x", ZahlKeineZahl, 0},
+        {"abc", ZahlKeineZahl, 0},  {"1 2", ZahlKeineZahl, 0},   {"inf", ZahlKeineZahl, 0},
+        {"nan", ZahlKeineZahl, 0},  {"0x10", ZahlKeineZahl, 0},  {"++1", ZahlKeineZahl, 0},
+        {"-", ZahlKeineZahl, 0},    {"e5", ZahlKeineZahl, 0},    {"1e999", ZahlAusserhalb, 0},
         {"101", ZahlAusserhalb, 0}, {"-101", ZahlAusserhalb, 0}, {"100", ZahlOk, 100},
     };
     for (const Fall& f : faelle) {
@@ -41,9 +41,14 @@ TEST(Zahlpruefung, Integer) {
         long long wert;
     };
     const Fall faelle[] = {
-        {"12", ZahlOk, 12},          {" -3 ", ZahlOk, -3},          {"1.0", ZahlKeineZahl, 0},
-        {"1e2", ZahlKeineZahl, 0},   {"", ZahlLeer, 0},             {"12a", ZahlKeineZahl, 0},
-        {"2147483648", ZahlAusserhalb, 0}, {"99999999999999999999", ZahlAusserhalb, 0},
+        {"12", ZahlOk, 12},
+        {" -3 ", ZahlOk, -3},
+        {"1.0", ZahlKeineZahl, 0},
+        {"1e2", ZahlKeineZahl, 0},
+        {"", ZahlLeer, 0},
+        {"12a", ZahlKeineZahl, 0},
+        {"2147483648", ZahlAusserhalb, 0},
+        {"99999999999999999999", ZahlAusserhalb, 0},
         {"2147483647", ZahlOk, 2147483647},
     };
     for (const Fall& f : faelle) {
@@ -62,9 +67,15 @@ TEST(ZahlText, DecimalsDigitsAndTrailingZeros) {
         const char* text;
     };
     const Fall faelle[] = {
-        {1.5, 2, 0, "1.5"},        {1.0, 3, 0, "1"},          {1234.5678, 2, 0, "1234.57"},
-        {1234.5678, 2, 5, "1234.6"}, {123456.7, 2, 4, "123457"}, {0.0, 2, 4, "0"},
-        {-0.001, 2, 0, "0"},       {-2.26, 1, 0, "-2.3"},     {0.012345, 4, 3, "0.0123"},
+        {1.5, 2, 0, "1.5"},
+        {1.0, 3, 0, "1"},
+        {1234.5678, 2, 0, "1234.57"},
+        {1234.5678, 2, 5, "1234.6"},
+        {123456.7, 2, 4, "123457"},
+        {0.0, 2, 4, "0"},
+        {-0.001, 2, 0, "0"},
+        {-2.26, 1, 0, "-2.3"},
+        {0.012345, 4, 3, "0.0123"},
         {std::numeric_limits<double>::infinity(), 2, 0, ""},
         {std::numeric_limits<double>::quiet_NaN(), 2, 0, ""},
     };

@@ -27,9 +27,9 @@ TEST(InputHelper, DoubleReportsCodeTextCaptionAndFocus) {
         bool ok;
         const char* meldung;
     };
-    for (const Fall& f : {Fall{"5", false, true, ""}, Fall{"", false, false, "empty"},
-                          Fall{"", true, true, ""}, Fall{"1,5", false, false, "nan"},
-                          Fall{"11", false, false, "range"}}) {
+    for (const Fall& f :
+         {Fall{"5", false, true, ""}, Fall{"", false, false, "empty"}, Fall{"", true, true, ""},
+          Fall{"1,5", false, false, "nan"}, Fall{"11", false, false, "range"}}) {
         Feld x;
         x.form.setText(7, f.text);
         x.form.setFocus(0);

@@ -9,21 +9,31 @@ namespace kal {
 
 using namespace hd;
 
-const std::array<int, 15> CBerechnungDlg::kUnitListen = {
-    LEISTUNG_EINHEIT, W_TEIN_EINHEIT, W_TAUS_EINHEIT, W_FLUSS_EINHEIT, W_DP_EINHEIT,
-    W_FOULING_EINHEIT, K_TEIN_EINHEIT, K_TAUS_EINHEIT, K_FLUSS_EINHEIT, K_DP_EINHEIT,
-    K_FOULING_EINHEIT, US, MM, W_GASDRUCK_EINHEIT, K_GASDRUCK_EINHEIT};
+const std::array<int, 15> CBerechnungDlg::kUnitListen = {LEISTUNG_EINHEIT,
+                                                         W_TEIN_EINHEIT,
+                                                         W_TAUS_EINHEIT,
+                                                         W_FLUSS_EINHEIT,
+                                                         W_DP_EINHEIT,
+                                                         W_FOULING_EINHEIT,
+                                                         K_TEIN_EINHEIT,
+                                                         K_TAUS_EINHEIT,
+                                                         K_FLUSS_EINHEIT,
+                                                         K_DP_EINHEIT,
+                                                         K_FOULING_EINHEIT,
+                                                         US,
+                                                         MM,
+                                                         W_GASDRUCK_EINHEIT,
+                                                         K_GASDRUCK_EINHEIT};
 
 namespace {
 // Read-only result fields of the window.
-const int kErgebnisFelder[] = {LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG, W_TAUS_ERG, W_FLUSS_ERG,
-                               W_DP_ERG,     K_TEIN_ERG,  K_TAUS_ERG, K_FLUSS_ERG, K_DP_ERG,
-                               ALFA_W,       ALFA_K,      VMIN_W,     VMIN_K,      VMAX_W,
-                               VMAX_K,       VSTUTZEN_W,  VSTUTZEN_K, K1,          K2,
-                               K3,           FOULING2,    FOULING1,   CMTD,        FLAECHE,
-                               GEWICHT,      LIEFERZEIT,  PREIS,      KPREIS,      MASS1,
-                               MASS2,        MASS3,       MASS4,      MASS5,       PLATTENTYP_ERG,
-                               SPALTEN_ERG,  SERIEN_ERG,  MELDUNG};
+const int kErgebnisFelder[] = {
+    LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG, W_TAUS_ERG, W_FLUSS_ERG, W_DP_ERG,   K_TEIN_ERG,
+    K_TAUS_ERG,   K_FLUSS_ERG, K_DP_ERG,   ALFA_W,     ALFA_K,      VMIN_W,     VMIN_K,
+    VMAX_W,       VMAX_K,      VSTUTZEN_W, VSTUTZEN_K, K1,          K2,         K3,
+    FOULING2,     FOULING1,    CMTD,       FLAECHE,    GEWICHT,     LIEFERZEIT, PREIS,
+    KPREIS,       MASS1,       MASS2,      MASS3,      MASS4,       MASS5,      PLATTENTYP_ERG,
+    SPALTEN_ERG,  SERIEN_ERG,  MELDUNG};
 
 bool lesbar(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);
@@ -34,7 +44,8 @@ bool lesbar(const std::string& pfad) {
 CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app) : app_(app), ports_(app.getPorts()) {
     eingabe_.setMessagePort(ports_.messages);
     menu_ = {
-        {POPUP_DATEI, {CMD_NEU, 0, CMD_OEFFNEN, CMD_SPEICHERN, CMD_SPEICHERN_UNTER, 0, CMD_BEENDEN}},
+        {POPUP_DATEI,
+         {CMD_NEU, 0, CMD_OEFFNEN, CMD_SPEICHERN, CMD_SPEICHERN_UNTER, 0, CMD_BEENDEN}},
         {POPUP_VERWALTUNG, {CMD_EINSTELLUNGEN, CMD_SPALTTYPEN}},
         {POPUP_SPEZ, {CMD_PRINTSPEC, CMD_PRINTPLAN, CMD_KONSTRUKTION, CMD_ZUBEHOER}},
         {POPUP_INFO, {CMD_HILFE, CMD_INFO}},
@@ -55,6 +66,8 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app) : app_(app), ports_(app.getP
     einheitensystem_ = 0;
     millimeter_ = 1;
     textsRoutine();
+    // The selection lists are filled before the texts are applied and the
+    // stored unit choices (positions in those lists) are restored.
     einheitenLesen();
     warnung_.SetBkColor(rgb(255, 0, 0));
     warnung_.SetEnabledBkColor(rgb(255, 0, 0));
@@ -212,9 +225,10 @@ void CBerechnungDlg::modusWechseln(int modus) {
 
 void CBerechnungDlg::ergebnisZuruecksetzen() {
     Form& f = form();
-    for (int id : {LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG, K_TEIN_ERG, W_TAUS_ERG, K_TAUS_ERG,
-                   W_FLUSS_ERG, K_FLUSS_ERG, W_DP_ERG, K_DP_ERG, ALFA_W, ALFA_K, VMIN_W, VMIN_K,
-                   VMAX_W, VMAX_K, VSTUTZEN_W, VSTUTZEN_K, K1, K2, K3})
+    for (int id :
+         {LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG, K_TEIN_ERG, W_TAUS_ERG, K_TAUS_ERG, W_FLUSS_ERG,
+          K_FLUSS_ERG,  W_DP_ERG,    K_DP_ERG,   ALFA_W,     ALFA_K,     VMIN_W,     VMIN_K,
+          VMAX_W,       VMAX_K,      VSTUTZEN_W, VSTUTZEN_K, K1,         K2,         K3})
         f.setText(id, "");
     if (modus_ == 0) {
         f.setText(SPALT1_ANZAHL, "");
@@ -297,23 +311,36 @@ bool CBerechnungDlg::schliessfeld() {
 
 void CBerechnungDlg::befehl(int cmd) {
     switch (cmd) {
-        case CMD_NEU: neuesProjekt(); break;
+        case CMD_NEU:
+            neuesProjekt();
+            break;
         case CMD_BEENDEN:
             einheitenSpeichern();  // closes even when the store failed
             close(1);
             break;
-        case CMD_EINSTELLUNGEN: spracheWechseln(); break;
-        case CMD_HILFE: hilfe(); break;
-        case CMD_INFO: info(); break;
-        default: break;  // project file and permission commands come with their dialogs
+        case CMD_EINSTELLUNGEN:
+            spracheWechseln();
+            break;
+        case CMD_HILFE:
+            hilfe();
+            break;
+        case CMD_INFO:
+            info();
+            break;
+        default:
+            break;  // project file and permission commands come with their dialogs
     }
 }
 
 void CBerechnungDlg::geklickt(int id) {
     Form& f = form();
     switch (id) {
-        case AUSLEGEN: modusWechseln(0); break;
-        case NACHRECHNEN: modusWechseln(1); break;
+        case AUSLEGEN:
+            modusWechseln(0);
+            break;
+        case NACHRECHNEN:
+            modusWechseln(1);
+            break;
         case US:
         case SI:
             f.setChecked(US, id == US);
@@ -326,7 +353,8 @@ void CBerechnungDlg::geklickt(int id) {
             f.setChecked(INCH, id == INCH);
             millimeterGeaendert();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -42,8 +42,10 @@ QRadioButton* radio(QWidget* p, int id) { return mit(new QRadioButton(p), id); }
 }  // namespace
 
 BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent)
-    : DialogView(parent), model_(model),
-      binder_(model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
+    : DialogView(parent),
+      model_(model),
+      binder_(
+          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     menuBar_ = new QMenuBar(this);
@@ -109,14 +111,16 @@ QWidget* BerechnungView::baueClient() {
         int spalte, medium, zeilen[6][3];
     };
     const Seite beide[2] = {
-        {1, W_MEDIUM,
+        {1,
+         W_MEDIUM,
          {{W_TEIN, W_TEIN_EINHEIT, W_TEIN_ERG},
           {W_TAUS, W_TAUS_EINHEIT, W_TAUS_ERG},
           {W_FLUSS, W_FLUSS_EINHEIT, W_FLUSS_ERG},
           {W_DP, W_DP_EINHEIT, W_DP_ERG},
           {W_FOULING, W_FOULING_EINHEIT, 0},
           {W_GASDRUCK, W_GASDRUCK_EINHEIT, 0}}},
-        {4, K_MEDIUM,
+        {4,
+         K_MEDIUM,
          {{K_TEIN, K_TEIN_EINHEIT, K_TEIN_ERG},
           {K_TAUS, K_TAUS_EINHEIT, K_TAUS_ERG},
           {K_FLUSS, K_FLUSS_EINHEIT, K_FLUSS_ERG},
@@ -288,9 +292,15 @@ void BerechnungView::aktualisieren() {
 
 void BerechnungView::ereignis(int id, BindEvent e) {
     switch (e) {
-        case BindEvent::Command: model_.befehl(id); break;
-        case BindEvent::Clicked: model_.geklickt(id); break;
-        case BindEvent::FocusLost: model_.fokusVerloren(id); break;
+        case BindEvent::Command:
+            model_.befehl(id);
+            break;
+        case BindEvent::Clicked:
+            model_.geklickt(id);
+            break;
+        case BindEvent::FocusLost:
+            model_.fokusVerloren(id);
+            break;
         case BindEvent::Changed:
             if (qobject_cast<QComboBox*>(binder_.widget(id)))
                 model_.auswahlGeaendert(id);
@@ -299,7 +309,8 @@ void BerechnungView::ereignis(int id, BindEvent e) {
             break;
     }
     setWindowTitle(QString::fromStdString(model_.caption()));
-    if (model_.closed()) QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+    if (model_.closed())
+        QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void BerechnungView::reject() {

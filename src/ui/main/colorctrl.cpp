@@ -8,7 +8,9 @@ bool CColorCtrl::tick(int timerId) {
     return true;
 }
 
-void CColorCtrl::aktivieren(bool enabled) { hintergrund_ = enabled ? aktivHintergrund_ : kKeineFarbe; }
+void CColorCtrl::aktivieren(bool enabled) {
+    hintergrund_ = enabled ? aktivHintergrund_ : kKeineFarbe;
+}
 
 FarbWahl CColorCtrl::farbwahl(ControlArt art, const SystemFarben& system) const {
     FarbWahl w;
@@ -18,7 +20,8 @@ FarbWahl CColorCtrl::farbwahl(ControlArt art, const SystemFarben& system) const 
         w.plattform = true;
         return w;
     }
-    if (text == kKeineFarbe) text = art == ControlArt::Button ? system.buttonText : system.windowText;
+    if (text == kKeineFarbe)
+        text = art == ControlArt::Button ? system.buttonText : system.windowText;
     if (bk == kKeineFarbe) {
         if (art == ControlArt::Edit || art == ControlArt::ListBox)
             bk = system.window;

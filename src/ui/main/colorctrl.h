@@ -38,8 +38,12 @@ public:
     void SetTextColor(Farbe c) { textFarbe_ = c; }
     void SetBkColor(Farbe c) { hintergrund_ = c; }
     void SetEnabledBkColor(Farbe c) { aktivHintergrund_ = c; }
-    void SetTextBlinkColors(Farbe phase0, Farbe phase1) { textBlink_[0] = phase0, textBlink_[1] = phase1; }
-    void SetBkBlinkColors(Farbe phase0, Farbe phase1) { bkBlink_[0] = phase0, bkBlink_[1] = phase1; }
+    void SetTextBlinkColors(Farbe phase0, Farbe phase1) {
+        textBlink_[0] = phase0, textBlink_[1] = phase1;
+    }
+    void SetBkBlinkColors(Farbe phase0, Farbe phase1) {
+        bkBlink_[0] = phase0, bkBlink_[1] = phase1;
+    }
     void SetTextBlink(bool on) { textBlinkt_ = on; }
     void SetBkBlink(bool on) { bkBlinkt_ = on; }
     void SetPeriod(int ms) { periode_ = ms > 0 ? ms : 1000; }

@@ -141,9 +141,8 @@ TEST(CBerechnungDlg, HelpFallbackAndMessage) {
     d.befehl(CMD_HILFE);
     u.dir.schreibe("help/de/index.htm", "<html></html>");
     d.befehl(CMD_HILFE);
-    EXPECT_EQ(u.p.documents.opened,
-              (std::vector<std::string>{u.dir.dir() + "/help/uk/index.htm",
-                                        u.dir.dir() + "/help/de/index.htm"}));
+    EXPECT_EQ(u.p.documents.opened, (std::vector<std::string>{u.dir.dir() + "/help/uk/index.htm",
+                                                              u.dir.dir() + "/help/de/index.htm"}));
     EXPECT_EQ(u.p.messages.shown.size(), 1u);
 }
 

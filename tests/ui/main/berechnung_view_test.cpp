@@ -1,5 +1,7 @@
 #include "berechnung_view.h"
 
+#include <gtest/gtest.h>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,8 +11,6 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
-
 #include <set>
 
 #include "colorlabel.h"
@@ -46,7 +46,8 @@ TEST(BerechnungView, FrameControlsMenuAndTitle) {
     BerechnungView v(d);
     EXPECT_EQ(v.windowTitle(), "Kalvoria Test 3.26.12");
     EXPECT_EQ(menuTitel(v.menuBar()), (QStringList{"&File", "&Administration", "&Info"}));
-    for (int id : {MODUS_RAHMEN, WARM_RAHMEN, KALT_RAHMEN, GERAET_RAHMEN, ERGEBNIS_RAHMEN, MASS_RAHMEN})
+    for (int id :
+         {MODUS_RAHMEN, WARM_RAHMEN, KALT_RAHMEN, GERAET_RAHMEN, ERGEBNIS_RAHMEN, MASS_RAHMEN})
         EXPECT_NE(v.findChild<QGroupBox*>(QString::number(id)), nullptr) << id;
     for (int id : {LEISTUNG, W_TEIN, K_GASDRUCK, SERIEN, MELDUNG, K1, MASS5})
         EXPECT_NE(v.findChild<QLineEdit*>(QString::number(id)), nullptr) << id;

@@ -79,7 +79,8 @@ TEST(CColorCtrl, BlinkPhasesAlternateOnTicks) {
         text.push_back(w.text);
         EXPECT_TRUE(c.tick());
     }
-    EXPECT_EQ(bk, (std::vector<Farbe>{rgb(255, 0, 0), rgb(0, 0, 255), rgb(255, 0, 0), rgb(0, 0, 255)}));
+    EXPECT_EQ(bk,
+              (std::vector<Farbe>{rgb(255, 0, 0), rgb(0, 0, 255), rgb(255, 0, 0), rgb(0, 0, 255)}));
     EXPECT_EQ(text, (std::vector<Farbe>{10, 11, 10, 11}));
     EXPECT_FALSE(c.tick(2));  // another timer id
     c.zerstoert();
