@@ -65,9 +65,9 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app) : app_(app), ports_(app.getP
     f.setChecked(INCH, false);
     einheitensystem_ = 0;
     millimeter_ = 1;
+    // The selection lists are filled here, before the texts are applied and
+    // the stored unit choices (positions in those lists) are restored.
     textsRoutine();
-    // The selection lists are filled before the texts are applied and the
-    // stored unit choices (positions in those lists) are restored.
     einheitenLesen();
     warnung_.SetBkColor(rgb(255, 0, 0));
     warnung_.SetEnabledBkColor(rgb(255, 0, 0));

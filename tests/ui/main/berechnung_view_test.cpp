@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <set>
 
 #include "colorlabel.h"
@@ -156,4 +157,33 @@ TEST(CColorLabel, TimerRunsOnlyWhileBlinking) {
     l.farbenGeaendert();
     EXPECT_FALSE(l.timerLaeuft());
     EXPECT_EQ(l.ctrl().getBkColor(), kKeineFarbe);
+}
+
+TEST(BerechnungView, QuitThroughMenuStoresAndCloses) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    u.p.settings.writable = false;
+    v.findChild<QAction*>("40014")->trigger();
+    EXPECT_FALSE(v.isVisible());  // closes even though the store failed
+    EXPECT_EQ(d.result(), 1);
+    EXPECT_EQ(v.result(), QDialog::Accepted);
+    ASSERT_EQ(u.p.messages.shown.size(), 1u);
+    EXPECT_EQ(u.p.messages.shown[0].key, "readregistry");
+}
+
+TEST(BerechnungView, RunsModallyThroughTheRunner) {
+    Umgebung u;
+    QtDialogRunner runner;
+    registerBerechnungView(runner);
+    CBerechnungDlg d(u.app);
+    QTimer::singleShot(0, [] {
+        QWidget* w = QApplication::activeModalWidget();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowTitle(), "Kalvoria Test 3.26.12");
+        w->close();
+    });
+    EXPECT_EQ(runner.runDialog(d), 2);
+    EXPECT_EQ(u.p.settings.values["unit"], "0,0,0,0,0,0,0,0,0,0,0,0,1,0,0");
 }
