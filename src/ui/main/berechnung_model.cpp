@@ -74,6 +74,12 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app) : app_(app), ports_(app.getP
     f.setText(WARNUNG, "ACHTUNG!!!!!\nnicht alle zulässigen Spalttypen aktiviert !");
     neuesProjekt();
     modusWechseln(0);
+    if (!app_.hatData() || app_.getData().getPlattentypCListe().getCustomPreisevorhanden() == 0) {
+        f.setVisible(KPREIS_LABEL, false);
+        f.setVisible(KPREIS, false);
+        f.setVisible(KPREIS_EINHEIT, false);
+        f.setEnabled(KPREIS, false);
+    }
     spaltenEditiert_ = false;
     // Shown only in Werksmodus when permissions deviate; nothing deviates yet.
     f.setVisible(WARNUNG, false);

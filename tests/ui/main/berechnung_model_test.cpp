@@ -255,3 +255,21 @@ TEST(CBerechnungDlg, ModeSwitchCarriesDesignResultIntoRating) {
     EXPECT_EQ(f.text(SERIEN), "1");
     EXPECT_TRUE(f.enabled(SPALTEN_MODUS));
 }
+
+TEST(CBerechnungDlg, CustomPriceRowOnlyWithCustomPrices) {
+    Umgebung u;
+    {
+        CBerechnungDlg d(u.app);
+        EXPECT_FALSE(d.form().visible(KPREIS_LABEL));
+        EXPECT_FALSE(d.form().visible(KPREIS));
+        EXPECT_FALSE(d.form().enabled(KPREIS));
+        EXPECT_FALSE(d.form().visible(KPREIS_EINHEIT));
+        EXPECT_TRUE(d.form().visible(PREIS));
+    }
+    PlattentypC c;
+    c.objectId = 1;
+    u.app.getData().getPlattentypCListe().hinzufuegen(c);
+    CBerechnungDlg d(u.app);
+    EXPECT_TRUE(d.form().visible(KPREIS));
+    EXPECT_TRUE(d.form().enabled(KPREIS));
+}
