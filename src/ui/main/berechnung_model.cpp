@@ -73,6 +73,7 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app) : app_(app), ports_(app.getP
     warnung_.SetEnabledBkColor(rgb(255, 0, 0));
     f.setText(WARNUNG, "ACHTUNG!!!!!\nnicht alle zulässigen Spalttypen aktiviert !");
     neuesProjekt();
+    ergebnisEinheitenSetzen();
     modusWechseln(0);
     if (!app_.hatData() || app_.getData().getPlattentypCListe().getCustomPreisevorhanden() == 0) {
         f.setVisible(KPREIS_LABEL, false);
@@ -305,7 +306,30 @@ bool CBerechnungDlg::einheitenSpeichern() {
                              unitWerteText(w));
 }
 
-void CBerechnungDlg::einheitensystemGeaendert() { einheitensystem_ = form().checked(US) ? 1 : 0; }
+void CBerechnungDlg::einheitensystemGeaendert() {
+    einheitensystem_ = form().checked(US) ? 1 : 0;
+    ergebnisEinheitenSetzen();
+}
+
+void CBerechnungDlg::ergebnisEinheitenSetzen() {
+    if (!app_.hatData()) return;
+    const EinheitenGruppeListe& gruppen = app_.getData().getEinheitenGruppeListe();
+    auto anzeige = [&](int gruppe) -> std::string {
+        const EinheitenGruppe* g = gruppen.internalGetAt(gruppe);
+        if (!g) return {};
+        const Einheit* e = g->getForObjectId(g->getAnzeigeEinheitObjectId(einheitensystem_));
+        return e ? e->getName() : std::string();
+    };
+    Form& f = form();
+    for (int id : {ALFA_EINHEIT, K1_EINHEIT, K2_EINHEIT, K3_EINHEIT}) f.setText(id, anzeige(5));
+    for (int id : {VMIN_EINHEIT, VMAX_EINHEIT, VSTUTZEN_EINHEIT}) f.setText(id, anzeige(15));
+    for (int id : {FOULING2_EINHEIT, FOULING1_EINHEIT}) f.setText(id, anzeige(14));
+    f.setText(FLAECHE_EINHEIT, anzeige(4));
+    f.setText(GEWICHT_EINHEIT, anzeige(6));
+    const EinheitenGruppe* temperatur = gruppen.internalGetAt(1);
+    const Einheit* erste = temperatur ? temperatur->getEinheitAt(0) : nullptr;
+    f.setText(CMTD_EINHEIT, erste ? erste->getName() : std::string());
+}
 
 void CBerechnungDlg::millimeterGeaendert() { millimeter_ = form().checked(MM) ? 1 : 0; }
 

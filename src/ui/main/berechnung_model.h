@@ -237,6 +237,8 @@ public:
     // Stores "unit"; false (after the message) when the key failed.
     bool einheitenSpeichern();
     void einheitenLesen();
+    // Unit labels of the result rows for the current unit system.
+    void ergebnisEinheitenSetzen();
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }

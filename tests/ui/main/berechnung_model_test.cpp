@@ -273,3 +273,32 @@ TEST(CBerechnungDlg, CustomPriceRowOnlyWithCustomPrices) {
     EXPECT_TRUE(d.form().visible(KPREIS));
     EXPECT_TRUE(d.form().enabled(KPREIS));
 }
+
+TEST(CBerechnungDlg, ResultUnitLabelsFollowTheUnitSystem) {
+    Umgebung u;
+    EinheitenGruppeListe& gruppen = u.app.getData().getEinheitenGruppeListe();
+    for (int i = 0; i < 16; ++i) {
+        EinheitenGruppe g;
+        g.objectId = 100 + i;
+        Einheit si, us;
+        si.objectId = 1000 + i;
+        si.name = "si" + std::to_string(i);
+        us.objectId = 2000 + i;
+        us.name = "us" + std::to_string(i);
+        g.einheiten = {si, us};
+        g.anzeigeSI = si.objectId;
+        g.anzeigeUS = us.objectId;
+        gruppen.hinzufuegen(g);
+    }
+    CBerechnungDlg d(u.app);
+    EXPECT_EQ(d.form().text(ALFA_EINHEIT), "si5");
+    EXPECT_EQ(d.form().text(VSTUTZEN_EINHEIT), "si15");
+    EXPECT_EQ(d.form().text(FOULING1_EINHEIT), "si14");
+    EXPECT_EQ(d.form().text(FLAECHE_EINHEIT), "si4");
+    EXPECT_EQ(d.form().text(GEWICHT_EINHEIT), "si6");
+    EXPECT_EQ(d.form().text(CMTD_EINHEIT), "si1");
+    d.geklickt(US);
+    EXPECT_EQ(d.form().text(K3_EINHEIT), "us5");
+    EXPECT_EQ(d.form().text(VMIN_EINHEIT), "us15");
+    EXPECT_EQ(d.form().text(CMTD_EINHEIT), "si1");  // always the first unit
+}
