@@ -1,5 +1,6 @@
 #include "ini.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -15,6 +16,9 @@ std::string trim(const std::string& s) {
 int CIniEx::Open(const std::string& path, int, int, int, int) {
     Clear();
     path_ = path;
+    // A directory opens as a stream on some systems; it is no file.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) return 0;
     std::ostringstream ss;

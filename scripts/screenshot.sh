@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Screenshots of a first start (language choice, then main window) and of a
+# second start (main window only) under Xvfb, with a fresh settings folder.
+#   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=${1:-build}
+if [ ! -x "$build/bin/kalvoria" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" --target kalvoria
+fi
+out="$root/screenshots"
+mkdir -p "$out"
+rm -f "$out"/*.png "$out"/*.title
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+mkdir -p "$tmp/dist"
+[ -d dist ] && cp -r dist/. "$tmp/dist/"
+# Until the real installation tree is complete, fill its gaps with the test fixtures.
+fix=tests/app/fixtures
+[ -f "$tmp/dist/kalvoria.ini" ] || cp "$fix/kalvoria.ini" "$tmp/dist/"
+mkdir -p "$tmp/dist/language" "$tmp/dist/pic"
+for code in uk de; do
+  [ -f "$tmp/dist/language/kalvoria_$code.lng" ] || cp "$fix/language/kalvoria_$code.lng" "$tmp/dist/language/"
+done
+if [ ! -f "$tmp/dist/pic/Logo.bmp" ]; then
+  python3 - "$tmp/dist/pic/Logo.bmp" <<'PY'
+import struct, sys
+w, h = 160, 48
+row = bytearray()
+for x in range(w):
+    row += bytes((160, 90, 20)) if (x // 8) % 2 else bytes((230, 200, 150))
+pad = (4 - len(row) % 4) % 4
+data = b"".join(bytes(row) + b"\0" * pad for _ in range(h))
+head = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+open(sys.argv[1], "wb").write(head + info + data)
+PY
+fi
+export XDG_CONFIG_HOME="$tmp/config"
+export KALVORIA_AUTOCLOSE=1
+cd "$tmp/dist"
+KALVORIA_SCREENSHOT="$out/first.png" xvfb-run -a "$root/$build/bin/kalvoria"
+KALVORIA_SCREENSHOT="$out/second.png" xvfb-run -a "$root/$build/bin/kalvoria"
+conf="$XDG_CONFIG_HOME/kalvoria/kalvoria.conf"
+echo "stored: $(tr '\n' ' ' < "$conf")"
+# A third start with German stored.
+sed -i 's/^language=.*/language=Deutsch/' "$conf"
+KALVORIA_SCREENSHOT="$out/german.png" xvfb-run -a "$root/$build/bin/kalvoria"
+for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

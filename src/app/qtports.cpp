@@ -1,0 +1,195 @@
+#include "qtports.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+#include "screenshot.h"
+
+namespace kal {
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QString standardCaption(const std::string& caption) {
+    if (!caption.empty()) return q(caption);
+    QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("kalvoria") : name;
+}
+
+QWidget* elternFenster(QWidget* parent) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent;
+}
+}  // namespace
+
+void QtMessages::showMessage(const Message& m) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (m.icon) {
+        case MessageIcon::Information:
+            icon = QMessageBox::Information;
+            break;
+        case MessageIcon::Warning:
+            icon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Error:
+            icon = QMessageBox::Critical;
+            break;
+        case MessageIcon::Question:
+            icon = QMessageBox::Question;
+            break;
+        case MessageIcon::None:
+            break;
+    }
+    QMessageBox box(icon, standardCaption(m.caption), q(m.text), QMessageBox::Ok,
+                    elternFenster(parent_));
+    screenshotModus(&box, "message", [&box] { box.accept(); });
+    box.exec();
+}
+
+Answer QtQuestions::askYesNoCancel(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    elternFenster(parent_));
+    screenshotModus(&box, "question", [&box] { box.reject(); });
+    int r = box.exec();
+    if (r == QMessageBox::Yes) return Answer::Yes;
+    if (r == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
+std::optional<std::string> QtFiles::chooseFileToOpen() {
+    QString f = QFileDialog::getOpenFileName(elternFenster(parent_));
+    if (f.isEmpty()) return std::nullopt;
+    return f.toStdString();
+}
+
+std::optional<std::string> QtFiles::chooseFileToSave(const std::string& ext) {
+    QString filter;
+    if (!ext.empty()) filter = "*." + q(ext) + ";;*";
+    QFileDialog dlg(elternFenster(parent_), QString(), QString(), filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    if (!ext.empty()) dlg.setDefaultSuffix(q(ext));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return dlg.selectedFiles().front().toStdString();
+}
+
+void QtWaitCursor::beginWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtWaitCursor::endWait() { QApplication::restoreOverrideCursor(); }
+
+bool QtClipboard::setText(const std::string& text) {
+    QClipboard* c = QGuiApplication::clipboard();
+    if (!c) return false;
+    c->setText(q(text));
+    return c->text() == q(text);
+}
+
+bool QtDocuments::openDocument(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+}
+
+QtPageDevice::QtPageDevice(std::unique_ptr<QPrinter> printer)
+    : printer_(std::move(printer)), painter_(std::make_unique<QPainter>()) {}
+
+QtPageDevice::~QtPageDevice() {
+    if (painter_->isActive()) painter_->end();
+}
+
+int QtPageDevice::pageWidth() const { return printer_->width(); }
+int QtPageDevice::pageHeight() const { return printer_->height(); }
+
+int QtPageDevice::lineHeight(int points) const {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPointSize(points > 0 ? points : 1);
+    return QFontMetrics(f, printer_.get()).height();
+}
+
+bool QtPageDevice::startDocument(const std::string& name) {
+    printer_->setDocName(q(name));
+    seiten_ = 0;
+    return painter_->begin(printer_.get());
+}
+
+bool QtPageDevice::startPage() {
+    // The first page comes with begin().
+    if (seiten_++ > 0) return printer_->newPage();
+    return painter_->isActive();
+}
+
+bool QtPageDevice::endPage() { return painter_->isActive(); }
+
+void QtPageDevice::endDocument() {
+    if (painter_->isActive()) painter_->end();
+}
+
+void QtPageDevice::abortDocument() {
+    printer_->abort();
+    if (painter_->isActive()) painter_->end();
+}
+
+void QtPageDevice::drawText(int x, int y, const std::string& text, const PageFont& font,
+                            TextAlign align) {
+    if (!painter_->isActive()) return;
+    QFont f(q(font.face));
+    f.setPixelSize(font.height > 0 ? font.height : 1);
+    f.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
+    painter_->setFont(f);
+    QFontMetrics fm(f, printer_.get());
+    QString t = q(text);
+    int links = align == TextAlign::Right ? x - fm.horizontalAdvance(t) : x;
+    painter_->drawText(QPoint(links, y + fm.ascent()), t);  // y is the top of the line
+}
+
+void QtPageDevice::drawLine(int x1, int y1, int x2, int y2, int penWidth) {
+    if (!painter_->isActive()) return;
+    painter_->setPen(QPen(Qt::black, penWidth));
+    painter_->drawLine(x1, y1, x2, y2);
+}
+
+void QtPageDevice::drawRect(int left, int top, int right, int bottom, int penWidth) {
+    if (!painter_->isActive()) return;
+    painter_->setPen(QPen(Qt::black, penWidth));
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+std::unique_ptr<PageDevice> QtPrinter::choosePrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dlg(printer.get(), elternFenster(parent_));
+    if (dlg.exec() != QDialog::Accepted) return nullptr;
+    return std::make_unique<QtPageDevice>(std::move(printer));
+}
+
+void QtDialogRunner::registerView(const std::string& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
+
+bool QtDialogRunner::hasView(const std::string& name) const { return factories_.count(name) > 0; }
+
+int QtDialogRunner::runDialog(DialogModel& dialog) {
+    dialog.reopen();
+    auto it = factories_.find(dialog.dialogName());
+    if (it == factories_.end()) {
+        dialog.close(2);
+        return 2;
+    }
+    std::unique_ptr<DialogView> view = it->second(dialog, elternFenster(parent_));
+    if (!view) {
+        dialog.close(2);
+        return 2;
+    }
+    DialogView* v = view.get();
+    screenshotModus(v, dialog.dialogName(), [v] { v->autoSchliessen(); });
+    int r = view->exec();
+    if (!dialog.closed()) dialog.close(r == QDialog::Accepted ? 1 : 2);
+    return dialog.result();
+}
+
+}  // namespace kal

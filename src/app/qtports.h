@@ -1,0 +1,142 @@
+// Qt adapters of the ports.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "form.h"
+#include "ports.h"
+
+class QPrinter;
+class QPainter;
+
+namespace kal {
+
+class QtMessages : public MessagePort {
+public:
+    explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* p) { parent_ = p; }
+    void showMessage(const Message& message) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtQuestions : public QuestionPort {
+public:
+    explicit QtQuestions(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* p) { parent_ = p; }
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtFiles : public FileDialogPort {
+public:
+    explicit QtFiles(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* p) { parent_ = p; }
+    std::optional<std::string> chooseFileToOpen() override;
+    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtWaitCursor : public WaitCursorPort {
+public:
+    void beginWait() override;
+    void endWait() override;
+};
+
+class QtClipboard : public ClipboardPort {
+public:
+    bool setText(const std::string& text) override;
+};
+
+class QtDocuments : public DocumentPort {
+public:
+    bool openDocument(const std::string& path) override;
+};
+
+// Page interface on a QPainter, for a printer or any paint device. Font
+// heights and coordinates are device units.
+class QtPageDevice : public PageDevice {
+public:
+    explicit QtPageDevice(std::unique_ptr<QPrinter> printer);
+    ~QtPageDevice() override;
+    int pageWidth() const override;
+    int pageHeight() const override;
+    int lineHeight(int points) const override;
+    bool startDocument(const std::string& name) override;
+    bool startPage() override;
+    bool endPage() override;
+    void endDocument() override;
+    void abortDocument() override;
+    void drawText(int x, int y, const std::string& text, const PageFont& font,
+                  TextAlign align) override;
+    void drawLine(int x1, int y1, int x2, int y2, int penWidth) override;
+    void drawRect(int left, int top, int right, int bottom, int penWidth) override;
+    QPrinter& printer() { return *printer_; }
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    int seiten_ = 0;
+};
+
+class QtPrinter : public PrintPort {
+public:
+    explicit QtPrinter(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* p) { parent_ = p; }
+    std::unique_ptr<PageDevice> choosePrinter() override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+// Base of the Qt views of dialog models.
+class DialogView : public QDialog {
+public:
+    explicit DialogView(QWidget* parent = nullptr) : QDialog(parent) {}
+    // What the screenshot mode does to leave the dialog (OK by default).
+    virtual void autoSchliessen() { accept(); }
+};
+
+// Runs a dialog model modally in the view registered for its dialogName().
+class QtDialogRunner : public SubDialogPort {
+public:
+    using Factory = std::function<std::unique_ptr<DialogView>(DialogModel&, QWidget* parent)>;
+    void registerView(const std::string& dialogName, Factory factory);
+    bool hasView(const std::string& dialogName) const;
+    int runDialog(DialogModel& dialog) override;
+    // Parent of the dialogs run next (the innermost open dialog by default).
+    void setParent(QWidget* p) { parent_ = p; }
+
+private:
+    std::map<std::string, Factory> factories_;
+    QPointer<QWidget> parent_;
+};
+
+// All Qt ports in one place; `settings` is handed in (QSettings or a test
+// store).
+struct QtPorts {
+    QtMessages messages;
+    QtQuestions questions;
+    QtFiles files;
+    QtWaitCursor waitCursor;
+    QtClipboard clipboard;
+    QtDocuments documents;
+    QtPrinter printer;
+    QtDialogRunner dialogs;
+    Ports ports(SettingsPort* settings) {
+        return Ports{&messages,  &questions, &files,   &waitCursor, settings,
+                     &clipboard, &documents, &printer, &dialogs};
+    }
+};
+
+}  // namespace kal

@@ -1,0 +1,90 @@
+#include "views.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace kal {
+
+namespace {
+template <class W>
+W* mit(W* w, int id) {
+    w->setObjectName(QString::number(id));
+    return w;
+}
+}  // namespace
+
+DialogSettingsView::DialogSettingsView(DialogSettings& model, QWidget* parent)
+    : DialogView(parent), model_(model), binder_(model.form(), nullptr, this) {
+    setWindowTitle(QString::fromStdString(model.caption()));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mit(new QLabel(this), DialogSettings::LABEL_LANGUAGE));
+    auto* liste = mit(new QComboBox(this), DialogSettings::LIST_LANGUAGE);
+    liste->setMinimumWidth(220);
+    layout->addWidget(liste);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    auto* ok = mit(new QPushButton(this), DialogSettings::IDOK);
+    ok->setDefault(true);
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(mit(new QPushButton(this), DialogSettings::IDCANCEL));
+    layout->addLayout(knoepfe);
+    binder_.bindAll(this);
+    binder_.push();
+    connect(ok, &QPushButton::clicked, this, [this] { autoSchliessen(); });
+    connect(static_cast<QPushButton*>(binder_.widget(DialogSettings::IDCANCEL)),
+            &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void DialogSettingsView::autoSchliessen() {
+    model_.ok();
+    QDialog::accept();
+}
+
+void DialogSettingsView::reject() {
+    model_.abbrechen();
+    QDialog::reject();
+}
+
+DialogInfoView::DialogInfoView(DialogInfo& model, QWidget* parent)
+    : DialogView(parent), model_(model), binder_(model.form(), nullptr, this) {
+    setWindowTitle(QString::fromStdString(model.caption()));
+    auto* layout = new QHBoxLayout(this);
+    auto* icon = new QLabel(this);
+    icon->setObjectName("128");
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    layout->addWidget(icon, 0, Qt::AlignTop);
+    auto* zeilen = new QVBoxLayout;
+    for (int id = DialogInfo::ZEILE1; id <= DialogInfo::ZEILE6; ++id)
+        zeilen->addWidget(mit(new QLabel(this), id));
+    auto* ok = mit(new QPushButton(QStringLiteral("OK"), this), DialogInfo::IDOK);
+    ok->setDefault(true);
+    zeilen->addWidget(ok, 0, Qt::AlignRight);
+    layout->addLayout(zeilen);
+    binder_.bindAll(this);
+    binder_.push();
+    connect(ok, &QPushButton::clicked, this, [this] {
+        model_.ok();
+        accept();
+    });
+}
+
+void registerFrameViews(QtDialogRunner& runner) {
+    runner.registerView("DialogSettings",
+                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
+                            auto* model = dynamic_cast<DialogSettings*>(&m);
+                            if (!model) return nullptr;
+                            return std::make_unique<DialogSettingsView>(*model, parent);
+                        });
+    runner.registerView("DialogInfo",
+                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
+                            auto* model = dynamic_cast<DialogInfo*>(&m);
+                            if (!model) return nullptr;
+                            return std::make_unique<DialogInfoView>(*model, parent);
+                        });
+}
+
+}  // namespace kal

@@ -1,0 +1,343 @@
+#include "berechnung_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "colorlabel.h"
+
+namespace kal {
+
+using namespace hd;
+
+namespace {
+template <class W>
+W* mit(W* w, int id) {
+    w->setObjectName(QString::number(id));
+    return w;
+}
+QLabel* label(QWidget* p, int id) { return mit(new QLabel(p), id); }
+QLineEdit* edit(QWidget* p, int id, int breite = 70) {
+    auto* e = mit(new QLineEdit(p), id);
+    e->setMinimumWidth(breite);
+    e->setMaximumWidth(breite + 40);
+    return e;
+}
+QComboBox* liste(QWidget* p, int id, int breite = 80) {
+    auto* c = mit(new QComboBox(p), id);
+    c->setMinimumWidth(breite);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+QRadioButton* radio(QWidget* p, int id) { return mit(new QRadioButton(p), id); }
+}  // namespace
+
+BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent)
+    : DialogView(parent),
+      model_(model),
+      binder_(
+          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    baueMenu();
+    layout->addWidget(baueClient());
+    binder_.bindAll(this);
+    logoLaden();
+    aktualisieren();
+}
+
+void BerechnungView::baueMenu() {
+    for (const MenuPopup& p : model_.menu()) {
+        auto* popup = mit(new QMenu(menuBar_), p.id);
+        for (int cmd : p.befehle) {
+            if (cmd == 0) {
+                popup->addSeparator();
+                continue;
+            }
+            QAction* a = popup->addAction(QString());
+            a->setObjectName(QString::number(cmd));
+        }
+        menuBar_->addMenu(popup);
+    }
+}
+
+QWidget* BerechnungView::baueClient() {
+    auto* client = new QWidget(this);
+    auto* v = new QVBoxLayout(client);
+
+    // --- top: mode, duty, reserve, unit system; the logo sits to the right
+    auto* oben = new QHBoxLayout;
+    auto* modus = mit(new QGroupBox(client), MODUS_RAHMEN);
+    auto* ml = new QVBoxLayout(modus);
+    ml->addWidget(radio(modus, AUSLEGEN));
+    ml->addWidget(radio(modus, NACHRECHNEN));
+    oben->addWidget(modus);
+    auto* zeilen = new QGridLayout;
+    zeilen->addWidget(label(client, LEISTUNG_LABEL), 0, 0);
+    zeilen->addWidget(edit(client, LEISTUNG), 0, 1);
+    zeilen->addWidget(edit(client, LEISTUNG_ERG), 0, 2);
+    zeilen->addWidget(liste(client, LEISTUNG_EINHEIT), 0, 3);
+    zeilen->addWidget(label(client, RESERVE_LABEL), 1, 0);
+    zeilen->addWidget(edit(client, RESERVE), 1, 1);
+    zeilen->addWidget(edit(client, RESERVE_ERG), 1, 2);
+    zeilen->addWidget(label(client, RESERVE_PROZENT), 1, 3);
+    oben->addLayout(zeilen);
+    oben->addStretch();
+    oben->addSpacing(200);  // room for the logo
+    v->addLayout(oben);
+
+    // --- both sides with their shared row labels
+    auto* mitte = new QHBoxLayout;
+    auto* seiten = new QGridLayout;
+    seiten->setVerticalSpacing(3);
+    seiten->addWidget(mit(new QGroupBox(client), WARM_RAHMEN), 0, 1, 9, 3);
+    seiten->addWidget(mit(new QGroupBox(client), KALT_RAHMEN), 0, 4, 9, 3);
+    seiten->setRowMinimumHeight(0, 14);
+    const int labels[] = {MEDIUM_LABEL, TEIN_LABEL,    TAUS_LABEL,    FLUSS_LABEL,
+                          DPMAX_LABEL,  FOULING_LABEL, GASDRUCK_LABEL};
+    for (int r = 0; r < 7; ++r) seiten->addWidget(label(client, labels[r]), r + 1, 0);
+    struct Seite {
+        int spalte, medium, zeilen[6][3];
+    };
+    const Seite beide[2] = {
+        {1,
+         W_MEDIUM,
+         {{W_TEIN, W_TEIN_EINHEIT, W_TEIN_ERG},
+          {W_TAUS, W_TAUS_EINHEIT, W_TAUS_ERG},
+          {W_FLUSS, W_FLUSS_EINHEIT, W_FLUSS_ERG},
+          {W_DP, W_DP_EINHEIT, W_DP_ERG},
+          {W_FOULING, W_FOULING_EINHEIT, 0},
+          {W_GASDRUCK, W_GASDRUCK_EINHEIT, 0}}},
+        {4,
+         K_MEDIUM,
+         {{K_TEIN, K_TEIN_EINHEIT, K_TEIN_ERG},
+          {K_TAUS, K_TAUS_EINHEIT, K_TAUS_ERG},
+          {K_FLUSS, K_FLUSS_EINHEIT, K_FLUSS_ERG},
+          {K_DP, K_DP_EINHEIT, K_DP_ERG},
+          {K_FOULING, K_FOULING_EINHEIT, 0},
+          {K_GASDRUCK, K_GASDRUCK_EINHEIT, 0}}},
+    };
+    for (const Seite& s : beide) {
+        auto* m = liste(client, s.medium, 200);
+        seiten->addWidget(m, 1, s.spalte, 1, 3);
+        for (int r = 0; r < 6; ++r) {
+            seiten->addWidget(edit(client, s.zeilen[r][0]), r + 2, s.spalte);
+            seiten->addWidget(liste(client, s.zeilen[r][1]), r + 2, s.spalte + 1);
+            if (s.zeilen[r][2] != 0)
+                seiten->addWidget(edit(client, s.zeilen[r][2]), r + 2, s.spalte + 2);
+        }
+    }
+    seiten->setRowMinimumHeight(8, 6);
+    for (int c : {1, 2, 3, 4, 5, 6}) seiten->setColumnMinimumWidth(c, 10);
+    auto* links = new QVBoxLayout;
+    links->addLayout(seiten);
+
+    // channel row, safety plates, buttons
+    auto* spalt = new QHBoxLayout;
+    spalt->addWidget(label(client, SPALTTYP_LABEL));
+    spalt->addWidget(edit(client, SPALT1_ANZAHL, 40));
+    spalt->addWidget(liste(client, SPALT1_TYP, 90));
+    spalt->addWidget(edit(client, SPALT2_ANZAHL, 40));
+    spalt->addWidget(liste(client, SPALT2_TYP, 90));
+    spalt->addWidget(mit(new QCheckBox(client), SICHERHEIT));
+    spalt->addStretch();
+    links->addLayout(spalt);
+    auto* knoepfe = new QHBoxLayout;
+    auto* berechnen = mit(new QPushButton(client), BERECHNEN);
+    berechnen->setDefault(true);
+    knoepfe->addWidget(berechnen);
+    knoepfe->addWidget(mit(new QPushButton(client), KOMPLETTIEREN));
+    knoepfe->addStretch();
+    auto* einheit = new QWidget(client);  // own parent: its radios form their own group
+    auto* el = new QHBoxLayout(einheit);
+    el->setContentsMargins(0, 0, 0, 0);
+    el->addWidget(label(einheit, EINHEIT_LABEL));
+    el->addWidget(radio(einheit, US));
+    el->addWidget(radio(einheit, SI));
+    knoepfe->addWidget(einheit);
+    links->addLayout(knoepfe);
+    mitte->addLayout(links);
+
+    // device frame
+    auto* geraet = mit(new QGroupBox(client), GERAET_RAHMEN);
+    auto* g = new QGridLayout(geraet);
+    g->setVerticalSpacing(3);
+    int r = 0;
+    g->addWidget(label(geraet, PLATTE_LABEL), r, 0);
+    g->addWidget(liste(geraet, PLATTENMATERIAL, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, DICHTUNG_W_LABEL), r, 0);
+    g->addWidget(liste(geraet, DICHTUNG_W, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, DICHTUNG_K_LABEL), r, 0);
+    g->addWidget(liste(geraet, DICHTUNG_K, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, GESTELL_LABEL), r, 0);
+    g->addWidget(liste(geraet, GESTELLMATERIAL, 90), r, 1, 1, 2);
+    g->addWidget(liste(geraet, GESTELLNORM, 60), r++, 3);
+    g->addWidget(label(geraet, DRUCK_LABEL), r, 0);
+    g->addWidget(liste(geraet, DRUCKSTUFE, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, PLATTENTYP_LABEL), r, 0);
+    g->addWidget(liste(geraet, PLATTENTYP_MODUS, 60), r, 1);
+    g->addWidget(edit(geraet, PLATTENTYP_ERG, 60), r, 2);
+    g->addWidget(liste(geraet, PLATTENTYP, 80), r++, 3);
+    g->addWidget(label(geraet, SPALTEN_LABEL), r, 0);
+    g->addWidget(liste(geraet, SPALTEN_MODUS, 60), r, 1);
+    g->addWidget(edit(geraet, SPALTEN, 50), r, 2);
+    g->addWidget(edit(geraet, SPALTEN_ERG, 50), r++, 3);
+    g->addWidget(label(geraet, SERIEN_LABEL), r, 0);
+    g->addWidget(liste(geraet, SERIEN_MODUS, 60), r, 1);
+    g->addWidget(edit(geraet, SERIEN, 50), r, 2);
+    g->addWidget(edit(geraet, SERIEN_ERG, 50), r++, 3);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(geraet);
+
+    // dimensions frame with the frame drawing and its five values
+    auto* mass = mit(new QGroupBox(client), MASS_RAHMEN);
+    auto* mg = new QGridLayout(mass);
+    mg->addWidget(radio(mass, MM), 0, 0);
+    mg->addWidget(radio(mass, INCH), 0, 1);
+    auto* bild = label(mass, BILD_RAHMEN);
+    bild->setFrameShape(QFrame::Box);
+    bild->setMinimumSize(150, 40);
+    mg->addWidget(bild, 1, 0, 1, 5);
+    int c = 0;
+    for (int id : {MASS1, MASS2, MASS3, MASS4, MASS5}) mg->addWidget(edit(mass, id, 40), 2, c++);
+    rechts->addWidget(mass);
+    rechts->addStretch();
+    mitte->addLayout(rechts);
+    v->addLayout(mitte);
+
+    // --- result frame
+    auto* erg = mit(new QGroupBox(client), ERGEBNIS_RAHMEN);
+    auto* eg = new QGridLayout(erg);
+    eg->setVerticalSpacing(2);
+    eg->addWidget(label(erg, ERG_KOPF_WARM), 0, 1);
+    eg->addWidget(label(erg, ERG_KOPF_KALT), 0, 2);
+    const int zweiseitig[4][4] = {{ALFA_LABEL, ALFA_W, ALFA_K, ALFA_EINHEIT},
+                                  {VMIN_LABEL, VMIN_W, VMIN_K, VMIN_EINHEIT},
+                                  {VMAX_LABEL, VMAX_W, VMAX_K, VMAX_EINHEIT},
+                                  {VSTUTZEN_LABEL, VSTUTZEN_W, VSTUTZEN_K, VSTUTZEN_EINHEIT}};
+    for (int i = 0; i < 4; ++i) {
+        eg->addWidget(label(erg, zweiseitig[i][0]), i + 1, 0);
+        eg->addWidget(edit(erg, zweiseitig[i][1]), i + 1, 1);
+        eg->addWidget(edit(erg, zweiseitig[i][2]), i + 1, 2);
+        eg->addWidget(label(erg, zweiseitig[i][3]), i + 1, 3);
+    }
+    const int einzeln[11][3] = {{K1_LABEL, K1, K1_EINHEIT},
+                                {K2_LABEL, K2, K2_EINHEIT},
+                                {K3_LABEL, K3, K3_EINHEIT},
+                                {FOULING2_LABEL, FOULING2, FOULING2_EINHEIT},
+                                {FOULING1_LABEL, FOULING1, FOULING1_EINHEIT},
+                                {CMTD_LABEL, CMTD, CMTD_EINHEIT},
+                                {FLAECHE_LABEL, FLAECHE, FLAECHE_EINHEIT},
+                                {GEWICHT_LABEL, GEWICHT, GEWICHT_EINHEIT},
+                                {LIEFERZEIT_LABEL, LIEFERZEIT, LIEFERZEIT_EINHEIT},
+                                {PREIS_LABEL, PREIS, PREIS_EINHEIT},
+                                {KPREIS_LABEL, KPREIS, KPREIS_EINHEIT}};
+    // single-value rows in two blocks of six to the right of the two-sided rows
+    for (int i = 0; i < 11; ++i) {
+        int zeile = i % 6, spalte = 4 + (i / 6) * 3;
+        eg->addWidget(label(erg, einzeln[i][0]), zeile, spalte);
+        eg->addWidget(edit(erg, einzeln[i][1]), zeile, spalte + 1);
+        eg->addWidget(label(erg, einzeln[i][2]), zeile, spalte + 2);
+    }
+    v->addWidget(erg);
+
+    auto* meldung = edit(client, MELDUNG, 600);
+    meldung->setMaximumWidth(QWIDGETSIZE_MAX);
+    v->addWidget(meldung);
+    warnung_ = mit(new CColorLabel(client), WARNUNG);
+    warnung_->ctrl() = model_.warnung();
+    warnung_->farbenGeaendert();
+    v->addWidget(warnung_);
+
+    logo_ = new QLabel(client);
+    logo_->setObjectName("logo");
+    logo_->move(545, 6);
+    logo_->hide();
+    return client;
+}
+
+void BerechnungView::logoLaden() {
+    if (bitmap_.LoadImage(model_.getLogoPfad(), 0)) {
+        logo_->setPixmap(bitmap_.pixmap());
+        logo_->resize(bitmap_.pixmap().size());
+        logo_->raise();
+        logo_->show();
+    }
+}
+
+void BerechnungView::aktualisieren() {
+    binder_.push();
+    setWindowTitle(QString::fromStdString(model_.caption()));
+    // Popups the model no longer lists (the specification popup) go away.
+    for (QAction* a : menuBar_->actions()) {
+        int id = FormBinder::controlId(a->menu() ? a->menu()->objectName() : QString());
+        bool da = false;
+        for (const MenuPopup& p : model_.menu()) da = da || p.id == id;
+        if (!da) {
+            menuBar_->removeAction(a);
+        }
+    }
+}
+
+void BerechnungView::ereignis(int id, BindEvent e) {
+    switch (e) {
+        case BindEvent::Command:
+            model_.befehl(id);
+            break;
+        case BindEvent::Clicked:
+            model_.geklickt(id);
+            break;
+        case BindEvent::FocusLost:
+            model_.fokusVerloren(id);
+            break;
+        case BindEvent::Changed:
+            if (qobject_cast<QComboBox*>(binder_.widget(id)))
+                model_.auswahlGeaendert(id);
+            else
+                model_.textGeaendert(id);
+            break;
+    }
+    setWindowTitle(QString::fromStdString(model_.caption()));
+    if (model_.closed())
+        QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void BerechnungView::reject() {
+    model_.escape();
+    QDialog::reject();
+}
+
+void BerechnungView::closeEvent(QCloseEvent* e) {
+    if (model_.closed()) {  // closed by a command already
+        e->accept();
+        return;
+    }
+    if (model_.schliessfeld()) {
+        e->accept();
+        QDialog::done(QDialog::Rejected);
+    } else {
+        e->ignore();
+    }
+}
+
+void registerBerechnungView(QtDialogRunner& runner) {
+    runner.registerView("CBerechnungDlg",
+                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
+                            auto* model = dynamic_cast<CBerechnungDlg*>(&m);
+                            if (!model) return nullptr;
+                            return std::make_unique<BerechnungView>(*model, parent);
+                        });
+}
+
+}  // namespace kal

@@ -1,0 +1,49 @@
+// Qt view of the main dialog: widgets named by control id, bound to the
+// model through the generic binder; no rules here.
+#pragma once
+
+#include <QMenuBar>
+#include <QPointer>
+
+#include "berechnung_model.h"
+#include "binder.h"
+#include "enbitmap.h"
+#include "qtports.h"
+
+class QLabel;
+
+namespace kal {
+
+class CColorLabel;
+
+class BerechnungView : public DialogView {
+public:
+    explicit BerechnungView(CBerechnungDlg& model, QWidget* parent = nullptr);
+    void autoSchliessen() override { close(); }
+    void reject() override;  // Escape
+    FormBinder& binder() { return binder_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+    // Pushes the model into the widgets (after every handler).
+    void aktualisieren();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void baueMenu();
+    QWidget* baueClient();
+    void ereignis(int id, BindEvent e);
+    void logoLaden();
+
+    CBerechnungDlg& model_;
+    FormBinder binder_;
+    QMenuBar* menuBar_ = nullptr;
+    QLabel* logo_ = nullptr;
+    CColorLabel* warnung_ = nullptr;
+    CEnBitmap bitmap_;
+};
+
+// Registers the main dialog's view with the runner.
+void registerBerechnungView(QtDialogRunner& runner);
+
+}  // namespace kal

@@ -1,0 +1,169 @@
+#include "binder.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+using kal::BindEvent;
+using kal::Form;
+using kal::FormBinder;
+
+namespace {
+
+struct Fenster {
+    QWidget root;
+    Form form;
+    std::vector<std::pair<int, BindEvent>> events;
+    FormBinder binder{form, [this](int id, BindEvent e) { onEvent(id, e); }};
+    std::function<void(int)> regel;  // the "model handler"
+
+    QLineEdit* edit = nullptr;
+    QComboBox* combo = nullptr;
+    QCheckBox* check = nullptr;
+    QRadioButton* r1 = nullptr;
+    QRadioButton* r2 = nullptr;
+    QLabel* label = nullptr;
+    QPushButton* button = nullptr;
+    QAction* action = nullptr;
+    QMenu* menu = nullptr;
+
+    Fenster() {
+        auto* l = new QVBoxLayout(&root);
+        auto add = [&](auto* w, int id) {
+            w->setObjectName(QString::number(id));
+            l->addWidget(w);
+            return w;
+        };
+        edit = add(new QLineEdit(&root), 10);
+        combo = add(new QComboBox(&root), 11);
+        check = add(new QCheckBox(&root), 12);
+        r1 = add(new QRadioButton(&root), 13);
+        r2 = add(new QRadioButton(&root), 14);
+        label = add(new QLabel(&root), 15);
+        button = add(new QPushButton("B", &root), 16);
+        add(new QLabel("untouched", &root), 17);
+        menu = new QMenu(&root);
+        menu->setObjectName("900");
+        action = menu->addAction("x");
+        action->setObjectName("40014");
+        binder.bindAll(&root);
+    }
+    void onEvent(int id, BindEvent e) {
+        events.emplace_back(id, e);
+        if (regel) regel(id);
+    }
+};
+
+}  // namespace
+
+TEST(FormBinder, ModelToWidgets) {
+    Fenster f;
+    f.form.setText(10, "12.5");
+    f.form.addItem(11, "Wasser", 7);
+    f.form.addItem(11, "Luft", 9);
+    f.form.select(11, 1);
+    f.form.setChecked(12, true);
+    f.form.setChecked(14, true);
+    f.form.setText(15, "Label");
+    f.form.setEnabled(16, false);
+    f.form.setVisible(10, false);
+    f.form.setText(40014, "&Quit");
+    f.form.setEnabled(40014, false);
+    f.form.setText(900, "&File");
+    f.form.control(10).readOnly = true;
+    f.binder.push();
+
+    EXPECT_EQ(f.edit->text(), "12.5");
+    EXPECT_TRUE(f.edit->isReadOnly());
+    EXPECT_TRUE(f.edit->isHidden());
+    ASSERT_EQ(f.combo->count(), 2);
+    EXPECT_EQ(f.combo->itemText(1), "Luft");
+    EXPECT_EQ(f.combo->itemData(0).toInt(), 7);
+    EXPECT_EQ(f.combo->itemData(1).toInt(), 9);
+    EXPECT_EQ(f.combo->currentIndex(), 1);
+    EXPECT_TRUE(f.check->isChecked());
+    EXPECT_TRUE(f.r2->isChecked());
+    EXPECT_FALSE(f.r1->isChecked());
+    EXPECT_EQ(f.label->text(), "Label");
+    EXPECT_FALSE(f.button->isEnabled());
+    EXPECT_EQ(f.button->text(), "B");  // no text in the form: kept
+    EXPECT_EQ(f.action->text(), "&Quit");
+    EXPECT_FALSE(f.action->isEnabled());
+    EXPECT_EQ(f.menu->title(), "&File");
+    EXPECT_EQ(f.root.findChild<QLabel*>("17")->text(), "untouched");
+    EXPECT_TRUE(f.events.empty());  // pushing raises no events
+
+    // A checked radio can be unchecked by the model; no selection clears the combo.
+    f.form.setChecked(14, false);
+    f.form.select(11, -1);
+    f.binder.push();
+    EXPECT_FALSE(f.r2->isChecked());
+    EXPECT_EQ(f.combo->currentIndex(), -1);
+    EXPECT_TRUE(f.events.empty());
+}
+
+TEST(FormBinder, WidgetEditsReachModelThenHandlerThenPush) {
+    Fenster f;
+    f.form.addItem(11, "a", 1);
+    f.form.addItem(11, "b", 2);
+    f.form.select(11, 0);
+    f.binder.push();
+    // The handler mirrors the edit into the label: the push must show it.
+    f.root.show();
+    f.regel = [&](int id) {
+        if (id == 10) f.form.setText(15, "echo " + f.form.text(10));
+    };
+    f.edit->setFocus();
+    QTest::keyClicks(f.edit, "3,5");
+    EXPECT_EQ(f.form.text(10), "3,5");
+    EXPECT_EQ(f.label->text(), "echo 3,5");
+    ASSERT_FALSE(f.events.empty());
+    EXPECT_EQ(f.events.back(), std::make_pair(10, BindEvent::Changed));
+
+    f.events.clear();
+    f.check->click();
+    EXPECT_TRUE(f.form.checked(12));
+    ASSERT_FALSE(f.events.empty());
+    EXPECT_EQ(f.events.back(), std::make_pair(12, BindEvent::Clicked));
+
+    f.r1->click();
+    f.r2->click();
+    EXPECT_TRUE(f.form.checked(14));
+    EXPECT_FALSE(f.form.checked(13));
+
+    emit f.combo->activated(1);
+    EXPECT_EQ(f.form.selection(11), 1);
+    EXPECT_EQ(f.form.selectedValue(11), 2);
+    EXPECT_EQ(f.events.back(), std::make_pair(11, BindEvent::Changed));
+
+    f.action->trigger();
+    EXPECT_EQ(f.events.back(), std::make_pair(40014, BindEvent::Command));
+    QTest::mouseClick(f.button, Qt::LeftButton);
+    EXPECT_EQ(f.events.back(), std::make_pair(16, BindEvent::Clicked));
+}
+
+TEST(FormBinder, HandlerCanVetoAnEditAndMoveFocus) {
+    Fenster f;
+    f.root.show();
+    f.regel = [&](int id) {
+        if (id == 10) {
+            f.form.setText(10, "");  // the model refuses the entry
+            f.form.setFocus(10);
+        }
+    };
+    QTest::keyClicks(f.edit, "x");
+    EXPECT_EQ(f.edit->text(), "");
+    EXPECT_EQ(f.binder.widget(10), f.edit);
+    EXPECT_EQ(FormBinder::controlId("1188"), 1188);
+    EXPECT_EQ(FormBinder::controlId("logo"), 0);
+}

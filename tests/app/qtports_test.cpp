@@ -1,0 +1,62 @@
+#include "qtports.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "screenshot.h"
+
+TEST(QtWaitCursor, GuardRestoresTheCursor) {
+    kal::QtWaitCursor w;
+    {
+        kal::WaitCursorGuard g(w);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtClipboard, PutsPlainText) {
+    kal::QtClipboard c;
+    EXPECT_TRUE(c.setText("Zeile 1\nZeile 2\t\xC3\xA4"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromUtf8("Zeile 1\nZeile 2\t\xC3\xA4"));
+}
+
+TEST(QtPageDevice, PrintsPagesToPdf) {
+    QTemporaryDir tmp;
+    const QString pdf = tmp.path() + "/out.pdf";
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    kal::QtPageDevice page(std::move(printer));
+    EXPECT_GT(page.pageWidth(), 1000);
+    EXPECT_GT(page.pageHeight(), page.pageWidth());
+    EXPECT_GT(page.lineHeight(12), page.lineHeight(8));
+    ASSERT_TRUE(page.startDocument("Test"));
+    EXPECT_TRUE(page.startPage());
+    kal::PageFont f;
+    f.height = 60;
+    page.drawText(100, 100, "links", f, kal::TextAlign::Left);
+    f.weight = 700;
+    page.drawText(2000, 200, "rechts", f, kal::TextAlign::Right);
+    page.drawLine(100, 300, 2000, 300, 4);
+    page.drawRect(100, 400, 2000, 900, 2);
+    EXPECT_TRUE(page.endPage());
+    EXPECT_TRUE(page.startPage());
+    EXPECT_TRUE(page.endPage());
+    page.endDocument();
+    EXPECT_GT(QFileInfo(pdf).size(), 500);
+    // Drawing after the end is ignored, not a crash.
+    page.drawText(0, 0, "late", f, kal::TextAlign::Left);
+}
+
+TEST(Screenshot, PathPerDialog) {
+    EXPECT_EQ(kal::screenshotPfad("/tmp/a/shot.png", "DialogSettings"),
+              "/tmp/a/shot-DialogSettings.png");
+    EXPECT_EQ(kal::screenshotPfad("/tmp/a/shot", "X"), "/tmp/a/shot-X.png");
+}

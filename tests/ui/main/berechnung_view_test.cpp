@@ -1,0 +1,189 @@
+#include "berechnung_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "colorlabel.h"
+#include "dialogsettings.h"
+#include "scripted.h"
+#include "testdir.h"
+
+using namespace kal;
+using namespace kal::hd;
+
+namespace {
+struct Umgebung {
+    kaltest::TempAppDir dir;
+    ScriptedPorts p;
+    CBerechnungApp app{p.ports(), false};
+    Umgebung() {
+        p.settings.values["language"] = "English";
+        app.erzeugeObjekte(dir.dir());
+        app.spracheFestlegen();
+    }
+};
+
+QStringList menuTitel(QMenuBar* bar) {
+    QStringList t;
+    for (QAction* a : bar->actions()) t << a->text();
+    return t;
+}
+}  // namespace
+
+TEST(BerechnungView, FrameControlsMenuAndTitle) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    EXPECT_EQ(v.windowTitle(), "Kalvoria Test 3.26.12");
+    EXPECT_EQ(menuTitel(v.menuBar()), (QStringList{"&File", "&Administration", "&Info"}));
+    for (int id :
+         {MODUS_RAHMEN, WARM_RAHMEN, KALT_RAHMEN, GERAET_RAHMEN, ERGEBNIS_RAHMEN, MASS_RAHMEN})
+        EXPECT_NE(v.findChild<QGroupBox*>(QString::number(id)), nullptr) << id;
+    for (int id : {LEISTUNG, W_TEIN, K_GASDRUCK, SERIEN, MELDUNG, K1, MASS5})
+        EXPECT_NE(v.findChild<QLineEdit*>(QString::number(id)), nullptr) << id;
+    for (int id : {W_MEDIUM, K_MEDIUM, PLATTENTYP, SPALT2_TYP, LEISTUNG_EINHEIT})
+        EXPECT_NE(v.findChild<QComboBox*>(QString::number(id)), nullptr) << id;
+    EXPECT_EQ(v.findChild<QGroupBox*>("1001")->title(), "Warm side");
+    EXPECT_TRUE(v.findChild<QLineEdit*>("1135")->isReadOnly());
+    auto* warnung = v.findChild<CColorLabel*>("1426");
+    ASSERT_NE(warnung, nullptr);
+    EXPECT_EQ(warnung->ctrl().getBkColor(), 255u);
+    EXPECT_TRUE(warnung->isHidden());
+    EXPECT_FALSE(warnung->timerLaeuft());
+    EXPECT_EQ(v.findChild<QComboBox*>("1040")->itemData(2).toInt(), 2);
+}
+
+TEST(BerechnungView, LanguageChangeThroughMenu) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    u.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
+        auto& s = dynamic_cast<DialogSettings&>(m);
+        s.form().select(1134, s.form().findExact(1134, "Deutsch"));
+        s.ok();
+        return 1;
+    });
+    v.findChild<QAction*>("40016")->trigger();
+    EXPECT_EQ(menuTitel(v.menuBar()), (QStringList{"&Datei", "&Verwaltung", "&Info DE"}));
+    EXPECT_EQ(v.windowTitle(), "Kalvoria Test DE 3.26.12");
+    EXPECT_EQ(v.findChild<QAction*>("40014")->text(), "&Beenden");
+}
+
+TEST(BerechnungView, RadioClicksReachTheModel) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    QTest::mouseClick(v.findChild<QRadioButton*>("1171"), Qt::LeftButton);
+    EXPECT_EQ(d.getModus(), 1);
+    EXPECT_FALSE(v.findChild<QComboBox*>("1008")->isEnabled());
+    EXPECT_EQ(v.findChild<QComboBox*>("1008")->currentText(), "fixed");
+    QTest::mouseClick(v.findChild<QRadioButton*>("1082"), Qt::LeftButton);
+    EXPECT_EQ(d.getEinheitensystem(), 1);
+    EXPECT_FALSE(v.findChild<QRadioButton*>("1083")->isChecked());
+}
+
+TEST(BerechnungView, LogoAt545x6WhenItLoads) {
+    Umgebung u;
+    QImage bild(20, 10, QImage::Format_RGB32);
+    bild.fill(Qt::blue);
+    std::filesystem::create_directories(u.dir.pfad("pic"));
+    ASSERT_TRUE(bild.save(QString::fromStdString(u.dir.pfad("pic/Logo.bmp")), "BMP"));
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    auto* logo = v.findChild<QLabel*>("logo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_FALSE(logo->isHidden());
+    EXPECT_EQ(logo->pos(), QPoint(545, 6));
+    EXPECT_EQ(logo->size(), QSize(20, 10));
+
+    Umgebung ohne;
+    CBerechnungDlg d2(ohne.app);
+    BerechnungView v2(d2);
+    EXPECT_TRUE(v2.findChild<QLabel*>("logo")->isHidden());
+}
+
+TEST(BerechnungView, CloseBoxRefusedWhenStoreFails) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    u.p.settings.writable = false;
+    EXPECT_FALSE(v.close());
+    EXPECT_TRUE(v.isVisible());
+    u.p.settings.writable = true;
+    EXPECT_TRUE(v.close());
+    EXPECT_EQ(u.p.settings.values.count("unit"), 1u);
+}
+
+TEST(BerechnungView, EscapeClosesWithoutStoring) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    QTest::keyClick(&v, Qt::Key_Escape);
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_EQ(u.p.settings.values.count("unit"), 0u);
+    EXPECT_EQ(d.result(), 2);
+}
+
+TEST(CColorLabel, TimerRunsOnlyWhileBlinking) {
+    CColorLabel l;
+    EXPECT_FALSE(l.timerLaeuft());
+    l.ctrl().SetBkBlinkColors(rgb(255, 0, 0), rgb(0, 255, 0));
+    l.ctrl().SetBkBlink(true);
+    l.ctrl().SetPeriod(20);
+    l.farbenGeaendert();
+    EXPECT_TRUE(l.timerLaeuft());
+    std::set<int> phasen;
+    for (int i = 0; i < 50 && phasen.size() < 2; ++i) {
+        QTest::qWait(10);
+        phasen.insert(l.ctrl().getPhase());
+    }
+    EXPECT_EQ(phasen, (std::set<int>{0, 1}));
+    l.setEnabled(false);
+    l.ctrl().SetBkBlink(false);
+    l.farbenGeaendert();
+    EXPECT_FALSE(l.timerLaeuft());
+    EXPECT_EQ(l.ctrl().getBkColor(), kKeineFarbe);
+}
+
+TEST(BerechnungView, QuitThroughMenuStoresAndCloses) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    u.p.settings.writable = false;
+    v.findChild<QAction*>("40014")->trigger();
+    EXPECT_FALSE(v.isVisible());  // closes even though the store failed
+    EXPECT_EQ(d.result(), 1);
+    EXPECT_EQ(v.result(), QDialog::Accepted);
+    ASSERT_EQ(u.p.messages.shown.size(), 1u);
+    EXPECT_EQ(u.p.messages.shown[0].key, "readregistry");
+}
+
+TEST(BerechnungView, RunsModallyThroughTheRunner) {
+    Umgebung u;
+    QtDialogRunner runner;
+    registerBerechnungView(runner);
+    CBerechnungDlg d(u.app);
+    QTimer::singleShot(0, [] {
+        QWidget* w = QApplication::activeModalWidget();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowTitle(), "Kalvoria Test 3.26.12");
+        w->close();
+    });
+    EXPECT_EQ(runner.runDialog(d), 2);
+    EXPECT_EQ(u.p.settings.values["unit"], "0,0,0,0,0,0,0,0,0,0,0,0,1,0,0");
+}
