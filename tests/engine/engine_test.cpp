@@ -401,8 +401,9 @@ TEST(Auslegung, DampfKondensator) {
     Umgebung u;
     Eingaben e;
     e.mediumWarm = Dampf;
-    e.tEinWarm = "140", e.tAusWarm = "";
-    e.tEinKalt = "20", e.tAusKalt = "60", e.durchsatzKalt = "";
+    e.tEinWarm = "180", e.tAusWarm = "";
+    e.tEinKalt = "90", e.tAusKalt = "120", e.durchsatzKalt = "";
+    e.druckstufe = 2;
     e.leistung = "400";
     e.dichtungWarm = e.dichtungKalt = 2;
     e.dpWarm = "30";
@@ -414,7 +415,7 @@ TEST(Auslegung, DampfKondensator) {
     const double s = f.warm.massenstrom * f.warm.kondensat.waermekapazitaet * 0.0 +
                      f.warm.massenstrom * f.warm.kondensationsenthalpie;
     EXPECT_NEAR(s, 400.0, 400.0 * 0.02);
-    EXPECT_LE(f.ergebnis.tAusWarm, 140.0);
+    EXPECT_LE(f.ergebnis.tAusWarm, 180.0);
     EXPECT_TRUE(std::isfinite(f.ergebnis.flaechenreserve));
     EXPECT_EQ(f.ergebnis.spalttypenWarm[1].anzahl, 0);  // never mixed
 }
@@ -425,11 +426,13 @@ TEST(Auslegung, GasKuehler) {
     e.mediumWarm = Luft;
     e.tEinWarm = "150", e.tAusWarm = "50";
     e.durchsatzWarm = "0.5";
-    e.tEinKalt = "20", e.tAusKalt = "40";
+    e.tEinKalt = "30", e.tAusKalt = "60";
     e.leistung = "";
     e.gasWarm = "6";
     e.dpWarm = "20";
+    e.dichtungWarm = e.dichtungKalt = 2;
     u.rechne(e);
+    for (const auto& m : u.meldungen.shown) ADD_FAILURE() << m.key;
     const Berechnungsfall& f = u.fall;
     EXPECT_TRUE(f.warm.istGas);
     if (f.ergebnisAngezeigt) {
@@ -448,8 +451,8 @@ TEST(Nachrechnen, DruckverlustUeberZulaessigWirdBerichtet) {
     e.durchsatzWarm = "3.98";
     e.plattentypModus = 1, e.spaltenModus = 1, e.serienModus = 1;
     e.plattentyp = 20;
-    e.spalten = "20", e.serien = "1";
-    e.anzahl1 = "20", e.typ1 = 1;
+    e.spalten = "8", e.serien = "1";
+    e.anzahl1 = "8", e.typ1 = 1;
     e.dpWarm = "2", e.dpKalt = "2";
     e.leistung = "";
     u.rechne(e);
@@ -458,7 +461,7 @@ TEST(Nachrechnen, DruckverlustUeberZulaessigWirdBerichtet) {
     ASSERT_TRUE(f.ergebnisAngezeigt);
     EXPECT_GT(f.ergebnis.druckverlustWarm, 2.0);
     EXPECT_EQ(f.anzahlBerechnungen, 1.0);
-    EXPECT_EQ(f.ergebnis.spaltenGesamt, 40);
+    EXPECT_EQ(f.ergebnis.spaltenGesamt, 16);
 }
 
 TEST(Nachrechnen, KombinationsPruefung) {

@@ -136,7 +136,7 @@ Data baueDaten() {
     nbr.objectId = 1, nbr.name = "NBR", nbr.code = "N", nbr.maxTemp = 110;
     dl.hinzufuegen(nbr);
     DichtungA epdm;
-    epdm.objectId = 2, epdm.name = "EPDM", epdm.code = "E", epdm.maxTemp = 160;
+    epdm.objectId = 2, epdm.name = "EPDM", epdm.code = "E", epdm.maxTemp = 185;
     dl.hinzufuegen(epdm);
     MaterialGestellU g;
     g.objectId = 1, g.name = "C-Stahl";
