@@ -103,8 +103,8 @@ testdaten::Eingaben eingaben(Fall fall, const Satz& s) {
         break;
     case Kondensator:
         e.mediumWarm = s.dampf, e.mediumKalt = s.wasser;
-        e.tEinWarm = "140", e.tAusWarm = "", e.leistung = "400";
-        e.tEinKalt = "60", e.tAusKalt = "90";
+        e.tEinWarm = "180", e.tAusWarm = "", e.leistung = "400";
+        e.tEinKalt = "90", e.tAusKalt = "120";
         e.dpWarm = "30";
         break;
     case GasKuehler:

@@ -506,3 +506,137 @@ TEST(Nachrechnen, OhnePreisKeinErgebnis) {
     EXPECT_FALSE(u.fall.ergebnisAngezeigt);
     EXPECT_EQ(u.form.text(ctl::Statuszeile), "no result (1)");
 }
+
+TEST(Alfa, FesterWertNurUeberNullKommaNullEins) {
+    Umgebung u;
+    Berechnungsfall& f = u.fall;
+    f.materialPlatte = 1, f.druckstufe = 1, f.dichtungWarm = f.dichtungKalt = 1;
+    // a plain water case as the working values
+    Eingaben e;
+    e.durchsatzWarm = "3.98";
+    e.leistung = "";
+    fuelleForm(u.form, u.data, e);
+    ASSERT_TRUE(u.kern.eingabenLesen(f));
+    ASSERT_TRUE(u.kern.pruefeEingaben(f));
+    PlattenCache pc;
+    ASSERT_TRUE(u.kern.cacheAufbauen(f, 10, pc));
+    f.warm.vKanal = f.warm.volumenstrom / pc.querKanal;
+    f.kalt.vKanal = f.kalt.volumenstrom / pc.querKanal;
+    f.warm.vSpaltMin = f.kalt.vSpaltMin = 0;
+    f.berechnungsart = 1;
+    auto bewerte = [&]() {
+        for (int s = 0; s < 2; ++s)
+            for (int i = 0; i < 9; ++i) f.spalttypAktiv[s][i] = false, f.spaltenJeTyp[s][i] = 0;
+        f.spalttypAktiv[0][1] = true, f.spaltenJeTyp[0][1] = 20;
+        u.kern.spalttypenZweiteSeite(f, pc, 1);
+        bool fatal = false;
+        f.ergebnisVorhanden = false;
+        f.bestPreis = Berechnungsfall::kKeinPreis;
+        EXPECT_TRUE(u.kern.bewerteKonfiguration(f, pc, 20, 20, 1, fatal));
+        return f.ergebnis.alfaWarm;
+    };
+    const double korrelation = bewerte();
+    f.warm.eigenesMedium = true;
+    f.warm.alfaWert = 0.01;
+    EXPECT_DOUBLE_EQ(bewerte(), korrelation);
+    f.warm.alfaWert = 0.0101;
+    EXPECT_DOUBLE_EQ(bewerte(), 0.0101);
+    f.warm.eigenesMedium = false;
+    f.deltaTm = 1.5;
+    EXPECT_NEAR(bewerte(), 1.1 * korrelation, 1e-9 * korrelation);
+    f.deltaTm = 1.5000001;
+    EXPECT_NEAR(bewerte(), korrelation, 1e-9 * korrelation);
+}
+
+TEST(Bilanz, FehlendeTemperaturNaheNull) {
+    Umgebung u;
+    Eingaben e;
+    // cold outlet missing, lands on 0 degC... cold inlet missing from the outlet 10 degC
+    e.mediumKalt = Glykol;
+    e.tEinWarm = "40", e.tAusWarm = "20", e.durchsatzWarm = "2";
+    e.tEinKalt = "", e.tAusKalt = "5";
+    e.leistung = "";
+    e.durchsatzKalt = "";
+    fuelleForm(u.form, u.data, e);
+    // cold flow so that the inlet ends near 0 degC: Q = 2*4.18*20 = 167 kW
+    const double q = 2 * 4.179 * 20;  // approx. warm cp
+    u.form.setText(ctl::DurchsatzKalt, kal::formatiere("%.6f", q / (5.0 * 3.53)));
+    ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
+    ASSERT_TRUE(u.kern.pruefeEingaben(u.fall)) << (u.meldungen.shown.empty() ? "" : u.meldungen.shown[0].key);
+    EXPECT_TRUE(u.fall.kalt.tEinVorgegeben);
+    EXPECT_NEAR(u.fall.kalt.tEin, 0.0, 0.3);
+    EXPECT_FALSE(u.form.text(ctl::TEinKalt).empty());
+}
+
+TEST(Auslegung, PreisgleichstandGehtAnDenSpaeterenPlattentyp) {
+    Umgebung u;
+    // two identical plate types: the later one in the order of evaluation wins
+    PlattentypA a = *u.data.getPlattentypAListe().internalGetForObjectId(10);
+    PlattentypU pu = *u.data.getPlattentypUListe().internalGetForObjectId(10);
+    a.objectId = 11, a.name = "KV10B";
+    pu.objectId = 11;
+    u.data.getPlattentypAListe().hinzufuegen(a);
+    u.data.getPlattentypUListe().hinzufuegen(pu);
+    Laengenzuschlag l;
+    for (const auto& x : u.data.getLaengenzuschlagListe().alle())
+        if (x.plattentyp == 10) {
+            l = x;
+            l.objectId = x.objectId + 1000;
+            l.plattentyp = 11;
+            break;
+        }
+    // length class ids differ: give the copy the same surcharges
+    for (auto& [k, g] : pu.gestelle) (void)k, (void)g;
+    auto& u11 = const_cast<PlattentypU&>(*u.data.getPlattentypUListe().internalGetForObjectId(11));
+    for (auto& [k, g] : u11.gestelle) {
+        std::map<int, double> p, gw, lt;
+        for (auto& [id, v] : g.preisZuschlag) p[id + 1000] = v;
+        for (auto& [id, v] : g.gewichtZuschlag) gw[id + 1000] = v;
+        for (auto& [id, v] : g.laengeTotal) lt[id + 1000] = v;
+        g.preisZuschlag = p, g.gewichtZuschlag = gw, g.laengeTotal = lt;
+    }
+    for (const auto& x : std::vector<Laengenzuschlag>(u.data.getLaengenzuschlagListe().alle())) {
+        if (x.plattentyp != 10) continue;
+        Laengenzuschlag c = x;
+        c.objectId += 1000;
+        c.plattentyp = 11;
+        u.data.getLaengenzuschlagListe().hinzufuegen(c);
+    }
+    AnschlussU an = u.data.getAnschlussUListe().alle().front();
+    an.objectId = 999, an.plattentypen = {11};
+    u.data.getAnschlussUListe().hinzufuegen(an);
+    (void)l;
+    Eingaben e;
+    e.durchsatzWarm = "3.98";
+    e.leistung = "";
+    u.kontext.freigegebenePlattentypen = {10, 11, 20, 30};
+    ASSERT_TRUE(u.rechne(e));
+    const std::string erst = u.fall.ergebnis.plattentypName;
+    ASSERT_TRUE(erst == "KV10" || erst == "KV10B") << erst;
+    EXPECT_EQ(erst, "KV10B");
+    u.kontext.freigegebenePlattentypen = {11, 10, 20, 30};
+    u.meldungen.shown.clear();
+    ASSERT_TRUE(u.rechne(e));
+    EXPECT_EQ(u.fall.ergebnis.plattentypName, "KV10");
+}
+
+TEST(Anzeige, LeerenUndZollMasse) {
+    Umgebung u;
+    Eingaben e;
+    e.durchsatzWarm = "3.98";
+    e.leistung = "";
+    ASSERT_TRUE(u.rechne(e));
+    Berechnungsfall f = u.fall;
+    f.masseInMm = false;
+    kal::Form zoll;
+    ergebnisAnzeigen(u.data, u.sprache, f, zoll);
+    EXPECT_EQ(zoll.text(ctl::Hoehe), kal::formatiere("%g", f.ergebnis.hoehe / 25.399));
+    f.einheitensystem = 1;  // US: k in BTU/(ft2 h F)
+    ergebnisAnzeigen(u.data, u.sprache, f, zoll);
+    EXPECT_EQ(zoll.text(ctl::KEff), kal::zahlText(f.ergebnis.kEff / 5.678263, 0, 10));
+    EXPECT_EQ(zoll.text(ctl::CustomPreis), kal::zahlText(f.ergebnis.customPreis, 0, 15));
+    ergebnisAnzeigeLeeren(zoll, 0);
+    EXPECT_EQ(zoll.text(ctl::KEff), "");
+    EXPECT_EQ(zoll.text(ctl::Statuszeile), "");
+    EXPECT_EQ(zoll.text(ctl::ErgPlattentyp), "");
+}
