@@ -328,7 +328,8 @@ TEST_P(Pruefung, ErsteFehlerMeldung) {
         for (const auto& m : u.meldungen.shown) EXPECT_EQ(m.key, "") << p.name << " " << m.key;
     }
 }
-INSTANTIATE_TEST_SUITE_P(Faelle, Pruefung, ::testing::ValuesIn(kPruefFaelle));
+INSTANTIATE_TEST_SUITE_P(Faelle, Pruefung, ::testing::ValuesIn(kPruefFaelle),
+                         [](const auto& i) { return "Fall" + std::to_string(i.index); });
 
 
 namespace {
@@ -639,4 +640,59 @@ TEST(Anzeige, LeerenUndZollMasse) {
     EXPECT_EQ(zoll.text(ctl::KEff), "");
     EXPECT_EQ(zoll.text(ctl::Statuszeile), "");
     EXPECT_EQ(zoll.text(ctl::ErgPlattentyp), "");
+}
+
+TEST(Mischen, SchrittweiteUndAbbruch) {
+    struct M {
+        int q;
+        int nichtOk;
+        double erwartet;
+    };
+    // two permitted types 0 and 2; every evaluation fails on the warm-only bound
+    const M faelle[] = {{30, 1, 2 * (1 + 9)}, {14, 1, 2 * (1 + 9)}, {30, 0, 2 * (1 + 1)}};
+    for (const M& m : faelle) {
+        Umgebung u;
+        Eingaben e;
+        e.durchsatzWarm = "3.98";
+        e.leistung = "";
+        e.dpWarm = e.dpKalt = "100000";
+        fuelleForm(u.form, u.data, e);
+        Berechnungsfall& f = u.fall;
+        ASSERT_TRUE(u.kern.eingabenLesen(f));
+        ASSERT_TRUE(u.kern.pruefeEingaben(f));
+        PlattenCache pc;
+        ASSERT_TRUE(u.kern.cacheAufbauen(f, 20, pc));
+        pc.standard.fill(0);
+        pc.zulaessig.fill(0);
+        pc.zulaessig[0] = pc.zulaessig[2] = 1;
+        for (auto& z : pc.weitermischenNichtOk) z.fill(m.nichtOk);
+        for (Mediumseite* s : {&f.warm, &f.kalt}) {
+            s->vSpaltMin = 0, s->vSpaltMax = 1e9, s->vEintrittMax = 1e9;
+            s->vKanal = s->volumenstrom / pc.querKanal;
+        }
+        f.leistungSoll = 1e12;
+        f.anzahlBerechnungen = 0;
+        EXPECT_TRUE(u.kern.pruefePaket(f, pc, m.q, m.q, 1));
+        EXPECT_EQ(f.anzahlBerechnungen, m.erwartet) << m.q << " " << m.nichtOk;
+    }
+}
+
+TEST(Bilanz, KondensationsMassenstromSchliesstBilanz) {
+    Umgebung u;
+    Eingaben e;
+    e.mediumWarm = Dampf;
+    e.tEinWarm = "180", e.tAusWarm = "3";  // 3 K subcooling
+    e.tEinKalt = "90", e.tAusKalt = "120", e.durchsatzKalt = "";
+    e.leistung = "400";
+    e.dichtungWarm = e.dichtungKalt = 2;
+    e.druckstufe = 2;
+    fuelleForm(u.form, u.data, e);
+    ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
+    ASSERT_TRUE(u.kern.pruefeEingaben(u.fall)) << u.meldungen.shown.at(0).key;
+    const Mediumseite& w = u.fall.warm;
+    const double s = w.massenstrom * w.kondensat.waermekapazitaet * 3.0 +
+                     w.massenstrom * w.kondensationsenthalpie - 400.0;
+    EXPECT_GE(s, 0.0);
+    EXPECT_LE(s, 0.005);
+    EXPECT_NEAR(w.volumenstrom, w.massenstrom / w.dichte, 1e-12);
 }
