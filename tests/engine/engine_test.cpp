@@ -696,3 +696,39 @@ TEST(Bilanz, KondensationsMassenstromSchliesstBilanz) {
     EXPECT_LE(s, 0.005);
     EXPECT_NEAR(w.volumenstrom, w.massenstrom / w.dichte, 1e-12);
 }
+
+TEST(Bilanz, UeberbestimmtUndLeistungsabweichungAnDenGrenzen) {
+    // duties of the complete sides from a first, consistent run
+    Umgebung basis;
+    Eingaben e;
+    e.durchsatzWarm = "3.98";
+    e.leistung = "";
+    fuelleForm(basis.form, basis.data, e);
+    ASSERT_TRUE(basis.kern.eingabenLesen(basis.fall));
+    ASSERT_TRUE(basis.kern.pruefeEingaben(basis.fall));
+    const double qw = basis.fall.leistungWarm / 1000.0;  // kW
+    const double cpK = basis.fall.kalt.waermekapazitaet;
+    struct B {
+        double leistungFaktor;  // 0: duty not given
+        double kaltFaktor;      // cold duty / warm duty, 0: cold flow not given
+        const char* key;
+    };
+    const B faelle[] = {{1.0249, 0, ""}, {1.026, 0, "ueberbestimmt"},
+                        {0, 0.9501, ""}, {0, 0.949, "leistung"}};
+    for (const B& b : faelle) {
+        Umgebung u;
+        Eingaben x = e;
+        if (b.leistungFaktor > 0) x.leistung = kal::formatiere("%.6f", qw * b.leistungFaktor);
+        if (b.kaltFaktor > 0) x.durchsatzKalt = kal::formatiere("%.8f", b.kaltFaktor * qw / (30.0 * cpK));
+        fuelleForm(u.form, u.data, x);
+        ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
+        const bool ok = u.kern.pruefeEingaben(u.fall);
+        if (*b.key) {
+            EXPECT_FALSE(ok);
+            ASSERT_FALSE(u.meldungen.shown.empty());
+            EXPECT_EQ(u.meldungen.shown[0].key, b.key);
+        } else {
+            EXPECT_TRUE(ok) << (u.meldungen.shown.empty() ? "" : u.meldungen.shown[0].key);
+        }
+    }
+}
