@@ -478,7 +478,12 @@ bool Rechenkern::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc
                                    int& hi) {
     const Mediumseite& w = fall.warm;
     const Mediumseite& c = fall.kalt;
+    int untergrenze = lo, obergrenze = hi;
     if (pc.standard[8] && !pc.trevan) {
+        // this bisection yields the lower bound only
+        int uLo = lo, uHi = hi;
+        int& lo = uLo;
+        int& hi = uHi;
         int m;
         do {
             m = (lo + hi) / 2;
@@ -495,9 +500,14 @@ bool Rechenkern::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc
             }
         } while (hi - lo > 1);
         if (preisPruefen(fall, pc, m, 1, 1)) return false;
+        untergrenze = uLo;
     }
     if (pc.standard[1] && !pc.trevan && !w.istGas && !c.istGas && fall.serienModus == 1 &&
         fall.serien >= 1) {
+        // this one yields the upper bound only
+        int uLo = lo, uHi = hi;
+        int& lo = uLo;
+        int& hi = uHi;
         const double quer = pc.querSpalt[1];
         do {
             const int mitte = (lo + hi) / 2;
@@ -511,7 +521,10 @@ bool Rechenkern::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc
             else
                 lo = mitte;
         } while (hi - lo > 1);
+        obergrenze = uHi;
     }
+    lo = untergrenze;
+    hi = obergrenze;
     return true;
 }
 

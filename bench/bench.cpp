@@ -1,0 +1,165 @@
+// Design search timing: plate type, channels and passes free, on the shipped
+// data directory (or the in-memory test data when it does not load).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "engine.h"
+#include "fixture.h"
+#include "scripted.h"
+
+namespace {
+
+struct Satz {
+    std::unique_ptr<Data> data;
+    bool geliefert = false;
+    int wasser = -1, glykol = -1, dampf = -1, gas = -1;
+};
+
+int suche(const Data& d, bool (*passt)(const Stoffdaten&)) {
+    const auto& l = d.getStoffdatenListe().alle();
+    for (size_t i = 0; i < l.size(); ++i)
+        if (passt(l[i])) return static_cast<int>(i);
+    return -1;
+}
+
+bool enthaelt(const std::string& s, const char* t) {
+    std::string a = s;
+    std::transform(a.begin(), a.end(), a.begin(), ::tolower);
+    return a.find(t) != std::string::npos;
+}
+
+Satz& satz() {
+    static Satz s = [] {
+        Satz r;
+#ifdef KAL_DIST_DATA
+        auto d = std::make_unique<Data>(std::string(KAL_DIST_DATA));
+        if (d->istGueltig() && d->getPlattentypAListe().getSize() > 0) {
+            r.data = std::move(d);
+            r.geliefert = true;
+        }
+#endif
+        if (!r.data) r.data = std::make_unique<Data>(testdaten::baueDaten());
+        const Data& d2 = *r.data;
+        r.wasser = suche(d2, [](const Stoffdaten& s) { return !s.IsGas() && !s.IsKondensation() && enthaelt(s.getName(), "water") && !enthaelt(s.getName(), "glycol"); });
+        r.glykol = suche(d2, [](const Stoffdaten& s) { return enthaelt(s.getName(), "glycol"); });
+        r.dampf = suche(d2, [](const Stoffdaten& s) { return s.IsKondensation() != 0; });
+        r.gas = suche(d2, [](const Stoffdaten& s) { return s.IsGas() && !s.IsKondensation(); });
+        std::fprintf(stderr, "kalvoria-bench: %s data (water %d, glycol %d, steam %d, gas %d)\n",
+                     r.geliefert ? "shipped" : "in-memory test", r.wasser, r.glykol, r.dampf, r.gas);
+        return r;
+    }();
+    return s;
+}
+
+// The device lists of the form from the data: first entries that fit.
+void geraeteAusDaten(kal::Form& f, const Data& d) {
+    auto liste = [&](int id, const auto& alle) {
+        f.clearItems(id);
+        for (const auto& x : alle) f.addItem(id, "", x.getObjectId());
+    };
+    liste(ctl::MaterialPlatte, d.getMaterialPlatteAListe().alle());
+    liste(ctl::Gestell, d.getMaterialGestellUListe().alle());
+    f.select(ctl::MaterialPlatte, 0);
+    f.select(ctl::Gestell, 0);
+    // the gasket with the highest temperature for both sides
+    int best = 0;
+    const auto& g = d.getDichtungAListe().alle();
+    for (size_t i = 0; i < g.size(); ++i)
+        if (g[i].getMaxTemp() > g[static_cast<size_t>(best)].getMaxTemp()) best = static_cast<int>(i);
+    liste(ctl::DichtungWarm, g);
+    liste(ctl::DichtungKalt, g);
+    f.select(ctl::DichtungWarm, best);
+    f.select(ctl::DichtungKalt, best);
+    // the highest pressure stage
+    const auto& ds = d.getDruckstufeAListe().alle();
+    int hoch = 0;
+    for (size_t i = 0; i < ds.size(); ++i)
+        if (ds[i].getDruck() > ds[static_cast<size_t>(hoch)].getDruck()) hoch = static_cast<int>(i);
+    liste(ctl::Druckstufe, ds);
+    f.select(ctl::Druckstufe, hoch);
+    f.clearItems(ctl::Plattentyp);
+}
+
+enum Fall { WasserWasser, GlykolWasser, Kondensator, GasKuehler };
+
+testdaten::Eingaben eingaben(Fall fall, const Satz& s) {
+    testdaten::Eingaben e;
+    e.leistung = "";
+    switch (fall) {
+    case WasserWasser:
+        e.mediumWarm = e.mediumKalt = s.wasser;
+        e.tEinWarm = "90", e.tAusWarm = "60", e.durchsatzWarm = "3.98";
+        e.tEinKalt = "20", e.tAusKalt = "50";
+        break;
+    case GlykolWasser:
+        e.mediumWarm = s.glykol, e.mediumKalt = s.wasser;
+        e.tEinWarm = "40", e.tAusWarm = "25", e.leistung = "300";
+        e.tEinKalt = "15", e.tAusKalt = "30";
+        e.dpWarm = "60", e.dpKalt = "60";
+        break;
+    case Kondensator:
+        e.mediumWarm = s.dampf, e.mediumKalt = s.wasser;
+        e.tEinWarm = "180", e.tAusWarm = "", e.leistung = "400";
+        e.tEinKalt = "90", e.tAusKalt = "120";
+        e.dpWarm = "30";
+        break;
+    case GasKuehler:
+        e.mediumWarm = s.gas, e.mediumKalt = s.wasser;
+        e.tEinWarm = "150", e.tAusWarm = "60", e.durchsatzWarm = "0.5", e.gasWarm = "6";
+        e.tEinKalt = "30", e.tAusKalt = "60";
+        e.dpWarm = "20";
+        break;
+    }
+    e.plattentypModus = 0, e.spaltenModus = 0, e.serienModus = 0;
+    return e;
+}
+
+void suche(benchmark::State& state, Fall fallNr) {
+    Satz& s = satz();
+    testdaten::Eingaben e = eingaben(fallNr, s);
+    if (e.mediumWarm < 0 || e.mediumKalt < 0) {
+        state.SkipWithError("medium not in the data");
+        return;
+    }
+    CIniEx sprache = testdaten::baueSprache();
+    CIniEx einstellungen;
+    kal::RecordingMessages meldungen;
+    kal::Form form;
+    testdaten::fuelleForm(form, *s.data, e);
+    geraeteAusDaten(form, *s.data);
+    Rechenkontext k{*s.data, sprache, einstellungen, &meldungen, nullptr, false, nullptr, form, {}};
+    Rechenkern kern(k);
+    Berechnungsfall fall;
+    fall.berechnungsart = 0;
+    if (!kern.eingabenLesen(fall) || !kern.pruefeEingaben(fall)) {
+        state.SkipWithError(meldungen.shown.empty() ? "input rejected"
+                                                    : ("input rejected: " + meldungen.shown[0].key).c_str());
+        return;
+    }
+    double konfigurationen = 0;
+    const Berechnungsfall vorlage = fall;
+    for (auto _ : state) {
+        fall = vorlage;  // a condensing search changes tAus/deltaTm of the case
+        kern.fuehreBerechnungAus(fall);
+        konfigurationen = fall.anzahlBerechnungen;
+    }
+    state.counters["configs"] = konfigurationen;
+    state.counters["found"] = fall.ergebnisAngezeigt ? 1 : 0;
+    state.counters["t_per_config"] = benchmark::Counter(
+        konfigurationen * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.SetLabel(fall.ergebnisAngezeigt ? fall.ergebnis.preisCode : "no result");
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(suche, WasserWasser500kW, WasserWasser)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(suche, GlykolWasserMischung, GlykolWasser)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(suche, Dampfkondensator, Kondensator)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(suche, Gaskuehler, GasKuehler)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
