@@ -224,3 +224,30 @@ TEST(Installation, HasLogoAndHelp) {
 }
 
 }  // namespace
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// The connection lists show kind, material and remark of each connection
+// through section "anschluesse"; a missing entry would show the raw data text.
+TEST(ConnectionTexts, CoverTheShippedConnectionData) {
+    const fs::path file = fs::path(distDir()) / "data" / "anschluesse.json";
+    if (!fs::exists(file)) GTEST_SKIP() << "no connection data in " << file;
+    const auto json = nlohmann::json::parse(readFile(file), nullptr, false);
+    ASSERT_FALSE(json.is_discarded());
+    ASSERT_TRUE(json.contains("anschluesse"));
+    for (const auto& lang : kLanguageFiles) {
+        const CIniEx ini = openLanguage(lang);
+        for (const auto& rec : json["anschluesse"]) {
+            for (const char* field : {"art", "material", "bemerkung"}) {
+                if (!rec.contains(field) || !rec[field].is_string()) continue;
+                const std::string text = rec[field].get<std::string>();
+                if (text.empty()) continue;
+                EXPECT_FALSE(ini.GetValue("anschluesse", text, "").empty()) << lang << ": anschluesse/" << text;
+            }
+        }
+    }
+}
+
+}  // namespace
