@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -125,6 +126,29 @@ TEST_P(LanguageFile, HoldsEveryLookupOfTheSource) {
                 << GetParam() << ": " << l.section << "/" << l.key << " used at " << e.path().string() << ":" << l.line;
     }
     EXPECT_GT(files, 0);
+}
+
+// The engine reports messages through helpers that take the key of
+// section "error" (warnings: section "warning" takes the text from "error").
+TEST_P(LanguageFile, HoldsEveryEngineMessageKey) {
+    const CIniEx ini = openLanguage(GetParam());
+    const std::regex aufruf(R"re(\b(meldeFehler|meldeWarnung|fehler)\(\s*"([^"]+)")re");
+    int gefunden = 0;
+    for (const char* ordner : {"src/engine", "src/permissions"}) {
+        const fs::path dir = fs::path(KAL_SOURCE_DIR) / ordner;
+        for (const auto& e : fs::recursive_directory_iterator(dir)) {
+            if (!e.is_regular_file() || e.path().extension() != ".cpp") continue;
+            const std::string text = readFile(e.path());
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), aufruf);
+                 it != std::sregex_iterator(); ++it) {
+                ++gefunden;
+                const std::string key = (*it)[2];
+                EXPECT_FALSE(ini.GetValue("error", key, "").empty())
+                    << GetParam() << ": error/" << key << " used in " << e.path().string();
+            }
+        }
+    }
+    EXPECT_GT(gefunden, 40);
 }
 
 TEST_P(LanguageFile, TitleByKeyAloneIsTheProgramTitle) {
