@@ -183,7 +183,7 @@ def gas(M, cp0, cp1, mu_ref, S, lam_ref, Sl):
 
 def fluids():
     out = []
-    out.append(fluid(1, "Water", grid(1, 180, 1), water_liquid))
+    out.append(fluid(1, "Water", grid(1, 200, 1), water_liquid))
     # Sea water 35 g/kg: ratios to pure water from Sharqawy, Lienhard, Zubair,
     # Desalination and Water Treatment 16 (2010), at 20..80 degC.
     sw = lambda t: (lambda w: (w[0] * 1.0265, w[1] * 0.958, w[2] * 1.085, w[3] * 0.99))(water_liquid(t))
