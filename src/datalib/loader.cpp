@@ -382,6 +382,8 @@ Data::Data(const std::string& verzeichnis) {
             g.stutzenabstandVertikal = zahl(o, x, "stutzenabstandVertikal", 0.0);
             for (const json& z : feldListe(o, x, "zuschlaege")) {
                 int l = ganz(o, z, "laengenzuschlag");
+                if (laengen_.getSize() && laengen_.getIndexForObjectId(l) < 0)
+                    o.fehler("zuschlaege.laengenzuschlag", "unknown length class");
                 g.preisZuschlag[l] = zahl(o, z, "preis", 0.0);
                 g.gewichtZuschlag[l] = zahl(o, z, "gewicht", 0.0);
                 g.lieferzeitZuschlag[l] = ganz(o, z, "lieferzeit", 0, 520);
@@ -460,6 +462,9 @@ Data::Data(const std::string& verzeichnis) {
             a.mehrweg = wahr(o, e, "mehrweg");
             a.druckstufen = ganze(o, e, "druckstufen");
             a.plattentypen = ganze(o, e, "plattentypen");
+            for (int ds : a.druckstufen)
+                if (druckstufen_.getSize() && druckstufen_.getIndexForObjectId(ds) < 0)
+                    o.fehler("druckstufen", "unknown pressure stage");
             for (int p : a.plattentypen)
                 if (plattentypA_.getSize() && plattentypA_.getIndexForObjectId(p) < 0)
                     o.fehler("plattentypen", "unknown plate type");
