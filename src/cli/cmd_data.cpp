@@ -81,7 +81,8 @@ int befehlFluid(const Args& args) {
     if (alsJson) {
         std::string out = "{";
         for (size_t i = 0; i < werte.size(); ++i)
-            out += std::string(i ? ", " : "") + "\"" + werte[i].first + "\": " + zahl(werte[i].second);
+            out +=
+                std::string(i ? ", " : "") + "\"" + werte[i].first + "\": " + zahl(werte[i].second);
         std::printf("%s}\n", out.c_str());
     } else {
         for (const auto& [k, v] : werte) std::printf("%-24s %s\n", k, zahl(v).c_str());

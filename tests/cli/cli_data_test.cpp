@@ -51,7 +51,8 @@ TEST(CliDataCheck, DamagedFileRefusedByName) {
     fs::create_directories(dir);
     for (const auto& e : fs::directory_iterator(dist() + "/data"))
         if (e.path().extension() == ".json") fs::copy_file(e.path(), dir / e.path().filename());
-    std::ofstream(dir / "dichtungen.json", std::ios::trunc) << "{\"dichtungen\": [{\"id\": 3, \"name\": \"NBR\"}]}";
+    std::ofstream(dir / "dichtungen.json", std::ios::trunc)
+        << "{\"dichtungen\": [{\"id\": 3, \"name\": \"NBR\"}]}";
     Lauf l = starte("data-check " + dir.string());
     EXPECT_NE(l.rc, 0);
     EXPECT_NE(l.out.find("dichtungen.json: id 3: code"), std::string::npos) << l.out;

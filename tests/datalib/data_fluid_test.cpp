@@ -64,8 +64,10 @@ TEST_P(DampfIapws, WithinOnePercent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Nist, DampfIapws,
-                         ::testing::Values(DampfRef{100, 1.01418, 2256.4}, DampfRef{120, 1.9867, 2202.1},
-                                           DampfRef{150, 4.7617, 2113.7}, DampfRef{180, 10.028, 2014.2}));
+                         ::testing::Values(DampfRef{100, 1.01418, 2256.4},
+                                           DampfRef{120, 1.9867, 2202.1},
+                                           DampfRef{150, 4.7617, 2113.7},
+                                           DampfRef{180, 10.028, 2014.2}));
 
 TEST(Stoffe, WaterDensityMaximumNearFourDegrees) {
     const Stoffdaten* w = stoff("Water");

@@ -40,12 +40,14 @@ INSTANTIATE_TEST_SUITE_P(
                       EinheitRef{2, 5, "psi", 1, 6894.757293168}, EinheitRef{3, 1, "kW", 3, 3000},
                       EinheitRef{9, 1, "mPa·s", 1, 0.001}, EinheitRef{7, 2, "l", 1, 0.001},
                       EinheitRef{13, 1, "kg/h", 3600, 1}, EinheitRef{13, 2, "t/h", 3.6, 1},
-                      EinheitRef{0, 1, "m³/h", 3600, 1}, EinheitRef{0, 4, "US gpm", 1, 6.30901964e-5}));
+                      EinheitRef{0, 1, "m³/h", 3600, 1},
+                      EinheitRef{0, 4, "US gpm", 1, 6.30901964e-5}));
 
 TEST(Einheiten, DisplayUnitsExistInTheirGroup) {
     for (const auto& g : daten().getEinheitenGruppeListe().alle())
         for (int sys : {0, 1})
-            EXPECT_GE(g.getIndexForEinheitObjectId(g.getAnzeigeEinheitObjectId(sys)), 0) << g.getName();
+            EXPECT_GE(g.getIndexForEinheitObjectId(g.getAnzeigeEinheitObjectId(sys)), 0)
+                << g.getName();
     EXPECT_EQ(gruppe(1).getForObjectId(gruppe(1).getAnzeigeEinheitObjectId(0))->getName(), "°C");
     EXPECT_EQ(gruppe(1).getForObjectId(gruppe(1).getAnzeigeEinheitObjectId(1))->getName(), "°F");
 }
@@ -68,8 +70,10 @@ double tabelleNu(const Spalttyp& s, int ww, double re, double pr) {
             k = i;
             break;
         }
-    return s.getAlphaNusseltFaktorGleichung(ww, 5) * std::pow(pr, s.getAlphaNusseltExpGleichung(ww, 5)) *
-           s.getAlphaNusseltFaktorGleichung(ww, k) * std::pow(re, s.getAlphaNusseltExpGleichung(ww, k));
+    return s.getAlphaNusseltFaktorGleichung(ww, 5) *
+           std::pow(pr, s.getAlphaNusseltExpGleichung(ww, 5)) *
+           s.getAlphaNusseltFaktorGleichung(ww, k) *
+           std::pow(re, s.getAlphaNusseltExpGleichung(ww, k));
 }
 
 double tabelleZeta(const Spalttyp& s, int ww, double re) {
@@ -79,7 +83,8 @@ double tabelleZeta(const Spalttyp& s, int ww, double re) {
             k = i;
             break;
         }
-    return s.getSpaltDruckBeiwertFaktorGleichung(ww, k) * std::pow(re, s.getSpaltDruckBeiwertExpGleichung(ww, k));
+    return s.getSpaltDruckBeiwertFaktorGleichung(ww, k) *
+           std::pow(re, s.getSpaltDruckBeiwertExpGleichung(ww, k));
 }
 
 TEST(Spalttypen, TablesFollowMartinWithinTenPercent) {
@@ -110,7 +115,8 @@ TEST(Spalttypen, WaterWaterGivesRealisticCoefficients) {
     double alpha = tabelleNu(s, kx->getWellenwinkel(4), re, pr) * lam / kx->getDhSpalt();
     EXPECT_GT(alpha, 5000);
     EXPECT_LT(alpha, 15000);
-    double wand = kx->getPlattenDickeGesamtOhneLuft(1, 2) / daten().getMaterialPlatteAListe().internalGetAt(0)->getLambda();
+    double wand = kx->getPlattenDickeGesamtOhneLuft(1, 2) /
+                  daten().getMaterialPlatteAListe().internalGetAt(0)->getLambda();
     double k = 1 / (2 / alpha + wand);
     EXPECT_GT(k, 3000);
     EXPECT_LT(k, 7000);
@@ -135,19 +141,25 @@ TEST(Plattentypen, RangeAndGeometry) {
         namen.insert(p.getName());
         sicherheit += p.getSicherheitsplatte();
         trevan += p.getTrevanberechnung();
-        EXPECT_NEAR(p.getDhSpalt(), 2 * p.getQuerSpalt(0) / (p.getFlaeche(0) / 2 / 1.17 / p.getLaengeSpalt()), 1e-6);
+        EXPECT_NEAR(p.getDhSpalt(),
+                    2 * p.getQuerSpalt(0) / (p.getFlaeche(0) / 2 / 1.17 / p.getLaengeSpalt()),
+                    1e-6);
         EXPECT_NEAR(p.getQuerKanal(), M_PI / 4 * p.getDhKanal() * p.getDhKanal(), 1e-6);
         EXPECT_GT(p.getPlattenDickeGesamt(daten(), 1, 1), 0.0);
         if (p.getSicherheitsplatte()) {
-            EXPECT_NEAR(p.getPlattenDickeGesamt(daten(), 1, 1) - p.getPlattenDickeGesamtOhneLuft(1, 1),
-                        daten().getGlobaleParameter().getLuftspaltSicherheitsplatten(), 1e-12);
+            EXPECT_NEAR(
+                p.getPlattenDickeGesamt(daten(), 1, 1) - p.getPlattenDickeGesamtOhneLuft(1, 1),
+                daten().getGlobaleParameter().getLuftspaltSicherheitsplatten(), 1e-12);
         }
-        const PlattentypU* u = daten().getPlattentypUListe().internalGetForObjectId(p.getObjectId());
+        const PlattentypU* u =
+            daten().getPlattentypUListe().internalGetForObjectId(p.getObjectId());
         ASSERT_NE(u, nullptr);
         EXPECT_GT(u->getQuerMaxStutzen(daten()), 0.0) << p.getName();
         EXPECT_GT(u->getPlattenPreis(1, 2), 0.0);
         EXPECT_GT(u->getGestellGrundpreis(daten(), 1, 2, 0), 0.0);
-        EXPECT_NE(daten().getLaengenzuschlagListe().getLaengenzuschlag(daten(), *u, 2 * p.getMaxSpalte() + 1), nullptr);
+        EXPECT_NE(daten().getLaengenzuschlagListe().getLaengenzuschlag(daten(), *u,
+                                                                       2 * p.getMaxSpalte() + 1),
+                  nullptr);
     }
     for (const char* n : {"KX 04", "KX 08", "KX 14", "KX 20"}) EXPECT_TRUE(namen.count(n)) << n;
     EXPECT_GE(sicherheit, 2);
@@ -160,13 +172,15 @@ TEST(Teile, NamesTheRulesRelyOn) {
     for (const auto& d : daten().getDichtungAListe().alle()) dichtungen.insert(d.getName());
     for (const auto& m : daten().getMaterialPlatteAListe().alle()) platten.insert(m.getName());
     for (const auto& g : daten().getMaterialGestellUListe().alle()) gestelle.insert(g.getName());
-    for (const auto& a : daten().getAnschlussUListe().alle()) arten.insert(a.getArt()), materialien.insert(a.getMaterial());
-    for (const char* n : {"EPDM", "EPDM HT", "Viton S", "NBR"}) EXPECT_TRUE(dichtungen.count(n)) << n;
+    for (const auto& a : daten().getAnschlussUListe().alle())
+        arten.insert(a.getArt()), materialien.insert(a.getMaterial());
+    for (const char* n : {"EPDM", "EPDM HT", "Viton S", "NBR"})
+        EXPECT_TRUE(dichtungen.count(n)) << n;
     EXPECT_TRUE(platten.count("AISI 316"));
     EXPECT_TRUE(platten.count("Titan"));
     EXPECT_TRUE(gestelle.count("C-Steel"));
-    for (const char* n : {"gummiformteil", "bohrbild", "flansch am rohr", "flansch am rohrbogen", "auskleidung",
-                          "außengewinde", "innengewinde"})
+    for (const char* n : {"gummiformteil", "bohrbild", "flansch am rohr", "flansch am rohrbogen",
+                          "auskleidung", "außengewinde", "innengewinde"})
         EXPECT_TRUE(arten.count(n)) << n;
     EXPECT_TRUE(materialien.count("titan"));
     EXPECT_TRUE(materialien.count("polypropylen"));

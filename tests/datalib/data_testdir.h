@@ -15,7 +15,8 @@ inline std::string distDataDir() {
 // A fresh copy of the shipped data in a temporary directory.
 inline std::filesystem::path kopieDaten(const std::string& name) {
     namespace fs = std::filesystem;
-    fs::path ziel = fs::temp_directory_path() / ("kal_data_" + name + "_" + std::to_string(::getpid()));
+    fs::path ziel =
+        fs::temp_directory_path() / ("kal_data_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(ziel);
     fs::create_directories(ziel);
     for (const auto& e : fs::directory_iterator(distDataDir()))

@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Schaden{"stoffe.json", "\"name\": \"Water\"", "\"name\": 5", "id 1: name"},
         Schaden{"stoffe.json", "\"tMin\": 1,", "\"tMin\": \"x\",", "id 1: tMin"},
-        Schaden{"stoffe.json", "\"temperatur\": [\n    1,\n    2,", "\"temperatur\": [\n    2,\n    1,",
-                "temperatur: not strictly ascending"},
+        Schaden{"stoffe.json", "\"temperatur\": [\n    1,\n    2,",
+                "\"temperatur\": [\n    2,\n    1,", "temperatur: not strictly ascending"},
         Schaden{"stoffe.json", "\"codeKondensat\": 0", "\"codeKondensat\": 40", "codeKondensat"},
         Schaden{"plattentypen.json", "\"dhSpalt\": 0.004,", "\"dhSpalt\": -0.004,", "dhSpalt"},
         Schaden{"plattentypen.json", "\"maxSpalte\": 40,", "", "maxSpalte: missing"},
@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         Schaden{"einheiten.json", "\"faktor\": 1,", "\"faktor\": 0,", "faktor"},
         Schaden{"global.json", "\"maxSpalt\": 3.0", "\"maxSpalt\": null", "maxSpalt"},
         Schaden{"druckstufen.json", "{", "[", "not valid JSON"},
-        Schaden{"spalttypen.json", "\"alphaReGrenze\": [\n      2000.0", "\"alphaReGrenze\": [\n      1.0",
-                "alphaReGrenze: bounds"}));
+        Schaden{"spalttypen.json", "\"alphaReGrenze\": [\n      2000.0",
+                "\"alphaReGrenze\": [\n      1.0", "alphaReGrenze: bounds"}));
 
 TEST(Loader, BadFileLeavesOnlyItsListEmpty) {
     fs::path dir = kopieDaten("leer");
