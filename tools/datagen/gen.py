@@ -316,7 +316,8 @@ def tabelle_trevan(ww):
     index 3/4 of the factor table are the extra factors (water-like, other),
     index 5 of the bound table the viscosity-ratio exponent 1/6 (Martin);
     friction range 0 water-like (one law 100..20000), 1/2 above/below Re 500,
-    druckReGrenze[4] viscosity-ratio exponent, factor 3/4 extra factors."""
+    druckReGrenze[4] viscosity-ratio exponent 0 (Martin's friction has no wall
+    term, and callers without a wall viscosity pass 0), factor 3/4 extra factors."""
     phi = math.radians(ww - TREVAN_OFFSET)
     nu = lambda re: martin_nu(re, phi)
     xi = lambda re: martin_xi(re, phi)
@@ -326,7 +327,7 @@ def tabelle_trevan(ww):
             "alphaReGrenze": [2000.0, 200.0, 0.0, 0.0, 0.0, r6(1 / 6)],
             "alphaFaktor": [r6(a0[0]), r6(a1[0]), r6(a2[0]), 1.0, 0.97, 1.0],
             "alphaExp": [r6(a0[1]), r6(a1[1]), r6(a2[1]), 0.0, 0.0, r6(1 / 3)],
-            "druckReGrenze": [0.0, 500.0, 0.0, 0.0, 0.14, 0.0],
+            "druckReGrenze": [0.0, 500.0, 0.0, 0.0, 0.0, 0.0],
             "druckFaktor": [r6(d0[0]), r6(d1[0]), r6(d2[0]), 1.0, 1.0, 0.0],
             "druckExp": [r6(d0[1]), r6(d1[1]), r6(d2[1]), 0.0, 0.0, 0.0]}
 
