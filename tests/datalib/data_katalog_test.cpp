@@ -188,3 +188,38 @@ TEST(Teile, NamesTheRulesRelyOn) {
     for (const auto& d : daten().getDruckstufeAListe().alle()) druck.insert(d.getDruck());
     EXPECT_EQ(druck, (std::set<int>{6, 10, 16, 25}));
 }
+
+TEST(Spalttypen, TrevanTablesFollowMartinAtTheirAngle) {
+    const PlattentypA* kxt = nullptr;
+    for (const auto& p : daten().getPlattentypAListe().alle())
+        if (p.getTrevanberechnung()) kxt = &p;
+    ASSERT_NE(kxt, nullptr);
+    for (int t = 0; t < 9; ++t) {
+        int ww = kxt->getWellenwinkel(t);
+        const Spalttyp& s = *daten().getSpalttypListe().internalGetAt(t);
+        double phi = (ww - 1) * M_PI / 180.0;
+        for (double re : {50.0, 800.0, 5000.0}) {
+            int k = 4;
+            for (int i = 0; i < 4; ++i)
+                if (re > s.getAlphaNusseltReGrenze(ww, i)) {
+                    k = i;
+                    break;
+                }
+            ASSERT_LE(k, 2);  // ranges 3/4 are the extra factors
+            double nu = s.getAlphaNusseltFaktorGleichung(ww, k) *
+                        std::pow(re, s.getAlphaNusseltExpGleichung(ww, k)) *
+                        s.getAlphaNusseltFaktorGleichung(ww, 3);
+            double ref =
+                0.122 * std::pow(martinXi(re, ww - 1) * re * re * std::sin(2 * phi), 0.374);
+            EXPECT_NEAR(nu / ref, 1.0, 0.10) << t << " " << re;
+            // water-like friction: one law over the whole range
+            double zeta = s.getSpaltDruckBeiwertFaktorGleichung(ww, 0) *
+                          std::pow(re, s.getSpaltDruckBeiwertExpGleichung(ww, 0));
+            if (re >= 400) {
+                EXPECT_NEAR(zeta / martinXi(re, ww - 1), 1.0, 0.12) << t << " " << re;
+            }
+        }
+        EXPECT_NEAR(s.getAlphaNusseltReGrenze(ww, 5), 1.0 / 6, 1e-5);
+        EXPECT_EQ(s.getSpaltDruckBeiwertReGrenze(ww, 4), 0.0);
+    }
+}

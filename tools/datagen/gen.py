@@ -315,14 +315,14 @@ def tabelle_trevan(ww):
     """Layout for trevan plate types: alpha ranges 0..2 only (bound 2 is 0),
     index 3/4 of the factor table are the extra factors (water-like, other),
     index 5 of the bound table the viscosity-ratio exponent 1/6 (Martin);
-    friction range 0 water-like (one law 100..20000), 1/2 above/below Re 500,
+    friction range 0 water-like (one law 400..20000), 1/2 above/below Re 500,
     druckReGrenze[4] viscosity-ratio exponent 0 (Martin's friction has no wall
     term, and callers without a wall viscosity pass 0), factor 3/4 extra factors."""
     phi = math.radians(ww - TREVAN_OFFSET)
     nu = lambda re: martin_nu(re, phi)
     xi = lambda re: martin_xi(re, phi)
     a0, a1, a2 = fit(nu, 2000, 20000), fit(nu, 200, 2000), fit(nu, 1, 200)
-    d0, d1, d2 = fit(xi, 100, 20000), fit(xi, 500, 20000), fit(xi, 1, 500)
+    d0, d1, d2 = fit(xi, 400, 20000), fit(xi, 500, 20000), fit(xi, 1, 500)
     return {"wellenwinkel": ww,
             "alphaReGrenze": [2000.0, 200.0, 0.0, 0.0, 0.0, r6(1 / 6)],
             "alphaFaktor": [r6(a0[0]), r6(a1[0]), r6(a2[0]), 1.0, 0.97, 1.0],
