@@ -136,8 +136,11 @@ json leseDatei(const std::string& pfad, const Ort& o) {
 }  // namespace
 
 Data::Data(const std::string& verzeichnis) {
+    // The application passes "<appdir>\\data\\" as on its original platform.
     std::string dir = verzeichnis;
-    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
+    for (char& c : dir)
+        if (c == '\\') c = '/';
+    if (!dir.empty() && dir.back() != '/') dir += '/';
 
     // Reads one file; on failure the list is emptied again and the message kept.
     auto datei = [&](const char* name, const std::function<void(Ort&, const json&)>& lies,

@@ -18,6 +18,14 @@ TEST(Loader, ShippedDataIsSound) {
     EXPECT_TRUE(d.getPlattentypCListe().getCustomPreisevorhanden());
 }
 
+TEST(Loader, BackslashSeparatorsAccepted) {
+    std::string dir = distDataDir();
+    dir.pop_back();
+    dir = dir.substr(0, dir.rfind('/')) + "\\data\\";
+    Data d(dir);
+    EXPECT_TRUE(d.istGueltig()) << (d.getFehler().empty() ? "" : d.getFehler().front());
+}
+
 TEST(Loader, MissingDirectoryReportsEveryFile) {
     Data d("/nonexistent/kal/data/");
     EXPECT_FALSE(d.istGueltig());
