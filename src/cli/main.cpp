@@ -1,20 +1,39 @@
 // kalvoria-cli: the batch front end.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
+
+#include "commands.h"
 
 namespace {
+using kal::cli::Befehl;
+
+// New subcommands go here (each in its own file).
+const Befehl befehle[] = {
+    {"fluid", "fluid NAME T [p] [--json]   properties at T degC (p bar for a gas)",
+     kal::cli::befehlFluid},
+    {"data-check", "data-check [DIR]            validate a data directory (default data/)",
+     kal::cli::befehlDataCheck},
+};
+
 void hilfe() {
     std::puts(
         "usage: kalvoria-cli [--appdir DIR] COMMAND [ARGS]\n"
         "\n"
         "  --help       this text\n"
-        "  --version    program version");
+        "  --version    program version\n"
+        "  --appdir DIR working directory for the run\n"
+        "\n"
+        "commands:");
+    for (const auto& b : befehle) std::printf("  %s\n", b.hilfe);
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
+    int i = 1;
+    for (; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             hilfe();
@@ -24,7 +43,30 @@ int main(int argc, char** argv) {
             std::puts("kalvoria 3.26");
             return 0;
         }
+        if (a == "--appdir") {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "--appdir needs a directory\n");
+                return 2;
+            }
+            std::error_code ec;
+            std::filesystem::current_path(argv[++i], ec);
+            if (ec) {
+                std::fprintf(stderr, "cannot change to %s: %s\n", argv[i], ec.message().c_str());
+                return 2;
+            }
+            continue;
+        }
+        break;
     }
+    if (i >= argc) {
+        hilfe();
+        return 2;
+    }
+    std::string name = argv[i];
+    kal::cli::Args args(argv + i + 1, argv + argc);
+    for (const auto& b : befehle)
+        if (name == b.name) return b.ausfuehren(args);
+    std::fprintf(stderr, "unknown command: %s\n", name.c_str());
     hilfe();
     return 2;
 }

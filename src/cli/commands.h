@@ -1,0 +1,21 @@
+// Subcommands of kalvoria-cli. Each takes the arguments after its name and
+// returns the process exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kal::cli {
+
+using Args = std::vector<std::string>;
+
+struct Befehl {
+    const char* name;
+    const char* hilfe;
+    int (*ausfuehren)(const Args&);
+};
+
+int befehlFluid(const Args& args);
+int befehlDataCheck(const Args& args);
+
+}  // namespace kal::cli

@@ -1,0 +1,92 @@
+// Black-box tests of kalvoria-cli data-check and fluid.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+struct Lauf {
+    int rc;
+    std::string out;
+};
+
+Lauf starte(const std::string& args) {
+    std::string cmd = std::string(KAL_CLI) + " " + args + " 2>&1";
+    Lauf l{-1, ""};
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return l;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) l.out.append(buf, n);
+    int st = pclose(p);
+    l.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return l;
+}
+
+std::string dist() {
+    const char* d = std::getenv("KAL_DIST_DIR");
+    return d ? d : "../../dist";
+}
+}  // namespace
+
+TEST(CliDataCheck, ShippedDataPasses) {
+    Lauf l = starte("data-check " + dist() + "/data");
+    EXPECT_EQ(l.rc, 0) << l.out;
+}
+
+TEST(CliDataCheck, DefaultIsDataOfTheWorkingDirectory) {
+    Lauf l = starte("--appdir " + dist() + " data-check");
+    EXPECT_EQ(l.rc, 0) << l.out;
+}
+
+TEST(CliDataCheck, DamagedFileRefusedByName) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("kal_cli_check_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const auto& e : fs::directory_iterator(dist() + "/data"))
+        if (e.path().extension() == ".json") fs::copy_file(e.path(), dir / e.path().filename());
+    std::ofstream(dir / "dichtungen.json", std::ios::trunc)
+        << "{\"dichtungen\": [{\"id\": 3, \"name\": \"NBR\"}]}";
+    Lauf l = starte("data-check " + dir.string());
+    EXPECT_NE(l.rc, 0);
+    EXPECT_NE(l.out.find("dichtungen.json: id 3: code"), std::string::npos) << l.out;
+    fs::remove_all(dir);
+}
+
+TEST(CliFluid, WaterJson) {
+    Lauf l = starte("--appdir " + dist() + " fluid Water 25 --json");
+    ASSERT_EQ(l.rc, 0) << l.out;
+    EXPECT_NE(l.out.find("\"dichte\": 997.0"), std::string::npos) << l.out;
+    for (const char* k : {"waermekapazitaet", "viskositaet", "waermeleitfaehigkeit"})
+        EXPECT_NE(l.out.find(std::string("\"") + k + "\": "), std::string::npos) << k;
+    EXPECT_EQ(l.out.find("dampfdruck"), std::string::npos);
+}
+
+TEST(CliFluid, SteamShowsSaturationValues) {
+    Lauf l = starte("--appdir " + dist() + " fluid Steam 100 --json");
+    ASSERT_EQ(l.rc, 0) << l.out;
+    EXPECT_NE(l.out.find("\"dampfdruck\": 1.01"), std::string::npos) << l.out;
+    EXPECT_NE(l.out.find("\"kondensationsenthalpie\": 225"), std::string::npos) << l.out;
+}
+
+TEST(CliFluid, GasDensityFollowsPressure) {
+    Lauf a = starte("--appdir " + dist() + " fluid \"Dry Air\" 20 1.01325 --json");
+    Lauf b = starte("--appdir " + dist() + " fluid \"Dry Air\" 20 10.1325 --json");
+    EXPECT_NE(a.out.find("\"dichte\": 1.20"), std::string::npos) << a.out;
+    EXPECT_NE(b.out.find("\"dichte\": 12.0"), std::string::npos) << b.out;
+}
+
+TEST(CliFluid, BadInputIsAnErrorNotACrash) {
+    EXPECT_NE(starte("--appdir " + dist() + " fluid Water abc").rc, 0);
+    EXPECT_NE(starte("--appdir " + dist() + " fluid Water 500").rc, 0);
+    EXPECT_NE(starte("--appdir " + dist() + " fluid Nothing 20").rc, 0);
+    EXPECT_NE(starte("--appdir " + dist() + " fluid").rc, 0);
+    EXPECT_NE(starte("--appdir /nonexistent/dir data-check").rc, 0);
+    EXPECT_NE(starte("no-such-command").rc, 0);
+}

@@ -1,0 +1,225 @@
+// Units, channel types, plate types and parts of the shipped data.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "data.h"
+#include "data_testdir.h"
+
+namespace {
+const Data& daten() {
+    static Data d(distDataDir());
+    return d;
+}
+const EinheitenGruppe& gruppe(int i) { return *daten().getEinheitenGruppeListe().internalGetAt(i); }
+}  // namespace
+
+struct EinheitRef {
+    int gruppe, pos;
+    const char* name;
+    double wert, basis;  // `wert` in the unit is `basis` in the base unit
+};
+class Einheiten : public ::testing::TestWithParam<EinheitRef> {};
+
+TEST_P(Einheiten, PositionNameAndConversion) {
+    const EinheitRef r = GetParam();
+    const Einheit* e = gruppe(r.gruppe).getEinheitAt(r.pos);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->getName(), r.name);
+    EXPECT_NEAR(e->umrechnenInBasisEinheit(r.wert), r.basis, 1e-9 * std::fabs(r.basis) + 1e-12);
+    EXPECT_NEAR(e->umrechnenInDieseEinheit(e->umrechnenInBasisEinheit(r.wert)), r.wert, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gruppen, Einheiten,
+    ::testing::Values(EinheitRef{1, 0, "K", 10, 10}, EinheitRef{1, 1, "°C", 0, 273.15},
+                      EinheitRef{1, 2, "°F", 212, 373.15}, EinheitRef{1, 2, "°F", -40, 233.15},
+                      EinheitRef{2, 0, "Pa", 5, 5}, EinheitRef{2, 1, "kPa", 2, 2000},
+                      EinheitRef{2, 2, "mbar", 1, 100}, EinheitRef{2, 4, "bar", 1.5, 150000},
+                      EinheitRef{2, 5, "psi", 1, 6894.757293168}, EinheitRef{3, 1, "kW", 3, 3000},
+                      EinheitRef{9, 1, "mPa·s", 1, 0.001}, EinheitRef{7, 2, "l", 1, 0.001},
+                      EinheitRef{13, 1, "kg/h", 3600, 1}, EinheitRef{13, 2, "t/h", 3.6, 1},
+                      EinheitRef{0, 1, "m³/h", 3600, 1},
+                      EinheitRef{0, 4, "US gpm", 1, 6.30901964e-5}));
+
+TEST(Einheiten, DisplayUnitsExistInTheirGroup) {
+    for (const auto& g : daten().getEinheitenGruppeListe().alle())
+        for (int sys : {0, 1})
+            EXPECT_GE(g.getIndexForEinheitObjectId(g.getAnzeigeEinheitObjectId(sys)), 0)
+                << g.getName();
+    EXPECT_EQ(gruppe(1).getForObjectId(gruppe(1).getAnzeigeEinheitObjectId(0))->getName(), "°C");
+    EXPECT_EQ(gruppe(1).getForObjectId(gruppe(1).getAnzeigeEinheitObjectId(1))->getName(), "°F");
+}
+
+// Martin's chevron correlation written out independently of the generator.
+double martinXi(double re, double phiDeg) {
+    double phi = phiDeg * M_PI / 180.0;
+    double x0 = re < 2000 ? 64 / re : std::pow(1.8 * std::log(re) - 1.5, -2.0);
+    double x1 = re < 2000 ? 597 / re + 3.85 : 39 / std::pow(re, 0.289);
+    double c = std::cos(phi);
+    double s = c / std::sqrt(0.18 * std::tan(phi) + 0.36 * std::sin(phi) + x0 / c) +
+               (1 - c) / std::sqrt(3.8 * x1);
+    return 1 / (s * s);
+}
+
+double tabelleNu(const Spalttyp& s, int ww, double re, double pr) {
+    int k = 4;
+    for (int i = 0; i < 4; ++i)
+        if (re > s.getAlphaNusseltReGrenze(ww, i)) {
+            k = i;
+            break;
+        }
+    return s.getAlphaNusseltFaktorGleichung(ww, 5) *
+           std::pow(pr, s.getAlphaNusseltExpGleichung(ww, 5)) *
+           s.getAlphaNusseltFaktorGleichung(ww, k) *
+           std::pow(re, s.getAlphaNusseltExpGleichung(ww, k));
+}
+
+double tabelleZeta(const Spalttyp& s, int ww, double re) {
+    int k = 4;
+    for (int i = 0; i < 4; ++i)
+        if (re > s.getSpaltDruckBeiwertReGrenze(ww, i)) {
+            k = i;
+            break;
+        }
+    return s.getSpaltDruckBeiwertFaktorGleichung(ww, k) *
+           std::pow(re, s.getSpaltDruckBeiwertExpGleichung(ww, k));
+}
+
+TEST(Spalttypen, TablesFollowMartinWithinTenPercent) {
+    const auto& l = daten().getSpalttypListe();
+    const PlattentypA* kx = daten().getPlattentypAListe().internalGetAt(3);
+    ASSERT_NE(kx, nullptr);
+    for (int t = 0; t < 9; ++t) {
+        int ww = kx->getWellenwinkel(t);
+        const Spalttyp& s = *l.internalGetAt(t);
+        for (double re : {30.0, 150.0, 800.0, 3000.0, 10000.0}) {
+            double phi = ww * M_PI / 180.0;
+            double nu = 0.122 * std::pow(4.0, 1.0 / 3) *
+                        std::pow(martinXi(re, ww) * re * re * std::sin(2 * phi), 0.374);
+            EXPECT_NEAR(tabelleNu(s, ww, re, 4.0) / nu, 1.0, 0.10) << t << " " << re;
+            EXPECT_NEAR(tabelleZeta(s, ww, re) / martinXi(re, ww), 1.0, 0.10) << t << " " << re;
+        }
+    }
+}
+
+TEST(Spalttypen, WaterWaterGivesRealisticCoefficients) {
+    // KX 20, middle channel type, water at 40 degC, 0.5 m/s
+    const PlattentypA* kx = daten().getPlattentypAListe().internalGetAt(3);
+    ASSERT_EQ(kx->getName(), "KX 20");
+    const Spalttyp& s = *daten().getSpalttypListe().internalGetAt(4);
+    double rho = 992.2, mu = 0.653, lam = 0.631, cp = 4.179;
+    double re = kx->getDhSpalt() * 0.5 / (mu / rho) * 1000;
+    double pr = cp * mu / lam;
+    double alpha = tabelleNu(s, kx->getWellenwinkel(4), re, pr) * lam / kx->getDhSpalt();
+    EXPECT_GT(alpha, 5000);
+    EXPECT_LT(alpha, 15000);
+    double wand = kx->getPlattenDickeGesamtOhneLuft(1, 2) /
+                  daten().getMaterialPlatteAListe().internalGetAt(0)->getLambda();
+    double k = 1 / (2 / alpha + wand);
+    EXPECT_GT(k, 3000);
+    EXPECT_LT(k, 7000);
+}
+
+TEST(Spalttypen, SecondSideFromPlatePatterns) {
+    const auto& l = daten().getSpalttypListe();
+    // types are ordered pairs (first plate, second plate) of three patterns
+    for (int i = 0; i < 9; ++i)
+        for (int o = 0; o < 9; ++o)
+            EXPECT_EQ(l.internalGetAt(i)->getSpalttypZweiteSeite(o), 3 * (o % 3) + i / 3);
+    // a symmetric type alone gives the same type on the other side
+    for (int i : {0, 4, 8}) EXPECT_EQ(l.internalGetAt(i)->getSpalttypZweiteSeite(i), i);
+    EXPECT_EQ(l.internalGetAt(0)->getSpalttypZweiteSeite(9), 0);
+}
+
+TEST(Plattentypen, RangeAndGeometry) {
+    const auto& a = daten().getPlattentypAListe();
+    std::set<std::string> namen;
+    int sicherheit = 0, trevan = 0;
+    for (const auto& p : a.alle()) {
+        namen.insert(p.getName());
+        sicherheit += p.getSicherheitsplatte();
+        trevan += p.getTrevanberechnung();
+        EXPECT_NEAR(p.getDhSpalt(),
+                    2 * p.getQuerSpalt(0) / (p.getFlaeche(0) / 2 / 1.17 / p.getLaengeSpalt()),
+                    1e-6);
+        EXPECT_NEAR(p.getQuerKanal(), M_PI / 4 * p.getDhKanal() * p.getDhKanal(), 1e-6);
+        EXPECT_GT(p.getPlattenDickeGesamt(daten(), 1, 1), 0.0);
+        if (p.getSicherheitsplatte()) {
+            EXPECT_NEAR(
+                p.getPlattenDickeGesamt(daten(), 1, 1) - p.getPlattenDickeGesamtOhneLuft(1, 1),
+                daten().getGlobaleParameter().getLuftspaltSicherheitsplatten(), 1e-12);
+        }
+        const PlattentypU* u =
+            daten().getPlattentypUListe().internalGetForObjectId(p.getObjectId());
+        ASSERT_NE(u, nullptr);
+        EXPECT_GT(u->getQuerMaxStutzen(daten()), 0.0) << p.getName();
+        EXPECT_GT(u->getPlattenPreis(1, 2), 0.0);
+        EXPECT_GT(u->getGestellGrundpreis(daten(), 1, 2, 0), 0.0);
+        EXPECT_NE(daten().getLaengenzuschlagListe().getLaengenzuschlag(daten(), *u,
+                                                                       2 * p.getMaxSpalte() + 1),
+                  nullptr);
+    }
+    for (const char* n : {"KX 04", "KX 08", "KX 14", "KX 20"}) EXPECT_TRUE(namen.count(n)) << n;
+    EXPECT_GE(sicherheit, 2);
+    EXPECT_GE(trevan, 1);
+    EXPECT_GE(a.getSize(), 8);
+}
+
+TEST(Teile, NamesTheRulesRelyOn) {
+    std::set<std::string> dichtungen, platten, gestelle, arten, materialien;
+    for (const auto& d : daten().getDichtungAListe().alle()) dichtungen.insert(d.getName());
+    for (const auto& m : daten().getMaterialPlatteAListe().alle()) platten.insert(m.getName());
+    for (const auto& g : daten().getMaterialGestellUListe().alle()) gestelle.insert(g.getName());
+    for (const auto& a : daten().getAnschlussUListe().alle())
+        arten.insert(a.getArt()), materialien.insert(a.getMaterial());
+    for (const char* n : {"EPDM", "EPDM HT", "Viton S", "NBR"})
+        EXPECT_TRUE(dichtungen.count(n)) << n;
+    EXPECT_TRUE(platten.count("AISI 316"));
+    EXPECT_TRUE(platten.count("Titan"));
+    EXPECT_TRUE(gestelle.count("C-Steel"));
+    for (const char* n : {"gummiformteil", "bohrbild", "flansch am rohr", "flansch am rohrbogen",
+                          "auskleidung", "außengewinde", "innengewinde"})
+        EXPECT_TRUE(arten.count(n)) << n;
+    EXPECT_TRUE(materialien.count("titan"));
+    EXPECT_TRUE(materialien.count("polypropylen"));
+    std::set<int> druck;
+    for (const auto& d : daten().getDruckstufeAListe().alle()) druck.insert(d.getDruck());
+    EXPECT_EQ(druck, (std::set<int>{6, 10, 16, 25}));
+}
+
+TEST(Spalttypen, TrevanTablesFollowMartinAtTheirAngle) {
+    const PlattentypA* kxt = nullptr;
+    for (const auto& p : daten().getPlattentypAListe().alle())
+        if (p.getTrevanberechnung()) kxt = &p;
+    ASSERT_NE(kxt, nullptr);
+    for (int t = 0; t < 9; ++t) {
+        int ww = kxt->getWellenwinkel(t);
+        const Spalttyp& s = *daten().getSpalttypListe().internalGetAt(t);
+        double phi = (ww - 1) * M_PI / 180.0;
+        for (double re : {50.0, 800.0, 5000.0}) {
+            int k = 4;
+            for (int i = 0; i < 4; ++i)
+                if (re > s.getAlphaNusseltReGrenze(ww, i)) {
+                    k = i;
+                    break;
+                }
+            ASSERT_LE(k, 2);  // ranges 3/4 are the extra factors
+            double nu = s.getAlphaNusseltFaktorGleichung(ww, k) *
+                        std::pow(re, s.getAlphaNusseltExpGleichung(ww, k)) *
+                        s.getAlphaNusseltFaktorGleichung(ww, 3);
+            double ref =
+                0.122 * std::pow(martinXi(re, ww - 1) * re * re * std::sin(2 * phi), 0.374);
+            EXPECT_NEAR(nu / ref, 1.0, 0.10) << t << " " << re;
+            // water-like friction: one law over the whole range
+            double zeta = s.getSpaltDruckBeiwertFaktorGleichung(ww, 0) *
+                          std::pow(re, s.getSpaltDruckBeiwertExpGleichung(ww, 0));
+            if (re >= 400) {
+                EXPECT_NEAR(zeta / martinXi(re, ww - 1), 1.0, 0.12) << t << " " << re;
+            }
+        }
+        EXPECT_NEAR(s.getAlphaNusseltReGrenze(ww, 5), 1.0 / 6, 1e-5);
+        EXPECT_EQ(s.getSpaltDruckBeiwertReGrenze(ww, 4), 0.0);
+    }
+}
