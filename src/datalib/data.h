@@ -166,8 +166,8 @@ public:
     // Channel type (list position) of the channel formed between a channel
     // of this type and one of type `anderer`.
     int getSpalttypZweiteSeite(int anderer) const;
-    // non-zero: mixing this type with `partner` need not go on once the
-    // warm-only duty bound fails
+    // 0: mixing this type with `partner` stops once the warm-only duty
+    // bound fails; non-zero: the search goes on mixing
     int getWeitermischenNichtOk(int partner) const;
     // Unknown wave angle or index outside 0..5: 0.
     double getAlphaNusseltReGrenze(int wellenwinkel, int index) const;

@@ -346,7 +346,8 @@ def spalttypen():
         # the second plate of `o` and the first plate of this type
         zweite = [3 * (o % 3) + a for o in range(9)]
         # mixing with a partner of the same channel angle gives nothing new
-        wm = [1 if (typ_winkel(o) == typ_winkel(i) or (i, o) in verboten) else 0 for o in range(9)]
+        # 0 tells the search to stop mixing a pair once the warm side alone misses the duty
+        wm = [0 if (typ_winkel(o) == typ_winkel(i) or (i, o) in verboten) else 1 for o in range(9)]
         tabs = [tabelle(w) for w in WINKEL] + [tabelle_trevan(w + TREVAN_OFFSET) for w in WINKEL]
         out.append({"id": i + 1, "name": MUSTER[a][0] + MUSTER[b][0],
                     "zweiteSeite": zweite, "weitermischenNichtOk": wm, "tabellen": tabs})
