@@ -12,7 +12,12 @@ const Data& daten() {
     static Data d(distDataDir());
     return d;
 }
-const EinheitenGruppe& gruppe(int i) { return *daten().getEinheitenGruppeListe().internalGetAt(i); }
+const EinheitenGruppe& gruppe(int i) {
+    static const EinheitenGruppe leer;
+    const EinheitenGruppe* g = daten().getEinheitenGruppeListe().internalGetAt(i);
+    EXPECT_NE(g, nullptr) << "unit group " << i;
+    return g ? *g : leer;
+}
 }  // namespace
 
 struct EinheitRef {

@@ -9,7 +9,7 @@
 
 inline std::string distDataDir() {
     const char* d = std::getenv("KAL_DIST_DIR");
-    return std::string(d && *d ? d : "../../dist") + "/data/";
+    return std::string(d && *d ? d : KAL_DIST_DEFAULT) + "/data/";
 }
 
 // A fresh copy of the shipped data in a temporary directory.
