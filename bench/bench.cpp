@@ -110,7 +110,7 @@ testdaten::Eingaben eingaben(Fall fall, const Satz& s) {
     case GasKuehler:
         e.mediumWarm = s.gas, e.mediumKalt = s.wasser;
         e.tEinWarm = "150", e.tAusWarm = "60", e.durchsatzWarm = "0.5", e.gasWarm = "6";
-        e.tEinKalt = "30", e.tAusKalt = "60";
+        e.tEinKalt = "30", e.tAusKalt = "35";
         e.dpWarm = "20";
         break;
     }
