@@ -285,3 +285,18 @@ const Laengenzuschlag* LaengenzuschlagListe::getLaengenzuschlag(const Data&,
     }
     return best;
 }
+
+const Einheit* einheitAn(const Data& data, int gruppe, int pos) {
+    const EinheitenGruppe* g = data.getEinheitenGruppeListe().internalGetAt(gruppe);
+    return g ? g->getEinheitAt(pos) : nullptr;
+}
+
+double inBasisEinheit(const Data& data, int gruppe, int pos, double wert) {
+    const Einheit* e = einheitAn(data, gruppe, pos);
+    return e ? e->umrechnenInBasisEinheit(wert) : wert;
+}
+
+double ausBasisEinheit(const Data& data, int gruppe, int pos, double basis) {
+    const Einheit* e = einheitAn(data, gruppe, pos);
+    return e ? e->umrechnenInDieseEinheit(basis) : basis;
+}

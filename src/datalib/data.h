@@ -499,3 +499,10 @@ private:
     GlobaleParameter global_;
     std::vector<std::string> fehler_;
 };
+
+// Unit of group `gruppe` at list position `pos`; nullptr when absent.
+const Einheit* einheitAn(const Data& data, int gruppe, int pos);
+// Value in that unit to the group's base unit and back; unchanged when the
+// unit is missing.
+double inBasisEinheit(const Data& data, int gruppe, int pos, double wert);
+double ausBasisEinheit(const Data& data, int gruppe, int pos, double basis);

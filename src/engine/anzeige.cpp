@@ -15,10 +15,6 @@ double anzeige(const Data& d, int gruppe, int system, double basis) {
     const Einheit* e = anzeigeEinheit(d, gruppe, system);
     return e ? e->umrechnenInDieseEinheit(basis) : basis;
 }
-const Einheit* einheit(const Data& d, int gruppe, int pos) {
-    const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
-    return g ? g->getEinheitAt(pos) : nullptr;
-}
 void zahl(kal::EntrySource& f, int id, double w, int nachkomma, int stellen = 10) {
     f.setText(id, std::isfinite(w) ? kal::zahlText(w, nachkomma, stellen) : std::string());
 }
@@ -46,15 +42,15 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
     zahl(f, ctl::Cmtd, e.cmtd, 2);
     // pressure losses: unit 1 of the pressure group -> unit beside the allowed loss
     auto druck = [&](double kpa, int pos) {
-        const Einheit* e1 = einheit(d, 2, 1);
-        const Einheit* ez = einheit(d, 2, pos);
+        const Einheit* e1 = einheitAn(d, 2, 1);
+        const Einheit* ez = einheitAn(d, 2, pos);
         double basis = e1 ? e1->umrechnenInBasisEinheit(kpa) : kpa;
         return ez ? ez->umrechnenInDieseEinheit(basis) : basis;
     };
     zahl(f, ctl::ErgDruckverlustWarm, druck(e.druckverlustWarm, fall.warm.einheitDruckverlust), 2);
     zahl(f, ctl::ErgDruckverlustKalt, druck(e.druckverlustKalt, fall.kalt.einheitDruckverlust), 2);
     {
-        const Einheit* el = einheit(d, 3, fall.einheitLeistung);
+        const Einheit* el = einheitAn(d, 3, fall.einheitLeistung);
         zahl(f, ctl::ErgLeistung, el ? el->umrechnenInDieseEinheit(e.leistungWarm) : e.leistungWarm, 2);
     }
     kal::setTextfield(f, ctl::ErgSerien, e.serien);

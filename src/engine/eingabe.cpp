@@ -6,18 +6,6 @@
 #include "format.h"
 
 namespace {
-const Einheit* einheit(const Data& d, int gruppe, int pos) {
-    const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
-    return g ? g->getEinheitAt(pos) : nullptr;
-}
-double inBasis(const Data& d, int gruppe, int pos, double w) {
-    const Einheit* e = einheit(d, gruppe, pos);
-    return e ? e->umrechnenInBasisEinheit(w) : w;
-}
-double ausBasis(const Data& d, int gruppe, int pos, double w) {
-    const Einheit* e = einheit(d, gruppe, pos);
-    return e ? e->umrechnenInDieseEinheit(w) : w;
-}
 int gruppenGroesse(const Data& d, int gruppe) {
     const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
     return g ? g->getAnzahlEinheiten() : 0;
@@ -31,8 +19,8 @@ Rechenkern::Rechenkern(Rechenkontext& kontext) : k_(kontext), eingabe_(kontext.m
     eingabe_.setErrorMessage(2, k_.sprache.GetValue("global", "error_notanumber", ""));
     eingabe_.setErrorMessage(3, k_.sprache.GetValue("global", "error_outofrange", ""));
     // kPa (pressure unit 1) to bar (pressure unit 4) through the base unit
-    const Einheit* e1 = einheit(k_.data, 2, 1);
-    const Einheit* e4 = einheit(k_.data, 2, 4);
+    const Einheit* e1 = einheitAn(k_.data, 2, 1);
+    const Einheit* e4 = einheitAn(k_.data, 2, 4);
     if (e1 && e4) {
         double a = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(1.0));
         double b = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(0.0));
@@ -184,7 +172,7 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         bool l = false;
         if (!leseDouble(id, w, true, -inf, inf, &l)) return false;
         gegeben = !l;
-        if (gegeben) ziel = ausBasis(d, 1, 1, inBasis(d, 1, pos, w));
+        if (gegeben) ziel = ausBasisEinheit(d, 1, 1, inBasisEinheit(d, 1, pos, w));
         return true;
     };
     if (!temperatur(ctl::TEinWarm, fall.warm.einheitTEin, fall.warm.tEin, fall.warm.tEinVorgegeben))
@@ -227,9 +215,9 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         if (l) continue;
         m.durchsatzEingabe = w;
         if (m.durchsatzIstMasse)
-            m.massenstrom = inBasis(d, 13, m.einheitDurchsatz, w);
+            m.massenstrom = inBasisEinheit(d, 13, m.einheitDurchsatz, w);
         else
-            m.volumenstrom = inBasis(d, 0, m.einheitDurchsatz, w);
+            m.volumenstrom = inBasisEinheit(d, 0, m.einheitDurchsatz, w);
     }
     // 9. allowed pressure losses (unit 1)
     const int dpIds[2] = {ctl::DruckverlustWarm, ctl::DruckverlustKalt};
@@ -237,7 +225,7 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         Mediumseite& m = fall.seite(s);
         double w = 0;
         if (!leseDouble(dpIds[s], w, false, 0.0, inf, nullptr)) return false;
-        m.druckverlustZul = ausBasis(d, 2, 1, inBasis(d, 2, m.einheitDruckverlust, w));
+        m.druckverlustZul = ausBasisEinheit(d, 2, 1, inBasisEinheit(d, 2, m.einheitDruckverlust, w));
     }
     // 10. fouling (base unit)
     const int foulIds[2] = {ctl::FoulingWarm, ctl::FoulingKalt};
@@ -246,7 +234,7 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         double w = 0;
         bool l = false;
         if (!leseDouble(foulIds[s], w, true, -inf, inf, &l)) return false;
-        m.fouling = l ? 0.0 : inBasis(d, 14, m.einheitFouling, w);
+        m.fouling = l ? 0.0 : inBasisEinheit(d, 14, m.einheitFouling, w);
     }
     // 11. gas pressures (unit 4)
     const int gasIds[2] = {ctl::GasDruckWarm, ctl::GasDruckKalt};
@@ -255,7 +243,7 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         double w = 0;
         bool l = false;
         if (!leseDouble(gasIds[s], w, true, 0.0, inf, &l)) return false;
-        m.gasDruck = l ? 0.0 : ausBasis(d, 2, 4, inBasis(d, 2, m.einheitGasDruck, w));
+        m.gasDruck = l ? 0.0 : ausBasisEinheit(d, 2, 4, inBasisEinheit(d, 2, m.einheitGasDruck, w));
     }
     // 12. duty (unit 1, kW)
     {
@@ -263,7 +251,7 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         bool l = false;
         if (!leseDouble(ctl::Leistung, w, true, 0.0, inf, &l)) return false;
         fall.leistungVorgegeben = !l;
-        fall.leistung = l ? 0.0 : ausBasis(d, 3, 1, inBasis(d, 3, fall.einheitLeistung, w));
+        fall.leistung = l ? 0.0 : ausBasisEinheit(d, 3, 1, inBasisEinheit(d, 3, fall.einheitLeistung, w));
     }
     // 13. required reserve
     {
@@ -276,7 +264,7 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
 }
 
 double Rechenkern::temperaturAnzeige(double tC, int pos) const {
-    return ausBasis(k_.data, 1, pos, inBasis(k_.data, 1, 1, tC));
+    return ausBasisEinheit(k_.data, 1, pos, inBasisEinheit(k_.data, 1, 1, tC));
 }
 
 void Rechenkern::zurueckschreiben(Berechnungsfall&, int id, double wertAnzeige) {

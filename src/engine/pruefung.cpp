@@ -6,18 +6,6 @@
 #include "format.h"
 
 namespace {
-const Einheit* einheit(const Data& d, int gruppe, int pos) {
-    const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
-    return g ? g->getEinheitAt(pos) : nullptr;
-}
-double inBasis(const Data& d, int gruppe, int pos, double w) {
-    const Einheit* e = einheit(d, gruppe, pos);
-    return e ? e->umrechnenInBasisEinheit(w) : w;
-}
-double ausBasis(const Data& d, int gruppe, int pos, double w) {
-    const Einheit* e = einheit(d, gruppe, pos);
-    return e ? e->umrechnenInDieseEinheit(w) : w;
-}
 bool positiv(double x) { return std::isfinite(x) && x > 0.0; }
 bool verbotenesPaar(int a, int b) {
     auto p = [&](int x, int y) { return (a == x && b == y) || (a == y && b == x); };
@@ -295,8 +283,8 @@ bool Rechenkern::bilanzErgaenzen(Berechnungsfall& fall) {
     }
     const Data& d = k_.data;
     auto flussAnzeige = [&](const Mediumseite& m) {
-        return m.durchsatzIstMasse ? ausBasis(d, 13, m.einheitDurchsatz, m.massenstrom)
-                                   : ausBasis(d, 0, m.einheitDurchsatz, m.volumenstrom);
+        return m.durchsatzIstMasse ? ausBasisEinheit(d, 13, m.einheitDurchsatz, m.massenstrom)
+                                   : ausBasisEinheit(d, 0, m.einheitDurchsatz, m.volumenstrom);
     };
     // missing flows
     if (!w.durchsatzVorgegeben) {
@@ -335,7 +323,7 @@ bool Rechenkern::bilanzErgaenzen(Berechnungsfall& fall) {
         fall.leistung = q;
         fall.leistungVorgegeben = true;
         zurueckschreiben(fall, ctl::Leistung,
-                         ausBasis(d, 3, fall.einheitLeistung, inBasis(d, 3, 1, q)));
+                         ausBasisEinheit(d, 3, fall.einheitLeistung, inBasisEinheit(d, 3, 1, q)));
     }
     return true;
 }
