@@ -1,5 +1,7 @@
 #include "berechnung_model.h"
 
+#include "auswahllisten.h"
+
 #include <fstream>
 
 #include "dialoginfo.h"
@@ -180,19 +182,7 @@ void CBerechnungDlg::textsRoutine() {
     modusListenFuellen();
 }
 
-void CBerechnungDlg::modusListenFuellen() {
-    const CIniEx& s = app_.getSprache();
-    Form& f = form();
-    for (int id : {SERIEN_MODUS, PLATTENTYP_MODUS, SPALTEN_MODUS}) {
-        int pos = f.selection(id);
-        f.clearItems(id);
-        f.addItem(id, s.GetValue("combobox", "frei", ""), 0);
-        f.addItem(id, s.GetValue("combobox", "fix", ""), 1);
-        f.addItem(id, s.GetValue("combobox", "min", ""), 2);
-        f.addItem(id, s.GetValue("combobox", "max", ""), 3);
-        f.select(id, pos);
-    }
-}
+void CBerechnungDlg::modusListenFuellen() { listen::fuelleModusListen(form(), app_.getSprache()); }
 
 void CBerechnungDlg::modusWechseln(int modus) {
     Form& f = form();
