@@ -43,8 +43,18 @@ void FormBinder::bindAll(QWidget* root) {
 void FormBinder::bindWidget(QWidget* w, int id) {
     widgets_[id] = w;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        connect(e, &QLineEdit::textEdited, this, [this, id](const QString& t) {
-            form_.control(id).text = t.toStdString();
+        connect(e, &QLineEdit::textEdited, this, [this, id, e](const QString& t) {
+            ControlState& s = form_.control(id);
+            std::string text = t.toStdString();
+            if (s.maxLength > 0 && text.size() > static_cast<size_t>(s.maxLength)) {
+                // cut whole characters only: the limit counts UTF-8 bytes
+                size_t n = static_cast<size_t>(s.maxLength);
+                while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+                text.resize(n);
+                QSignalBlocker block(e);
+                e->setText(QString::fromStdString(text));
+            }
+            s.text = text;
             event(id, BindEvent::Changed);
         });
         connect(e, &QLineEdit::editingFinished, this,
@@ -121,6 +131,7 @@ void FormBinder::pushWidget(int id, QWidget* w) {
     QSignalBlocker block(w);
     const QString text = QString::fromStdString(s->text);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (s->maxLength > 0) e->setMaxLength(s->maxLength);
         if (e->text() != text) e->setText(text);
         e->setReadOnly(s->readOnly);
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {

@@ -22,6 +22,7 @@ struct ControlState {
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;
+    int maxLength = 0;  // edit: most bytes a user may type, 0 unlimited
 };
 
 // Read access for the engine's input acquisition: the narrow view of a

@@ -6,11 +6,18 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
 #include "app.h"
+#include "auswahllisten.h"
+#include "berechnungsfall.h"
 #include "colorctrl.h"
+#include "feldregeln.h"
 #include "form.h"
 #include "inputhelper.h"
+#include "projekt_formular.h"
 #include "registry.h"
+#include "spalttypen_zulaessig.h"
 
 namespace kal {
 
@@ -205,11 +212,30 @@ struct MenuPopup {
     std::vector<int> befehle;  // 0 = separator
 };
 
+// The engine's view of the dialog's entries: a text written into a list
+// selects the entry with exactly that text (none for an empty text), as
+// the platform's drop-down lists do.
+class HauptdialogFelder : public EntrySource {
+public:
+    explicit HauptdialogFelder(Form& f) : f_(f) {}
+    std::string text(int id) const override { return f_.text(id); }
+    int selection(int id) const override { return f_.selection(id); }
+    int selectedValue(int id, int fallback) const override { return f_.selectedValue(id, fallback); }
+    int itemCount(int id) const override { return f_.itemCount(id); }
+    void setText(int id, const std::string& text) override;
+    void setFocus(int id) override { f_.setFocus(id); }
+
+private:
+    Form& f_;
+};
+
 class CBerechnungDlg : public DialogModel {
 public:
     // Unit lists in the order of the stored "unit" value (positions 12 and
     // 13 are the unit-system and millimetre flags).
     static const std::array<int, 15> kUnitListen;
+    // Edit fields stored in 20-byte project fields.
+    static const std::array<int, 18> kProjektEdits;
 
     explicit CBerechnungDlg(CBerechnungApp& app);
     std::string dialogName() const override { return "CBerechnungDlg"; }
@@ -218,7 +244,7 @@ public:
     void befehl(int commandId);     // menu commands
     void geklickt(int id);          // buttons, radio buttons, check boxes
     void auswahlGeaendert(int id);  // list selection
-    void textGeaendert(int id);     // edit text
+    void textGeaendert(int id);     // edit text (typed)
     void fokusVerloren(int id);     // edit left
     // Close box: stores the units; false = the dialog stays open.
     bool schliessfeld();
@@ -234,11 +260,28 @@ public:
     void spracheWechseln();
     void hilfe();
     void info();
+    void mediumWarmGeaendert();
+    void mediumKaltGeaendert();
+    void spalttypenNeuFuellen();
+    // "Berechnen": returns whether a result is stored and shown.
+    bool berechnen();
     // Stores "unit"; false (after the message) when the key failed.
     bool einheitenSpeichern();
     void einheitenLesen();
     // Unit labels of the result rows for the current unit system.
     void ergebnisEinheitenSetzen();
+    void warnungAktualisieren();
+    void spalttypenBearbeiten();  // the permission grid
+
+    // --- project file
+    void oeffnen();                    // file dialog, then projektLesen
+    void speichern(bool unterNeuemNamen);
+    // The reader from the chosen path on. 0 read, 1 file unreadable,
+    // 2 not a project file of this version (message shown either way).
+    int projektLesen(const std::string& pfad);
+    // The writer to `pfad`; false (after the message) when it failed.
+    bool projektSchreiben(const std::string& pfad);
+    const std::string& getProjektPfad() const { return projektPfad_; }
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }
@@ -248,25 +291,53 @@ public:
     int getEinheitensystem() const { return einheitensystem_; }
     int getMillimeter() const { return millimeter_; }
     bool getErgebnisVorhanden() const { return ergebnisVorhanden_; }
+    bool getSpaltenEditiert() const { return spaltenEditiert_; }
+    bool getNurTitan(int seite) const { return nurTitan_[seite == 0 ? 0 : 1]; }
     const std::string& getWaehrung() const { return waehrung_; }
     const CColorCtrl& warnung() const { return warnung_; }
     InputHelper& eingabe() { return eingabe_; }
     CBerechnungApp& app() { return app_; }
+    const Berechnungsfall& fall() const { return fall_; }
+    Berechnungsfall& fall() { return fall_; }
+    const EigeneMedien& eigeneMedien() const { return medien_; }
+    EigeneMedien& eigeneMedien() { return medien_; }
+    CSpalttypenZulaessig& zulaessig() { return *zulaessig_; }
+    const listen::Zulassungen& zulassungen() const { return zulassungen_; }
 
 private:
-    void modusListenFuellen();
+    const Data& data() const { return app_.hatData() ? app_.getData() : leer_; }
+    regeln::Medienzustand zustand() const;
+    void medienFlagsNeu(int seite);
+    // false: the handler ran again from the first medium and the caller stops
+    bool eigenesMediumPruefen(int seite);
+    void mediumGeaendert(int seite);
+    void kondensationsRegel();
+    void titanRegel();
+    void plattentypRegel();
+    void spaltenJeSeite();
+    void ergebnisNeuAnzeigen();
     void einheitensystemGeaendert();
     void millimeterGeaendert();
+    void arbeitswerteLeeren();
+    void meldung(const char* section, const char* key, const std::string& anhang,
+                 const std::string& caption);
 
     CBerechnungApp& app_;
     Ports ports_;
+    Data leer_;
     InputHelper eingabe_;
+    HauptdialogFelder felder_;
     std::vector<MenuPopup> menu_;
     CColorCtrl warnung_;
     std::string titel_;
     std::string logoPfad_;
     std::string waehrung_;
     std::string projektPfad_;
+    Berechnungsfall fall_;
+    EigeneMedien medien_{};
+    bool nurTitan_[2] = {false, false};
+    listen::Zulassungen zulassungen_;
+    std::unique_ptr<CSpalttypenZulaessig> zulaessig_;
     int modus_ = 0;
     int einheitensystem_ = 0;
     int millimeter_ = 1;

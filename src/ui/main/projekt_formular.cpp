@@ -67,7 +67,8 @@ ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int 
 int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien,
                       const CIniEx& sprache, const std::string& titel, MessagePort* meldungen,
                       const std::function<void()>& plattentypRegel,
-                      const std::function<void()>& eigenesMediumEintraege) {
+                      const std::function<void()>& eigenesMediumEintraege,
+                      const std::function<void(int)>& spalttypenListen) {
     f.setChecked(1421, p.intFeld(PF_Sicherheitsplatte) == 1);
     if (plattentypRegel) plattentypRegel();
 
@@ -126,12 +127,13 @@ int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien,
     f.setText(1271, p.feld(PF_Spalten));
     f.select(1040, p.intFeld(PF_SerienModus));
     f.setText(1041, p.feld(PF_Serien));
+    int modus = p.intFeld(PF_Modus) == 1 ? 1 : 0;
+    if (spalttypenListen) spalttypenListen(modus);
     f.setText(1302, p.feld(PF_Anzahl1));
     f.select(1366, p.intFeld(PF_Spalttyp1));
     f.setText(1335, p.feld(PF_Anzahl2));
     f.select(1367, p.intFeld(PF_Spalttyp2));
 
-    int modus = p.intFeld(PF_Modus) == 1 ? 1 : 0;
     f.setChecked(1171, modus == 1);
     f.setChecked(1169, modus == 0);
     bool mm = p.intFeld(PF_Millimeter) == 1;
