@@ -38,8 +38,8 @@ enum : int {
     ErgDurchsatzWarm = 1036, ErgDurchsatzKalt = 1060, ErgDruckverlustWarm = 1038,
     ErgDruckverlustKalt = 1058, AlfaWarm = 1044, AlfaKalt = 1066, VMinWarm = 1046,
     VMinKalt = 1068, VMaxWarm = 1047, VMaxKalt = 1069, VStutzenWarm = 1048,
-    VStutzenKalt = 1070, KRein = 1091, KErf = 1092, KEff = 1093, FoulingSoll = 1088,
-    FoulingIst = 1089, Cmtd = 1096, Flaeche = 1086, Gewicht = 1087, Lieferzeit = 1241,
+    VStutzenKalt = 1070, KRein = 1091, KErf = 1092, KEff = 1093, FoulingSoll = 1089,
+    FoulingIst = 1088, Cmtd = 1096, Flaeche = 1086, Gewicht = 1087, Lieferzeit = 1241,
     Preis = 1097, CustomPreis = 1098, Hoehe = 1114, Breite = 1115, LaengeTotal = 1116,
     StutzenHorizontal = 1187, StutzenVertikal = 1189, ErgPlattentyp = 1084,
     ErgSpalten = 1085, ErgSerien = 1042, Statuszeile = 1135
