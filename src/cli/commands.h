@@ -17,5 +17,7 @@ struct Befehl {
 
 int befehlFluid(const Args& args);
 int befehlDataCheck(const Args& args);
+int befehlLists(const Args& args);
+int befehlCalc(const Args& args);
 
 }  // namespace kal::cli

@@ -1,5 +1,6 @@
 // kalvoria-cli: the batch front end.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -16,6 +17,10 @@ const Befehl befehle[] = {
      kal::cli::befehlFluid},
     {"data-check", "data-check [DIR]            validate a data directory (default data/)",
      kal::cli::befehlDataCheck},
+    {"lists", "lists [--json]               the main dialog's selection lists at start",
+     kal::cli::befehlLists},
+    {"calc", "calc FILE [--json]           open a project file and calculate it",
+     kal::cli::befehlCalc},
 };
 
 void hilfe() {
@@ -24,7 +29,8 @@ void hilfe() {
         "\n"
         "  --help       this text\n"
         "  --version    program version\n"
-        "  --appdir DIR working directory for the run\n"
+        "  --appdir DIR working directory for the run (the installation tree)\n"
+        "  --werksmodus factory mode (also KALVORIA_WERKSMODUS=1)\n"
         "\n"
         "commands:");
     for (const auto& b : befehle) std::printf("  %s\n", b.hilfe);
@@ -42,6 +48,10 @@ int main(int argc, char** argv) {
         if (a == "--version") {
             std::puts("kalvoria 3.26");
             return 0;
+        }
+        if (a == "--werksmodus") {
+            setenv("KALVORIA_WERKSMODUS", "1", 1);
+            continue;
         }
         if (a == "--appdir") {
             if (i + 1 >= argc) {

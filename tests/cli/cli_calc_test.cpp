@@ -1,0 +1,190 @@
+// Black-box tests of kalvoria-cli lists and calc on the shipped samples.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+namespace {
+struct Lauf {
+    int rc;
+    std::string out;
+};
+
+std::string dist() {
+    const char* d = std::getenv("KAL_DIST_DIR");
+    return d ? d : KAL_DIST_DEFAULT;
+}
+
+// Every run gets an empty settings store of its own, never the user's.
+struct Umgebung {
+    fs::path dir;
+    Umgebung() {
+        dir = fs::temp_directory_path() / ("kal_cli_calc_" + std::to_string(::getpid()));
+        fs::create_directories(dir / "config");
+        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        ::unsetenv("KALVORIA_WERKSMODUS");
+    }
+    ~Umgebung() { fs::remove_all(dir); }
+};
+
+Lauf starte(const std::string& args, bool stderrMit = false) {
+    static Umgebung umgebung;
+    std::string cmd = std::string(KAL_CLI) + " --appdir " + dist() + " " + args +
+                      (stderrMit ? " 2>&1" : " 2>/dev/null");
+    Lauf l{-1, ""};
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return l;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) l.out.append(buf, n);
+    int st = pclose(p);
+    l.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return l;
+}
+
+Json calcJson(const std::string& datei) {
+    Lauf l = starte("calc " + datei + " --json");
+    EXPECT_LE(l.rc, 1) << l.out;
+    return Json::parse(l.out, nullptr, false);
+}
+
+std::string lies(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+fs::path tempDatei(const std::string& name, const std::string& inhalt) {
+    fs::path p = fs::temp_directory_path() / (std::to_string(::getpid()) + "_" + name);
+    std::ofstream(p, std::ios::binary) << inhalt;
+    return p;
+}
+}  // namespace
+
+// Every sample gives a result whose figures obey the physical identities,
+// and the display texts agree with the stored result.
+TEST(CliCalc, SamplesGiveConsistentResults) {
+    const char* proben[] = {"water_water_design.kal", "glycol_water_rating.kal",
+                            "steam_condenser_design.kal", "air_cooler_design.kal",
+                            "user_medium_design.kal"};
+    for (const char* probe : proben) {
+        SCOPED_TRACE(probe);
+        Json j = calcJson("examples/" + std::string(probe));
+        ASSERT_FALSE(j.is_discarded());
+        ASSERT_TRUE(j["ergebnisVorhanden"].get<bool>()) << j["status"];
+        EXPECT_TRUE(j["messages"].empty() || std::string(probe) == "air_cooler_design.kal")
+            << j["messages"].dump();
+        const Json& e = j["ergebnis"];
+        const Json& f = j["fall"];
+        double soll = f["leistungSoll"], a = e["flaeche"], cmtd = e["cmtd"];
+        EXPECT_NEAR(e["kErf"].get<double>(), soll / (a * cmtd), 1e-6 * soll / (a * cmtd));
+        EXPECT_LT(e["kRein"].get<double>(), e["alfaWarm"].get<double>());
+        EXPECT_LT(e["kRein"].get<double>(), e["alfaKalt"].get<double>());
+        EXPECT_GE(e["kRein"].get<double>(), e["kErf"].get<double>());
+        EXPECT_NEAR(e["flaechenreserve"].get<double>(),
+                    (e["kEff"].get<double>() / e["kErf"].get<double>() - 1) * 100, 0.01);
+        // the balance closes within the 5 % the validation allows
+        EXPECT_LE(std::abs(f["leistungWarm"].get<double>() - f["leistungKalt"].get<double>()),
+                  0.05 * soll);
+        EXPECT_EQ(j["anzeige"]["1084"], e["plattentypName"]);
+        EXPECT_EQ(j["anzeige"]["1042"], std::to_string(e["serien"].get<int>()));
+        EXPECT_EQ(j["anzeige"]["1085"], std::to_string(e["spaltenGesamt"].get<int>() / 2));
+        EXPECT_FALSE(j["status"].get<std::string>().empty());
+        EXPECT_GT(j["anzahlBerechnungen"].get<double>(), 0);
+        // the channel counts of the types in use add up to the channels per pass
+        for (const char* seite : {"spalttypenWarm", "spalttypenKalt"}) {
+            int summe = 0;
+            for (const Json& p : e[seite]) summe += p[1].get<int>();
+            EXPECT_EQ(summe * e["serien"].get<int>(), e["spaltenGesamt"].get<int>() / 2) << seite;
+        }
+    }
+}
+
+TEST(CliCalc, RatingSampleKeepsItsTwoChannelTypes) {
+    Json j = calcJson("examples/glycol_water_rating.kal");
+    ASSERT_TRUE(j["ergebnisVorhanden"].get<bool>());
+    EXPECT_EQ(j["ergebnis"]["spalttypenWarm"].size(), 2u);
+    EXPECT_FALSE(j["anzeige"]["1367"].get<std::string>().empty());
+    EXPECT_NE(j["anzeige"]["1366"], j["anzeige"]["1367"]);
+    EXPECT_EQ(j["anzahlBerechnungen"].get<double>(), 1.0);
+}
+
+TEST(CliCalc, CondenserAndUserMedium) {
+    Json dampf = calcJson("examples/steam_condenser_design.kal");
+    // a condenser is a single pass with one channel type per side
+    EXPECT_EQ(dampf["ergebnis"]["serien"], 1);
+    EXPECT_EQ(dampf["ergebnis"]["spalttypenWarm"].size(), 1u);
+    Json eigen = calcJson("examples/user_medium_design.kal");
+    EXPECT_TRUE(eigen["ergebnisVorhanden"].get<bool>());
+    EXPECT_NEAR(eigen["ergebnis"]["leistungWarm"].get<double>(), 150000.0, 1.0);
+}
+
+TEST(CliCalc, WaterWaterTextOutputIsStable) {
+    Lauf l = starte("calc examples/water_water_design.kal");
+    EXPECT_EQ(l.rc, 0);
+    EXPECT_EQ(l.out, lies(fs::path(KAL_GOLDEN) / "water_water_design.txt"));
+}
+
+TEST(CliCalc, UnusableFilesExitTwoWithTheirMessage) {
+    Lauf fehlt = starte("calc /nonexistent/project.kal --json");
+    EXPECT_EQ(fehlt.rc, 2);
+    EXPECT_NE(fehlt.out.find("dateiNichtGeoeffnet"), std::string::npos) << fehlt.out;
+
+    std::string echt = lies(dist() + "/examples/water_water_design.kal");
+    ASSERT_EQ(echt.size(), 1660u);
+    for (const std::string& inhalt : {echt.substr(0, 1000), echt + "x", std::string("3.2") + echt.substr(3),
+                                      std::string()}) {
+        fs::path p = tempDatei("fremd.kal", inhalt);
+        Lauf l = starte("calc " + p.string() + " --json");
+        EXPECT_EQ(l.rc, 2) << inhalt.size();
+        EXPECT_NE(l.out.find("falsche ed_version"), std::string::npos) << l.out;
+        fs::remove(p);
+    }
+    EXPECT_EQ(starte("calc").rc, 2);
+    EXPECT_EQ(starte("calc a b").rc, 2);
+}
+
+TEST(CliCalc, NoResultExitsOne) {
+    // the water sample with a duty far beyond any plate type's flow limits
+    std::string p = lies(dist() + "/examples/water_water_design.kal");
+    p.replace(960, 20, std::string("3980") + std::string(16, '\0'));  // warm flow 3980 kg/s
+    fs::path datei = tempDatei("gross.kal", p);
+    Lauf l = starte("calc " + datei.string() + " --json");
+    EXPECT_EQ(l.rc, 1) << l.out;
+    Json j = Json::parse(l.out, nullptr, false);
+    ASSERT_FALSE(j.is_discarded());
+    EXPECT_FALSE(j["ergebnisVorhanden"].get<bool>());
+    EXPECT_EQ(j["anzeige"]["1084"], "");
+    fs::remove(datei);
+}
+
+TEST(CliLists, JsonHoldsEveryListInOrder) {
+    Lauf l = starte("lists --json");
+    ASSERT_EQ(l.rc, 0);
+    Json j = Json::parse(l.out, nullptr, false);
+    ASSERT_FALSE(j.is_discarded());
+    for (const char* id : {"1003", "1346", "1364", "1365", "1366", "1423", "1009", "1006"})
+        EXPECT_FALSE(j[id].empty()) << id;
+    // the user-defined entry closes both medium lists with the fluid count
+    const Json& warm = j["1364"];
+    EXPECT_EQ(warm.back()["value"].get<int>(), static_cast<int>(warm.size()) - 1);
+    EXPECT_EQ(j["1365"].back()["value"], warm.back()["value"]);
+    // steam condenses: warm side only
+    bool dampfKalt = false;
+    for (const Json& e : j["1365"]) dampfKalt = dampfKalt || e["text"] == "Steam";
+    EXPECT_FALSE(dampfKalt);
+    EXPECT_EQ(j["1040"].size(), 4u);
+    EXPECT_EQ(j["1366"].size(), 9u);  // design mode lists every channel type
+}
