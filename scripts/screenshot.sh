@@ -48,4 +48,8 @@ echo "stored: $(tr '\n' ' ' < "$conf")"
 # A third start with German stored.
 sed -i 's/^language=.*/language=Deutsch/' "$conf"
 KALVORIA_SCREENSHOT="$out/german.png" xvfb-run -a "$root/$build/bin/kalvoria"
+# A water/water design opened and calculated (English again).
+sed -i 's/^language=.*/language=English/' "$conf"
+KALVORIA_SCREENSHOT="$out/calculated.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -167,3 +167,20 @@ TEST(FormBinder, HandlerCanVetoAnEditAndMoveFocus) {
     EXPECT_EQ(FormBinder::controlId("1188"), 1188);
     EXPECT_EQ(FormBinder::controlId("logo"), 0);
 }
+
+// A stored 20-byte field: typing, pasting or multi-byte characters never
+// leave more bytes in the model than the field holds.
+TEST(FormBinder, EditLimitCountsBytes) {
+    Fenster f;
+    f.form.control(10).maxLength = 5;
+    f.binder.push();
+    f.root.show();
+    QTest::keyClicks(f.edit, "1234567");
+    EXPECT_EQ(f.form.text(10), "12345");
+    EXPECT_EQ(f.edit->text(), "12345");
+    f.edit->clear();
+    f.form.setText(10, "");
+    QTest::keyClicks(f.edit, "ab\xc2\xb0\xc2\xb0");  // two-byte characters
+    EXPECT_EQ(f.form.text(10), "ab\xc2\xb0");
+    EXPECT_LE(f.form.text(10).size(), 5u);
+}

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -39,6 +41,48 @@ QComboBox* liste(QWidget* p, int id, int breite = 80) {
     return c;
 }
 QRadioButton* radio(QWidget* p, int id) { return mit(new QRadioButton(p), id); }
+
+// Side view of a frame with its plate pack, and the five dimensions shown
+// beneath it in order: height, width, total length, nozzle distances
+// horizontal and vertical.
+QPixmap gestellZeichnung() {
+    QPixmap bild(330, 96);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor stahl(70, 95, 140), paket(150, 170, 200);
+    p.setPen(QPen(stahl, 1.5));
+    p.drawLine(40, 14, 250, 14);   // carrying bar
+    p.drawLine(40, 78, 250, 78);   // guiding bar
+    p.fillRect(40, 8, 14, 78, stahl);     // frame plate
+    p.fillRect(250, 12, 8, 74, stahl);    // support column
+    p.fillRect(150, 10, 10, 74, stahl);   // pressure plate
+    for (int x = 56; x < 148; x += 4) p.fillRect(x, 16, 2, 60, paket);
+    p.setBrush(Qt::white);
+    for (int y : {26, 64}) p.drawEllipse(QPointF(34, y), 5, 5);  // nozzles
+    QFont f = p.font();
+    f.setPointSize(7);
+    p.setFont(f);
+    p.setPen(Qt::darkGray);
+    p.drawLine(14, 8, 14, 86);
+    p.drawText(QRect(0, 40, 12, 12), Qt::AlignCenter, "1");
+    p.drawLine(40, 92, 258, 92);
+    p.drawText(QRect(140, 80, 20, 12), Qt::AlignCenter, "3");
+    p.drawLine(22, 26, 22, 64);
+    p.drawText(QRect(18, 40, 12, 12), Qt::AlignCenter, "5");
+    // end view for the width and the horizontal nozzle distance
+    p.setPen(QPen(stahl, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(278, 10, 40, 74);
+    p.setBrush(Qt::white);
+    for (int x : {288, 308})
+        for (int y : {26, 64}) p.drawEllipse(QPointF(x, y), 4, 4);
+    p.setPen(Qt::darkGray);
+    p.drawLine(278, 92, 318, 92);
+    p.drawText(QRect(290, 80, 16, 12), Qt::AlignCenter, "2");
+    p.drawText(QRect(290, 38, 16, 12), Qt::AlignCenter, "4");
+    return bild;
+}
 }  // namespace
 
 BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent)
@@ -167,6 +211,7 @@ QWidget* BerechnungView::baueClient() {
     el->addWidget(radio(einheit, SI));
     knoepfe->addWidget(einheit);
     links->addLayout(knoepfe);
+    links->addStretch();
     mitte->addLayout(links);
 
     // device frame
@@ -206,8 +251,9 @@ QWidget* BerechnungView::baueClient() {
     mg->addWidget(radio(mass, MM), 0, 0);
     mg->addWidget(radio(mass, INCH), 0, 1);
     auto* bild = label(mass, BILD_RAHMEN);
-    bild->setFrameShape(QFrame::Box);
-    bild->setMinimumSize(150, 40);
+    bild->setFrameShape(QFrame::StyledPanel);
+    bild->setPixmap(gestellZeichnung());
+    bild->setAlignment(Qt::AlignCenter);
     mg->addWidget(bild, 1, 0, 1, 5);
     int c = 0;
     for (int id : {MASS1, MASS2, MASS3, MASS4, MASS5}) mg->addWidget(edit(mass, id, 40), 2, c++);
