@@ -9,10 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <set>
+
+#include "format.h"
 
 #include "colorlabel.h"
 #include "dialogsettings.h"
@@ -186,4 +190,58 @@ TEST(BerechnungView, RunsModallyThroughTheRunner) {
     });
     EXPECT_EQ(runner.runDialog(d), 2);
     EXPECT_EQ(u.p.settings.values["unit"], "0,0,0,0,0,0,0,0,0,0,0,0,1,0,0");
+}
+
+// A user types a water/water duty into the window and presses Enter: the
+// default button calculates, the window shows the pack, and the next edit
+// clears it again.
+TEST(BerechnungView, TypedCaseCalculatesAndAnEditClearsTheResult) {
+    kaltest::TempAppDir dir;
+    // the shipped data and language files
+    std::filesystem::remove_all(dir.pfad("language"));
+    for (const char* teil : {"data", "language"})
+        std::filesystem::create_directory_symlink(std::string(KAL_DIST_DEFAULT) + "/" + teil,
+                                                  dir.pfad(teil));
+    ScriptedPorts p;
+    p.settings.values["language"] = "English";
+    CBerechnungApp app{p.ports(), false};
+    app.erzeugeObjekte(dir.dir());
+    app.spracheFestlegen();
+    CBerechnungDlg d(app);
+    BerechnungView v(d);
+    v.show();
+    auto edit = [&](int id) { return v.findChild<QLineEdit*>(QString::number(id)); };
+    const std::pair<int, const char*> eingaben[] = {{W_TEIN, "90"},  {W_TAUS, "60"},
+                                                    {W_FLUSS, "3.98"}, {K_TEIN, "20"},
+                                                    {K_TAUS, "50"},  {W_DP, "30"},
+                                                    {K_DP, "30"}};
+    for (const auto& [id, text] : eingaben) QTest::keyClicks(edit(id), text);
+    auto* komplett = v.findChild<QPushButton*>(QString::number(KOMPLETTIEREN));
+    EXPECT_FALSE(komplett->isEnabled());
+    QTest::keyClick(edit(K_DP), Qt::Key_Return);
+    ASSERT_TRUE(d.getErgebnisVorhanden()) << d.form().text(MELDUNG);
+    EXPECT_EQ(p.waitCursor.depth, 0);
+    EXPECT_EQ(p.waitCursor.begun, 1);
+    EXPECT_TRUE(komplett->isEnabled());
+    // the same pack and texts as the command line shows for the sample project
+    EXPECT_EQ(edit(PLATTENTYP_ERG)->text(), "KX 08");
+    EXPECT_EQ(edit(SPALTEN_ERG)->text(), "12");
+    EXPECT_EQ(edit(ALFA_W)->text(), "20723");
+    EXPECT_EQ(edit(K1)->text(), "6922");
+    EXPECT_EQ(edit(FLAECHE)->text(), "1.84");
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SPALT1_TYP))->currentText(), "ML");
+    EXPECT_EQ(edit(MELDUNG)->text(), "1366 configurations evaluated");
+
+    // switching the unit system shows the same result in US units
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(US)), Qt::LeftButton);
+    EXPECT_EQ(edit(FLAECHE)->text().toStdString(),
+              zahlText(1.84 / 0.09290304, 2, 10));
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SI)), Qt::LeftButton);
+
+    QTest::keyClicks(edit(W_FLUSS), "1");
+    EXPECT_FALSE(d.getErgebnisVorhanden());
+    EXPECT_FALSE(komplett->isEnabled());
+    EXPECT_TRUE(edit(PLATTENTYP_ERG)->text().isEmpty());
+    EXPECT_TRUE(edit(ALFA_W)->text().isEmpty());
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SPALT1_TYP))->currentIndex(), -1);
 }
