@@ -136,6 +136,9 @@ QWidget* BerechnungView::baueClient() {
     zeilen->addWidget(edit(client, RESERVE), 1, 1);
     zeilen->addWidget(edit(client, RESERVE_ERG), 1, 2);
     zeilen->addWidget(label(client, RESERVE_PROZENT), 1, 3);
+    // keep the rows left of the logo, which sits at a fixed place
+    for (int id : {LEISTUNG, LEISTUNG_ERG, RESERVE, RESERVE_ERG})
+        client->findChild<QLineEdit*>(QString::number(id))->setMaximumWidth(80);
     oben->addLayout(zeilen);
     oben->addStretch();
     oben->addSpacing(200);  // room for the logo
@@ -293,7 +296,7 @@ QWidget* BerechnungView::baueClient() {
     for (int i = 0; i < 11; ++i) {
         int zeile = i % 6, spalte = 4 + (i / 6) * 3;
         eg->addWidget(label(erg, einzeln[i][0]), zeile, spalte);
-        eg->addWidget(edit(erg, einzeln[i][1]), zeile, spalte + 1);
+        eg->addWidget(edit(erg, einzeln[i][1], 90), zeile, spalte + 1);
         eg->addWidget(label(erg, einzeln[i][2]), zeile, spalte + 2);
     }
     v->addWidget(erg);
