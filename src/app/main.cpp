@@ -7,6 +7,7 @@
 #include "berechnung_view.h"
 #include "qtports.h"
 #include "qtsettings.h"
+#include "unterdialog_views.h"
 #include "views.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     kal::QtSettingsPort settings;
     kal::registerFrameViews(qt.dialogs);
     kal::registerBerechnungView(qt.dialogs);
+    kal::registerUnterdialogViews(qt.dialogs);
 
     kal::CBerechnungApp app(qt.ports(&settings), kal::CBerechnungApp::werksmodusAus(argc, argv));
     return app.start([](kal::CBerechnungApp& a) {
