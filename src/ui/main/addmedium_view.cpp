@@ -51,7 +51,7 @@ AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
     auto* name = mit(new QLineEdit(this), AddMediumModel::Name);
     name->setMinimumWidth(240);
     felder->addWidget(name, r++, 1, 1, 2);
-    felder->addWidget(mit(new QCheckBox(this), AddMediumModel::Gas), r++, 1, 1, 2);
+    felder->addWidget(mit(new QCheckBox(this), AddMediumModel::Gas), r++, 1, 1, 2, Qt::AlignLeft);
 
     auto* trenner = new QFrame(this);
     trenner->setFrameShape(QFrame::HLine);

@@ -15,6 +15,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kal {
 
@@ -39,11 +40,13 @@ public:
         const QWidget* w = opt.widget;
         QStyle* style = w ? w->style() : QApplication::style();
         const bool kaestchen = opt.features & QStyleOptionViewItem::HasCheckIndicator;
+        // the style sizes the box only while the option still has one
+        const QRect rect = kaestchen ? kaestchenRect(opt) : QRect();
         opt.features &= ~QStyleOptionViewItem::HasCheckIndicator;
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, w);
         if (!kaestchen) return;
         QStyleOptionViewItem box(opt);
-        box.rect = kaestchenRect(opt);
+        box.rect = rect;
         box.state &= ~QStyle::State_HasFocus;
         box.state |= opt.checkState == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
         style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &box, painter, w);
@@ -137,10 +140,10 @@ SpalttypDlgView::SpalttypDlgView(SpalttypDlgModel& model, QWidget* parent)
     // The header row is 7/3 of a normal row: room for two-line type names.
     spalten->setMinimumHeight(gitter_->verticalHeader()->defaultSectionSize() * 7 / 3);
     QHeaderView* zeilen = gitter_->verticalHeader();
-    zeilen->setSectionResizeMode(QHeaderView::Fixed);
+    zeilen->setSectionResizeMode(QHeaderView::Stretch);  // rows share a taller grid
     zeilen->setSectionsClickable(false);
-    gitter_->setMinimumSize(560, spalten->minimumHeight() +
-                                     zeilen->defaultSectionSize() * SpalttypDlgModel::kZeilen + 4);
+    zeilen->setDefaultAlignment(Qt::AlignCenter);
+    zeilen->setMinimumWidth(zeilen->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
     connect(gitter_, &QTableWidget::itemChanged, this,
             [this](QTableWidgetItem* item) { zelleGeaendert(item); });
     layout->addWidget(gitter_, 1);
@@ -201,6 +204,15 @@ void SpalttypDlgView::gitterAktualisieren() {
             }
         }
     }
+    // Room for every row and column without scroll bars.
+    QHeaderView* kopf = gitter_->horizontalHeader();
+    QHeaderView* seite = gitter_->verticalHeader();
+    const int rahmen = 2 * gitter_->frameWidth();
+    gitter_->setMinimumSize(
+        std::max(560, std::max(seite->minimumWidth(), seite->sizeHint().width()) +
+                          spalten * kopf->minimumSectionSize() + rahmen),
+        std::max(kopf->minimumHeight(), kopf->sizeHint().height()) +
+            seite->defaultSectionSize() * zeilen + rahmen);
     gitter_->viewport()->update();
 }
 
