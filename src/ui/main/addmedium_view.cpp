@@ -103,17 +103,27 @@ AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
 void AddMediumView::ereignis(int id, BindEvent e) {
     if (e != BindEvent::Clicked) return;  // edits and unit lists only feed the form
     switch (id) {
-        case AddMediumModel::Gas: model_.gasGeklickt(); break;
-        case AddMediumModel::Leeren: model_.leerenGeklickt(); break;
-        case AddMediumModel::Speichern: model_.speichernGeklickt(); break;
-        case AddMediumModel::Abbrechen: model_.abbrechenGeklickt(); break;
-        default: break;
+        case AddMediumModel::Gas:
+            model_.gasGeklickt();
+            break;
+        case AddMediumModel::Leeren:
+            model_.leerenGeklickt();
+            break;
+        case AddMediumModel::Speichern:
+            model_.speichernGeklickt();
+            break;
+        case AddMediumModel::Abbrechen:
+            model_.abbrechenGeklickt();
+            break;
+        default:
+            break;
     }
     beendenWennGeschlossen();
 }
 
 void AddMediumView::beendenWennGeschlossen() {
-    if (model_.closed()) QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+    if (model_.closed())
+        QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void AddMediumView::reject() {

@@ -63,11 +63,13 @@ public:
             case QEvent::MouseButtonDblClick: {
                 auto* me = static_cast<QMouseEvent*>(event);
                 // swallow them so a double click doesn't toggle twice
-                return me->button() == Qt::LeftButton && option.rect.contains(me->position().toPoint());
+                return me->button() == Qt::LeftButton &&
+                       option.rect.contains(me->position().toPoint());
             }
             case QEvent::MouseButtonRelease: {
                 auto* me = static_cast<QMouseEvent*>(event);
-                if (me->button() != Qt::LeftButton || !option.rect.contains(me->position().toPoint()))
+                if (me->button() != Qt::LeftButton ||
+                    !option.rect.contains(me->position().toPoint()))
                     return false;
                 break;
             }
@@ -183,7 +185,8 @@ void SpalttypDlgView::gitterAktualisieren() {
     for (const std::string& k : model_.spaltenKoepfe()) koepfe << QString::fromStdString(k);
     gitter_->setHorizontalHeaderLabels(koepfe);
     for (int c = 0; c < spalten && c < static_cast<int>(model_.spaltenTypen().size()); ++c)
-        gitter_->horizontalHeaderItem(c)->setData(Qt::UserRole, model_.spaltenTypen()[static_cast<size_t>(c)]);
+        gitter_->horizontalHeaderItem(c)->setData(Qt::UserRole,
+                                                  model_.spaltenTypen()[static_cast<size_t>(c)]);
     QStringList namen;
     for (const std::string& z : model_.zeilenKoepfe()) namen << QString::fromStdString(z);
     gitter_->setVerticalHeaderLabels(namen);
@@ -238,7 +241,8 @@ void SpalttypDlgView::ereignis(int id, BindEvent e) {
 }
 
 void SpalttypDlgView::beendenWennGeschlossen() {
-    if (model_.closed()) QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+    if (model_.closed())
+        QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void SpalttypDlgView::endeAusloesen() {

@@ -65,12 +65,9 @@ TEST(AddMediumView, ControlsCarryTheirIdsTextsAndUnits) {
         QStringList einheiten;
     };
     const Liste listen[] = {
-        {M::EhVisk, {"Pa·s", "mPa·s", "cP"}},
-        {M::EhViskWand, {"Pa·s", "mPa·s", "cP"}},
-        {M::EhDichte, {"kg/m³", "lb/ft³"}},
-        {M::EhCp, {"kJ/(kg·K)", "BTU/(lb·°F)"}},
-        {M::EhLambda, {"W/(m·K)", "BTU/(h·ft·°F)"}},
-        {M::EhAlfa, {"W/(m²·K)", "BTU/(h·ft²·°F)"}},
+        {M::EhVisk, {"Pa·s", "mPa·s", "cP"}},        {M::EhViskWand, {"Pa·s", "mPa·s", "cP"}},
+        {M::EhDichte, {"kg/m³", "lb/ft³"}},          {M::EhCp, {"kJ/(kg·K)", "BTU/(lb·°F)"}},
+        {M::EhLambda, {"W/(m·K)", "BTU/(h·ft·°F)"}}, {M::EhAlfa, {"W/(m²·K)", "BTU/(h·ft²·°F)"}},
     };
     for (const Liste& l : listen) {
         QComboBox* c = u.w<QComboBox>(l.id);

@@ -45,8 +45,8 @@ struct Umgebung {
     std::unique_ptr<SpalttypDlgModel> model;
     std::unique_ptr<SpalttypDlgView> view;
     Umgebung() {
-        model = std::make_unique<SpalttypDlgModel>(tabelle, typen, data,
-                                                   kaltest::englischeTexte(), p.ports());
+        model = std::make_unique<SpalttypDlgModel>(tabelle, typen, data, kaltest::englischeTexte(),
+                                                   p.ports());
         view = std::make_unique<SpalttypDlgView>(*model);
         view->resize(900, 520);
         view->show();
@@ -62,7 +62,8 @@ struct Umgebung {
     void klickZelle(int r, int c) {
         QTableWidget* g = gitter();
         g->scrollToItem(g->item(r, c));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(r, c)).center());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualItemRect(g->item(r, c)).center());
     }
     void klick(int id) { QTest::mouseClick(w<QPushButton>(id), Qt::LeftButton); }
     // Keyboard choice of a list entry; a locked list refuses it.
@@ -92,7 +93,8 @@ void pruefeGitterGegenTabelle(const Umgebung& u, const char* wo) {
             QTableWidgetItem* item = g->item(r, c);
             ASSERT_NE(item, nullptr) << wo;
             const bool standard = u.tabelle.istStandard(u.material(), typ, u.druckstufe(), r) != 0;
-            const bool zulaessig = u.tabelle.istZulaessig(u.material(), typ, u.druckstufe(), r) != 0;
+            const bool zulaessig =
+                u.tabelle.istZulaessig(u.material(), typ, u.druckstufe(), r) != 0;
             EXPECT_EQ(bool(item->flags() & Qt::ItemIsUserCheckable), standard)
                 << wo << " r" << r << " c" << c;
             EXPECT_FALSE(item->flags() & Qt::ItemIsEditable) << wo;
@@ -101,7 +103,8 @@ void pruefeGitterGegenTabelle(const Umgebung& u, const char* wo) {
                 EXPECT_EQ(item->checkState(), zulaessig ? Qt::Checked : Qt::Unchecked)
                     << wo << " r" << r << " c" << c;
             } else {
-                EXPECT_FALSE(item->data(Qt::CheckStateRole).isValid()) << wo << " r" << r << " c" << c;
+                EXPECT_FALSE(item->data(Qt::CheckStateRole).isValid())
+                    << wo << " r" << r << " c" << c;
             }
         }
         ++c;
@@ -213,7 +216,8 @@ TEST(SpalttypDlgView, WidgetStateNeverOverridesTheModel) {
     auto leer = u.zelle(false);
     if (leer) {
         u.gitter()->item(leer->first, leer->second)->setCheckState(Qt::Checked);
-        EXPECT_FALSE(u.gitter()->item(leer->first, leer->second)->data(Qt::CheckStateRole).isValid());
+        EXPECT_FALSE(
+            u.gitter()->item(leer->first, leer->second)->data(Qt::CheckStateRole).isValid());
     }
 }
 
@@ -226,9 +230,9 @@ TEST(SpalttypDlgView, SaveStoresTheGridAndUnlocksTheLists) {
     EXPECT_TRUE(u.model->gespeichert());
     EXPECT_EQ(u.tabelle.istZulaessig(material, typ, stufe, r), 0);
     EXPECT_EQ(u.tabelle.istStandard(material, typ, stufe, r), 1);
-    EXPECT_EQ(u.tabelle.abweichungenText(),
-              std::to_string(material) + ":" + std::to_string(typ) + ":" + std::to_string(stufe) +
-                  ":" + std::to_string(r) + ",");
+    EXPECT_EQ(u.tabelle.abweichungenText(), std::to_string(material) + ":" + std::to_string(typ) +
+                                                ":" + std::to_string(stufe) + ":" +
+                                                std::to_string(r) + ",");
     EXPECT_FALSE(u.w<QPushButton>(M::Speichern)->isEnabled());
     EXPECT_TRUE(u.w<QComboBox>(M::Material)->isEnabled());
     EXPECT_TRUE(u.view->isVisible());
@@ -338,7 +342,7 @@ TEST(SpalttypDlgView, TickedUntickedAndEmptyCellsLookDifferent) {
         return g->viewport()->grab(g->visualItemRect(g->item(zeile, spalte))).toImage();
     };
     const QImage an = bild(r2, c), aus = bild(r, c), ohne = bild(leer->first, leer->second);
-    EXPECT_GT(gezeichnetePunkte(an), 20);   // a real box, not a dot
+    EXPECT_GT(gezeichnetePunkte(an), 20);  // a real box, not a dot
     EXPECT_GT(gezeichnetePunkte(aus), 20);
     EXPECT_EQ(gezeichnetePunkte(ohne), 0);
     EXPECT_NE(an, aus);
