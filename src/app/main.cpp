@@ -8,6 +8,7 @@
 #include "berechnung_view.h"
 #include "qtports.h"
 #include "qtsettings.h"
+#include "unterdialog_views.h"
 #include "views.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     kal::QtSettingsPort settings;
     kal::registerFrameViews(qt.dialogs);
     kal::registerBerechnungView(qt.dialogs);
+    kal::registerUnterdialogViews(qt.dialogs);
 
     // kalvoria [--werksmodus] [PROJECT [--berechnen]]: a project given on the
     // command line is opened at start, and calculated with --berechnen.

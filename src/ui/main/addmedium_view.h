@@ -1,0 +1,28 @@
+// Qt view of DialogAddMedium: widgets named by control id, bound to the
+// model; every rule stays in AddMediumModel.
+#pragma once
+
+#include "addmedium_model.h"
+#include "binder.h"
+#include "qtports.h"
+
+namespace kal {
+
+class AddMediumView : public DialogView {
+public:
+    explicit AddMediumView(AddMediumModel& model, QWidget* parent = nullptr);
+    // The screenshot mode leaves by cancelling: an accept without the
+    // model's confirmation would hand the caller an unchecked record.
+    void autoSchliessen() override { reject(); }
+    void reject() override;  // Escape and the close box cancel
+    FormBinder& binder() { return binder_; }
+
+private:
+    void ereignis(int id, BindEvent e);
+    void beendenWennGeschlossen();
+
+    AddMediumModel& model_;
+    FormBinder binder_;
+};
+
+}  // namespace kal

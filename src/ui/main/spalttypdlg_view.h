@@ -1,0 +1,41 @@
+// Qt view of PlattentypSpalttypDlg: the two lists on top, the permission
+// grid (a QTableWidget whose cells mirror SpalttypDlgModel::zelle) and the
+// buttons. The widget keeps no check state of its own: every toggle goes to
+// the model and the grid is redrawn from it.
+#pragma once
+
+#include "binder.h"
+#include "qtports.h"
+#include "spalttypdlg_model.h"
+
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace kal {
+
+class SpalttypDlgView : public DialogView {
+public:
+    explicit SpalttypDlgView(SpalttypDlgModel& model, QWidget* parent = nullptr);
+    void autoSchliessen() override { endeAusloesen(); }
+    void reject() override;  // Escape: as the Ende button
+    FormBinder& binder() { return binder_; }
+    QTableWidget* gitter() const { return gitter_; }
+    // Model -> widgets: the bound controls and the grid.
+    void aktualisieren();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void ereignis(int id, BindEvent e);
+    void zelleGeaendert(QTableWidgetItem* item);
+    void gitterAktualisieren();
+    void endeAusloesen();
+    void beendenWennGeschlossen();
+
+    SpalttypDlgModel& model_;
+    FormBinder binder_;
+    QTableWidget* gitter_ = nullptr;
+};
+
+}  // namespace kal

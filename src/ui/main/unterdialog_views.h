@@ -1,0 +1,11 @@
+// Registers the views of the main window's sub-dialogs (user-defined
+// medium, channel-type permission grid) with the dialog runner.
+#pragma once
+
+#include "qtports.h"
+
+namespace kal {
+
+void registerUnterdialogViews(QtDialogRunner& runner);
+
+}  // namespace kal
