@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <map>
 
@@ -57,5 +58,12 @@ private:
     int lastFocus_ = 0;
     bool inHandler_ = false;
 };
+
+// Names a widget by its control id, the name the binder and tests find it by.
+template <class W>
+W* mit(W* w, int id) {
+    w->setObjectName(QString::number(id));
+    return w;
+}
 
 }  // namespace kal

@@ -105,6 +105,12 @@ public:
     explicit DialogView(QWidget* parent = nullptr) : QDialog(parent) {}
     // What the screenshot mode does to leave the dialog (OK by default).
     virtual void autoSchliessen() { accept(); }
+
+protected:
+    // Ends the dialog once its model was closed (result 1 accepts).
+    void beendenWennGeschlossen(const DialogModel& model) {
+        if (model.closed()) done(model.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+    }
 };
 
 // Runs a dialog model modally in the view registered for its dialogName().

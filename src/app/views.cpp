@@ -9,14 +9,6 @@
 
 namespace kal {
 
-namespace {
-template <class W>
-W* mit(W* w, int id) {
-    w->setObjectName(QString::number(id));
-    return w;
-}
-}  // namespace
-
 DialogSettingsView::DialogSettingsView(DialogSettings& model, QWidget* parent)
     : DialogView(parent), model_(model), binder_(model.form(), nullptr, this) {
     setWindowTitle(QString::fromStdString(model.caption()));

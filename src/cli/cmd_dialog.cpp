@@ -120,14 +120,8 @@ const Zeile kZeilen[] = {
     {KPREIS_LABEL, KPREIS, 0, KPREIS_EINHEIT},
 };
 
-// Every control the result display writes.
-const int kAnzeige[] = {
-    LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG,   W_TAUS_ERG,   W_FLUSS_ERG,   W_DP_ERG,   K_TEIN_ERG,
-    K_TAUS_ERG,   K_FLUSS_ERG, K_DP_ERG,     ALFA_W,       ALFA_K,        VMIN_W,     VMIN_K,
-    VMAX_W,       VMAX_K,      VSTUTZEN_W,   VSTUTZEN_K,   K1,            K2,         K3,
-    FOULING2,     FOULING1,    CMTD,         FLAECHE,      GEWICHT,       LIEFERZEIT, PREIS,
-    KPREIS,       MASS1,       MASS2,        MASS3,        MASS4,         MASS5,      PLATTENTYP_ERG,
-    SPALTEN_ERG,  SERIEN_ERG,  SPALT1_ANZAHL, SPALT1_TYP,  SPALT2_ANZAHL, SPALT2_TYP, MELDUNG};
+// The channel row holds the design result besides the read-only fields.
+const int kKanalZeile[] = {SPALT1_ANZAHL, SPALT1_TYP, SPALT2_ANZAHL, SPALT2_TYP};
 
 std::string anzeigeText(const Form& f, int id) {
     if (id == SPALT1_TYP || id == SPALT2_TYP) return f.selectedText(id);
@@ -276,7 +270,8 @@ int befehlCalc(const Args& args) {
         std::vector<Message> m(s.meldungen.shown.begin() + static_cast<long>(vorher),
                                s.meldungen.shown.end());
         Json anzeige = Json::object();
-        for (int id : kAnzeige) anzeige[std::to_string(id)] = anzeigeText(f, id);
+        for (int id : CBerechnungDlg::kErgebnisFelder) anzeige[std::to_string(id)] = anzeigeText(f, id);
+        for (int id : kKanalZeile) anzeige[std::to_string(id)] = anzeigeText(f, id);
         Json j{{"messages", meldungenJson(m)},
                {"status", f.text(MELDUNG)},
                {"ergebnisVorhanden", ergebnis},

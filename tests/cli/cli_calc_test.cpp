@@ -1,5 +1,7 @@
 // Black-box tests of kalvoria-cli lists and calc on the shipped samples.
 #include <gtest/gtest.h>
+
+#include "cli_lauf.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,10 +18,7 @@ namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
 namespace {
-struct Lauf {
-    int rc;
-    std::string out;
-};
+using kaltest::Lauf;
 
 std::string dist() {
     const char* d = std::getenv("KAL_DIST_DIR");
@@ -38,19 +37,9 @@ struct Umgebung {
     ~Umgebung() { fs::remove_all(dir); }
 };
 
-Lauf starte(const std::string& args, bool stderrMit = false) {
+Lauf starte(const std::string& args) {
     static Umgebung umgebung;
-    std::string cmd = std::string(KAL_CLI) + " --appdir " + dist() + " " + args +
-                      (stderrMit ? " 2>&1" : " 2>/dev/null");
-    Lauf l{-1, ""};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return l;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) l.out.append(buf, n);
-    int st = pclose(p);
-    l.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return l;
+    return kaltest::cliLauf("--appdir " + dist() + " " + args + " 2>/dev/null");
 }
 
 Json calcJson(const std::string& datei) {

@@ -1,5 +1,7 @@
 // Black-box tests of kalvoria-cli data-check and fluid.
 #include <gtest/gtest.h>
+
+#include "cli_lauf.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,23 +12,9 @@
 #include <string>
 
 namespace {
-struct Lauf {
-    int rc;
-    std::string out;
-};
+using kaltest::Lauf;
 
-Lauf starte(const std::string& args) {
-    std::string cmd = std::string(KAL_CLI) + " " + args + " 2>&1";
-    Lauf l{-1, ""};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return l;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) l.out.append(buf, n);
-    int st = pclose(p);
-    l.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return l;
-}
+Lauf starte(const std::string& args) { return kaltest::cliLauf(args + " 2>&1"); }
 
 std::string dist() {
     const char* d = std::getenv("KAL_DIST_DIR");

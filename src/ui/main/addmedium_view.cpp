@@ -13,11 +13,6 @@
 namespace kal {
 
 namespace {
-template <class W>
-W* mit(W* w, int id) {
-    w->setObjectName(QString::number(id));
-    return w;
-}
 
 struct Zeile {
     int label, edit, einheit;
@@ -118,12 +113,7 @@ void AddMediumView::ereignis(int id, BindEvent e) {
         default:
             break;
     }
-    beendenWennGeschlossen();
-}
-
-void AddMediumView::beendenWennGeschlossen() {
-    if (model_.closed())
-        QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+    beendenWennGeschlossen(model_);
 }
 
 void AddMediumView::reject() {

@@ -19,7 +19,6 @@ public:
 
 private:
     void ereignis(int id, BindEvent e);
-    void beendenWennGeschlossen();
 
     AddMediumModel& model_;
     FormBinder binder_;

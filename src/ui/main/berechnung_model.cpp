@@ -29,6 +29,14 @@ const std::array<int, 15> CBerechnungDlg::kUnitListen = {LEISTUNG_EINHEIT,
                                                          W_GASDRUCK_EINHEIT,
                                                          K_GASDRUCK_EINHEIT};
 
+const std::array<int, 38> CBerechnungDlg::kErgebnisFelder = {
+    LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG, W_TAUS_ERG, W_FLUSS_ERG, W_DP_ERG,   K_TEIN_ERG,
+    K_TAUS_ERG,   K_FLUSS_ERG, K_DP_ERG,   ALFA_W,     ALFA_K,      VMIN_W,     VMIN_K,
+    VMAX_W,       VMAX_K,      VSTUTZEN_W, VSTUTZEN_K, K1,          K2,         K3,
+    FOULING2,     FOULING1,    CMTD,       FLAECHE,    GEWICHT,     LIEFERZEIT, PREIS,
+    KPREIS,       MASS1,       MASS2,      MASS3,      MASS4,       MASS5,      PLATTENTYP_ERG,
+    SPALTEN_ERG,  SERIEN_ERG,  MELDUNG};
+
 const std::array<int, 18> CBerechnungDlg::kProjektEdits = {
     LEISTUNG, RESERVE, W_TEIN, K_TEIN, W_TAUS, K_TAUS, W_FLUSS, K_FLUSS, W_DP,
     K_DP, W_FOULING, K_FOULING, W_GASDRUCK, K_GASDRUCK, SPALTEN, SERIEN, SPALT1_ANZAHL, SPALT2_ANZAHL};
@@ -58,14 +66,6 @@ bool enthalten(const int (&liste)[N], int id) {
     return false;
 }
 
-// Read-only result fields of the window.
-const int kErgebnisFelder[] = {
-    LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG, W_TAUS_ERG, W_FLUSS_ERG, W_DP_ERG,   K_TEIN_ERG,
-    K_TAUS_ERG,   K_FLUSS_ERG, K_DP_ERG,   ALFA_W,     ALFA_K,      VMIN_W,     VMIN_K,
-    VMAX_W,       VMAX_K,      VSTUTZEN_W, VSTUTZEN_K, K1,          K2,         K3,
-    FOULING2,     FOULING1,    CMTD,       FLAECHE,    GEWICHT,     LIEFERZEIT, PREIS,
-    KPREIS,       MASS1,       MASS2,      MASS3,      MASS4,       MASS5,      PLATTENTYP_ERG,
-    SPALTEN_ERG,  SERIEN_ERG,  MELDUNG};
 
 bool lesbar(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);

@@ -234,6 +234,8 @@ public:
     // Unit lists in the order of the stored "unit" value (positions 12 and
     // 13 are the unit-system and millimetre flags).
     static const std::array<int, 15> kUnitListen;
+    // Read-only fields the result display writes (besides the channel row).
+    static const std::array<int, 38> kErgebnisFelder;
     // Edit fields stored in 20-byte project fields.
     static const std::array<int, 18> kProjektEdits;
 

@@ -22,11 +22,6 @@ namespace kal {
 using namespace hd;
 
 namespace {
-template <class W>
-W* mit(W* w, int id) {
-    w->setObjectName(QString::number(id));
-    return w;
-}
 QLabel* label(QWidget* p, int id) { return mit(new QLabel(p), id); }
 QLineEdit* edit(QWidget* p, int id, int breite = 70) {
     auto* e = mit(new QLineEdit(p), id);
@@ -358,8 +353,7 @@ void BerechnungView::ereignis(int id, BindEvent e) {
             break;
     }
     setWindowTitle(QString::fromStdString(model_.caption()));
-    if (model_.closed())
-        QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+    beendenWennGeschlossen(model_);
 }
 
 void BerechnungView::reject() {

@@ -20,11 +20,6 @@
 namespace kal {
 
 namespace {
-template <class W>
-W* mit(W* w, int id) {
-    w->setObjectName(QString::number(id));
-    return w;
-}
 
 // Draws the check box of a cell centred and toggles it on a click anywhere
 // in the cell (the cells carry no text, a small box at the left edge is
@@ -223,7 +218,7 @@ void SpalttypDlgView::zelleGeaendert(QTableWidgetItem* item) {
     if (!item) return;
     model_.kaestchenGeklickt(item->row(), item->column());
     aktualisieren();  // the widget's own toggle is replaced by the model's state
-    beendenWennGeschlossen();
+    beendenWennGeschlossen(model_);
 }
 
 void SpalttypDlgView::ereignis(int id, BindEvent e) {
@@ -237,18 +232,13 @@ void SpalttypDlgView::ereignis(int id, BindEvent e) {
     }
     gitterAktualisieren();
     setWindowTitle(QString::fromStdString(model_.caption()));
-    beendenWennGeschlossen();
-}
-
-void SpalttypDlgView::beendenWennGeschlossen() {
-    if (model_.closed())
-        QDialog::done(model_.result() == 1 ? QDialog::Accepted : QDialog::Rejected);
+    beendenWennGeschlossen(model_);
 }
 
 void SpalttypDlgView::endeAusloesen() {
     if (!model_.closed()) model_.endeGeklickt();
     aktualisieren();
-    beendenWennGeschlossen();
+    beendenWennGeschlossen(model_);
 }
 
 void SpalttypDlgView::reject() { endeAusloesen(); }
@@ -257,7 +247,7 @@ void SpalttypDlgView::closeEvent(QCloseEvent* e) {
     if (!model_.closed()) model_.schliessenAngefordert();
     if (model_.closed()) {
         e->accept();
-        beendenWennGeschlossen();
+        beendenWennGeschlossen(model_);
     } else {
         e->ignore();
     }

@@ -31,7 +31,6 @@ private:
     void zelleGeaendert(QTableWidgetItem* item);
     void gitterAktualisieren();
     void endeAusloesen();
-    void beendenWennGeschlossen();
 
     SpalttypDlgModel& model_;
     FormBinder binder_;
