@@ -642,6 +642,9 @@ bool Rechenkern::berechnen(Berechnungsfall& fall) {
             if (p) p->endWait();
         }
     } warten(k_.warteCursor);
+    // A run stopped by a refused entry shows no result, whatever an earlier
+    // run left in the case.
+    fall.ergebnisVorhanden = fall.ergebnisAngezeigt = false;
     fall.waermeisolierung = fall.spritzschutz = fall.sonderlackierung = false;
     fall.ralNr = k_.einstellungen.GetValue("Daten", "Ral-Nr", "5012");
     fall.sonderanschluesse = false;
