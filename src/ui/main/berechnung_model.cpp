@@ -382,6 +382,8 @@ void CBerechnungDlg::mediumKaltGeaendert() {
     if (!eigenesMediumPruefen(1)) return;
     medienFlagsNeu(1);
     regeln::gasdruckRegeln(f, zustand());
+    // a gas on the cold side forces one pass as one on the warm side does
+    regeln::serienModusRegel(f, zustand());
     titanRegel();
     regeln::spalttypenRegel(f, zustand());
 }
