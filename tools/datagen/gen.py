@@ -550,10 +550,11 @@ def main():
     schreibe("anschluesse.json", {"anschluesse": anschluesse()})
     schreibe("laengenzuschlaege.json", {"laengenzuschlaege": laengen()})
     # velocities: channels 0.1..3 m/s liquid (fouling / erosion), gas 1..40 m/s;
-    # port entry 6 m/s liquid, 60 m/s gas; air gap of double-wall plates 0.1 mm
+    # port entry 6 m/s liquid, 60 m/s gas; air gap of double-wall plates 2 um
+    # equivalent (the two sheets touch: about a third less k than one sheet)
     schreibe("global.json", {"global": {"maxSpalt": 3.0, "minSpalt": 0.1, "maxSpaltGas": 40.0,
                                         "minSpaltGas": 1.0, "maxEintritt": 6.0,
-                                        "maxEintrittGas": 60.0, "luftspalt": 0.0001}})
+                                        "maxEintrittGas": 60.0, "luftspalt": 0.000002}})
 
 
 if __name__ == "__main__":
