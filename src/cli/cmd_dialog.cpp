@@ -74,8 +74,8 @@ Optionen lies(const Args& args) {
         else
             o.positionen.push_back(a);
     }
-    const char* env = std::getenv("KALVORIA_WERKSMODUS");
-    if (env && std::string(env) == "1") o.werksmodus = true;
+    // the program's own rule (environment switch; main() maps --werksmodus to it)
+    o.werksmodus = o.werksmodus || CBerechnungApp::werksmodusAus(0, nullptr);
     return o;
 }
 
