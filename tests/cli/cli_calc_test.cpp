@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +15,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
@@ -177,3 +180,34 @@ TEST(CliLists, JsonHoldsEveryListInOrder) {
     EXPECT_EQ(j["1040"].size(), 4u);
     EXPECT_EQ(j["1366"].size(), 9u);  // design mode lists every channel type
 }
+
+// Golden check: every generated case and every sample calculates to exactly
+// the recorded JSON (tools/examples/make_golden.py records a deliberate change).
+class CliGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CliGolden, CalcJsonIsByteIdentical) {
+    fs::path json = fs::path(KAL_GOLDEN) / (GetParam() + ".json");
+    std::string kal = GetParam().rfind("examples/", 0) == 0
+                          ? dist() + "/" + GetParam() + ".kal"
+                          : (fs::path(KAL_GOLDEN) / (GetParam() + ".kal")).string();
+    Lauf l = starte("calc " + kal + " --json");
+    EXPECT_EQ(l.out, lies(json));
+}
+
+std::vector<std::string> goldeneFaelle() {
+    std::vector<std::string> namen;
+    for (const char* ordner : {"cases", "examples"})
+        for (const auto& e : fs::directory_iterator(fs::path(KAL_GOLDEN) / ordner))
+            if (e.path().extension() == ".json")
+                namen.push_back(std::string(ordner) + "/" + e.path().stem().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+INSTANTIATE_TEST_SUITE_P(Alle, CliGolden, ::testing::ValuesIn(goldeneFaelle()),
+                         [](const auto& info) {
+                             std::string n = info.param;
+                             for (char& c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return n;
+                         });

@@ -103,6 +103,8 @@ def project(lists, p):
     f[80] = "1" if rating else "0"
     f[81] = "1"
     f[82] = "0"
+    for nr, text in p.get("raw", {}).items():  # fields set as they are
+        f[nr] = text
     return encode(f)
 
 
