@@ -44,12 +44,16 @@ Satz& satz() {
 #endif
         if (!r.data) r.data = std::make_unique<Data>(testdaten::baueDaten());
         const Data& d2 = *r.data;
-        r.wasser = suche(d2, [](const Stoffdaten& s) { return !s.IsGas() && !s.IsKondensation() && enthaelt(s.getName(), "water") && !enthaelt(s.getName(), "glycol"); });
+        r.wasser = suche(d2, [](const Stoffdaten& s) {
+            return !s.IsGas() && !s.IsKondensation() && enthaelt(s.getName(), "water") &&
+                   !enthaelt(s.getName(), "glycol");
+        });
         r.glykol = suche(d2, [](const Stoffdaten& s) { return enthaelt(s.getName(), "glycol"); });
         r.dampf = suche(d2, [](const Stoffdaten& s) { return s.IsKondensation() != 0; });
         r.gas = suche(d2, [](const Stoffdaten& s) { return s.IsGas() && !s.IsKondensation(); });
         std::fprintf(stderr, "kalvoria-bench: %s data (water %d, glycol %d, steam %d, gas %d)\n",
-                     r.geliefert ? "shipped" : "in-memory test", r.wasser, r.glykol, r.dampf, r.gas);
+                     r.geliefert ? "shipped" : "in-memory test", r.wasser, r.glykol, r.dampf,
+                     r.gas);
         return r;
     }();
     return s;
@@ -69,7 +73,8 @@ void geraeteAusDaten(kal::Form& f, const Data& d) {
     int best = 0;
     const auto& g = d.getDichtungAListe().alle();
     for (size_t i = 0; i < g.size(); ++i)
-        if (g[i].getMaxTemp() > g[static_cast<size_t>(best)].getMaxTemp()) best = static_cast<int>(i);
+        if (g[i].getMaxTemp() > g[static_cast<size_t>(best)].getMaxTemp())
+            best = static_cast<int>(i);
     liste(ctl::DichtungWarm, g);
     liste(ctl::DichtungKalt, g);
     f.select(ctl::DichtungWarm, best);
@@ -90,29 +95,29 @@ testdaten::Eingaben eingaben(Fall fall, const Satz& s) {
     testdaten::Eingaben e;
     e.leistung = "";
     switch (fall) {
-    case WasserWasser:
-        e.mediumWarm = e.mediumKalt = s.wasser;
-        e.tEinWarm = "90", e.tAusWarm = "60", e.durchsatzWarm = "3.98";
-        e.tEinKalt = "20", e.tAusKalt = "50";
-        break;
-    case GlykolWasser:
-        e.mediumWarm = s.glykol, e.mediumKalt = s.wasser;
-        e.tEinWarm = "40", e.tAusWarm = "25", e.leistung = "300";
-        e.tEinKalt = "15", e.tAusKalt = "30";
-        e.dpWarm = "60", e.dpKalt = "60";
-        break;
-    case Kondensator:
-        e.mediumWarm = s.dampf, e.mediumKalt = s.wasser;
-        e.tEinWarm = "180", e.tAusWarm = "", e.leistung = "400";
-        e.tEinKalt = "90", e.tAusKalt = "120";
-        e.dpWarm = "30";
-        break;
-    case GasKuehler:
-        e.mediumWarm = s.gas, e.mediumKalt = s.wasser;
-        e.tEinWarm = "150", e.tAusWarm = "60", e.durchsatzWarm = "0.5", e.gasWarm = "6";
-        e.tEinKalt = "30", e.tAusKalt = "35";
-        e.dpWarm = "20";
-        break;
+        case WasserWasser:
+            e.mediumWarm = e.mediumKalt = s.wasser;
+            e.tEinWarm = "90", e.tAusWarm = "60", e.durchsatzWarm = "3.98";
+            e.tEinKalt = "20", e.tAusKalt = "50";
+            break;
+        case GlykolWasser:
+            e.mediumWarm = s.glykol, e.mediumKalt = s.wasser;
+            e.tEinWarm = "40", e.tAusWarm = "25", e.leistung = "300";
+            e.tEinKalt = "15", e.tAusKalt = "30";
+            e.dpWarm = "60", e.dpKalt = "60";
+            break;
+        case Kondensator:
+            e.mediumWarm = s.dampf, e.mediumKalt = s.wasser;
+            e.tEinWarm = "180", e.tAusWarm = "", e.leistung = "400";
+            e.tEinKalt = "90", e.tAusKalt = "120";
+            e.dpWarm = "30";
+            break;
+        case GasKuehler:
+            e.mediumWarm = s.gas, e.mediumKalt = s.wasser;
+            e.tEinWarm = "150", e.tAusWarm = "60", e.durchsatzWarm = "0.5", e.gasWarm = "6";
+            e.tEinKalt = "30", e.tAusKalt = "35";
+            e.dpWarm = "20";
+            break;
     }
     e.plattentypModus = 0, e.spaltenModus = 0, e.serienModus = 0;
     return e;
@@ -136,8 +141,9 @@ void suche(benchmark::State& state, Fall fallNr) {
     Berechnungsfall fall;
     fall.berechnungsart = 0;
     if (!kern.eingabenLesen(fall) || !kern.pruefeEingaben(fall)) {
-        state.SkipWithError(meldungen.shown.empty() ? "input rejected"
-                                                    : ("input rejected: " + meldungen.shown[0].key).c_str());
+        state.SkipWithError(meldungen.shown.empty()
+                                ? "input rejected"
+                                : ("input rejected: " + meldungen.shown[0].key).c_str());
         return;
     }
     double konfigurationen = 0;
@@ -149,9 +155,9 @@ void suche(benchmark::State& state, Fall fallNr) {
     }
     state.counters["configs"] = konfigurationen;
     state.counters["found"] = fall.ergebnisAngezeigt ? 1 : 0;
-    state.counters["t_per_config"] = benchmark::Counter(
-        konfigurationen * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["t_per_config"] =
+        benchmark::Counter(konfigurationen * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.SetLabel(fall.ergebnisAngezeigt ? fall.ergebnis.preisCode : "no result");
 }
 

@@ -2,10 +2,9 @@
 // program share the model, so they cannot disagree.
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "app.h"
 #include "berechnung_model.h"
@@ -26,7 +25,8 @@ public:
     explicit CliMeldungen(bool ausgeben) : ausgeben_(ausgeben) {}
     void showMessage(const Message& m) override {
         shown.push_back(m);
-        if (ausgeben_) std::printf("message [%s/%s]: %s\n", m.section.c_str(), m.key.c_str(), m.text.c_str());
+        if (ausgeben_)
+            std::printf("message [%s/%s]: %s\n", m.section.c_str(), m.key.c_str(), m.text.c_str());
     }
     std::vector<Message> shown;
 
@@ -80,13 +80,13 @@ Optionen lies(const Args& args) {
 }
 
 // Every selection list of the main dialog, in window order.
-const int kListen[] = {W_MEDIUM,         K_MEDIUM,       LEISTUNG_EINHEIT, W_TEIN_EINHEIT,
-                       W_TAUS_EINHEIT,   W_FLUSS_EINHEIT, W_DP_EINHEIT,     W_FOULING_EINHEIT,
-                       W_GASDRUCK_EINHEIT, K_TEIN_EINHEIT, K_TAUS_EINHEIT,  K_FLUSS_EINHEIT,
-                       K_DP_EINHEIT,     K_FOULING_EINHEIT, K_GASDRUCK_EINHEIT, PLATTENMATERIAL,
-                       DICHTUNG_W,       DICHTUNG_K,     GESTELLMATERIAL,  GESTELLNORM,
-                       DRUCKSTUFE,       PLATTENTYP_MODUS, PLATTENTYP,     SPALTEN_MODUS,
-                       SERIEN_MODUS,     SPALT1_TYP,     SPALT2_TYP};
+const int kListen[] = {W_MEDIUM,           K_MEDIUM,          LEISTUNG_EINHEIT,   W_TEIN_EINHEIT,
+                       W_TAUS_EINHEIT,     W_FLUSS_EINHEIT,   W_DP_EINHEIT,       W_FOULING_EINHEIT,
+                       W_GASDRUCK_EINHEIT, K_TEIN_EINHEIT,    K_TAUS_EINHEIT,     K_FLUSS_EINHEIT,
+                       K_DP_EINHEIT,       K_FOULING_EINHEIT, K_GASDRUCK_EINHEIT, PLATTENMATERIAL,
+                       DICHTUNG_W,         DICHTUNG_K,        GESTELLMATERIAL,    GESTELLNORM,
+                       DRUCKSTUFE,         PLATTENTYP_MODUS,  PLATTENTYP,         SPALTEN_MODUS,
+                       SERIEN_MODUS,       SPALT1_TYP,        SPALT2_TYP};
 
 // Result rows as the window shows them: label, warm/single value, cold
 // value (0 none), unit (a label id, or a list whose selection is the unit).
@@ -136,10 +136,14 @@ std::string einheitText(const Form& f, int id) {
 }
 
 Json preisteile(const Preisteile& p) {
-    return Json{{"preis", p.preis},           {"paket", p.paket},
-                {"gestell", p.gestell},       {"platten", p.platten},
-                {"dichtungen", p.dichtungen}, {"gestellGrund", p.gestellGrund},
-                {"gestellZuschlag", p.gestellZuschlag}, {"wegeAufschlag", p.wegeAufschlag}};
+    return Json{{"preis", p.preis},
+                {"paket", p.paket},
+                {"gestell", p.gestell},
+                {"platten", p.platten},
+                {"dichtungen", p.dichtungen},
+                {"gestellGrund", p.gestellGrund},
+                {"gestellZuschlag", p.gestellZuschlag},
+                {"wegeAufschlag", p.wegeAufschlag}};
 }
 
 Json spalttypen(const std::array<SpalttypAnzahl, 2>& paare) {
@@ -229,7 +233,8 @@ int befehlLists(const Args& args) {
         for (int id : kListen) {
             Json a = Json::array();
             if (const ControlState* c = f.find(id))
-                for (const ListEntry& e : c->items) a.push_back(Json{{"text", e.text}, {"value", e.value}});
+                for (const ListEntry& e : c->items)
+                    a.push_back(Json{{"text", e.text}, {"value", e.value}});
             j[std::to_string(id)] = a;
         }
         jsonAusgeben(j);
@@ -270,7 +275,8 @@ int befehlCalc(const Args& args) {
         std::vector<Message> m(s.meldungen.shown.begin() + static_cast<long>(vorher),
                                s.meldungen.shown.end());
         Json anzeige = Json::object();
-        for (int id : CBerechnungDlg::kErgebnisFelder) anzeige[std::to_string(id)] = anzeigeText(f, id);
+        for (int id : CBerechnungDlg::kErgebnisFelder)
+            anzeige[std::to_string(id)] = anzeigeText(f, id);
         for (int id : kKanalZeile) anzeige[std::to_string(id)] = anzeigeText(f, id);
         Json j{{"messages", meldungenJson(m)},
                {"status", f.text(MELDUNG)},
@@ -299,8 +305,8 @@ int befehlCalc(const Args& args) {
         if (!einheit.empty()) zeile += " " + einheit;
         std::printf("%s\n", zeile.c_str());
     }
-    std::string spalt = f.text(SPALTTYP_LABEL) + ": " + f.text(SPALT1_ANZAHL) + " " +
-                        f.selectedText(SPALT1_TYP);
+    std::string spalt =
+        f.text(SPALTTYP_LABEL) + ": " + f.text(SPALT1_ANZAHL) + " " + f.selectedText(SPALT1_TYP);
     if (!f.text(SPALT2_ANZAHL).empty())
         spalt += ", " + f.text(SPALT2_ANZAHL) + " " + f.selectedText(SPALT2_TYP);
     std::printf("%s\n", spalt.c_str());

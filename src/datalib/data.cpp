@@ -91,11 +91,11 @@ const SpalttypKorrelation* Spalttyp::korrelation(int wellenwinkel) const {
     return it == tabellen.end() ? nullptr : &it->second;
 }
 
-#define KAL_TABELLE(fn, feld)                                                  \
-    double Spalttyp::fn(int wellenwinkel, int index) const {                   \
-        const SpalttypKorrelation* k = korrelation(wellenwinkel);              \
-        if (!k || index < 0 || index >= 6) return 0.0;                         \
-        return k->feld[static_cast<size_t>(index)];                            \
+#define KAL_TABELLE(fn, feld)                                     \
+    double Spalttyp::fn(int wellenwinkel, int index) const {      \
+        const SpalttypKorrelation* k = korrelation(wellenwinkel); \
+        if (!k || index < 0 || index >= 6) return 0.0;            \
+        return k->feld[static_cast<size_t>(index)];               \
     }
 KAL_TABELLE(getAlphaNusseltReGrenze, alphaReGrenze)
 KAL_TABELLE(getAlphaNusseltFaktorGleichung, alphaFaktor)
@@ -121,7 +121,7 @@ namespace {
 template <class A>
 auto feldAt(const A& a, int i) {
     return (i >= 0 && i < static_cast<int>(a.size())) ? a[static_cast<size_t>(i)]
-                                                       : typename A::value_type{};
+                                                      : typename A::value_type{};
 }
 }  // namespace
 
@@ -275,8 +275,7 @@ double PlattentypU::getSonderlackierungPreis(const Data&) const { return sonderl
 
 // ---------------------------------------------------------------- length classes
 
-const Laengenzuschlag* LaengenzuschlagListe::getLaengenzuschlag(const Data&,
-                                                                const PlattentypU& typ,
+const Laengenzuschlag* LaengenzuschlagListe::getLaengenzuschlag(const Data&, const PlattentypU& typ,
                                                                 int platten) const {
     const Laengenzuschlag* best = nullptr;
     for (const auto& l : alle()) {

@@ -116,17 +116,17 @@ public:
     int NurTitanZulaessig() const { return nurTitan ? 1 : 0; }
     // 1 when tMin <= T <= tMax
     int IsTemperaturOK(double t) const;
-    double GetViskositaet(double t) const;         // mPa s
-    double GetWaermekapazitaet(double t) const;    // kJ/(kg K)
+    double GetViskositaet(double t) const;           // mPa s
+    double GetWaermekapazitaet(double t) const;      // kJ/(kg K)
     double GetWaermeleitfaehigkeit(double t) const;  // W/(m K)
     // kg/m3; p in bar (absolute). Liquids ignore p; a gas table holds the
     // density at bezugsdruck, scaled by p / bezugsdruck (ideal gas).
     double GetDichte(double t, double p) const;
     // condensing fluids only
     int GetCodeKondensat() const { return codeKondensat; }  // index in the fluid list
-    double GetKondensationsenthalpie(double t) const;  // kJ/kg
-    double GetDampfdruck(double t) const;              // bar absolute
-    double GetTempDampf(double p) const;               // degC at saturation pressure p bar
+    double GetKondensationsenthalpie(double t) const;       // kJ/kg
+    double GetDampfdruck(double t) const;                   // bar absolute
+    double GetTempDampf(double p) const;                    // degC at saturation pressure p bar
 
     std::string name;
     bool gas = false;
@@ -180,7 +180,7 @@ public:
     const SpalttypKorrelation* korrelation(int wellenwinkel) const;
 
     std::string name;
-    std::array<int, 9> zweiteSeite{};       // by partner list position
+    std::array<int, 9> zweiteSeite{};  // by partner list position
     std::array<int, 9> weitermischenNichtOk{};
     std::map<int, SpalttypKorrelation> tabellen;  // by wave angle (degrees)
 };
@@ -247,8 +247,8 @@ public:
 
     std::string art, material, bemerkung, nomDurchmesser;
     bool zulaessig = true, din = true, einweg = true, mehrweg = true;
-    std::vector<int> druckstufen;  // permitted pressure stage ids
-    std::vector<int> plattentypen; // permitted plate type ids
+    std::vector<int> druckstufen;   // permitted pressure stage ids
+    std::vector<int> plattentypen;  // permitted plate type ids
     double freierQuerschnitt = 0.0;
     int lieferzeit = 0;
     double preis = 0.0;
@@ -280,8 +280,8 @@ struct GestellSchluessel {
 };
 
 struct PlattenDaten {
-    double dicke = 0.0;    // single plate thickness, m
-    double gewicht = 0.0;  // kg per plate
+    double dicke = 0.0;                      // single plate thickness, m
+    double gewicht = 0.0;                    // kg per plate
     std::array<int, 9> spalttypZulaessig{};  // default permission per channel type
 };
 
@@ -292,12 +292,12 @@ public:
     int getReihenfolge() const { return reihenfolge; }
     int getMaxSpalte() const { return maxSpalte; }
     int getSicherheitsplatte() const { return sicherheitsplatte ? 1 : 0; }
-    int getWellenwinkel(int spalttyp) const;        // degrees
-    double getFlaeche(int spalttyp) const;          // heat transfer area per channel, m2
-    double getQuerSpalt(int spalttyp) const;        // flow cross-section of one channel, m2
-    double getInhalt(int spalttyp) const;           // hold-up of one channel, litre
-    double getDhSpalt() const { return dhSpalt; }   // channel hydraulic diameter (2 x gap), m
-    double getDhKanal() const { return dhKanal; }   // port diameter, m
+    int getWellenwinkel(int spalttyp) const;           // degrees
+    double getFlaeche(int spalttyp) const;             // heat transfer area per channel, m2
+    double getQuerSpalt(int spalttyp) const;           // flow cross-section of one channel, m2
+    double getInhalt(int spalttyp) const;              // hold-up of one channel, litre
+    double getDhSpalt() const { return dhSpalt; }      // channel hydraulic diameter (2 x gap), m
+    double getDhKanal() const { return dhKanal; }      // port diameter, m
     double getQuerKanal() const { return querKanal; }  // port cross-section, m2
     double getLaengeSpalt() const { return laengeSpalt; }  // flow length port to port, m
     // Wall between the media, m: one plate, two plates plus the air gap for
@@ -334,12 +334,12 @@ using PlattentypAListe = DataList<PlattentypA>;
 struct GestellDaten {
     double grundpreis = 0.0;
     double wegeAufschlag = 0.0;
-    double grundgewicht = 0.0;  // kg
-    int lieferzeit = 0;         // weeks
-    double hoehe = 0.0, breite = 0.0;  // mm
+    double grundgewicht = 0.0;                                            // kg
+    int lieferzeit = 0;                                                   // weeks
+    double hoehe = 0.0, breite = 0.0;                                     // mm
     double stutzenabstandHorizontal = 0.0, stutzenabstandVertikal = 0.0;  // mm
-    std::map<int, double> preisZuschlag;    // by length class id
-    std::map<int, double> gewichtZuschlag;  // kg, by length class id
+    std::map<int, double> preisZuschlag;                                  // by length class id
+    std::map<int, double> gewichtZuschlag;                                // kg, by length class id
     std::map<int, int> lieferzeitZuschlag;  // weeks, by length class id
     std::map<int, double> laengeTotal;      // mm, by length class id
 };
@@ -392,7 +392,7 @@ public:
     bool zulaessig = true;
     std::vector<int> dichtungen;  // gasket ids available for this plate type
     std::map<MaterialDruck, int> plattenLieferzeit;
-    std::map<int, int> dichtungLieferzeit;  // by gasket id
+    std::map<int, int> dichtungLieferzeit;                           // by gasket id
     std::map<int, double> waermeisolierungPreis, spritzschutzPreis;  // by length class id
     std::map<int, int> waermeisolierungLieferzeit, spritzschutzLieferzeit;
     double sonderlackierungPreis = 0.0;
@@ -431,7 +431,7 @@ public:
 
 class GlobaleParameter {
 public:
-    double getMaxZulSpaltGeschw() const { return maxSpalt; }         // m/s
+    double getMaxZulSpaltGeschw() const { return maxSpalt; }  // m/s
     double getMinZulSpaltGeschw() const { return minSpalt; }
     double getMaxZulSpaltGeschwGas() const { return maxSpaltGas; }
     double getMinZulSpaltGeschwGas() const { return minSpaltGas; }

@@ -77,8 +77,7 @@ ZahlPruefung pruefeDouble(const std::string& text, double min, double max, doubl
     return ZahlOk;
 }
 
-ZahlPruefung pruefeInteger(const std::string& text, long long min, long long max,
-                           long long& wert) {
+ZahlPruefung pruefeInteger(const std::string& text, long long min, long long max, long long& wert) {
     std::string t = trim(text);
     if (t.empty()) return ZahlLeer;
     const char* b = t.data();
@@ -112,7 +111,8 @@ std::string zahlText(double wert, int nachkomma, int stellen) {
     if (nachkomma < 0) nachkomma = 0;
     if (nachkomma > 15) nachkomma = 15;
     if (stellen > 0 && wert != 0.0) {
-        int ganz = static_cast<int>(std::floor(std::log10(std::fabs(wert)))) + 1;  // digits before '.'
+        int ganz =
+            static_cast<int>(std::floor(std::log10(std::fabs(wert)))) + 1;  // digits before '.'
         int maxNach = stellen - ganz;
         if (maxNach < nachkomma) nachkomma = maxNach < 0 ? 0 : maxNach;
     }

@@ -22,8 +22,8 @@ public:
     // true on a good entry. With `leerErlaubt` an empty field passes, leaves
     // `wert` untouched and sets *leer. On a bad entry the message is shown,
     // the focus goes to the field and false is returned.
-    bool validateEditDouble(EntrySource& felder, int id, double& wert, bool leerErlaubt,
-                            double min, double max, bool* leer = nullptr);
+    bool validateEditDouble(EntrySource& felder, int id, double& wert, bool leerErlaubt, double min,
+                            double max, bool* leer = nullptr);
     bool validateEditInteger(EntrySource& felder, int id, int& wert, bool leerErlaubt, int min,
                              int max, bool* leer = nullptr);
     bool validateEditString(EntrySource& felder, int id, std::string& text, bool leerErlaubt);

@@ -51,7 +51,8 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
     zahl(f, ctl::ErgDruckverlustKalt, druck(e.druckverlustKalt, fall.kalt.einheitDruckverlust), 2);
     {
         const Einheit* el = einheitAn(d, 3, fall.einheitLeistung);
-        zahl(f, ctl::ErgLeistung, el ? el->umrechnenInDieseEinheit(e.leistungWarm) : e.leistungWarm, 2);
+        zahl(f, ctl::ErgLeistung, el ? el->umrechnenInDieseEinheit(e.leistungWarm) : e.leistungWarm,
+             2);
     }
     kal::setTextfield(f, ctl::ErgSerien, e.serien);
     kal::setTextfield(f, ctl::ErgSpalten, e.spaltenGesamt / 2);
@@ -86,11 +87,26 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
 }
 
 void ergebnisAnzeigeLeeren(kal::EntrySource& f, int berechnungsart) {
-    const int vorne[] = {ctl::ErgLeistung, ctl::ErgSicherheit, ctl::ErgTEinWarm, ctl::ErgTEinKalt,
-                         ctl::ErgTAusWarm, ctl::ErgTAusKalt, ctl::ErgDurchsatzWarm,
-                         ctl::ErgDurchsatzKalt, ctl::ErgDruckverlustWarm, ctl::ErgDruckverlustKalt,
-                         ctl::AlfaWarm, ctl::AlfaKalt, ctl::VMinWarm, ctl::VMinKalt, ctl::VMaxWarm,
-                         ctl::VMaxKalt, ctl::VStutzenWarm, ctl::VStutzenKalt, ctl::KRein, ctl::KErf,
+    const int vorne[] = {ctl::ErgLeistung,
+                         ctl::ErgSicherheit,
+                         ctl::ErgTEinWarm,
+                         ctl::ErgTEinKalt,
+                         ctl::ErgTAusWarm,
+                         ctl::ErgTAusKalt,
+                         ctl::ErgDurchsatzWarm,
+                         ctl::ErgDurchsatzKalt,
+                         ctl::ErgDruckverlustWarm,
+                         ctl::ErgDruckverlustKalt,
+                         ctl::AlfaWarm,
+                         ctl::AlfaKalt,
+                         ctl::VMinWarm,
+                         ctl::VMinKalt,
+                         ctl::VMaxWarm,
+                         ctl::VMaxKalt,
+                         ctl::VStutzenWarm,
+                         ctl::VStutzenKalt,
+                         ctl::KRein,
+                         ctl::KErf,
                          ctl::KEff};
     for (int id : vorne) f.setText(id, "");
     if (berechnungsart == 0) {
@@ -100,10 +116,12 @@ void ergebnisAnzeigeLeeren(kal::EntrySource& f, int berechnungsart) {
         f.setText(ctl::Spalttyp1, "");
         f.setText(ctl::Spalttyp2, "");
     }
-    const int hinten[] = {ctl::FoulingIst, ctl::FoulingSoll, ctl::Cmtd, ctl::Flaeche, ctl::Gewicht,
-                          ctl::Lieferzeit, ctl::CustomPreis, ctl::Hoehe, ctl::LaengeTotal,
-                          ctl::Breite, ctl::StutzenVertikal, ctl::StutzenHorizontal,
-                          ctl::ErgPlattentyp, ctl::ErgSpalten, ctl::ErgSerien, ctl::Statuszeile};
+    const int hinten[] = {ctl::FoulingIst,    ctl::FoulingSoll,     ctl::Cmtd,
+                          ctl::Flaeche,       ctl::Gewicht,         ctl::Lieferzeit,
+                          ctl::CustomPreis,   ctl::Hoehe,           ctl::LaengeTotal,
+                          ctl::Breite,        ctl::StutzenVertikal, ctl::StutzenHorizontal,
+                          ctl::ErgPlattentyp, ctl::ErgSpalten,      ctl::ErgSerien,
+                          ctl::Statuszeile};
     for (int id : hinten) f.setText(id, "");
 }
 
@@ -120,12 +138,14 @@ std::string statusText(const std::string& format, double anzahl) {
         size_t j = i + 1;
         while (j < format.size() && std::strchr("-+ #0", format[j])) ++j;
         int ziffern = 0;
-        while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])) && ziffern < 3)
+        while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])) &&
+               ziffern < 3)
             ++j, ++ziffern;
         if (j < format.size() && format[j] == '.') {
             ++j;
             int p = 0;
-            while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])) && p < 3)
+            while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])) &&
+                   p < 3)
                 ++j, ++p;
         }
         if (j < format.size() && (format[j] == 'l' || format[j] == 'L')) ++j;
@@ -136,7 +156,7 @@ std::string statusText(const std::string& format, double anzahl) {
         i = j;
     }
     if (konversionen != 1) return format;
-    // The format is checked above; a runtime format string is safe here.
+        // The format is checked above; a runtime format string is safe here.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #pragma GCC diagnostic ignored "-Wformat-security"

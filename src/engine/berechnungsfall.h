@@ -34,8 +34,8 @@ struct Mediumseite {
     double durchsatzEingabe = 0.0;
     bool durchsatzVorgegeben = false;
     bool durchsatzIstMasse = false;
-    double volumenstrom = 0.0;  // m3/s
-    double massenstrom = 0.0;   // kg/s
+    double volumenstrom = 0.0;     // m3/s
+    double massenstrom = 0.0;      // kg/s
     double druckverlustZul = 0.0;  // kPa
     double fouling = 0.0;
     double gasDruck = 0.0;  // bar
@@ -71,8 +71,8 @@ struct SpalttypAnzahl {
 };
 
 struct Preisteile {
-    double preis = 0.0;  // 999999.0: no price
-    double paket = 0.0;  // plates and gaskets, before rounding
+    double preis = 0.0;    // 999999.0: no price
+    double paket = 0.0;    // plates and gaskets, before rounding
     double gestell = 0.0;  // frame incl. length class and route surcharge
     double platten = 0.0;
     double dichtungen = 0.0;
@@ -214,7 +214,8 @@ struct Berechnungsfall {
         size_t i = 0;
         for (int v = 3; v <= 100; ++v) t[i++] = v;
         int v = 100;
-        const int schritte[][2] = {{25, 2}, {17, 3}, {13, 4}, {10, 5}, {8, 6}, {7, 7}, {7, 8}, {4, 9}};
+        const int schritte[][2] = {{25, 2}, {17, 3}, {13, 4}, {10, 5},
+                                   {8, 6},  {7, 7},  {7, 8},  {4, 9}};
         for (const auto& s : schritte)
             for (int k = 0; k < s[0]; ++k) t[i++] = (v += s[1]);
         return t;

@@ -118,7 +118,8 @@ double Rechenkern::inhalt(const Berechnungsfall& fall, const PlattenCache& pc, i
 std::string Rechenkern::preisCode(const Berechnungsfall& fall, const std::string& name,
                                   int n) const {
     const Data& d = k_.data;
-    const MaterialPlatteA* m = d.getMaterialPlatteAListe().internalGetForObjectId(fall.materialPlatte);
+    const MaterialPlatteA* m =
+        d.getMaterialPlatteAListe().internalGetForObjectId(fall.materialPlatte);
     const DichtungA* gw = d.getDichtungAListe().internalGetForObjectId(fall.dichtungWarm);
     const DichtungA* gk = d.getDichtungAListe().internalGetForObjectId(fall.dichtungKalt);
     const std::string mc = m ? m->getCode() : "";
@@ -176,7 +177,8 @@ bool Rechenkern::kondensationReserve(Berechnungsfall& fall, const PlattenCache&,
     if (!(pAus > 0)) return false;
     const double tSat = s->GetTempDampf(pAus);
     tAusNeu = w.unterkuehlungEingabe > 0 ? tSat - w.unterkuehlungEingabe : tSat;
-    const double dtm = mittlereTemperaturdifferenz(w.tEin, tAusNeu, fall.kalt.tEin, fall.kalt.tAus, true);
+    const double dtm =
+        mittlereTemperaturdifferenz(w.tEin, tAusNeu, fall.kalt.tEin, fall.kalt.tAus, true);
     if (dtm < 0) return false;
     const double kn = fall.leistungSoll / (p * aPass * dtm);
     if (!endlich(kn) || k < kn) return false;
@@ -273,16 +275,15 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     return true;
 }
 
-void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int,
-                                   int p, double aPass, double k, double kRein, double alfaW,
-                                   double alfaK, double dpW, double dpK, bool kondensiert,
-                                   double tAusNeu) {
+void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int, int p,
+                                   double aPass, double k, double kRein, double alfaW, double alfaK,
+                                   double dpW, double dpK, bool kondensiert, double tAusNeu) {
     const Data& d = k_.data;
     Mediumseite& w = fall.warm;
     if (kondensiert) {
         w.tAus = tAusNeu;
-        const double dtm = mittlereTemperaturdifferenz(w.tEin, w.tAus, fall.kalt.tEin,
-                                                       fall.kalt.tAus, true);
+        const double dtm =
+            mittlereTemperaturdifferenz(w.tEin, w.tAus, fall.kalt.tEin, fall.kalt.tAus, true);
         if (dtm > 0) fall.deltaTm = dtm;
         Stoffwerte kw;
         if (stoffwerte(fall, 0, w.codeKondensat, (w.tEin + w.tAus) / 2.0, w.gasDruck, kw, true,
@@ -345,9 +346,12 @@ void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc
     const auto* lz = laengenklasse(pc, n);
     e.hoehe = pc.u->getHoehe(d, fall.druckstufe, fall.gestellVariante);
     e.breite = pc.u->getBreite(d, fall.druckstufe, fall.gestellVariante);
-    e.laengeTotal = lz ? pc.u->getLaengeTotal(d, fall.druckstufe, fall.gestellVariante, lz->id) : 0.0;
-    e.stutzenabstandHorizontal = pc.u->getStutzenabstandHorizontal(d, fall.druckstufe, fall.gestellVariante);
-    e.stutzenabstandVertikal = pc.u->getStutzenabstandVertikal(d, fall.druckstufe, fall.gestellVariante);
+    e.laengeTotal =
+        lz ? pc.u->getLaengeTotal(d, fall.druckstufe, fall.gestellVariante, lz->id) : 0.0;
+    e.stutzenabstandHorizontal =
+        pc.u->getStutzenabstandHorizontal(d, fall.druckstufe, fall.gestellVariante);
+    e.stutzenabstandVertikal =
+        pc.u->getStutzenabstandVertikal(d, fall.druckstufe, fall.gestellVariante);
     e.leistungWarm = fall.leistungWarm;
     fall.ergebnis = e;
 }
@@ -438,7 +442,8 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
                         return true;
                     }
                     if (fatal) return false;
-                    if (pc.weitermischenNichtOk[static_cast<size_t>(i)][static_cast<size_t>(j)] == 0 &&
+                    if (pc.weitermischenNichtOk[static_cast<size_t>(i)][static_cast<size_t>(j)] ==
+                            0 &&
                         fall.aussichtslos)
                         break;
                 }
@@ -491,8 +496,10 @@ bool Rechenkern::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc
                 hi = m;
             } else {
                 double dpw = 0, dpc = 0, re = 0, v = 0;
-                const bool okW = m > 0 && spaltDruckverlust(fall, pc, 0, 8, w.volumenstrom / m, 0.0, dpw, re, v);
-                const bool okC = m > 0 && spaltDruckverlust(fall, pc, 1, 8, c.volumenstrom / m, 0.0, dpc, re, v);
+                const bool okW =
+                    m > 0 && spaltDruckverlust(fall, pc, 0, 8, w.volumenstrom / m, 0.0, dpw, re, v);
+                const bool okC =
+                    m > 0 && spaltDruckverlust(fall, pc, 1, 8, c.volumenstrom / m, 0.0, dpc, re, v);
                 if (!okW || !okC || dpw > w.druckverlustZul || dpc > c.druckverlustZul)
                     lo = m;
                 else
@@ -545,10 +552,17 @@ bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
     const int r = gewaehlt ? gewaehlt->getReihenfolge() : -1;
     int rLo = -1, rHi = maxR;
     switch (fall.plattentypModus) {
-    case 1: rLo = rHi = r; break;
-    case 2: rLo = r; break;
-    case 3: rHi = r; break;
-    default: break;
+        case 1:
+            rLo = rHi = r;
+            break;
+        case 2:
+            rLo = r;
+            break;
+        case 3:
+            rHi = r;
+            break;
+        default:
+            break;
     }
     if (fall.plattentypModus != 0 && !gewaehlt) rLo = 1, rHi = 0;  // nothing selected
 
@@ -583,9 +597,12 @@ bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
         const int n = fall.spalten;
         int lo = 1, hi = maxS;
         if (fall.spaltenModus != 0 && maxS < n) continue;
-        if (fall.spaltenModus == 1) lo = hi = n;
-        else if (fall.spaltenModus == 2) lo = n;
-        else if (fall.spaltenModus == 3) hi = n;
+        if (fall.spaltenModus == 1)
+            lo = hi = n;
+        else if (fall.spaltenModus == 2)
+            lo = n;
+        else if (fall.spaltenModus == 3)
+            hi = n;
         if (auslegen && !eingrenzenSpalten(fall, pc, lo, hi)) continue;
         for (int f = lo; f <= hi && weiter; ++f) {
             fall.qMaxEinseitig = fall.qMax = 0.0;
@@ -593,9 +610,12 @@ bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
             if (auslegen && preisPruefen(fall, pc, f, 1, 1)) break;
             const int m = fall.serien;
             int pa = 1, pb = f;
-            if (fall.serienModus == 1) pa = pb = m;
-            else if (fall.serienModus == 2) pa = m;
-            else if (fall.serienModus == 3) pb = m;
+            if (fall.serienModus == 1)
+                pa = pb = m;
+            else if (fall.serienModus == 2)
+                pa = m;
+            else if (fall.serienModus == 3)
+                pb = m;
             if (fall.serienModus != 0 && m > f) continue;
             for (int p = std::max(pa, 1); p <= pb; ++p) {
                 if (f % p != 0 || !fall.istErlaubteSpaltenzahl(f / p)) continue;
@@ -622,12 +642,13 @@ bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
     if (!gespeichert) {
         fall.ergebnisAngezeigt = false;
         ergebnisAnzeigeLeeren(k_.felder, fall.berechnungsart);
-        k_.felder.setText(ctl::Statuszeile,
-                          statusText(k_.sprache.GetValue("result", "keinergebnis", ""),
-                                     fall.anzahlBerechnungen));
+        k_.felder.setText(
+            ctl::Statuszeile,
+            statusText(k_.sprache.GetValue("result", "keinergebnis", ""), fall.anzahlBerechnungen));
     } else {
-        k_.felder.setText(ctl::Statuszeile, statusText(k_.sprache.GetValue("result", "ergebnis", ""),
-                                                       fall.anzahlBerechnungen));
+        k_.felder.setText(
+            ctl::Statuszeile,
+            statusText(k_.sprache.GetValue("result", "ergebnis", ""), fall.anzahlBerechnungen));
     }
     return weiter;
 }

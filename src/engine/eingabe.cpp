@@ -146,17 +146,16 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
 
     // 5./6. units
     const int nMasse = gruppenGroesse(d, 13);
-    const int ids[2][8] = {{ctl::EinheitTEinWarm, ctl::EinheitTAusWarm, ctl::EinheitDurchsatzWarm,
-                            ctl::EinheitDruckverlustWarm, ctl::EinheitFoulingWarm,
-                            ctl::EinheitGasDruckWarm, 0, 0},
-                           {ctl::EinheitTEinKalt, ctl::EinheitTAusKalt, ctl::EinheitDurchsatzKalt,
-                            ctl::EinheitDruckverlustKalt, ctl::EinheitFoulingKalt,
-                            ctl::EinheitGasDruckKalt, 0, 0}};
+    const int ids[2][8] = {
+        {ctl::EinheitTEinWarm, ctl::EinheitTAusWarm, ctl::EinheitDurchsatzWarm,
+         ctl::EinheitDruckverlustWarm, ctl::EinheitFoulingWarm, ctl::EinheitGasDruckWarm, 0, 0},
+        {ctl::EinheitTEinKalt, ctl::EinheitTAusKalt, ctl::EinheitDurchsatzKalt,
+         ctl::EinheitDruckverlustKalt, ctl::EinheitFoulingKalt, ctl::EinheitGasDruckKalt, 0, 0}};
     for (int s = 0; s < 2; ++s) {
         Mediumseite& m = fall.seite(s);
         m.einheitTEin = positionOderNull(f.selection(ids[s][0]));
-        m.einheitTAus = (s == 0 && m.kondensation) ? m.einheitTEin
-                                                   : positionOderNull(f.selection(ids[s][1]));
+        m.einheitTAus =
+            (s == 0 && m.kondensation) ? m.einheitTEin : positionOderNull(f.selection(ids[s][1]));
         int pos = positionOderNull(f.selection(ids[s][2]));
         m.durchsatzIstMasse = pos < nMasse;
         m.einheitDurchsatz = m.durchsatzIstMasse ? pos : pos - nMasse;
@@ -225,7 +224,8 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         Mediumseite& m = fall.seite(s);
         double w = 0;
         if (!leseDouble(dpIds[s], w, false, 0.0, inf, nullptr)) return false;
-        m.druckverlustZul = ausBasisEinheit(d, 2, 1, inBasisEinheit(d, 2, m.einheitDruckverlust, w));
+        m.druckverlustZul =
+            ausBasisEinheit(d, 2, 1, inBasisEinheit(d, 2, m.einheitDruckverlust, w));
     }
     // 10. fouling (base unit)
     const int foulIds[2] = {ctl::FoulingWarm, ctl::FoulingKalt};
@@ -251,7 +251,8 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         bool l = false;
         if (!leseDouble(ctl::Leistung, w, true, 0.0, inf, &l)) return false;
         fall.leistungVorgegeben = !l;
-        fall.leistung = l ? 0.0 : ausBasisEinheit(d, 3, 1, inBasisEinheit(d, 3, fall.einheitLeistung, w));
+        fall.leistung =
+            l ? 0.0 : ausBasisEinheit(d, 3, 1, inBasisEinheit(d, 3, fall.einheitLeistung, w));
     }
     // 13. required reserve
     {

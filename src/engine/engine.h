@@ -18,31 +18,90 @@
 // Main dialog control ids the engine reads and writes.
 namespace ctl {
 enum : int {
-    MaterialPlatte = 1003, DichtungWarm = 1346, DichtungKalt = 1380, Plattentyp = 1009,
-    Gestell = 1005, GestellVariante = 1007, Druckstufe = 1006, PlattentypModus = 1015,
-    SpaltenModus = 1008, SerienModus = 1040, MediumWarm = 1364, MediumKalt = 1365,
-    Spalten = 1271, Serien = 1041,
-    Anzahl1 = 1302, Spalttyp1 = 1366, Anzahl2 = 1335, Spalttyp2 = 1367,
-    TEinWarm = 1188, EinheitTEinWarm = 1313, TAusWarm = 1278, EinheitTAusWarm = 1314,
-    DurchsatzWarm = 1035, EinheitDurchsatzWarm = 1423, DruckverlustWarm = 1037,
-    EinheitDruckverlustWarm = 1137, FoulingWarm = 1039, EinheitFoulingWarm = 1142,
-    GasDruckWarm = 1045, EinheitGasDruckWarm = 1143,
-    TEinKalt = 1277, EinheitTEinKalt = 1368, TAusKalt = 1279, EinheitTAusKalt = 1371,
-    DurchsatzKalt = 1059, EinheitDurchsatzKalt = 1424, DruckverlustKalt = 1057,
-    EinheitDruckverlustKalt = 1127, FoulingKalt = 1061, EinheitFoulingKalt = 1128,
-    GasDruckKalt = 1062, EinheitGasDruckKalt = 1129,
-    Leistung = 1018, EinheitLeistung = 1123, Sicherheit = 1029,
+    MaterialPlatte = 1003,
+    DichtungWarm = 1346,
+    DichtungKalt = 1380,
+    Plattentyp = 1009,
+    Gestell = 1005,
+    GestellVariante = 1007,
+    Druckstufe = 1006,
+    PlattentypModus = 1015,
+    SpaltenModus = 1008,
+    SerienModus = 1040,
+    MediumWarm = 1364,
+    MediumKalt = 1365,
+    Spalten = 1271,
+    Serien = 1041,
+    Anzahl1 = 1302,
+    Spalttyp1 = 1366,
+    Anzahl2 = 1335,
+    Spalttyp2 = 1367,
+    TEinWarm = 1188,
+    EinheitTEinWarm = 1313,
+    TAusWarm = 1278,
+    EinheitTAusWarm = 1314,
+    DurchsatzWarm = 1035,
+    EinheitDurchsatzWarm = 1423,
+    DruckverlustWarm = 1037,
+    EinheitDruckverlustWarm = 1137,
+    FoulingWarm = 1039,
+    EinheitFoulingWarm = 1142,
+    GasDruckWarm = 1045,
+    EinheitGasDruckWarm = 1143,
+    TEinKalt = 1277,
+    EinheitTEinKalt = 1368,
+    TAusKalt = 1279,
+    EinheitTAusKalt = 1371,
+    DurchsatzKalt = 1059,
+    EinheitDurchsatzKalt = 1424,
+    DruckverlustKalt = 1057,
+    EinheitDruckverlustKalt = 1127,
+    FoulingKalt = 1061,
+    EinheitFoulingKalt = 1128,
+    GasDruckKalt = 1062,
+    EinheitGasDruckKalt = 1129,
+    Leistung = 1018,
+    EinheitLeistung = 1123,
+    Sicherheit = 1029,
     // result display
-    ErgLeistung = 1177, ErgSicherheit = 1090,
-    ErgTEinWarm = 1032, ErgTEinKalt = 1054, ErgTAusWarm = 1034, ErgTAusKalt = 1056,
-    ErgDurchsatzWarm = 1036, ErgDurchsatzKalt = 1060, ErgDruckverlustWarm = 1038,
-    ErgDruckverlustKalt = 1058, AlfaWarm = 1044, AlfaKalt = 1066, VMinWarm = 1046,
-    VMinKalt = 1068, VMaxWarm = 1047, VMaxKalt = 1069, VStutzenWarm = 1048,
-    VStutzenKalt = 1070, KRein = 1091, KErf = 1092, KEff = 1093, FoulingSoll = 1089,
-    FoulingIst = 1088, Cmtd = 1096, Flaeche = 1086, Gewicht = 1087, Lieferzeit = 1241,
-    Preis = 1097, CustomPreis = 1098, Hoehe = 1114, Breite = 1115, LaengeTotal = 1116,
-    StutzenHorizontal = 1187, StutzenVertikal = 1189, ErgPlattentyp = 1084,
-    ErgSpalten = 1085, ErgSerien = 1042, Statuszeile = 1135
+    ErgLeistung = 1177,
+    ErgSicherheit = 1090,
+    ErgTEinWarm = 1032,
+    ErgTEinKalt = 1054,
+    ErgTAusWarm = 1034,
+    ErgTAusKalt = 1056,
+    ErgDurchsatzWarm = 1036,
+    ErgDurchsatzKalt = 1060,
+    ErgDruckverlustWarm = 1038,
+    ErgDruckverlustKalt = 1058,
+    AlfaWarm = 1044,
+    AlfaKalt = 1066,
+    VMinWarm = 1046,
+    VMinKalt = 1068,
+    VMaxWarm = 1047,
+    VMaxKalt = 1069,
+    VStutzenWarm = 1048,
+    VStutzenKalt = 1070,
+    KRein = 1091,
+    KErf = 1092,
+    KEff = 1093,
+    FoulingSoll = 1089,
+    FoulingIst = 1088,
+    Cmtd = 1096,
+    Flaeche = 1086,
+    Gewicht = 1087,
+    Lieferzeit = 1241,
+    Preis = 1097,
+    CustomPreis = 1098,
+    Hoehe = 1114,
+    Breite = 1115,
+    LaengeTotal = 1116,
+    StutzenHorizontal = 1187,
+    StutzenVertikal = 1189,
+    ErgPlattentyp = 1084,
+    ErgSpalten = 1085,
+    ErgSerien = 1042,
+    Statuszeile = 1135
 };
 }  // namespace ctl
 
@@ -165,8 +224,7 @@ public:
                       int serienKalt);
     double gewicht(const Berechnungsfall& fall, const PlattenCache& pc, int n) const;
     int lieferzeit(const Berechnungsfall& fall, const PlattenCache& pc, int n) const;
-    double inhalt(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
-                  int serien) const;
+    double inhalt(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int serien) const;
     std::string preisCode(const Berechnungsfall& fall, const std::string& name, int n) const;
 
     // configuration evaluation
@@ -208,7 +266,7 @@ private:
     Rechenkontext& k_;
     kal::InputHelper eingabe_;
     Eingabefehler eingabefehler_;
-    double druck1ZuDruck4_ = 0.001;  // kPa -> bar factor (pressure units 1 -> 4)
+    double druck1ZuDruck4_ = 0.001;   // kPa -> bar factor (pressure units 1 -> 4)
     bool leiseKondensation_ = false;  // suppress repeated messages during a search
     std::vector<std::string> gezeigteSuchmeldungen_;
     PlattenCache cache_;

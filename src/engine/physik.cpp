@@ -61,19 +61,21 @@ bool Rechenkern::cacheAufbauen(const Berechnungsfall& fall, int id, PlattenCache
     pc.querMaxStutzen = u.getQuerMaxStutzen(d);
     pc.dickeGesamt = a.getPlattenDickeGesamt(d, fall.materialPlatte, fall.druckstufe);
     pc.dickeOhneLuft = a.getPlattenDickeGesamtOhneLuft(fall.materialPlatte, fall.druckstufe);
-    const MaterialPlatteA* mat = d.getMaterialPlatteAListe().internalGetForObjectId(fall.materialPlatte);
+    const MaterialPlatteA* mat =
+        d.getMaterialPlatteAListe().internalGetForObjectId(fall.materialPlatte);
     pc.lambda = mat ? mat->getLambda() : 0.0;
     pc.trevan = a.getTrevanberechnung() != 0;
     pc.alfaOpt = a.getAlfaOptimierung() != 0;
-    pc.dichtungenAktiv =
-        u.getDichtungAktiv(d, fall.dichtungWarm) != 0 && u.getDichtungAktiv(d, fall.dichtungKalt) != 0;
+    pc.dichtungenAktiv = u.getDichtungAktiv(d, fall.dichtungWarm) != 0 &&
+                         u.getDichtungAktiv(d, fall.dichtungKalt) != 0;
 
     auto preise = [&](const PlattentypPreise& p, PlattenCache::Preisdaten& z) {
         z.vorhanden = true;
         z.plattenPreis = p.getPlattenPreis(fall.materialPlatte, fall.druckstufe);
         z.dichtungWarm = p.getDichtungPreis(d, fall.dichtungWarm);
         z.dichtungKalt = p.getDichtungPreis(d, fall.dichtungKalt);
-        z.grundpreis = p.getGestellGrundpreis(d, fall.gestell, fall.druckstufe, fall.gestellVariante);
+        z.grundpreis =
+            p.getGestellGrundpreis(d, fall.gestell, fall.druckstufe, fall.gestellVariante);
         z.wege = p.getWegeAufschlag(d, fall.gestell, fall.druckstufe, fall.gestellVariante);
     };
     preise(u, pc.listen);
@@ -85,10 +87,10 @@ bool Rechenkern::cacheAufbauen(const Berechnungsfall& fall, int id, PlattenCache
         PlattenCache::Laengenklasse k;
         k.maxPlatten = l.maxPlatten;
         k.id = l.getObjectId();
-        k.zuschlagListe = u.getGestellPreisZuschlag(d, fall.gestell, fall.druckstufe,
-                                                    fall.gestellVariante, k.id);
+        k.zuschlagListe =
+            u.getGestellPreisZuschlag(d, fall.gestell, fall.druckstufe, fall.gestellVariante, k.id);
         k.zuschlagKunde = pc.c ? pc.c->getGestellPreisZuschlag(d, fall.gestell, fall.druckstufe,
-                                                              fall.gestellVariante, k.id)
+                                                               fall.gestellVariante, k.id)
                                : 0.0;
         pc.laengen.push_back(k);
     }
@@ -176,7 +178,8 @@ double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache&
                 k = j;
                 break;
             }
-        const double n = t.alphaFaktor[static_cast<size_t>(k)] * std::pow(re, t.alphaExp[static_cast<size_t>(k)]);
+        const double n = t.alphaFaktor[static_cast<size_t>(k)] *
+                         std::pow(re, t.alphaExp[static_cast<size_t>(k)]);
         double nu = m.istGas ? std::pow(pr, t.alphaExp[5]) * n
                              : t.alphaFaktor[5] * std::pow(pr, t.alphaExp[5]) * n;
         if (pc.trevan) {
@@ -249,7 +252,8 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
                 k = j;
                 break;
             }
-        zeta = t.druckFaktor[static_cast<size_t>(k)] * std::pow(re, t.druckExp[static_cast<size_t>(k)]);
+        zeta = t.druckFaktor[static_cast<size_t>(k)] *
+               std::pow(re, t.druckExp[static_cast<size_t>(k)]);
     } else {
         size_t k;
         if (m.waermekapazitaet > 2.6)
@@ -270,8 +274,8 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
         dpKanal = std::exp(5.9788 * std::pow(std::log(reKanal), -0.9743)) * m.vKanal * m.vKanal *
                   m.dichte * 0.5;
     }
-    dp = 0.001 * (zeta * std::pow(pc.laengeSpalt / pc.dhSpalt, 1.03) * m.dichte * v * v * 0.5 +
-                  dpKanal);
+    dp = 0.001 *
+         (zeta * std::pow(pc.laengeSpalt / pc.dhSpalt, 1.03) * m.dichte * v * v * 0.5 + dpKanal);
     return endlich(dp) && endlich(re) && endlich(v);
 }
 
@@ -290,8 +294,8 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
         double summe = 0.0;
         for (int i = 0; i < 9; ++i) {
             if (!aktiv[i]) continue;
-            if (!spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i], fall.reJeTyp[seite][i],
-                                   fall.vSpalt[seite][i]))
+            if (!spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i],
+                                   fall.reJeTyp[seite][i], fall.vSpalt[seite][i]))
                 return false;
             summe += n[i] * dpi[i];
         }

@@ -123,8 +123,7 @@ bool Rechenkern::seiteStoffwerte(Berechnungsfall& fall, int seite, double t) {
         if (!k_.data.getStoffdatenListe().internalGetAt(m.codeKondensat)) c = Stoffwerte{};
         m.kondensat = {c.viskositaet, c.waermeleitfaehigkeit, c.waermekapazitaet, c.dichte};
         ok = ok && positiv(c.viskositaet) && positiv(c.waermeleitfaehigkeit) &&
-             positiv(c.waermekapazitaet) && positiv(c.dichte) &&
-             positiv(m.kondensationsenthalpie);
+             positiv(c.waermekapazitaet) && positiv(c.dichte) && positiv(m.kondensationsenthalpie);
     }
     if (!ok) {
         meldeFehler("stoffwerteUngueltig");
@@ -135,8 +134,8 @@ bool Rechenkern::seiteStoffwerte(Berechnungsfall& fall, int seite, double t) {
 
 // ------------------------------------------------------------ balance
 
-bool Rechenkern::fehlendeTemperatur(Berechnungsfall& fall, int seite, double q, double tk,
-                                    int d, double& t) {
+bool Rechenkern::fehlendeTemperatur(Berechnungsfall& fall, int seite, double q, double tk, int d,
+                                    double& t) {
     Mediumseite& m = fall.seite(seite);
     auto schritt = [&]() { return tk + d * q / (m.massenstrom * m.waermekapazitaet); };
     if (!positiv(m.massenstrom * m.waermekapazitaet)) {
@@ -395,12 +394,12 @@ bool Rechenkern::pruefeEingaben(Berechnungsfall& fall) {
         return fehler("coldGasBetriebsdrucktoLow");
 
     if (w.kondensation)
-        fall.leistungWarm = ((w.tEin - w.tAus) * w.kondensat.waermekapazitaet +
-                             w.kondensationsenthalpie) *
-                            w.massenstrom * 1000.0;
+        fall.leistungWarm =
+            ((w.tEin - w.tAus) * w.kondensat.waermekapazitaet + w.kondensationsenthalpie) *
+            w.massenstrom * 1000.0;
     else
-        fall.leistungWarm = (w.tEin - w.tAus) * w.waermekapazitaet * w.volumenstrom * w.dichte *
-                            1000.0;
+        fall.leistungWarm =
+            (w.tEin - w.tAus) * w.waermekapazitaet * w.volumenstrom * w.dichte * 1000.0;
     fall.leistungKalt = (c.tAus - c.tEin) * c.waermekapazitaet * c.volumenstrom * c.dichte * 1000.0;
     fall.leistungSoll = std::max(fall.leistungWarm, fall.leistungKalt);
     if (!positiv(fall.leistungSoll) || !std::isfinite(fall.leistungWarm) ||

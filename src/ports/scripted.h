@@ -38,7 +38,10 @@ public:
 
 class CountingWaitCursor : public WaitCursorPort {
 public:
-    void beginWait() override { ++depth; ++begun; }
+    void beginWait() override {
+        ++depth;
+        ++begun;
+    }
     void endWait() override { --depth; }
     int depth = 0;
     int begun = 0;
@@ -127,7 +130,7 @@ struct ScriptedPorts {
     ScriptedPrinter printer;
     ScriptedDialogs dialogs;
     Ports ports() {
-        return Ports{&messages, &questions, &files,     &waitCursor, &settings,
+        return Ports{&messages,  &questions, &files,   &waitCursor, &settings,
                      &clipboard, &documents, &printer, &dialogs};
     }
 };

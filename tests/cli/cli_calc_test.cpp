@@ -1,7 +1,5 @@
 // Black-box tests of kalvoria-cli lists and calc on the shipped samples.
 #include <gtest/gtest.h>
-
-#include "cli_lauf.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +14,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_lauf.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
@@ -136,8 +136,8 @@ TEST(CliCalc, UnusableFilesExitTwoWithTheirMessage) {
 
     std::string echt = lies(dist() + "/examples/water_water_design.kal");
     ASSERT_EQ(echt.size(), 1660u);
-    for (const std::string& inhalt : {echt.substr(0, 1000), echt + "x", std::string("3.2") + echt.substr(3),
-                                      std::string()}) {
+    for (const std::string& inhalt :
+         {echt.substr(0, 1000), echt + "x", std::string("3.2") + echt.substr(3), std::string()}) {
         fs::path p = tempDatei("fremd.kal", inhalt);
         Lauf l = starte("calc " + p.string() + " --json");
         EXPECT_EQ(l.rc, 2) << inhalt.size();

@@ -1,7 +1,5 @@
 // Black-box tests of kalvoria-cli data-check and fluid.
 #include <gtest/gtest.h>
-
-#include "cli_lauf.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "cli_lauf.h"
 
 namespace {
 using kaltest::Lauf;

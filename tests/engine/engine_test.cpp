@@ -1,10 +1,11 @@
+#include "engine.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <tuple>
 
-#include "engine.h"
 #include "fixture.h"
 #include "scripted.h"
 
@@ -18,7 +19,8 @@ struct Umgebung {
     kal::RecordingMessages meldungen;
     kal::CountingWaitCursor cursor;
     kal::Form form;
-    Rechenkontext kontext{data, sprache, einstellungen, &meldungen, &cursor, false, nullptr, form, {}};
+    Rechenkontext kontext{data,  sprache, einstellungen, &meldungen, &cursor,
+                          false, nullptr, form,          {}};
     Rechenkern kern{kontext};
     Berechnungsfall fall;
 
@@ -63,15 +65,16 @@ TEST(Lmtd, Faelle) {
         const char* key;
     };
     const Fall faelle[] = {
-        {60.4, 30.0, 20.0, 50.0, 10.2, ""},                                     // 10.0 / 10.4: mean
-        {60.5, 30.0, 20.0, 50.0, 0.5 / std::log(10.5 / 10.0), ""},              // 10.0 / 10.5: log
+        {60.4, 30.0, 20.0, 50.0, 10.2, ""},                         // 10.0 / 10.4: mean
+        {60.5, 30.0, 20.0, 50.0, 0.5 / std::log(10.5 / 10.0), ""},  // 10.0 / 10.5: log
         {80.0, 20.05, 20.0, 50.0, -99.0, "temperatureDiffToLow0"},
         {50.05, 30.0, 20.0, 50.0, -99.0, "temperatureDiffToLow1"},
         {20.8, 20.6, 20.0, 20.1, 0.65, "deltaTMLow"},
     };
     for (const Fall& f : faelle) {
         u.meldungen.shown.clear();
-        EXPECT_NEAR(u.kern.mittlereTemperaturdifferenz(f.tew, f.taw, f.tek, f.tak, false), f.erwartet, 1e-9);
+        EXPECT_NEAR(u.kern.mittlereTemperaturdifferenz(f.tew, f.taw, f.tek, f.tak, false),
+                    f.erwartet, 1e-9);
         if (*f.key) {
             ASSERT_EQ(u.meldungen.shown.size(), 1u);
             EXPECT_EQ(u.meldungen.shown[0].key, f.key);
@@ -111,8 +114,8 @@ TEST(Preis, RundungWegeaufschlagUndUngleicheSerien) {
     pc.laengen = {{1000, 7, 0.0, 0.0}};
     EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), 301.0);
     pc.listen.wege = 50.0;
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), 301.0);       // one pass: no surcharge
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 2, 2), 351.0);       // 2 x 2 passes once
+    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), 301.0);           // one pass: no surcharge
+    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 2, 2), 351.0);           // 2 x 2 passes once
     EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 1, 2), 503.0 + 1252.0);  // x5 each part
     pc.listen.plattenPreis = 0.0;
     EXPECT_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), Berechnungsfall::kKeinPreis);
@@ -194,7 +197,9 @@ TEST(Auslegung, WasserWasser500kW) {
     EXPECT_GT(r.alfaWarm, 2000.0);
     EXPECT_LT(r.alfaWarm, 30000.0);
     EXPECT_EQ(r.cmtd, r.lmtd);
-    EXPECT_EQ(r.preisCode.rfind(r.plattentypName + "-" + std::to_string(r.spaltenGesamt + 1) + "-SS-N", 0), 0u);
+    EXPECT_EQ(r.preisCode.rfind(
+                  r.plattentypName + "-" + std::to_string(r.spaltenGesamt + 1) + "-SS-N", 0),
+              0u);
     // display
     EXPECT_EQ(u.form.text(ctl::ErgPlattentyp), r.plattentypName);
     EXPECT_EQ(u.form.text(ctl::ErgSpalten), std::to_string(r.spaltenGesamt / 2));
@@ -231,14 +236,18 @@ TEST(Auslegung, GlykolMitMischungUndGleicherDruckverlust) {
     f.warm.vSpaltMin = 0, f.warm.vSpaltMax = 100;
     double dp = 0;
     ASSERT_TRUE(u.kern.verteileDurchsatz(f, pc, 0, 30, 1.5, dp));
-    EXPECT_NEAR(10 * f.durchsatzJeTyp[0][0] + 20 * f.durchsatzJeTyp[0][7], f.warm.volumenstrom, 1e-12);
+    EXPECT_NEAR(10 * f.durchsatzJeTyp[0][0] + 20 * f.durchsatzJeTyp[0][7], f.warm.volumenstrom,
+                1e-12);
     EXPECT_NE(f.durchsatzJeTyp[0][0], f.durchsatzJeTyp[0][7]);
-    for (int i : {0, 7}) EXPECT_LE(std::fabs(dp / f.druckverlustJeTyp[0][i] - 1), 0.01 + 0.05 * std::log(100.0));
+    for (int i : {0, 7})
+        EXPECT_LE(std::fabs(dp / f.druckverlustJeTyp[0][i] - 1), 0.01 + 0.05 * std::log(100.0));
     EXPECT_NEAR(dp, (10 * f.druckverlustJeTyp[0][0] + 20 * f.druckverlustJeTyp[0][7]) / 30, 1e-9);
     // alpha of the side is the channel-weighted mean
     const double tw = 30.0;
-    const double a0 = u.kern.alfaSpalttyp(f, pc, 0, 0, f.reJeTyp[0][0], f.warm.prandtl, tw, 1.5, f.vSpalt[0][0]);
-    const double a7 = u.kern.alfaSpalttyp(f, pc, 0, 7, f.reJeTyp[0][7], f.warm.prandtl, tw, 1.5, f.vSpalt[0][7]);
+    const double a0 =
+        u.kern.alfaSpalttyp(f, pc, 0, 0, f.reJeTyp[0][0], f.warm.prandtl, tw, 1.5, f.vSpalt[0][0]);
+    const double a7 =
+        u.kern.alfaSpalttyp(f, pc, 0, 7, f.reJeTyp[0][7], f.warm.prandtl, tw, 1.5, f.vSpalt[0][7]);
     EXPECT_NEAR(u.kern.alfaSeite(f, pc, 0, 30, tw, 1.5), (10 * a0 + 20 * a7) / 30, 1e-9);
 }
 
@@ -252,7 +261,8 @@ TEST(Alfa, ReynoldsGenauAufGrenzeGehoertZumUnterenBereich) {
     const SpalttypKorrelation& t = *pc.korr[1];
     const double pr = 5.0;
     auto nu = [&](int k, double re) {
-        return t.alphaFaktor[5] * std::pow(pr, t.alphaExp[5]) * t.alphaFaktor[static_cast<size_t>(k)] *
+        return t.alphaFaktor[5] * std::pow(pr, t.alphaExp[5]) *
+               t.alphaFaktor[static_cast<size_t>(k)] *
                std::pow(re, t.alphaExp[static_cast<size_t>(k)]) * 0.6 / pc.dhSpalt;
     };
     EXPECT_NEAR(u.kern.alfaSpalttyp(f, pc, 0, 1, 2000.0, pr, 0, 0, 0), nu(1, 2000.0), 1e-9);
@@ -296,15 +306,36 @@ const PruefFall kPruefFaelle[] = {
     {"vier von sieben", [](Eingaben& e) { e.durchsatzWarm = ""; }, false, "mindestens5"},
     {"kaltseite", [](Eingaben& e) { e.tAusKalt = ""; }, false, "kalteSeite"},
     {"gleiche Temperaturen", [](Eingaben& e) { e.tEinKalt = "50"; }, false, "bilanzUnvollstaendig"},
-    {"warmseite", [](Eingaben& e) { e.tEinWarm = ""; e.tAusWarm = ""; }, false, "missingWarmTemperature"},
+    {"warmseite",
+     [](Eingaben& e) {
+         e.tEinWarm = "";
+         e.tAusWarm = "";
+     },
+     false, "missingWarmTemperature"},
     {"druckverlust 1.0", [](Eingaben& e) { e.dpWarm = "1.0"; }, false, "warmPressureToLow"},
     {"druckverlust kalt 1.0", [](Eingaben& e) { e.dpKalt = "1"; }, false, "coldPressureToLow"},
     {"fouling 0.01", [](Eingaben& e) { e.foulingWarm = "0.01"; }, false, ""},
     {"fouling 0.0101", [](Eingaben& e) { e.foulingKalt = "0.0101"; }, false, "coldFoulingToHigh"},
-    {"ueberbestimmt 2.6%", [](Eingaben& e) { e.durchsatzWarm = "3.98"; e.leistung = "513.9"; }, false, "ueberbestimmt"},
-    {"dichtung kalt", [](Eingaben& e) { e.tEinWarm = "120"; e.tAusWarm = "80"; e.dichtungWarm = 2; }, false,
-     "WarmTemperaturegreaterMaxTempDichtungenKalt"},
-    {"kalt verkehrt", [](Eingaben& e) { e.tEinKalt = "50"; e.tAusKalt = "40"; e.durchsatzKalt = "4"; }, false, "wrongColdTemperature"},
+    {"ueberbestimmt 2.6%",
+     [](Eingaben& e) {
+         e.durchsatzWarm = "3.98";
+         e.leistung = "513.9";
+     },
+     false, "ueberbestimmt"},
+    {"dichtung kalt",
+     [](Eingaben& e) {
+         e.tEinWarm = "120";
+         e.tAusWarm = "80";
+         e.dichtungWarm = 2;
+     },
+     false, "WarmTemperaturegreaterMaxTempDichtungenKalt"},
+    {"kalt verkehrt",
+     [](Eingaben& e) {
+         e.tEinKalt = "50";
+         e.tAusKalt = "40";
+         e.durchsatzKalt = "4";
+     },
+     false, "wrongColdTemperature"},
     {"warm verkehrt", [](Eingaben& e) { e.tAusWarm = "95"; }, false, "wrongWarmTemperature"},
 };
 }  // namespace
@@ -330,7 +361,6 @@ TEST_P(Pruefung, ErsteFehlerMeldung) {
 }
 INSTANTIATE_TEST_SUITE_P(Faelle, Pruefung, ::testing::ValuesIn(kPruefFaelle),
                          [](const auto& i) { return "Fall" + std::to_string(i.index); });
-
 
 namespace {
 struct ViskoFall {
@@ -441,7 +471,8 @@ TEST(Auslegung, GasKuehler) {
         EXPECT_LT(f.ergebnis.kEff, f.ergebnis.alfaWarm);
         EXPECT_EQ(f.ergebnis.spalttypenWarm[1].anzahl, 0);
     } else {
-        EXPECT_EQ(u.form.text(ctl::Statuszeile), kal::formatiere("no result (%.0f)", f.anzahlBerechnungen));
+        EXPECT_EQ(u.form.text(ctl::Statuszeile),
+                  kal::formatiere("no result (%.0f)", f.anzahlBerechnungen));
     }
 }
 
@@ -472,11 +503,33 @@ TEST(Nachrechnen, KombinationsPruefung) {
     };
     const K faelle[] = {
         {[](Eingaben& e) { e.plattentypModus = 0; }, "plattentypfix"},
-        {[](Eingaben& e) { e.spalten = "21"; e.serien = "2"; }, "kombinationSpalteSerie"},
-        {[](Eingaben& e) { e.anzahl2 = "5"; e.typ2 = 1; }, "gleicheSpalttypen"},
-        {[](Eingaben& e) { e.anzahl1 = "10"; e.anzahl2 = "10"; e.typ1 = 3; e.typ2 = 7; }, "ungueltigeMischung"},
-        {[](Eingaben& e) { e.anzahl1 = "2"; e.spalten = "2"; }, "spalten"},
-        {[](Eingaben& e) { e.anzahl1 = "300"; e.spalten = "300"; }, "maxspalten"},
+        {[](Eingaben& e) {
+             e.spalten = "21";
+             e.serien = "2";
+         },
+         "kombinationSpalteSerie"},
+        {[](Eingaben& e) {
+             e.anzahl2 = "5";
+             e.typ2 = 1;
+         },
+         "gleicheSpalttypen"},
+        {[](Eingaben& e) {
+             e.anzahl1 = "10";
+             e.anzahl2 = "10";
+             e.typ1 = 3;
+             e.typ2 = 7;
+         },
+         "ungueltigeMischung"},
+        {[](Eingaben& e) {
+             e.anzahl1 = "2";
+             e.spalten = "2";
+         },
+         "spalten"},
+        {[](Eingaben& e) {
+             e.anzahl1 = "300";
+             e.spalten = "300";
+         },
+         "maxspalten"},
     };
     for (const K& k : faelle) {
         Umgebung u;
@@ -563,7 +616,8 @@ TEST(Bilanz, FehlendeTemperaturNaheNull) {
     const double q = 2 * 4.179 * 20;  // approx. warm cp
     u.form.setText(ctl::DurchsatzKalt, kal::formatiere("%.6f", q / (5.0 * 3.53)));
     ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
-    ASSERT_TRUE(u.kern.pruefeEingaben(u.fall)) << (u.meldungen.shown.empty() ? "" : u.meldungen.shown[0].key);
+    ASSERT_TRUE(u.kern.pruefeEingaben(u.fall))
+        << (u.meldungen.shown.empty() ? "" : u.meldungen.shown[0].key);
     EXPECT_TRUE(u.fall.kalt.tEinVorgegeben);
     EXPECT_NEAR(u.fall.kalt.tEin, 0.0, 0.3);
     EXPECT_FALSE(u.form.text(ctl::TEinKalt).empty());
@@ -713,13 +767,14 @@ TEST(Bilanz, UeberbestimmtUndLeistungsabweichungAnDenGrenzen) {
         double kaltFaktor;      // cold duty / warm duty, 0: cold flow not given
         const char* key;
     };
-    const B faelle[] = {{1.0249, 0, ""}, {1.026, 0, "ueberbestimmt"},
-                        {0, 0.9501, ""}, {0, 0.949, "leistung"}};
+    const B faelle[] = {
+        {1.0249, 0, ""}, {1.026, 0, "ueberbestimmt"}, {0, 0.9501, ""}, {0, 0.949, "leistung"}};
     for (const B& b : faelle) {
         Umgebung u;
         Eingaben x = e;
         if (b.leistungFaktor > 0) x.leistung = kal::formatiere("%.6f", qw * b.leistungFaktor);
-        if (b.kaltFaktor > 0) x.durchsatzKalt = kal::formatiere("%.8f", b.kaltFaktor * qw / (30.0 * cpK));
+        if (b.kaltFaktor > 0)
+            x.durchsatzKalt = kal::formatiere("%.8f", b.kaltFaktor * qw / (30.0 * cpK));
         fuelleForm(u.form, u.data, x);
         ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
         const bool ok = u.kern.pruefeEingaben(u.fall);

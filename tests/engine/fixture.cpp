@@ -56,22 +56,30 @@ SpalttypKorrelation tabelle(double scale) {
 
 Data baueDaten() {
     Data d;
-    gruppe(d, 0, "Volumenstrom", {einheit(1, "m3/s", 1), einheit(2, "m3/h", 1 / 3600.0), einheit(3, "l/s", 0.001)});
-    gruppe(d, 1, "Temperatur", {einheit(11, "K", 1), einheit(12, "°C", 1, 273.15),
-                                einheit(13, "°F", 5.0 / 9.0, 273.15 - 32 * 5.0 / 9.0)}, 13);
-    gruppe(d, 2, "Druck", {einheit(21, "Pa", 1), einheit(22, "kPa", 1000), einheit(23, "mbar", 100),
-                           einheit(24, "psi", 6894.757), einheit(25, "bar", 1e5)});
-    gruppe(d, 3, "Leistung", {einheit(31, "W", 1), einheit(32, "kW", 1000), einheit(33, "MW", 1e6)}, 32);
+    gruppe(d, 0, "Volumenstrom",
+           {einheit(1, "m3/s", 1), einheit(2, "m3/h", 1 / 3600.0), einheit(3, "l/s", 0.001)});
+    gruppe(d, 1, "Temperatur",
+           {einheit(11, "K", 1), einheit(12, "°C", 1, 273.15),
+            einheit(13, "°F", 5.0 / 9.0, 273.15 - 32 * 5.0 / 9.0)},
+           13);
+    gruppe(d, 2, "Druck",
+           {einheit(21, "Pa", 1), einheit(22, "kPa", 1000), einheit(23, "mbar", 100),
+            einheit(24, "psi", 6894.757), einheit(25, "bar", 1e5)});
+    gruppe(d, 3, "Leistung", {einheit(31, "W", 1), einheit(32, "kW", 1000), einheit(33, "MW", 1e6)},
+           32);
     gruppe(d, 4, "Fläche", {einheit(41, "m²", 1), einheit(42, "ft²", 0.09290304)}, 42);
     gruppe(d, 5, "k", {einheit(51, "W/m²K", 1), einheit(52, "BTU/ft²hF", 5.678263)}, 52);
     gruppe(d, 6, "Gewicht", {einheit(61, "kg", 1), einheit(62, "lb", 0.45359237)}, 62);
-    gruppe(d, 7, "Volumen", {einheit(71, "m³", 1), einheit(72, "dm³", 0.001), einheit(73, "l", 0.001)});
+    gruppe(d, 7, "Volumen",
+           {einheit(71, "m³", 1), einheit(72, "dm³", 0.001), einheit(73, "l", 0.001)});
     gruppe(d, 8, "Länge", {einheit(81, "m", 1)});
     gruppe(d, 9, "Viskosität", {einheit(91, "Pa s", 1), einheit(92, "mPa s", 0.001)});
     gruppe(d, 10, "Dichte", {einheit(101, "kg/m³", 1)});
     gruppe(d, 11, "cp", {einheit(111, "kJ/kgK", 1)});
     gruppe(d, 12, "lambda", {einheit(121, "W/mK", 1)});
-    gruppe(d, 13, "Massenstrom", {einheit(131, "kg/s", 1), einheit(132, "kg/h", 1 / 3600.0), einheit(133, "t/h", 1 / 3.6)});
+    gruppe(
+        d, 13, "Massenstrom",
+        {einheit(131, "kg/s", 1), einheit(132, "kg/h", 1 / 3600.0), einheit(133, "t/h", 1 / 3.6)});
     gruppe(d, 14, "Fouling", {einheit(141, "m²K/W", 1)});
     gruppe(d, 15, "Geschwindigkeit", {einheit(151, "m/s", 1), einheit(152, "ft/s", 0.3048)}, 152);
     gruppe(d, 16, "Enthalpie", {einheit(161, "kJ/kg", 1)});
@@ -79,22 +87,21 @@ Data baueDaten() {
     // water: IAPWS values at 0..200 degC (saturated liquid)
     std::vector<double> t = {0, 20, 40, 60, 80, 100, 150, 200};
     auto& stoffe = d.getStoffdatenListe();
-    stoffe.hinzufuegen(fluid(1, "Water", t, {999.8, 998.2, 992.2, 983.2, 971.8, 958.4, 917.0, 864.7},
+    stoffe.hinzufuegen(fluid(1, "Water", t,
+                             {999.8, 998.2, 992.2, 983.2, 971.8, 958.4, 917.0, 864.7},
                              {4.217, 4.182, 4.179, 4.185, 4.197, 4.216, 4.310, 4.497},
                              {1.792, 1.002, 0.653, 0.467, 0.355, 0.282, 0.183, 0.134},
                              {0.561, 0.598, 0.631, 0.654, 0.670, 0.679, 0.684, 0.665}));
     // 34 % ethylene glycol
-    stoffe.hinzufuegen(fluid(2, "Ethylene glycol 34%", {-20, 0, 20, 40, 60, 80, 100},
-                             {1060, 1055, 1046, 1036, 1024, 1011, 997},
-                             {3.45, 3.53, 3.60, 3.67, 3.74, 3.81, 3.88},
-                             {12.0, 5.2, 2.7, 1.6, 1.08, 0.78, 0.60},
-                             {0.43, 0.45, 0.47, 0.49, 0.50, 0.51, 0.52}));
+    stoffe.hinzufuegen(
+        fluid(2, "Ethylene glycol 34%", {-20, 0, 20, 40, 60, 80, 100},
+              {1060, 1055, 1046, 1036, 1024, 1011, 997}, {3.45, 3.53, 3.60, 3.67, 3.74, 3.81, 3.88},
+              {12.0, 5.2, 2.7, 1.6, 1.08, 0.78, 0.60}, {0.43, 0.45, 0.47, 0.49, 0.50, 0.51, 0.52}));
     // saturated steam: vapour density, vapour cp/visc/lambda, r, p_sat (bar)
-    Stoffdaten dampf = fluid(3, "Steam", {100, 120, 140, 160, 180},
-                             {0.598, 1.122, 1.967, 3.260, 5.160},
-                             {2.08, 2.18, 2.32, 2.50, 2.72},
-                             {0.0123, 0.0129, 0.0136, 0.0142, 0.0149},
-                             {0.0251, 0.0272, 0.0294, 0.0317, 0.0346});
+    Stoffdaten dampf =
+        fluid(3, "Steam", {100, 120, 140, 160, 180}, {0.598, 1.122, 1.967, 3.260, 5.160},
+              {2.08, 2.18, 2.32, 2.50, 2.72}, {0.0123, 0.0129, 0.0136, 0.0142, 0.0149},
+              {0.0251, 0.0272, 0.0294, 0.0317, 0.0346});
     dampf.kondensation = true;
     dampf.codeKondensat = 0;
     dampf.kondensationsenthalpie = {2257, 2202, 2145, 2082, 2015};
@@ -102,11 +109,11 @@ Data baueDaten() {
     dampf.kaltZulaessig = false;
     stoffe.hinzufuegen(dampf);
     // dry air at the reference pressure of 1 bar
-    Stoffdaten luft = fluid(4, "Dry Air", {-20, 0, 50, 100, 200, 300},
-                            {1.376, 1.275, 1.078, 0.933, 0.736, 0.608},
-                            {1.006, 1.006, 1.007, 1.012, 1.026, 1.045},
-                            {0.0163, 0.0172, 0.0196, 0.0218, 0.0258, 0.0293},
-                            {0.0226, 0.0243, 0.0280, 0.0314, 0.0386, 0.0454});
+    Stoffdaten luft =
+        fluid(4, "Dry Air", {-20, 0, 50, 100, 200, 300}, {1.376, 1.275, 1.078, 0.933, 0.736, 0.608},
+              {1.006, 1.006, 1.007, 1.012, 1.026, 1.045},
+              {0.0163, 0.0172, 0.0196, 0.0218, 0.0258, 0.0293},
+              {0.0226, 0.0243, 0.0280, 0.0314, 0.0386, 0.0454});
     luft.gas = true;
     luft.bezugsdruck = 1.0;
     stoffe.hinzufuegen(luft);
@@ -165,7 +172,7 @@ Data baueDaten() {
         for (int i = 0; i < 9; ++i) {
             a.wellenwinkel[static_cast<size_t>(i)] = (i % 2 == 0) ? 30 : 60;
             a.flaeche[static_cast<size_t>(i)] = ty.flaeche;
-            a.querSpalt[static_cast<size_t>(i)] = ty.breite * 0.003;  // 3 mm gap
+            a.querSpalt[static_cast<size_t>(i)] = ty.breite * 0.003;                    // 3 mm gap
             a.inhalt[static_cast<size_t>(i)] = ty.breite * 0.003 * ty.laenge * 1000.0;  // litre
         }
         a.dhSpalt = 0.006;
@@ -186,7 +193,8 @@ Data baueDaten() {
             p.objectId = ty.id;
             for (int m = 1; m <= 2; ++m)
                 for (int ds = 1; ds <= 2; ++ds)
-                    p.plattenPreis[{m, ds}] = ty.platte * faktor * (m == 2 ? 2.6 : 1.0) * (ds == 2 ? 1.15 : 1.0);
+                    p.plattenPreis[{m, ds}] =
+                        ty.platte * faktor * (m == 2 ? 2.6 : 1.0) * (ds == 2 ? 1.15 : 1.0);
             p.dichtungPreis = {{1, 3.5 * faktor}, {2, 4.8 * faktor}};
             for (int ds = 1; ds <= 2; ++ds)
                 for (int var = 0; var <= 1; ++var) {
@@ -289,10 +297,13 @@ void fuelleForm(kal::Form& f, const Data& d, const Eingaben& e) {
     f.setText(ctl::Anzahl2, e.anzahl2);
     positionen(ctl::Spalttyp1, 9, e.typ1);
     positionen(ctl::Spalttyp2, 9, e.typ2);
-    for (int id : {ctl::EinheitTEinWarm, ctl::EinheitTAusWarm, ctl::EinheitTEinKalt, ctl::EinheitTAusKalt})
+    for (int id :
+         {ctl::EinheitTEinWarm, ctl::EinheitTAusWarm, ctl::EinheitTEinKalt, ctl::EinheitTAusKalt})
         positionen(id, 3, 1);
-    for (int id : {ctl::EinheitDurchsatzWarm, ctl::EinheitDurchsatzKalt}) positionen(id, 6, e.einheitDurchsatz);
-    for (int id : {ctl::EinheitDruckverlustWarm, ctl::EinheitDruckverlustKalt}) positionen(id, 5, 1);
+    for (int id : {ctl::EinheitDurchsatzWarm, ctl::EinheitDurchsatzKalt})
+        positionen(id, 6, e.einheitDurchsatz);
+    for (int id : {ctl::EinheitDruckverlustWarm, ctl::EinheitDruckverlustKalt})
+        positionen(id, 5, 1);
     for (int id : {ctl::EinheitFoulingWarm, ctl::EinheitFoulingKalt}) positionen(id, 1, 0);
     for (int id : {ctl::EinheitGasDruckWarm, ctl::EinheitGasDruckKalt}) positionen(id, 5, 4);
     positionen(ctl::EinheitLeistung, 3, 1);

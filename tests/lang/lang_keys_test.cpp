@@ -17,11 +17,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kLanguageSections = {
-    "maindialog", "buttons", "menu", "combobox", "global", "error",
-    "unit", "result", "warning", "settingsdialog", "addmediumdialog",
-    "assemblydialog", "anschluesse", "zubehoerliste", "spezifikation",
-    "ausschreibung", "plattentypspalttypdlg"};
+const std::vector<std::string> kLanguageSections = {"maindialog",
+                                                    "buttons",
+                                                    "menu",
+                                                    "combobox",
+                                                    "global",
+                                                    "error",
+                                                    "unit",
+                                                    "result",
+                                                    "warning",
+                                                    "settingsdialog",
+                                                    "addmediumdialog",
+                                                    "assemblydialog",
+                                                    "anschluesse",
+                                                    "zubehoerliste",
+                                                    "spezifikation",
+                                                    "ausschreibung",
+                                                    "plattentypspalttypdlg"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 
@@ -97,7 +109,8 @@ TEST_P(LanguageFile, IsValidUtf8WithoutStrayLines) {
         const auto first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == ';' || line[first] == '#') continue;
         const bool header = line[first] == '[' && line.find(']') != std::string::npos;
-        EXPECT_TRUE(header || line.find('=') != std::string::npos) << GetParam() << ":" << n << ": " << line;
+        EXPECT_TRUE(header || line.find('=') != std::string::npos)
+            << GetParam() << ":" << n << ": " << line;
     }
 }
 
@@ -107,7 +120,8 @@ TEST_P(LanguageFile, HoldsEveryInventoryEntry) {
     ASSERT_GT(inv.size(), 300u);
     for (const auto& [section, key] : inv) {
         EXPECT_TRUE(ini.HasSection(section)) << GetParam() << ": no section " << section;
-        EXPECT_FALSE(ini.GetValue(section, key, "").empty()) << GetParam() << ": " << section << "/" << key;
+        EXPECT_FALSE(ini.GetValue(section, key, "").empty())
+            << GetParam() << ": " << section << "/" << key;
     }
 }
 
@@ -123,7 +137,8 @@ TEST_P(LanguageFile, HoldsEveryLookupOfTheSource) {
         ++files;
         for (const auto& l : kal::langtest::languageLookups(readFile(e.path()), kLanguageSections))
             EXPECT_FALSE(ini.GetValue(l.section, l.key, "").empty())
-                << GetParam() << ": " << l.section << "/" << l.key << " used at " << e.path().string() << ":" << l.line;
+                << GetParam() << ": " << l.section << "/" << l.key << " used at "
+                << e.path().string() << ":" << l.line;
     }
     EXPECT_GT(files, 0);
 }
@@ -170,7 +185,8 @@ TEST_P(LanguageFile, ResultCountsTakeExactlyOneDouble) {
                 continue;
             }
             size_t j = i + 1;
-            while (j < v.size() && std::string("0123456789.-+ #").find(v[j]) != std::string::npos) ++j;
+            while (j < v.size() && std::string("0123456789.-+ #").find(v[j]) != std::string::npos)
+                ++j;
             ASSERT_LT(j, v.size()) << key;
             EXPECT_NE(std::string("fFgGeE").find(v[j]), std::string::npos) << key << ": " << v;
             ++conversions;
@@ -196,8 +212,10 @@ INSTANTIATE_TEST_SUITE_P(Files, LanguageFile, ::testing::ValuesIn(kLanguageFiles
 TEST(LanguageFiles, HaveTheSameEntries) {
     const auto uk = allPairs(openLanguage("kalvoria_uk.lng"));
     const auto de = allPairs(openLanguage("kalvoria_de.lng"));
-    for (const auto& p : uk) EXPECT_TRUE(de.count(p)) << "only in uk: " << p.first << "/" << p.second;
-    for (const auto& p : de) EXPECT_TRUE(uk.count(p)) << "only in de: " << p.first << "/" << p.second;
+    for (const auto& p : uk)
+        EXPECT_TRUE(de.count(p)) << "only in uk: " << p.first << "/" << p.second;
+    for (const auto& p : de)
+        EXPECT_TRUE(uk.count(p)) << "only in de: " << p.first << "/" << p.second;
 }
 
 TEST(LanguageFiles, InventoryHasNoDuplicates) {
@@ -231,7 +249,8 @@ TEST(Installation, HasLogoAndHelp) {
     EXPECT_EQ(logo.substr(0, 2), "BM");
     auto le = [&](size_t off, int bytes) {
         long v = 0;
-        for (int b = bytes - 1; b >= 0; --b) v = (v << 8) | static_cast<unsigned char>(logo[off + b]);
+        for (int b = bytes - 1; b >= 0; --b)
+            v = (v << 8) | static_cast<unsigned char>(logo[off + b]);
         return v;
     };
     EXPECT_EQ(le(2, 4), static_cast<long>(logo.size()));
@@ -268,7 +287,8 @@ TEST(ConnectionTexts, CoverTheShippedConnectionData) {
                 if (!rec.contains(field) || !rec[field].is_string()) continue;
                 const std::string text = rec[field].get<std::string>();
                 if (text.empty()) continue;
-                EXPECT_FALSE(ini.GetValue("anschluesse", text, "").empty()) << lang << ": anschluesse/" << text;
+                EXPECT_FALSE(ini.GetValue("anschluesse", text, "").empty())
+                    << lang << ": anschluesse/" << text;
             }
         }
     }

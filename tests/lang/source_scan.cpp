@@ -97,7 +97,8 @@ std::vector<Lookup> languageLookups(const std::string& source,
         if (!lits[i].commaAfterPrevious) continue;
         if (!isSection(lits[i - 1].text)) continue;
         // Three or more section names in a row are a list of sections.
-        const bool listBefore = i >= 2 && lits[i - 1].commaAfterPrevious && isSection(lits[i - 2].text);
+        const bool listBefore =
+            i >= 2 && lits[i - 1].commaAfterPrevious && isSection(lits[i - 2].text);
         const bool listAfter = i + 1 < lits.size() && lits[i + 1].commaAfterPrevious &&
                                isSection(lits[i].text) && isSection(lits[i + 1].text);
         if ((listBefore && isSection(lits[i].text)) || listAfter) continue;

@@ -6,7 +6,8 @@ using kal::langtest::languageLookups;
 
 namespace {
 
-const std::vector<std::string> kSections = {"error", "maindialog", "spezifikation", "ausschreibung"};
+const std::vector<std::string> kSections = {"error", "maindialog", "spezifikation",
+                                            "ausschreibung"};
 
 std::vector<std::string> pairs(const std::string& src) {
     std::vector<std::string> out;
@@ -31,17 +32,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ScanCase{"plain", R"(s.GetValue("error", "mindestens5", "");)", {"error/mindestens5"}},
         ScanCase{"line break between", "f(\"maindialog\",\n   \"ton\")", {"maindialog/ton"}},
-        ScanCase{"key with blanks", R"(g("error", "falsche ed_version"))", {"error/falsche ed_version"}},
-        ScanCase{"key equal to a section", R"(g("error", "ausschreibung", ""))", {"error/ausschreibung"}},
+        ScanCase{
+            "key with blanks", R"(g("error", "falsche ed_version"))", {"error/falsche ed_version"}},
+        ScanCase{"key equal to a section",
+                 R"(g("error", "ausschreibung", ""))",
+                 {"error/ausschreibung"}},
         ScanCase{"line comment", "// g(\"error\", \"alt\")\nx();", {}},
-        ScanCase{"block comment", "/* g(\"error\", \"alt\") */ g(\"error\", \"neu\")", {"error/neu"}},
+        ScanCase{
+            "block comment", "/* g(\"error\", \"alt\") */ g(\"error\", \"neu\")", {"error/neu"}},
         ScanCase{"unknown section", R"(g("Daten", "version"))", {}},
         ScanCase{"not adjacent", R"(g("error", x, "key"))", {}},
         ScanCase{"concatenation is no pair", R"(x = "error" "abc";)", {}},
         ScanCase{"list of sections", R"(v = {"error", "maindialog", "spezifikation"};)", {}},
-        ScanCase{"escaped quote", R"(a("\"error\"", "x"); g("maindialog", "warm"))", {"maindialog/warm"}},
+        ScanCase{"escaped quote",
+                 R"(a("\"error\"", "x"); g("maindialog", "warm"))",
+                 {"maindialog/warm"}},
         ScanCase{"char literal quote", R"(c = '"'; g("error", "e1"))", {"error/e1"}},
-        ScanCase{"raw string", "r = R\"(g(\"error\", \"raw\"))\"; g(\"error\", \"e2\")", {"error/e2"}}),
+        ScanCase{
+            "raw string", "r = R\"(g(\"error\", \"raw\"))\"; g(\"error\", \"e2\")", {"error/e2"}}),
     [](const auto& info) {
         std::string n = info.param.name;
         for (char& c : n)

@@ -22,7 +22,7 @@ TEST(Zulaessig, AufbauUndAbfragen) {
     EXPECT_EQ(t.tab.anzahlEintraege(), 3u * 2u * 2u);
     EXPECT_EQ(t.tab.istStandard(1, 10, 1, 4), 1);
     EXPECT_EQ(t.tab.istZulaessig(1, 10, 1, 4), 1);
-    EXPECT_EQ(t.tab.istStandard(9, 10, 1, 4), 0);  // absent key
+    EXPECT_EQ(t.tab.istStandard(9, 10, 1, 4), 0);   // absent key
     EXPECT_EQ(t.tab.istZulaessig(1, 10, 1, 9), 0);  // outside the nine positions
     t.tab.deaktivieren(1, 10, 1, 4);
     EXPECT_EQ(t.tab.istStandard(1, 10, 1, 4), 1);

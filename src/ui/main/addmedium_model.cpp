@@ -9,8 +9,8 @@ namespace kal {
 
 const std::array<int, EG_Anzahl> AddMediumModel::kEdits = {Visk, ViskWand, Dichte,
                                                            Cp,   Lambda,   Alfa};
-const std::array<int, EG_Anzahl> AddMediumModel::kEinheitenListen = {
-    EhVisk, EhViskWand, EhDichte, EhCp, EhLambda, EhAlfa};
+const std::array<int, EG_Anzahl> AddMediumModel::kEinheitenListen = {EhVisk, EhViskWand, EhDichte,
+                                                                     EhCp,   EhLambda,   EhAlfa};
 const std::array<int, EG_Anzahl> AddMediumModel::kGruppen = {9, 9, 10, 11, 12, 5};
 
 namespace {
@@ -75,8 +75,9 @@ AddMediumModel::AddMediumModel(const Data& data, const CIniEx& sprache, Ports po
                 const Einheit* mpas = einheit(g, 1);
                 basis = mpas ? mpas->umrechnenInBasisEinheit(basis) : basis;
             }
-            if (ziel) setTextfield(f, kEdits[static_cast<size_t>(g)],
-                                   ziel->umrechnenInDieseEinheit(basis), 7, 9);
+            if (ziel)
+                setTextfield(f, kEdits[static_cast<size_t>(g)],
+                             ziel->umrechnenInDieseEinheit(basis), 7, 9);
         }
         f.setText(Name, vorher->name);
         f.setChecked(Gas, vorher->gas);
@@ -163,9 +164,8 @@ void AddMediumModel::speichernGeklickt() {
     }
     if (ports_.settings) {
         std::string text = formatiere("%i,%i,%i,%i,%i,%i,%i", 0, f.selection(EhDichte),
-                                      f.selection(EhLambda), f.selection(EhCp),
-                                      f.selection(EhVisk), f.selection(EhAlfa),
-                                      f.selection(EhViskWand));
+                                      f.selection(EhLambda), f.selection(EhCp), f.selection(EhVisk),
+                                      f.selection(EhAlfa), f.selection(EhViskWand));
         if (!ports_.settings->openKey() || !ports_.settings->writeValue(registryName(), text)) {
             if (ports_.messages)
                 ports_.messages->showMessage({sprache_.GetValue("error", "readregistry", ""),

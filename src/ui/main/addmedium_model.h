@@ -16,8 +16,15 @@ namespace kal {
 // Order of the six quantities everywhere: viscosity, viscosity at the wall,
 // density, specific heat capacity, thermal conductivity, heat transfer
 // coefficient.
-enum EigeneGroesse { EG_Viskositaet, EG_ViskositaetWand, EG_Dichte, EG_Waermekapazitaet,
-                     EG_Waermeleitfaehigkeit, EG_Alfa, EG_Anzahl };
+enum EigeneGroesse {
+    EG_Viskositaet,
+    EG_ViskositaetWand,
+    EG_Dichte,
+    EG_Waermekapazitaet,
+    EG_Waermeleitfaehigkeit,
+    EG_Alfa,
+    EG_Anzahl
+};
 
 struct EigenesMedium {
     std::string name;
@@ -26,22 +33,40 @@ struct EigenesMedium {
     // others in the base units of their groups
     std::array<double, EG_Anzahl> werte{};
     std::array<int, EG_Anzahl> einheiten{};  // selected unit list positions
-    bool gespeichert = false;  // confirmed at least once for the side
-    bool benutzt = false;      // the side's medium list stands on it
+    bool gespeichert = false;                // confirmed at least once for the side
+    bool benutzt = false;                    // the side's medium list stands on it
 };
 
 class AddMediumModel : public DialogModel {
 public:
     // Control ids.
     enum : int {
-        LblName = 1389, Name = 1149, Gas = 1412,
-        LblVisk = 1291, Visk = 1153, EhVisk = 1163,
-        LblViskWand = 1295, ViskWand = 1154, EhViskWand = 1165,
-        LblDichte = 1292, Dichte = 1151, EhDichte = 1210,
-        LblCp = 1293, Cp = 1411, EhCp = 1157,
-        LblLambda = 1294, Lambda = 1152, EhLambda = 1156,
-        LblAlfa = 1405, Alfa = 1027, EhAlfa = 1256,
-        Hinweis = 1419, Speichern = 1164, Leeren = 1148, Abbrechen = 2, VorlageOk = 1213,
+        LblName = 1389,
+        Name = 1149,
+        Gas = 1412,
+        LblVisk = 1291,
+        Visk = 1153,
+        EhVisk = 1163,
+        LblViskWand = 1295,
+        ViskWand = 1154,
+        EhViskWand = 1165,
+        LblDichte = 1292,
+        Dichte = 1151,
+        EhDichte = 1210,
+        LblCp = 1293,
+        Cp = 1411,
+        EhCp = 1157,
+        LblLambda = 1294,
+        Lambda = 1152,
+        EhLambda = 1156,
+        LblAlfa = 1405,
+        Alfa = 1027,
+        EhAlfa = 1256,
+        Hinweis = 1419,
+        Speichern = 1164,
+        Leeren = 1148,
+        Abbrechen = 2,
+        VorlageOk = 1213,
     };
     static const std::array<int, EG_Anzahl> kEdits;
     static const std::array<int, EG_Anzahl> kEinheitenListen;
@@ -54,8 +79,8 @@ public:
 
     std::string dialogName() const override { return "DialogAddMedium"; }
 
-    void gasGeklickt();      // 1412
-    void leerenGeklickt();   // 1148
+    void gasGeklickt();        // 1412
+    void leerenGeklickt();     // 1148
     void speichernGeklickt();  // 1164
     void abbrechenGeklickt();  // 2
 

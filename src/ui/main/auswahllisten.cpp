@@ -8,7 +8,8 @@ namespace {
 void einheitenFuellen(Form& f, int liste, const Data& data, int gruppe, int erste) {
     f.clearItems(liste);
     if (const EinheitenGruppe* g = data.getEinheitenGruppeListe().internalGetAt(gruppe))
-        for (int i = 0; i < g->getAnzahlEinheiten(); ++i) f.addItem(liste, g->getEinheitAt(i)->getName(), i);
+        for (int i = 0; i < g->getAnzahlEinheiten(); ++i)
+            f.addItem(liste, g->getEinheitAt(i)->getName(), i);
     f.select(liste, erste);
 }
 
@@ -85,7 +86,8 @@ Zulassungen fuelleAlle(Form& f, const Data& data, const CIniEx& sprache, int& ma
 
     const auto& typen = data.getPlattentypUListe();
     for (int i = 0; i < typen.getSize(); ++i)
-        if (typen.internalGetAt(i)->getZulaessig()) z.plattentypen[i] = typen.internalGetAt(i)->getObjectId();
+        if (typen.internalGetAt(i)->getZulaessig())
+            z.plattentypen[i] = typen.internalGetAt(i)->getObjectId();
     maxReihenfolge = plattentypRegel(f, data);
 
     medienFuellen(f, MediumWarm, 0, data, sprache);

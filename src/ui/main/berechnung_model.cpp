@@ -38,8 +38,9 @@ const std::array<int, 38> CBerechnungDlg::kErgebnisFelder = {
     SPALTEN_ERG,  SERIEN_ERG,  MELDUNG};
 
 const std::array<int, 18> CBerechnungDlg::kProjektEdits = {
-    LEISTUNG, RESERVE, W_TEIN, K_TEIN, W_TAUS, K_TAUS, W_FLUSS, K_FLUSS, W_DP,
-    K_DP, W_FOULING, K_FOULING, W_GASDRUCK, K_GASDRUCK, SPALTEN, SERIEN, SPALT1_ANZAHL, SPALT2_ANZAHL};
+    LEISTUNG,   RESERVE,    W_TEIN,  K_TEIN, W_TAUS,        K_TAUS,
+    W_FLUSS,    K_FLUSS,    W_DP,    K_DP,   W_FOULING,     K_FOULING,
+    W_GASDRUCK, K_GASDRUCK, SPALTEN, SERIEN, SPALT1_ANZAHL, SPALT2_ANZAHL};
 
 void HauptdialogFelder::setText(int id, const std::string& text) {
     if (id == SPALT1_TYP || id == SPALT2_TYP || !f_.control(id).items.empty()) {
@@ -51,12 +52,12 @@ void HauptdialogFelder::setText(int id, const std::string& text) {
 
 namespace {
 // Result-reset triggers: edit texts and list selections.
-const int kResetTexte[] = {LEISTUNG, RESERVE, W_FLUSS, W_DP,   W_FOULING, K_DP, K_FLUSS,
-                           K_FOULING, W_TEIN, SPALTEN, K_TEIN, W_TAUS,    K_TAUS};
-const int kResetListen[] = {GESTELLMATERIAL, GESTELLNORM,    LEISTUNG_EINHEIT, K_DP_EINHEIT,
-                            K_FOULING_EINHEIT, W_DP_EINHEIT, W_FOULING_EINHEIT, W_TEIN_EINHEIT,
-                            W_TAUS_EINHEIT,  DICHTUNG_W,     SPALT1_TYP,       SPALT2_TYP,
-                            K_TEIN_EINHEIT,  K_TAUS_EINHEIT, DICHTUNG_K,       W_FLUSS_EINHEIT,
+const int kResetTexte[] = {LEISTUNG,  RESERVE, W_FLUSS, W_DP,   W_FOULING, K_DP,  K_FLUSS,
+                           K_FOULING, W_TEIN,  SPALTEN, K_TEIN, W_TAUS,    K_TAUS};
+const int kResetListen[] = {GESTELLMATERIAL,   GESTELLNORM,    LEISTUNG_EINHEIT,  K_DP_EINHEIT,
+                            K_FOULING_EINHEIT, W_DP_EINHEIT,   W_FOULING_EINHEIT, W_TEIN_EINHEIT,
+                            W_TAUS_EINHEIT,    DICHTUNG_W,     SPALT1_TYP,        SPALT2_TYP,
+                            K_TEIN_EINHEIT,    K_TAUS_EINHEIT, DICHTUNG_K,        W_FLUSS_EINHEIT,
                             K_FLUSS_EINHEIT};
 
 template <size_t N>
@@ -65,7 +66,6 @@ bool enthalten(const int (&liste)[N], int id) {
         if (x == id) return true;
     return false;
 }
-
 
 bool lesbar(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);
@@ -462,10 +462,11 @@ bool CBerechnungDlg::berechnen() {
         d.waermeleitfaehigkeit = m.werte[EG_Waermeleitfaehigkeit];
         d.alfaWert = m.werte[EG_Alfa];
     }
-    Rechenkontext k{data(),          app_.getSprache(),      app_.getSettings(),
-                    ports_.messages, ports_.waitCursor,      app_.getWerksmodus(),
-                    zulaessig_.get(), felder_,               {}};
-    for (const auto& [pos, id] : zulassungen_.plattentypen) k.freigegebenePlattentypen.push_back(id);
+    Rechenkontext k{data(),           app_.getSprache(), app_.getSettings(),
+                    ports_.messages,  ports_.waitCursor, app_.getWerksmodus(),
+                    zulaessig_.get(), felder_,           {}};
+    for (const auto& [pos, id] : zulassungen_.plattentypen)
+        k.freigegebenePlattentypen.push_back(id);
     Rechenkern kern(k);
     ergebnisVorhanden_ = kern.berechnen(fall_);
     f.setEnabled(KOMPLETTIEREN, ergebnisVorhanden_);
@@ -655,7 +656,8 @@ void CBerechnungDlg::spalttypenBearbeiten() {
     SpalttypDlgModel dlg(*zulaessig_, zulassungen_.plattentypen, data(), app_.getSprache(), ports_);
     if (ports_.dialogs) ports_.dialogs->runDialog(dlg);
     if (!dlg.gespeichert()) return;
-    if (ports_.settings) zulaessig_->schreiben(*ports_.settings, ports_.messages, app_.getSprache());
+    if (ports_.settings)
+        zulaessig_->schreiben(*ports_.settings, ports_.messages, app_.getSprache());
     spalttypenNeuFuellen();
     ergebnisZuruecksetzen();
     warnungAktualisieren();

@@ -3,10 +3,9 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
-
-#include <memory>
 
 #include "app.h"
 #include "auswahllisten.h"
@@ -220,7 +219,9 @@ public:
     explicit HauptdialogFelder(Form& f) : f_(f) {}
     std::string text(int id) const override { return f_.text(id); }
     int selection(int id) const override { return f_.selection(id); }
-    int selectedValue(int id, int fallback) const override { return f_.selectedValue(id, fallback); }
+    int selectedValue(int id, int fallback) const override {
+        return f_.selectedValue(id, fallback);
+    }
     int itemCount(int id) const override { return f_.itemCount(id); }
     void setText(int id, const std::string& text) override;
     void setFocus(int id) override { f_.setFocus(id); }
@@ -276,7 +277,7 @@ public:
     void spalttypenBearbeiten();  // the permission grid
 
     // --- project file
-    void oeffnen();                    // file dialog, then projektLesen
+    void oeffnen();  // file dialog, then projektLesen
     void speichern(bool unterNeuemNamen);
     // The reader from the chosen path on. 0 read, 1 file unreadable,
     // 2 not a project file of this version (message shown either way).

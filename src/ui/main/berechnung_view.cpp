@@ -47,11 +47,11 @@ QPixmap gestellZeichnung() {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor stahl(70, 95, 140), paket(150, 170, 200);
     p.setPen(QPen(stahl, 1.5));
-    p.drawLine(40, 14, 250, 14);   // carrying bar
-    p.drawLine(40, 78, 250, 78);   // guiding bar
-    p.fillRect(40, 8, 14, 78, stahl);     // frame plate
-    p.fillRect(250, 12, 8, 74, stahl);    // support column
-    p.fillRect(150, 10, 10, 74, stahl);   // pressure plate
+    p.drawLine(40, 14, 250, 14);         // carrying bar
+    p.drawLine(40, 78, 250, 78);         // guiding bar
+    p.fillRect(40, 8, 14, 78, stahl);    // frame plate
+    p.fillRect(250, 12, 8, 74, stahl);   // support column
+    p.fillRect(150, 10, 10, 74, stahl);  // pressure plate
     for (int x = 56; x < 148; x += 4) p.fillRect(x, 16, 2, 60, paket);
     p.setBrush(Qt::white);
     for (int y : {26, 64}) p.drawEllipse(QPointF(34, y), 5, 5);  // nozzles

@@ -64,8 +64,8 @@ ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int 
     return p;
 }
 
-int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien,
-                      const CIniEx& sprache, const std::string& titel, MessagePort* meldungen,
+int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien, const CIniEx& sprache,
+                      const std::string& titel, MessagePort* meldungen,
                       const std::function<void()>& plattentypRegel,
                       const std::function<void()>& eigenesMediumEintraege,
                       const std::function<void(int)>& spalttypenListen) {

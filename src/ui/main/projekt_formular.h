@@ -26,8 +26,8 @@ ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int 
 // `spalttypenListen(modus)` refills the channel type lists for the stored
 // mode before their stored positions are selected. Returns the stored mode
 // (0 design, 1 rating).
-int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien,
-                      const CIniEx& sprache, const std::string& titel, MessagePort* meldungen,
+int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien, const CIniEx& sprache,
+                      const std::string& titel, MessagePort* meldungen,
                       const std::function<void()>& plattentypRegel,
                       const std::function<void()>& eigenesMediumEintraege,
                       const std::function<void(int modus)>& spalttypenListen = {});

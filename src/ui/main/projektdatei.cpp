@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -101,8 +101,7 @@ std::string projektZahlText(double wert) {
     return naechste;
 }
 
-bool dateiSicherSchreiben(const std::string& pfad, const std::string& inhalt,
-                          std::string* fehler) {
+bool dateiSicherSchreiben(const std::string& pfad, const std::string& inhalt, std::string* fehler) {
     namespace fs = std::filesystem;
     fs::path ziel(pfad);
     fs::path temp = ziel;

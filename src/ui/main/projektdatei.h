@@ -53,8 +53,8 @@ enum ProjektFeld : int {
     PF_US = 82,
 };
 
-int projektFeldBreite(int feld);   // 20 or 30
-int projektFeldOffset(int feld);   // byte offset
+int projektFeldBreite(int feld);  // 20 or 30
+int projektFeldOffset(int feld);  // byte offset
 
 class ProjektInhalt {
 public:

@@ -7,7 +7,10 @@ namespace kal {
 SpalttypDlgModel::SpalttypDlgModel(CSpalttypenZulaessig& tabelle,
                                    const std::map<int, int>& plattentypen, const Data& data,
                                    const CIniEx& sprache, Ports ports)
-    : tabelle_(tabelle), plattentypen_(plattentypen), data_(data), sprache_(sprache),
+    : tabelle_(tabelle),
+      plattentypen_(plattentypen),
+      data_(data),
+      sprache_(sprache),
       ports_(ports) {
     Form& f = form();
     setCaption(sprache_.GetValue("plattentypspalttypdlg", "title", ""));
@@ -68,7 +71,8 @@ void SpalttypDlgModel::gitterAufbauen() {
     for (size_t c = 0; c < spaltenTypen_.size(); ++c) {
         for (int r = 0; r < kZeilen; ++r) {
             Zelle& z = zellen_[static_cast<size_t>(r)][c];
-            z.kontrollkaestchen = tabelle_.istStandard(material, spaltenTypen_[c], druckstufe, r) != 0;
+            z.kontrollkaestchen =
+                tabelle_.istStandard(material, spaltenTypen_[c], druckstufe, r) != 0;
             z.an = z.kontrollkaestchen &&
                    tabelle_.istZulaessig(material, spaltenTypen_[c], druckstufe, r) != 0;
         }

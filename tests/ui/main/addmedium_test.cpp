@@ -1,7 +1,6 @@
-#include "addmedium_model.h"
-
 #include <gtest/gtest.h>
 
+#include "addmedium_model.h"
 #include "scripted.h"
 
 using namespace kal;
@@ -114,10 +113,10 @@ TEST(AddMedium, LiquidConfirmsWithoutAlphaAndConvertsUnits) {
     auto m = u.oeffne(1);
     Form& f = m->form();
     fuelle(f, "0.002", "3", "1.05", "3900", "0.6");
-    f.select(AddMediumModel::EhVisk, 0);       // Pa s -> stored as 2 mPa s
-    f.select(AddMediumModel::EhViskWand, 2);   // cP == mPa s
-    f.select(AddMediumModel::EhDichte, 1);     // g/cm3 -> 1050 kg/m3
-    f.select(AddMediumModel::EhCp, 1);         // J/(kg K) -> 3.9 kJ/(kg K)
+    f.select(AddMediumModel::EhVisk, 0);      // Pa s -> stored as 2 mPa s
+    f.select(AddMediumModel::EhViskWand, 2);  // cP == mPa s
+    f.select(AddMediumModel::EhDichte, 1);    // g/cm3 -> 1050 kg/m3
+    f.select(AddMediumModel::EhCp, 1);        // J/(kg K) -> 3.9 kJ/(kg K)
     m->speichernGeklickt();
     ASSERT_EQ(m->result(), 1);
     const EigenesMedium& e = m->ergebnis();
@@ -175,11 +174,11 @@ TEST(AddMedium, ReopeningShowsStoredValuesInRememberedUnits) {
     EXPECT_EQ(f.text(AddMediumModel::Name), "Oil");
     EXPECT_TRUE(f.checked(AddMediumModel::Gas));
     EXPECT_EQ(f.selection(AddMediumModel::EhVisk), 0);
-    EXPECT_EQ(f.text(AddMediumModel::Visk), "0.02");       // 20 mPa s in Pa s
-    EXPECT_EQ(f.text(AddMediumModel::ViskWand), "40");      // in mPa s
-    EXPECT_EQ(f.text(AddMediumModel::Dichte), "0.87");      // g/cm3
-    EXPECT_EQ(f.text(AddMediumModel::Lambda), "130");       // mW/(m K)
-    EXPECT_EQ(f.text(AddMediumModel::Alfa), "0.8");         // kW/(m2 K)
+    EXPECT_EQ(f.text(AddMediumModel::Visk), "0.02");    // 20 mPa s in Pa s
+    EXPECT_EQ(f.text(AddMediumModel::ViskWand), "40");  // in mPa s
+    EXPECT_EQ(f.text(AddMediumModel::Dichte), "0.87");  // g/cm3
+    EXPECT_EQ(f.text(AddMediumModel::Lambda), "130");   // mW/(m K)
+    EXPECT_EQ(f.text(AddMediumModel::Alfa), "0.8");     // kW/(m2 K)
 }
 
 TEST(AddMedium, RegistryValuesAreReadSafely) {

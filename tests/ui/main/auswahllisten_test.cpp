@@ -107,7 +107,8 @@ struct Listen : ::testing::Test {
 }  // namespace
 
 TEST_F(Listen, FillingFollowsLibraryOrderValuesAndFirstSelections) {
-    EXPECT_EQ(texte(f, L::Plattenmaterial), (std::vector<std::string>{"AISI 316", "Titanium Gr. 1"}));
+    EXPECT_EQ(texte(f, L::Plattenmaterial),
+              (std::vector<std::string>{"AISI 316", "Titanium Gr. 1"}));
     EXPECT_EQ(f.selectedValue(L::Plattenmaterial), 11);
     EXPECT_EQ(z.plattenmaterial, (std::map<int, int>{{0, 11}, {1, 13}}));
     EXPECT_EQ(texte(f, L::DichtungWarm)[2], "EPDM HT  -  160.5 °C");
@@ -122,7 +123,8 @@ TEST_F(Listen, FillingFollowsLibraryOrderValuesAndFirstSelections) {
     // media: side admission, then the user-defined entry with the list size as value
     EXPECT_EQ(texte(f, L::MediumWarm),
               (std::vector<std::string>{"Water", "Steam", "Dry Air", "Other medium"}));
-    EXPECT_EQ(texte(f, L::MediumKalt), (std::vector<std::string>{"Water", "Dry Air", "Other medium"}));
+    EXPECT_EQ(texte(f, L::MediumKalt),
+              (std::vector<std::string>{"Water", "Dry Air", "Other medium"}));
     EXPECT_EQ(f.find(L::MediumKalt)->items[1].value, 2);
     EXPECT_EQ(f.find(L::MediumKalt)->items[2].value, 3);
     // units: duty, temperatures, pressures at position 1; flows: mass units first

@@ -1,8 +1,8 @@
 #include "berechnung_model.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "dialoginfo.h"
 #include "dialogsettings.h"

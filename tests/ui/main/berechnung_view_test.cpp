@@ -16,10 +16,9 @@
 #include <filesystem>
 #include <set>
 
-#include "format.h"
-
 #include "colorlabel.h"
 #include "dialogsettings.h"
+#include "format.h"
 #include "scripted.h"
 #include "testdir.h"
 
@@ -211,10 +210,9 @@ TEST(BerechnungView, TypedCaseCalculatesAndAnEditClearsTheResult) {
     BerechnungView v(d);
     v.show();
     auto edit = [&](int id) { return v.findChild<QLineEdit*>(QString::number(id)); };
-    const std::pair<int, const char*> eingaben[] = {{W_TEIN, "90"},  {W_TAUS, "60"},
-                                                    {W_FLUSS, "3.98"}, {K_TEIN, "20"},
-                                                    {K_TAUS, "50"},  {W_DP, "30"},
-                                                    {K_DP, "30"}};
+    const std::pair<int, const char*> eingaben[] = {
+        {W_TEIN, "90"}, {W_TAUS, "60"}, {W_FLUSS, "3.98"}, {K_TEIN, "20"},
+        {K_TAUS, "50"}, {W_DP, "30"},   {K_DP, "30"}};
     for (const auto& [id, text] : eingaben) QTest::keyClicks(edit(id), text);
     auto* komplett = v.findChild<QPushButton*>(QString::number(KOMPLETTIEREN));
     EXPECT_FALSE(komplett->isEnabled());
@@ -234,8 +232,7 @@ TEST(BerechnungView, TypedCaseCalculatesAndAnEditClearsTheResult) {
 
     // switching the unit system shows the same result in US units
     QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(US)), Qt::LeftButton);
-    EXPECT_EQ(edit(FLAECHE)->text().toStdString(),
-              zahlText(1.84 / 0.09290304, 2, 10));
+    EXPECT_EQ(edit(FLAECHE)->text().toStdString(), zahlText(1.84 / 0.09290304, 2, 10));
     QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SI)), Qt::LeftButton);
 
     QTest::keyClicks(edit(W_FLUSS), "1");

@@ -109,7 +109,8 @@ TEST(Feldregeln, GasPressureOnlyForLibraryGasesThatDoNotCondense) {
 TEST(Feldregeln, CondensationTurnsTheOutletRowIntoSubcoolingInKelvin) {
     Form f = neueForm();
     CIniEx s;
-    s.OpenFromText("[maindialog]\nton=Inlet\ntoff=Outlet\nkondens=Condensing\nunterkuehlung=Subcooling\n");
+    s.OpenFromText(
+        "[maindialog]\nton=Inlet\ntoff=Outlet\nkondens=Condensing\nunterkuehlung=Subcooling\n");
     R::Medienzustand z;
     z.kondensation = true;
     R::kondensationsTexte(f, z, s);

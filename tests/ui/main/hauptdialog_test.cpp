@@ -1,11 +1,11 @@
 // The main dialog model as a whole on the shipped data: lists, field rules,
 // calculation, project file, user-defined medium and permission grid.
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
-
-#include <gtest/gtest.h>
 
 #include "addmedium_model.h"
 #include "berechnung_model.h"
@@ -106,13 +106,13 @@ bool ergebnisLeer(const CBerechnungDlg& d) {
            f.text(PLATTENTYP_ERG).empty() && f.text(MELDUNG).empty() && f.text(K1).empty();
 }
 
-const int kListen[] = {PLATTENMATERIAL,  DICHTUNG_W,        DICHTUNG_K,     GESTELLMATERIAL,
-                       GESTELLNORM,      DRUCKSTUFE,        PLATTENTYP,     W_MEDIUM,
-                       K_MEDIUM,         SPALT1_TYP,        SPALT2_TYP,     LEISTUNG_EINHEIT,
-                       W_TEIN_EINHEIT,   W_TAUS_EINHEIT,    K_TEIN_EINHEIT, K_TAUS_EINHEIT,
-                       W_FLUSS_EINHEIT,  K_FLUSS_EINHEIT,   W_DP_EINHEIT,   K_DP_EINHEIT,
-                       W_GASDRUCK_EINHEIT, K_GASDRUCK_EINHEIT, W_FOULING_EINHEIT,
-                       K_FOULING_EINHEIT, PLATTENTYP_MODUS, SPALTEN_MODUS,  SERIEN_MODUS};
+const int kListen[] = {PLATTENMATERIAL,    DICHTUNG_W,         DICHTUNG_K,        GESTELLMATERIAL,
+                       GESTELLNORM,        DRUCKSTUFE,         PLATTENTYP,        W_MEDIUM,
+                       K_MEDIUM,           SPALT1_TYP,         SPALT2_TYP,        LEISTUNG_EINHEIT,
+                       W_TEIN_EINHEIT,     W_TAUS_EINHEIT,     K_TEIN_EINHEIT,    K_TAUS_EINHEIT,
+                       W_FLUSS_EINHEIT,    K_FLUSS_EINHEIT,    W_DP_EINHEIT,      K_DP_EINHEIT,
+                       W_GASDRUCK_EINHEIT, K_GASDRUCK_EINHEIT, W_FOULING_EINHEIT, K_FOULING_EINHEIT,
+                       PLATTENTYP_MODUS,   SPALTEN_MODUS,      SERIEN_MODUS};
 
 // Everything a project restores: edit texts, list selections (as texts),
 // check states and the mode.
@@ -161,17 +161,28 @@ TEST(Hauptdialog, ListsStartOnTheirFirstSelections) {
         int anzahl;
         std::string auswahl;
     } faelle[] = {
-        {PLATTENMATERIAL, 4, "AISI 316"},   {DICHTUNG_W, 4, "NBR  -  110 °C"},
-        {DICHTUNG_K, 4, "NBR  -  110 °C"},  {GESTELLMATERIAL, 2, "C-Steel"},
-        {GESTELLNORM, 2, "DIN"},            {DRUCKSTUFE, 4, "6"},
-        {PLATTENTYP, 9, "KX 04"},           {W_MEDIUM, 13, "Water"},
-        {K_MEDIUM, 12, "Water"},            {SPALT1_TYP, 9, ""},
-        {SPALT2_TYP, 9, ""},                {LEISTUNG_EINHEIT, 4, "kW"},
-        {W_TEIN_EINHEIT, 3, "°C"},          {K_TAUS_EINHEIT, 3, "°C"},
-        {W_FLUSS_EINHEIT, 9, "kg/s"},       {K_FLUSS_EINHEIT, 9, "kg/s"},
-        {W_DP_EINHEIT, 6, "kPa"},           {K_GASDRUCK_EINHEIT, 6, "kPa"},
-        {W_FOULING_EINHEIT, 2, "m²·K/W"},   {PLATTENTYP_MODUS, 4, "free"},
-        {SPALTEN_MODUS, 4, "free"},         {SERIEN_MODUS, 4, "fixed"},
+        {PLATTENMATERIAL, 4, "AISI 316"},
+        {DICHTUNG_W, 4, "NBR  -  110 °C"},
+        {DICHTUNG_K, 4, "NBR  -  110 °C"},
+        {GESTELLMATERIAL, 2, "C-Steel"},
+        {GESTELLNORM, 2, "DIN"},
+        {DRUCKSTUFE, 4, "6"},
+        {PLATTENTYP, 9, "KX 04"},
+        {W_MEDIUM, 13, "Water"},
+        {K_MEDIUM, 12, "Water"},
+        {SPALT1_TYP, 9, ""},
+        {SPALT2_TYP, 9, ""},
+        {LEISTUNG_EINHEIT, 4, "kW"},
+        {W_TEIN_EINHEIT, 3, "°C"},
+        {K_TAUS_EINHEIT, 3, "°C"},
+        {W_FLUSS_EINHEIT, 9, "kg/s"},
+        {K_FLUSS_EINHEIT, 9, "kg/s"},
+        {W_DP_EINHEIT, 6, "kPa"},
+        {K_GASDRUCK_EINHEIT, 6, "kPa"},
+        {W_FOULING_EINHEIT, 2, "m²·K/W"},
+        {PLATTENTYP_MODUS, 4, "free"},
+        {SPALTEN_MODUS, 4, "free"},
+        {SERIEN_MODUS, 4, "fixed"},
     };
     for (const Fall& c : faelle) {
         SCOPED_TRACE(c.liste);
@@ -204,8 +215,9 @@ TEST(Hauptdialog, WarningLabelOnlyInWerksmodusWithDeviations) {
         const char* gespeichert;  // nullptr: no stored value
         bool sichtbar;
     } faelle[] = {
+        // deviations still restrict outside Werksmodus, but show no warning
         {false, nullptr, false},
-        {false, "1:1:1:4,", false},  // deviations still restrict, but no warning
+        {false, "1:1:1:4,", false},
         {true, nullptr, false},
         {true, "", false},
         {true, "1:1:1:4,", true},
@@ -238,8 +250,10 @@ TEST(Hauptdialog, WaterWaterDesignGivesAConsistentResult) {
     EXPECT_FALSE(f.text(SPALT1_ANZAHL).empty());
     EXPECT_GE(f.selection(SPALT1_TYP), 0);
     // channels per side = passes x channels per pass of the warm types
-    const int anzahl = std::atoi(f.text(SPALT1_ANZAHL).c_str()) + std::atoi(f.text(SPALT2_ANZAHL).c_str());
-    EXPECT_EQ(std::atoi(f.text(SPALTEN_ERG).c_str()), std::atoi(f.text(SERIEN_ERG).c_str()) * anzahl);
+    const int anzahl =
+        std::atoi(f.text(SPALT1_ANZAHL).c_str()) + std::atoi(f.text(SPALT2_ANZAHL).c_str());
+    EXPECT_EQ(std::atoi(f.text(SPALTEN_ERG).c_str()),
+              std::atoi(f.text(SERIEN_ERG).c_str()) * anzahl);
     // the duty was met: the balance shows the 500 kW asked for
     EXPECT_EQ(f.text(LEISTUNG_ERG), "500");
     EXPECT_EQ(u.p.waitCursor.begun, 1);
@@ -276,15 +290,14 @@ TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     wasserWasser(d);
-    const int texte[] = {LEISTUNG, RESERVE, W_FLUSS, W_DP,   W_FOULING, K_DP,  K_FLUSS,
-                         K_FOULING, W_TEIN, SPALTEN, K_TEIN, W_TAUS,    K_TAUS};
-    const int listen[] = {GESTELLMATERIAL,   GESTELLNORM,      LEISTUNG_EINHEIT, K_DP_EINHEIT,
-                          K_FOULING_EINHEIT, W_DP_EINHEIT,     W_FOULING_EINHEIT, W_TEIN_EINHEIT,
-                          W_TAUS_EINHEIT,    DICHTUNG_W,       SPALT1_TYP,        SPALT2_TYP,
-                          K_TEIN_EINHEIT,    K_TAUS_EINHEIT,   DICHTUNG_K,        W_FLUSS_EINHEIT,
-                          K_FLUSS_EINHEIT,   PLATTENMATERIAL,  DRUCKSTUFE,        PLATTENTYP,
-                          PLATTENTYP_MODUS,  SPALTEN_MODUS,    SERIEN_MODUS,      W_MEDIUM,
-                          K_MEDIUM};
+    const int texte[] = {LEISTUNG,  RESERVE, W_FLUSS, W_DP,   W_FOULING, K_DP,  K_FLUSS,
+                         K_FOULING, W_TEIN,  SPALTEN, K_TEIN, W_TAUS,    K_TAUS};
+    const int listen[] = {
+        GESTELLMATERIAL,  GESTELLNORM,       LEISTUNG_EINHEIT, K_DP_EINHEIT,   K_FOULING_EINHEIT,
+        W_DP_EINHEIT,     W_FOULING_EINHEIT, W_TEIN_EINHEIT,   W_TAUS_EINHEIT, DICHTUNG_W,
+        SPALT1_TYP,       SPALT2_TYP,        K_TEIN_EINHEIT,   K_TAUS_EINHEIT, DICHTUNG_K,
+        W_FLUSS_EINHEIT,  K_FLUSS_EINHEIT,   PLATTENMATERIAL,  DRUCKSTUFE,     PLATTENTYP,
+        PLATTENTYP_MODUS, SPALTEN_MODUS,     SERIEN_MODUS,     W_MEDIUM,       K_MEDIUM};
     // The handler runs with the value unchanged, so the next calculation
     // gives the same result again.
     for (int id : texte) {
@@ -411,7 +424,7 @@ TEST(Hauptdialog, ChannelsPerSideInRating) {
     EXPECT_EQ(d.form().text(SPALTEN), "30");
 
     tippe(d, SPALT2_ANZAHL, "");  // an empty count counts as none
-    tippe(d, SERIEN, "0");         // passes 0 or less count as one
+    tippe(d, SERIEN, "0");        // passes 0 or less count as one
     d.fokusVerloren(SERIEN);
     EXPECT_EQ(d.form().text(SPALTEN), "10");
 

@@ -11,9 +11,9 @@ namespace {
 // entries whose item values are 10 x (position + 1).
 Form leereForm() {
     Form f;
-    for (int id : {1123, 1364, 1365, 1313, 1368, 1314, 1371, 1423, 1424, 1137, 1127, 1142, 1128,
-                   1143, 1129, 1003, 1346, 1380, 1005, 1007, 1006, 1015, 1009, 1008, 1040, 1366,
-                   1367})
+    for (int id :
+         {1123, 1364, 1365, 1313, 1368, 1314, 1371, 1423, 1424, 1137, 1127, 1142, 1128, 1143,
+          1129, 1003, 1346, 1380, 1005, 1007, 1006, 1015, 1009, 1008, 1040, 1366, 1367})
         for (int i = 0; i < 3; ++i) f.addItem(id, "e" + std::to_string(i), 10 * (i + 1));
     return f;
 }
@@ -61,7 +61,7 @@ TEST(ProjektFormular, WriteAndReadGiveTheSameEntries) {
     std::string bytes = projektAusFormular(f, medien, 1).kodieren();
     ASSERT_EQ(bytes.size(), 1660u);
     EXPECT_EQ(bytes.substr(40, 9), std::string("2.000000\0", 9));  // viscosity warm "%f"
-    EXPECT_EQ(bytes.substr(1580, 3), std::string("-1\0", 3));  // second channel type none
+    EXPECT_EQ(bytes.substr(1580, 3), std::string("-1\0", 3));      // second channel type none
 
     auto p = ProjektInhalt::dekodieren(bytes);
     ASSERT_TRUE(p);
@@ -70,8 +70,9 @@ TEST(ProjektFormular, WriteAndReadGiveTheSameEntries) {
     ScriptedPorts ports;
     CIniEx sprache;
     int regel = 0, eintraege = 0;
-    int modus = projektInFormular(*p, g, gelesen, sprache, "kalvoria", &ports.messages,
-                                  [&] { regel = ++eintraege; }, [&] { ++eintraege; });
+    int modus = projektInFormular(
+        *p, g, gelesen, sprache, "kalvoria", &ports.messages, [&] { regel = ++eintraege; },
+        [&] { ++eintraege; });
     EXPECT_EQ(modus, 1);
     EXPECT_EQ(regel, 1);  // plate type rule ran before the media were taken over
     EXPECT_EQ(eintraege, 2);

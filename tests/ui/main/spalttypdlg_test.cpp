@@ -1,8 +1,7 @@
-#include "spalttypdlg_model.h"
-
 #include <gtest/gtest.h>
 
 #include "scripted.h"
+#include "spalttypdlg_model.h"
 
 using namespace kal;
 
@@ -53,7 +52,8 @@ struct Gitter : ::testing::Test {
     ScriptedPorts ports;
     std::unique_ptr<SpalttypDlgModel> dlg;
     void SetUp() override {
-        sprache.OpenFromText("[global]\nquest_save=Save changes?\n[plattentypspalttypdlg]\ntitle=Channel types\n");
+        sprache.OpenFromText(
+            "[global]\nquest_save=Save changes?\n[plattentypspalttypdlg]\ntitle=Channel types\n");
         dlg = std::make_unique<SpalttypDlgModel>(tabelle, typen, data, sprache, ports.ports());
     }
 };
