@@ -14,8 +14,8 @@
 
 namespace kal::listen {
 
-// Position -> object id of the permitted plate materials (position in 1003)
-// and plate types (position in the PlattentypU list).
+// Position -> object id of the permitted plate materials (position in the
+// material list) and plate types (position in the PlattentypU list).
 struct Zulassungen {
     std::map<int, int> plattenmaterial;
     std::map<int, int> plattentypen;

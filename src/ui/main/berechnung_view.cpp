@@ -78,44 +78,9 @@ QPixmap gestellZeichnung() {
     p.drawText(QRect(290, 38, 16, 12), Qt::AlignCenter, "4");
     return bild;
 }
-}  // namespace
 
-BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent)
-    : DialogView(parent),
-      model_(model),
-      binder_(
-          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    menuBar_ = new QMenuBar(this);
-    layout->setMenuBar(menuBar_);
-    baueMenu();
-    layout->addWidget(baueClient());
-    binder_.bindAll(this);
-    logoLaden();
-    aktualisieren();
-}
-
-void BerechnungView::baueMenu() {
-    for (const MenuPopup& p : model_.menu()) {
-        auto* popup = mit(new QMenu(menuBar_), p.id);
-        for (int cmd : p.befehle) {
-            if (cmd == 0) {
-                popup->addSeparator();
-                continue;
-            }
-            QAction* a = popup->addAction(QString());
-            a->setObjectName(QString::number(cmd));
-        }
-        menuBar_->addMenu(popup);
-    }
-}
-
-QWidget* BerechnungView::baueClient() {
-    auto* client = new QWidget(this);
-    auto* v = new QVBoxLayout(client);
-
-    // --- top: mode, duty, reserve, unit system; the logo sits to the right
+// Top row: mode, duty and reserve; the logo sits to the right.
+QLayout* kopfZeile(QWidget* client) {
     auto* oben = new QHBoxLayout;
     auto* modus = mit(new QGroupBox(client), RahmenModus);
     auto* ml = new QVBoxLayout(modus);
@@ -137,10 +102,11 @@ QWidget* BerechnungView::baueClient() {
     oben->addLayout(zeilen);
     oben->addStretch();
     oben->addSpacing(200);  // room for the logo
-    v->addLayout(oben);
+    return oben;
+}
 
-    // --- both sides with their shared row labels
-    auto* mitte = new QHBoxLayout;
+// Both sides with their shared row labels.
+QLayout* seitenRaster(QWidget* client) {
     auto* seiten = new QGridLayout;
     seiten->setVerticalSpacing(3);
     seiten->addWidget(mit(new QGroupBox(client), RahmenWarm), 0, 1, 9, 3);
@@ -182,10 +148,12 @@ QWidget* BerechnungView::baueClient() {
     }
     seiten->setRowMinimumHeight(8, 6);
     for (int c : {1, 2, 3, 4, 5, 6}) seiten->setColumnMinimumWidth(c, 10);
-    auto* links = new QVBoxLayout;
-    links->addLayout(seiten);
+    return seiten;
+}
 
-    // channel row, safety plates, buttons
+// Channel row with the safety-plate box, then the buttons and the unit system.
+QLayout* knopfZeilen(QWidget* client) {
+    auto* zeilen = new QVBoxLayout;
     auto* spalt = new QHBoxLayout;
     spalt->addWidget(label(client, LabelSpalttyp));
     spalt->addWidget(edit(client, Anzahl1, 40));
@@ -194,7 +162,7 @@ QWidget* BerechnungView::baueClient() {
     spalt->addWidget(liste(client, Spalttyp2, 90));
     spalt->addWidget(mit(new QCheckBox(client), Sicherheitsplatte));
     spalt->addStretch();
-    links->addLayout(spalt);
+    zeilen->addLayout(spalt);
     auto* knoepfe = new QHBoxLayout;
     auto* berechnen = mit(new QPushButton(client), Berechnen);
     berechnen->setDefault(true);
@@ -208,11 +176,11 @@ QWidget* BerechnungView::baueClient() {
     el->addWidget(radio(einheit, SystemUS));
     el->addWidget(radio(einheit, SystemSI));
     knoepfe->addWidget(einheit);
-    links->addLayout(knoepfe);
-    links->addStretch();
-    mitte->addLayout(links);
+    zeilen->addLayout(knoepfe);
+    return zeilen;
+}
 
-    // device frame
+QWidget* geraetRahmen(QWidget* client) {
     auto* geraet = mit(new QGroupBox(client), RahmenGeraet);
     auto* g = new QGridLayout(geraet);
     g->setVerticalSpacing(3);
@@ -240,10 +208,11 @@ QWidget* BerechnungView::baueClient() {
     g->addWidget(liste(geraet, SerienModus, 60), r, 1);
     g->addWidget(edit(geraet, Serien, 50), r, 2);
     g->addWidget(edit(geraet, ErgSerien, 50), r++, 3);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(geraet);
+    return geraet;
+}
 
-    // dimensions frame with the frame drawing and its five values
+// Dimensions frame with the frame drawing and its five values.
+QWidget* masseRahmen(QWidget* client) {
     auto* mass = mit(new QGroupBox(client), RahmenMasse);
     auto* mg = new QGridLayout(mass);
     mg->addWidget(radio(mass, MassMm), 0, 0);
@@ -256,12 +225,10 @@ QWidget* BerechnungView::baueClient() {
     int c = 0;
     for (int id : {Hoehe, Breite, LaengeTotal, StutzenHorizontal, StutzenVertikal})
         mg->addWidget(edit(mass, id, 40), 2, c++);
-    rechts->addWidget(mass);
-    rechts->addStretch();
-    mitte->addLayout(rechts);
-    v->addLayout(mitte);
+    return mass;
+}
 
-    // --- result frame
+QWidget* ergebnisRahmen(QWidget* client) {
     auto* erg = mit(new QGroupBox(client), RahmenErgebnis);
     auto* eg = new QGridLayout(erg);
     eg->setVerticalSpacing(2);
@@ -295,7 +262,58 @@ QWidget* BerechnungView::baueClient() {
         eg->addWidget(edit(erg, einzeln[i][1], 90), zeile, spalte + 1);
         eg->addWidget(label(erg, einzeln[i][2]), zeile, spalte + 2);
     }
-    v->addWidget(erg);
+    return erg;
+}
+}  // namespace
+
+BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent)
+    : DialogView(parent),
+      model_(model),
+      binder_(
+          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    baueMenu();
+    layout->addWidget(baueClient());
+    binder_.bindAll(this);
+    logoLaden();
+    aktualisieren();
+}
+
+void BerechnungView::baueMenu() {
+    for (const MenuPopup& p : model_.menu()) {
+        auto* popup = mit(new QMenu(menuBar_), p.id);
+        for (int cmd : p.befehle) {
+            if (cmd == 0) {
+                popup->addSeparator();
+                continue;
+            }
+            QAction* a = popup->addAction(QString());
+            a->setObjectName(QString::number(cmd));
+        }
+        menuBar_->addMenu(popup);
+    }
+}
+
+QWidget* BerechnungView::baueClient() {
+    auto* client = new QWidget(this);
+    auto* v = new QVBoxLayout(client);
+    v->addLayout(kopfZeile(client));
+    auto* mitte = new QHBoxLayout;
+    auto* links = new QVBoxLayout;
+    links->addLayout(seitenRaster(client));
+    links->addLayout(knopfZeilen(client));
+    links->addStretch();
+    mitte->addLayout(links);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(geraetRahmen(client));
+    rechts->addWidget(masseRahmen(client));
+    rechts->addStretch();
+    mitte->addLayout(rechts);
+    v->addLayout(mitte);
+    v->addWidget(ergebnisRahmen(client));
 
     auto* meldung = edit(client, Statuszeile, 600);
     meldung->setMaximumWidth(QWIDGETSIZE_MAX);

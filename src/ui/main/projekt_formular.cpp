@@ -124,30 +124,42 @@ void schreibe(ProjektInhalt& p, const ProjektFeldZeile& z, const Form& f,
     const size_t g = static_cast<size_t>(z.groesse);
     switch (z.art) {
         case A::Version:
-            return p.setzeFeld(z.feld, kProjektVersion);
+            p.setzeFeld(z.feld, kProjektVersion);
+            break;
         case A::Text:
-            return p.setzeFeld(z.feld, f.text(z.control));
+            p.setzeFeld(z.feld, f.text(z.control));
+            break;
         case A::Position:
-            return p.setzeInt(z.feld, f.selection(z.control));
+            p.setzeInt(z.feld, f.selection(z.control));
+            break;
         case A::Wert:
-            return p.setzeInt(z.feld, f.selectedValue(z.control, -1));
+            p.setzeInt(z.feld, f.selectedValue(z.control, -1));
+            break;
         case A::Kaestchen:
         case A::Radiopaar:
-            return p.setzeInt(z.feld, f.checked(z.control) ? 1 : 0);
+            p.setzeInt(z.feld, f.checked(z.control) ? 1 : 0);
+            break;
         case A::Modus:
-            return p.setzeInt(z.feld, berechnungsart == 1 ? 1 : 0);
+            p.setzeInt(z.feld, berechnungsart == 1 ? 1 : 0);
+            break;
         case A::MediumWert:
-            return p.setzeFeld(z.feld, projektZahlText(m.werte[g]));
+            p.setzeFeld(z.feld, projektZahlText(m.werte[g]));
+            break;
         case A::MediumEinheit:
-            return p.setzeInt(z.feld, m.einheiten[g]);
+            p.setzeInt(z.feld, m.einheiten[g]);
+            break;
         case A::MediumName:
-            return p.setzeFeld(z.feld, m.name);
+            p.setzeFeld(z.feld, m.name);
+            break;
         case A::MediumGas:
-            return p.setzeInt(z.feld, m.gas);
+            p.setzeInt(z.feld, m.gas);
+            break;
         case A::MediumGespeichert:
-            return p.setzeInt(z.feld, m.gespeichert);
+            p.setzeInt(z.feld, m.gespeichert);
+            break;
         case A::MediumBenutzt:
-            return p.setzeInt(z.feld, m.benutzt);
+            p.setzeInt(z.feld, m.benutzt);
+            break;
     }
 }
 
@@ -157,44 +169,52 @@ void lies(const ProjektInhalt& p, const ProjektFeldZeile& z, Form& f, EigeneMedi
     const size_t g = static_cast<size_t>(z.groesse);
     switch (z.art) {
         case A::Version:
-            return;
+            break;
         case A::Text:
-            return f.setText(z.control, p.feld(z.feld));
+            f.setText(z.control, p.feld(z.feld));
+            break;
         case A::Position:
-            return f.select(z.control, p.intFeld(z.feld));
+            f.select(z.control, p.intFeld(z.feld));
+            break;
         case A::Wert: {
-            int pos = f.findValue(z.control, p.intFeld(z.feld));
-            if (pos >= 0) return f.select(z.control, pos);
+            const int pos = f.findValue(z.control, p.intFeld(z.feld));
+            if (pos >= 0) {
+                f.select(z.control, pos);
+                break;
+            }
             zeigeMeldung(meldungen, sprache, "error", z.fehlt, titel);
             f.select(z.control, 1);
-            return f.setFocus(z.control);
+            f.setFocus(z.control);
+            break;
         }
         case A::Kaestchen:
-            return f.setChecked(z.control, p.intFeld(z.feld) == 1);
+            f.setChecked(z.control, p.intFeld(z.feld) == 1);
+            break;
         case A::Radiopaar:
         case A::Modus: {
             bool an = p.intFeld(z.feld) == 1;
             f.setChecked(z.control, an);
-            return f.setChecked(z.partner, !an);
+            f.setChecked(z.partner, !an);
+            break;
         }
         case A::MediumWert:
             m.werte[g] = p.doubleFeld(z.feld);
-            return;
+            break;
         case A::MediumEinheit:
             m.einheiten[g] = p.intFeld(z.feld);
-            return;
+            break;
         case A::MediumName:
             m.name = p.feld(z.feld);
-            return;
+            break;
         case A::MediumGas:
             m.gas = p.intFeld(z.feld) != 0;
-            return;
+            break;
         case A::MediumGespeichert:
             m.gespeichert = p.intFeld(z.feld) == 1;
-            return;
+            break;
         case A::MediumBenutzt:
             m.benutzt = p.intFeld(z.feld) == 1;
-            return;
+            break;
     }
 }
 }  // namespace
