@@ -129,7 +129,8 @@ TEST(AddMedium, LiquidConfirmsWithoutAlphaAndConvertsUnits) {
     EXPECT_DOUBLE_EQ(e.werte[EG_Waermeleitfaehigkeit], 0.6);
     EXPECT_DOUBLE_EQ(e.werte[EG_Alfa], 0.0);
     EXPECT_EQ(e.einheiten[EG_Dichte], 1);
-    // cold side stores "unit3": 0, then 1210, 1156, 1157, 1163, 1256, 1165
+    // cold side stores "unit3": 0, then the units of density, conductivity, heat
+    // capacity, viscosity, alpha and wall viscosity
     EXPECT_EQ(u.ports.settings.values["unit3"], "0,1,0,1,0,0,2");
     EXPECT_TRUE(u.ports.messages.shown.empty());
 }

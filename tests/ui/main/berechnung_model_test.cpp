@@ -27,7 +27,7 @@ struct Umgebung {
     void waehle(const std::string& name) {
         p.dialogs.scripts["DialogSettings"].push_back([name](DialogModel& m) {
             auto& d = dynamic_cast<DialogSettings&>(m);
-            d.form().select(1134, d.form().findExact(1134, name));
+            d.form().select(sprache::Sprache, d.form().findExact(sprache::Sprache, name));
             d.ok();
             return 1;
         });
@@ -105,7 +105,7 @@ TEST(CBerechnungDlg, LanguageChangeKeepsThreePopupsInNewLanguage) {
     d.befehl(CmdEinstellungen);
     d.befehl(CmdEinstellungen);  // no script: cancelled
     u.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
-        dynamic_cast<DialogSettings&>(m).form().select(1134, -1);
+        dynamic_cast<DialogSettings&>(m).form().select(sprache::Sprache, -1);
         dynamic_cast<DialogSettings&>(m).ok();
         return 1;
     });
@@ -121,7 +121,7 @@ TEST(CBerechnungDlg, LanguageDialogPreselectsCurrentLanguage) {
     CBerechnungDlg d(u.app);
     std::string gesehen;
     u.p.dialogs.scripts["DialogSettings"].push_back([&](DialogModel& m) {
-        gesehen = m.form().selectedText(1134);
+        gesehen = m.form().selectedText(sprache::Sprache);
         return 2;
     });
     d.befehl(CmdEinstellungen);
@@ -155,7 +155,7 @@ TEST(CBerechnungDlg, AboutCaptionIsInfoMenuTextWithoutAmpersand) {
     std::string caption, zeile;
     u.p.dialogs.scripts["DialogInfo"].push_back([&](DialogModel& m) {
         caption = m.caption();
-        zeile = m.form().text(1372);
+        zeile = m.form().text(info::Zeile2);
         return 1;
     });
     d.befehl(CmdInfo);

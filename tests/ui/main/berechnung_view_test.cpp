@@ -56,14 +56,14 @@ TEST(BerechnungView, FrameControlsMenuAndTitle) {
         EXPECT_NE(v.findChild<QLineEdit*>(QString::number(id)), nullptr) << id;
     for (int id : {MediumWarm, MediumKalt, Plattentyp, Spalttyp2, EinheitLeistung})
         EXPECT_NE(v.findChild<QComboBox*>(QString::number(id)), nullptr) << id;
-    EXPECT_EQ(v.findChild<QGroupBox*>("1001")->title(), "Warm side");
-    EXPECT_TRUE(v.findChild<QLineEdit*>("1135")->isReadOnly());
-    auto* warnung = v.findChild<CColorLabel*>("1426");
+    EXPECT_EQ(v.findChild<QGroupBox*>(QString::number(RahmenWarm))->title(), "Warm side");
+    EXPECT_TRUE(v.findChild<QLineEdit*>(QString::number(Statuszeile))->isReadOnly());
+    auto* warnung = v.findChild<CColorLabel*>(QString::number(LabelWarnung));
     ASSERT_NE(warnung, nullptr);
     EXPECT_EQ(warnung->ctrl().getBkColor(), 255u);
     EXPECT_TRUE(warnung->isHidden());
     EXPECT_FALSE(warnung->timerLaeuft());
-    EXPECT_EQ(v.findChild<QComboBox*>("1040")->itemData(2).toInt(), 2);
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SerienModus))->itemData(2).toInt(), 2);
 }
 
 TEST(BerechnungView, LanguageChangeThroughMenu) {
@@ -72,7 +72,7 @@ TEST(BerechnungView, LanguageChangeThroughMenu) {
     BerechnungView v(d);
     u.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
         auto& s = dynamic_cast<DialogSettings&>(m);
-        s.form().select(1134, s.form().findExact(1134, "Deutsch"));
+        s.form().select(sprache::Sprache, s.form().findExact(sprache::Sprache, "Deutsch"));
         s.ok();
         return 1;
     });
@@ -87,13 +87,13 @@ TEST(BerechnungView, RadioClicksReachTheModel) {
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
     v.show();
-    QTest::mouseClick(v.findChild<QRadioButton*>("1171"), Qt::LeftButton);
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(Nachrechnen)), Qt::LeftButton);
     EXPECT_EQ(d.getModus(), 1);
-    EXPECT_FALSE(v.findChild<QComboBox*>("1008")->isEnabled());
-    EXPECT_EQ(v.findChild<QComboBox*>("1008")->currentText(), "fixed");
-    QTest::mouseClick(v.findChild<QRadioButton*>("1082"), Qt::LeftButton);
+    EXPECT_FALSE(v.findChild<QComboBox*>(QString::number(SpaltenModus))->isEnabled());
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SpaltenModus))->currentText(), "fixed");
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SystemUS)), Qt::LeftButton);
     EXPECT_EQ(d.getEinheitensystem(), 1);
-    EXPECT_FALSE(v.findChild<QRadioButton*>("1083")->isChecked());
+    EXPECT_FALSE(v.findChild<QRadioButton*>(QString::number(SystemSI))->isChecked());
 }
 
 TEST(BerechnungView, LogoAt545x6WhenItLoads) {

@@ -106,43 +106,16 @@ bool ergebnisLeer(const CBerechnungDlg& d) {
            f.text(ErgPlattentyp).empty() && f.text(Statuszeile).empty() && f.text(KRein).empty();
 }
 
-const int kListen[] = {MaterialPlatte,
-                       DichtungWarm,
-                       DichtungKalt,
-                       Gestell,
-                       GestellVariante,
-                       Druckstufe,
-                       Plattentyp,
-                       MediumWarm,
-                       MediumKalt,
-                       Spalttyp1,
-                       Spalttyp2,
-                       EinheitLeistung,
-                       EinheitTEinWarm,
-                       EinheitTAusWarm,
-                       EinheitTEinKalt,
-                       EinheitTAusKalt,
-                       EinheitDurchsatzWarm,
-                       EinheitDurchsatzKalt,
-                       EinheitDruckverlustWarm,
-                       EinheitDruckverlustKalt,
-                       EinheitGasDruckWarm,
-                       EinheitGasDruckKalt,
-                       EinheitFoulingWarm,
-                       EinheitFoulingKalt,
-                       PlattentypModus,
-                       SpaltenModus,
-                       SerienModus};
-
-// Everything a project restores: edit texts, list selections (as texts),
-// check states and the mode.
+// Everything a user can enter: edit texts, list selections (as texts) and
+// check states of every control the calculation does not write.
 std::vector<std::string> eintraege(const CBerechnungDlg& d) {
     const Form& f = d.form();
     std::vector<std::string> e;
-    for (int id : CBerechnungDlg::kProjektEdits) e.push_back(std::to_string(id) + "=" + f.text(id));
-    for (int id : kListen) e.push_back(std::to_string(id) + ":" + f.selectedText(id));
-    for (int id : {Sicherheitsplatte, Auslegen, Nachrechnen, MassMm, MassInch, SystemUS, SystemSI})
-        e.push_back(std::to_string(id) + (f.checked(id) ? "+" : "-"));
+    for (const auto& [id, c] : f.controls()) {
+        if (c.readOnly) continue;
+        e.push_back(std::to_string(id) + "=" + c.text + ":" + f.selectedText(id) +
+                    (c.checked ? "+" : "-"));
+    }
     return e;
 }
 

@@ -52,7 +52,9 @@ struct Umgebung {
         view->show();
         QApplication::processEvents();
     }
-    QTableWidget* gitter() const { return view->findChild<QTableWidget*>("1377"); }
+    QTableWidget* gitter() const {
+        return view->findChild<QTableWidget*>(QString::number(sg::Gitter));
+    }
     template <class W>
     W* w(int id) const {
         return view->findChild<W*>(QString::number(id));
@@ -359,7 +361,8 @@ TEST(UnterdialogViews, RunnerShowsBothDialogs) {
     u.view->close();
     QTimer::singleShot(0, [] {
         if (auto* d = QApplication::activeModalWidget())
-            QTest::mouseClick(d->findChild<QPushButton*>("1427"), Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::number(sg::Ende)),
+                              Qt::LeftButton);
     });
     u.model->reopen();
     EXPECT_EQ(runner.runDialog(*u.model), 1);
@@ -369,7 +372,8 @@ TEST(UnterdialogViews, RunnerShowsBothDialogs) {
                           "User-defined medium, warm side", nullptr);
     QTimer::singleShot(0, [] {
         if (auto* d = QApplication::activeModalWidget())
-            QTest::mouseClick(d->findChild<QPushButton*>("2"), Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::number(am::Abbrechen)),
+                              Qt::LeftButton);
     });
     EXPECT_EQ(runner.runDialog(medium), 2);
     EXPECT_TRUE(p.settings.values.empty());
