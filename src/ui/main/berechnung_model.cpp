@@ -69,11 +69,6 @@ const std::array<int, 38> CBerechnungDlg::kErgebnisFelder = {ErgLeistung,
                                                              ErgSerien,
                                                              Statuszeile};
 
-const std::array<int, 18> CBerechnungDlg::kProjektEdits = {
-    Leistung,      Sicherheit,    TEinWarm,         TEinKalt,         TAusWarm,    TAusKalt,
-    DurchsatzWarm, DurchsatzKalt, DruckverlustWarm, DruckverlustKalt, FoulingWarm, FoulingKalt,
-    GasDruckWarm,  GasDruckKalt,  Spalten,          Serien,           Anzahl1,     Anzahl2};
-
 void HauptdialogFelder::setText(int id, const std::string& text) {
     if (id == Spalttyp1 || id == Spalttyp2 || !f_.control(id).items.empty()) {
         f_.select(id, text.empty() ? -1 : f_.findExact(id, text));
@@ -196,7 +191,9 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     };
     Form& f = form();
     for (int id : kErgebnisFelder) f.control(id).readOnly = true;
-    for (int id : kProjektEdits) f.control(id).maxLength = 20;  // nothing is cut when saved
+    // an edit stored in the project file takes no more than its field holds
+    for (const ProjektFeldZeile& z : projektFeldTabelle())
+        if (z.art == FeldArt::Text) f.control(z.control).maxLength = projektFeldBreite(z.feld);
 
     // Initialisation, in order.
     modus_ = 0;

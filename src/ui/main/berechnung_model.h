@@ -52,8 +52,6 @@ public:
     static const std::array<int, 15> kUnitListen;
     // Read-only fields the result display writes (besides the channel row).
     static const std::array<int, 38> kErgebnisFelder;
-    // Edit fields stored in 20-byte project fields.
-    static const std::array<int, 18> kProjektEdits;
 
     explicit CBerechnungDlg(CBerechnungApp& app);
     std::string dialogName() const override { return "CBerechnungDlg"; }
