@@ -1,5 +1,5 @@
 // Two-way binding of Qt widgets to a kal::Form by control id: a widget's
-// objectName is its control id ("1188"); menu actions use their command id.
+// objectName is its control id in decimal; menu actions use their command id.
 // The view forwards every user edit into the form, calls the model's
 // handler and then pushes the whole form back into the widgets with their
 // signals blocked, so a view holds no rules of its own.

@@ -1,8 +1,18 @@
 #include "dialoginfo.h"
 
+#include "dialoghilfe.h"
 #include "format.h"
 
 namespace kal {
+
+namespace {
+// The about lines come from the settings file, not the language file.
+constexpr Beschriftung kZeilen[] = {
+    {info::Zeile1, "info", "info1"}, {info::Zeile3, "info", "info2"},
+    {info::Zeile4, "info", "info3"}, {info::Zeile5, "info", "info4"},
+    {info::Zeile6, "info", "info5"},
+};
+}  // namespace
 
 DialogInfo::DialogInfo(const std::string& caption, const CIniEx& settings) {
     std::string c;
@@ -10,13 +20,10 @@ DialogInfo::DialogInfo(const std::string& caption, const CIniEx& settings) {
         if (ch != '&') c += ch;
     setCaption(c);
     Form& f = form();
-    f.setText(1371, settings.GetValue("info", "info1", ""));
-    f.setText(1372, formatiere("%s %s.%s, %s", "Version ", "3.26",
-                               settings.GetValue("Daten", "version", "").c_str(), "30.05.2006"));
-    f.setText(1373, settings.GetValue("info", "info2", ""));
-    f.setText(1374, settings.GetValue("info", "info3", ""));
-    f.setText(1375, settings.GetValue("info", "info4", ""));
-    f.setText(1376, settings.GetValue("info", "info5", ""));
+    beschriftungenSetzen(f, settings, kZeilen);
+    f.setText(info::Zeile2,
+              formatiere("%s %s.%s, %s", "Version ", "3.26",
+                         settings.GetValue("Daten", "version", "").c_str(), "30.05.2006"));
 }
 
 }  // namespace kal

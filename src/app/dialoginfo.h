@@ -1,8 +1,9 @@
-// DialogInfo: the about box (lines 1371..1376, OK 1).
+// DialogInfo: the about box (six lines and OK, ids in dialoginfo_ids.h).
 #pragma once
 
 #include <string>
 
+#include "dialoginfo_ids.h"
 #include "form.h"
 #include "ini.h"
 
@@ -10,7 +11,6 @@ namespace kal {
 
 class DialogInfo : public DialogModel {
 public:
-    enum : int { IDOK = 1, ZEILE1 = 1371, ZEILE6 = 1376 };
     // `caption`: the menu text; its access-key "&" are dropped.
     DialogInfo(const std::string& caption, const CIniEx& settings);
     std::string dialogName() const override { return "DialogInfo"; }

@@ -2,28 +2,36 @@
 
 #include <vector>
 
+#include "dialoghilfe.h"
+
 namespace kal {
+
+namespace {
+constexpr Beschriftung kBeschriftungen[] = {
+    {sprache::LabelSprache, "settingsdialog", "language"},
+    {sprache::Ok, "settingsdialog", "ok"},
+    {sprache::Abbrechen, "settingsdialog", "cancel"},
+};
+}  // namespace
 
 DialogSettings::DialogSettings(const CIniEx& sprache, const CIniEx& settings,
                                const std::string& aktuellerName) {
     setCaption(sprache.GetValue("settingsdialog", "title", ""));
     Form& f = form();
-    f.setText(LABEL_LANGUAGE, sprache.GetValue("settingsdialog", "language", ""));
-    f.setText(IDOK, sprache.GetValue("settingsdialog", "ok", ""));
-    f.setText(IDCANCEL, sprache.GetValue("settingsdialog", "cancel", ""));
-    f.clearItems(LIST_LANGUAGE);
+    beschriftungenSetzen(f, sprache, kBeschriftungen);
+    f.clearItems(sprache::Sprache);
     std::vector<std::string> keys;
     settings.GetKeysInSection("languages", keys);
     int n = 0;
     for (const std::string& k : keys) {
         if (k.empty()) continue;
-        f.addItem(LIST_LANGUAGE, settings.GetValue("languages", k, ""), n++);
+        f.addItem(sprache::Sprache, settings.GetValue("languages", k, ""), n++);
     }
-    f.select(LIST_LANGUAGE, f.findPrefix(LIST_LANGUAGE, aktuellerName));
+    f.select(sprache::Sprache, f.findPrefix(sprache::Sprache, aktuellerName));
 }
 
 void DialogSettings::ok() {
-    ergebnis_ = form().selectedText(LIST_LANGUAGE);
+    ergebnis_ = form().selectedText(sprache::Sprache);
     close(1);
 }
 

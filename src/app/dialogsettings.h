@@ -1,9 +1,10 @@
-// DialogSettings: the language choice (label 1132, list 1134 of display
-// names in the order of section "languages", OK 1, Cancel 2).
+// DialogSettings: the language choice (a list of display names in the order
+// of section "languages", OK and Cancel; ids in dialogsettings_ids.h).
 #pragma once
 
 #include <string>
 
+#include "dialogsettings_ids.h"
 #include "form.h"
 #include "ini.h"
 
@@ -11,8 +12,6 @@ namespace kal {
 
 class DialogSettings : public DialogModel {
 public:
-    enum : int { IDOK = 1, IDCANCEL = 2, LABEL_LANGUAGE = 1132, LIST_LANGUAGE = 1134 };
-
     // `aktuellerName`: display name of the current language, preselected.
     DialogSettings(const CIniEx& sprache, const CIniEx& settings, const std::string& aktuellerName);
     std::string dialogName() const override { return "DialogSettings"; }

@@ -1,21 +1,17 @@
 #include "registry.h"
 
+#include "dialoghilfe.h"
 #include "format.h"
 
 namespace kal {
 
 namespace {
 void meldeRegistry(MessagePort* messages, const CIniEx& sprache, const std::string& caption) {
-    if (messages) {
-        Message m;
-        m.text = sprache.GetValue("error", "readregistry", "");
-        if (m.text.empty()) m.text = "Error by opening the registry key Software\\kalvoria";
-        m.caption = caption;
-        m.section = "error";
-        m.key = "readregistry";
-        m.icon = MessageIcon::Error;
-        messages->showMessage(m);
-    }
+    // Without a language file the user still learns what failed: the English
+    // text takes the place of the missing one.
+    const bool ohneText = sprache.GetValue("error", "readregistry", "").empty();
+    zeigeMeldung(messages, sprache, "error", "readregistry", caption, MessageIcon::Error,
+                 ohneText ? "Error by opening the registry key Software\\kalvoria" : "");
 }
 }  // namespace
 

@@ -80,13 +80,33 @@ Optionen lies(const Args& args) {
 }
 
 // Every selection list of the main dialog, in window order.
-const int kListen[] = {W_MEDIUM,           K_MEDIUM,          LEISTUNG_EINHEIT,   W_TEIN_EINHEIT,
-                       W_TAUS_EINHEIT,     W_FLUSS_EINHEIT,   W_DP_EINHEIT,       W_FOULING_EINHEIT,
-                       W_GASDRUCK_EINHEIT, K_TEIN_EINHEIT,    K_TAUS_EINHEIT,     K_FLUSS_EINHEIT,
-                       K_DP_EINHEIT,       K_FOULING_EINHEIT, K_GASDRUCK_EINHEIT, PLATTENMATERIAL,
-                       DICHTUNG_W,         DICHTUNG_K,        GESTELLMATERIAL,    GESTELLNORM,
-                       DRUCKSTUFE,         PLATTENTYP_MODUS,  PLATTENTYP,         SPALTEN_MODUS,
-                       SERIEN_MODUS,       SPALT1_TYP,        SPALT2_TYP};
+const int kListen[] = {MediumWarm,
+                       MediumKalt,
+                       EinheitLeistung,
+                       EinheitTEinWarm,
+                       EinheitTAusWarm,
+                       EinheitDurchsatzWarm,
+                       EinheitDruckverlustWarm,
+                       EinheitFoulingWarm,
+                       EinheitGasDruckWarm,
+                       EinheitTEinKalt,
+                       EinheitTAusKalt,
+                       EinheitDurchsatzKalt,
+                       EinheitDruckverlustKalt,
+                       EinheitFoulingKalt,
+                       EinheitGasDruckKalt,
+                       MaterialPlatte,
+                       DichtungWarm,
+                       DichtungKalt,
+                       Gestell,
+                       GestellVariante,
+                       Druckstufe,
+                       PlattentypModus,
+                       Plattentyp,
+                       SpaltenModus,
+                       SerienModus,
+                       Spalttyp1,
+                       Spalttyp2};
 
 // Result rows as the window shows them: label, warm/single value, cold
 // value (0 none), unit (a label id, or a list whose selection is the unit).
@@ -94,37 +114,37 @@ struct Zeile {
     int label, wert1, wert2, einheit;
 };
 const Zeile kZeilen[] = {
-    {LEISTUNG_LABEL, LEISTUNG_ERG, 0, LEISTUNG_EINHEIT},
-    {RESERVE_LABEL, RESERVE_ERG, 0, RESERVE_PROZENT},
-    {TEIN_LABEL, W_TEIN_ERG, K_TEIN_ERG, W_TEIN_EINHEIT},
-    {TAUS_LABEL, W_TAUS_ERG, K_TAUS_ERG, W_TAUS_EINHEIT},
-    {FLUSS_LABEL, W_FLUSS_ERG, K_FLUSS_ERG, W_FLUSS_EINHEIT},
-    {DPMAX_LABEL, W_DP_ERG, K_DP_ERG, W_DP_EINHEIT},
-    {PLATTENTYP_LABEL, PLATTENTYP_ERG, 0, 0},
-    {SPALTEN_LABEL, SPALTEN_ERG, 0, 0},
-    {SERIEN_LABEL, SERIEN_ERG, 0, 0},
-    {ALFA_LABEL, ALFA_W, ALFA_K, ALFA_EINHEIT},
-    {VMIN_LABEL, VMIN_W, VMIN_K, VMIN_EINHEIT},
-    {VMAX_LABEL, VMAX_W, VMAX_K, VMAX_EINHEIT},
-    {VSTUTZEN_LABEL, VSTUTZEN_W, VSTUTZEN_K, VSTUTZEN_EINHEIT},
-    {K1_LABEL, K1, 0, K1_EINHEIT},
-    {K2_LABEL, K2, 0, K2_EINHEIT},
-    {K3_LABEL, K3, 0, K3_EINHEIT},
-    {FOULING2_LABEL, FOULING2, 0, FOULING2_EINHEIT},
-    {FOULING1_LABEL, FOULING1, 0, FOULING1_EINHEIT},
-    {CMTD_LABEL, CMTD, 0, CMTD_EINHEIT},
-    {FLAECHE_LABEL, FLAECHE, 0, FLAECHE_EINHEIT},
-    {GEWICHT_LABEL, GEWICHT, 0, GEWICHT_EINHEIT},
-    {LIEFERZEIT_LABEL, LIEFERZEIT, 0, LIEFERZEIT_EINHEIT},
-    {PREIS_LABEL, PREIS, 0, PREIS_EINHEIT},
-    {KPREIS_LABEL, KPREIS, 0, KPREIS_EINHEIT},
+    {LabelLeistung, ErgLeistung, 0, EinheitLeistung},
+    {LabelSicherheit, ErgSicherheit, 0, LabelProzent},
+    {LabelTEin, ErgTEinWarm, ErgTEinKalt, EinheitTEinWarm},
+    {LabelTAus, ErgTAusWarm, ErgTAusKalt, EinheitTAusWarm},
+    {LabelDurchsatz, ErgDurchsatzWarm, ErgDurchsatzKalt, EinheitDurchsatzWarm},
+    {LabelDruckverlust, ErgDruckverlustWarm, ErgDruckverlustKalt, EinheitDruckverlustWarm},
+    {LabelPlattentyp, ErgPlattentyp, 0, 0},
+    {LabelSpalten, ErgSpalten, 0, 0},
+    {LabelSerien, ErgSerien, 0, 0},
+    {LabelAlfa, AlfaWarm, AlfaKalt, EinheitAlfa},
+    {LabelVMin, VMinWarm, VMinKalt, EinheitVMin},
+    {LabelVMax, VMaxWarm, VMaxKalt, EinheitVMax},
+    {LabelVStutzen, VStutzenWarm, VStutzenKalt, EinheitVStutzen},
+    {LabelKRein, KRein, 0, EinheitKRein},
+    {LabelKErf, KErf, 0, EinheitKErf},
+    {LabelKEff, KEff, 0, EinheitKEff},
+    {LabelFoulingSoll, FoulingSoll, 0, EinheitFoulingSoll},
+    {LabelFoulingIst, FoulingIst, 0, EinheitFoulingIst},
+    {LabelCmtd, Cmtd, 0, EinheitCmtd},
+    {LabelFlaeche, Flaeche, 0, EinheitFlaeche},
+    {LabelGewicht, Gewicht, 0, EinheitGewicht},
+    {LabelLieferzeit, Lieferzeit, 0, EinheitLieferzeit},
+    {LabelPreis, Preis, 0, EinheitPreis},
+    {LabelCustomPreis, CustomPreis, 0, EinheitCustomPreis},
 };
 
 // The channel row holds the design result besides the read-only fields.
-const int kKanalZeile[] = {SPALT1_ANZAHL, SPALT1_TYP, SPALT2_ANZAHL, SPALT2_TYP};
+const int kKanalZeile[] = {Anzahl1, Spalttyp1, Anzahl2, Spalttyp2};
 
 std::string anzeigeText(const Form& f, int id) {
-    if (id == SPALT1_TYP || id == SPALT2_TYP) return f.selectedText(id);
+    if (id == Spalttyp1 || id == Spalttyp2) return f.selectedText(id);
     return f.text(id);
 }
 
@@ -279,7 +299,7 @@ int befehlCalc(const Args& args) {
             anzeige[std::to_string(id)] = anzeigeText(f, id);
         for (int id : kKanalZeile) anzeige[std::to_string(id)] = anzeigeText(f, id);
         Json j{{"messages", meldungenJson(m)},
-               {"status", f.text(MELDUNG)},
+               {"status", f.text(Statuszeile)},
                {"ergebnisVorhanden", ergebnis},
                {"anzahlBerechnungen", fall.anzahlBerechnungen},
                {"ergebnis", ergebnisJson(fall.ergebnis)},
@@ -293,7 +313,7 @@ int befehlCalc(const Args& args) {
         jsonAusgeben(j);
         return ergebnis ? 0 : 1;
     }
-    std::printf("status: %s\n", f.text(MELDUNG).c_str());
+    std::printf("status: %s\n", f.text(Statuszeile).c_str());
     if (!ergebnis) return 1;
     for (const Zeile& z : kZeilen) {
         if (!f.visible(z.wert1)) continue;
@@ -306,13 +326,13 @@ int befehlCalc(const Args& args) {
         std::printf("%s\n", zeile.c_str());
     }
     std::string spalt =
-        f.text(SPALTTYP_LABEL) + ": " + f.text(SPALT1_ANZAHL) + " " + f.selectedText(SPALT1_TYP);
-    if (!f.text(SPALT2_ANZAHL).empty())
-        spalt += ", " + f.text(SPALT2_ANZAHL) + " " + f.selectedText(SPALT2_TYP);
+        f.text(LabelSpalttyp) + ": " + f.text(Anzahl1) + " " + f.selectedText(Spalttyp1);
+    if (!f.text(Anzahl2).empty()) spalt += ", " + f.text(Anzahl2) + " " + f.selectedText(Spalttyp2);
     std::printf("%s\n", spalt.c_str());
-    std::printf("%s (%s): %s, %s, %s, %s, %s\n", f.text(MASS_RAHMEN).c_str(),
-                f.checked(MM) ? "mm" : "inch", f.text(MASS1).c_str(), f.text(MASS2).c_str(),
-                f.text(MASS3).c_str(), f.text(MASS4).c_str(), f.text(MASS5).c_str());
+    std::printf("%s (%s): %s, %s, %s, %s, %s\n", f.text(RahmenMasse).c_str(),
+                f.checked(MassMm) ? "mm" : "inch", f.text(Hoehe).c_str(), f.text(Breite).c_str(),
+                f.text(LaengeTotal).c_str(), f.text(StutzenHorizontal).c_str(),
+                f.text(StutzenVertikal).c_str());
     return 0;
 }
 

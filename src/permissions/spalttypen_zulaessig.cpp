@@ -2,21 +2,11 @@
 
 #include <algorithm>
 
+#include "dialoghilfe.h"
 #include "format.h"
 
 namespace {
 bool gueltigePosition(int j) { return j >= 0 && j < 9; }
-
-void melde(kal::MessagePort* m, const CIniEx& sprache, const char* key, const std::string& text) {
-    if (!m) return;
-    kal::Message msg;
-    msg.text = text;
-    msg.section = "error";
-    msg.key = key;
-    msg.icon = kal::MessageIcon::Error;
-    m->showMessage(msg);
-    (void)sprache;
-}
 }  // namespace
 
 CSpalttypenZulaessig::CSpalttypenZulaessig(const Data& data, const std::map<int, int>& plattentypen,
@@ -154,7 +144,7 @@ bool CSpalttypenZulaessig::weichtAb() const {
 bool CSpalttypenZulaessig::schreiben(kal::SettingsPort& settings, kal::MessagePort* meldungen,
                                      const CIniEx& sprache) const {
     if (!settings.openKey() || !settings.writeValue(kWertName, abweichungenText())) {
-        melde(meldungen, sprache, "readregistry", sprache.GetValue("error", "readregistry", ""));
+        kal::zeigeMeldung(meldungen, sprache, "error", "readregistry", "");
         return false;
     }
     return true;
@@ -163,7 +153,7 @@ bool CSpalttypenZulaessig::schreiben(kal::SettingsPort& settings, kal::MessagePo
 bool CSpalttypenZulaessig::lesen(kal::SettingsPort& settings, kal::MessagePort* meldungen,
                                  const CIniEx& sprache) {
     if (!settings.openKey()) {
-        melde(meldungen, sprache, "readregistry", sprache.GetValue("error", "readregistry", ""));
+        kal::zeigeMeldung(meldungen, sprache, "error", "readregistry", "");
         return false;
     }
     // The string is taken whole, whatever its length.
@@ -174,8 +164,7 @@ bool CSpalttypenZulaessig::lesen(kal::SettingsPort& settings, kal::MessagePort* 
     if (settings.readValue(kAlterWertName)) {
         // Old format: not interpreted; storing the table once under the new
         // name makes this message a one-time one.
-        melde(meldungen, sprache, "readregistrySpalttypZulaessig",
-              sprache.GetValue("error", "readregistrySpalttypZulaessig", ""));
+        kal::zeigeMeldung(meldungen, sprache, "error", "readregistrySpalttypZulaessig", "");
         return schreiben(settings, meldungen, sprache);
     }
     return true;

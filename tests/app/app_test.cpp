@@ -32,12 +32,13 @@ struct Start {
     void waehle(const std::string& name) {
         p.dialogs.scripts["DialogSettings"].push_back([this, name](DialogModel& m) {
             auto& d = dynamic_cast<DialogSettings&>(m);
-            log.push_back("ask " + d.caption() + " " + d.form().selectedText(1134));
+            log.push_back("ask " + d.caption() + " " +
+                          d.form().selectedText(kal::sprache::Sprache));
             if (name.empty()) {
                 d.abbrechen();
                 return 2;
             }
-            d.form().select(1134, d.form().findExact(1134, name));
+            d.form().select(kal::sprache::Sprache, d.form().findExact(kal::sprache::Sprache, name));
             d.ok();
             return 1;
         });
@@ -132,7 +133,7 @@ TEST(Start, MissingSettingsFileMeansEmptyListAndUkStays) {
     s.dir.entferne("kalvoria.ini");
     s.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
         auto& d = dynamic_cast<DialogSettings&>(m);
-        EXPECT_EQ(d.form().itemCount(1134), 0);
+        EXPECT_EQ(d.form().itemCount(kal::sprache::Sprache), 0);
         d.ok();
         return 1;
     });

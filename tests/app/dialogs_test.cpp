@@ -5,6 +5,8 @@
 
 using kal::DialogInfo;
 using kal::DialogSettings;
+namespace info = kal::info;
+namespace sprache = kal::sprache;
 
 namespace {
 CIniEx ini(const std::string& text) {
@@ -27,22 +29,22 @@ TEST(DialogSettings, TextsListAndPreselection) {
     for (const Fall& f : {Fall{"English", 0}, Fall{"Deutsch", 1}, Fall{"deutsch", 1},
                           Fall{"Deutsch (S", 2}, Fall{"", 0}, Fall{"Klingon", -1}}) {
         DialogSettings d(sprache, settings, f.aktuell);
-        EXPECT_EQ(d.form().selection(1134), f.erwartet) << f.aktuell;
+        EXPECT_EQ(d.form().selection(sprache::Sprache), f.erwartet) << f.aktuell;
     }
     DialogSettings d(sprache, settings, "English");
     EXPECT_EQ(d.caption(), "Language");
-    EXPECT_EQ(d.form().text(1132), "Pick");
-    EXPECT_EQ(d.form().text(1), "OK");
-    EXPECT_EQ(d.form().text(2), "Cancel");
-    ASSERT_EQ(d.form().itemCount(1134), 3);
-    EXPECT_EQ(d.form().control(1134).items[2].text, "Deutsch (Schweiz)");
+    EXPECT_EQ(d.form().text(sprache::LabelSprache), "Pick");
+    EXPECT_EQ(d.form().text(sprache::Ok), "OK");
+    EXPECT_EQ(d.form().text(sprache::Abbrechen), "Cancel");
+    ASSERT_EQ(d.form().itemCount(sprache::Sprache), 3);
+    EXPECT_EQ(d.form().control(sprache::Sprache).items[2].text, "Deutsch (Schweiz)");
 }
 
 TEST(DialogSettings, OkGivesSelectedNameCancelNothing) {
     CIniEx sprache = ini(kSprache);
     CIniEx settings = ini("[languages]\nuk=English\nde=Deutsch\n");
     DialogSettings d(sprache, settings, "English");
-    d.form().select(1134, 1);
+    d.form().select(sprache::Sprache, 1);
     EXPECT_EQ(d.getErgebnis(), "");
     d.ok();
     EXPECT_EQ(d.result(), 1);
@@ -63,13 +65,13 @@ TEST(DialogInfo, LinesAndCaption) {
         ini("[Daten]\nversion=12\n[info]\ninfo1=A\ninfo2=B\ninfo3=C\ninfo4=D\ninfo5=E\n");
     DialogInfo d("&Info && more", settings);
     EXPECT_EQ(d.caption(), "Info  more");
-    EXPECT_EQ(d.form().text(1372), "Version  3.26.12, 30.05.2006");
-    EXPECT_EQ(d.form().text(1371), "A");
-    EXPECT_EQ(d.form().text(1373), "B");
-    EXPECT_EQ(d.form().text(1376), "E");
+    EXPECT_EQ(d.form().text(info::Zeile2), "Version  3.26.12, 30.05.2006");
+    EXPECT_EQ(d.form().text(info::Zeile1), "A");
+    EXPECT_EQ(d.form().text(info::Zeile3), "B");
+    EXPECT_EQ(d.form().text(info::Zeile6), "E");
 
     DialogInfo leer("Info", ini(""));
-    EXPECT_EQ(leer.form().text(1372), "Version  3.26., 30.05.2006");
-    EXPECT_EQ(leer.form().text(1374), "");
-    EXPECT_TRUE(leer.form().has(1374));
+    EXPECT_EQ(leer.form().text(info::Zeile2), "Version  3.26., 30.05.2006");
+    EXPECT_EQ(leer.form().text(info::Zeile4), "");
+    EXPECT_TRUE(leer.form().has(info::Zeile4));
 }

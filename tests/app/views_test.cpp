@@ -24,13 +24,14 @@ TEST(DialogSettingsView, ShowsModelAndOkPicksTheSelection) {
     kal::DialogSettings model(sprache, settings, "English");
     kal::DialogSettingsView view(model);
     EXPECT_EQ(view.windowTitle(), "Language");
-    auto* liste = view.findChild<QComboBox*>("1134");
+    auto* liste = view.findChild<QComboBox*>(QString::number(kal::sprache::Sprache));
     ASSERT_NE(liste, nullptr);
     EXPECT_EQ(liste->count(), 2);
     EXPECT_EQ(liste->currentText(), "English");
-    EXPECT_EQ(view.findChild<QLabel*>("1132")->text(), "Pick");
+    EXPECT_EQ(view.findChild<QLabel*>(QString::number(kal::sprache::LabelSprache))->text(), "Pick");
     emit liste->activated(1);
-    QTest::mouseClick(view.findChild<QPushButton*>("1"), Qt::LeftButton);
+    QTest::mouseClick(view.findChild<QPushButton*>(QString::number(kal::sprache::Ok)),
+                      Qt::LeftButton);
     EXPECT_EQ(model.result(), 1);
     EXPECT_EQ(model.getErgebnis(), "Deutsch");
     EXPECT_EQ(view.result(), QDialog::Accepted);
@@ -55,8 +56,10 @@ TEST(QtDialogRunner, RunsRegisteredViewModally) {
         QWidget* w = QApplication::activeModalWidget();
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->windowTitle(), "About");
-        EXPECT_EQ(w->findChild<QLabel*>("1372")->text(), "Version  3.26.7, 30.05.2006");
-        QTest::mouseClick(w->findChild<QPushButton*>("1"), Qt::LeftButton);
+        EXPECT_EQ(w->findChild<QLabel*>(QString::number(kal::info::Zeile2))->text(),
+                  "Version  3.26.7, 30.05.2006");
+        QTest::mouseClick(w->findChild<QPushButton*>(QString::number(kal::info::Ok)),
+                          Qt::LeftButton);
     });
     EXPECT_EQ(runner.runDialog(info), 1);
 

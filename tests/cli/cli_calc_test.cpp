@@ -16,12 +16,17 @@
 #include <vector>
 
 #include "cli_lauf.h"
+#include "hauptdialog_ids.h"
 
 namespace fs = std::filesystem;
+namespace hd = kal::hd;
 using Json = nlohmann::json;
 
 namespace {
 using kaltest::Lauf;
+
+// The output names controls by their id.
+std::string k(int id) { return std::to_string(id); }
 
 std::string dist() {
     const char* d = std::getenv("KAL_DIST_DIR");
@@ -90,9 +95,10 @@ TEST(CliCalc, SamplesGiveConsistentResults) {
         // the balance closes within the 5 % the validation allows
         EXPECT_LE(std::abs(f["leistungWarm"].get<double>() - f["leistungKalt"].get<double>()),
                   0.05 * soll);
-        EXPECT_EQ(j["anzeige"]["1084"], e["plattentypName"]);
-        EXPECT_EQ(j["anzeige"]["1042"], std::to_string(e["serien"].get<int>()));
-        EXPECT_EQ(j["anzeige"]["1085"], std::to_string(e["spaltenGesamt"].get<int>() / 2));
+        EXPECT_EQ(j["anzeige"][k(hd::ErgPlattentyp)], e["plattentypName"]);
+        EXPECT_EQ(j["anzeige"][k(hd::ErgSerien)], std::to_string(e["serien"].get<int>()));
+        EXPECT_EQ(j["anzeige"][k(hd::ErgSpalten)],
+                  std::to_string(e["spaltenGesamt"].get<int>() / 2));
         EXPECT_FALSE(j["status"].get<std::string>().empty());
         EXPECT_GT(j["anzahlBerechnungen"].get<double>(), 0);
         // the channel counts of the types in use add up to the channels per pass
@@ -108,8 +114,8 @@ TEST(CliCalc, RatingSampleKeepsItsTwoChannelTypes) {
     Json j = calcJson("examples/glycol_water_rating.kal");
     ASSERT_TRUE(j["ergebnisVorhanden"].get<bool>());
     EXPECT_EQ(j["ergebnis"]["spalttypenWarm"].size(), 2u);
-    EXPECT_FALSE(j["anzeige"]["1367"].get<std::string>().empty());
-    EXPECT_NE(j["anzeige"]["1366"], j["anzeige"]["1367"]);
+    EXPECT_FALSE(j["anzeige"][k(hd::Spalttyp2)].get<std::string>().empty());
+    EXPECT_NE(j["anzeige"][k(hd::Spalttyp1)], j["anzeige"][k(hd::Spalttyp2)]);
     EXPECT_EQ(j["anzahlBerechnungen"].get<double>(), 1.0);
 }
 
@@ -158,7 +164,7 @@ TEST(CliCalc, NoResultExitsOne) {
     Json j = Json::parse(l.out, nullptr, false);
     ASSERT_FALSE(j.is_discarded());
     EXPECT_FALSE(j["ergebnisVorhanden"].get<bool>());
-    EXPECT_EQ(j["anzeige"]["1084"], "");
+    EXPECT_EQ(j["anzeige"][k(hd::ErgPlattentyp)], "");
     fs::remove(datei);
 }
 
@@ -167,18 +173,19 @@ TEST(CliLists, JsonHoldsEveryListInOrder) {
     ASSERT_EQ(l.rc, 0);
     Json j = Json::parse(l.out, nullptr, false);
     ASSERT_FALSE(j.is_discarded());
-    for (const char* id : {"1003", "1346", "1364", "1365", "1366", "1423", "1009", "1006"})
-        EXPECT_FALSE(j[id].empty()) << id;
+    for (int id : {hd::MaterialPlatte, hd::DichtungWarm, hd::MediumWarm, hd::MediumKalt,
+                   hd::Spalttyp1, hd::EinheitDurchsatzWarm, hd::Plattentyp, hd::Druckstufe})
+        EXPECT_FALSE(j[k(id)].empty()) << id;
     // the user-defined entry closes both medium lists with the fluid count
-    const Json& warm = j["1364"];
+    const Json& warm = j[k(hd::MediumWarm)];
     EXPECT_EQ(warm.back()["value"].get<int>(), static_cast<int>(warm.size()) - 1);
-    EXPECT_EQ(j["1365"].back()["value"], warm.back()["value"]);
+    EXPECT_EQ(j[k(hd::MediumKalt)].back()["value"], warm.back()["value"]);
     // steam condenses: warm side only
     bool dampfKalt = false;
-    for (const Json& e : j["1365"]) dampfKalt = dampfKalt || e["text"] == "Steam";
+    for (const Json& e : j[k(hd::MediumKalt)]) dampfKalt = dampfKalt || e["text"] == "Steam";
     EXPECT_FALSE(dampfKalt);
-    EXPECT_EQ(j["1040"].size(), 4u);
-    EXPECT_EQ(j["1366"].size(), 9u);  // design mode lists every channel type
+    EXPECT_EQ(j[k(hd::SerienModus)].size(), 4u);
+    EXPECT_EQ(j[k(hd::Spalttyp1)].size(), 9u);  // design mode lists every channel type
 }
 
 // Golden check: every generated case and every sample calculates to exactly

@@ -3,22 +3,42 @@
 #include <cfloat>
 #include <sstream>
 
+#include "dialoghilfe.h"
 #include "format.h"
 
 namespace kal {
 
-const std::array<int, EG_Anzahl> AddMediumModel::kEdits = {Visk, ViskWand, Dichte,
-                                                           Cp,   Lambda,   Alfa};
-const std::array<int, EG_Anzahl> AddMediumModel::kEinheitenListen = {EhVisk, EhViskWand, EhDichte,
-                                                                     EhCp,   EhLambda,   EhAlfa};
+const std::array<int, EG_Anzahl> AddMediumModel::kEdits = {
+    am::Viskositaet,      am::ViskositaetWand,      am::Dichte,
+    am::Waermekapazitaet, am::Waermeleitfaehigkeit, am::Alfa};
+const std::array<int, EG_Anzahl> AddMediumModel::kEinheitenListen = {
+    am::EinheitViskositaet,      am::EinheitViskositaetWand,      am::EinheitDichte,
+    am::EinheitWaermekapazitaet, am::EinheitWaermeleitfaehigkeit, am::EinheitAlfa};
 const std::array<int, EG_Anzahl> AddMediumModel::kGruppen = {9, 9, 10, 11, 12, 5};
 
 namespace {
 // The registry value keeps, after an ignored first number, the positions of
 // these lists in this order.
-const int kRegistryReihenfolge[6] = {AddMediumModel::EhDichte, AddMediumModel::EhLambda,
-                                     AddMediumModel::EhCp,     AddMediumModel::EhVisk,
-                                     AddMediumModel::EhAlfa,   AddMediumModel::EhViskWand};
+const int kRegistryReihenfolge[6] = {am::EinheitDichte,
+                                     am::EinheitWaermeleitfaehigkeit,
+                                     am::EinheitWaermekapazitaet,
+                                     am::EinheitViskositaet,
+                                     am::EinheitAlfa,
+                                     am::EinheitViskositaetWand};
+constexpr Beschriftung kBeschriftungen[] = {
+    {am::LabelName, "addmediumdialog", "name"},
+    {am::Gas, "addmediumdialog", "gas"},
+    {am::LabelViskositaet, "addmediumdialog", "viskositaet"},
+    {am::LabelViskositaetWand, "addmediumdialog", "viskositaetwand"},
+    {am::LabelDichte, "addmediumdialog", "dichte"},
+    {am::LabelWaermekapazitaet, "addmediumdialog", "waermekapazitaet"},
+    {am::LabelWaermeleitfaehigkeit, "addmediumdialog", "waermeleitfaehigkeit"},
+    {am::LabelAlfa, "addmediumdialog", "alfa"},
+    {am::Speichern, "addmediumdialog", "save"},
+    {am::Leeren, "addmediumdialog", "clear"},
+    {am::Abbrechen, "addmediumdialog", "cancel"},
+    {am::LabelHinweis, "addmediumdialog", "hinweisalfa"},
+};
 // "unit2"/"unit3" are read into a buffer of 49 bytes; longer values count
 // as missing.
 constexpr size_t kRegistryPuffer = 49;
@@ -26,31 +46,16 @@ constexpr size_t kRegistryPuffer = 49;
 
 AddMediumModel::AddMediumModel(const Data& data, const CIniEx& sprache, Ports ports, int seite,
                                const std::string& titel, const EigenesMedium* vorher)
-    : data_(data), sprache_(sprache), ports_(ports), seite_(seite), input_(ports.messages) {
+    : data_(data), sprache_(sprache), ports_(ports), seite_(seite) {
     Form& f = form();
     setCaption(titel);
-    input_.setErrorTitle(titel);
-    input_.setErrorMessage(1, sprache_.GetValue("global", "error_empty", ""));
-    input_.setErrorMessage(2, sprache_.GetValue("global", "error_notanumber", ""));
-    input_.setErrorMessage(3, sprache_.GetValue("global", "error_outofrange", ""));
-
-    f.setText(LblName, sprache_.GetValue("addmediumdialog", "name", ""));
-    f.setText(Gas, sprache_.GetValue("addmediumdialog", "gas", ""));
-    f.setText(LblVisk, sprache_.GetValue("addmediumdialog", "viskositaet", ""));
-    f.setText(LblViskWand, sprache_.GetValue("addmediumdialog", "viskositaetwand", ""));
-    f.setText(LblDichte, sprache_.GetValue("addmediumdialog", "dichte", ""));
-    f.setText(LblCp, sprache_.GetValue("addmediumdialog", "waermekapazitaet", ""));
-    f.setText(LblLambda, sprache_.GetValue("addmediumdialog", "waermeleitfaehigkeit", ""));
-    f.setText(LblAlfa, sprache_.GetValue("addmediumdialog", "alfa", ""));
-    f.setText(Speichern, sprache_.GetValue("addmediumdialog", "save", ""));
-    f.setText(Leeren, sprache_.GetValue("addmediumdialog", "clear", ""));
-    f.setText(Abbrechen, sprache_.GetValue("addmediumdialog", "cancel", ""));
-    f.setText(Hinweis, sprache_.GetValue("addmediumdialog", "hinweisalfa", ""));
-    f.setVisible(VorlageOk, false);
-    f.setEnabled(VorlageOk, false);
-    f.setVisible(Hinweis, false);
+    input_ = eingabePruefer(sprache_, ports_.messages, titel);
+    beschriftungenSetzen(f, sprache_, kBeschriftungen);
+    f.setVisible(am::VorlageOk, false);
+    f.setEnabled(am::VorlageOk, false);
+    f.setVisible(am::LabelHinweis, false);
     for (int id : kEdits) f.setText(id, "");
-    f.setText(Name, "");
+    f.setText(am::Name, "");
 
     const auto& gruppen = data_.getEinheitenGruppeListe();
     for (int g = 0; g < EG_Anzahl; ++g) {
@@ -79,8 +84,8 @@ AddMediumModel::AddMediumModel(const Data& data, const CIniEx& sprache, Ports po
                 setTextfield(f, kEdits[static_cast<size_t>(g)],
                              ziel->umrechnenInDieseEinheit(basis), 7, 9);
         }
-        f.setText(Name, vorher->name);
-        f.setChecked(Gas, vorher->gas);
+        f.setText(am::Name, vorher->name);
+        f.setChecked(am::Gas, vorher->gas);
     }
     f.setFocus(0);
     gasRegel();
@@ -92,13 +97,15 @@ const Einheit* AddMediumModel::einheit(int groesse, int position) const {
     return gr ? gr->getEinheitAt(position) : nullptr;
 }
 
+void AddMediumModel::registryMeldung() const {
+    zeigeMeldung(ports_.messages, sprache_, "error", "readregistry",
+                 sprache_.GetValue("error", "error", ""));
+}
+
 void AddMediumModel::einheitenLesen() {
     if (!ports_.settings) return;
     if (!ports_.settings->openKey()) {
-        if (ports_.messages)
-            ports_.messages->showMessage({sprache_.GetValue("error", "readregistry", ""),
-                                          sprache_.GetValue("error", "error", ""), "error",
-                                          "readregistry", MessageIcon::Error});
+        registryMeldung();
         return;
     }
     auto wert = ports_.settings->readValue(registryName());
@@ -121,11 +128,11 @@ void AddMediumModel::einheitenLesen() {
 
 void AddMediumModel::gasRegel() {
     Form& f = form();
-    bool gas = f.checked(Gas);
-    f.setEnabled(Alfa, gas);
-    f.setEnabled(EhAlfa, gas);
-    if (!gas) f.setText(Alfa, "");
-    f.setVisible(Hinweis, gas);
+    bool gas = f.checked(am::Gas);
+    f.setEnabled(am::Alfa, gas);
+    f.setEnabled(am::EinheitAlfa, gas);
+    if (!gas) f.setText(am::Alfa, "");
+    f.setVisible(am::LabelHinweis, gas);
     ergebnis_.gas = gas;
 }
 
@@ -133,7 +140,7 @@ void AddMediumModel::gasGeklickt() { gasRegel(); }
 
 void AddMediumModel::leerenGeklickt() {
     Form& f = form();
-    f.setText(Name, "");
+    f.setText(am::Name, "");
     for (int id : kEdits) f.setText(id, "");
 }
 
@@ -142,8 +149,8 @@ void AddMediumModel::abbrechenGeklickt() { close(2); }
 void AddMediumModel::speichernGeklickt() {
     Form& f = form();
     EigenesMedium m;
-    m.name = f.text(Name);
-    m.gas = f.checked(Gas);
+    m.name = f.text(am::Name);
+    m.gas = f.checked(am::Gas);
     for (int g = 0; g < EG_Anzahl; ++g) {
         int liste = kEinheitenListen[static_cast<size_t>(g)];
         int pos = f.selection(liste);
@@ -163,14 +170,10 @@ void AddMediumModel::speichernGeklickt() {
         m.werte[static_cast<size_t>(g)] = leer ? 0.0 : basis;
     }
     if (ports_.settings) {
-        std::string text = formatiere("%i,%i,%i,%i,%i,%i,%i", 0, f.selection(EhDichte),
-                                      f.selection(EhLambda), f.selection(EhCp), f.selection(EhVisk),
-                                      f.selection(EhAlfa), f.selection(EhViskWand));
+        std::string text = "0";
+        for (int liste : kRegistryReihenfolge) text += formatiere(",%i", f.selection(liste));
         if (!ports_.settings->openKey() || !ports_.settings->writeValue(registryName(), text)) {
-            if (ports_.messages)
-                ports_.messages->showMessage({sprache_.GetValue("error", "readregistry", ""),
-                                              sprache_.GetValue("error", "error", ""), "error",
-                                              "readregistry", MessageIcon::Error});
+            registryMeldung();
         }
     }
     m.gespeichert = true;

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "addmedium_ids.h"
 #include "data.h"
 #include "form.h"
 #include "ini.h"
@@ -39,35 +40,6 @@ struct EigenesMedium {
 
 class AddMediumModel : public DialogModel {
 public:
-    // Control ids.
-    enum : int {
-        LblName = 1389,
-        Name = 1149,
-        Gas = 1412,
-        LblVisk = 1291,
-        Visk = 1153,
-        EhVisk = 1163,
-        LblViskWand = 1295,
-        ViskWand = 1154,
-        EhViskWand = 1165,
-        LblDichte = 1292,
-        Dichte = 1151,
-        EhDichte = 1210,
-        LblCp = 1293,
-        Cp = 1411,
-        EhCp = 1157,
-        LblLambda = 1294,
-        Lambda = 1152,
-        EhLambda = 1156,
-        LblAlfa = 1405,
-        Alfa = 1027,
-        EhAlfa = 1256,
-        Hinweis = 1419,
-        Speichern = 1164,
-        Leeren = 1148,
-        Abbrechen = 2,
-        VorlageOk = 1213,
-    };
     static const std::array<int, EG_Anzahl> kEdits;
     static const std::array<int, EG_Anzahl> kEinheitenListen;
     static const std::array<int, EG_Anzahl> kGruppen;  // unit group index per quantity
@@ -79,10 +51,10 @@ public:
 
     std::string dialogName() const override { return "DialogAddMedium"; }
 
-    void gasGeklickt();        // 1412
-    void leerenGeklickt();     // 1148
-    void speichernGeklickt();  // 1164
-    void abbrechenGeklickt();  // 2
+    void gasGeklickt();        // am::Gas
+    void leerenGeklickt();     // am::Leeren
+    void speichernGeklickt();  // am::Speichern
+    void abbrechenGeklickt();  // am::Abbrechen
 
     // Valid after a confirmed close (result 1).
     const EigenesMedium& ergebnis() const { return ergebnis_; }
@@ -90,6 +62,7 @@ public:
 private:
     void gasRegel();
     void einheitenLesen();
+    void registryMeldung() const;  // the unit positions could not be read or stored
     const Einheit* einheit(int groesse, int position) const;
     std::string registryName() const { return seite_ == 0 ? "unit2" : "unit3"; }
 

@@ -19,12 +19,12 @@ struct Zeile {
 };
 // The property rows in the order the confirmation checks them.
 const Zeile kZeilen[] = {
-    {AddMediumModel::LblVisk, AddMediumModel::Visk, AddMediumModel::EhVisk},
-    {AddMediumModel::LblViskWand, AddMediumModel::ViskWand, AddMediumModel::EhViskWand},
-    {AddMediumModel::LblDichte, AddMediumModel::Dichte, AddMediumModel::EhDichte},
-    {AddMediumModel::LblCp, AddMediumModel::Cp, AddMediumModel::EhCp},
-    {AddMediumModel::LblLambda, AddMediumModel::Lambda, AddMediumModel::EhLambda},
-    {AddMediumModel::LblAlfa, AddMediumModel::Alfa, AddMediumModel::EhAlfa},
+    {am::LabelViskositaet, am::Viskositaet, am::EinheitViskositaet},
+    {am::LabelViskositaetWand, am::ViskositaetWand, am::EinheitViskositaetWand},
+    {am::LabelDichte, am::Dichte, am::EinheitDichte},
+    {am::LabelWaermekapazitaet, am::Waermekapazitaet, am::EinheitWaermekapazitaet},
+    {am::LabelWaermeleitfaehigkeit, am::Waermeleitfaehigkeit, am::EinheitWaermeleitfaehigkeit},
+    {am::LabelAlfa, am::Alfa, am::EinheitAlfa},
 };
 }  // namespace
 
@@ -42,11 +42,11 @@ AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
     felder->setVerticalSpacing(6);
     felder->setColumnStretch(1, 1);
     int r = 0;
-    felder->addWidget(mit(new QLabel(this), AddMediumModel::LblName), r, 0);
-    auto* name = mit(new QLineEdit(this), AddMediumModel::Name);
+    felder->addWidget(mit(new QLabel(this), am::LabelName), r, 0);
+    auto* name = mit(new QLineEdit(this), am::Name);
     name->setMinimumWidth(240);
     felder->addWidget(name, r++, 1, 1, 2);
-    felder->addWidget(mit(new QCheckBox(this), AddMediumModel::Gas), r++, 1, 1, 2, Qt::AlignLeft);
+    felder->addWidget(mit(new QCheckBox(this), am::Gas), r++, 1, 1, 2, Qt::AlignLeft);
 
     auto* trenner = new QFrame(this);
     trenner->setFrameShape(QFrame::HLine);
@@ -68,7 +68,7 @@ AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
     }
     layout->addLayout(felder);
 
-    auto* hinweis = mit(new QLabel(this), AddMediumModel::Hinweis);
+    auto* hinweis = mit(new QLabel(this), am::LabelHinweis);
     hinweis->setWordWrap(true);
     hinweis->setMinimumHeight(hinweis->fontMetrics().lineSpacing() * 2);
     // Keep the room of the hint so the dialog doesn't jump with the gas box.
@@ -79,14 +79,14 @@ AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
     layout->addStretch();
 
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(mit(new QPushButton(this), AddMediumModel::Leeren));
+    knoepfe->addWidget(mit(new QPushButton(this), am::Leeren));
     knoepfe->addStretch();
-    auto* speichern = mit(new QPushButton(this), AddMediumModel::Speichern);
+    auto* speichern = mit(new QPushButton(this), am::Speichern);
     speichern->setDefault(true);
     knoepfe->addWidget(speichern);
-    knoepfe->addWidget(mit(new QPushButton(this), AddMediumModel::Abbrechen));
+    knoepfe->addWidget(mit(new QPushButton(this), am::Abbrechen));
     // The template's OK button: bound so that it follows the model (hidden).
-    auto* ok = mit(new QPushButton(QStringLiteral("OK"), this), AddMediumModel::VorlageOk);
+    auto* ok = mit(new QPushButton(QStringLiteral("OK"), this), am::VorlageOk);
     ok->setAutoDefault(false);
     knoepfe->addWidget(ok);
     layout->addLayout(knoepfe);
@@ -98,16 +98,16 @@ AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
 void AddMediumView::ereignis(int id, BindEvent e) {
     if (e != BindEvent::Clicked) return;  // edits and unit lists only feed the form
     switch (id) {
-        case AddMediumModel::Gas:
+        case am::Gas:
             model_.gasGeklickt();
             break;
-        case AddMediumModel::Leeren:
+        case am::Leeren:
             model_.leerenGeklickt();
             break;
-        case AddMediumModel::Speichern:
+        case am::Speichern:
             model_.speichernGeklickt();
             break;
-        case AddMediumModel::Abbrechen:
+        case am::Abbrechen:
             model_.abbrechenGeklickt();
             break;
         default:

@@ -47,7 +47,7 @@ std::string dichtungText(const DichtungA& d) {
 }
 
 void fuelleModusListen(Form& f, const CIniEx& sprache) {
-    for (int liste : {ModusSerien, ModusPlattentyp, ModusSpalten}) {
+    for (int liste : {hd::SerienModus, hd::PlattentypModus, hd::SpaltenModus}) {
         int pos = f.selection(liste);
         f.clearItems(liste);
         f.addItem(liste, sprache.GetValue("combobox", "frei", ""), 0);
@@ -60,29 +60,29 @@ void fuelleModusListen(Form& f, const CIniEx& sprache) {
 
 Zulassungen fuelleAlle(Form& f, const Data& data, const CIniEx& sprache, int& maxReihenfolge) {
     Zulassungen z;
-    f.clearItems(Plattenmaterial);
+    f.clearItems(hd::MaterialPlatte);
     for (const auto& m : data.getMaterialPlatteAListe().alle()) {
         if (!m.getZulaessig()) continue;
-        z.plattenmaterial[f.itemCount(Plattenmaterial)] = m.getObjectId();
-        f.addItem(Plattenmaterial, m.getName(), m.getObjectId());
+        z.plattenmaterial[f.itemCount(hd::MaterialPlatte)] = m.getObjectId();
+        f.addItem(hd::MaterialPlatte, m.getName(), m.getObjectId());
     }
-    f.select(Plattenmaterial, 0);
-    dichtungenFuellen(f, DichtungWarm, data);
-    f.select(DichtungWarm, 0);
-    dichtungenFuellen(f, DichtungKalt, data);
-    f.select(DichtungKalt, 0);
-    f.clearItems(Gestell);
+    f.select(hd::MaterialPlatte, 0);
+    dichtungenFuellen(f, hd::DichtungWarm, data);
+    f.select(hd::DichtungWarm, 0);
+    dichtungenFuellen(f, hd::DichtungKalt, data);
+    f.select(hd::DichtungKalt, 0);
+    f.clearItems(hd::Gestell);
     for (const auto& g : data.getMaterialGestellUListe().alle())
-        f.addItem(Gestell, g.getName(), g.getObjectId());
-    f.select(Gestell, 0);
-    f.clearItems(GestellNorm);
-    f.addItem(GestellNorm, sprache.GetValue("maindialog", "din", ""), 0);
-    f.addItem(GestellNorm, sprache.GetValue("maindialog", "asme", ""), 1);
-    f.select(GestellNorm, 0);
-    f.clearItems(Druckstufe);
+        f.addItem(hd::Gestell, g.getName(), g.getObjectId());
+    f.select(hd::Gestell, 0);
+    f.clearItems(hd::GestellVariante);
+    f.addItem(hd::GestellVariante, sprache.GetValue("maindialog", "din", ""), 0);
+    f.addItem(hd::GestellVariante, sprache.GetValue("maindialog", "asme", ""), 1);
+    f.select(hd::GestellVariante, 0);
+    f.clearItems(hd::Druckstufe);
     for (const auto& d : data.getDruckstufeAListe().alle())
-        f.addItem(Druckstufe, formatiere("%i", d.getDruck()), d.getObjectId());
-    f.select(Druckstufe, 0);
+        f.addItem(hd::Druckstufe, formatiere("%i", d.getDruck()), d.getObjectId());
+    f.select(hd::Druckstufe, 0);
 
     const auto& typen = data.getPlattentypUListe();
     for (int i = 0; i < typen.getSize(); ++i)
@@ -90,88 +90,90 @@ Zulassungen fuelleAlle(Form& f, const Data& data, const CIniEx& sprache, int& ma
             z.plattentypen[i] = typen.internalGetAt(i)->getObjectId();
     maxReihenfolge = plattentypRegel(f, data);
 
-    medienFuellen(f, MediumWarm, 0, data, sprache);
-    medienFuellen(f, MediumKalt, 1, data, sprache);
+    medienFuellen(f, hd::MediumWarm, 0, data, sprache);
+    medienFuellen(f, hd::MediumKalt, 1, data, sprache);
     spalttypenFuellen(f, data, false, [](int) { return true; });
 
-    einheitenFuellen(f, EinheitLeistung, data, 3, 1);
-    for (int liste : {EinheitTEinWarm, EinheitTAusWarm, EinheitTEinKalt, EinheitTAusKalt})
+    einheitenFuellen(f, hd::EinheitLeistung, data, 3, 1);
+    for (int liste :
+         {hd::EinheitTEinWarm, hd::EinheitTAusWarm, hd::EinheitTEinKalt, hd::EinheitTAusKalt})
         einheitenFuellen(f, liste, data, 1, 1);
-    durchsatzEinheitenFuellen(f, EinheitDurchsatzWarm, data);
-    durchsatzEinheitenFuellen(f, EinheitDurchsatzKalt, data);
-    for (int liste : {EinheitDpWarm, EinheitDpKalt, EinheitGasWarm, EinheitGasKalt})
+    durchsatzEinheitenFuellen(f, hd::EinheitDurchsatzWarm, data);
+    durchsatzEinheitenFuellen(f, hd::EinheitDurchsatzKalt, data);
+    for (int liste : {hd::EinheitDruckverlustWarm, hd::EinheitDruckverlustKalt,
+                      hd::EinheitGasDruckWarm, hd::EinheitGasDruckKalt})
         einheitenFuellen(f, liste, data, 2, 1);
-    einheitenFuellen(f, EinheitFoulingWarm, data, 14, 0);
-    einheitenFuellen(f, EinheitFoulingKalt, data, 14, 0);
+    einheitenFuellen(f, hd::EinheitFoulingWarm, data, 14, 0);
+    einheitenFuellen(f, hd::EinheitFoulingKalt, data, 14, 0);
 
     fuelleModusListen(f, sprache);
-    f.select(ModusPlattentyp, 0);
-    f.select(ModusSpalten, 0);
-    f.select(ModusSerien, 1);
+    f.select(hd::PlattentypModus, 0);
+    f.select(hd::SpaltenModus, 0);
+    f.select(hd::SerienModus, 1);
     return z;
 }
 
 void dichtungsRegel(Form& f, const Data& data, bool kondensation, bool werksmodus) {
-    std::string vorher = f.selectedText(DichtungWarm);
-    f.clearItems(DichtungWarm);
+    std::string vorher = f.selectedText(hd::DichtungWarm);
+    f.clearItems(hd::DichtungWarm);
     if (kondensation && !werksmodus) {
         for (const auto& d : data.getDichtungAListe().alle()) {
             if (!d.getAktiv()) continue;
             const std::string& n = d.getName();
             if (n == "EPDM" || n == "EPDM HT" || n == "Viton S")
-                f.addItem(DichtungWarm, dichtungText(d), d.getObjectId());
+                f.addItem(hd::DichtungWarm, dichtungText(d), d.getObjectId());
         }
-        int pos = f.findExact(DichtungWarm, vorher);
-        if (pos < 0) pos = f.findPrefix(DichtungWarm, "EPDM HT");
-        f.select(DichtungWarm, pos);
+        int pos = f.findExact(hd::DichtungWarm, vorher);
+        if (pos < 0) pos = f.findPrefix(hd::DichtungWarm, "EPDM HT");
+        f.select(hd::DichtungWarm, pos);
     } else {
-        dichtungenFuellen(f, DichtungWarm, data);
-        int pos = f.findExact(DichtungWarm, vorher);
-        f.select(DichtungWarm, pos < 0 ? 0 : pos);
+        dichtungenFuellen(f, hd::DichtungWarm, data);
+        int pos = f.findExact(hd::DichtungWarm, vorher);
+        f.select(hd::DichtungWarm, pos < 0 ? 0 : pos);
     }
 }
 
 void titanRegel(Form& f, bool nurTitan) {
     if (nurTitan) {
-        int pos = f.findPrefix(Plattenmaterial, "Titan");
-        if (pos >= 0) f.select(Plattenmaterial, pos);
-        f.setEnabled(Plattenmaterial, false);
+        int pos = f.findPrefix(hd::MaterialPlatte, "Titan");
+        if (pos >= 0) f.select(hd::MaterialPlatte, pos);
+        f.setEnabled(hd::MaterialPlatte, false);
     } else {
-        f.setEnabled(Plattenmaterial, true);
+        f.setEnabled(hd::MaterialPlatte, true);
     }
 }
 
 int plattentypRegel(Form& f, const Data& data) {
-    bool sicherheit = f.checked(Sicherheitsplatte);
+    bool sicherheit = f.checked(hd::Sicherheitsplatte);
     int maxReihenfolge = 0;
-    f.clearItems(Plattentyp);
+    f.clearItems(hd::Plattentyp);
     const auto& listeA = data.getPlattentypAListe();
     for (const auto& u : data.getPlattentypUListe().alle()) {
         if (!u.getZulaessig()) continue;
         const PlattentypA* a = listeA.internalGetForObjectId(u.getObjectId());
         if (!a || (a->getSicherheitsplatte() != 0) != sicherheit) continue;
-        f.addItem(Plattentyp, a->getName(), a->getObjectId());
+        f.addItem(hd::Plattentyp, a->getName(), a->getObjectId());
         if (a->getReihenfolge() > maxReihenfolge) maxReihenfolge = a->getReihenfolge();
     }
-    f.select(Plattentyp, 0);
+    f.select(hd::Plattentyp, 0);
     return maxReihenfolge;
 }
 
 void spalttypenFuellen(Form& f, const Data& data, bool nachrechnen,
                        const std::function<bool(int)>& zulaessig) {
-    std::string t1 = f.selectedText(Spalttyp1);
-    std::string t2 = f.selectedText(Spalttyp2);
-    f.clearItems(Spalttyp1);
-    f.clearItems(Spalttyp2);
+    std::string t1 = f.selectedText(hd::Spalttyp1);
+    std::string t2 = f.selectedText(hd::Spalttyp2);
+    f.clearItems(hd::Spalttyp1);
+    f.clearItems(hd::Spalttyp2);
     const auto& typen = data.getSpalttypListe();
     for (int i = 0; i < typen.getSize(); ++i) {
         if (nachrechnen && !zulaessig(i)) continue;
-        f.addItem(Spalttyp1, typen.internalGetAt(i)->getName(), i);
-        f.addItem(Spalttyp2, typen.internalGetAt(i)->getName(), i);
+        f.addItem(hd::Spalttyp1, typen.internalGetAt(i)->getName(), i);
+        f.addItem(hd::Spalttyp2, typen.internalGetAt(i)->getName(), i);
     }
     if (nachrechnen) {
-        f.select(Spalttyp1, t1.empty() ? -1 : f.findExact(Spalttyp1, t1));
-        f.select(Spalttyp2, t2.empty() ? -1 : f.findExact(Spalttyp2, t2));
+        f.select(hd::Spalttyp1, t1.empty() ? -1 : f.findExact(hd::Spalttyp1, t1));
+        f.select(hd::Spalttyp2, t2.empty() ? -1 : f.findExact(hd::Spalttyp2, t2));
     }
 }
 

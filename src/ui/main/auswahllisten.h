@@ -9,44 +9,13 @@
 
 #include "data.h"
 #include "form.h"
+#include "hauptdialog_ids.h"
 #include "ini.h"
 
 namespace kal::listen {
 
-// Control ids of the lists.
-enum : int {
-    Plattenmaterial = 1003,
-    DichtungWarm = 1346,
-    DichtungKalt = 1380,
-    Gestell = 1005,
-    GestellNorm = 1007,
-    Druckstufe = 1006,
-    Plattentyp = 1009,
-    MediumWarm = 1364,
-    MediumKalt = 1365,
-    Spalttyp1 = 1366,
-    Spalttyp2 = 1367,
-    EinheitLeistung = 1123,
-    EinheitTEinWarm = 1313,
-    EinheitTAusWarm = 1314,
-    EinheitTEinKalt = 1368,
-    EinheitTAusKalt = 1371,
-    EinheitDurchsatzWarm = 1423,
-    EinheitDurchsatzKalt = 1424,
-    EinheitDpWarm = 1137,
-    EinheitDpKalt = 1127,
-    EinheitGasWarm = 1143,
-    EinheitGasKalt = 1129,
-    EinheitFoulingWarm = 1142,
-    EinheitFoulingKalt = 1128,
-    ModusPlattentyp = 1015,
-    ModusSpalten = 1008,
-    ModusSerien = 1040,
-    Sicherheitsplatte = 1421,
-};
-
-// Position -> object id of the permitted plate materials (position in 1003)
-// and plate types (position in the PlattentypU list).
+// Position -> object id of the permitted plate materials (position in the
+// material list) and plate types (position in the PlattentypU list).
 struct Zulassungen {
     std::map<int, int> plattenmaterial;
     std::map<int, int> plattentypen;

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "addmedium_model.h"
+#include "dialoghilfe.h"
 #include "dialoginfo.h"
 #include "engine.h"
 #include "format.h"
@@ -13,37 +14,63 @@ namespace kal {
 
 using namespace hd;
 
-const std::array<int, 15> CBerechnungDlg::kUnitListen = {LEISTUNG_EINHEIT,
-                                                         W_TEIN_EINHEIT,
-                                                         W_TAUS_EINHEIT,
-                                                         W_FLUSS_EINHEIT,
-                                                         W_DP_EINHEIT,
-                                                         W_FOULING_EINHEIT,
-                                                         K_TEIN_EINHEIT,
-                                                         K_TAUS_EINHEIT,
-                                                         K_FLUSS_EINHEIT,
-                                                         K_DP_EINHEIT,
-                                                         K_FOULING_EINHEIT,
-                                                         US,
-                                                         MM,
-                                                         W_GASDRUCK_EINHEIT,
-                                                         K_GASDRUCK_EINHEIT};
+const std::array<int, 15> CBerechnungDlg::kUnitListen = {EinheitLeistung,
+                                                         EinheitTEinWarm,
+                                                         EinheitTAusWarm,
+                                                         EinheitDurchsatzWarm,
+                                                         EinheitDruckverlustWarm,
+                                                         EinheitFoulingWarm,
+                                                         EinheitTEinKalt,
+                                                         EinheitTAusKalt,
+                                                         EinheitDurchsatzKalt,
+                                                         EinheitDruckverlustKalt,
+                                                         EinheitFoulingKalt,
+                                                         SystemUS,
+                                                         MassMm,
+                                                         EinheitGasDruckWarm,
+                                                         EinheitGasDruckKalt};
 
-const std::array<int, 38> CBerechnungDlg::kErgebnisFelder = {
-    LEISTUNG_ERG, RESERVE_ERG, W_TEIN_ERG, W_TAUS_ERG, W_FLUSS_ERG, W_DP_ERG,   K_TEIN_ERG,
-    K_TAUS_ERG,   K_FLUSS_ERG, K_DP_ERG,   ALFA_W,     ALFA_K,      VMIN_W,     VMIN_K,
-    VMAX_W,       VMAX_K,      VSTUTZEN_W, VSTUTZEN_K, K1,          K2,         K3,
-    FOULING2,     FOULING1,    CMTD,       FLAECHE,    GEWICHT,     LIEFERZEIT, PREIS,
-    KPREIS,       MASS1,       MASS2,      MASS3,      MASS4,       MASS5,      PLATTENTYP_ERG,
-    SPALTEN_ERG,  SERIEN_ERG,  MELDUNG};
-
-const std::array<int, 18> CBerechnungDlg::kProjektEdits = {
-    LEISTUNG,   RESERVE,    W_TEIN,  K_TEIN, W_TAUS,        K_TAUS,
-    W_FLUSS,    K_FLUSS,    W_DP,    K_DP,   W_FOULING,     K_FOULING,
-    W_GASDRUCK, K_GASDRUCK, SPALTEN, SERIEN, SPALT1_ANZAHL, SPALT2_ANZAHL};
+const std::array<int, 38> CBerechnungDlg::kErgebnisFelder = {ErgLeistung,
+                                                             ErgSicherheit,
+                                                             ErgTEinWarm,
+                                                             ErgTAusWarm,
+                                                             ErgDurchsatzWarm,
+                                                             ErgDruckverlustWarm,
+                                                             ErgTEinKalt,
+                                                             ErgTAusKalt,
+                                                             ErgDurchsatzKalt,
+                                                             ErgDruckverlustKalt,
+                                                             AlfaWarm,
+                                                             AlfaKalt,
+                                                             VMinWarm,
+                                                             VMinKalt,
+                                                             VMaxWarm,
+                                                             VMaxKalt,
+                                                             VStutzenWarm,
+                                                             VStutzenKalt,
+                                                             KRein,
+                                                             KErf,
+                                                             KEff,
+                                                             FoulingSoll,
+                                                             FoulingIst,
+                                                             Cmtd,
+                                                             Flaeche,
+                                                             Gewicht,
+                                                             Lieferzeit,
+                                                             Preis,
+                                                             CustomPreis,
+                                                             Hoehe,
+                                                             Breite,
+                                                             LaengeTotal,
+                                                             StutzenHorizontal,
+                                                             StutzenVertikal,
+                                                             ErgPlattentyp,
+                                                             ErgSpalten,
+                                                             ErgSerien,
+                                                             Statuszeile};
 
 void HauptdialogFelder::setText(int id, const std::string& text) {
-    if (id == SPALT1_TYP || id == SPALT2_TYP || !f_.control(id).items.empty()) {
+    if (id == Spalttyp1 || id == Spalttyp2 || !f_.control(id).items.empty()) {
         f_.select(id, text.empty() ? -1 : f_.findExact(id, text));
         return;
     }
@@ -52,13 +79,94 @@ void HauptdialogFelder::setText(int id, const std::string& text) {
 
 namespace {
 // Result-reset triggers: edit texts and list selections.
-const int kResetTexte[] = {LEISTUNG,  RESERVE, W_FLUSS, W_DP,   W_FOULING, K_DP,  K_FLUSS,
-                           K_FOULING, W_TEIN,  SPALTEN, K_TEIN, W_TAUS,    K_TAUS};
-const int kResetListen[] = {GESTELLMATERIAL,   GESTELLNORM,    LEISTUNG_EINHEIT,  K_DP_EINHEIT,
-                            K_FOULING_EINHEIT, W_DP_EINHEIT,   W_FOULING_EINHEIT, W_TEIN_EINHEIT,
-                            W_TAUS_EINHEIT,    DICHTUNG_W,     SPALT1_TYP,        SPALT2_TYP,
-                            K_TEIN_EINHEIT,    K_TAUS_EINHEIT, DICHTUNG_K,        W_FLUSS_EINHEIT,
-                            K_FLUSS_EINHEIT};
+const int kResetTexte[] = {Leistung,    Sicherheit,       DurchsatzWarm, DruckverlustWarm,
+                           FoulingWarm, DruckverlustKalt, DurchsatzKalt, FoulingKalt,
+                           TEinWarm,    Spalten,          TEinKalt,      TAusWarm,
+                           TAusKalt};
+const int kResetListen[] = {Gestell,
+                            GestellVariante,
+                            EinheitLeistung,
+                            EinheitDruckverlustKalt,
+                            EinheitFoulingKalt,
+                            EinheitDruckverlustWarm,
+                            EinheitFoulingWarm,
+                            EinheitTEinWarm,
+                            EinheitTAusWarm,
+                            DichtungWarm,
+                            Spalttyp1,
+                            Spalttyp2,
+                            EinheitTEinKalt,
+                            EinheitTAusKalt,
+                            DichtungKalt,
+                            EinheitDurchsatzWarm,
+                            EinheitDurchsatzKalt};
+
+// Captions from the language file, in window order.
+constexpr Beschriftung kBeschriftungen[] = {
+    {PopupDatei, "menu", "file"},
+    {PopupVerwaltung, "menu", "administration"},
+    {PopupInfo, "menu", "info"},
+    {CmdNeu, "menu", "new"},
+    {CmdOeffnen, "menu", "open"},
+    {CmdSpeichern, "menu", "save"},
+    {CmdSpeichernUnter, "menu", "saveas"},
+    {CmdBeenden, "menu", "quit"},
+    {CmdEinstellungen, "menu", "settings"},
+    {CmdSpalttypen, "menu", "spalttypen"},
+    {CmdHilfe, "menu", "help"},
+    {CmdInfo, "menu", "about"},
+    {RahmenModus, "maindialog", "mode"},
+    {Auslegen, "maindialog", "modecalculation"},
+    {Nachrechnen, "maindialog", "moderecalculation"},
+    {LabelLeistung, "maindialog", "power"},
+    {LabelSicherheit, "maindialog", "security"},
+    {RahmenWarm, "maindialog", "warm"},
+    {LabelKopfWarm, "maindialog", "warm"},
+    {RahmenKalt, "maindialog", "cold"},
+    {LabelKopfKalt, "maindialog", "cold"},
+    {LabelMedium, "maindialog", "medium"},
+    {LabelTEin, "maindialog", "ton"},
+    {LabelTAus, "maindialog", "toff"},
+    {LabelDurchsatz, "maindialog", "flowrate"},
+    {LabelDruckverlust, "maindialog", "dpmax"},
+    {LabelFouling, "maindialog", "fouling"},
+    {LabelGasDruck, "maindialog", "gasbetriebsdruck"},
+    {LabelEinheitensystem, "maindialog", "resultunit"},
+    {SystemUS, "buttons", "resultunit1"},
+    {SystemSI, "buttons", "resultunit2"},
+    {RahmenMasse, "maindialog", "devicesize"},
+    {RahmenGeraet, "maindialog", "device"},
+    {LabelPlatte, "maindialog", "plate"},
+    {LabelDichtungWarm, "maindialog", "sealing warm"},
+    {LabelDichtungKalt, "maindialog", "sealing cold"},
+    {LabelGestell, "maindialog", "rack"},
+    {LabelDruckstufe, "maindialog", "pressure"},
+    {LabelPlattentyp, "maindialog", "platetype"},
+    {LabelSpalten, "maindialog", "column"},
+    {LabelSerien, "maindialog", "series"},
+    {Sicherheitsplatte, "maindialog", "sicherheitswaermetauscher"},
+    {LabelSpalttyp, "maindialog", "spalte"},
+    {Berechnen, "buttons", "start"},
+    {Komplettieren, "buttons", "complete"},
+    {RahmenErgebnis, "maindialog", "result"},
+    {LabelAlfa, "maindialog", "alfa"},
+    {LabelVMin, "maindialog", "splitmin"},
+    {LabelVMax, "maindialog", "splitmax"},
+    {LabelVStutzen, "maindialog", "trim"},
+    {LabelKRein, "maindialog", "k1"},
+    {LabelKErf, "maindialog", "k2"},
+    {LabelKEff, "maindialog", "k3"},
+    {LabelFoulingSoll, "maindialog", "fouling2"},
+    {LabelFoulingIst, "maindialog", "fouling1"},
+    {LabelCmtd, "maindialog", "cmtd"},
+    {LabelFlaeche, "maindialog", "resultarea"},
+    {LabelGewicht, "maindialog", "resultweight"},
+    {LabelLieferzeit, "maindialog", "deliver"},
+    {LabelPreis, "maindialog", "price"},
+    {LabelCustomPreis, "maindialog", "price_custom"},
+    {Preis, "maindialog", "price_ask"},  // until a price is calculated
+    {EinheitLieferzeit, "unit", "lieferzeit"},
+};
 
 template <size_t N>
 bool enthalten(const int (&liste)[N], int id) {
@@ -75,17 +183,17 @@ bool lesbar(const std::string& pfad) {
 
 CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     : app_(app), ports_(app.getPorts()), felder_(form()) {
-    eingabe_.setMessagePort(ports_.messages);
     menu_ = {
-        {POPUP_DATEI,
-         {CMD_NEU, 0, CMD_OEFFNEN, CMD_SPEICHERN, CMD_SPEICHERN_UNTER, 0, CMD_BEENDEN}},
-        {POPUP_VERWALTUNG, {CMD_EINSTELLUNGEN, CMD_SPALTTYPEN}},
-        {POPUP_SPEZ, {CMD_PRINTSPEC, CMD_PRINTPLAN, CMD_KONSTRUKTION, CMD_ZUBEHOER}},
-        {POPUP_INFO, {CMD_HILFE, CMD_INFO}},
+        {PopupDatei, {CmdNeu, 0, CmdOeffnen, CmdSpeichern, CmdSpeichernUnter, 0, CmdBeenden}},
+        {PopupVerwaltung, {CmdEinstellungen, CmdSpalttypen}},
+        {PopupSpez, {CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer}},
+        {PopupInfo, {CmdHilfe, CmdInfo}},
     };
     Form& f = form();
     for (int id : kErgebnisFelder) f.control(id).readOnly = true;
-    for (int id : kProjektEdits) f.control(id).maxLength = 20;  // nothing is cut when saved
+    // an edit stored in the project file takes no more than its field holds
+    for (const ProjektFeldZeile& z : projektFeldTabelle())
+        if (z.art == FeldArt::Text) f.control(z.control).maxLength = projektFeldBreite(z.feld);
 
     // Initialisation, in order.
     modus_ = 0;
@@ -93,12 +201,12 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     for (EigenesMedium& m : medien_) m.gespeichert = m.benutzt = false;
     nurTitan_[0] = nurTitan_[1] = false;
     logoPfad_ = app_.getAppDir() + "/pic/Logo.bmp";
-    f.setChecked(AUSLEGEN, true);
-    f.setChecked(NACHRECHNEN, false);
-    f.setChecked(SI, true);
-    f.setChecked(US, false);
-    f.setChecked(MM, true);
-    f.setChecked(INCH, false);
+    f.setChecked(Auslegen, true);
+    f.setChecked(Nachrechnen, false);
+    f.setChecked(SystemSI, true);
+    f.setChecked(SystemUS, false);
+    f.setChecked(MassMm, true);
+    f.setChecked(MassInch, false);
     einheitensystem_ = 0;
     millimeter_ = 1;
     zulassungen_ = listen::fuelleAlle(f, data(), app_.getSprache(), fall_.maxReihenfolge);
@@ -108,35 +216,23 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     einheitenLesen();
     warnung_.SetBkColor(rgb(255, 0, 0));
     warnung_.SetEnabledBkColor(rgb(255, 0, 0));
-    f.setText(WARNUNG, "ACHTUNG!!!!!\nnicht alle zulässigen Spalttypen aktiviert !");
+    f.setText(LabelWarnung, "ACHTUNG!!!!!\nnicht alle zulässigen Spalttypen aktiviert !");
     neuesProjekt();
     ergebnisEinheitenSetzen();
     // the candidate channel counts are built with the case
     modusWechseln(0);
     if (data().getPlattentypCListe().getCustomPreisevorhanden() == 0) {
-        f.setVisible(KPREIS_LABEL, false);
-        f.setVisible(KPREIS, false);
-        f.setVisible(KPREIS_EINHEIT, false);
-        f.setEnabled(KPREIS, false);
+        f.setVisible(LabelCustomPreis, false);
+        f.setVisible(CustomPreis, false);
+        f.setVisible(EinheitCustomPreis, false);
+        f.setEnabled(CustomPreis, false);
     }
     spaltenEditiert_ = false;
     warnungAktualisieren();
 }
 
-void CBerechnungDlg::meldung(const char* section, const char* key, const std::string& anhang,
-                             const std::string& caption) {
-    if (!ports_.messages) return;
-    Message m;
-    m.text = app_.getSprache().GetValue(section, key, "") + anhang;
-    m.caption = caption;
-    m.section = section;
-    m.key = key;
-    m.icon = MessageIcon::Error;
-    ports_.messages->showMessage(m);
-}
-
 void CBerechnungDlg::warnungAktualisieren() {
-    form().setVisible(WARNUNG, zulaessig_->warnungAnzeigen(app_.getWerksmodus()));
+    form().setVisible(LabelWarnung, zulaessig_->warnungAnzeigen(app_.getWerksmodus()));
 }
 
 void CBerechnungDlg::textsRoutine() {
@@ -146,89 +242,18 @@ void CBerechnungDlg::textsRoutine() {
     titel_ = formatiere("%s %s.%s", s.GetValue("title").c_str(), "3.26",
                         ini.GetValue("Daten", "version", "").c_str());
     setCaption(titel_);
+    eingabe_ = eingabePruefer(s, ports_.messages, s.GetValue("title"));
 
-    eingabe_.setErrorTitle(s.GetValue("title"));
-    eingabe_.setErrorMessage(1, s.GetValue("global", "error_empty", ""));
-    eingabe_.setErrorMessage(2, s.GetValue("global", "error_notanumber", ""));
-    eingabe_.setErrorMessage(3, s.GetValue("global", "error_outofrange", ""));
-
-    f.setText(POPUP_DATEI, s.GetValue("menu", "file", ""));
-    f.setText(POPUP_VERWALTUNG, s.GetValue("menu", "administration", ""));
-    for (auto it = menu_.begin(); it != menu_.end(); ++it) {
-        if (it->id == POPUP_SPEZ) {
-            menu_.erase(it);
-            break;
-        }
-    }
-    f.setText(POPUP_INFO, s.GetValue("menu", "info", ""));
-    f.setText(CMD_NEU, s.GetValue("menu", "new", ""));
-    f.setText(CMD_OEFFNEN, s.GetValue("menu", "open", ""));
-    f.setText(CMD_SPEICHERN, s.GetValue("menu", "save", ""));
-    f.setText(CMD_SPEICHERN_UNTER, s.GetValue("menu", "saveas", ""));
-    f.setText(CMD_BEENDEN, s.GetValue("menu", "quit", ""));
-    f.setText(CMD_EINSTELLUNGEN, s.GetValue("menu", "settings", ""));
-    f.setText(CMD_SPALTTYPEN, s.GetValue("menu", "spalttypen", ""));
-    f.setText(CMD_HILFE, s.GetValue("menu", "help", ""));
-    f.setText(CMD_INFO, s.GetValue("menu", "about", ""));
+    // the specification popup waits for its dialogs
+    std::erase_if(menu_, [](const MenuPopup& p) { return p.id == PopupSpez; });
+    beschriftungenSetzen(f, s, kBeschriftungen);
 
     waehrung_ = ini.GetValue("waehrung", "waehrung", "");
-
-    f.setText(MODUS_RAHMEN, s.GetValue("maindialog", "mode", ""));
-    f.setText(AUSLEGEN, s.GetValue("maindialog", "modecalculation", ""));
-    f.setText(NACHRECHNEN, s.GetValue("maindialog", "moderecalculation", ""));
-    f.setText(LEISTUNG_LABEL, s.GetValue("maindialog", "power", ""));
-    f.setText(RESERVE_LABEL, s.GetValue("maindialog", "security", ""));
-    f.setText(RESERVE_PROZENT, "%");
-    f.setText(WARM_RAHMEN, s.GetValue("maindialog", "warm", ""));
-    f.setText(ERG_KOPF_WARM, s.GetValue("maindialog", "warm", ""));
-    f.setText(KALT_RAHMEN, s.GetValue("maindialog", "cold", ""));
-    f.setText(ERG_KOPF_KALT, s.GetValue("maindialog", "cold", ""));
-    f.setText(MEDIUM_LABEL, s.GetValue("maindialog", "medium", ""));
-    f.setText(TEIN_LABEL, s.GetValue("maindialog", "ton", ""));
-    f.setText(TAUS_LABEL, s.GetValue("maindialog", "toff", ""));
-    f.setText(FLUSS_LABEL, s.GetValue("maindialog", "flowrate", ""));
-    f.setText(DPMAX_LABEL, s.GetValue("maindialog", "dpmax", ""));
-    f.setText(FOULING_LABEL, s.GetValue("maindialog", "fouling", ""));
-    f.setText(GASDRUCK_LABEL, s.GetValue("maindialog", "gasbetriebsdruck", ""));
-    f.setText(EINHEIT_LABEL, s.GetValue("maindialog", "resultunit", ""));
-    f.setText(US, s.GetValue("buttons", "resultunit1", ""));
-    f.setText(SI, s.GetValue("buttons", "resultunit2", ""));
-    f.setText(MASS_RAHMEN, s.GetValue("maindialog", "devicesize", ""));
-    f.setText(MM, "mm");
-    f.setText(INCH, "inch");
-    f.setText(GERAET_RAHMEN, s.GetValue("maindialog", "device", ""));
-    f.setText(PLATTE_LABEL, s.GetValue("maindialog", "plate", ""));
-    f.setText(DICHTUNG_W_LABEL, s.GetValue("maindialog", "sealing warm", ""));
-    f.setText(DICHTUNG_K_LABEL, s.GetValue("maindialog", "sealing cold", ""));
-    f.setText(GESTELL_LABEL, s.GetValue("maindialog", "rack", ""));
-    f.setText(DRUCK_LABEL, s.GetValue("maindialog", "pressure", ""));
-    f.setText(PLATTENTYP_LABEL, s.GetValue("maindialog", "platetype", ""));
-    f.setText(SPALTEN_LABEL, s.GetValue("maindialog", "column", ""));
-    f.setText(SERIEN_LABEL, s.GetValue("maindialog", "series", ""));
-    f.setText(SICHERHEIT, s.GetValue("maindialog", "sicherheitswaermetauscher", ""));
-    f.setText(SPALTTYP_LABEL, s.GetValue("maindialog", "spalte", ""));
-    f.setText(BERECHNEN, s.GetValue("buttons", "start", ""));
-    f.setText(KOMPLETTIEREN, s.GetValue("buttons", "complete", ""));
-    f.setText(ERGEBNIS_RAHMEN, s.GetValue("maindialog", "result", ""));
-    f.setText(ALFA_LABEL, s.GetValue("maindialog", "alfa", ""));
-    f.setText(VMIN_LABEL, s.GetValue("maindialog", "splitmin", ""));
-    f.setText(VMAX_LABEL, s.GetValue("maindialog", "splitmax", ""));
-    f.setText(VSTUTZEN_LABEL, s.GetValue("maindialog", "trim", ""));
-    f.setText(K1_LABEL, s.GetValue("maindialog", "k1", ""));
-    f.setText(K2_LABEL, s.GetValue("maindialog", "k2", ""));
-    f.setText(K3_LABEL, s.GetValue("maindialog", "k3", ""));
-    f.setText(FOULING2_LABEL, s.GetValue("maindialog", "fouling2", ""));
-    f.setText(FOULING1_LABEL, s.GetValue("maindialog", "fouling1", ""));
-    f.setText(CMTD_LABEL, s.GetValue("maindialog", "cmtd", ""));
-    f.setText(FLAECHE_LABEL, s.GetValue("maindialog", "resultarea", ""));
-    f.setText(GEWICHT_LABEL, s.GetValue("maindialog", "resultweight", ""));
-    f.setText(LIEFERZEIT_LABEL, s.GetValue("maindialog", "deliver", ""));
-    f.setText(PREIS_LABEL, s.GetValue("maindialog", "price", ""));
-    f.setText(KPREIS_LABEL, s.GetValue("maindialog", "price_custom", ""));
-    f.setText(PREIS, s.GetValue("maindialog", "price_ask", ""));
-    f.setText(LIEFERZEIT_EINHEIT, s.GetValue("unit", "lieferzeit", ""));
-    f.setText(PREIS_EINHEIT, waehrung_);
-    f.setText(KPREIS_EINHEIT, waehrung_);
+    f.setText(LabelProzent, "%");
+    f.setText(MassMm, "mm");
+    f.setText(MassInch, "inch");
+    f.setText(EinheitPreis, waehrung_);
+    f.setText(EinheitCustomPreis, waehrung_);
 
     listen::fuelleModusListen(f, s);
 }
@@ -276,7 +301,7 @@ void CBerechnungDlg::titanRegel() {
 }
 
 void CBerechnungDlg::plattentypRegel() {
-    fall_.sicherheitsplatte = form().checked(SICHERHEIT);
+    fall_.sicherheitsplatte = form().checked(Sicherheitsplatte);
     fall_.maxReihenfolge = listen::plattentypRegel(form(), data());
     spalttypenNeuFuellen();
     ergebnisZuruecksetzen();
@@ -284,9 +309,9 @@ void CBerechnungDlg::plattentypRegel() {
 
 void CBerechnungDlg::spalttypenNeuFuellen() {
     Form& f = form();
-    const int material = f.selectedValue(PLATTENMATERIAL);
-    const int druckstufe = f.selectedValue(DRUCKSTUFE);
-    const int plattentyp = modus_ == 1 ? f.selectedValue(PLATTENTYP) : -1;
+    const int material = f.selectedValue(MaterialPlatte);
+    const int druckstufe = f.selectedValue(Druckstufe);
+    const int plattentyp = modus_ == 1 ? f.selectedValue(Plattentyp) : -1;
     listen::spalttypenFuellen(f, data(), modus_ == 1, [&](int typ) {
         return zulaessig_->istZulaessig(material, plattentyp, druckstufe, typ) != 0;
     });
@@ -304,7 +329,7 @@ void CBerechnungDlg::spaltenJeSeite() {
 
 void CBerechnungDlg::medienFlagsNeu(int seite) {
     Mediumseite& m = fall_.seite(seite);
-    const int liste = seite == 0 ? W_MEDIUM : K_MEDIUM;
+    const int liste = seite == 0 ? MediumWarm : MediumKalt;
     const StoffdatenListe& stoffe = data().getStoffdatenListe();
     const int wert = form().selectedValue(liste, 0);
     m.medium = wert;
@@ -325,7 +350,7 @@ void CBerechnungDlg::medienFlagsNeu(int seite) {
 bool CBerechnungDlg::eigenesMediumPruefen(int seite) {
     Form& f = form();
     EigenesMedium& m = medien_[static_cast<size_t>(seite)];
-    const int liste = seite == 0 ? W_MEDIUM : K_MEDIUM;
+    const int liste = seite == 0 ? MediumWarm : MediumKalt;
     m.benutzt = false;
     if (f.itemCount(liste) == 0 || f.selection(liste) != f.itemCount(liste) - 1) {
         ergebnisZuruecksetzen();
@@ -368,7 +393,7 @@ void CBerechnungDlg::mediumGeaendert(int seite) {
 
 void CBerechnungDlg::mediumWarmGeaendert() {
     Form& f = form();
-    if (fall_.warm.kondensation) f.select(W_TAUS_EINHEIT, f.selection(W_TEIN_EINHEIT));
+    if (fall_.warm.kondensation) f.select(EinheitTAusWarm, f.selection(EinheitTEinWarm));
     if (!eigenesMediumPruefen(0)) return;
     medienFlagsNeu(0);
     kondensationsRegel();
@@ -390,7 +415,7 @@ void CBerechnungDlg::mediumKaltGeaendert() {
 
 void CBerechnungDlg::ergebnisZuruecksetzen() {
     ergebnisAnzeigeLeeren(felder_, modus_);
-    form().setEnabled(KOMPLETTIEREN, false);
+    form().setEnabled(Komplettieren, false);
     ergebnisVorhanden_ = false;
 }
 
@@ -407,16 +432,16 @@ void CBerechnungDlg::neuesProjekt() {
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();
-    f.select(W_MEDIUM, 0);
-    f.select(K_MEDIUM, 0);
-    f.select(PLATTENTYP_MODUS, regeln::Frei);
-    f.select(SPALTEN_MODUS, regeln::Frei);
-    f.select(SERIEN_MODUS, regeln::Fix);
+    f.select(MediumWarm, 0);
+    f.select(MediumKalt, 0);
+    f.select(PlattentypModus, regeln::Frei);
+    f.select(SpaltenModus, regeln::Frei);
+    f.select(SerienModus, regeln::Fix);
     mediumWarmGeaendert();
     mediumKaltGeaendert();
     regeln::plattentypListe(f);
     regeln::spaltenRegel(f, zustand());
-    f.setText(SERIEN, "1");
+    f.setText(Serien, "1");
     regeln::serienModusRegel(f, zustand());
     regeln::spalttypenRegel(f, zustand());
     projektPfad_.clear();
@@ -433,10 +458,10 @@ void CBerechnungDlg::einheitenLesen() {
             if (i == 11 || i == 12) continue;
             f.select(kUnitListen[i], w[i]);
         }
-        f.setChecked(US, w[11] == 1);
-        f.setChecked(SI, w[11] != 1);
-        f.setChecked(MM, w[12] == 1);
-        f.setChecked(INCH, w[12] != 1);
+        f.setChecked(SystemUS, w[11] == 1);
+        f.setChecked(SystemSI, w[11] != 1);
+        f.setChecked(MassMm, w[12] == 1);
+        f.setChecked(MassInch, w[12] != 1);
         einheitensystemGeaendert();
         millimeterGeaendert();
     }
@@ -449,7 +474,7 @@ bool CBerechnungDlg::berechnen() {
     fall_.berechnungsart = modus_;
     fall_.einheitensystem = einheitensystem_;
     fall_.masseInMm = millimeter_ == 1;
-    fall_.sicherheitsplatte = f.checked(SICHERHEIT);
+    fall_.sicherheitsplatte = f.checked(Sicherheitsplatte);
     for (int s = 0; s < 2; ++s) {
         const EigenesMedium& m = medien_[static_cast<size_t>(s)];
         EigenesMediumDaten& d = fall_.seite(s).eigenesMediumDaten;
@@ -469,7 +494,7 @@ bool CBerechnungDlg::berechnen() {
         k.freigegebenePlattentypen.push_back(id);
     Rechenkern kern(k);
     ergebnisVorhanden_ = kern.berechnen(fall_);
-    f.setEnabled(KOMPLETTIEREN, ergebnisVorhanden_);
+    f.setEnabled(Komplettieren, ergebnisVorhanden_);
     return ergebnisVorhanden_;
 }
 
@@ -495,7 +520,7 @@ bool CBerechnungDlg::einheitenSpeichern() {
 }
 
 void CBerechnungDlg::einheitensystemGeaendert() {
-    einheitensystem_ = form().checked(US) ? 1 : 0;
+    einheitensystem_ = form().checked(SystemUS) ? 1 : 0;
     ergebnisEinheitenSetzen();
     ergebnisNeuAnzeigen();
 }
@@ -509,18 +534,18 @@ void CBerechnungDlg::ergebnisEinheitenSetzen() {
         return e ? e->getName() : std::string();
     };
     Form& f = form();
-    for (int id : {ALFA_EINHEIT, K1_EINHEIT, K2_EINHEIT, K3_EINHEIT}) f.setText(id, anzeige(5));
-    for (int id : {VMIN_EINHEIT, VMAX_EINHEIT, VSTUTZEN_EINHEIT}) f.setText(id, anzeige(15));
-    for (int id : {FOULING2_EINHEIT, FOULING1_EINHEIT}) f.setText(id, anzeige(14));
-    f.setText(FLAECHE_EINHEIT, anzeige(4));
-    f.setText(GEWICHT_EINHEIT, anzeige(6));
+    for (int id : {EinheitAlfa, EinheitKRein, EinheitKErf, EinheitKEff}) f.setText(id, anzeige(5));
+    for (int id : {EinheitVMin, EinheitVMax, EinheitVStutzen}) f.setText(id, anzeige(15));
+    for (int id : {EinheitFoulingSoll, EinheitFoulingIst}) f.setText(id, anzeige(14));
+    f.setText(EinheitFlaeche, anzeige(4));
+    f.setText(EinheitGewicht, anzeige(6));
     const EinheitenGruppe* temperatur = gruppen.internalGetAt(1);
     const Einheit* erste = temperatur ? temperatur->getEinheitAt(0) : nullptr;
-    f.setText(CMTD_EINHEIT, erste ? erste->getName() : std::string());
+    f.setText(EinheitCmtd, erste ? erste->getName() : std::string());
 }
 
 void CBerechnungDlg::millimeterGeaendert() {
-    millimeter_ = form().checked(MM) ? 1 : 0;
+    millimeter_ = form().checked(MassMm) ? 1 : 0;
     ergebnisNeuAnzeigen();
 }
 
@@ -532,32 +557,32 @@ bool CBerechnungDlg::schliessfeld() {
 
 void CBerechnungDlg::befehl(int cmd) {
     switch (cmd) {
-        case CMD_NEU:
+        case CmdNeu:
             neuesProjekt();
             break;
-        case CMD_OEFFNEN:
+        case CmdOeffnen:
             oeffnen();
             break;
-        case CMD_SPEICHERN:
+        case CmdSpeichern:
             speichern(false);
             break;
-        case CMD_SPEICHERN_UNTER:
+        case CmdSpeichernUnter:
             speichern(true);
             break;
-        case CMD_BEENDEN:
+        case CmdBeenden:
             einheitenSpeichern();  // closes even when the store failed
             close(1);
             break;
-        case CMD_EINSTELLUNGEN:
+        case CmdEinstellungen:
             spracheWechseln();
             break;
-        case CMD_SPALTTYPEN:
+        case CmdSpalttypen:
             spalttypenBearbeiten();
             break;
-        case CMD_HILFE:
+        case CmdHilfe:
             hilfe();
             break;
-        case CMD_INFO:
+        case CmdInfo:
             info();
             break;
         default:
@@ -568,31 +593,31 @@ void CBerechnungDlg::befehl(int cmd) {
 void CBerechnungDlg::geklickt(int id) {
     Form& f = form();
     switch (id) {
-        case AUSLEGEN:
+        case Auslegen:
             modusWechseln(0);
             break;
-        case NACHRECHNEN:
+        case Nachrechnen:
             modusWechseln(1);
             break;
-        case US:
-        case SI:
-            f.setChecked(US, id == US);
-            f.setChecked(SI, id == SI);
+        case SystemUS:
+        case SystemSI:
+            f.setChecked(SystemUS, id == SystemUS);
+            f.setChecked(SystemSI, id == SystemSI);
             einheitensystemGeaendert();
             break;
-        case MM:
-        case INCH:
-            f.setChecked(MM, id == MM);
-            f.setChecked(INCH, id == INCH);
+        case MassMm:
+        case MassInch:
+            f.setChecked(MassMm, id == MassMm);
+            f.setChecked(MassInch, id == MassInch);
             millimeterGeaendert();
             break;
-        case SICHERHEIT:
+        case Sicherheitsplatte:
             plattentypRegel();  // ends with the result reset
             break;
-        case BERECHNEN:
+        case Berechnen:
             berechnen();
             break;
-        case KOMPLETTIEREN:
+        case Komplettieren:
             break;  // the completion dialog hooks in here
         default:
             break;
@@ -602,31 +627,31 @@ void CBerechnungDlg::geklickt(int id) {
 void CBerechnungDlg::auswahlGeaendert(int id) {
     Form& f = form();
     switch (id) {
-        case PLATTENMATERIAL:
-        case DRUCKSTUFE:
+        case MaterialPlatte:
+        case Druckstufe:
             spalttypenNeuFuellen();
             ergebnisZuruecksetzen();
             return;
-        case PLATTENTYP:
+        case Plattentyp:
             ergebnisZuruecksetzen();
             spalttypenNeuFuellen();
             return;
-        case PLATTENTYP_MODUS:
+        case PlattentypModus:
             regeln::plattentypListe(f);
             ergebnisZuruecksetzen();
             return;
-        case SPALTEN_MODUS:
+        case SpaltenModus:
             regeln::spaltenRegel(f, zustand());
             ergebnisZuruecksetzen();
             return;
-        case SERIEN_MODUS:
+        case SerienModus:
             regeln::serienRegel(f, zustand());
             ergebnisZuruecksetzen();
             return;
-        case W_MEDIUM:
+        case MediumWarm:
             mediumWarmGeaendert();
             return;
-        case K_MEDIUM:
+        case MediumKalt:
             mediumKaltGeaendert();
             return;
         default:
@@ -636,11 +661,11 @@ void CBerechnungDlg::auswahlGeaendert(int id) {
 }
 
 void CBerechnungDlg::textGeaendert(int id) {
-    if (id == SPALT1_ANZAHL || id == SPALT2_ANZAHL) {
+    if (id == Anzahl1 || id == Anzahl2) {
         spaltenEditiert_ = true;
         return;
     }
-    if (id == SERIEN) {
+    if (id == Serien) {
         spaltenEditiert_ = true;
         ergebnisZuruecksetzen();
         return;
@@ -649,7 +674,7 @@ void CBerechnungDlg::textGeaendert(int id) {
 }
 
 void CBerechnungDlg::fokusVerloren(int id) {
-    if (id == SPALT1_ANZAHL || id == SPALT2_ANZAHL || id == SERIEN) spaltenJeSeite();
+    if (id == Anzahl1 || id == Anzahl2 || id == Serien) spaltenJeSeite();
 }
 
 void CBerechnungDlg::spalttypenBearbeiten() {
@@ -674,12 +699,13 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     // one byte more than a project file: a longer file is seen as foreign
     std::optional<std::string> bytes = dateiLesen(pfad, kProjektGroesse + 1);
     if (!bytes) {
-        meldung("error", "dateiNichtGeoeffnet", pfad, titel_);
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGeoeffnet", titel_,
+                     MessageIcon::Error, pfad);
         return 1;
     }
     std::optional<ProjektInhalt> inhalt = ProjektInhalt::dekodieren(*bytes);
     if (!inhalt) {
-        meldung("error", "falsche ed_version", "", "");
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "falsche ed_version", "");
         return 2;
     }
     projektPfad_ = pfad;
@@ -694,16 +720,16 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
         [&] {
             for (int seite = 0; seite < 2; ++seite) {
                 const EigenesMedium& m = medien_[static_cast<size_t>(seite)];
-                listen::eigenesMediumEintrag(f, seite == 0 ? W_MEDIUM : K_MEDIUM, d, s,
+                listen::eigenesMediumEintrag(f, seite == 0 ? MediumWarm : MediumKalt, d, s,
                                              m.gespeichert ? &m.name : nullptr);
             }
         },
         [&](int gespeicherterModus) {
             // Channel type positions index the lists as they were when saved:
             // in rating only the permitted types are listed.
-            const int material = f.selectedValue(PLATTENMATERIAL);
-            const int druckstufe = f.selectedValue(DRUCKSTUFE);
-            const int plattentyp = f.selectedValue(PLATTENTYP);
+            const int material = f.selectedValue(MaterialPlatte);
+            const int druckstufe = f.selectedValue(Druckstufe);
+            const int plattentyp = f.selectedValue(Plattentyp);
             listen::spalttypenFuellen(f, d, gespeicherterModus == 1, [&](int typ) {
                 return zulaessig_->istZulaessig(material, plattentyp, druckstufe, typ) != 0;
             });
@@ -736,7 +762,8 @@ bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
         // the next "save" asks for a name again; the old file is untouched
         projektPfad_.clear();
         setCaption(titel_);
-        meldung("error", "dateiNichtGespeichert", pfad, titel_);
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", titel_,
+                     MessageIcon::Error, pfad);
         return false;
     }
     projektPfad_ = pfad;
@@ -760,14 +787,8 @@ void CBerechnungDlg::hilfe() {
     if (!lesbar(pfad)) {
         pfad = app_.getAppDir() + "/help/uk/index.htm";
         if (!lesbar(pfad)) {
-            if (ports_.messages) {
-                Message m;
-                m.text = app_.getSprache().GetValue("error", "readingfile", "") + pfad;
-                m.section = "error";
-                m.key = "readingfile";
-                m.icon = MessageIcon::Error;
-                ports_.messages->showMessage(m);
-            }
+            zeigeMeldung(ports_.messages, app_.getSprache(), "error", "readingfile", "",
+                         MessageIcon::Error, pfad);
             return;
         }
     }

@@ -78,6 +78,192 @@ QPixmap gestellZeichnung() {
     p.drawText(QRect(290, 38, 16, 12), Qt::AlignCenter, "4");
     return bild;
 }
+
+// Top row: mode, duty and reserve; the logo sits to the right.
+QLayout* kopfZeile(QWidget* client) {
+    auto* oben = new QHBoxLayout;
+    auto* modus = mit(new QGroupBox(client), RahmenModus);
+    auto* ml = new QVBoxLayout(modus);
+    ml->addWidget(radio(modus, Auslegen));
+    ml->addWidget(radio(modus, Nachrechnen));
+    oben->addWidget(modus);
+    auto* zeilen = new QGridLayout;
+    zeilen->addWidget(label(client, LabelLeistung), 0, 0);
+    zeilen->addWidget(edit(client, Leistung), 0, 1);
+    zeilen->addWidget(edit(client, ErgLeistung), 0, 2);
+    zeilen->addWidget(liste(client, EinheitLeistung), 0, 3);
+    zeilen->addWidget(label(client, LabelSicherheit), 1, 0);
+    zeilen->addWidget(edit(client, Sicherheit), 1, 1);
+    zeilen->addWidget(edit(client, ErgSicherheit), 1, 2);
+    zeilen->addWidget(label(client, LabelProzent), 1, 3);
+    // keep the rows left of the logo, which sits at a fixed place
+    for (int id : {Leistung, ErgLeistung, Sicherheit, ErgSicherheit})
+        client->findChild<QLineEdit*>(QString::number(id))->setMaximumWidth(80);
+    oben->addLayout(zeilen);
+    oben->addStretch();
+    oben->addSpacing(200);  // room for the logo
+    return oben;
+}
+
+// Both sides with their shared row labels.
+QLayout* seitenRaster(QWidget* client) {
+    auto* seiten = new QGridLayout;
+    seiten->setVerticalSpacing(3);
+    seiten->addWidget(mit(new QGroupBox(client), RahmenWarm), 0, 1, 9, 3);
+    seiten->addWidget(mit(new QGroupBox(client), RahmenKalt), 0, 4, 9, 3);
+    seiten->setRowMinimumHeight(0, 14);
+    const int labels[] = {LabelMedium,       LabelTEin,    LabelTAus,    LabelDurchsatz,
+                          LabelDruckverlust, LabelFouling, LabelGasDruck};
+    for (int r = 0; r < 7; ++r) seiten->addWidget(label(client, labels[r]), r + 1, 0);
+    struct Seite {
+        int spalte, medium, zeilen[6][3];
+    };
+    const Seite beide[2] = {
+        {1,
+         MediumWarm,
+         {{TEinWarm, EinheitTEinWarm, ErgTEinWarm},
+          {TAusWarm, EinheitTAusWarm, ErgTAusWarm},
+          {DurchsatzWarm, EinheitDurchsatzWarm, ErgDurchsatzWarm},
+          {DruckverlustWarm, EinheitDruckverlustWarm, ErgDruckverlustWarm},
+          {FoulingWarm, EinheitFoulingWarm, 0},
+          {GasDruckWarm, EinheitGasDruckWarm, 0}}},
+        {4,
+         MediumKalt,
+         {{TEinKalt, EinheitTEinKalt, ErgTEinKalt},
+          {TAusKalt, EinheitTAusKalt, ErgTAusKalt},
+          {DurchsatzKalt, EinheitDurchsatzKalt, ErgDurchsatzKalt},
+          {DruckverlustKalt, EinheitDruckverlustKalt, ErgDruckverlustKalt},
+          {FoulingKalt, EinheitFoulingKalt, 0},
+          {GasDruckKalt, EinheitGasDruckKalt, 0}}},
+    };
+    for (const Seite& s : beide) {
+        auto* m = liste(client, s.medium, 200);
+        seiten->addWidget(m, 1, s.spalte, 1, 3);
+        for (int r = 0; r < 6; ++r) {
+            seiten->addWidget(edit(client, s.zeilen[r][0]), r + 2, s.spalte);
+            seiten->addWidget(liste(client, s.zeilen[r][1]), r + 2, s.spalte + 1);
+            if (s.zeilen[r][2] != 0)
+                seiten->addWidget(edit(client, s.zeilen[r][2]), r + 2, s.spalte + 2);
+        }
+    }
+    seiten->setRowMinimumHeight(8, 6);
+    for (int c : {1, 2, 3, 4, 5, 6}) seiten->setColumnMinimumWidth(c, 10);
+    return seiten;
+}
+
+// Channel row with the safety-plate box, then the buttons and the unit system.
+QLayout* knopfZeilen(QWidget* client) {
+    auto* zeilen = new QVBoxLayout;
+    auto* spalt = new QHBoxLayout;
+    spalt->addWidget(label(client, LabelSpalttyp));
+    spalt->addWidget(edit(client, Anzahl1, 40));
+    spalt->addWidget(liste(client, Spalttyp1, 90));
+    spalt->addWidget(edit(client, Anzahl2, 40));
+    spalt->addWidget(liste(client, Spalttyp2, 90));
+    spalt->addWidget(mit(new QCheckBox(client), Sicherheitsplatte));
+    spalt->addStretch();
+    zeilen->addLayout(spalt);
+    auto* knoepfe = new QHBoxLayout;
+    auto* berechnen = mit(new QPushButton(client), Berechnen);
+    berechnen->setDefault(true);
+    knoepfe->addWidget(berechnen);
+    knoepfe->addWidget(mit(new QPushButton(client), Komplettieren));
+    knoepfe->addStretch();
+    auto* einheit = new QWidget(client);  // own parent: its radios form their own group
+    auto* el = new QHBoxLayout(einheit);
+    el->setContentsMargins(0, 0, 0, 0);
+    el->addWidget(label(einheit, LabelEinheitensystem));
+    el->addWidget(radio(einheit, SystemUS));
+    el->addWidget(radio(einheit, SystemSI));
+    knoepfe->addWidget(einheit);
+    zeilen->addLayout(knoepfe);
+    return zeilen;
+}
+
+QWidget* geraetRahmen(QWidget* client) {
+    auto* geraet = mit(new QGroupBox(client), RahmenGeraet);
+    auto* g = new QGridLayout(geraet);
+    g->setVerticalSpacing(3);
+    int r = 0;
+    g->addWidget(label(geraet, LabelPlatte), r, 0);
+    g->addWidget(liste(geraet, MaterialPlatte, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, LabelDichtungWarm), r, 0);
+    g->addWidget(liste(geraet, DichtungWarm, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, LabelDichtungKalt), r, 0);
+    g->addWidget(liste(geraet, DichtungKalt, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, LabelGestell), r, 0);
+    g->addWidget(liste(geraet, Gestell, 90), r, 1, 1, 2);
+    g->addWidget(liste(geraet, GestellVariante, 60), r++, 3);
+    g->addWidget(label(geraet, LabelDruckstufe), r, 0);
+    g->addWidget(liste(geraet, Druckstufe, 140), r++, 1, 1, 3);
+    g->addWidget(label(geraet, LabelPlattentyp), r, 0);
+    g->addWidget(liste(geraet, PlattentypModus, 60), r, 1);
+    g->addWidget(edit(geraet, ErgPlattentyp, 60), r, 2);
+    g->addWidget(liste(geraet, Plattentyp, 80), r++, 3);
+    g->addWidget(label(geraet, LabelSpalten), r, 0);
+    g->addWidget(liste(geraet, SpaltenModus, 60), r, 1);
+    g->addWidget(edit(geraet, Spalten, 50), r, 2);
+    g->addWidget(edit(geraet, ErgSpalten, 50), r++, 3);
+    g->addWidget(label(geraet, LabelSerien), r, 0);
+    g->addWidget(liste(geraet, SerienModus, 60), r, 1);
+    g->addWidget(edit(geraet, Serien, 50), r, 2);
+    g->addWidget(edit(geraet, ErgSerien, 50), r++, 3);
+    return geraet;
+}
+
+// Dimensions frame with the frame drawing and its five values.
+QWidget* masseRahmen(QWidget* client) {
+    auto* mass = mit(new QGroupBox(client), RahmenMasse);
+    auto* mg = new QGridLayout(mass);
+    mg->addWidget(radio(mass, MassMm), 0, 0);
+    mg->addWidget(radio(mass, MassInch), 0, 1);
+    auto* bild = label(mass, BildGestell);
+    bild->setFrameShape(QFrame::StyledPanel);
+    bild->setPixmap(gestellZeichnung());
+    bild->setAlignment(Qt::AlignCenter);
+    mg->addWidget(bild, 1, 0, 1, 5);
+    int c = 0;
+    for (int id : {Hoehe, Breite, LaengeTotal, StutzenHorizontal, StutzenVertikal})
+        mg->addWidget(edit(mass, id, 40), 2, c++);
+    return mass;
+}
+
+QWidget* ergebnisRahmen(QWidget* client) {
+    auto* erg = mit(new QGroupBox(client), RahmenErgebnis);
+    auto* eg = new QGridLayout(erg);
+    eg->setVerticalSpacing(2);
+    eg->addWidget(label(erg, LabelKopfWarm), 0, 1);
+    eg->addWidget(label(erg, LabelKopfKalt), 0, 2);
+    const int zweiseitig[4][4] = {{LabelAlfa, AlfaWarm, AlfaKalt, EinheitAlfa},
+                                  {LabelVMin, VMinWarm, VMinKalt, EinheitVMin},
+                                  {LabelVMax, VMaxWarm, VMaxKalt, EinheitVMax},
+                                  {LabelVStutzen, VStutzenWarm, VStutzenKalt, EinheitVStutzen}};
+    for (int i = 0; i < 4; ++i) {
+        eg->addWidget(label(erg, zweiseitig[i][0]), i + 1, 0);
+        eg->addWidget(edit(erg, zweiseitig[i][1]), i + 1, 1);
+        eg->addWidget(edit(erg, zweiseitig[i][2]), i + 1, 2);
+        eg->addWidget(label(erg, zweiseitig[i][3]), i + 1, 3);
+    }
+    const int einzeln[11][3] = {{LabelKRein, KRein, EinheitKRein},
+                                {LabelKErf, KErf, EinheitKErf},
+                                {LabelKEff, KEff, EinheitKEff},
+                                {LabelFoulingSoll, FoulingSoll, EinheitFoulingSoll},
+                                {LabelFoulingIst, FoulingIst, EinheitFoulingIst},
+                                {LabelCmtd, Cmtd, EinheitCmtd},
+                                {LabelFlaeche, Flaeche, EinheitFlaeche},
+                                {LabelGewicht, Gewicht, EinheitGewicht},
+                                {LabelLieferzeit, Lieferzeit, EinheitLieferzeit},
+                                {LabelPreis, Preis, EinheitPreis},
+                                {LabelCustomPreis, CustomPreis, EinheitCustomPreis}};
+    // single-value rows in two blocks of six to the right of the two-sided rows
+    for (int i = 0; i < 11; ++i) {
+        int zeile = i % 6, spalte = 4 + (i / 6) * 3;
+        eg->addWidget(label(erg, einzeln[i][0]), zeile, spalte);
+        eg->addWidget(edit(erg, einzeln[i][1], 90), zeile, spalte + 1);
+        eg->addWidget(label(erg, einzeln[i][2]), zeile, spalte + 2);
+    }
+    return erg;
+}
 }  // namespace
 
 BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent)
@@ -114,192 +300,25 @@ void BerechnungView::baueMenu() {
 QWidget* BerechnungView::baueClient() {
     auto* client = new QWidget(this);
     auto* v = new QVBoxLayout(client);
-
-    // --- top: mode, duty, reserve, unit system; the logo sits to the right
-    auto* oben = new QHBoxLayout;
-    auto* modus = mit(new QGroupBox(client), MODUS_RAHMEN);
-    auto* ml = new QVBoxLayout(modus);
-    ml->addWidget(radio(modus, AUSLEGEN));
-    ml->addWidget(radio(modus, NACHRECHNEN));
-    oben->addWidget(modus);
-    auto* zeilen = new QGridLayout;
-    zeilen->addWidget(label(client, LEISTUNG_LABEL), 0, 0);
-    zeilen->addWidget(edit(client, LEISTUNG), 0, 1);
-    zeilen->addWidget(edit(client, LEISTUNG_ERG), 0, 2);
-    zeilen->addWidget(liste(client, LEISTUNG_EINHEIT), 0, 3);
-    zeilen->addWidget(label(client, RESERVE_LABEL), 1, 0);
-    zeilen->addWidget(edit(client, RESERVE), 1, 1);
-    zeilen->addWidget(edit(client, RESERVE_ERG), 1, 2);
-    zeilen->addWidget(label(client, RESERVE_PROZENT), 1, 3);
-    // keep the rows left of the logo, which sits at a fixed place
-    for (int id : {LEISTUNG, LEISTUNG_ERG, RESERVE, RESERVE_ERG})
-        client->findChild<QLineEdit*>(QString::number(id))->setMaximumWidth(80);
-    oben->addLayout(zeilen);
-    oben->addStretch();
-    oben->addSpacing(200);  // room for the logo
-    v->addLayout(oben);
-
-    // --- both sides with their shared row labels
+    v->addLayout(kopfZeile(client));
     auto* mitte = new QHBoxLayout;
-    auto* seiten = new QGridLayout;
-    seiten->setVerticalSpacing(3);
-    seiten->addWidget(mit(new QGroupBox(client), WARM_RAHMEN), 0, 1, 9, 3);
-    seiten->addWidget(mit(new QGroupBox(client), KALT_RAHMEN), 0, 4, 9, 3);
-    seiten->setRowMinimumHeight(0, 14);
-    const int labels[] = {MEDIUM_LABEL, TEIN_LABEL,    TAUS_LABEL,    FLUSS_LABEL,
-                          DPMAX_LABEL,  FOULING_LABEL, GASDRUCK_LABEL};
-    for (int r = 0; r < 7; ++r) seiten->addWidget(label(client, labels[r]), r + 1, 0);
-    struct Seite {
-        int spalte, medium, zeilen[6][3];
-    };
-    const Seite beide[2] = {
-        {1,
-         W_MEDIUM,
-         {{W_TEIN, W_TEIN_EINHEIT, W_TEIN_ERG},
-          {W_TAUS, W_TAUS_EINHEIT, W_TAUS_ERG},
-          {W_FLUSS, W_FLUSS_EINHEIT, W_FLUSS_ERG},
-          {W_DP, W_DP_EINHEIT, W_DP_ERG},
-          {W_FOULING, W_FOULING_EINHEIT, 0},
-          {W_GASDRUCK, W_GASDRUCK_EINHEIT, 0}}},
-        {4,
-         K_MEDIUM,
-         {{K_TEIN, K_TEIN_EINHEIT, K_TEIN_ERG},
-          {K_TAUS, K_TAUS_EINHEIT, K_TAUS_ERG},
-          {K_FLUSS, K_FLUSS_EINHEIT, K_FLUSS_ERG},
-          {K_DP, K_DP_EINHEIT, K_DP_ERG},
-          {K_FOULING, K_FOULING_EINHEIT, 0},
-          {K_GASDRUCK, K_GASDRUCK_EINHEIT, 0}}},
-    };
-    for (const Seite& s : beide) {
-        auto* m = liste(client, s.medium, 200);
-        seiten->addWidget(m, 1, s.spalte, 1, 3);
-        for (int r = 0; r < 6; ++r) {
-            seiten->addWidget(edit(client, s.zeilen[r][0]), r + 2, s.spalte);
-            seiten->addWidget(liste(client, s.zeilen[r][1]), r + 2, s.spalte + 1);
-            if (s.zeilen[r][2] != 0)
-                seiten->addWidget(edit(client, s.zeilen[r][2]), r + 2, s.spalte + 2);
-        }
-    }
-    seiten->setRowMinimumHeight(8, 6);
-    for (int c : {1, 2, 3, 4, 5, 6}) seiten->setColumnMinimumWidth(c, 10);
     auto* links = new QVBoxLayout;
-    links->addLayout(seiten);
-
-    // channel row, safety plates, buttons
-    auto* spalt = new QHBoxLayout;
-    spalt->addWidget(label(client, SPALTTYP_LABEL));
-    spalt->addWidget(edit(client, SPALT1_ANZAHL, 40));
-    spalt->addWidget(liste(client, SPALT1_TYP, 90));
-    spalt->addWidget(edit(client, SPALT2_ANZAHL, 40));
-    spalt->addWidget(liste(client, SPALT2_TYP, 90));
-    spalt->addWidget(mit(new QCheckBox(client), SICHERHEIT));
-    spalt->addStretch();
-    links->addLayout(spalt);
-    auto* knoepfe = new QHBoxLayout;
-    auto* berechnen = mit(new QPushButton(client), BERECHNEN);
-    berechnen->setDefault(true);
-    knoepfe->addWidget(berechnen);
-    knoepfe->addWidget(mit(new QPushButton(client), KOMPLETTIEREN));
-    knoepfe->addStretch();
-    auto* einheit = new QWidget(client);  // own parent: its radios form their own group
-    auto* el = new QHBoxLayout(einheit);
-    el->setContentsMargins(0, 0, 0, 0);
-    el->addWidget(label(einheit, EINHEIT_LABEL));
-    el->addWidget(radio(einheit, US));
-    el->addWidget(radio(einheit, SI));
-    knoepfe->addWidget(einheit);
-    links->addLayout(knoepfe);
+    links->addLayout(seitenRaster(client));
+    links->addLayout(knopfZeilen(client));
     links->addStretch();
     mitte->addLayout(links);
-
-    // device frame
-    auto* geraet = mit(new QGroupBox(client), GERAET_RAHMEN);
-    auto* g = new QGridLayout(geraet);
-    g->setVerticalSpacing(3);
-    int r = 0;
-    g->addWidget(label(geraet, PLATTE_LABEL), r, 0);
-    g->addWidget(liste(geraet, PLATTENMATERIAL, 140), r++, 1, 1, 3);
-    g->addWidget(label(geraet, DICHTUNG_W_LABEL), r, 0);
-    g->addWidget(liste(geraet, DICHTUNG_W, 140), r++, 1, 1, 3);
-    g->addWidget(label(geraet, DICHTUNG_K_LABEL), r, 0);
-    g->addWidget(liste(geraet, DICHTUNG_K, 140), r++, 1, 1, 3);
-    g->addWidget(label(geraet, GESTELL_LABEL), r, 0);
-    g->addWidget(liste(geraet, GESTELLMATERIAL, 90), r, 1, 1, 2);
-    g->addWidget(liste(geraet, GESTELLNORM, 60), r++, 3);
-    g->addWidget(label(geraet, DRUCK_LABEL), r, 0);
-    g->addWidget(liste(geraet, DRUCKSTUFE, 140), r++, 1, 1, 3);
-    g->addWidget(label(geraet, PLATTENTYP_LABEL), r, 0);
-    g->addWidget(liste(geraet, PLATTENTYP_MODUS, 60), r, 1);
-    g->addWidget(edit(geraet, PLATTENTYP_ERG, 60), r, 2);
-    g->addWidget(liste(geraet, PLATTENTYP, 80), r++, 3);
-    g->addWidget(label(geraet, SPALTEN_LABEL), r, 0);
-    g->addWidget(liste(geraet, SPALTEN_MODUS, 60), r, 1);
-    g->addWidget(edit(geraet, SPALTEN, 50), r, 2);
-    g->addWidget(edit(geraet, SPALTEN_ERG, 50), r++, 3);
-    g->addWidget(label(geraet, SERIEN_LABEL), r, 0);
-    g->addWidget(liste(geraet, SERIEN_MODUS, 60), r, 1);
-    g->addWidget(edit(geraet, SERIEN, 50), r, 2);
-    g->addWidget(edit(geraet, SERIEN_ERG, 50), r++, 3);
     auto* rechts = new QVBoxLayout;
-    rechts->addWidget(geraet);
-
-    // dimensions frame with the frame drawing and its five values
-    auto* mass = mit(new QGroupBox(client), MASS_RAHMEN);
-    auto* mg = new QGridLayout(mass);
-    mg->addWidget(radio(mass, MM), 0, 0);
-    mg->addWidget(radio(mass, INCH), 0, 1);
-    auto* bild = label(mass, BILD_RAHMEN);
-    bild->setFrameShape(QFrame::StyledPanel);
-    bild->setPixmap(gestellZeichnung());
-    bild->setAlignment(Qt::AlignCenter);
-    mg->addWidget(bild, 1, 0, 1, 5);
-    int c = 0;
-    for (int id : {MASS1, MASS2, MASS3, MASS4, MASS5}) mg->addWidget(edit(mass, id, 40), 2, c++);
-    rechts->addWidget(mass);
+    rechts->addWidget(geraetRahmen(client));
+    rechts->addWidget(masseRahmen(client));
     rechts->addStretch();
     mitte->addLayout(rechts);
     v->addLayout(mitte);
+    v->addWidget(ergebnisRahmen(client));
 
-    // --- result frame
-    auto* erg = mit(new QGroupBox(client), ERGEBNIS_RAHMEN);
-    auto* eg = new QGridLayout(erg);
-    eg->setVerticalSpacing(2);
-    eg->addWidget(label(erg, ERG_KOPF_WARM), 0, 1);
-    eg->addWidget(label(erg, ERG_KOPF_KALT), 0, 2);
-    const int zweiseitig[4][4] = {{ALFA_LABEL, ALFA_W, ALFA_K, ALFA_EINHEIT},
-                                  {VMIN_LABEL, VMIN_W, VMIN_K, VMIN_EINHEIT},
-                                  {VMAX_LABEL, VMAX_W, VMAX_K, VMAX_EINHEIT},
-                                  {VSTUTZEN_LABEL, VSTUTZEN_W, VSTUTZEN_K, VSTUTZEN_EINHEIT}};
-    for (int i = 0; i < 4; ++i) {
-        eg->addWidget(label(erg, zweiseitig[i][0]), i + 1, 0);
-        eg->addWidget(edit(erg, zweiseitig[i][1]), i + 1, 1);
-        eg->addWidget(edit(erg, zweiseitig[i][2]), i + 1, 2);
-        eg->addWidget(label(erg, zweiseitig[i][3]), i + 1, 3);
-    }
-    const int einzeln[11][3] = {{K1_LABEL, K1, K1_EINHEIT},
-                                {K2_LABEL, K2, K2_EINHEIT},
-                                {K3_LABEL, K3, K3_EINHEIT},
-                                {FOULING2_LABEL, FOULING2, FOULING2_EINHEIT},
-                                {FOULING1_LABEL, FOULING1, FOULING1_EINHEIT},
-                                {CMTD_LABEL, CMTD, CMTD_EINHEIT},
-                                {FLAECHE_LABEL, FLAECHE, FLAECHE_EINHEIT},
-                                {GEWICHT_LABEL, GEWICHT, GEWICHT_EINHEIT},
-                                {LIEFERZEIT_LABEL, LIEFERZEIT, LIEFERZEIT_EINHEIT},
-                                {PREIS_LABEL, PREIS, PREIS_EINHEIT},
-                                {KPREIS_LABEL, KPREIS, KPREIS_EINHEIT}};
-    // single-value rows in two blocks of six to the right of the two-sided rows
-    for (int i = 0; i < 11; ++i) {
-        int zeile = i % 6, spalte = 4 + (i / 6) * 3;
-        eg->addWidget(label(erg, einzeln[i][0]), zeile, spalte);
-        eg->addWidget(edit(erg, einzeln[i][1], 90), zeile, spalte + 1);
-        eg->addWidget(label(erg, einzeln[i][2]), zeile, spalte + 2);
-    }
-    v->addWidget(erg);
-
-    auto* meldung = edit(client, MELDUNG, 600);
+    auto* meldung = edit(client, Statuszeile, 600);
     meldung->setMaximumWidth(QWIDGETSIZE_MAX);
     v->addWidget(meldung);
-    warnung_ = mit(new CColorLabel(client), WARNUNG);
+    warnung_ = mit(new CColorLabel(client), LabelWarnung);
     warnung_->ctrl() = model_.warnung();
     warnung_->farbenGeaendert();
     v->addWidget(warnung_);

@@ -7,47 +7,12 @@
 
 #include "data.h"
 #include "form.h"
+#include "hauptdialog_ids.h"
 #include "ini.h"
 #include "inputhelper.h"
 
 namespace kal::regeln {
 
-enum : int {
-    Auslegen = 1169,
-    Nachrechnen = 1171,
-    Leistung = 1018,
-    Sicherheit = 1029,
-    TEinWarm = 1188,
-    TAusWarm = 1278,
-    DurchsatzWarm = 1035,
-    DpWarm = 1037,
-    FoulingWarm = 1039,
-    GasdruckWarm = 1045,
-    TEinKalt = 1277,
-    TAusKalt = 1279,
-    DurchsatzKalt = 1059,
-    DpKalt = 1057,
-    FoulingKalt = 1061,
-    GasdruckKalt = 1062,
-    EinheitTAusWarm = 1314,
-    EinheitGasWarm = 1143,
-    EinheitGasKalt = 1129,
-    LabelGasdruck = 1027,
-    LabelTEin = 1289,
-    LabelTAus = 1290,
-    ModusPlattentyp = 1015,
-    Plattentyp = 1009,
-    ModusSpalten = 1008,
-    Spalten = 1271,
-    ModusSerien = 1040,
-    Serien = 1041,
-    Anzahl1 = 1302,
-    Spalttyp1 = 1366,
-    Anzahl2 = 1335,
-    Spalttyp2 = 1367,
-    ErgebnisPlattentyp = 1084,
-    ErgebnisSerien = 1042,
-};
 enum { Frei = 0, Fix = 1, Min = 2, Max = 3 };
 
 // What the rules need to know of the dialog's state.

@@ -1,66 +1,229 @@
 #include "projekt_formular.h"
 
+#include "dialoghilfe.h"
+#include "hauptdialog_ids.h"
+
 namespace kal {
 
 namespace {
-// Fields 40..63: (text control, unit list) pairs.
-const int kTextEinheit[12][2] = {{1188, 1313}, {1277, 1368}, {1278, 1314}, {1279, 1371},
-                                 {1035, 1423}, {1059, 1424}, {1037, 1137}, {1057, 1127},
-                                 {1039, 1142}, {1061, 1128}, {1045, 1143}, {1062, 1129}};
+constexpr ProjektFeldZeile zeile(int feld, int control, FeldArt art) {
+    return {feld, control, art, 0, 0, 0, nullptr};
+}
+constexpr ProjektFeldZeile wert(int feld, int liste, const char* fehlt) {
+    return {feld, liste, FeldArt::Wert, 0, 0, 0, fehlt};
+}
+constexpr ProjektFeldZeile radiopaar(int feld, int an, int aus, FeldArt art = FeldArt::Radiopaar) {
+    return {feld, an, art, aus, 0, 0, nullptr};
+}
+constexpr ProjektFeldZeile medium(int feld, FeldArt art, int seite, int groesse = 0) {
+    return {feld, 0, art, 0, seite, groesse, nullptr};
+}
+// The six quantities of the user-defined media: value warm, value cold,
+// unit warm, unit cold each.
+constexpr int mw(int groesse) { return PF_EigenesMediumWerte + 4 * groesse; }
 
-struct IdFeld {
-    int feld, liste;
-    const char* key;
+using A = FeldArt;
+constexpr ProjektFeldZeile kFelder[] = {
+    zeile(PF_Version, 0, A::Version),
+    zeile(PF_Sicherheitsplatte, hd::Sicherheitsplatte, A::Kaestchen),
+    medium(mw(EG_Viskositaet), A::MediumWert, 0, EG_Viskositaet),
+    medium(mw(EG_Viskositaet) + 1, A::MediumWert, 1, EG_Viskositaet),
+    medium(mw(EG_Viskositaet) + 2, A::MediumEinheit, 0, EG_Viskositaet),
+    medium(mw(EG_Viskositaet) + 3, A::MediumEinheit, 1, EG_Viskositaet),
+    medium(mw(EG_ViskositaetWand), A::MediumWert, 0, EG_ViskositaetWand),
+    medium(mw(EG_ViskositaetWand) + 1, A::MediumWert, 1, EG_ViskositaetWand),
+    medium(mw(EG_ViskositaetWand) + 2, A::MediumEinheit, 0, EG_ViskositaetWand),
+    medium(mw(EG_ViskositaetWand) + 3, A::MediumEinheit, 1, EG_ViskositaetWand),
+    medium(mw(EG_Dichte), A::MediumWert, 0, EG_Dichte),
+    medium(mw(EG_Dichte) + 1, A::MediumWert, 1, EG_Dichte),
+    medium(mw(EG_Dichte) + 2, A::MediumEinheit, 0, EG_Dichte),
+    medium(mw(EG_Dichte) + 3, A::MediumEinheit, 1, EG_Dichte),
+    medium(mw(EG_Waermekapazitaet), A::MediumWert, 0, EG_Waermekapazitaet),
+    medium(mw(EG_Waermekapazitaet) + 1, A::MediumWert, 1, EG_Waermekapazitaet),
+    medium(mw(EG_Waermekapazitaet) + 2, A::MediumEinheit, 0, EG_Waermekapazitaet),
+    medium(mw(EG_Waermekapazitaet) + 3, A::MediumEinheit, 1, EG_Waermekapazitaet),
+    medium(mw(EG_Waermeleitfaehigkeit), A::MediumWert, 0, EG_Waermeleitfaehigkeit),
+    medium(mw(EG_Waermeleitfaehigkeit) + 1, A::MediumWert, 1, EG_Waermeleitfaehigkeit),
+    medium(mw(EG_Waermeleitfaehigkeit) + 2, A::MediumEinheit, 0, EG_Waermeleitfaehigkeit),
+    medium(mw(EG_Waermeleitfaehigkeit) + 3, A::MediumEinheit, 1, EG_Waermeleitfaehigkeit),
+    medium(mw(EG_Alfa), A::MediumWert, 0, EG_Alfa),
+    medium(mw(EG_Alfa) + 1, A::MediumWert, 1, EG_Alfa),
+    medium(mw(EG_Alfa) + 2, A::MediumEinheit, 0, EG_Alfa),
+    medium(mw(EG_Alfa) + 3, A::MediumEinheit, 1, EG_Alfa),
+    medium(PF_NameWarm, A::MediumName, 0),
+    medium(PF_NameKalt, A::MediumName, 1),
+    medium(PF_GasWarm, A::MediumGas, 0),
+    medium(PF_GasKalt, A::MediumGas, 1),
+    medium(PF_GespeichertWarm, A::MediumGespeichert, 0),
+    medium(PF_GespeichertKalt, A::MediumGespeichert, 1),
+    medium(PF_BenutztWarm, A::MediumBenutzt, 0),
+    medium(PF_BenutztKalt, A::MediumBenutzt, 1),
+    zeile(PF_Leistung, hd::Leistung, A::Text),
+    zeile(PF_LeistungEinheit, hd::EinheitLeistung, A::Position),
+    zeile(PF_Sicherheit, hd::Sicherheit, A::Text),
+    zeile(PF_MediumWarm, hd::MediumWarm, A::Position),
+    zeile(PF_MediumKalt, hd::MediumKalt, A::Position),
+    zeile(PF_TEinWarm, hd::TEinWarm, A::Text),
+    zeile(PF_TEinWarm + 1, hd::EinheitTEinWarm, A::Position),
+    zeile(PF_TEinWarm + 2, hd::TEinKalt, A::Text),
+    zeile(PF_TEinWarm + 3, hd::EinheitTEinKalt, A::Position),
+    zeile(PF_TEinWarm + 4, hd::TAusWarm, A::Text),
+    zeile(PF_TEinWarm + 5, hd::EinheitTAusWarm, A::Position),
+    zeile(PF_TEinWarm + 6, hd::TAusKalt, A::Text),
+    zeile(PF_TEinWarm + 7, hd::EinheitTAusKalt, A::Position),
+    zeile(PF_TEinWarm + 8, hd::DurchsatzWarm, A::Text),
+    zeile(PF_TEinWarm + 9, hd::EinheitDurchsatzWarm, A::Position),
+    zeile(PF_TEinWarm + 10, hd::DurchsatzKalt, A::Text),
+    zeile(PF_TEinWarm + 11, hd::EinheitDurchsatzKalt, A::Position),
+    zeile(PF_TEinWarm + 12, hd::DruckverlustWarm, A::Text),
+    zeile(PF_TEinWarm + 13, hd::EinheitDruckverlustWarm, A::Position),
+    zeile(PF_TEinWarm + 14, hd::DruckverlustKalt, A::Text),
+    zeile(PF_TEinWarm + 15, hd::EinheitDruckverlustKalt, A::Position),
+    zeile(PF_TEinWarm + 16, hd::FoulingWarm, A::Text),
+    zeile(PF_TEinWarm + 17, hd::EinheitFoulingWarm, A::Position),
+    zeile(PF_TEinWarm + 18, hd::FoulingKalt, A::Text),
+    zeile(PF_TEinWarm + 19, hd::EinheitFoulingKalt, A::Position),
+    zeile(PF_TEinWarm + 20, hd::GasDruckWarm, A::Text),
+    zeile(PF_TEinWarm + 21, hd::EinheitGasDruckWarm, A::Position),
+    zeile(PF_TEinWarm + 22, hd::GasDruckKalt, A::Text),
+    zeile(PF_TEinWarm + 23, hd::EinheitGasDruckKalt, A::Position),
+    zeile(PF_Plattenmaterial, hd::MaterialPlatte, A::Position),
+    wert(PF_DichtungWarm, hd::DichtungWarm, "Dichtungwarmfehlt"),
+    wert(PF_DichtungKalt, hd::DichtungKalt, "Dichtungkaltfehlt"),
+    wert(PF_Gestell, hd::Gestell, "Gestellmaterialfehlt"),
+    // the frame variant and the plate-type mode are selected right before
+    // the list whose missing id they precede
+    zeile(PF_GestellNorm, hd::GestellVariante, A::Position),
+    wert(PF_Druckstufe, hd::Druckstufe, "Druckstufefehlt"),
+    zeile(PF_PlattentypModus, hd::PlattentypModus, A::Position),
+    wert(PF_Plattentyp, hd::Plattentyp, "Plattentypfehlt"),
+    zeile(PF_SpaltenModus, hd::SpaltenModus, A::Position),
+    zeile(PF_Spalten, hd::Spalten, A::Text),
+    zeile(PF_SerienModus, hd::SerienModus, A::Position),
+    zeile(PF_Serien, hd::Serien, A::Text),
+    zeile(PF_Anzahl1, hd::Anzahl1, A::Text),
+    zeile(PF_Spalttyp1, hd::Spalttyp1, A::Position),
+    zeile(PF_Anzahl2, hd::Anzahl2, A::Text),
+    zeile(PF_Spalttyp2, hd::Spalttyp2, A::Position),
+    radiopaar(PF_Modus, hd::Nachrechnen, hd::Auslegen, A::Modus),
+    radiopaar(PF_Millimeter, hd::MassMm, hd::MassInch),
+    radiopaar(PF_US, hd::SystemUS, hd::SystemSI),
 };
+
+constexpr bool inDateiReihenfolge() {
+    int n = 0;
+    for (const ProjektFeldZeile& z : kFelder)
+        if (z.feld != ++n) return false;
+    return n == kProjektFelder;
+}
+static_assert(inDateiReihenfolge(), "one row per field, in file order");
+
+void schreibe(ProjektInhalt& p, const ProjektFeldZeile& z, const Form& f,
+              const EigeneMedien& medien, int berechnungsart) {
+    const EigenesMedium& m = medien[static_cast<size_t>(z.seite)];
+    const size_t g = static_cast<size_t>(z.groesse);
+    switch (z.art) {
+        case A::Version:
+            p.setzeFeld(z.feld, kProjektVersion);
+            break;
+        case A::Text:
+            p.setzeFeld(z.feld, f.text(z.control));
+            break;
+        case A::Position:
+            p.setzeInt(z.feld, f.selection(z.control));
+            break;
+        case A::Wert:
+            p.setzeInt(z.feld, f.selectedValue(z.control, -1));
+            break;
+        case A::Kaestchen:
+        case A::Radiopaar:
+            p.setzeInt(z.feld, f.checked(z.control) ? 1 : 0);
+            break;
+        case A::Modus:
+            p.setzeInt(z.feld, berechnungsart == 1 ? 1 : 0);
+            break;
+        case A::MediumWert:
+            p.setzeFeld(z.feld, projektZahlText(m.werte[g]));
+            break;
+        case A::MediumEinheit:
+            p.setzeInt(z.feld, m.einheiten[g]);
+            break;
+        case A::MediumName:
+            p.setzeFeld(z.feld, m.name);
+            break;
+        case A::MediumGas:
+            p.setzeInt(z.feld, m.gas);
+            break;
+        case A::MediumGespeichert:
+            p.setzeInt(z.feld, m.gespeichert);
+            break;
+        case A::MediumBenutzt:
+            p.setzeInt(z.feld, m.benutzt);
+            break;
+    }
+}
+
+void lies(const ProjektInhalt& p, const ProjektFeldZeile& z, Form& f, EigeneMedien& medien,
+          const CIniEx& sprache, const std::string& titel, MessagePort* meldungen) {
+    EigenesMedium& m = medien[static_cast<size_t>(z.seite)];
+    const size_t g = static_cast<size_t>(z.groesse);
+    switch (z.art) {
+        case A::Version:
+            break;
+        case A::Text:
+            f.setText(z.control, p.feld(z.feld));
+            break;
+        case A::Position:
+            f.select(z.control, p.intFeld(z.feld));
+            break;
+        case A::Wert: {
+            const int pos = f.findValue(z.control, p.intFeld(z.feld));
+            if (pos >= 0) {
+                f.select(z.control, pos);
+                break;
+            }
+            zeigeMeldung(meldungen, sprache, "error", z.fehlt, titel);
+            f.select(z.control, 1);
+            f.setFocus(z.control);
+            break;
+        }
+        case A::Kaestchen:
+            f.setChecked(z.control, p.intFeld(z.feld) == 1);
+            break;
+        case A::Radiopaar:
+        case A::Modus: {
+            bool an = p.intFeld(z.feld) == 1;
+            f.setChecked(z.control, an);
+            f.setChecked(z.partner, !an);
+            break;
+        }
+        case A::MediumWert:
+            m.werte[g] = p.doubleFeld(z.feld);
+            break;
+        case A::MediumEinheit:
+            m.einheiten[g] = p.intFeld(z.feld);
+            break;
+        case A::MediumName:
+            m.name = p.feld(z.feld);
+            break;
+        case A::MediumGas:
+            m.gas = p.intFeld(z.feld) != 0;
+            break;
+        case A::MediumGespeichert:
+            m.gespeichert = p.intFeld(z.feld) == 1;
+            break;
+        case A::MediumBenutzt:
+            m.benutzt = p.intFeld(z.feld) == 1;
+            break;
+    }
+}
 }  // namespace
+
+std::span<const ProjektFeldZeile> projektFeldTabelle() { return kFelder; }
 
 ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int berechnungsart) {
     ProjektInhalt p;
-    p.setzeFeld(PF_Version, kProjektVersion);
-    p.setzeInt(PF_Sicherheitsplatte, f.checked(1421) ? 1 : 0);
-    for (int g = 0; g < EG_Anzahl; ++g) {
-        int basis = PF_EigenesMediumWerte + 4 * g;
-        p.setzeFeld(basis, projektZahlText(medien[0].werte[static_cast<size_t>(g)]));
-        p.setzeFeld(basis + 1, projektZahlText(medien[1].werte[static_cast<size_t>(g)]));
-        p.setzeInt(basis + 2, medien[0].einheiten[static_cast<size_t>(g)]);
-        p.setzeInt(basis + 3, medien[1].einheiten[static_cast<size_t>(g)]);
-    }
-    p.setzeFeld(PF_NameWarm, medien[0].name);
-    p.setzeFeld(PF_NameKalt, medien[1].name);
-    p.setzeInt(PF_GasWarm, medien[0].gas);
-    p.setzeInt(PF_GasKalt, medien[1].gas);
-    p.setzeInt(PF_GespeichertWarm, medien[0].gespeichert);
-    p.setzeInt(PF_GespeichertKalt, medien[1].gespeichert);
-    p.setzeInt(PF_BenutztWarm, medien[0].benutzt);
-    p.setzeInt(PF_BenutztKalt, medien[1].benutzt);
-    p.setzeFeld(PF_Leistung, f.text(1018));
-    p.setzeInt(PF_LeistungEinheit, f.selection(1123));
-    p.setzeFeld(PF_Sicherheit, f.text(1029));
-    p.setzeInt(PF_MediumWarm, f.selection(1364));
-    p.setzeInt(PF_MediumKalt, f.selection(1365));
-    for (int i = 0; i < 12; ++i) {
-        p.setzeFeld(PF_TEinWarm + 2 * i, f.text(kTextEinheit[i][0]));
-        p.setzeInt(PF_TEinWarm + 2 * i + 1, f.selection(kTextEinheit[i][1]));
-    }
-    p.setzeInt(PF_Plattenmaterial, f.selection(1003));
-    p.setzeInt(PF_DichtungWarm, f.selectedValue(1346, -1));
-    p.setzeInt(PF_DichtungKalt, f.selectedValue(1380, -1));
-    p.setzeInt(PF_Gestell, f.selectedValue(1005, -1));
-    p.setzeInt(PF_GestellNorm, f.selection(1007));
-    p.setzeInt(PF_Druckstufe, f.selectedValue(1006, -1));
-    p.setzeInt(PF_PlattentypModus, f.selection(1015));
-    p.setzeInt(PF_Plattentyp, f.selectedValue(1009, -1));
-    p.setzeInt(PF_SpaltenModus, f.selection(1008));
-    p.setzeFeld(PF_Spalten, f.text(1271));
-    p.setzeInt(PF_SerienModus, f.selection(1040));
-    p.setzeFeld(PF_Serien, f.text(1041));
-    p.setzeFeld(PF_Anzahl1, f.text(1302));
-    p.setzeInt(PF_Spalttyp1, f.selection(1366));
-    p.setzeFeld(PF_Anzahl2, f.text(1335));
-    p.setzeInt(PF_Spalttyp2, f.selection(1367));
-    p.setzeInt(PF_Modus, berechnungsart == 1 ? 1 : 0);
-    p.setzeInt(PF_Millimeter, f.checked(1117) ? 1 : 0);
-    p.setzeInt(PF_US, f.checked(1082) ? 1 : 0);
+    for (const ProjektFeldZeile& z : kFelder) schreibe(p, z, f, medien, berechnungsart);
     return p;
 }
 
@@ -69,79 +232,14 @@ int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien, con
                       const std::function<void()>& plattentypRegel,
                       const std::function<void()>& eigenesMediumEintraege,
                       const std::function<void(int)>& spalttypenListen) {
-    f.setChecked(1421, p.intFeld(PF_Sicherheitsplatte) == 1);
-    if (plattentypRegel) plattentypRegel();
-
-    for (int s = 0; s < 2; ++s) {
-        EigenesMedium& m = medien[static_cast<size_t>(s)];
-        for (int g = 0; g < EG_Anzahl; ++g) {
-            int basis = PF_EigenesMediumWerte + 4 * g;
-            m.werte[static_cast<size_t>(g)] = p.doubleFeld(basis + s);
-            m.einheiten[static_cast<size_t>(g)] = p.intFeld(basis + 2 + s);
-        }
-        m.name = p.feld(s == 0 ? PF_NameWarm : PF_NameKalt);
-        m.gas = p.intFeld(s == 0 ? PF_GasWarm : PF_GasKalt) != 0;
-        m.gespeichert = p.intFeld(s == 0 ? PF_GespeichertWarm : PF_GespeichertKalt) == 1;
-        m.benutzt = p.intFeld(s == 0 ? PF_BenutztWarm : PF_BenutztKalt) == 1;
+    const int modus = p.intFeld(PF_Modus) == 1 ? 1 : 0;
+    for (const ProjektFeldZeile& z : kFelder) {
+        // channel type positions index the lists as they were when saved
+        if (z.feld == PF_Anzahl1 && spalttypenListen) spalttypenListen(modus);
+        lies(p, z, f, medien, sprache, titel, meldungen);
+        if (z.feld == PF_Sicherheitsplatte && plattentypRegel) plattentypRegel();
+        if (z.feld == PF_BenutztKalt && eigenesMediumEintraege) eigenesMediumEintraege();
     }
-    if (eigenesMediumEintraege) eigenesMediumEintraege();
-
-    f.setText(1018, p.feld(PF_Leistung));
-    f.select(1123, p.intFeld(PF_LeistungEinheit));
-    f.setText(1029, p.feld(PF_Sicherheit));
-    f.select(1364, p.intFeld(PF_MediumWarm));
-    f.select(1365, p.intFeld(PF_MediumKalt));
-    for (int i = 0; i < 12; ++i) {
-        f.setText(kTextEinheit[i][0], p.feld(PF_TEinWarm + 2 * i));
-        f.select(kTextEinheit[i][1], p.intFeld(PF_TEinWarm + 2 * i + 1));
-    }
-    f.select(1003, p.intFeld(PF_Plattenmaterial));
-
-    const IdFeld ids[] = {{PF_DichtungWarm, 1346, "Dichtungwarmfehlt"},
-                          {PF_DichtungKalt, 1380, "Dichtungkaltfehlt"},
-                          {PF_Gestell, 1005, "Gestellmaterialfehlt"},
-                          {PF_Druckstufe, 1006, "Druckstufefehlt"},
-                          {PF_Plattentyp, 1009, "Plattentypfehlt"}};
-    for (const IdFeld& e : ids) {
-        if (e.feld == PF_Druckstufe) f.select(1007, p.intFeld(PF_GestellNorm));
-        if (e.feld == PF_Plattentyp) f.select(1015, p.intFeld(PF_PlattentypModus));
-        int pos = f.findValue(e.liste, p.intFeld(e.feld));
-        if (pos >= 0) {
-            f.select(e.liste, pos);
-            continue;
-        }
-        if (meldungen) {
-            Message m;
-            m.text = sprache.GetValue("error", e.key, "");
-            m.caption = titel;
-            m.section = "error";
-            m.key = e.key;
-            m.icon = MessageIcon::Error;
-            meldungen->showMessage(m);
-        }
-        f.select(e.liste, 1);
-        f.setFocus(e.liste);
-    }
-
-    f.select(1008, p.intFeld(PF_SpaltenModus));
-    f.setText(1271, p.feld(PF_Spalten));
-    f.select(1040, p.intFeld(PF_SerienModus));
-    f.setText(1041, p.feld(PF_Serien));
-    int modus = p.intFeld(PF_Modus) == 1 ? 1 : 0;
-    if (spalttypenListen) spalttypenListen(modus);
-    f.setText(1302, p.feld(PF_Anzahl1));
-    f.select(1366, p.intFeld(PF_Spalttyp1));
-    f.setText(1335, p.feld(PF_Anzahl2));
-    f.select(1367, p.intFeld(PF_Spalttyp2));
-
-    f.setChecked(1171, modus == 1);
-    f.setChecked(1169, modus == 0);
-    bool mm = p.intFeld(PF_Millimeter) == 1;
-    f.setChecked(1117, mm);
-    f.setChecked(1122, !mm);
-    bool us = p.intFeld(PF_US) == 1;
-    f.setChecked(1082, us);
-    f.setChecked(1083, !us);
     return modus;
 }
 

@@ -1,8 +1,20 @@
 #include "spalttypdlg_model.h"
 
+#include "dialoghilfe.h"
 #include "format.h"
 
 namespace kal {
+
+namespace {
+constexpr Beschriftung kBeschriftungen[] = {
+    {sg::LabelMaterial, "plattentypspalttypdlg", "Plattenmaterial"},
+    {sg::LabelDruckstufe, "plattentypspalttypdlg", "Druckstufe"},
+    {sg::LabelKopf, "plattentypspalttypdlg", "header"},
+    {sg::LabelBeispiel, "plattentypspalttypdlg", "example"},
+    {sg::Speichern, "plattentypspalttypdlg", "speichern"},
+    {sg::Ende, "plattentypspalttypdlg", "ende"},
+};
+}  // namespace
 
 SpalttypDlgModel::SpalttypDlgModel(CSpalttypenZulaessig& tabelle,
                                    const std::map<int, int>& plattentypen, const Data& data,
@@ -14,37 +26,33 @@ SpalttypDlgModel::SpalttypDlgModel(CSpalttypenZulaessig& tabelle,
       ports_(ports) {
     Form& f = form();
     setCaption(sprache_.GetValue("plattentypspalttypdlg", "title", ""));
-    f.setText(LblMaterial, sprache_.GetValue("plattentypspalttypdlg", "Plattenmaterial", ""));
-    f.setText(LblDruckstufe, sprache_.GetValue("plattentypspalttypdlg", "Druckstufe", ""));
-    f.setText(Kopf, sprache_.GetValue("plattentypspalttypdlg", "header", ""));
-    f.setText(Beispiel, sprache_.GetValue("plattentypspalttypdlg", "example", ""));
-    f.setText(Speichern, sprache_.GetValue("plattentypspalttypdlg", "speichern", ""));
-    f.setText(Ende, sprache_.GetValue("plattentypspalttypdlg", "ende", ""));
+    beschriftungenSetzen(f, sprache_, kBeschriftungen);
 
-    f.clearItems(Material);
+    f.clearItems(sg::Material);
     for (const auto& m : data_.getMaterialPlatteAListe().alle()) {
         if (!m.getZulaessig()) continue;
-        materialien_[f.itemCount(Material)] = m.getObjectId();
-        f.addItem(Material, m.getName(), m.getObjectId());
+        materialien_[f.itemCount(sg::Material)] = m.getObjectId();
+        f.addItem(sg::Material, m.getName(), m.getObjectId());
     }
-    f.select(Material, 0);
-    f.clearItems(Druckstufe);
+    f.select(sg::Material, 0);
+    f.clearItems(sg::Druckstufe);
     for (const auto& d : data_.getDruckstufeAListe().alle())
-        f.addItem(Druckstufe, formatiere("%i", d.getDruck()), d.getObjectId());
-    f.select(Druckstufe, 0);
+        f.addItem(sg::Druckstufe, formatiere("%i", d.getDruck()), d.getObjectId());
+    f.select(sg::Druckstufe, 0);
 
     gitterAufbauen();
-    f.setEnabled(Speichern, false);
+    f.setEnabled(sg::Speichern, false);
     gespeichert_ = false;
 }
 
 int SpalttypDlgModel::aktuellesMaterial() const {
-    auto it = materialien_.find(form().selection(Material));
+    auto it = materialien_.find(form().selection(sg::Material));
     return it == materialien_.end() ? 0 : it->second;
 }
 
 int SpalttypDlgModel::aktuelleDruckstufe() const {
-    const DruckstufeA* d = data_.getDruckstufeAListe().internalGetAt(form().selection(Druckstufe));
+    const DruckstufeA* d =
+        data_.getDruckstufeAListe().internalGetAt(form().selection(sg::Druckstufe));
     return d ? d->getObjectId() : 0;
 }
 
@@ -77,7 +85,7 @@ void SpalttypDlgModel::gitterAufbauen() {
                    tabelle_.istZulaessig(material, spaltenTypen_[c], druckstufe, r) != 0;
         }
     }
-    form().setText(Gitter, "");  // tells the view to redraw
+    form().setText(sg::Gitter, "");  // tells the view to redraw
 }
 
 void SpalttypDlgModel::listeGewechselt() {
@@ -90,10 +98,10 @@ void SpalttypDlgModel::kaestchenGeklickt(int zeile, int spalte) {
     Zelle& z = zellen_[static_cast<size_t>(zeile)][static_cast<size_t>(spalte)];
     if (!z.kontrollkaestchen) return;
     z.an = !z.an;
-    form().setEnabled(Material, false);
-    form().setEnabled(Druckstufe, false);
-    form().setEnabled(Speichern, true);
-    form().setText(Gitter, "");
+    form().setEnabled(sg::Material, false);
+    form().setEnabled(sg::Druckstufe, false);
+    form().setEnabled(sg::Speichern, true);
+    form().setText(sg::Gitter, "");
 }
 
 void SpalttypDlgModel::inTabelleSchreiben() {
@@ -113,9 +121,9 @@ void SpalttypDlgModel::inTabelleSchreiben() {
 
 void SpalttypDlgModel::speichernGeklickt() {
     inTabelleSchreiben();
-    form().setEnabled(Material, true);
-    form().setEnabled(Druckstufe, true);
-    form().setEnabled(Speichern, false);
+    form().setEnabled(sg::Material, true);
+    form().setEnabled(sg::Druckstufe, true);
+    form().setEnabled(sg::Speichern, false);
 }
 
 void SpalttypDlgModel::schliessen(bool ueberEnde) {

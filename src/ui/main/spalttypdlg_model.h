@@ -11,23 +11,13 @@
 #include "form.h"
 #include "ini.h"
 #include "ports.h"
+#include "spalttypdlg_ids.h"
 #include "spalttypen_zulaessig.h"
 
 namespace kal {
 
 class SpalttypDlgModel : public DialogModel {
 public:
-    enum : int {
-        LblMaterial = 1012,
-        Material = 1003,
-        LblDruckstufe = 1013,
-        Druckstufe = 1006,
-        Kopf = 1378,
-        Gitter = 1377,
-        Beispiel = 1379,
-        Speichern = 3,
-        Ende = 1427,
-    };
     static constexpr int kZeilen = 9;  // channel-type positions 0..8
 
     struct Zelle {
@@ -48,13 +38,13 @@ public:
     const Zelle& zelle(int zeile, int spalte) const { return zellen_.at(zeile).at(spalte); }
     int spalten() const { return static_cast<int>(spaltenTypen_.size()); }
 
-    void listeGewechselt();                         // 1003 or 1006 changed: rebuild the grid
+    void listeGewechselt();                         // material or stage changed: rebuild
     void kaestchenGeklickt(int zeile, int spalte);  // toggles a check box cell
-    void speichernGeklickt();                       // 3
-    void endeGeklickt();                            // 1427
+    void speichernGeklickt();                       // sg::Speichern
+    void endeGeklickt();                            // sg::Ende
     void schliessenAngefordert();                   // the window's close box
     bool gespeichert() const { return gespeichert_; }
-    bool geaendert() const { return form().enabled(Speichern); }
+    bool geaendert() const { return form().enabled(sg::Speichern); }
 
 private:
     void gitterAufbauen();

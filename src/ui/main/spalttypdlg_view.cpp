@@ -96,19 +96,18 @@ SpalttypDlgView::SpalttypDlgView(SpalttypDlgModel& model, QWidget* parent)
       model_(model),
       binder_(
           model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
-    using M = SpalttypDlgModel;
     setWindowTitle(QString::fromStdString(model.caption()));
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
 
     auto* oben = new QGridLayout;
     oben->setHorizontalSpacing(10);
-    auto* lblMaterial = mit(new QLabel(this), M::LblMaterial);
-    auto* material = mit(new QComboBox(this), M::Material);
+    auto* lblMaterial = mit(new QLabel(this), sg::LabelMaterial);
+    auto* material = mit(new QComboBox(this), sg::Material);
     material->setMinimumWidth(180);
     lblMaterial->setBuddy(material);
-    auto* lblDruck = mit(new QLabel(this), M::LblDruckstufe);
-    auto* druck = mit(new QComboBox(this), M::Druckstufe);
+    auto* lblDruck = mit(new QLabel(this), sg::LabelDruckstufe);
+    auto* druck = mit(new QComboBox(this), sg::Druckstufe);
     druck->setMinimumWidth(90);
     lblDruck->setBuddy(druck);
     oben->addWidget(lblMaterial, 0, 0);
@@ -119,11 +118,11 @@ SpalttypDlgView::SpalttypDlgView(SpalttypDlgModel& model, QWidget* parent)
     oben->setColumnStretch(5, 1);
     layout->addLayout(oben);
 
-    auto* kopf = mit(new QLabel(this), M::Kopf);
+    auto* kopf = mit(new QLabel(this), sg::LabelKopf);
     kopf->setWordWrap(true);
     layout->addWidget(kopf);
 
-    gitter_ = mit(new QTableWidget(this), M::Gitter);
+    gitter_ = mit(new QTableWidget(this), sg::Gitter);
     gitter_->setSelectionMode(QAbstractItemView::NoSelection);
     gitter_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gitter_->setItemDelegate(new KaestchenDelegate(gitter_));
@@ -145,16 +144,16 @@ SpalttypDlgView::SpalttypDlgView(SpalttypDlgModel& model, QWidget* parent)
             [this](QTableWidgetItem* item) { zelleGeaendert(item); });
     layout->addWidget(gitter_, 1);
 
-    auto* beispiel = mit(new QLabel(this), M::Beispiel);
+    auto* beispiel = mit(new QLabel(this), sg::LabelBeispiel);
     beispiel->setWordWrap(true);
     layout->addWidget(beispiel);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
-    auto* speichern = mit(new QPushButton(this), M::Speichern);
+    auto* speichern = mit(new QPushButton(this), sg::Speichern);
     speichern->setAutoDefault(false);
     knoepfe->addWidget(speichern);
-    auto* ende = mit(new QPushButton(this), M::Ende);
+    auto* ende = mit(new QPushButton(this), sg::Ende);
     ende->setAutoDefault(false);
     knoepfe->addWidget(ende);
     layout->addLayout(knoepfe);
@@ -222,12 +221,11 @@ void SpalttypDlgView::zelleGeaendert(QTableWidgetItem* item) {
 }
 
 void SpalttypDlgView::ereignis(int id, BindEvent e) {
-    using M = SpalttypDlgModel;
-    if (e == BindEvent::Changed && (id == M::Material || id == M::Druckstufe)) {
+    if (e == BindEvent::Changed && (id == sg::Material || id == sg::Druckstufe)) {
         model_.listeGewechselt();
-    } else if (e == BindEvent::Clicked && id == M::Speichern) {
+    } else if (e == BindEvent::Clicked && id == sg::Speichern) {
         model_.speichernGeklickt();
-    } else if (e == BindEvent::Clicked && id == M::Ende) {
+    } else if (e == BindEvent::Clicked && id == sg::Ende) {
         model_.endeGeklickt();
     }
     gitterAktualisieren();

@@ -69,12 +69,12 @@ struct Umgebung {
 
 void fuelle(Form& f, const char* visk, const char* wand, const char* rho, const char* cp,
             const char* lambda) {
-    f.setText(AddMediumModel::Name, "Juice");
-    f.setText(AddMediumModel::Visk, visk);
-    f.setText(AddMediumModel::ViskWand, wand);
-    f.setText(AddMediumModel::Dichte, rho);
-    f.setText(AddMediumModel::Cp, cp);
-    f.setText(AddMediumModel::Lambda, lambda);
+    f.setText(am::Name, "Juice");
+    f.setText(am::Viskositaet, visk);
+    f.setText(am::ViskositaetWand, wand);
+    f.setText(am::Dichte, rho);
+    f.setText(am::Waermekapazitaet, cp);
+    f.setText(am::Waermeleitfaehigkeit, lambda);
 }
 }  // namespace
 
@@ -83,29 +83,29 @@ TEST(AddMedium, OpeningSetsTextsUnitsAndHidesTheTemplateOk) {
     auto m = u.oeffne(0);
     const Form& f = m->form();
     EXPECT_EQ(m->caption(), "Own medium");
-    EXPECT_EQ(f.text(AddMediumModel::LblName), "Name");
-    EXPECT_FALSE(f.visible(AddMediumModel::VorlageOk));
-    EXPECT_FALSE(f.enabled(AddMediumModel::VorlageOk));
-    EXPECT_EQ(f.itemCount(AddMediumModel::EhVisk), 3);
-    EXPECT_EQ(f.selection(AddMediumModel::EhVisk), 0);
+    EXPECT_EQ(f.text(am::LabelName), "Name");
+    EXPECT_FALSE(f.visible(am::VorlageOk));
+    EXPECT_FALSE(f.enabled(am::VorlageOk));
+    EXPECT_EQ(f.itemCount(am::EinheitViskositaet), 3);
+    EXPECT_EQ(f.selection(am::EinheitViskositaet), 0);
     // not a gas: alpha disabled, hint hidden
-    EXPECT_FALSE(f.enabled(AddMediumModel::Alfa));
-    EXPECT_FALSE(f.visible(AddMediumModel::Hinweis));
+    EXPECT_FALSE(f.enabled(am::Alfa));
+    EXPECT_FALSE(f.visible(am::LabelHinweis));
 }
 
 TEST(AddMedium, GasRuleEnablesAlphaAndShowsHint) {
     Umgebung u;
     auto m = u.oeffne(0);
-    m->form().setChecked(AddMediumModel::Gas, true);
+    m->form().setChecked(am::Gas, true);
     m->gasGeklickt();
-    EXPECT_TRUE(m->form().enabled(AddMediumModel::Alfa));
-    EXPECT_TRUE(m->form().enabled(AddMediumModel::EhAlfa));
-    EXPECT_TRUE(m->form().visible(AddMediumModel::Hinweis));
-    m->form().setText(AddMediumModel::Alfa, "55");
-    m->form().setChecked(AddMediumModel::Gas, false);
+    EXPECT_TRUE(m->form().enabled(am::Alfa));
+    EXPECT_TRUE(m->form().enabled(am::EinheitAlfa));
+    EXPECT_TRUE(m->form().visible(am::LabelHinweis));
+    m->form().setText(am::Alfa, "55");
+    m->form().setChecked(am::Gas, false);
     m->gasGeklickt();
-    EXPECT_EQ(m->form().text(AddMediumModel::Alfa), "");
-    EXPECT_FALSE(m->form().visible(AddMediumModel::Hinweis));
+    EXPECT_EQ(m->form().text(am::Alfa), "");
+    EXPECT_FALSE(m->form().visible(am::LabelHinweis));
 }
 
 TEST(AddMedium, LiquidConfirmsWithoutAlphaAndConvertsUnits) {
@@ -113,10 +113,10 @@ TEST(AddMedium, LiquidConfirmsWithoutAlphaAndConvertsUnits) {
     auto m = u.oeffne(1);
     Form& f = m->form();
     fuelle(f, "0.002", "3", "1.05", "3900", "0.6");
-    f.select(AddMediumModel::EhVisk, 0);      // Pa s -> stored as 2 mPa s
-    f.select(AddMediumModel::EhViskWand, 2);  // cP == mPa s
-    f.select(AddMediumModel::EhDichte, 1);    // g/cm3 -> 1050 kg/m3
-    f.select(AddMediumModel::EhCp, 1);        // J/(kg K) -> 3.9 kJ/(kg K)
+    f.select(am::EinheitViskositaet, 0);       // Pa s -> stored as 2 mPa s
+    f.select(am::EinheitViskositaetWand, 2);   // cP == mPa s
+    f.select(am::EinheitDichte, 1);            // g/cm3 -> 1050 kg/m3
+    f.select(am::EinheitWaermekapazitaet, 1);  // J/(kg K) -> 3.9 kJ/(kg K)
     m->speichernGeklickt();
     ASSERT_EQ(m->result(), 1);
     const EigenesMedium& e = m->ergebnis();
@@ -129,7 +129,8 @@ TEST(AddMedium, LiquidConfirmsWithoutAlphaAndConvertsUnits) {
     EXPECT_DOUBLE_EQ(e.werte[EG_Waermeleitfaehigkeit], 0.6);
     EXPECT_DOUBLE_EQ(e.werte[EG_Alfa], 0.0);
     EXPECT_EQ(e.einheiten[EG_Dichte], 1);
-    // cold side stores "unit3": 0, then 1210, 1156, 1157, 1163, 1256, 1165
+    // cold side stores "unit3": 0, then the units of density, conductivity, heat
+    // capacity, viscosity, alpha and wall viscosity
     EXPECT_EQ(u.ports.settings.values["unit3"], "0,1,0,1,0,0,2");
     EXPECT_TRUE(u.ports.messages.shown.empty());
 }
@@ -139,22 +140,22 @@ TEST(AddMedium, GasNeedsAlphaAndNegativeValuesAreRefused) {
     auto m = u.oeffne(0);
     Form& f = m->form();
     fuelle(f, "0.018", "0.018", "1.2", "1.0", "0.026");
-    f.setChecked(AddMediumModel::Gas, true);
+    f.setChecked(am::Gas, true);
     m->gasGeklickt();
     m->speichernGeklickt();
     EXPECT_FALSE(m->closed());
     ASSERT_EQ(u.ports.messages.shown.size(), 1u);
     EXPECT_EQ(u.ports.messages.shown[0].key, "error_empty");
     EXPECT_EQ(u.ports.messages.shown[0].caption, "Own medium");
-    EXPECT_EQ(f.focus(), AddMediumModel::Alfa);
-    f.setText(AddMediumModel::Dichte, "-1");
+    EXPECT_EQ(f.focus(), am::Alfa);
+    f.setText(am::Dichte, "-1");
     m->speichernGeklickt();
     EXPECT_FALSE(m->closed());
     EXPECT_EQ(u.ports.messages.shown.back().key, "error_outofrange");
-    EXPECT_EQ(f.focus(), AddMediumModel::Dichte);
+    EXPECT_EQ(f.focus(), am::Dichte);
     EXPECT_TRUE(u.ports.settings.values.empty());  // nothing stored while refused
-    f.setText(AddMediumModel::Dichte, "1.2");
-    f.setText(AddMediumModel::Alfa, "50");
+    f.setText(am::Dichte, "1.2");
+    f.setText(am::Alfa, "50");
     m->speichernGeklickt();
     EXPECT_EQ(m->result(), 1);
     EXPECT_TRUE(m->ergebnis().gas);
@@ -171,30 +172,30 @@ TEST(AddMedium, ReopeningShowsStoredValuesInRememberedUnits) {
     vorher.einheiten = {0, 1, 1, 0, 1, 1};
     auto m = u.oeffne(0, &vorher);
     const Form& f = m->form();
-    EXPECT_EQ(f.text(AddMediumModel::Name), "Oil");
-    EXPECT_TRUE(f.checked(AddMediumModel::Gas));
-    EXPECT_EQ(f.selection(AddMediumModel::EhVisk), 0);
-    EXPECT_EQ(f.text(AddMediumModel::Visk), "0.02");    // 20 mPa s in Pa s
-    EXPECT_EQ(f.text(AddMediumModel::ViskWand), "40");  // in mPa s
-    EXPECT_EQ(f.text(AddMediumModel::Dichte), "0.87");  // g/cm3
-    EXPECT_EQ(f.text(AddMediumModel::Lambda), "130");   // mW/(m K)
-    EXPECT_EQ(f.text(AddMediumModel::Alfa), "0.8");     // kW/(m2 K)
+    EXPECT_EQ(f.text(am::Name), "Oil");
+    EXPECT_TRUE(f.checked(am::Gas));
+    EXPECT_EQ(f.selection(am::EinheitViskositaet), 0);
+    EXPECT_EQ(f.text(am::Viskositaet), "0.02");          // 20 mPa s in Pa s
+    EXPECT_EQ(f.text(am::ViskositaetWand), "40");        // in mPa s
+    EXPECT_EQ(f.text(am::Dichte), "0.87");               // g/cm3
+    EXPECT_EQ(f.text(am::Waermeleitfaehigkeit), "130");  // mW/(m K)
+    EXPECT_EQ(f.text(am::Alfa), "0.8");                  // kW/(m2 K)
 }
 
 TEST(AddMedium, RegistryValuesAreReadSafely) {
     Umgebung u;
     u.ports.settings.values["unit2"] = "0,1,1,1,2,1,1";
     auto m = u.oeffne(0);
-    EXPECT_EQ(m->form().selection(AddMediumModel::EhDichte), 1);
-    EXPECT_EQ(m->form().selection(AddMediumModel::EhVisk), 2);
+    EXPECT_EQ(m->form().selection(am::EinheitDichte), 1);
+    EXPECT_EQ(m->form().selection(am::EinheitViskositaet), 2);
     // a value too long for its 49-byte buffer counts as missing
     u.ports.settings.values["unit2"] = "0,1,1,1,2,1,1" + std::string(60, ' ');
     auto lang = u.oeffne(0);
-    EXPECT_EQ(lang->form().selection(AddMediumModel::EhDichte), 0);
+    EXPECT_EQ(lang->form().selection(am::EinheitDichte), 0);
     // positions beyond a list keep a unit selected
     u.ports.settings.values["unit2"] = "0,9,9,9,9,9,9";
     auto weit = u.oeffne(0);
-    EXPECT_EQ(weit->form().selection(AddMediumModel::EhDichte), 0);
+    EXPECT_EQ(weit->form().selection(am::EinheitDichte), 0);
 }
 
 TEST(AddMedium, UnavailableStoreIsReportedButConfirmStillCloses) {
@@ -215,8 +216,8 @@ TEST(AddMedium, CancelAndClearStoreNothing) {
     auto m = u.oeffne(0);
     fuelle(m->form(), "1", "1", "1000", "4.18", "0.6");
     m->leerenGeklickt();
-    EXPECT_EQ(m->form().text(AddMediumModel::Name), "");
-    EXPECT_EQ(m->form().text(AddMediumModel::Dichte), "");
+    EXPECT_EQ(m->form().text(am::Name), "");
+    EXPECT_EQ(m->form().text(am::Dichte), "");
     m->abbrechenGeklickt();
     EXPECT_EQ(m->result(), 2);
     EXPECT_TRUE(u.ports.settings.values.empty());

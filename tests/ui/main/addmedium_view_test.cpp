@@ -15,7 +15,6 @@
 #include "unterdialog_umgebung.h"
 
 using namespace kal;
-using M = AddMediumModel;
 
 namespace {
 struct Umgebung {
@@ -45,12 +44,12 @@ struct Umgebung {
     }
     void klick(int id) { QTest::mouseClick(w<QAbstractButton>(id), Qt::LeftButton); }
     void fluessigkeit() {
-        tippe(M::Name, "Juice");
-        tippe(M::Visk, "0.002");
-        tippe(M::ViskWand, "0.003");
-        tippe(M::Dichte, "62.4");
-        tippe(M::Cp, "3.9");
-        tippe(M::Lambda, "0.6");
+        tippe(am::Name, "Juice");
+        tippe(am::Viskositaet, "0.002");
+        tippe(am::ViskositaetWand, "0.003");
+        tippe(am::Dichte, "62.4");
+        tippe(am::Waermekapazitaet, "3.9");
+        tippe(am::Waermeleitfaehigkeit, "0.6");
     }
 };
 }  // namespace
@@ -58,16 +57,20 @@ struct Umgebung {
 TEST(AddMediumView, ControlsCarryTheirIdsTextsAndUnits) {
     Umgebung u;
     EXPECT_EQ(u.view->windowTitle(), "User-defined medium, warm side");
-    for (int id : {M::Name, M::Visk, M::ViskWand, M::Dichte, M::Cp, M::Lambda, M::Alfa})
+    for (int id : {am::Name, am::Viskositaet, am::ViskositaetWand, am::Dichte, am::Waermekapazitaet,
+                   am::Waermeleitfaehigkeit, am::Alfa})
         EXPECT_NE(u.w<QLineEdit>(id), nullptr) << id;
     struct Liste {
         int id;
         QStringList einheiten;
     };
     const Liste listen[] = {
-        {M::EhVisk, {"Pa·s", "mPa·s", "cP"}},        {M::EhViskWand, {"Pa·s", "mPa·s", "cP"}},
-        {M::EhDichte, {"kg/m³", "lb/ft³"}},          {M::EhCp, {"kJ/(kg·K)", "BTU/(lb·°F)"}},
-        {M::EhLambda, {"W/(m·K)", "BTU/(h·ft·°F)"}}, {M::EhAlfa, {"W/(m²·K)", "BTU/(h·ft²·°F)"}},
+        {am::EinheitViskositaet, {"Pa·s", "mPa·s", "cP"}},
+        {am::EinheitViskositaetWand, {"Pa·s", "mPa·s", "cP"}},
+        {am::EinheitDichte, {"kg/m³", "lb/ft³"}},
+        {am::EinheitWaermekapazitaet, {"kJ/(kg·K)", "BTU/(lb·°F)"}},
+        {am::EinheitWaermeleitfaehigkeit, {"W/(m·K)", "BTU/(h·ft·°F)"}},
+        {am::EinheitAlfa, {"W/(m²·K)", "BTU/(h·ft²·°F)"}},
     };
     for (const Liste& l : listen) {
         QComboBox* c = u.w<QComboBox>(l.id);
@@ -81,50 +84,50 @@ TEST(AddMediumView, ControlsCarryTheirIdsTextsAndUnits) {
         int id;
         const char* text;
     };
-    const Text texte[] = {{M::LblName, "Name"},
-                          {M::LblVisk, "Dynamic viscosity"},
-                          {M::LblViskWand, "Dynamic viscosity at the wall"},
-                          {M::LblDichte, "Density"},
-                          {M::LblCp, "Specific heat capacity"},
-                          {M::LblLambda, "Thermal conductivity"},
-                          {M::LblAlfa, "Heat transfer coefficient"}};
+    const Text texte[] = {{am::LabelName, "Name"},
+                          {am::LabelViskositaet, "Dynamic viscosity"},
+                          {am::LabelViskositaetWand, "Dynamic viscosity at the wall"},
+                          {am::LabelDichte, "Density"},
+                          {am::LabelWaermekapazitaet, "Specific heat capacity"},
+                          {am::LabelWaermeleitfaehigkeit, "Thermal conductivity"},
+                          {am::LabelAlfa, "Heat transfer coefficient"}};
     for (const Text& t : texte) EXPECT_EQ(u.w<QLabel>(t.id)->text(), t.text) << t.id;
-    EXPECT_EQ(u.w<QCheckBox>(M::Gas)->text(), "Gas");
-    EXPECT_EQ(u.w<QPushButton>(M::Speichern)->text(), "Save");
-    EXPECT_EQ(u.w<QPushButton>(M::Leeren)->text(), "Clear");
-    EXPECT_EQ(u.w<QPushButton>(M::Abbrechen)->text(), "Cancel");
-    EXPECT_FALSE(u.w<QPushButton>(M::VorlageOk)->isVisible());
-    EXPECT_FALSE(u.w<QPushButton>(M::VorlageOk)->isEnabled());
+    EXPECT_EQ(u.w<QCheckBox>(am::Gas)->text(), "Gas");
+    EXPECT_EQ(u.w<QPushButton>(am::Speichern)->text(), "Save");
+    EXPECT_EQ(u.w<QPushButton>(am::Leeren)->text(), "Clear");
+    EXPECT_EQ(u.w<QPushButton>(am::Abbrechen)->text(), "Cancel");
+    EXPECT_FALSE(u.w<QPushButton>(am::VorlageOk)->isVisible());
+    EXPECT_FALSE(u.w<QPushButton>(am::VorlageOk)->isEnabled());
 }
 
 TEST(AddMediumView, GasBoxSwitchesTheAlphaRowAndTheHint) {
     Umgebung u;
-    EXPECT_FALSE(u.w<QLineEdit>(M::Alfa)->isEnabled());
-    EXPECT_FALSE(u.w<QComboBox>(M::EhAlfa)->isEnabled());
-    EXPECT_FALSE(u.w<QLabel>(M::Hinweis)->isVisible());
+    EXPECT_FALSE(u.w<QLineEdit>(am::Alfa)->isEnabled());
+    EXPECT_FALSE(u.w<QComboBox>(am::EinheitAlfa)->isEnabled());
+    EXPECT_FALSE(u.w<QLabel>(am::LabelHinweis)->isVisible());
 
-    u.klick(M::Gas);
-    EXPECT_TRUE(u.model->form().checked(M::Gas));
-    EXPECT_TRUE(u.w<QLineEdit>(M::Alfa)->isEnabled());
-    EXPECT_TRUE(u.w<QComboBox>(M::EhAlfa)->isEnabled());
-    EXPECT_TRUE(u.w<QLabel>(M::Hinweis)->isVisible());
-    EXPECT_TRUE(u.w<QLabel>(M::Hinweis)->text().startsWith("For a gas"));
-    u.tippe(M::Alfa, "45");
-    EXPECT_EQ(u.model->form().text(M::Alfa), "45");
+    u.klick(am::Gas);
+    EXPECT_TRUE(u.model->form().checked(am::Gas));
+    EXPECT_TRUE(u.w<QLineEdit>(am::Alfa)->isEnabled());
+    EXPECT_TRUE(u.w<QComboBox>(am::EinheitAlfa)->isEnabled());
+    EXPECT_TRUE(u.w<QLabel>(am::LabelHinweis)->isVisible());
+    EXPECT_TRUE(u.w<QLabel>(am::LabelHinweis)->text().startsWith("For a gas"));
+    u.tippe(am::Alfa, "45");
+    EXPECT_EQ(u.model->form().text(am::Alfa), "45");
 
-    u.klick(M::Gas);  // off again: the alpha entry goes
-    EXPECT_FALSE(u.model->form().checked(M::Gas));
-    EXPECT_EQ(u.w<QLineEdit>(M::Alfa)->text(), "");
-    EXPECT_FALSE(u.w<QLineEdit>(M::Alfa)->isEnabled());
-    EXPECT_FALSE(u.w<QLabel>(M::Hinweis)->isVisible());
+    u.klick(am::Gas);  // off again: the alpha entry goes
+    EXPECT_FALSE(u.model->form().checked(am::Gas));
+    EXPECT_EQ(u.w<QLineEdit>(am::Alfa)->text(), "");
+    EXPECT_FALSE(u.w<QLineEdit>(am::Alfa)->isEnabled());
+    EXPECT_FALSE(u.w<QLabel>(am::LabelHinweis)->isVisible());
 }
 
 TEST(AddMediumView, SaveStoresTheRecordInStoredUnitsAndTheUnitChoice) {
     Umgebung u(1);
     u.fluessigkeit();
-    u.einheitWaehlen(M::EhDichte, 1);  // lb/ft3
-    EXPECT_EQ(u.model->form().selection(M::EhDichte), 1);
-    u.klick(M::Speichern);
+    u.einheitWaehlen(am::EinheitDichte, 1);  // lb/ft3
+    EXPECT_EQ(u.model->form().selection(am::EinheitDichte), 1);
+    u.klick(am::Speichern);
     EXPECT_FALSE(u.view->isVisible());
     EXPECT_EQ(u.view->result(), QDialog::Accepted);
     EXPECT_EQ(u.model->result(), 1);
@@ -149,22 +152,23 @@ TEST(AddMediumView, BadEntriesKeepTheDialogOpenAtTheFirstBadField) {
         int feld;
     };
     const Fall faelle[] = {
-        {"negative density", [](Umgebung& u) { u.tippe(M::Dichte, "-1"); }, M::Dichte},
-        {"empty viscosity", [](Umgebung& u) { u.tippe(M::Visk, ""); }, M::Visk},
-        {"text at the wall", [](Umgebung& u) { u.tippe(M::ViskWand, "abc"); }, M::ViskWand},
-        {"gas without alpha", [](Umgebung& u) { u.klick(M::Gas); }, M::Alfa},
+        {"negative density", [](Umgebung& u) { u.tippe(am::Dichte, "-1"); }, am::Dichte},
+        {"empty viscosity", [](Umgebung& u) { u.tippe(am::Viskositaet, ""); }, am::Viskositaet},
+        {"text at the wall", [](Umgebung& u) { u.tippe(am::ViskositaetWand, "abc"); },
+         am::ViskositaetWand},
+        {"gas without alpha", [](Umgebung& u) { u.klick(am::Gas); }, am::Alfa},
         {"two bad, first reported",
          [](Umgebung& u) {
-             u.tippe(M::Lambda, "x");
-             u.tippe(M::Cp, "-3");
+             u.tippe(am::Waermeleitfaehigkeit, "x");
+             u.tippe(am::Waermekapazitaet, "-3");
          },
-         M::Cp},
+         am::Waermekapazitaet},
     };
     for (const Fall& f : faelle) {
         Umgebung u;
         u.fluessigkeit();
         f.setze(u);
-        u.klick(M::Speichern);
+        u.klick(am::Speichern);
         EXPECT_TRUE(u.view->isVisible()) << f.name;
         EXPECT_FALSE(u.model->closed()) << f.name;
         ASSERT_EQ(u.p.messages.shown.size(), 1u) << f.name;
@@ -180,8 +184,9 @@ TEST(AddMediumView, EveryWayOutButSaveCancels) {
         std::function<void(Umgebung&)> raus;
     };
     const Fall faelle[] = {
-        {"cancel button", [](Umgebung& u) { u.klick(M::Abbrechen); }},
-        {"escape", [](Umgebung& u) { QTest::keyClick(u.w<QLineEdit>(M::Dichte), Qt::Key_Escape); }},
+        {"cancel button", [](Umgebung& u) { u.klick(am::Abbrechen); }},
+        {"escape",
+         [](Umgebung& u) { QTest::keyClick(u.w<QLineEdit>(am::Dichte), Qt::Key_Escape); }},
         {"close box", [](Umgebung& u) { u.view->close(); }},
         {"screenshot mode", [](Umgebung& u) { u.view->autoSchliessen(); }},
     };
@@ -208,25 +213,27 @@ TEST(AddMediumView, ReopeningShowsTheStoredValuesInTheRememberedUnits) {
     vorher.werte = {0.012, 0.013, 0.6, 2.08, 0.025, 40.0};
     vorher.einheiten = {0, 1, 0, 1, 0, 0};
     Umgebung u(0, &vorher);
-    EXPECT_EQ(u.w<QLineEdit>(M::Name)->text(), "Steam");
-    EXPECT_TRUE(u.w<QCheckBox>(M::Gas)->isChecked());
-    EXPECT_TRUE(u.w<QLabel>(M::Hinweis)->isVisible());
-    EXPECT_EQ(u.w<QComboBox>(M::EhVisk)->currentText(), "Pa·s");
-    EXPECT_EQ(u.w<QComboBox>(M::EhCp)->currentText(), "BTU/(lb·°F)");
-    EXPECT_NEAR(u.w<QLineEdit>(M::Visk)->text().toDouble(), 1.2e-5, 1e-10);  // mPa s -> Pa s
-    EXPECT_NEAR(u.w<QLineEdit>(M::ViskWand)->text().toDouble(), 0.013, 1e-9);
-    EXPECT_NEAR(u.w<QLineEdit>(M::Cp)->text().toDouble(), 0.4968, 1e-4);
-    EXPECT_EQ(u.w<QLineEdit>(M::Alfa)->text().toDouble(), 40.0);
+    EXPECT_EQ(u.w<QLineEdit>(am::Name)->text(), "Steam");
+    EXPECT_TRUE(u.w<QCheckBox>(am::Gas)->isChecked());
+    EXPECT_TRUE(u.w<QLabel>(am::LabelHinweis)->isVisible());
+    EXPECT_EQ(u.w<QComboBox>(am::EinheitViskositaet)->currentText(), "Pa·s");
+    EXPECT_EQ(u.w<QComboBox>(am::EinheitWaermekapazitaet)->currentText(), "BTU/(lb·°F)");
+    EXPECT_NEAR(u.w<QLineEdit>(am::Viskositaet)->text().toDouble(), 1.2e-5,
+                1e-10);  // mPa s -> Pa s
+    EXPECT_NEAR(u.w<QLineEdit>(am::ViskositaetWand)->text().toDouble(), 0.013, 1e-9);
+    EXPECT_NEAR(u.w<QLineEdit>(am::Waermekapazitaet)->text().toDouble(), 0.4968, 1e-4);
+    EXPECT_EQ(u.w<QLineEdit>(am::Alfa)->text().toDouble(), 40.0);
 
-    u.klick(M::Leeren);
-    for (int id : {M::Name, M::Visk, M::ViskWand, M::Dichte, M::Cp, M::Lambda, M::Alfa})
+    u.klick(am::Leeren);
+    for (int id : {am::Name, am::Viskositaet, am::ViskositaetWand, am::Dichte, am::Waermekapazitaet,
+                   am::Waermeleitfaehigkeit, am::Alfa})
         EXPECT_EQ(u.w<QLineEdit>(id)->text(), "") << id;
     EXPECT_TRUE(u.view->isVisible());
 }
 
 TEST(AddMediumView, LayoutShowsEveryTextUnclipped) {
     Umgebung u;
-    u.klick(M::Gas);  // the longest state: hint shown
+    u.klick(am::Gas);  // the longest state: hint shown
     QApplication::processEvents();
     kaltest::bildAblegen(*u.view, "addmedium");
     for (QLabel* l : u.view->findChildren<QLabel*>()) {
@@ -238,8 +245,10 @@ TEST(AddMediumView, LayoutShowsEveryTextUnclipped) {
         EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
     }
     // edits of all rows in one column, unit lists right of them
-    const int x = u.w<QLineEdit>(M::Visk)->x();
-    for (int id : {M::ViskWand, M::Dichte, M::Cp, M::Lambda, M::Alfa})
+    const int x = u.w<QLineEdit>(am::Viskositaet)->x();
+    for (int id : {am::ViskositaetWand, am::Dichte, am::Waermekapazitaet, am::Waermeleitfaehigkeit,
+                   am::Alfa})
         EXPECT_EQ(u.w<QLineEdit>(id)->x(), x) << id;
-    EXPECT_GT(u.w<QComboBox>(M::EhVisk)->x(), x + u.w<QLineEdit>(M::Visk)->width() - 1);
+    EXPECT_GT(u.w<QComboBox>(am::EinheitViskositaet)->x(),
+              x + u.w<QLineEdit>(am::Viskositaet)->width() - 1);
 }

@@ -107,100 +107,100 @@ struct Listen : ::testing::Test {
 }  // namespace
 
 TEST_F(Listen, FillingFollowsLibraryOrderValuesAndFirstSelections) {
-    EXPECT_EQ(texte(f, L::Plattenmaterial),
+    EXPECT_EQ(texte(f, hd::MaterialPlatte),
               (std::vector<std::string>{"AISI 316", "Titanium Gr. 1"}));
-    EXPECT_EQ(f.selectedValue(L::Plattenmaterial), 11);
+    EXPECT_EQ(f.selectedValue(hd::MaterialPlatte), 11);
     EXPECT_EQ(z.plattenmaterial, (std::map<int, int>{{0, 11}, {1, 13}}));
-    EXPECT_EQ(texte(f, L::DichtungWarm)[2], "EPDM HT  -  160.5 °C");
-    EXPECT_EQ(f.itemCount(L::DichtungKalt), 4);  // inactive gasket left out
-    EXPECT_EQ(texte(f, L::Druckstufe), (std::vector<std::string>{"6", "10", "16"}));
-    EXPECT_EQ(f.selectedValue(L::Druckstufe), 46);
-    EXPECT_EQ(texte(f, L::GestellNorm), (std::vector<std::string>{"DIN", "ASME"}));
+    EXPECT_EQ(texte(f, hd::DichtungWarm)[2], "EPDM HT  -  160.5 °C");
+    EXPECT_EQ(f.itemCount(hd::DichtungKalt), 4);  // inactive gasket left out
+    EXPECT_EQ(texte(f, hd::Druckstufe), (std::vector<std::string>{"6", "10", "16"}));
+    EXPECT_EQ(f.selectedValue(hd::Druckstufe), 46);
+    EXPECT_EQ(texte(f, hd::GestellVariante), (std::vector<std::string>{"DIN", "ASME"}));
     // plate types without safety plates, not the unadmitted one
-    EXPECT_EQ(texte(f, L::Plattentyp), (std::vector<std::string>{"KX 04", "KX 08"}));
+    EXPECT_EQ(texte(f, hd::Plattentyp), (std::vector<std::string>{"KX 04", "KX 08"}));
     EXPECT_EQ(maxReihenfolge, 5);
     EXPECT_EQ(z.plattentypen, (std::map<int, int>{{0, 51}, {1, 52}, {2, 53}, {4, 55}}));
     // media: side admission, then the user-defined entry with the list size as value
-    EXPECT_EQ(texte(f, L::MediumWarm),
+    EXPECT_EQ(texte(f, hd::MediumWarm),
               (std::vector<std::string>{"Water", "Steam", "Dry Air", "Other medium"}));
-    EXPECT_EQ(texte(f, L::MediumKalt),
+    EXPECT_EQ(texte(f, hd::MediumKalt),
               (std::vector<std::string>{"Water", "Dry Air", "Other medium"}));
-    EXPECT_EQ(f.find(L::MediumKalt)->items[1].value, 2);
-    EXPECT_EQ(f.find(L::MediumKalt)->items[2].value, 3);
+    EXPECT_EQ(f.find(hd::MediumKalt)->items[1].value, 2);
+    EXPECT_EQ(f.find(hd::MediumKalt)->items[2].value, 3);
     // units: duty, temperatures, pressures at position 1; flows: mass units first
-    EXPECT_EQ(f.selection(L::EinheitLeistung), 1);
-    EXPECT_EQ(f.selectedText(L::EinheitTAusKalt), "g1u1");
-    EXPECT_EQ(f.selectedText(L::EinheitGasWarm), "g2u1");
-    EXPECT_EQ(f.selection(L::EinheitFoulingKalt), 0);
-    EXPECT_EQ(texte(f, L::EinheitDurchsatzWarm)[0], "g13u0");
-    EXPECT_EQ(texte(f, L::EinheitDurchsatzWarm)[3], "g0u0");
-    EXPECT_EQ(f.selection(L::EinheitDurchsatzWarm), 0);
-    EXPECT_EQ(f.selectedText(L::ModusPlattentyp), "free");
-    EXPECT_EQ(f.selectedText(L::ModusSerien), "fixed");
-    EXPECT_EQ(f.itemCount(L::Spalttyp1), 9);
-    EXPECT_EQ(f.selection(L::Spalttyp1), -1);
+    EXPECT_EQ(f.selection(hd::EinheitLeistung), 1);
+    EXPECT_EQ(f.selectedText(hd::EinheitTAusKalt), "g1u1");
+    EXPECT_EQ(f.selectedText(hd::EinheitGasDruckWarm), "g2u1");
+    EXPECT_EQ(f.selection(hd::EinheitFoulingKalt), 0);
+    EXPECT_EQ(texte(f, hd::EinheitDurchsatzWarm)[0], "g13u0");
+    EXPECT_EQ(texte(f, hd::EinheitDurchsatzWarm)[3], "g0u0");
+    EXPECT_EQ(f.selection(hd::EinheitDurchsatzWarm), 0);
+    EXPECT_EQ(f.selectedText(hd::PlattentypModus), "free");
+    EXPECT_EQ(f.selectedText(hd::SerienModus), "fixed");
+    EXPECT_EQ(f.itemCount(hd::Spalttyp1), 9);
+    EXPECT_EQ(f.selection(hd::Spalttyp1), -1);
 }
 
 TEST_F(Listen, CondensingWarmMediumRestrictsTheWarmGaskets) {
-    f.select(L::DichtungWarm, 1);  // EPDM
+    f.select(hd::DichtungWarm, 1);  // EPDM
     L::dichtungsRegel(f, data, true, false);
-    EXPECT_EQ(texte(f, L::DichtungWarm).size(), 3u);
-    EXPECT_EQ(f.selectedValue(L::DichtungWarm), 22);  // previous choice kept
-    f.select(L::DichtungWarm, -1);
+    EXPECT_EQ(texte(f, hd::DichtungWarm).size(), 3u);
+    EXPECT_EQ(f.selectedValue(hd::DichtungWarm), 22);  // previous choice kept
+    f.select(hd::DichtungWarm, -1);
     L::dichtungsRegel(f, data, false, false);
-    EXPECT_EQ(f.itemCount(L::DichtungWarm), 4);
-    EXPECT_EQ(f.selection(L::DichtungWarm), 0);  // nothing remembered -> first
-    L::dichtungsRegel(f, data, true, false);     // NBR not allowed -> EPDM HT
-    EXPECT_EQ(f.selectedValue(L::DichtungWarm), 23);
+    EXPECT_EQ(f.itemCount(hd::DichtungWarm), 4);
+    EXPECT_EQ(f.selection(hd::DichtungWarm), 0);  // nothing remembered -> first
+    L::dichtungsRegel(f, data, true, false);      // NBR not allowed -> EPDM HT
+    EXPECT_EQ(f.selectedValue(hd::DichtungWarm), 23);
     L::dichtungsRegel(f, data, true, true);  // Werksmodus keeps the full list
-    EXPECT_EQ(f.itemCount(L::DichtungWarm), 4);
-    EXPECT_EQ(f.selectedValue(L::DichtungWarm), 23);
-    EXPECT_EQ(f.itemCount(L::DichtungKalt), 4);
+    EXPECT_EQ(f.itemCount(hd::DichtungWarm), 4);
+    EXPECT_EQ(f.selectedValue(hd::DichtungWarm), 23);
+    EXPECT_EQ(f.itemCount(hd::DichtungKalt), 4);
 }
 
 TEST_F(Listen, TitaniumRuleLocksAndUnlocksWithoutChangingTheChoice) {
     L::titanRegel(f, true);
-    EXPECT_EQ(f.selectedValue(L::Plattenmaterial), 13);
-    EXPECT_FALSE(f.enabled(L::Plattenmaterial));
+    EXPECT_EQ(f.selectedValue(hd::MaterialPlatte), 13);
+    EXPECT_FALSE(f.enabled(hd::MaterialPlatte));
     L::titanRegel(f, false);
-    EXPECT_TRUE(f.enabled(L::Plattenmaterial));
-    EXPECT_EQ(f.selectedValue(L::Plattenmaterial), 13);
+    EXPECT_TRUE(f.enabled(hd::MaterialPlatte));
+    EXPECT_EQ(f.selectedValue(hd::MaterialPlatte), 13);
 }
 
 TEST_F(Listen, SafetyPlateBoxSwitchesThePlateTypeFamily) {
-    f.setChecked(L::Sicherheitsplatte, true);
+    f.setChecked(hd::Sicherheitsplatte, true);
     EXPECT_EQ(L::plattentypRegel(f, data), 7);
-    EXPECT_EQ(texte(f, L::Plattentyp), (std::vector<std::string>{"KXDW 08", "KXDW 14"}));
-    EXPECT_EQ(f.selectedValue(L::Plattentyp), 52);
+    EXPECT_EQ(texte(f, hd::Plattentyp), (std::vector<std::string>{"KXDW 08", "KXDW 14"}));
+    EXPECT_EQ(f.selectedValue(hd::Plattentyp), 52);
 }
 
 TEST_F(Listen, RatingListsOnlyPermittedChannelTypesAndKeepsChoices) {
-    f.select(L::Spalttyp1, 4);
-    f.select(L::Spalttyp2, 7);
+    f.select(hd::Spalttyp1, 4);
+    f.select(hd::Spalttyp2, 7);
     L::spalttypenFuellen(f, data, true, [](int i) { return i % 2 == 0; });
-    EXPECT_EQ(texte(f, L::Spalttyp1), (std::vector<std::string>{"T0", "T2", "T4", "T6", "T8"}));
-    EXPECT_EQ(f.selectedText(L::Spalttyp1), "T4");
-    EXPECT_EQ(f.selectedValue(L::Spalttyp1), 4);
-    EXPECT_EQ(f.selection(L::Spalttyp2), -1);  // T7 no longer permitted
+    EXPECT_EQ(texte(f, hd::Spalttyp1), (std::vector<std::string>{"T0", "T2", "T4", "T6", "T8"}));
+    EXPECT_EQ(f.selectedText(hd::Spalttyp1), "T4");
+    EXPECT_EQ(f.selectedValue(hd::Spalttyp1), 4);
+    EXPECT_EQ(f.selection(hd::Spalttyp2), -1);  // T7 no longer permitted
     L::spalttypenFuellen(f, data, false, [](int) { return false; });
-    EXPECT_EQ(f.itemCount(L::Spalttyp2), 9);
+    EXPECT_EQ(f.itemCount(hd::Spalttyp2), 9);
 }
 
 TEST_F(Listen, UserDefinedEntryCarriesTheName) {
     std::string name = "Juice";
-    L::eigenesMediumEintrag(f, L::MediumWarm, data, texte_, &name);
-    EXPECT_EQ(texte(f, L::MediumWarm).back(), "Other medium Juice");
-    EXPECT_EQ(f.itemCount(L::MediumWarm), 4);
-    L::eigenesMediumEintrag(f, L::MediumWarm, data, texte_, nullptr);
-    EXPECT_EQ(texte(f, L::MediumWarm).back(), "Other medium");
-    EXPECT_EQ(f.find(L::MediumWarm)->items.back().value, 3);
+    L::eigenesMediumEintrag(f, hd::MediumWarm, data, texte_, &name);
+    EXPECT_EQ(texte(f, hd::MediumWarm).back(), "Other medium Juice");
+    EXPECT_EQ(f.itemCount(hd::MediumWarm), 4);
+    L::eigenesMediumEintrag(f, hd::MediumWarm, data, texte_, nullptr);
+    EXPECT_EQ(texte(f, hd::MediumWarm).back(), "Other medium");
+    EXPECT_EQ(f.find(hd::MediumWarm)->items.back().value, 3);
 }
 
 TEST_F(Listen, ModeListsKeepTheirSelectionWhenRefilled) {
-    f.select(L::ModusSpalten, 3);
+    f.select(hd::SpaltenModus, 3);
     CIniEx de;
     de.OpenFromText("[combobox]\nfrei=frei\nfix=fix\nmin=min\nmax=max\n");
     L::fuelleModusListen(f, de);
-    EXPECT_EQ(f.selectedText(L::ModusSpalten), "max");
-    EXPECT_EQ(f.selectedText(L::ModusPlattentyp), "frei");
+    EXPECT_EQ(f.selectedText(hd::SpaltenModus), "max");
+    EXPECT_EQ(f.selectedText(hd::PlattentypModus), "frei");
 }

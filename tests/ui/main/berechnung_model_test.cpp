@@ -27,7 +27,7 @@ struct Umgebung {
     void waehle(const std::string& name) {
         p.dialogs.scripts["DialogSettings"].push_back([name](DialogModel& m) {
             auto& d = dynamic_cast<DialogSettings&>(m);
-            d.form().select(1134, d.form().findExact(1134, name));
+            d.form().select(sprache::Sprache, d.form().findExact(sprache::Sprache, name));
             d.ok();
             return 1;
         });
@@ -42,7 +42,7 @@ std::vector<int> popups(const CBerechnungDlg& d) {
 
 void fuelleEinheitenListen(CBerechnungDlg& d) {
     for (int id : CBerechnungDlg::kUnitListen) {
-        if (id == US || id == MM) continue;
+        if (id == SystemUS || id == MassMm) continue;
         d.form().clearItems(id);
         for (int i = 0; i < 3; ++i) d.form().addItem(id, "u" + std::to_string(i), i);
         d.form().select(id, 0);
@@ -55,24 +55,24 @@ TEST(CBerechnungDlg, InitialisationTitleMenuAndTexts) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     EXPECT_EQ(d.caption(), "Kalvoria Test 3.26.12");
-    EXPECT_EQ(popups(d), (std::vector<int>{POPUP_DATEI, POPUP_VERWALTUNG, POPUP_INFO}));
-    EXPECT_EQ(d.form().text(POPUP_DATEI), "&File");
-    EXPECT_EQ(d.form().text(CMD_BEENDEN), "&Quit");
-    EXPECT_EQ(d.form().text(WARM_RAHMEN), "Warm side");
-    EXPECT_EQ(d.form().text(ERG_KOPF_WARM), "Warm side");
-    EXPECT_EQ(d.form().text(PREIS), "on request");
-    EXPECT_EQ(d.form().text(PREIS_EINHEIT), "EUR");
-    EXPECT_EQ(d.form().text(LIEFERZEIT_EINHEIT), "weeks");
-    EXPECT_EQ(d.form().itemCount(SERIEN_MODUS), 4);
-    EXPECT_EQ(d.form().control(SPALTEN_MODUS).items[1].text, "fixed");
-    EXPECT_EQ(d.form().control(SPALTEN_MODUS).items[3].value, 3);
-    EXPECT_TRUE(d.form().checked(AUSLEGEN));
-    EXPECT_TRUE(d.form().checked(SI));
-    EXPECT_TRUE(d.form().checked(MM));
-    EXPECT_FALSE(d.form().checked(US));
-    EXPECT_EQ(d.form().text(SERIEN), "1");
-    EXPECT_FALSE(d.form().enabled(KOMPLETTIEREN));
-    EXPECT_FALSE(d.form().visible(WARNUNG));
+    EXPECT_EQ(popups(d), (std::vector<int>{PopupDatei, PopupVerwaltung, PopupInfo}));
+    EXPECT_EQ(d.form().text(PopupDatei), "&File");
+    EXPECT_EQ(d.form().text(CmdBeenden), "&Quit");
+    EXPECT_EQ(d.form().text(RahmenWarm), "Warm side");
+    EXPECT_EQ(d.form().text(LabelKopfWarm), "Warm side");
+    EXPECT_EQ(d.form().text(Preis), "on request");
+    EXPECT_EQ(d.form().text(EinheitPreis), "EUR");
+    EXPECT_EQ(d.form().text(EinheitLieferzeit), "weeks");
+    EXPECT_EQ(d.form().itemCount(SerienModus), 4);
+    EXPECT_EQ(d.form().control(SpaltenModus).items[1].text, "fixed");
+    EXPECT_EQ(d.form().control(SpaltenModus).items[3].value, 3);
+    EXPECT_TRUE(d.form().checked(Auslegen));
+    EXPECT_TRUE(d.form().checked(SystemSI));
+    EXPECT_TRUE(d.form().checked(MassMm));
+    EXPECT_FALSE(d.form().checked(SystemUS));
+    EXPECT_EQ(d.form().text(Serien), "1");
+    EXPECT_FALSE(d.form().enabled(Komplettieren));
+    EXPECT_FALSE(d.form().visible(LabelWarnung));
     EXPECT_EQ(d.getLogoPfad(), u.dir.dir() + "/pic/Logo.bmp");
     EXPECT_EQ(d.eingabe().errorTitle(), "Kalvoria Test");
     EXPECT_EQ(d.warnung().getBkColor(), 255u);
@@ -91,25 +91,25 @@ TEST(CBerechnungDlg, LanguageChangeKeepsThreePopupsInNewLanguage) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     u.waehle("Deutsch");
-    d.befehl(CMD_EINSTELLUNGEN);
+    d.befehl(CmdEinstellungen);
     EXPECT_EQ(u.app.getSprachcode(), "de");
     EXPECT_EQ(u.p.settings.values["language"], "Deutsch");
-    EXPECT_EQ(d.form().text(POPUP_DATEI), "&Datei");
-    EXPECT_EQ(d.form().text(WARM_RAHMEN), "Warme Seite");
+    EXPECT_EQ(d.form().text(PopupDatei), "&Datei");
+    EXPECT_EQ(d.form().text(RahmenWarm), "Warme Seite");
     EXPECT_EQ(d.caption(), "Kalvoria Test DE 3.26.12");
-    EXPECT_EQ(popups(d), (std::vector<int>{POPUP_DATEI, POPUP_VERWALTUNG, POPUP_INFO}));
+    EXPECT_EQ(popups(d), (std::vector<int>{PopupDatei, PopupVerwaltung, PopupInfo}));
 
     // Same language again, Cancel, or an empty choice: nothing changes.
     u.p.settings.values["language"] = "marker";
     u.waehle("Deutsch");
-    d.befehl(CMD_EINSTELLUNGEN);
-    d.befehl(CMD_EINSTELLUNGEN);  // no script: cancelled
+    d.befehl(CmdEinstellungen);
+    d.befehl(CmdEinstellungen);  // no script: cancelled
     u.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
-        dynamic_cast<DialogSettings&>(m).form().select(1134, -1);
+        dynamic_cast<DialogSettings&>(m).form().select(sprache::Sprache, -1);
         dynamic_cast<DialogSettings&>(m).ok();
         return 1;
     });
-    d.befehl(CMD_EINSTELLUNGEN);
+    d.befehl(CmdEinstellungen);
     EXPECT_EQ(u.p.settings.values["language"], "marker");
     EXPECT_EQ(u.app.getSprachcode(), "de");
     // without library media the user-defined medium dialog was asked for too
@@ -121,10 +121,10 @@ TEST(CBerechnungDlg, LanguageDialogPreselectsCurrentLanguage) {
     CBerechnungDlg d(u.app);
     std::string gesehen;
     u.p.dialogs.scripts["DialogSettings"].push_back([&](DialogModel& m) {
-        gesehen = m.form().selectedText(1134);
+        gesehen = m.form().selectedText(sprache::Sprache);
         return 2;
     });
-    d.befehl(CMD_EINSTELLUNGEN);
+    d.befehl(CmdEinstellungen);
     EXPECT_EQ(gesehen, "Deutsch");
 }
 
@@ -132,7 +132,7 @@ TEST(CBerechnungDlg, HelpFallbackAndMessage) {
     Umgebung u("Deutsch");
     CBerechnungDlg d(u.app);
     // no help at all: message with the uk path, default caption
-    d.befehl(CMD_HILFE);
+    d.befehl(CmdHilfe);
     ASSERT_EQ(u.p.messages.shown.size(), 1u);
     EXPECT_EQ(u.p.messages.shown[0].text,
               "Cannot read the file" + u.dir.dir() + "/help/uk/index.htm");
@@ -141,9 +141,9 @@ TEST(CBerechnungDlg, HelpFallbackAndMessage) {
     EXPECT_TRUE(u.p.documents.opened.empty());
 
     u.dir.schreibe("help/uk/index.htm", "<html></html>");
-    d.befehl(CMD_HILFE);
+    d.befehl(CmdHilfe);
     u.dir.schreibe("help/de/index.htm", "<html></html>");
-    d.befehl(CMD_HILFE);
+    d.befehl(CmdHilfe);
     EXPECT_EQ(u.p.documents.opened, (std::vector<std::string>{u.dir.dir() + "/help/uk/index.htm",
                                                               u.dir.dir() + "/help/de/index.htm"}));
     EXPECT_EQ(u.p.messages.shown.size(), 1u);
@@ -155,10 +155,10 @@ TEST(CBerechnungDlg, AboutCaptionIsInfoMenuTextWithoutAmpersand) {
     std::string caption, zeile;
     u.p.dialogs.scripts["DialogInfo"].push_back([&](DialogModel& m) {
         caption = m.caption();
-        zeile = m.form().text(1372);
+        zeile = m.form().text(info::Zeile2);
         return 1;
     });
-    d.befehl(CMD_INFO);
+    d.befehl(CmdInfo);
     EXPECT_EQ(caption, "Info");
     EXPECT_EQ(zeile, "Version  3.26.12, 30.05.2006");
 }
@@ -169,36 +169,36 @@ TEST(CBerechnungDlg, UnitValueRestoredWithMissingNumbersAsZero) {
     fuelleEinheitenListen(d);
     u.p.settings.values["unit"] = "2,1,0,0,0,0,0,0,0,0,0,1";
     d.einheitenLesen();
-    EXPECT_EQ(d.form().selection(LEISTUNG_EINHEIT), 2);
-    EXPECT_EQ(d.form().selection(W_TEIN_EINHEIT), 1);
-    EXPECT_EQ(d.form().selection(K_GASDRUCK_EINHEIT), 0);
-    EXPECT_TRUE(d.form().checked(US));
-    EXPECT_FALSE(d.form().checked(SI));
-    EXPECT_TRUE(d.form().checked(INCH));  // value 13 missing: inch
+    EXPECT_EQ(d.form().selection(EinheitLeistung), 2);
+    EXPECT_EQ(d.form().selection(EinheitTEinWarm), 1);
+    EXPECT_EQ(d.form().selection(EinheitGasDruckKalt), 0);
+    EXPECT_TRUE(d.form().checked(SystemUS));
+    EXPECT_FALSE(d.form().checked(SystemSI));
+    EXPECT_TRUE(d.form().checked(MassInch));  // value 13 missing: inch
     EXPECT_EQ(d.getEinheitensystem(), 1);
     EXPECT_EQ(d.getMillimeter(), 0);
 
     // A position beyond the list leaves it without selection.
     u.p.settings.values["unit"] = "7";
     d.einheitenLesen();
-    EXPECT_EQ(d.form().selection(LEISTUNG_EINHEIT), -1);
+    EXPECT_EQ(d.form().selection(EinheitLeistung), -1);
 
     // Too long: ignored, the lists keep what they had.
-    d.form().select(LEISTUNG_EINHEIT, 1);
+    d.form().select(EinheitLeistung, 1);
     u.p.settings.values["unit"] = "0," + std::string(300, '1');
     d.einheitenLesen();
-    EXPECT_EQ(d.form().selection(LEISTUNG_EINHEIT), 1);
+    EXPECT_EQ(d.form().selection(EinheitLeistung), 1);
 }
 
 TEST(CBerechnungDlg, QuitStoresUnitsAndCloses) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     fuelleEinheitenListen(d);
-    d.form().select(LEISTUNG_EINHEIT, 2);
-    d.form().select(K_GASDRUCK_EINHEIT, 1);
-    d.geklickt(US);
-    d.geklickt(INCH);
-    d.befehl(CMD_BEENDEN);
+    d.form().select(EinheitLeistung, 2);
+    d.form().select(EinheitGasDruckKalt, 1);
+    d.geklickt(SystemUS);
+    d.geklickt(MassInch);
+    d.befehl(CmdBeenden);
     EXPECT_EQ(u.p.settings.values["unit"], "2,0,0,0,0,0,0,0,0,0,0,1,0,0,1");
     EXPECT_EQ(d.result(), 1);
 }
@@ -213,7 +213,7 @@ TEST(CBerechnungDlg, ClosingWithUnwritableStore) {
         ASSERT_EQ(u.p.messages.shown.size(), 1u);
         EXPECT_EQ(u.p.messages.shown[0].text, "Cannot open the user settings.");
         EXPECT_EQ(u.p.messages.shown[0].caption, "");
-        d.befehl(CMD_BEENDEN);  // quit closes anyway
+        d.befehl(CmdBeenden);  // quit closes anyway
         EXPECT_EQ(d.result(), 1);
         EXPECT_EQ(u.p.messages.shown.size(), 2u);
     }
@@ -239,42 +239,42 @@ TEST(CBerechnungDlg, ModeSwitchCarriesDesignResultIntoRating) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     Form& f = d.form();
-    f.addItem(PLATTENTYP, "T5", 1);
-    f.addItem(PLATTENTYP, "T10", 2);
-    f.setText(PLATTENTYP_ERG, "T10");
-    f.setText(SERIEN_ERG, "2");
-    f.setText(SERIEN, "");
-    d.geklickt(NACHRECHNEN);
+    f.addItem(Plattentyp, "T5", 1);
+    f.addItem(Plattentyp, "T10", 2);
+    f.setText(ErgPlattentyp, "T10");
+    f.setText(ErgSerien, "2");
+    f.setText(Serien, "");
+    d.geklickt(Nachrechnen);
     EXPECT_EQ(d.getModus(), 1);
-    EXPECT_EQ(f.selection(PLATTENTYP), 1);
-    EXPECT_EQ(f.text(SERIEN), "2");
-    EXPECT_EQ(f.selection(SERIEN_MODUS), 1);
-    EXPECT_FALSE(f.enabled(SPALTEN_MODUS));
-    EXPECT_EQ(f.text(PLATTENTYP_ERG), "");  // the reset
-    d.geklickt(AUSLEGEN);
-    EXPECT_EQ(f.selection(PLATTENTYP_MODUS), 0);
-    EXPECT_EQ(f.selection(SPALTEN_MODUS), 0);
-    EXPECT_EQ(f.selection(SERIEN_MODUS), 1);
-    EXPECT_EQ(f.text(SERIEN), "1");
-    EXPECT_TRUE(f.enabled(SPALTEN_MODUS));
+    EXPECT_EQ(f.selection(Plattentyp), 1);
+    EXPECT_EQ(f.text(Serien), "2");
+    EXPECT_EQ(f.selection(SerienModus), 1);
+    EXPECT_FALSE(f.enabled(SpaltenModus));
+    EXPECT_EQ(f.text(ErgPlattentyp), "");  // the reset
+    d.geklickt(Auslegen);
+    EXPECT_EQ(f.selection(PlattentypModus), 0);
+    EXPECT_EQ(f.selection(SpaltenModus), 0);
+    EXPECT_EQ(f.selection(SerienModus), 1);
+    EXPECT_EQ(f.text(Serien), "1");
+    EXPECT_TRUE(f.enabled(SpaltenModus));
 }
 
 TEST(CBerechnungDlg, CustomPriceRowOnlyWithCustomPrices) {
     Umgebung u;
     {
         CBerechnungDlg d(u.app);
-        EXPECT_FALSE(d.form().visible(KPREIS_LABEL));
-        EXPECT_FALSE(d.form().visible(KPREIS));
-        EXPECT_FALSE(d.form().enabled(KPREIS));
-        EXPECT_FALSE(d.form().visible(KPREIS_EINHEIT));
-        EXPECT_TRUE(d.form().visible(PREIS));
+        EXPECT_FALSE(d.form().visible(LabelCustomPreis));
+        EXPECT_FALSE(d.form().visible(CustomPreis));
+        EXPECT_FALSE(d.form().enabled(CustomPreis));
+        EXPECT_FALSE(d.form().visible(EinheitCustomPreis));
+        EXPECT_TRUE(d.form().visible(Preis));
     }
     PlattentypC c;
     c.objectId = 1;
     u.app.getData().getPlattentypCListe().hinzufuegen(c);
     CBerechnungDlg d(u.app);
-    EXPECT_TRUE(d.form().visible(KPREIS));
-    EXPECT_TRUE(d.form().enabled(KPREIS));
+    EXPECT_TRUE(d.form().visible(CustomPreis));
+    EXPECT_TRUE(d.form().enabled(CustomPreis));
 }
 
 TEST(CBerechnungDlg, ResultUnitLabelsFollowTheUnitSystem) {
@@ -294,14 +294,14 @@ TEST(CBerechnungDlg, ResultUnitLabelsFollowTheUnitSystem) {
         gruppen.hinzufuegen(g);
     }
     CBerechnungDlg d(u.app);
-    EXPECT_EQ(d.form().text(ALFA_EINHEIT), "si5");
-    EXPECT_EQ(d.form().text(VSTUTZEN_EINHEIT), "si15");
-    EXPECT_EQ(d.form().text(FOULING1_EINHEIT), "si14");
-    EXPECT_EQ(d.form().text(FLAECHE_EINHEIT), "si4");
-    EXPECT_EQ(d.form().text(GEWICHT_EINHEIT), "si6");
-    EXPECT_EQ(d.form().text(CMTD_EINHEIT), "si1");
-    d.geklickt(US);
-    EXPECT_EQ(d.form().text(K3_EINHEIT), "us5");
-    EXPECT_EQ(d.form().text(VMIN_EINHEIT), "us15");
-    EXPECT_EQ(d.form().text(CMTD_EINHEIT), "si1");  // always the first unit
+    EXPECT_EQ(d.form().text(EinheitAlfa), "si5");
+    EXPECT_EQ(d.form().text(EinheitVStutzen), "si15");
+    EXPECT_EQ(d.form().text(EinheitFoulingIst), "si14");
+    EXPECT_EQ(d.form().text(EinheitFlaeche), "si4");
+    EXPECT_EQ(d.form().text(EinheitGewicht), "si6");
+    EXPECT_EQ(d.form().text(EinheitCmtd), "si1");
+    d.geklickt(SystemUS);
+    EXPECT_EQ(d.form().text(EinheitKEff), "us5");
+    EXPECT_EQ(d.form().text(EinheitVMin), "us15");
+    EXPECT_EQ(d.form().text(EinheitCmtd), "si1");  // always the first unit
 }

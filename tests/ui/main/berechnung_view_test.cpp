@@ -50,21 +50,20 @@ TEST(BerechnungView, FrameControlsMenuAndTitle) {
     BerechnungView v(d);
     EXPECT_EQ(v.windowTitle(), "Kalvoria Test 3.26.12");
     EXPECT_EQ(menuTitel(v.menuBar()), (QStringList{"&File", "&Administration", "&Info"}));
-    for (int id :
-         {MODUS_RAHMEN, WARM_RAHMEN, KALT_RAHMEN, GERAET_RAHMEN, ERGEBNIS_RAHMEN, MASS_RAHMEN})
+    for (int id : {RahmenModus, RahmenWarm, RahmenKalt, RahmenGeraet, RahmenErgebnis, RahmenMasse})
         EXPECT_NE(v.findChild<QGroupBox*>(QString::number(id)), nullptr) << id;
-    for (int id : {LEISTUNG, W_TEIN, K_GASDRUCK, SERIEN, MELDUNG, K1, MASS5})
+    for (int id : {Leistung, TEinWarm, GasDruckKalt, Serien, Statuszeile, KRein, StutzenVertikal})
         EXPECT_NE(v.findChild<QLineEdit*>(QString::number(id)), nullptr) << id;
-    for (int id : {W_MEDIUM, K_MEDIUM, PLATTENTYP, SPALT2_TYP, LEISTUNG_EINHEIT})
+    for (int id : {MediumWarm, MediumKalt, Plattentyp, Spalttyp2, EinheitLeistung})
         EXPECT_NE(v.findChild<QComboBox*>(QString::number(id)), nullptr) << id;
-    EXPECT_EQ(v.findChild<QGroupBox*>("1001")->title(), "Warm side");
-    EXPECT_TRUE(v.findChild<QLineEdit*>("1135")->isReadOnly());
-    auto* warnung = v.findChild<CColorLabel*>("1426");
+    EXPECT_EQ(v.findChild<QGroupBox*>(QString::number(RahmenWarm))->title(), "Warm side");
+    EXPECT_TRUE(v.findChild<QLineEdit*>(QString::number(Statuszeile))->isReadOnly());
+    auto* warnung = v.findChild<CColorLabel*>(QString::number(LabelWarnung));
     ASSERT_NE(warnung, nullptr);
     EXPECT_EQ(warnung->ctrl().getBkColor(), 255u);
     EXPECT_TRUE(warnung->isHidden());
     EXPECT_FALSE(warnung->timerLaeuft());
-    EXPECT_EQ(v.findChild<QComboBox*>("1040")->itemData(2).toInt(), 2);
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SerienModus))->itemData(2).toInt(), 2);
 }
 
 TEST(BerechnungView, LanguageChangeThroughMenu) {
@@ -73,7 +72,7 @@ TEST(BerechnungView, LanguageChangeThroughMenu) {
     BerechnungView v(d);
     u.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
         auto& s = dynamic_cast<DialogSettings&>(m);
-        s.form().select(1134, s.form().findExact(1134, "Deutsch"));
+        s.form().select(sprache::Sprache, s.form().findExact(sprache::Sprache, "Deutsch"));
         s.ok();
         return 1;
     });
@@ -88,13 +87,13 @@ TEST(BerechnungView, RadioClicksReachTheModel) {
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
     v.show();
-    QTest::mouseClick(v.findChild<QRadioButton*>("1171"), Qt::LeftButton);
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(Nachrechnen)), Qt::LeftButton);
     EXPECT_EQ(d.getModus(), 1);
-    EXPECT_FALSE(v.findChild<QComboBox*>("1008")->isEnabled());
-    EXPECT_EQ(v.findChild<QComboBox*>("1008")->currentText(), "fixed");
-    QTest::mouseClick(v.findChild<QRadioButton*>("1082"), Qt::LeftButton);
+    EXPECT_FALSE(v.findChild<QComboBox*>(QString::number(SpaltenModus))->isEnabled());
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SpaltenModus))->currentText(), "fixed");
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SystemUS)), Qt::LeftButton);
     EXPECT_EQ(d.getEinheitensystem(), 1);
-    EXPECT_FALSE(v.findChild<QRadioButton*>("1083")->isChecked());
+    EXPECT_FALSE(v.findChild<QRadioButton*>(QString::number(SystemSI))->isChecked());
 }
 
 TEST(BerechnungView, LogoAt545x6WhenItLoads) {
@@ -211,34 +210,34 @@ TEST(BerechnungView, TypedCaseCalculatesAndAnEditClearsTheResult) {
     v.show();
     auto edit = [&](int id) { return v.findChild<QLineEdit*>(QString::number(id)); };
     const std::pair<int, const char*> eingaben[] = {
-        {W_TEIN, "90"}, {W_TAUS, "60"}, {W_FLUSS, "3.98"}, {K_TEIN, "20"},
-        {K_TAUS, "50"}, {W_DP, "30"},   {K_DP, "30"}};
+        {TEinWarm, "90"}, {TAusWarm, "60"},         {DurchsatzWarm, "3.98"}, {TEinKalt, "20"},
+        {TAusKalt, "50"}, {DruckverlustWarm, "30"}, {DruckverlustKalt, "30"}};
     for (const auto& [id, text] : eingaben) QTest::keyClicks(edit(id), text);
-    auto* komplett = v.findChild<QPushButton*>(QString::number(KOMPLETTIEREN));
+    auto* komplett = v.findChild<QPushButton*>(QString::number(Komplettieren));
     EXPECT_FALSE(komplett->isEnabled());
-    QTest::keyClick(edit(K_DP), Qt::Key_Return);
-    ASSERT_TRUE(d.getErgebnisVorhanden()) << d.form().text(MELDUNG);
+    QTest::keyClick(edit(DruckverlustKalt), Qt::Key_Return);
+    ASSERT_TRUE(d.getErgebnisVorhanden()) << d.form().text(Statuszeile);
     EXPECT_EQ(p.waitCursor.depth, 0);
     EXPECT_EQ(p.waitCursor.begun, 1);
     EXPECT_TRUE(komplett->isEnabled());
     // the same pack and texts as the command line shows for the sample project
-    EXPECT_EQ(edit(PLATTENTYP_ERG)->text(), "KX 08");
-    EXPECT_EQ(edit(SPALTEN_ERG)->text(), "12");
-    EXPECT_EQ(edit(ALFA_W)->text(), "20723");
-    EXPECT_EQ(edit(K1)->text(), "6922");
-    EXPECT_EQ(edit(FLAECHE)->text(), "1.84");
-    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SPALT1_TYP))->currentText(), "ML");
-    EXPECT_EQ(edit(MELDUNG)->text(), "1366 configurations evaluated");
+    EXPECT_EQ(edit(ErgPlattentyp)->text(), "KX 08");
+    EXPECT_EQ(edit(ErgSpalten)->text(), "12");
+    EXPECT_EQ(edit(AlfaWarm)->text(), "20723");
+    EXPECT_EQ(edit(KRein)->text(), "6922");
+    EXPECT_EQ(edit(Flaeche)->text(), "1.84");
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(Spalttyp1))->currentText(), "ML");
+    EXPECT_EQ(edit(Statuszeile)->text(), "1366 configurations evaluated");
 
     // switching the unit system shows the same result in US units
-    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(US)), Qt::LeftButton);
-    EXPECT_EQ(edit(FLAECHE)->text().toStdString(), zahlText(1.84 / 0.09290304, 2, 10));
-    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SI)), Qt::LeftButton);
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SystemUS)), Qt::LeftButton);
+    EXPECT_EQ(edit(Flaeche)->text().toStdString(), zahlText(1.84 / 0.09290304, 2, 10));
+    QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SystemSI)), Qt::LeftButton);
 
-    QTest::keyClicks(edit(W_FLUSS), "1");
+    QTest::keyClicks(edit(DurchsatzWarm), "1");
     EXPECT_FALSE(d.getErgebnisVorhanden());
     EXPECT_FALSE(komplett->isEnabled());
-    EXPECT_TRUE(edit(PLATTENTYP_ERG)->text().isEmpty());
-    EXPECT_TRUE(edit(ALFA_W)->text().isEmpty());
-    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SPALT1_TYP))->currentIndex(), -1);
+    EXPECT_TRUE(edit(ErgPlattentyp)->text().isEmpty());
+    EXPECT_TRUE(edit(AlfaWarm)->text().isEmpty());
+    EXPECT_EQ(v.findChild<QComboBox*>(QString::number(Spalttyp1))->currentIndex(), -1);
 }

@@ -85,44 +85,37 @@ std::vector<std::string> texte(const Form& f, int id) {
 
 // Water/water design: 500 kW, 90 -> 60 and 20 -> 50 degC, 50 kPa each side.
 void wasserWasser(CBerechnungDlg& d) {
-    tippe(d, LEISTUNG, "500");
-    tippe(d, W_TEIN, "90");
-    tippe(d, W_TAUS, "60");
-    tippe(d, K_TEIN, "20");
-    tippe(d, K_TAUS, "50");
-    tippe(d, W_DP, "50");
-    tippe(d, K_DP, "50");
+    tippe(d, Leistung, "500");
+    tippe(d, TEinWarm, "90");
+    tippe(d, TAusWarm, "60");
+    tippe(d, TEinKalt, "20");
+    tippe(d, TAusKalt, "50");
+    tippe(d, DruckverlustWarm, "50");
+    tippe(d, DruckverlustKalt, "50");
 }
 
 bool ergebnisSichtbar(const CBerechnungDlg& d) {
     const Form& f = d.form();
-    return d.getErgebnisVorhanden() && f.enabled(KOMPLETTIEREN) && !f.text(FLAECHE).empty() &&
-           !f.text(MELDUNG).empty();
+    return d.getErgebnisVorhanden() && f.enabled(Komplettieren) && !f.text(Flaeche).empty() &&
+           !f.text(Statuszeile).empty();
 }
 
 bool ergebnisLeer(const CBerechnungDlg& d) {
     const Form& f = d.form();
-    return !d.getErgebnisVorhanden() && !f.enabled(KOMPLETTIEREN) && f.text(FLAECHE).empty() &&
-           f.text(PLATTENTYP_ERG).empty() && f.text(MELDUNG).empty() && f.text(K1).empty();
+    return !d.getErgebnisVorhanden() && !f.enabled(Komplettieren) && f.text(Flaeche).empty() &&
+           f.text(ErgPlattentyp).empty() && f.text(Statuszeile).empty() && f.text(KRein).empty();
 }
 
-const int kListen[] = {PLATTENMATERIAL,    DICHTUNG_W,         DICHTUNG_K,        GESTELLMATERIAL,
-                       GESTELLNORM,        DRUCKSTUFE,         PLATTENTYP,        W_MEDIUM,
-                       K_MEDIUM,           SPALT1_TYP,         SPALT2_TYP,        LEISTUNG_EINHEIT,
-                       W_TEIN_EINHEIT,     W_TAUS_EINHEIT,     K_TEIN_EINHEIT,    K_TAUS_EINHEIT,
-                       W_FLUSS_EINHEIT,    K_FLUSS_EINHEIT,    W_DP_EINHEIT,      K_DP_EINHEIT,
-                       W_GASDRUCK_EINHEIT, K_GASDRUCK_EINHEIT, W_FOULING_EINHEIT, K_FOULING_EINHEIT,
-                       PLATTENTYP_MODUS,   SPALTEN_MODUS,      SERIEN_MODUS};
-
-// Everything a project restores: edit texts, list selections (as texts),
-// check states and the mode.
+// Everything a user can enter: edit texts, list selections (as texts) and
+// check states of every control the calculation does not write.
 std::vector<std::string> eintraege(const CBerechnungDlg& d) {
     const Form& f = d.form();
     std::vector<std::string> e;
-    for (int id : CBerechnungDlg::kProjektEdits) e.push_back(std::to_string(id) + "=" + f.text(id));
-    for (int id : kListen) e.push_back(std::to_string(id) + ":" + f.selectedText(id));
-    for (int id : {SICHERHEIT, AUSLEGEN, NACHRECHNEN, MM, INCH, US, SI})
-        e.push_back(std::to_string(id) + (f.checked(id) ? "+" : "-"));
+    for (const auto& [id, c] : f.controls()) {
+        if (c.readOnly) continue;
+        e.push_back(std::to_string(id) + "=" + c.text + ":" + f.selectedText(id) +
+                    (c.checked ? "+" : "-"));
+    }
     return e;
 }
 
@@ -140,9 +133,9 @@ ScriptedDialogs::Script eigenesMedium(const std::string& name) {
     return [name](DialogModel& m) {
         auto& dlg = dynamic_cast<AddMediumModel&>(m);
         Form& f = dlg.form();
-        f.setText(AddMediumModel::Name, name);
+        f.setText(am::Name, name);
         for (int id : AddMediumModel::kEdits) f.setText(id, "1");
-        f.setText(AddMediumModel::Alfa, "");
+        f.setText(am::Alfa, "");
         dlg.speichernGeklickt();
         return dlg.result();
     };
@@ -161,28 +154,28 @@ TEST(Hauptdialog, ListsStartOnTheirFirstSelections) {
         int anzahl;
         std::string auswahl;
     } faelle[] = {
-        {PLATTENMATERIAL, 4, "AISI 316"},
-        {DICHTUNG_W, 4, "NBR  -  110 °C"},
-        {DICHTUNG_K, 4, "NBR  -  110 °C"},
-        {GESTELLMATERIAL, 2, "C-Steel"},
-        {GESTELLNORM, 2, "DIN"},
-        {DRUCKSTUFE, 4, "6"},
-        {PLATTENTYP, 9, "KX 04"},
-        {W_MEDIUM, 13, "Water"},
-        {K_MEDIUM, 12, "Water"},
-        {SPALT1_TYP, 9, ""},
-        {SPALT2_TYP, 9, ""},
-        {LEISTUNG_EINHEIT, 4, "kW"},
-        {W_TEIN_EINHEIT, 3, "°C"},
-        {K_TAUS_EINHEIT, 3, "°C"},
-        {W_FLUSS_EINHEIT, 9, "kg/s"},
-        {K_FLUSS_EINHEIT, 9, "kg/s"},
-        {W_DP_EINHEIT, 6, "kPa"},
-        {K_GASDRUCK_EINHEIT, 6, "kPa"},
-        {W_FOULING_EINHEIT, 2, "m²·K/W"},
-        {PLATTENTYP_MODUS, 4, "free"},
-        {SPALTEN_MODUS, 4, "free"},
-        {SERIEN_MODUS, 4, "fixed"},
+        {MaterialPlatte, 4, "AISI 316"},
+        {DichtungWarm, 4, "NBR  -  110 °C"},
+        {DichtungKalt, 4, "NBR  -  110 °C"},
+        {Gestell, 2, "C-Steel"},
+        {GestellVariante, 2, "DIN"},
+        {Druckstufe, 4, "6"},
+        {Plattentyp, 9, "KX 04"},
+        {MediumWarm, 13, "Water"},
+        {MediumKalt, 12, "Water"},
+        {Spalttyp1, 9, ""},
+        {Spalttyp2, 9, ""},
+        {EinheitLeistung, 4, "kW"},
+        {EinheitTEinWarm, 3, "°C"},
+        {EinheitTAusKalt, 3, "°C"},
+        {EinheitDurchsatzWarm, 9, "kg/s"},
+        {EinheitDurchsatzKalt, 9, "kg/s"},
+        {EinheitDruckverlustWarm, 6, "kPa"},
+        {EinheitGasDruckKalt, 6, "kPa"},
+        {EinheitFoulingWarm, 2, "m²·K/W"},
+        {PlattentypModus, 4, "free"},
+        {SpaltenModus, 4, "free"},
+        {SerienModus, 4, "fixed"},
     };
     for (const Fall& c : faelle) {
         SCOPED_TRACE(c.liste);
@@ -191,21 +184,21 @@ TEST(Hauptdialog, ListsStartOnTheirFirstSelections) {
     }
     // Steam condenses and is offered on the warm side only; both lists end
     // with the user-defined entry.
-    EXPECT_GE(f.findExact(W_MEDIUM, "Steam"), 0);
-    EXPECT_LT(f.findExact(K_MEDIUM, "Steam"), 0);
-    EXPECT_EQ(texte(f, W_MEDIUM).back(), "other medium");
-    EXPECT_EQ(texte(f, K_MEDIUM).back(), "other medium");
+    EXPECT_GE(f.findExact(MediumWarm, "Steam"), 0);
+    EXPECT_LT(f.findExact(MediumKalt, "Steam"), 0);
+    EXPECT_EQ(texte(f, MediumWarm).back(), "other medium");
+    EXPECT_EQ(texte(f, MediumKalt).back(), "other medium");
 
     EXPECT_EQ(d.getModus(), 0);
-    EXPECT_TRUE(f.checked(AUSLEGEN));
-    EXPECT_EQ(f.text(SERIEN), "1");
-    EXPECT_FALSE(f.visible(PLATTENTYP));  // plate type mode "free"
-    EXPECT_FALSE(f.visible(SPALTEN));
-    EXPECT_FALSE(f.enabled(SPALT1_TYP));
-    EXPECT_FALSE(f.visible(W_GASDRUCK));
-    EXPECT_FALSE(f.enabled(KOMPLETTIEREN));
-    EXPECT_TRUE(f.enabled(PLATTENMATERIAL));
-    EXPECT_EQ(f.text(TEIN_LABEL), "Inlet temperature");
+    EXPECT_TRUE(f.checked(Auslegen));
+    EXPECT_EQ(f.text(Serien), "1");
+    EXPECT_FALSE(f.visible(Plattentyp));  // plate type mode "free"
+    EXPECT_FALSE(f.visible(Spalten));
+    EXPECT_FALSE(f.enabled(Spalttyp1));
+    EXPECT_FALSE(f.visible(GasDruckWarm));
+    EXPECT_FALSE(f.enabled(Komplettieren));
+    EXPECT_TRUE(f.enabled(MaterialPlatte));
+    EXPECT_EQ(f.text(LabelTEin), "Inlet temperature");
     EXPECT_TRUE(u.p.messages.shown.empty());
 }
 
@@ -229,7 +222,7 @@ TEST(Hauptdialog, WarningLabelOnlyInWerksmodusWithDeviations) {
         Umgebung u(c.werksmodus);
         if (c.gespeichert) u.p.settings.values["PlattentypSpalttypZulaessig3.1"] = c.gespeichert;
         CBerechnungDlg d(u.app);
-        EXPECT_EQ(d.form().visible(WARNUNG), c.sichtbar);
+        EXPECT_EQ(d.form().visible(LabelWarnung), c.sichtbar);
         EXPECT_TRUE(u.p.messages.shown.empty());
     }
 }
@@ -244,18 +237,16 @@ TEST(Hauptdialog, WaterWaterDesignGivesAConsistentResult) {
     ASSERT_TRUE(d.berechnen());
     EXPECT_TRUE(ergebnisSichtbar(d));
     EXPECT_TRUE(u.p.messages.shown.empty());
-    EXPECT_NE(f.text(MELDUNG).find("configurations evaluated"), std::string::npos);
+    EXPECT_NE(f.text(Statuszeile).find("configurations evaluated"), std::string::npos);
     // the result plate type is one the user could choose
-    EXPECT_GE(f.findExact(PLATTENTYP, f.text(PLATTENTYP_ERG)), 0) << f.text(PLATTENTYP_ERG);
-    EXPECT_FALSE(f.text(SPALT1_ANZAHL).empty());
-    EXPECT_GE(f.selection(SPALT1_TYP), 0);
+    EXPECT_GE(f.findExact(Plattentyp, f.text(ErgPlattentyp)), 0) << f.text(ErgPlattentyp);
+    EXPECT_FALSE(f.text(Anzahl1).empty());
+    EXPECT_GE(f.selection(Spalttyp1), 0);
     // channels per side = passes x channels per pass of the warm types
-    const int anzahl =
-        std::atoi(f.text(SPALT1_ANZAHL).c_str()) + std::atoi(f.text(SPALT2_ANZAHL).c_str());
-    EXPECT_EQ(std::atoi(f.text(SPALTEN_ERG).c_str()),
-              std::atoi(f.text(SERIEN_ERG).c_str()) * anzahl);
+    const int anzahl = std::atoi(f.text(Anzahl1).c_str()) + std::atoi(f.text(Anzahl2).c_str());
+    EXPECT_EQ(std::atoi(f.text(ErgSpalten).c_str()), std::atoi(f.text(ErgSerien).c_str()) * anzahl);
     // the duty was met: the balance shows the 500 kW asked for
-    EXPECT_EQ(f.text(LEISTUNG_ERG), "500");
+    EXPECT_EQ(f.text(ErgLeistung), "500");
     EXPECT_EQ(u.p.waitCursor.begun, 1);
     EXPECT_EQ(u.p.waitCursor.depth, 0);
 }
@@ -264,12 +255,12 @@ TEST(Hauptdialog, ImpossibleCaseGivesNoResult) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     wasserWasser(d);
-    tippe(d, LEISTUNG, "200000");  // far beyond the largest plate's nozzles
+    tippe(d, Leistung, "200000");  // far beyond the largest plate's nozzles
     EXPECT_FALSE(d.berechnen());
     EXPECT_FALSE(d.getErgebnisVorhanden());
-    EXPECT_FALSE(d.form().enabled(KOMPLETTIEREN));
-    EXPECT_EQ(d.form().text(MELDUNG).rfind("No result", 0), 0u) << d.form().text(MELDUNG);
-    EXPECT_TRUE(d.form().text(FLAECHE).empty());
+    EXPECT_FALSE(d.form().enabled(Komplettieren));
+    EXPECT_EQ(d.form().text(Statuszeile).rfind("No result", 0), 0u) << d.form().text(Statuszeile);
+    EXPECT_TRUE(d.form().text(Flaeche).empty());
     EXPECT_EQ(u.p.waitCursor.depth, 0);
 }
 
@@ -278,7 +269,7 @@ TEST(Hauptdialog, RefusedInputAfterAResultDoesNotEnableCompletion) {
     CBerechnungDlg d(u.app);
     wasserWasser(d);
     ASSERT_TRUE(d.berechnen());
-    tippe(d, W_DP, "0.01");  // below the least allowed pressure loss
+    tippe(d, DruckverlustWarm, "0.01");  // below the least allowed pressure loss
     EXPECT_FALSE(d.berechnen());
     EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"warmPressureToLow"});
     EXPECT_TRUE(ergebnisLeer(d));
@@ -290,14 +281,35 @@ TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     wasserWasser(d);
-    const int texte[] = {LEISTUNG,  RESERVE, W_FLUSS, W_DP,   W_FOULING, K_DP,  K_FLUSS,
-                         K_FOULING, W_TEIN,  SPALTEN, K_TEIN, W_TAUS,    K_TAUS};
-    const int listen[] = {
-        GESTELLMATERIAL,  GESTELLNORM,       LEISTUNG_EINHEIT, K_DP_EINHEIT,   K_FOULING_EINHEIT,
-        W_DP_EINHEIT,     W_FOULING_EINHEIT, W_TEIN_EINHEIT,   W_TAUS_EINHEIT, DICHTUNG_W,
-        SPALT1_TYP,       SPALT2_TYP,        K_TEIN_EINHEIT,   K_TAUS_EINHEIT, DICHTUNG_K,
-        W_FLUSS_EINHEIT,  K_FLUSS_EINHEIT,   PLATTENMATERIAL,  DRUCKSTUFE,     PLATTENTYP,
-        PLATTENTYP_MODUS, SPALTEN_MODUS,     SERIEN_MODUS,     W_MEDIUM,       K_MEDIUM};
+    const int texte[] = {Leistung,    Sicherheit,       DurchsatzWarm, DruckverlustWarm,
+                         FoulingWarm, DruckverlustKalt, DurchsatzKalt, FoulingKalt,
+                         TEinWarm,    Spalten,          TEinKalt,      TAusWarm,
+                         TAusKalt};
+    const int listen[] = {Gestell,
+                          GestellVariante,
+                          EinheitLeistung,
+                          EinheitDruckverlustKalt,
+                          EinheitFoulingKalt,
+                          EinheitDruckverlustWarm,
+                          EinheitFoulingWarm,
+                          EinheitTEinWarm,
+                          EinheitTAusWarm,
+                          DichtungWarm,
+                          Spalttyp1,
+                          Spalttyp2,
+                          EinheitTEinKalt,
+                          EinheitTAusKalt,
+                          DichtungKalt,
+                          EinheitDurchsatzWarm,
+                          EinheitDurchsatzKalt,
+                          MaterialPlatte,
+                          Druckstufe,
+                          Plattentyp,
+                          PlattentypModus,
+                          SpaltenModus,
+                          SerienModus,
+                          MediumWarm,
+                          MediumKalt};
     // The handler runs with the value unchanged, so the next calculation
     // gives the same result again.
     for (int id : texte) {
@@ -313,13 +325,13 @@ TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {
         d.auswahlGeaendert(id);
         EXPECT_TRUE(ergebnisLeer(d));
     }
-    for (int id : {SERIEN}) {
+    for (int id : {Serien}) {
         ASSERT_TRUE(d.berechnen());
         d.textGeaendert(id);
         EXPECT_TRUE(ergebnisLeer(d));
     }
     ASSERT_TRUE(d.berechnen());
-    d.geklickt(SICHERHEIT);
+    d.geklickt(Sicherheitsplatte);
     EXPECT_TRUE(ergebnisLeer(d));
 }
 
@@ -328,19 +340,19 @@ TEST(Hauptdialog, GasPressureAndUnitChoicesKeepTheResult) {
     CBerechnungDlg d(u.app);
     wasserWasser(d);
     ASSERT_TRUE(d.berechnen());
-    const std::string flaeche = d.form().text(FLAECHE);
-    d.textGeaendert(W_GASDRUCK);
-    d.textGeaendert(K_GASDRUCK);
-    d.auswahlGeaendert(W_GASDRUCK_EINHEIT);
-    d.auswahlGeaendert(K_GASDRUCK_EINHEIT);
-    d.textGeaendert(SPALT1_ANZAHL);  // only marks the counts as edited
+    const std::string flaeche = d.form().text(Flaeche);
+    d.textGeaendert(GasDruckWarm);
+    d.textGeaendert(GasDruckKalt);
+    d.auswahlGeaendert(EinheitGasDruckWarm);
+    d.auswahlGeaendert(EinheitGasDruckKalt);
+    d.textGeaendert(Anzahl1);  // only marks the counts as edited
     EXPECT_TRUE(ergebnisSichtbar(d));
     // the unit system redisplays the same result in US units
-    d.geklickt(US);
+    d.geklickt(SystemUS);
     EXPECT_TRUE(ergebnisSichtbar(d));
-    EXPECT_NE(d.form().text(FLAECHE), flaeche);
-    d.geklickt(SI);
-    EXPECT_EQ(d.form().text(FLAECHE), flaeche);
+    EXPECT_NE(d.form().text(Flaeche), flaeche);
+    d.geklickt(SystemSI);
+    EXPECT_EQ(d.form().text(Flaeche), flaeche);
 }
 
 // --- modes ------------------------------------------------------------------
@@ -351,88 +363,89 @@ TEST(Hauptdialog, RatingAfterDesignCalculatesTheSamePack) {
     const Form& f = d.form();
     wasserWasser(d);
     ASSERT_TRUE(d.berechnen());
-    const std::string typ = f.text(PLATTENTYP_ERG), serien = f.text(SERIEN_ERG);
-    const std::string a1 = f.text(SPALT1_ANZAHL), t1 = f.selectedText(SPALT1_TYP);
-    const std::string a2 = f.text(SPALT2_ANZAHL), t2 = f.selectedText(SPALT2_TYP);
-    const std::string flaeche = f.text(FLAECHE), preis = f.text(KPREIS), gewicht = f.text(GEWICHT);
+    const std::string typ = f.text(ErgPlattentyp), serien = f.text(ErgSerien);
+    const std::string a1 = f.text(Anzahl1), t1 = f.selectedText(Spalttyp1);
+    const std::string a2 = f.text(Anzahl2), t2 = f.selectedText(Spalttyp2);
+    const std::string flaeche = f.text(Flaeche), preis = f.text(CustomPreis),
+                      gewicht = f.text(Gewicht);
     ASSERT_FALSE(preis.empty());
 
-    d.geklickt(NACHRECHNEN);
+    d.geklickt(Nachrechnen);
     EXPECT_EQ(d.getModus(), 1);
-    EXPECT_EQ(f.selectedText(PLATTENTYP), typ);
-    EXPECT_EQ(f.text(SERIEN), serien);
-    EXPECT_EQ(f.text(SPALT1_ANZAHL), a1);
-    EXPECT_EQ(f.selectedText(SPALT1_TYP), t1);
-    EXPECT_EQ(f.text(SPALT2_ANZAHL), a2);
-    EXPECT_EQ(f.selectedText(SPALT2_TYP), t2);
+    EXPECT_EQ(f.selectedText(Plattentyp), typ);
+    EXPECT_EQ(f.text(Serien), serien);
+    EXPECT_EQ(f.text(Anzahl1), a1);
+    EXPECT_EQ(f.selectedText(Spalttyp1), t1);
+    EXPECT_EQ(f.text(Anzahl2), a2);
+    EXPECT_EQ(f.selectedText(Spalttyp2), t2);
     // the channels per side are computed from the carried-over counts
-    EXPECT_EQ(f.text(SPALTEN), std::to_string(std::atoi(serien.c_str()) *
+    EXPECT_EQ(f.text(Spalten), std::to_string(std::atoi(serien.c_str()) *
                                               (std::atoi(a1.c_str()) + std::atoi(a2.c_str()))));
-    for (int id : {PLATTENTYP_MODUS, SPALTEN_MODUS, SERIEN_MODUS}) {
+    for (int id : {PlattentypModus, SpaltenModus, SerienModus}) {
         EXPECT_EQ(f.selection(id), 1) << id;
         EXPECT_FALSE(f.enabled(id)) << id;
     }
-    EXPECT_TRUE(f.visible(PLATTENTYP));
-    EXPECT_FALSE(f.enabled(SPALTEN));  // computed from the counts
-    EXPECT_TRUE(f.enabled(SPALT2_TYP));
+    EXPECT_TRUE(f.visible(Plattentyp));
+    EXPECT_FALSE(f.enabled(Spalten));  // computed from the counts
+    EXPECT_TRUE(f.enabled(Spalttyp2));
     EXPECT_TRUE(ergebnisLeer(d));
 
     ASSERT_TRUE(d.berechnen());
     EXPECT_TRUE(ergebnisSichtbar(d));
-    EXPECT_EQ(f.text(PLATTENTYP_ERG), typ);
-    EXPECT_EQ(f.text(FLAECHE), flaeche);
-    EXPECT_EQ(f.text(KPREIS), preis);
-    EXPECT_EQ(f.text(GEWICHT), gewicht);
+    EXPECT_EQ(f.text(ErgPlattentyp), typ);
+    EXPECT_EQ(f.text(Flaeche), flaeche);
+    EXPECT_EQ(f.text(CustomPreis), preis);
+    EXPECT_EQ(f.text(Gewicht), gewicht);
 
-    d.geklickt(AUSLEGEN);
-    EXPECT_EQ(f.selection(PLATTENTYP_MODUS), 0);
-    EXPECT_EQ(f.selection(SPALTEN_MODUS), 0);
-    EXPECT_EQ(f.selection(SERIEN_MODUS), 1);
-    EXPECT_EQ(f.text(SERIEN), "1");
-    EXPECT_TRUE(f.enabled(SERIEN_MODUS));
-    EXPECT_FALSE(f.visible(PLATTENTYP));
+    d.geklickt(Auslegen);
+    EXPECT_EQ(f.selection(PlattentypModus), 0);
+    EXPECT_EQ(f.selection(SpaltenModus), 0);
+    EXPECT_EQ(f.selection(SerienModus), 1);
+    EXPECT_EQ(f.text(Serien), "1");
+    EXPECT_TRUE(f.enabled(SerienModus));
+    EXPECT_FALSE(f.visible(Plattentyp));
     EXPECT_TRUE(ergebnisLeer(d));
-    EXPECT_TRUE(f.text(SPALT1_ANZAHL).empty());  // the design reset clears the counts
+    EXPECT_TRUE(f.text(Anzahl1).empty());  // the design reset clears the counts
 }
 
 TEST(Hauptdialog, ChannelsPerSideInRating) {
     Umgebung u;
     CBerechnungDlg d(u.app);
-    d.geklickt(NACHRECHNEN);
-    tippe(d, SPALT1_ANZAHL, "10");
-    tippe(d, SPALT2_ANZAHL, "5");
-    tippe(d, SERIEN, "2");
-    d.fokusVerloren(SERIEN);
-    EXPECT_EQ(d.form().text(SPALTEN), "30");
+    d.geklickt(Nachrechnen);
+    tippe(d, Anzahl1, "10");
+    tippe(d, Anzahl2, "5");
+    tippe(d, Serien, "2");
+    d.fokusVerloren(Serien);
+    EXPECT_EQ(d.form().text(Spalten), "30");
     EXPECT_FALSE(d.getSpaltenEditiert());
 
     // a second focus loss without an edit leaves the total alone
-    d.form().setText(SPALTEN, "x");
-    d.fokusVerloren(SPALT1_ANZAHL);
-    EXPECT_EQ(d.form().text(SPALTEN), "x");
-    d.form().setText(SPALTEN, "30");
+    d.form().setText(Spalten, "x");
+    d.fokusVerloren(Anzahl1);
+    EXPECT_EQ(d.form().text(Spalten), "x");
+    d.form().setText(Spalten, "30");
 
-    tippe(d, SPALT2_ANZAHL, "5a");
-    d.fokusVerloren(SPALT2_ANZAHL);
+    tippe(d, Anzahl2, "5a");
+    d.fokusVerloren(Anzahl2);
     ASSERT_EQ(u.p.messages.shown.size(), 1u);
     EXPECT_EQ(u.p.messages.shown[0].text, "Please enter a valid number.");
-    EXPECT_EQ(d.form().text(SPALTEN), "30");
+    EXPECT_EQ(d.form().text(Spalten), "30");
 
-    tippe(d, SPALT2_ANZAHL, "-1");
-    d.fokusVerloren(SPALT2_ANZAHL);
+    tippe(d, Anzahl2, "-1");
+    d.fokusVerloren(Anzahl2);
     EXPECT_EQ(u.p.messages.shown.size(), 2u);
-    EXPECT_EQ(d.form().text(SPALTEN), "30");
+    EXPECT_EQ(d.form().text(Spalten), "30");
 
-    tippe(d, SPALT2_ANZAHL, "");  // an empty count counts as none
-    tippe(d, SERIEN, "0");        // passes 0 or less count as one
-    d.fokusVerloren(SERIEN);
-    EXPECT_EQ(d.form().text(SPALTEN), "10");
+    tippe(d, Anzahl2, "");  // an empty count counts as none
+    tippe(d, Serien, "0");  // passes 0 or less count as one
+    d.fokusVerloren(Serien);
+    EXPECT_EQ(d.form().text(Spalten), "10");
 
     // design computes nothing on focus loss
-    d.geklickt(AUSLEGEN);
-    tippe(d, SPALT1_ANZAHL, "7");
-    d.fokusVerloren(SPALT1_ANZAHL);
-    EXPECT_EQ(d.form().text(SPALTEN), "10");
+    d.geklickt(Auslegen);
+    tippe(d, Anzahl1, "7");
+    d.fokusVerloren(Anzahl1);
+    EXPECT_EQ(d.form().text(Spalten), "10");
 }
 
 // --- media ------------------------------------------------------------------
@@ -443,54 +456,54 @@ TEST(Hauptdialog, CondensingSteamOnTheWarmSide) {
         Umgebung u(werksmodus);
         CBerechnungDlg d(u.app);
         const Form& f = d.form();
-        waehle(d, DICHTUNG_W, "EPDM  -  150 °C");
-        waehle(d, W_MEDIUM, "Steam");
-        EXPECT_EQ(f.text(TEIN_LABEL), "Condensing temperature");
-        EXPECT_EQ(f.text(TAUS_LABEL), "Subcooling");
-        EXPECT_EQ(f.selectedText(W_TAUS_EINHEIT), "K");
-        EXPECT_FALSE(f.enabled(W_TAUS_EINHEIT));
-        EXPECT_EQ(f.selection(SERIEN_MODUS), 1);
-        EXPECT_FALSE(f.enabled(SERIEN_MODUS));
-        EXPECT_EQ(f.text(SERIEN), "1");
-        EXPECT_FALSE(f.enabled(SERIEN));
-        EXPECT_FALSE(f.visible(W_GASDRUCK));  // a condensing gas has no gas pressure
-        EXPECT_EQ(f.selectedText(DICHTUNG_W), "EPDM  -  150 °C");  // kept: one of the three
+        waehle(d, DichtungWarm, "EPDM  -  150 °C");
+        waehle(d, MediumWarm, "Steam");
+        EXPECT_EQ(f.text(LabelTEin), "Condensing temperature");
+        EXPECT_EQ(f.text(LabelTAus), "Subcooling");
+        EXPECT_EQ(f.selectedText(EinheitTAusWarm), "K");
+        EXPECT_FALSE(f.enabled(EinheitTAusWarm));
+        EXPECT_EQ(f.selection(SerienModus), 1);
+        EXPECT_FALSE(f.enabled(SerienModus));
+        EXPECT_EQ(f.text(Serien), "1");
+        EXPECT_FALSE(f.enabled(Serien));
+        EXPECT_FALSE(f.visible(GasDruckWarm));  // a condensing gas has no gas pressure
+        EXPECT_EQ(f.selectedText(DichtungWarm), "EPDM  -  150 °C");  // kept: one of the three
         if (werksmodus)
-            EXPECT_EQ(f.itemCount(DICHTUNG_W), 4);
+            EXPECT_EQ(f.itemCount(DichtungWarm), 4);
         else
-            EXPECT_EQ(texte(f, DICHTUNG_W),
+            EXPECT_EQ(texte(f, DichtungWarm),
                       (std::vector<std::string>{"EPDM  -  150 °C", "EPDM HT  -  180 °C",
                                                 "Viton S  -  180 °C"}));
-        EXPECT_EQ(f.itemCount(DICHTUNG_K), 4);  // the cold side is never restricted
+        EXPECT_EQ(f.itemCount(DichtungKalt), 4);  // the cold side is never restricted
 
         // rating: one channel type per side
-        tippe(d, SPALT2_ANZAHL, "4");
-        d.geklickt(NACHRECHNEN);
-        EXPECT_TRUE(f.enabled(SPALT1_TYP));
-        EXPECT_FALSE(f.enabled(SPALT2_TYP));
-        EXPECT_EQ(f.selection(SPALT2_TYP), -1);
-        EXPECT_FALSE(f.enabled(SPALT2_ANZAHL));
-        EXPECT_EQ(f.text(SPALT2_ANZAHL), "");
-        d.geklickt(AUSLEGEN);
+        tippe(d, Anzahl2, "4");
+        d.geklickt(Nachrechnen);
+        EXPECT_TRUE(f.enabled(Spalttyp1));
+        EXPECT_FALSE(f.enabled(Spalttyp2));
+        EXPECT_EQ(f.selection(Spalttyp2), -1);
+        EXPECT_FALSE(f.enabled(Anzahl2));
+        EXPECT_EQ(f.text(Anzahl2), "");
+        d.geklickt(Auslegen);
 
         // back to water: the outlet unit follows the inlet unit again
-        waehle(d, W_TEIN_EINHEIT, "°F");
-        waehle(d, W_MEDIUM, "Water");
-        EXPECT_EQ(f.selectedText(W_TAUS_EINHEIT), "°F");
-        EXPECT_TRUE(f.enabled(W_TAUS_EINHEIT));
-        EXPECT_EQ(f.text(TEIN_LABEL), "Inlet temperature");
-        EXPECT_EQ(f.itemCount(DICHTUNG_W), 4);
-        EXPECT_EQ(f.selectedText(DICHTUNG_W), "EPDM  -  150 °C");
-        EXPECT_TRUE(f.enabled(SERIEN_MODUS));
+        waehle(d, EinheitTEinWarm, "°F");
+        waehle(d, MediumWarm, "Water");
+        EXPECT_EQ(f.selectedText(EinheitTAusWarm), "°F");
+        EXPECT_TRUE(f.enabled(EinheitTAusWarm));
+        EXPECT_EQ(f.text(LabelTEin), "Inlet temperature");
+        EXPECT_EQ(f.itemCount(DichtungWarm), 4);
+        EXPECT_EQ(f.selectedText(DichtungWarm), "EPDM  -  150 °C");
+        EXPECT_TRUE(f.enabled(SerienModus));
     }
 }
 
 TEST(Hauptdialog, CondensingReplacesAnUnlistedGasketByEpdmHt) {
     Umgebung u;
     CBerechnungDlg d(u.app);
-    ASSERT_EQ(d.form().selectedText(DICHTUNG_W), "NBR  -  110 °C");
-    waehle(d, W_MEDIUM, "Steam");
-    EXPECT_EQ(d.form().selectedText(DICHTUNG_W), "EPDM HT  -  180 °C");
+    ASSERT_EQ(d.form().selectedText(DichtungWarm), "NBR  -  110 °C");
+    waehle(d, MediumWarm, "Steam");
+    EXPECT_EQ(d.form().selectedText(DichtungWarm), "EPDM HT  -  180 °C");
 }
 
 TEST(Hauptdialog, GasPressureShownForLibraryGases) {
@@ -506,27 +519,27 @@ TEST(Hauptdialog, GasPressureShownForLibraryGases) {
         SCOPED_TRACE(std::string(c.medium) + " side " + std::to_string(c.seite));
         Umgebung u;
         CBerechnungDlg d(u.app);
-        waehle(d, c.seite == 0 ? W_MEDIUM : K_MEDIUM, c.medium);
+        waehle(d, c.seite == 0 ? MediumWarm : MediumKalt, c.medium);
         const Form& f = d.form();
-        EXPECT_EQ(f.visible(W_GASDRUCK), c.warm);
-        EXPECT_EQ(f.enabled(W_GASDRUCK_EINHEIT), c.warm);
-        EXPECT_EQ(f.visible(K_GASDRUCK), c.kalt);
-        EXPECT_EQ(f.visible(K_GASDRUCK_EINHEIT), c.kalt);
-        EXPECT_EQ(f.visible(GASDRUCK_LABEL), c.warm || c.kalt);
+        EXPECT_EQ(f.visible(GasDruckWarm), c.warm);
+        EXPECT_EQ(f.enabled(EinheitGasDruckWarm), c.warm);
+        EXPECT_EQ(f.visible(GasDruckKalt), c.kalt);
+        EXPECT_EQ(f.visible(EinheitGasDruckKalt), c.kalt);
+        EXPECT_EQ(f.visible(LabelGasDruck), c.warm || c.kalt);
         // a gas on either side forces one pass
         const bool gas = c.warm || c.kalt || std::string(c.medium) == "Steam";
-        EXPECT_EQ(f.enabled(SERIEN_MODUS), !gas);
+        EXPECT_EQ(f.enabled(SerienModus), !gas);
     }
 }
 
 TEST(Hauptdialog, LeavingAGasEmptiesItsPressure) {
     Umgebung u;
     CBerechnungDlg d(u.app);
-    waehle(d, K_MEDIUM, "Dry Air");
-    tippe(d, K_GASDRUCK, "6");
-    waehle(d, K_MEDIUM, "Water");
-    EXPECT_FALSE(d.form().visible(K_GASDRUCK));
-    EXPECT_EQ(d.form().text(K_GASDRUCK), "");
+    waehle(d, MediumKalt, "Dry Air");
+    tippe(d, GasDruckKalt, "6");
+    waehle(d, MediumKalt, "Water");
+    EXPECT_FALSE(d.form().visible(GasDruckKalt));
+    EXPECT_EQ(d.form().text(GasDruckKalt), "");
 }
 
 TEST(Hauptdialog, TitaniumOnlyMediumLocksThePlateMaterial) {
@@ -534,17 +547,17 @@ TEST(Hauptdialog, TitaniumOnlyMediumLocksThePlateMaterial) {
         SCOPED_TRACE(seite);
         Umgebung u;
         CBerechnungDlg d(u.app);
-        const int liste = seite == 0 ? W_MEDIUM : K_MEDIUM;
+        const int liste = seite == 0 ? MediumWarm : MediumKalt;
         waehle(d, liste, "Sea Water");
-        EXPECT_EQ(d.form().selectedText(PLATTENMATERIAL), "Titan");
-        EXPECT_FALSE(d.form().enabled(PLATTENMATERIAL));
+        EXPECT_EQ(d.form().selectedText(MaterialPlatte), "Titan");
+        EXPECT_FALSE(d.form().enabled(MaterialPlatte));
         EXPECT_TRUE(d.getNurTitan(seite));
         // the other side's medium alone does not unlock it
-        waehle(d, seite == 0 ? K_MEDIUM : W_MEDIUM, "Milk");
-        EXPECT_FALSE(d.form().enabled(PLATTENMATERIAL));
+        waehle(d, seite == 0 ? MediumKalt : MediumWarm, "Milk");
+        EXPECT_FALSE(d.form().enabled(MaterialPlatte));
         waehle(d, liste, "Water");
-        EXPECT_TRUE(d.form().enabled(PLATTENMATERIAL));
-        EXPECT_EQ(d.form().selectedText(PLATTENMATERIAL), "Titan");
+        EXPECT_TRUE(d.form().enabled(MaterialPlatte));
+        EXPECT_EQ(d.form().selectedText(MaterialPlatte), "Titan");
     }
 }
 
@@ -552,36 +565,36 @@ TEST(Hauptdialog, UserDefinedMedium) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     const Form& f = d.form();
-    const int letzter = f.itemCount(K_MEDIUM) - 1;
+    const int letzter = f.itemCount(MediumKalt) - 1;
 
     // Cancel the first time: back to the first medium, asked once only.
-    waehle(d, K_MEDIUM, letzter);
-    EXPECT_EQ(f.selection(K_MEDIUM), 0);
+    waehle(d, MediumKalt, letzter);
+    EXPECT_EQ(f.selection(MediumKalt), 0);
     EXPECT_FALSE(d.eigeneMedien()[1].gespeichert);
     EXPECT_EQ(u.p.dialogs.run, std::vector<std::string>{"DialogAddMedium"});
 
     // OK stores it and renames the entry.
     u.p.dialogs.scripts["DialogAddMedium"].push_back(eigenesMedium("Brine X"));
-    waehle(d, K_MEDIUM, letzter);
-    EXPECT_EQ(f.selection(K_MEDIUM), letzter);
-    EXPECT_EQ(f.selectedText(K_MEDIUM), "other medium Brine X");
-    EXPECT_EQ(f.itemCount(K_MEDIUM), letzter + 1);
+    waehle(d, MediumKalt, letzter);
+    EXPECT_EQ(f.selection(MediumKalt), letzter);
+    EXPECT_EQ(f.selectedText(MediumKalt), "other medium Brine X");
+    EXPECT_EQ(f.itemCount(MediumKalt), letzter + 1);
     EXPECT_TRUE(d.eigeneMedien()[1].gespeichert);
     EXPECT_TRUE(d.eigeneMedien()[1].benutzt);
     EXPECT_EQ(d.eigeneMedien()[1].name, "Brine X");
     EXPECT_FALSE(d.eigeneMedien()[0].gespeichert);
 
     // Cancel later: the stored medium stays in use, prefilled in the dialog.
-    waehle(d, K_MEDIUM, "Water");
+    waehle(d, MediumKalt, "Water");
     EXPECT_FALSE(d.eigeneMedien()[1].benutzt);
     std::string vorbelegt;
     u.p.dialogs.scripts["DialogAddMedium"].push_back([&](DialogModel& m) {
-        vorbelegt = m.form().text(AddMediumModel::Name);
+        vorbelegt = m.form().text(am::Name);
         return 2;
     });
-    waehle(d, K_MEDIUM, letzter);
+    waehle(d, MediumKalt, letzter);
     EXPECT_EQ(vorbelegt, "Brine X");
-    EXPECT_EQ(f.selectedText(K_MEDIUM), "other medium Brine X");
+    EXPECT_EQ(f.selectedText(MediumKalt), "other medium Brine X");
     EXPECT_TRUE(d.eigeneMedien()[1].benutzt);
     EXPECT_EQ(d.eigeneMedien()[1].name, "Brine X");
 }
@@ -591,16 +604,16 @@ TEST(Hauptdialog, UserDefinedGasHasNoGasPressure) {
     CBerechnungDlg d(u.app);
     u.p.dialogs.scripts["DialogAddMedium"].push_back([](DialogModel& m) {
         auto& dlg = dynamic_cast<AddMediumModel&>(m);
-        dlg.form().setChecked(AddMediumModel::Gas, true);
+        dlg.form().setChecked(am::Gas, true);
         dlg.gasGeklickt();
         for (int id : AddMediumModel::kEdits) dlg.form().setText(id, "2");
         dlg.speichernGeklickt();
         return dlg.result();
     });
-    waehle(d, W_MEDIUM, d.form().itemCount(W_MEDIUM) - 1);
+    waehle(d, MediumWarm, d.form().itemCount(MediumWarm) - 1);
     ASSERT_TRUE(d.eigeneMedien()[0].benutzt);
-    EXPECT_FALSE(d.form().visible(W_GASDRUCK));
-    EXPECT_FALSE(d.form().enabled(SERIEN_MODUS));  // still a gas: one pass
+    EXPECT_FALSE(d.form().visible(GasDruckWarm));
+    EXPECT_FALSE(d.form().enabled(SerienModus));  // still a gas: one pass
 }
 
 // --- plate types and channel types -------------------------------------------
@@ -609,19 +622,19 @@ TEST(Hauptdialog, SafetyPlateBoxSwapsThePlateTypes) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     Form& f = d.form();
-    f.setChecked(SICHERHEIT, true);
-    d.geklickt(SICHERHEIT);
-    EXPECT_EQ(texte(f, PLATTENTYP), (std::vector<std::string>{"KXDW 08", "KXDW 20"}));
-    EXPECT_EQ(f.selection(PLATTENTYP), 0);
+    f.setChecked(Sicherheitsplatte, true);
+    d.geklickt(Sicherheitsplatte);
+    EXPECT_EQ(texte(f, Plattentyp), (std::vector<std::string>{"KXDW 08", "KXDW 20"}));
+    EXPECT_EQ(f.selection(Plattentyp), 0);
     EXPECT_TRUE(d.fall().sicherheitsplatte);
     wasserWasser(d);
     bool ok = d.berechnen();
-    ASSERT_TRUE(ok) << f.text(MELDUNG);
-    EXPECT_EQ(f.text(PLATTENTYP_ERG).rfind("KXDW", 0), 0u) << f.text(PLATTENTYP_ERG);
-    f.setChecked(SICHERHEIT, false);
-    d.geklickt(SICHERHEIT);
-    EXPECT_EQ(f.itemCount(PLATTENTYP), 9);
-    EXPECT_EQ(f.selectedText(PLATTENTYP), "KX 04");
+    ASSERT_TRUE(ok) << f.text(Statuszeile);
+    EXPECT_EQ(f.text(ErgPlattentyp).rfind("KXDW", 0), 0u) << f.text(ErgPlattentyp);
+    f.setChecked(Sicherheitsplatte, false);
+    d.geklickt(Sicherheitsplatte);
+    EXPECT_EQ(f.itemCount(Plattentyp), 9);
+    EXPECT_EQ(f.selectedText(Plattentyp), "KX 04");
     EXPECT_TRUE(ergebnisLeer(d));
 }
 
@@ -629,18 +642,18 @@ TEST(Hauptdialog, ChannelTypeListsFollowThePermissions) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     Form& f = d.form();
-    f.setChecked(SICHERHEIT, true);
-    d.geklickt(SICHERHEIT);
-    EXPECT_EQ(f.itemCount(SPALT1_TYP), 9);  // design lists all
-    d.geklickt(NACHRECHNEN);
+    f.setChecked(Sicherheitsplatte, true);
+    d.geklickt(Sicherheitsplatte);
+    EXPECT_EQ(f.itemCount(Spalttyp1), 9);  // design lists all
+    d.geklickt(Nachrechnen);
     // the safety plates permit HH, MM and LL
-    EXPECT_EQ(texte(f, SPALT1_TYP), (std::vector<std::string>{"HH", "MM", "LL"}));
-    EXPECT_EQ(texte(f, SPALT2_TYP), (std::vector<std::string>{"HH", "MM", "LL"}));
-    f.setChecked(SICHERHEIT, false);
-    d.geklickt(SICHERHEIT);
-    EXPECT_EQ(f.itemCount(SPALT1_TYP), 9);
-    d.geklickt(AUSLEGEN);
-    EXPECT_EQ(f.itemCount(SPALT1_TYP), 9);
+    EXPECT_EQ(texte(f, Spalttyp1), (std::vector<std::string>{"HH", "MM", "LL"}));
+    EXPECT_EQ(texte(f, Spalttyp2), (std::vector<std::string>{"HH", "MM", "LL"}));
+    f.setChecked(Sicherheitsplatte, false);
+    d.geklickt(Sicherheitsplatte);
+    EXPECT_EQ(f.itemCount(Spalttyp1), 9);
+    d.geklickt(Auslegen);
+    EXPECT_EQ(f.itemCount(Spalttyp1), 9);
 }
 
 TEST(Hauptdialog, PermissionGridRestrictsTheRatingList) {
@@ -649,12 +662,12 @@ TEST(Hauptdialog, PermissionGridRestrictsTheRatingList) {
     const Form& f = d.form();
     wasserWasser(d);
     ASSERT_TRUE(d.berechnen());
-    ASSERT_EQ(f.text(PLATTENTYP_ERG), "KX 08");
-    d.geklickt(NACHRECHNEN);
+    ASSERT_EQ(f.text(ErgPlattentyp), "KX 08");
+    d.geklickt(Nachrechnen);
     ASSERT_TRUE(d.berechnen());
-    const std::string typ = f.selectedText(SPALT1_TYP);
+    const std::string typ = f.selectedText(Spalttyp1);
     ASSERT_FALSE(typ.empty());
-    const int zeile = f.selectedValue(SPALT1_TYP);
+    const int zeile = f.selectedValue(Spalttyp1);
 
     // switch off the first channel type of the result for KX 08 (id 2) on
     // the first plate material and pressure stage
@@ -668,20 +681,20 @@ TEST(Hauptdialog, PermissionGridRestrictsTheRatingList) {
         g.endeGeklickt();
         return g.result();
     });
-    d.befehl(CMD_SPALTTYPEN);
+    d.befehl(CmdSpalttypen);
     EXPECT_EQ(u.p.settings.values["PlattentypSpalttypZulaessig3.1"],
               "1:2:1:" + std::to_string(zeile) + ",");
-    EXPECT_EQ(f.itemCount(SPALT1_TYP), 8);
-    EXPECT_LT(f.findExact(SPALT1_TYP, typ), 0);
-    EXPECT_EQ(f.selection(SPALT1_TYP), -1);
+    EXPECT_EQ(f.itemCount(Spalttyp1), 8);
+    EXPECT_LT(f.findExact(Spalttyp1, typ), 0);
+    EXPECT_EQ(f.selection(Spalttyp1), -1);
     EXPECT_TRUE(ergebnisLeer(d));
-    EXPECT_FALSE(f.visible(WARNUNG));  // not in Werksmodus
+    EXPECT_FALSE(f.visible(LabelWarnung));  // not in Werksmodus
 
     // a grid closed without saving changes nothing
     u.p.settings.values["PlattentypSpalttypZulaessig3.1"] = "marker";
-    d.befehl(CMD_SPALTTYPEN);
+    d.befehl(CmdSpalttypen);
     EXPECT_EQ(u.p.settings.values["PlattentypSpalttypZulaessig3.1"], "marker");
-    EXPECT_EQ(f.itemCount(SPALT1_TYP), 8);
+    EXPECT_EQ(f.itemCount(Spalttyp1), 8);
 }
 
 // --- project file -------------------------------------------------------------
@@ -693,39 +706,39 @@ TEST(Hauptdialog, SavedProjectReopensWithEveryEntry) {
     {
         CBerechnungDlg d(u.app);
         wasserWasser(d);
-        tippe(d, RESERVE, "10");
-        tippe(d, W_FOULING, "0.00001");
-        waehle(d, LEISTUNG_EINHEIT, "MW");
-        waehle(d, K_TEIN_EINHEIT, "°F");
-        waehle(d, W_FLUSS_EINHEIT, "m³/h");
-        waehle(d, K_DP_EINHEIT, "bar");
-        waehle(d, K_MEDIUM, "Ethylene Glycol 30 %");
-        waehle(d, PLATTENMATERIAL, "SMO 254");
-        waehle(d, DICHTUNG_W, "Viton S  -  180 °C");
-        waehle(d, DICHTUNG_K, "EPDM  -  150 °C");
-        waehle(d, GESTELLMATERIAL, "Stainless AISI 304");
-        waehle(d, GESTELLNORM, "ASME");
-        waehle(d, DRUCKSTUFE, "16");
-        waehle(d, PLATTENTYP_MODUS, "min.");
-        waehle(d, PLATTENTYP, "KX 14");
-        waehle(d, SPALTEN_MODUS, "max.");
-        tippe(d, SPALTEN, "80");
-        tippe(d, SERIEN, "2");
-        d.geklickt(INCH);
+        tippe(d, Sicherheit, "10");
+        tippe(d, FoulingWarm, "0.00001");
+        waehle(d, EinheitLeistung, "MW");
+        waehle(d, EinheitTEinKalt, "°F");
+        waehle(d, EinheitDurchsatzWarm, "m³/h");
+        waehle(d, EinheitDruckverlustKalt, "bar");
+        waehle(d, MediumKalt, "Ethylene Glycol 30 %");
+        waehle(d, MaterialPlatte, "SMO 254");
+        waehle(d, DichtungWarm, "Viton S  -  180 °C");
+        waehle(d, DichtungKalt, "EPDM  -  150 °C");
+        waehle(d, Gestell, "Stainless AISI 304");
+        waehle(d, GestellVariante, "ASME");
+        waehle(d, Druckstufe, "16");
+        waehle(d, PlattentypModus, "min.");
+        waehle(d, Plattentyp, "KX 14");
+        waehle(d, SpaltenModus, "max.");
+        tippe(d, Spalten, "80");
+        tippe(d, Serien, "2");
+        d.geklickt(MassInch);
         u.p.files.saveAnswers.push_back(pfad);
-        d.befehl(CMD_SPEICHERN);
+        d.befehl(CmdSpeichern);
         EXPECT_EQ(lies(pfad).size(), 1660u);
         EXPECT_EQ(d.getProjektPfad(), pfad);
         EXPECT_EQ(d.caption(), "kalvoria 3.26.12 - " + pfad);
         // "save" with a path asks no more
-        d.befehl(CMD_SPEICHERN);
+        d.befehl(CmdSpeichern);
         EXPECT_TRUE(u.p.messages.shown.empty());
         vorher = eintraege(d);
     }
     CBerechnungDlg d(u.app);
     ASSERT_NE(eintraege(d), vorher);
     u.p.files.openAnswers.push_back(pfad);
-    d.befehl(CMD_OEFFNEN);
+    d.befehl(CmdOeffnen);
     EXPECT_TRUE(u.p.messages.shown.empty());
     EXPECT_EQ(eintraege(d), vorher);
     EXPECT_EQ(d.getMillimeter(), 0);
@@ -738,20 +751,20 @@ TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {
     std::vector<std::string> vorher;
     {
         CBerechnungDlg d(u.app);
-        d.form().setChecked(SICHERHEIT, true);
-        d.geklickt(SICHERHEIT);
-        waehle(d, PLATTENTYP_MODUS, "fixed");
-        waehle(d, PLATTENTYP, "KXDW 20");
-        d.geklickt(NACHRECHNEN);
+        d.form().setChecked(Sicherheitsplatte, true);
+        d.geklickt(Sicherheitsplatte);
+        waehle(d, PlattentypModus, "fixed");
+        waehle(d, Plattentyp, "KXDW 20");
+        d.geklickt(Nachrechnen);
         wasserWasser(d);
-        tippe(d, SPALT1_ANZAHL, "6");
-        waehle(d, SPALT1_TYP, "MM");
-        tippe(d, SPALT2_ANZAHL, "4");
-        waehle(d, SPALT2_TYP, "LL");
-        d.fokusVerloren(SPALT2_ANZAHL);
-        ASSERT_EQ(d.form().text(SPALTEN), "10");
+        tippe(d, Anzahl1, "6");
+        waehle(d, Spalttyp1, "MM");
+        tippe(d, Anzahl2, "4");
+        waehle(d, Spalttyp2, "LL");
+        d.fokusVerloren(Anzahl2);
+        ASSERT_EQ(d.form().text(Spalten), "10");
         u.p.files.saveAnswers.push_back(pfad);
-        d.befehl(CMD_SPEICHERN_UNTER);
+        d.befehl(CmdSpeichernUnter);
         vorher = eintraege(d);
     }
     // positions index the rating list of the permitted types
@@ -759,10 +772,10 @@ TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {
     EXPECT_EQ(lies(pfad).substr(1560 + 20, 2), std::string("2\0", 2));
     CBerechnungDlg d(u.app);
     u.p.files.openAnswers.push_back(pfad);
-    d.befehl(CMD_OEFFNEN);
+    d.befehl(CmdOeffnen);
     EXPECT_EQ(d.getModus(), 1);
-    EXPECT_EQ(d.form().selectedText(SPALT1_TYP), "MM");
-    EXPECT_EQ(d.form().selectedText(SPALT2_TYP), "LL");
+    EXPECT_EQ(d.form().selectedText(Spalttyp1), "MM");
+    EXPECT_EQ(d.form().selectedText(Spalttyp2), "LL");
     EXPECT_EQ(eintraege(d), vorher);
     EXPECT_TRUE(u.p.messages.shown.empty());
 }
@@ -771,8 +784,8 @@ TEST(Hauptdialog, CancelledSaveWritesNothing) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     const std::string titel = d.caption();
-    d.befehl(CMD_SPEICHERN);  // no answer queued: cancelled
-    d.befehl(CMD_SPEICHERN_UNTER);
+    d.befehl(CmdSpeichern);  // no answer queued: cancelled
+    d.befehl(CmdSpeichernUnter);
     EXPECT_EQ(d.caption(), titel);
     EXPECT_TRUE(d.getProjektPfad().empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(u.dir.pfad), fs::directory_iterator()), 3);
@@ -780,9 +793,9 @@ TEST(Hauptdialog, CancelledSaveWritesNothing) {
     // "save as" cancelled with a path: the file stays as it was
     const std::string pfad = u.dir.datei("a.kal");
     u.p.files.saveAnswers.push_back(pfad);
-    d.befehl(CMD_SPEICHERN);
-    tippe(d, LEISTUNG, "123");
-    d.befehl(CMD_SPEICHERN_UNTER);
+    d.befehl(CmdSpeichern);
+    tippe(d, Leistung, "123");
+    d.befehl(CmdSpeichernUnter);
     EXPECT_EQ(lies(pfad).substr(700, 1), std::string(1, '\0'));
     EXPECT_EQ(d.getProjektPfad(), pfad);
 }
@@ -810,7 +823,7 @@ TEST(Hauptdialog, ForeignOrUnreadableFilesChangeNothing) {
         SCOPED_TRACE(c.pfad);
         u.p.messages.shown.clear();
         u.p.files.openAnswers.push_back(c.pfad);
-        d.befehl(CMD_OEFFNEN);
+        d.befehl(CmdOeffnen);
         EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{c.key});
         EXPECT_EQ(eintraege(d), vorher);
         EXPECT_EQ(d.caption(), titel);
@@ -818,7 +831,7 @@ TEST(Hauptdialog, ForeignOrUnreadableFilesChangeNothing) {
     }
     // a cancelled open dialog
     u.p.messages.shown.clear();
-    d.befehl(CMD_OEFFNEN);
+    d.befehl(CmdOeffnen);
     EXPECT_TRUE(u.p.messages.shown.empty());
     EXPECT_EQ(eintraege(d), vorher);
 }
@@ -829,14 +842,14 @@ TEST(Hauptdialog, SaveIntoAMissingFolderLeavesOtherFilesAlone) {
     wasserWasser(d);
     const std::string gut = u.dir.datei("gut.kal");
     u.p.files.saveAnswers.push_back(gut);
-    d.befehl(CMD_SPEICHERN);
+    d.befehl(CmdSpeichern);
     const std::string inhalt = lies(gut);
     ASSERT_EQ(inhalt.size(), 1660u);
 
-    tippe(d, LEISTUNG, "700");
+    tippe(d, Leistung, "700");
     const std::string schlecht = u.dir.datei("fehlt/neu.kal");
     u.p.files.saveAnswers.push_back(schlecht);
-    d.befehl(CMD_SPEICHERN_UNTER);
+    d.befehl(CmdSpeichernUnter);
     EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"dateiNichtGespeichert"});
     EXPECT_FALSE(fs::exists(schlecht));
     EXPECT_EQ(lies(gut), inhalt);
@@ -850,11 +863,11 @@ TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
     {
         CBerechnungDlg d(u.app);
         wasserWasser(d);
-        waehle(d, PLATTENTYP_MODUS, "fixed");
-        waehle(d, PLATTENTYP, "KX 50");
-        waehle(d, K_MEDIUM, "Milk");
+        waehle(d, PlattentypModus, "fixed");
+        waehle(d, Plattentyp, "KX 50");
+        waehle(d, MediumKalt, "Milk");
         u.p.files.saveAnswers.push_back(pfad);
-        d.befehl(CMD_SPEICHERN);
+        d.befehl(CmdSpeichern);
     }
     std::string bytes = lies(pfad);
     ASSERT_EQ(bytes.size(), 1660u);
@@ -863,14 +876,14 @@ TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
 
     CBerechnungDlg d(u.app);
     u.p.files.openAnswers.push_back(pfad);
-    d.befehl(CMD_OEFFNEN);
+    d.befehl(CmdOeffnen);
     ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"Plattentypfehlt"});
     EXPECT_EQ(u.p.messages.shown[0].caption, "kalvoria 3.26.12");
-    EXPECT_EQ(d.form().selection(PLATTENTYP), 1);
-    EXPECT_EQ(d.form().focus(), PLATTENTYP);
-    EXPECT_EQ(d.form().text(LEISTUNG), "500");
-    EXPECT_EQ(d.form().text(K_TAUS), "50");
-    EXPECT_EQ(d.form().selectedText(K_MEDIUM), "Milk");
-    EXPECT_EQ(d.form().selectedText(PLATTENTYP_MODUS), "fixed");
+    EXPECT_EQ(d.form().selection(Plattentyp), 1);
+    EXPECT_EQ(d.form().focus(), Plattentyp);
+    EXPECT_EQ(d.form().text(Leistung), "500");
+    EXPECT_EQ(d.form().text(TAusKalt), "50");
+    EXPECT_EQ(d.form().selectedText(MediumKalt), "Milk");
+    EXPECT_EQ(d.form().selectedText(PlattentypModus), "fixed");
     EXPECT_EQ(d.getProjektPfad(), pfad);
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "hauptdialog_ids.h"
 #include "scripted.h"
 
 using namespace kal;
@@ -11,86 +14,163 @@ namespace {
 // entries whose item values are 10 x (position + 1).
 Form leereForm() {
     Form f;
-    for (int id :
-         {1123, 1364, 1365, 1313, 1368, 1314, 1371, 1423, 1424, 1137, 1127, 1142, 1128, 1143,
-          1129, 1003, 1346, 1380, 1005, 1007, 1006, 1015, 1009, 1008, 1040, 1366, 1367})
-        for (int i = 0; i < 3; ++i) f.addItem(id, "e" + std::to_string(i), 10 * (i + 1));
+    for (const ProjektFeldZeile& z : projektFeldTabelle())
+        if (z.art == FeldArt::Position || z.art == FeldArt::Wert)
+            for (int i = 0; i < 3; ++i) f.addItem(z.control, "e" + std::to_string(i), 10 * (i + 1));
     return f;
 }
 
 Form ausgefuellt() {
     Form f = leereForm();
-    f.setChecked(1421, true);
-    f.setText(1018, "500");
-    f.select(1123, 1);
-    f.setText(1029, "10");
-    f.select(1364, 2);
-    f.select(1365, 0);
-    f.setText(1188, "90");
-    f.select(1313, 2);
-    f.setText(1062, "2.5");
-    f.select(1129, 1);
-    f.select(1003, 1);
-    f.select(1346, 2);
-    f.select(1380, 0);
-    f.select(1005, 1);
-    f.select(1007, 1);
-    f.select(1006, 2);
-    f.select(1015, 3);
-    f.select(1009, 1);
-    f.select(1008, 1);
-    f.setText(1271, "40");
-    f.select(1040, 1);
-    f.setText(1041, "2");
-    f.setText(1302, "20");
-    f.select(1366, 2);
-    f.setChecked(1117, true);
-    f.setChecked(1082, false);
+    f.setChecked(hd::Sicherheitsplatte, true);
+    f.setText(hd::Leistung, "500");
+    f.select(hd::EinheitLeistung, 1);
+    f.setText(hd::Sicherheit, "10");
+    f.select(hd::MediumWarm, 2);
+    f.select(hd::MediumKalt, 0);
+    f.setText(hd::TEinWarm, "90");
+    f.select(hd::EinheitTEinWarm, 2);
+    f.setText(hd::GasDruckKalt, "2.5");
+    f.select(hd::EinheitGasDruckKalt, 1);
+    f.select(hd::MaterialPlatte, 1);
+    f.select(hd::DichtungWarm, 2);
+    f.select(hd::DichtungKalt, 0);
+    f.select(hd::Gestell, 1);
+    f.select(hd::GestellVariante, 1);
+    f.select(hd::Druckstufe, 2);
+    f.select(hd::PlattentypModus, 3);
+    f.select(hd::Plattentyp, 1);
+    f.select(hd::SpaltenModus, 1);
+    f.setText(hd::Spalten, "40");
+    f.select(hd::SerienModus, 1);
+    f.setText(hd::Serien, "2");
+    f.setText(hd::Anzahl1, "20");
+    f.select(hd::Spalttyp1, 2);
+    f.setChecked(hd::MassMm, true);
+    f.setChecked(hd::SystemUS, false);
     return f;
+}
+
+int lesen(const ProjektInhalt& p, Form& f, EigeneMedien& medien) {
+    return projektInFormular(p, f, medien, CIniEx(), "", nullptr, {}, {});
 }
 }  // namespace
 
-TEST(ProjektFormular, WriteAndReadGiveTheSameEntries) {
-    Form f = ausgefuellt();
-    EigeneMedien medien;
-    medien[0].name = "Juice";
-    medien[0].werte = {2.0, 3.0, 1050.0, 3.9, 0.6, 0.0};
-    medien[0].einheiten = {1, 1, 0, 0, 0, 0};
-    medien[0].gespeichert = medien[0].benutzt = true;
-    medien[1].gas = true;
-    std::string bytes = projektAusFormular(f, medien, 1).kodieren();
-    ASSERT_EQ(bytes.size(), 1660u);
-    EXPECT_EQ(bytes.substr(40, 9), std::string("2.000000\0", 9));  // viscosity warm "%f"
-    EXPECT_EQ(bytes.substr(1580, 3), std::string("-1\0", 3));      // second channel type none
+TEST(ProjektFeldTabelle, HoldsEveryFieldOnceInFileOrderAndEveryControlOnce) {
+    std::set<int> controls;
+    int feld = 0;
+    for (const ProjektFeldZeile& z : projektFeldTabelle()) {
+        EXPECT_EQ(z.feld, ++feld);
+        if (z.control != 0) {
+            EXPECT_TRUE(controls.insert(z.control).second) << z.control;
+        }
+        if (z.art == FeldArt::Radiopaar || z.art == FeldArt::Modus) {
+            EXPECT_TRUE(controls.insert(z.partner).second) << z.partner;
+        }
+        if (z.art == FeldArt::Wert) {
+            EXPECT_NE(z.fehlt, nullptr) << z.feld;
+        }
+    }
+    EXPECT_EQ(feld, kProjektFelder);
+}
 
-    auto p = ProjektInhalt::dekodieren(bytes);
+TEST(ProjektFormular, ControlsLandInTheirFileFields) {
+    // byte offsets of the file layout
+    const std::pair<int, int> faelle[] = {
+        {hd::Leistung, 700},          {hd::Sicherheit, 740},     {hd::TEinWarm, 800},
+        {hd::TEinKalt, 840},          {hd::TAusWarm, 880},       {hd::TAusKalt, 920},
+        {hd::DurchsatzWarm, 960},     {hd::DurchsatzKalt, 1000}, {hd::DruckverlustWarm, 1040},
+        {hd::DruckverlustKalt, 1080}, {hd::FoulingWarm, 1120},   {hd::FoulingKalt, 1160},
+        {hd::GasDruckWarm, 1200},     {hd::GasDruckKalt, 1240},  {hd::Spalten, 1460},
+        {hd::Serien, 1500},           {hd::Anzahl1, 1520},       {hd::Anzahl2, 1560},
+    };
+    for (const auto& [id, offset] : faelle) {
+        Form f = leereForm();
+        f.setText(id, "77.5");
+        std::string bytes = projektAusFormular(f, EigeneMedien{}, 0).kodieren();
+        EXPECT_EQ(bytes.substr(static_cast<size_t>(offset), 5), std::string("77.5\0", 5)) << id;
+    }
+}
+
+TEST(ProjektFormular, FullyFilledFormRoundTripsByteForByte) {
+    // Every field gets a content that differs from an empty form's, so a
+    // field the reader skipped would show in the second write.
+    Form f = leereForm();
+    int n = 0;
+    for (const ProjektFeldZeile& z : projektFeldTabelle()) {
+        ++n;
+        if (z.art == FeldArt::Text) f.setText(z.control, std::to_string(n) + ".25");
+        if (z.art == FeldArt::Position || z.art == FeldArt::Wert) f.select(z.control, n % 3);
+        if (z.art == FeldArt::Kaestchen || z.art == FeldArt::Radiopaar)
+            f.setChecked(z.control, true);
+    }
+    EigeneMedien medien;
+    for (int s = 0; s < 2; ++s) {
+        EigenesMedium& m = medien[static_cast<size_t>(s)];
+        m.name = s == 0 ? "Juice" : "Syrup";
+        for (int g = 0; g < EG_Anzahl; ++g) {
+            m.werte[static_cast<size_t>(g)] = 1.5 + g + 10 * s;
+            m.einheiten[static_cast<size_t>(g)] = 1 + g % 2 + s;
+        }
+        m.gas = m.gespeichert = m.benutzt = true;
+    }
+    const ProjektInhalt voll = projektAusFormular(f, medien, 1);
+    const ProjektInhalt leer = projektAusFormular(leereForm(), EigeneMedien{}, 0);
+    for (int feld = PF_Version + 1; feld <= kProjektFelder; ++feld)
+        EXPECT_NE(voll.feld(feld), leer.feld(feld)) << feld;
+
+    auto p = ProjektInhalt::dekodieren(voll.kodieren());
     ASSERT_TRUE(p);
     Form g = leereForm();
     EigeneMedien gelesen;
-    ScriptedPorts ports;
-    CIniEx sprache;
-    int regel = 0, eintraege = 0;
-    int modus = projektInFormular(
-        *p, g, gelesen, sprache, "kalvoria", &ports.messages, [&] { regel = ++eintraege; },
-        [&] { ++eintraege; });
+    const int modus = lesen(*p, g, gelesen);
     EXPECT_EQ(modus, 1);
-    EXPECT_EQ(regel, 1);  // plate type rule ran before the media were taken over
-    EXPECT_EQ(eintraege, 2);
-    EXPECT_TRUE(ports.messages.shown.empty());
-    for (int id : {1421, 1117, 1082, 1171})
-        EXPECT_EQ(g.checked(id), f.checked(id) || id == 1171) << id;
-    for (int id : {1018, 1029, 1188, 1062, 1271, 1041, 1302, 1335})
-        EXPECT_EQ(g.text(id), f.text(id)) << id;
-    for (int id : {1123, 1364, 1365, 1313, 1129, 1003, 1346, 1380, 1005, 1007, 1006, 1015, 1009,
-                   1008, 1040, 1366, 1367})
-        EXPECT_EQ(g.selection(id), f.selection(id)) << id;
-    EXPECT_EQ(gelesen[0].name, "Juice");
-    EXPECT_EQ(gelesen[0].werte, medien[0].werte);
-    EXPECT_EQ(gelesen[0].einheiten, medien[0].einheiten);
-    EXPECT_TRUE(gelesen[0].gespeichert);
-    EXPECT_TRUE(gelesen[1].gas);
-    EXPECT_FALSE(gelesen[1].gespeichert);
-    EXPECT_EQ(projektAusFormular(g, gelesen, 1).kodieren(), bytes);
+    EXPECT_EQ(projektAusFormular(g, gelesen, modus).kodieren(), voll.kodieren());
+    // the radio partners follow
+    EXPECT_FALSE(g.checked(hd::MassInch));
+    EXPECT_FALSE(g.checked(hd::SystemSI));
+    EXPECT_TRUE(g.checked(hd::Nachrechnen));
+    EXPECT_FALSE(g.checked(hd::Auslegen));
+}
+
+TEST(ProjektFormular, HooksRunWhereTheReadingNeedsThem) {
+    Form f = ausgefuellt();
+    EigeneMedien medien;
+    medien[0].name = "Juice";
+    medien[0].gespeichert = true;
+    std::string bytes = projektAusFormular(f, medien, 1).kodieren();
+    auto p = ProjektInhalt::dekodieren(bytes);
+    ASSERT_TRUE(p);
+
+    Form g = leereForm();
+    EigeneMedien gelesen;
+    std::vector<std::string> ablauf;
+    projektInFormular(
+        *p, g, gelesen, CIniEx(), "", nullptr,
+        [&] {
+            // right after the safety-plate box, before any list is read
+            ablauf.push_back("plattentyp");
+            EXPECT_TRUE(g.checked(hd::Sicherheitsplatte));
+            EXPECT_EQ(g.selection(hd::MaterialPlatte), -1);
+        },
+        [&] {
+            // the media are taken over, their lists not yet selected
+            ablauf.push_back("medien");
+            EXPECT_EQ(gelesen[0].name, "Juice");
+            EXPECT_EQ(g.selection(hd::MediumWarm), -1);
+        },
+        [&](int modus) {
+            // the whole device frame is read, the channel row not yet
+            ablauf.push_back("spalttypen " + std::to_string(modus));
+            EXPECT_EQ(g.text(hd::Serien), "2");
+            EXPECT_EQ(g.text(hd::Anzahl1), "");
+            g.clearItems(hd::Spalttyp1);
+            g.addItem(hd::Spalttyp1, "a", 0);
+            g.addItem(hd::Spalttyp1, "b", 1);
+            g.addItem(hd::Spalttyp1, "c", 2);
+        });
+    EXPECT_EQ(ablauf, (std::vector<std::string>{"plattentyp", "medien", "spalttypen 1"}));
+    EXPECT_EQ(g.selectedText(hd::Spalttyp1), "c");  // selected in the refilled list
 }
 
 TEST(ProjektFormular, MissingIdsAreReportedAndPositionOneSelected) {
@@ -110,11 +190,11 @@ TEST(ProjektFormular, MissingIdsAreReportedAndPositionOneSelected) {
     EXPECT_EQ(ports.messages.shown[1].key, "Plattentypfehlt");
     EXPECT_EQ(ports.messages.shown[1].text, "Plate type missing");
     EXPECT_EQ(ports.messages.shown[1].caption, "kalvoria");
-    EXPECT_EQ(g.selection(1009), 1);
-    EXPECT_EQ(g.selection(1380), 1);
-    EXPECT_EQ(g.focus(), 1009);
-    EXPECT_EQ(g.selection(1006), 2);  // the rest is loaded
-    EXPECT_EQ(g.text(1302), "20");
+    EXPECT_EQ(g.selection(hd::Plattentyp), 1);
+    EXPECT_EQ(g.selection(hd::DichtungKalt), 1);
+    EXPECT_EQ(g.focus(), hd::Plattentyp);
+    EXPECT_EQ(g.selection(hd::Druckstufe), 2);  // the rest is loaded
+    EXPECT_EQ(g.text(hd::Anzahl1), "20");
 }
 
 TEST(ProjektFormular, EmptyDesignChannelsStoreMinusOneAndSelectNothing) {
@@ -124,11 +204,11 @@ TEST(ProjektFormular, EmptyDesignChannelsStoreMinusOneAndSelectNothing) {
     EXPECT_EQ(p.feld(PF_Anzahl1), "");
     EXPECT_EQ(p.feld(PF_Spalttyp1), "-1");
     Form g = leereForm();
-    g.select(1366, 1);
-    projektInFormular(p, g, medien, CIniEx(), "", nullptr, {}, {});
-    EXPECT_EQ(g.selection(1366), -1);
+    g.select(hd::Spalttyp1, 1);
+    lesen(p, g, medien);
+    EXPECT_EQ(g.selection(hd::Spalttyp1), -1);
     // positions beyond a list leave it without selection
     p.setzeInt(PF_Plattenmaterial, 7);
-    projektInFormular(p, g, medien, CIniEx(), "", nullptr, {}, {});
-    EXPECT_EQ(g.selection(1003), -1);
+    lesen(p, g, medien);
+    EXPECT_EQ(g.selection(hd::MaterialPlatte), -1);
 }

@@ -67,9 +67,9 @@ TEST_F(Gitter, OpeningShowsCheckBoxesWhereTheLibraryPermits) {
     EXPECT_TRUE(dlg->zelle(1, 0).kontrollkaestchen);
     EXPECT_TRUE(dlg->zelle(1, 0).an);
     EXPECT_FALSE(dlg->zelle(2, 1).kontrollkaestchen);
-    EXPECT_FALSE(dlg->form().enabled(SpalttypDlgModel::Speichern));
+    EXPECT_FALSE(dlg->form().enabled(sg::Speichern));
     // material 11 at pressure stage 16 has no library permission at all
-    dlg->form().select(SpalttypDlgModel::Druckstufe, 1);
+    dlg->form().select(sg::Druckstufe, 1);
     dlg->listeGewechselt();
     EXPECT_FALSE(dlg->zelle(1, 0).kontrollkaestchen);
 }
@@ -79,18 +79,18 @@ TEST_F(Gitter, ClickLocksListsAndSavingStoresIntoTheTable) {
     EXPECT_FALSE(dlg->geaendert());
     dlg->kaestchenGeklickt(1, 0);
     EXPECT_TRUE(dlg->geaendert());
-    EXPECT_FALSE(dlg->form().enabled(SpalttypDlgModel::Material));
-    EXPECT_FALSE(dlg->form().enabled(SpalttypDlgModel::Druckstufe));
-    dlg->form().select(SpalttypDlgModel::Material, 1);
+    EXPECT_FALSE(dlg->form().enabled(sg::Material));
+    EXPECT_FALSE(dlg->form().enabled(sg::Druckstufe));
+    dlg->form().select(sg::Material, 1);
     dlg->listeGewechselt();  // locked: the grid is not rebuilt
     EXPECT_FALSE(dlg->zelle(1, 0).an);
-    dlg->form().select(SpalttypDlgModel::Material, 0);
+    dlg->form().select(sg::Material, 0);
     dlg->speichernGeklickt();
     EXPECT_TRUE(dlg->gespeichert());
     EXPECT_EQ(tabelle.istZulaessig(11, 51, 10, 1), 0);
     EXPECT_EQ(tabelle.istStandard(11, 51, 10, 1), 1);
     EXPECT_EQ(tabelle.abweichungenText(), "11:51:10:1,");
-    EXPECT_TRUE(dlg->form().enabled(SpalttypDlgModel::Material));
+    EXPECT_TRUE(dlg->form().enabled(sg::Material));
     // on again: no deviation left
     dlg->kaestchenGeklickt(1, 0);
     dlg->speichernGeklickt();

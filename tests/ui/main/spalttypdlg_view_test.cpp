@@ -52,13 +52,15 @@ struct Umgebung {
         view->show();
         QApplication::processEvents();
     }
-    QTableWidget* gitter() const { return view->findChild<QTableWidget*>("1377"); }
+    QTableWidget* gitter() const {
+        return view->findChild<QTableWidget*>(QString::number(sg::Gitter));
+    }
     template <class W>
     W* w(int id) const {
         return view->findChild<W*>(QString::number(id));
     }
-    int material() const { return model->form().selectedValue(M::Material); }
-    int druckstufe() const { return model->form().selectedValue(M::Druckstufe); }
+    int material() const { return model->form().selectedValue(sg::Material); }
+    int druckstufe() const { return model->form().selectedValue(sg::Druckstufe); }
     void klickZelle(int r, int c) {
         QTableWidget* g = gitter();
         g->scrollToItem(g->item(r, c));
@@ -123,20 +125,20 @@ TEST(SpalttypDlgView, HeadersListsAndTextsFollowTheModel) {
     EXPECT_EQ(spalten, (QStringList{"KX 04", "KX 08", "KX 14", "KX 20", "KX 32", "KX 50", "KX 75",
                                     "KX 100", "KX DW 08", "KX DW 20", "KXT 32"}));
     EXPECT_EQ(zeilen, (QStringList{"HH", "HM", "HL", "MH", "MM", "ML", "LH", "LM", "LL"}));
-    QComboBox* material = u.w<QComboBox>(M::Material);
+    QComboBox* material = u.w<QComboBox>(sg::Material);
     EXPECT_EQ(material->count(), 4);
     EXPECT_EQ(material->currentText(), "AISI 316");
     QStringList druecke;
-    for (int i = 0; i < u.w<QComboBox>(M::Druckstufe)->count(); ++i)
-        druecke << u.w<QComboBox>(M::Druckstufe)->itemText(i);
+    for (int i = 0; i < u.w<QComboBox>(sg::Druckstufe)->count(); ++i)
+        druecke << u.w<QComboBox>(sg::Druckstufe)->itemText(i);
     EXPECT_EQ(druecke, (QStringList{"6", "10", "16", "25"}));
-    EXPECT_EQ(u.w<QLabel>(M::LblMaterial)->text(), "Plate material");
-    EXPECT_EQ(u.w<QLabel>(M::LblDruckstufe)->text(), "Pressure stage");
-    EXPECT_TRUE(u.w<QLabel>(M::Kopf)->text().startsWith("Ticked channel types"));
-    EXPECT_TRUE(u.w<QLabel>(M::Beispiel)->text().startsWith("Example:"));
-    EXPECT_EQ(u.w<QPushButton>(M::Speichern)->text(), "Save");
-    EXPECT_EQ(u.w<QPushButton>(M::Ende)->text(), "Close");
-    EXPECT_FALSE(u.w<QPushButton>(M::Speichern)->isEnabled());
+    EXPECT_EQ(u.w<QLabel>(sg::LabelMaterial)->text(), "Plate material");
+    EXPECT_EQ(u.w<QLabel>(sg::LabelDruckstufe)->text(), "Pressure stage");
+    EXPECT_TRUE(u.w<QLabel>(sg::LabelKopf)->text().startsWith("Ticked channel types"));
+    EXPECT_TRUE(u.w<QLabel>(sg::LabelBeispiel)->text().startsWith("Example:"));
+    EXPECT_EQ(u.w<QPushButton>(sg::Speichern)->text(), "Save");
+    EXPECT_EQ(u.w<QPushButton>(sg::Ende)->text(), "Close");
+    EXPECT_FALSE(u.w<QPushButton>(sg::Speichern)->isEnabled());
     EXPECT_EQ(g->selectionMode(), QAbstractItemView::NoSelection);
 }
 
@@ -145,17 +147,17 @@ TEST(SpalttypDlgView, GridMatchesThePermissionTableForEveryMaterialAndStage) {
     pruefeGitterGegenTabelle(u, "opening");
     // a stored deviation shows as an unticked box, not as a missing one
     u.tabelle.deaktivieren(2, u.typen.at(0), 3, 4);
-    for (int m = 0; m < u.w<QComboBox>(M::Material)->count(); ++m)
-        for (int s = 0; s < u.w<QComboBox>(M::Druckstufe)->count(); ++s) {
-            u.waehle(M::Material, m);
-            u.waehle(M::Druckstufe, s);
-            ASSERT_EQ(u.model->form().selection(M::Material), m);
-            ASSERT_EQ(u.model->form().selection(M::Druckstufe), s);
+    for (int m = 0; m < u.w<QComboBox>(sg::Material)->count(); ++m)
+        for (int s = 0; s < u.w<QComboBox>(sg::Druckstufe)->count(); ++s) {
+            u.waehle(sg::Material, m);
+            u.waehle(sg::Druckstufe, s);
+            ASSERT_EQ(u.model->form().selection(sg::Material), m);
+            ASSERT_EQ(u.model->form().selection(sg::Druckstufe), s);
             std::string wo = "material " + std::to_string(m) + " stage " + std::to_string(s);
             pruefeGitterGegenTabelle(u, wo.c_str());
         }
-    u.waehle(M::Material, 1);
-    u.waehle(M::Druckstufe, 2);
+    u.waehle(sg::Material, 1);
+    u.waehle(sg::Druckstufe, 2);
     EXPECT_EQ(u.gitter()->item(4, 0)->checkState(), Qt::Unchecked);
     EXPECT_EQ(u.gitter()->item(3, 0)->checkState(), Qt::Checked);
 }
@@ -169,9 +171,9 @@ TEST(SpalttypDlgView, ClickTogglesThroughTheModelAndLocksTheLists) {
     u.klickZelle(r, c);
     EXPECT_FALSE(u.model->zelle(r, c).an);
     EXPECT_EQ(u.gitter()->item(r, c)->checkState(), Qt::Unchecked);
-    EXPECT_TRUE(u.w<QPushButton>(M::Speichern)->isEnabled());
-    EXPECT_FALSE(u.w<QComboBox>(M::Material)->isEnabled());
-    EXPECT_FALSE(u.w<QComboBox>(M::Druckstufe)->isEnabled());
+    EXPECT_TRUE(u.w<QPushButton>(sg::Speichern)->isEnabled());
+    EXPECT_FALSE(u.w<QComboBox>(sg::Material)->isEnabled());
+    EXPECT_FALSE(u.w<QComboBox>(sg::Druckstufe)->isEnabled());
     // not stored yet
     EXPECT_EQ(u.tabelle.istZulaessig(u.material(), u.typen.at(c), u.druckstufe(), r), 1);
 
@@ -189,7 +191,7 @@ TEST(SpalttypDlgView, ClickTogglesThroughTheModelAndLocksTheLists) {
 
 TEST(SpalttypDlgView, CellsWithoutLibraryPermissionNeverGetABox) {
     Umgebung u;
-    u.waehle(M::Druckstufe, 2);  // 16 bar: the KXDW plates permit only HH, MM, LL
+    u.waehle(sg::Druckstufe, 2);  // 16 bar: the KXDW plates permit only HH, MM, LL
     auto z = u.zelle(false);
     ASSERT_TRUE(z);
     auto [r, c] = *z;
@@ -199,8 +201,8 @@ TEST(SpalttypDlgView, CellsWithoutLibraryPermissionNeverGetABox) {
     EXPECT_FALSE(u.model->geaendert());
     EXPECT_FALSE(u.model->zelle(r, c).an);
     EXPECT_FALSE(u.gitter()->item(r, c)->data(Qt::CheckStateRole).isValid());
-    EXPECT_FALSE(u.w<QPushButton>(M::Speichern)->isEnabled());
-    EXPECT_TRUE(u.w<QComboBox>(M::Material)->isEnabled());
+    EXPECT_FALSE(u.w<QPushButton>(sg::Speichern)->isEnabled());
+    EXPECT_TRUE(u.w<QComboBox>(sg::Material)->isEnabled());
 }
 
 TEST(SpalttypDlgView, WidgetStateNeverOverridesTheModel) {
@@ -212,7 +214,7 @@ TEST(SpalttypDlgView, WidgetStateNeverOverridesTheModel) {
     EXPECT_FALSE(u.model->zelle(r, c).an);
     EXPECT_EQ(u.gitter()->item(r, c)->checkState(), Qt::Unchecked);
     // a box on a cell without permission is taken away again
-    u.waehle(M::Druckstufe, 0);
+    u.waehle(sg::Druckstufe, 0);
     auto leer = u.zelle(false);
     if (leer) {
         u.gitter()->item(leer->first, leer->second)->setCheckState(Qt::Checked);
@@ -226,20 +228,20 @@ TEST(SpalttypDlgView, SaveStoresTheGridAndUnlocksTheLists) {
     auto [r, c] = *u.zelle(true);
     const int material = u.material(), stufe = u.druckstufe(), typ = u.typen.at(c);
     u.klickZelle(r, c);
-    u.klick(M::Speichern);
+    u.klick(sg::Speichern);
     EXPECT_TRUE(u.model->gespeichert());
     EXPECT_EQ(u.tabelle.istZulaessig(material, typ, stufe, r), 0);
     EXPECT_EQ(u.tabelle.istStandard(material, typ, stufe, r), 1);
     EXPECT_EQ(u.tabelle.abweichungenText(), std::to_string(material) + ":" + std::to_string(typ) +
                                                 ":" + std::to_string(stufe) + ":" +
                                                 std::to_string(r) + ",");
-    EXPECT_FALSE(u.w<QPushButton>(M::Speichern)->isEnabled());
-    EXPECT_TRUE(u.w<QComboBox>(M::Material)->isEnabled());
+    EXPECT_FALSE(u.w<QPushButton>(sg::Speichern)->isEnabled());
+    EXPECT_TRUE(u.w<QComboBox>(sg::Material)->isEnabled());
     EXPECT_TRUE(u.view->isVisible());
     // another material shows its own permissions; back again shows the stored change
-    u.waehle(M::Material, 1);
+    u.waehle(sg::Material, 1);
     EXPECT_EQ(u.gitter()->item(r, c)->checkState(), Qt::Checked);
-    u.waehle(M::Material, 0);
+    u.waehle(sg::Material, 0);
     EXPECT_EQ(u.gitter()->item(r, c)->checkState(), Qt::Unchecked);
 }
 
@@ -270,7 +272,7 @@ TEST(SpalttypDlgView, ClosingWithUnsavedChanges) {
         if (f.escape) {
             QTest::keyClick(u.gitter(), Qt::Key_Escape);
         } else if (f.ueberEnde) {
-            u.klick(M::Ende);
+            u.klick(sg::Ende);
         } else {
             u.view->close();
         }
@@ -288,7 +290,7 @@ TEST(SpalttypDlgView, ClosingWhenCleanAsksNothing) {
         if (schliessfeld) {
             u.view->close();
         } else {
-            u.klick(M::Ende);
+            u.klick(sg::Ende);
         }
         EXPECT_FALSE(u.view->isVisible());
         EXPECT_TRUE(u.p.questions.asked.empty());
@@ -311,7 +313,7 @@ TEST(SpalttypDlgView, LayoutFitsTheGridAndTheTexts) {
         if (b->isVisible()) {
             EXPECT_GE(b->width(), b->sizeHint().width());
         }
-    for (int id : {M::LblMaterial, M::LblDruckstufe})
+    for (int id : {sg::LabelMaterial, sg::LabelDruckstufe})
         EXPECT_GE(u.w<QLabel>(id)->width(), u.w<QLabel>(id)->sizeHint().width());
 }
 
@@ -328,7 +330,7 @@ int gezeichnetePunkte(const QImage& zelle) {
 
 TEST(SpalttypDlgView, TickedUntickedAndEmptyCellsLookDifferent) {
     Umgebung u;
-    u.waehle(M::Druckstufe, 2);
+    u.waehle(sg::Druckstufe, 2);
     auto [r, c] = *u.zelle(true);
     auto leer = u.zelle(false);
     ASSERT_TRUE(leer);
@@ -359,7 +361,8 @@ TEST(UnterdialogViews, RunnerShowsBothDialogs) {
     u.view->close();
     QTimer::singleShot(0, [] {
         if (auto* d = QApplication::activeModalWidget())
-            QTest::mouseClick(d->findChild<QPushButton*>("1427"), Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::number(sg::Ende)),
+                              Qt::LeftButton);
     });
     u.model->reopen();
     EXPECT_EQ(runner.runDialog(*u.model), 1);
@@ -369,7 +372,8 @@ TEST(UnterdialogViews, RunnerShowsBothDialogs) {
                           "User-defined medium, warm side", nullptr);
     QTimer::singleShot(0, [] {
         if (auto* d = QApplication::activeModalWidget())
-            QTest::mouseClick(d->findChild<QPushButton*>("2"), Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::number(am::Abbrechen)),
+                              Qt::LeftButton);
     });
     EXPECT_EQ(runner.runDialog(medium), 2);
     EXPECT_TRUE(p.settings.values.empty());

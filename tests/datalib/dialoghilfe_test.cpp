@@ -1,0 +1,83 @@
+#include "dialoghilfe.h"
+
+#include <gtest/gtest.h>
+
+#include "scripted.h"
+
+using namespace kal;
+
+namespace {
+CIniEx sprache() {
+    CIniEx s;
+    s.OpenFromText(
+        "[maindialog]\npower=Duty\nwarm=Warm side\n"
+        "[error]\nreadingfile=\"Cannot read \"\n"
+        "[global]\nerror_empty=Enter a value\nerror_notanumber=Not a number\n"
+        "error_outofrange=Out of range\n");
+    return s;
+}
+}  // namespace
+
+TEST(Beschriftungen, TableSetsEveryCaptionAndAMissingKeyEmptiesIt) {
+    Form f;
+    f.setText(3, "old text");
+    const Beschriftung tabelle[] = {
+        {1, "maindialog", "power"},
+        {2, "maindialog", "warm"},
+        {3, "maindialog", "nosuchkey"},
+        {4, "nosuchsection", "power"},
+    };
+    beschriftungenSetzen(f, sprache(), tabelle);
+    EXPECT_EQ(f.text(1), "Duty");
+    EXPECT_EQ(f.text(2), "Warm side");
+    EXPECT_EQ(f.text(3), "");
+    EXPECT_TRUE(f.has(4));
+    EXPECT_EQ(f.text(4), "");
+}
+
+TEST(ZeigeMeldung, CarriesLookupCaptionIconAndAppendedText) {
+    RecordingMessages port;
+    zeigeMeldung(&port, sprache(), "error", "readingfile", "kalvoria", MessageIcon::Error,
+                 "/tmp/x.kal");
+    zeigeMeldung(&port, sprache(), "maindialog", "warm", "", MessageIcon::Warning);
+    zeigeMeldung(&port, sprache(), "error", "missing", "c");
+    ASSERT_EQ(port.shown.size(), 3u);
+    const Message& m = port.shown[0];
+    EXPECT_EQ(m.text, "Cannot read /tmp/x.kal");
+    EXPECT_EQ(m.caption, "kalvoria");
+    EXPECT_EQ(m.section, "error");
+    EXPECT_EQ(m.key, "readingfile");
+    EXPECT_EQ(m.icon, MessageIcon::Error);
+    EXPECT_EQ(port.shown[1].text, "Warm side");
+    EXPECT_EQ(port.shown[1].caption, "");
+    EXPECT_EQ(port.shown[1].icon, MessageIcon::Warning);
+    // a missing text still names its lookup, so the CLI can report it
+    EXPECT_EQ(port.shown[2].text, "");
+    EXPECT_EQ(port.shown[2].key, "missing");
+    EXPECT_EQ(port.shown[2].icon, MessageIcon::Error);
+
+    // without a port nothing is shown and nothing breaks
+    zeigeMeldung(nullptr, sprache(), "error", "readingfile", "kalvoria");
+}
+
+TEST(EingabePruefer, ReportsTheThreeGlobalTextsUnderTheDialogTitle) {
+    RecordingMessages port;
+    InputHelper pruefer = eingabePruefer(sprache(), &port, "Medium");
+    EXPECT_EQ(pruefer.errorTitle(), "Medium");
+    Form f;
+    double wert = 0;
+    for (const char* eingabe : {"", "abc", "99"}) {
+        f.setText(5, eingabe);
+        EXPECT_FALSE(pruefer.validateEditDouble(f, 5, wert, false, 0.0, 10.0)) << eingabe;
+    }
+    ASSERT_EQ(port.shown.size(), 3u);
+    const char* texte[] = {"Enter a value", "Not a number", "Out of range"};
+    const char* keys[] = {"error_empty", "error_notanumber", "error_outofrange"};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(port.shown[i].text, texte[i]);
+        EXPECT_EQ(port.shown[i].caption, "Medium");
+        EXPECT_EQ(port.shown[i].section, "global");
+        EXPECT_EQ(port.shown[i].key, keys[i]);
+    }
+    EXPECT_EQ(f.focus(), 5);
+}
