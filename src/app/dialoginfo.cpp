@@ -2,6 +2,7 @@
 
 #include "dialoghilfe.h"
 #include "format.h"
+#include "kal_version.h"
 
 namespace kal {
 
@@ -22,7 +23,7 @@ DialogInfo::DialogInfo(const std::string& caption, const CIniEx& settings) {
     Form& f = form();
     beschriftungenSetzen(f, settings, kZeilen);
     f.setText(info::Zeile2,
-              formatiere("%s %s.%s, %s", "Version ", "3.26",
+              formatiere("%s %s.%s, %s", "Version ", KAL_VERSION,
                          settings.GetValue("Daten", "version", "").c_str(), "30.05.2006"));
 }
 

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "commands.h"
+#include "kal_version.h"
 
 namespace {
 using kal::cli::Befehl;
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (a == "--version") {
-            std::puts("kalvoria 3.26");
+            std::puts("kalvoria " KAL_VERSION);
             return 0;
         }
         if (a == "--werksmodus") {

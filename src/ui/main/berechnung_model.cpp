@@ -7,6 +7,7 @@
 #include "dialoginfo.h"
 #include "engine.h"
 #include "format.h"
+#include "kal_version.h"
 #include "projektdatei.h"
 #include "spalttypdlg_model.h"
 
@@ -239,7 +240,7 @@ void CBerechnungDlg::textsRoutine() {
     const CIniEx& s = app_.getSprache();
     const CIniEx& ini = app_.getSettings();
     Form& f = form();
-    titel_ = formatiere("%s %s.%s", s.GetValue("title").c_str(), "3.26",
+    titel_ = formatiere("%s %s.%s", s.GetValue("title").c_str(), KAL_VERSION,
                         ini.GetValue("Daten", "version", "").c_str());
     setCaption(titel_);
     eingabe_ = eingabePruefer(s, ports_.messages, s.GetValue("title"));
