@@ -139,8 +139,8 @@ void suche(benchmark::State& state, Fall fallNr) {
     Rechenkontext k{*s.data, sprache, einstellungen, &meldungen, nullptr, false, nullptr, form, {}};
     Rechenkern kern(k);
     Berechnungsfall fall;
-    fall.berechnungsart = 0;
-    if (!kern.eingabenLesen(fall) || !kern.pruefeEingaben(fall)) {
+    fall.eingaben.berechnungsart = 0;
+    if (!kern.eingabenLesen(fall.eingaben) || !kern.pruefeEingaben(fall)) {
         state.SkipWithError(meldungen.shown.empty()
                                 ? "input rejected"
                                 : ("input rejected: " + meldungen.shown[0].key).c_str());
@@ -151,14 +151,14 @@ void suche(benchmark::State& state, Fall fallNr) {
     for (auto _ : state) {
         fall = vorlage;  // a condensing search changes tAus/deltaTm of the case
         kern.fuehreBerechnungAus(fall);
-        konfigurationen = fall.anzahlBerechnungen;
+        konfigurationen = fall.suche.anzahlBerechnungen;
     }
     state.counters["configs"] = konfigurationen;
-    state.counters["found"] = fall.ergebnisAngezeigt ? 1 : 0;
+    state.counters["found"] = fall.suche.ergebnisAngezeigt ? 1 : 0;
     state.counters["t_per_config"] =
         benchmark::Counter(konfigurationen * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.SetLabel(fall.ergebnisAngezeigt ? fall.ergebnis.preisCode : "no result");
+    state.SetLabel(fall.suche.ergebnisAngezeigt ? fall.ergebnis.preisCode : "no result");
 }
 
 }  // namespace

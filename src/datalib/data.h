@@ -90,13 +90,41 @@ public:
     int anzeigeUS = 0;
 };
 
-// Group indices: 0 volume flow (base m3/s), 1 temperature (base K; pos. 0 K,
-// 1 degC, 2 degF), 2 pressure (base Pa; pos. 1 kPa, 4 bar), 3 duty (base W;
-// pos. 1 kW), 4 area (m2), 5 heat transfer coefficient (W/(m2 K)), 6 weight
-// (kg), 7 volume (m3; pos. 2 litre), 8 length (m), 9 viscosity (Pa s; pos. 1
-// mPa s), 10 density (kg/m3), 11 specific heat (kJ/(kg K)), 12 conductivity
-// (W/(m K)), 13 mass flow (kg/s), 14 fouling (m2 K/W), 15 velocity (m/s),
-// 16 condensation enthalpy (kJ/kg).
+// Group indices (list positions) with their base units, and the unit
+// positions within a group that the engine computes in.
+namespace einheitengruppe {
+enum : int {
+    Volumenstrom = 0,             // m3/s
+    Temperatur = 1,               // K
+    Druck = 2,                    // Pa
+    Leistung = 3,                 // W
+    Flaeche = 4,                  // m2
+    Waermeuebergang = 5,          // W/(m2 K), alpha and k
+    Gewicht = 6,                  // kg
+    Volumen = 7,                  // m3
+    Laenge = 8,                   // m
+    Viskositaet = 9,              // Pa s
+    Dichte = 10,                  // kg/m3
+    Waermekapazitaet = 11,        // kJ/(kg K)
+    Waermeleitfaehigkeit = 12,    // W/(m K)
+    Massenstrom = 13,             // kg/s
+    Fouling = 14,                 // m2 K/W
+    Geschwindigkeit = 15,         // m/s
+    Kondensationsenthalpie = 16,  // kJ/kg
+    Anzahl = 17
+};
+enum : int {
+    TemperaturK = 0,
+    TemperaturGradC = 1,
+    TemperaturGradF = 2,
+    DruckKPa = 1,
+    DruckBar = 4,
+    LeistungKW = 1,
+    VolumenLiter = 2,
+    ViskositaetMPas = 1
+};
+}  // namespace einheitengruppe
+
 class EinheitenGruppeListe : public DataList<EinheitenGruppe> {
 public:
     void initDaten() {}

@@ -183,7 +183,8 @@ Data::Data(const std::string& verzeichnis) {
                 if (!g.getForObjectId(g.anzeigeUS)) o.fehler("anzeigeUS", "unknown unit");
                 einheiten_.hinzufuegen(std::move(g));
             });
-            if (einheiten_.getSize() < 17) o.fehler("einheitengruppen", "needs 17 groups");
+            if (einheiten_.getSize() < einheitengruppe::Anzahl)
+                o.fehler("einheitengruppen", "needs 17 groups");
         },
         [&] { einheiten_.leeren(); });
 

@@ -1,4 +1,4 @@
-// Texts of the result display and of the status line.
+// The texts of the result display, the status line among them.
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -7,6 +7,9 @@
 #include "format.h"
 
 namespace {
+// Millimetres per inch as the dimension display divides.
+constexpr double kMmJeZoll = 25.399;
+
 const Einheit* anzeigeEinheit(const Data& d, int gruppe, int system) {
     const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
     return g ? g->getForObjectId(g->getAnzeigeEinheitObjectId(system)) : nullptr;
@@ -22,35 +25,38 @@ void zahl(kal::EntrySource& f, int id, double w, int nachkomma, int stellen = 10
 
 void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfall& fall,
                       kal::EntrySource& f) {
+    namespace eg = einheitengruppe;
     const Berechnungsergebnis& e = fall.ergebnis;
-    const int sys = fall.einheitensystem == 1 ? 1 : 0;
-    zahl(f, ctl::FoulingSoll, anzeige(d, 14, sys, e.foulingSoll), 6);
-    zahl(f, ctl::FoulingIst, anzeige(d, 14, sys, e.foulingIst), 6);
-    zahl(f, ctl::AlfaWarm, anzeige(d, 5, sys, e.alfaWarm), 0);
-    zahl(f, ctl::AlfaKalt, anzeige(d, 5, sys, e.alfaKalt), 0);
-    zahl(f, ctl::KRein, anzeige(d, 5, sys, e.kRein), 0);
-    zahl(f, ctl::KErf, anzeige(d, 5, sys, e.kErf), 0);
-    zahl(f, ctl::KEff, anzeige(d, 5, sys, e.kEff), 0);
-    zahl(f, ctl::Flaeche, anzeige(d, 4, sys, e.flaeche), 2);
-    zahl(f, ctl::Gewicht, anzeige(d, 6, sys, e.gewicht), 0);
-    zahl(f, ctl::VMinWarm, anzeige(d, 15, sys, e.vSpaltMinWarm), 2);
-    zahl(f, ctl::VMinKalt, anzeige(d, 15, sys, e.vSpaltMinKalt), 2);
-    zahl(f, ctl::VMaxWarm, anzeige(d, 15, sys, e.vSpaltMaxWarm), 2);
-    zahl(f, ctl::VMaxKalt, anzeige(d, 15, sys, e.vSpaltMaxKalt), 2);
-    zahl(f, ctl::VStutzenWarm, anzeige(d, 15, sys, e.vStutzenWarm), 2);
-    zahl(f, ctl::VStutzenKalt, anzeige(d, 15, sys, e.vStutzenKalt), 2);
+    const int sys = fall.eingaben.einheitensystem == 1 ? 1 : 0;
+    zahl(f, ctl::FoulingSoll, anzeige(d, eg::Fouling, sys, e.foulingSoll), 6);
+    zahl(f, ctl::FoulingIst, anzeige(d, eg::Fouling, sys, e.foulingIst), 6);
+    zahl(f, ctl::AlfaWarm, anzeige(d, eg::Waermeuebergang, sys, e.alfaWarm), 0);
+    zahl(f, ctl::AlfaKalt, anzeige(d, eg::Waermeuebergang, sys, e.alfaKalt), 0);
+    zahl(f, ctl::KRein, anzeige(d, eg::Waermeuebergang, sys, e.kRein), 0);
+    zahl(f, ctl::KErf, anzeige(d, eg::Waermeuebergang, sys, e.kErf), 0);
+    zahl(f, ctl::KEff, anzeige(d, eg::Waermeuebergang, sys, e.kEff), 0);
+    zahl(f, ctl::Flaeche, anzeige(d, eg::Flaeche, sys, e.flaeche), 2);
+    zahl(f, ctl::Gewicht, anzeige(d, eg::Gewicht, sys, e.gewicht), 0);
+    zahl(f, ctl::VMinWarm, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMinWarm), 2);
+    zahl(f, ctl::VMinKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMinKalt), 2);
+    zahl(f, ctl::VMaxWarm, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMaxWarm), 2);
+    zahl(f, ctl::VMaxKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMaxKalt), 2);
+    zahl(f, ctl::VStutzenWarm, anzeige(d, eg::Geschwindigkeit, sys, e.vStutzenWarm), 2);
+    zahl(f, ctl::VStutzenKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vStutzenKalt), 2);
     zahl(f, ctl::Cmtd, e.cmtd, 2);
-    // pressure losses: unit 1 of the pressure group -> unit beside the allowed loss
+    // pressure losses: kPa -> the unit beside the allowed loss
     auto druck = [&](double kpa, int pos) {
-        const Einheit* e1 = einheitAn(d, 2, 1);
-        const Einheit* ez = einheitAn(d, 2, pos);
+        const Einheit* e1 = einheitAn(d, eg::Druck, eg::DruckKPa);
+        const Einheit* ez = einheitAn(d, eg::Druck, pos);
         double basis = e1 ? e1->umrechnenInBasisEinheit(kpa) : kpa;
         return ez ? ez->umrechnenInDieseEinheit(basis) : basis;
     };
-    zahl(f, ctl::ErgDruckverlustWarm, druck(e.druckverlustWarm, fall.warm.einheitDruckverlust), 2);
-    zahl(f, ctl::ErgDruckverlustKalt, druck(e.druckverlustKalt, fall.kalt.einheitDruckverlust), 2);
+    zahl(f, ctl::ErgDruckverlustWarm,
+         druck(e.druckverlustWarm, fall.eingaben.warm.einheitDruckverlust), 2);
+    zahl(f, ctl::ErgDruckverlustKalt,
+         druck(e.druckverlustKalt, fall.eingaben.kalt.einheitDruckverlust), 2);
     {
-        const Einheit* el = einheitAn(d, 3, fall.einheitLeistung);
+        const Einheit* el = einheitAn(d, eg::Leistung, fall.eingaben.einheitLeistung);
         zahl(f, ctl::ErgLeistung, el ? el->umrechnenInDieseEinheit(e.leistungWarm) : e.leistungWarm,
              2);
     }
@@ -58,7 +64,7 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
     kal::setTextfield(f, ctl::ErgSpalten, e.spaltenGesamt / 2);
     zahl(f, ctl::ErgSicherheit, e.flaechenreserve, 2);
     if (d.getPlattentypCListe().getCustomPreisevorhanden()) {
-        if (e.customPreis == Berechnungsfall::kKeinPreis)
+        if (e.customPreis == kKeinPreis)
             f.setText(ctl::CustomPreis, sprache.GetValue("maindialog", "preisunvollstaendig", ""));
         else
             zahl(f, ctl::CustomPreis, e.customPreis, 0, 15);
@@ -77,7 +83,7 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
     };
     paar(e.spalttypenWarm[0], ctl::Anzahl1, ctl::Spalttyp1);
     paar(e.spalttypenWarm[1], ctl::Anzahl2, ctl::Spalttyp2);
-    const double teiler = fall.masseInMm ? 1.0 : 25.399;
+    const double teiler = fall.eingaben.masseInMm ? 1.0 : kMmJeZoll;
     f.setText(ctl::Hoehe, kal::formatiere("%g", e.hoehe / teiler));
     f.setText(ctl::Breite, kal::formatiere("%g", e.breite / teiler));
     f.setText(ctl::LaengeTotal, kal::formatiere("%g", e.laengeTotal / teiler));

@@ -17,7 +17,7 @@ void durchsatzEinheitenFuellen(Form& f, int liste, const Data& data) {
     f.clearItems(liste);
     const auto& gruppen = data.getEinheitenGruppeListe();
     int pos = 0;
-    for (int gruppe : {13, 0})
+    for (int gruppe : {einheitengruppe::Massenstrom, einheitengruppe::Volumenstrom})
         if (const EinheitenGruppe* g = gruppen.internalGetAt(gruppe))
             for (int i = 0; i < g->getAnzahlEinheiten(); ++i)
                 f.addItem(liste, g->getEinheitAt(i)->getName(), pos++);
@@ -94,15 +94,16 @@ Zulassungen fuelleAlle(Form& f, const Data& data, const CIniEx& sprache, int& ma
     medienFuellen(f, MediumKalt, 1, data, sprache);
     spalttypenFuellen(f, data, false, [](int) { return true; });
 
-    einheitenFuellen(f, EinheitLeistung, data, 3, 1);
+    namespace eg = einheitengruppe;
+    einheitenFuellen(f, EinheitLeistung, data, eg::Leistung, eg::LeistungKW);
     for (int liste : {EinheitTEinWarm, EinheitTAusWarm, EinheitTEinKalt, EinheitTAusKalt})
-        einheitenFuellen(f, liste, data, 1, 1);
+        einheitenFuellen(f, liste, data, eg::Temperatur, eg::TemperaturGradC);
     durchsatzEinheitenFuellen(f, EinheitDurchsatzWarm, data);
     durchsatzEinheitenFuellen(f, EinheitDurchsatzKalt, data);
     for (int liste : {EinheitDpWarm, EinheitDpKalt, EinheitGasWarm, EinheitGasKalt})
-        einheitenFuellen(f, liste, data, 2, 1);
-    einheitenFuellen(f, EinheitFoulingWarm, data, 14, 0);
-    einheitenFuellen(f, EinheitFoulingKalt, data, 14, 0);
+        einheitenFuellen(f, liste, data, eg::Druck, eg::DruckKPa);
+    einheitenFuellen(f, EinheitFoulingWarm, data, eg::Fouling, 0);
+    einheitenFuellen(f, EinheitFoulingKalt, data, eg::Fouling, 0);
 
     fuelleModusListen(f, sprache);
     f.select(ModusPlattentyp, 0);

@@ -613,7 +613,7 @@ TEST(Hauptdialog, SafetyPlateBoxSwapsThePlateTypes) {
     d.geklickt(SICHERHEIT);
     EXPECT_EQ(texte(f, PLATTENTYP), (std::vector<std::string>{"KXDW 08", "KXDW 20"}));
     EXPECT_EQ(f.selection(PLATTENTYP), 0);
-    EXPECT_TRUE(d.fall().sicherheitsplatte);
+    EXPECT_TRUE(d.fall().eingaben.sicherheitsplatte);
     wasserWasser(d);
     bool ok = d.berechnen();
     ASSERT_TRUE(ok) << f.text(MELDUNG);
