@@ -12,6 +12,10 @@
 
 class Data;
 
+// The channel type list has exactly this many entries; every per-type table
+// is indexed by list position.
+inline constexpr int kAnzahlSpalttypen = 9;
+
 class DataObject {
 public:
     int getObjectId() const { return objectId; }
@@ -177,15 +181,31 @@ public:
 
 // ---------------------------------------------------------------- channel types
 
-// Correlation tables by wave angle: six coefficients each (index 0..5,
-// meaning of each index as used by the heat transfer and pressure drop).
+// Correlation tables by wave angle: six coefficients each. Indices 0..3 of
+// the factors and exponents are Reynolds ranges above the bounds 0..3
+// (descending), index 4 the range below them all. Index 5 holds the Prandtl
+// factor and exponent and, among the alpha bounds, the wall viscosity
+// exponent. Plate types with their own correlation (trevanberechnung) take
+// an extra factor from index 3 (water-like media) or 4, the friction's wall
+// viscosity exponent from druckReGrenze[4], and their friction ranges 0
+// (water-like), 1 and 2 (above / below druckReGrenze[1]).
 struct SpalttypKorrelation {
-    std::array<double, 6> alphaReGrenze{};
-    std::array<double, 6> alphaFaktor{};
-    std::array<double, 6> alphaExp{};
-    std::array<double, 6> druckReGrenze{};
-    std::array<double, 6> druckFaktor{};
-    std::array<double, 6> druckExp{};
+    static constexpr size_t kWerte = 6;
+    static constexpr size_t kReGrenzen = 4;
+    static constexpr size_t kPrandtl = 5;
+    static constexpr size_t kWandExponentAlpha = 5;
+    static constexpr size_t kWandExponentDruck = 4;
+    static constexpr size_t kTrevanWasserAehnlich = 3;
+    static constexpr size_t kTrevanSonst = 4;
+    static constexpr size_t kTrevanDruckOben = 1;
+    static constexpr size_t kTrevanDruckUnten = 2;
+
+    std::array<double, kWerte> alphaReGrenze{};
+    std::array<double, kWerte> alphaFaktor{};
+    std::array<double, kWerte> alphaExp{};
+    std::array<double, kWerte> druckReGrenze{};
+    std::array<double, kWerte> druckFaktor{};
+    std::array<double, kWerte> druckExp{};
 };
 
 class Spalttyp : public DataObject {
@@ -208,8 +228,8 @@ public:
     const SpalttypKorrelation* korrelation(int wellenwinkel) const;
 
     std::string name;
-    std::array<int, 9> zweiteSeite{};  // by partner list position
-    std::array<int, 9> weitermischenNichtOk{};
+    std::array<int, kAnzahlSpalttypen> zweiteSeite{};  // by partner list position
+    std::array<int, kAnzahlSpalttypen> weitermischenNichtOk{};
     std::map<int, SpalttypKorrelation> tabellen;  // by wave angle (degrees)
 };
 
@@ -308,9 +328,9 @@ struct GestellSchluessel {
 };
 
 struct PlattenDaten {
-    double dicke = 0.0;                      // single plate thickness, m
-    double gewicht = 0.0;                    // kg per plate
-    std::array<int, 9> spalttypZulaessig{};  // default permission per channel type
+    double dicke = 0.0;                                      // single plate thickness, m
+    double gewicht = 0.0;                                    // kg per plate
+    std::array<int, kAnzahlSpalttypen> spalttypZulaessig{};  // default permission per channel type
 };
 
 // Geometry and thermal data of a plate type. Lengths in m, areas in m2.
@@ -347,10 +367,10 @@ public:
     int reihenfolge = 0;
     int maxSpalte = 0;
     bool sicherheitsplatte = false;
-    std::array<int, 9> wellenwinkel{};
-    std::array<double, 9> flaeche{};
-    std::array<double, 9> querSpalt{};
-    std::array<double, 9> inhalt{};
+    std::array<int, kAnzahlSpalttypen> wellenwinkel{};
+    std::array<double, kAnzahlSpalttypen> flaeche{};
+    std::array<double, kAnzahlSpalttypen> querSpalt{};
+    std::array<double, kAnzahlSpalttypen> inhalt{};
     double dhSpalt = 0.0, dhKanal = 0.0, querKanal = 0.0, laengeSpalt = 0.0;
     bool trevanberechnung = false, alfaOptimierung = false, entleerungEntlueftung = false;
     int endplatte = 0;

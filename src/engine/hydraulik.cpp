@@ -12,23 +12,15 @@ bool endlich(double x) { return std::isfinite(x); }
 // diameter) times half the port circumference; pi/2 to eleven digits.
 constexpr double kHalbPi = 1.57079632675;
 
-// Friction tables of the channel types (Martin / VDI Heat Atlas, fitted per
-// Reynolds range, see data/README.md): ranges 0..3 by descending Re bound,
-// range 4 below all. Plate types with their own correlation use range 0 for
-// water-like media, else 1/2 above/below bound 1, the wall viscosity
-// exponent at bound 4 and an extra factor from index 3 (water-like) or 4.
-constexpr int kReBereiche = 4;
-constexpr size_t kTrevanWasserAehnlich = 3;
-constexpr size_t kTrevanSonst = 4;
-constexpr size_t kTrevanOben = 1;
-constexpr size_t kTrevanUnten = 2;
-constexpr size_t kWandExponent = 4;
-constexpr double kWasserAehnlichCp = 2.6;  // kJ/(kg K)
+// Friction tables: Martin / VDI Heat Atlas fitted per Reynolds range (layout
+// in SpalttypKorrelation, the fit in data/README.md).
+using K = SpalttypKorrelation;
+
 // Length ratio exponent of the channel friction.
 constexpr double kLaengenExponent = 1.03;
-// Port loss: 1.25 velocity heads of the velocity change per pitch and port
-// diameter; plate types with their own correlation: exp(5.9788 ln(Re)^-0.9743)
-// velocity heads.
+// Port loss of a channel: 1.25 rho |v_port^2 - v^2| pitch / port diameter;
+// plate types with their own correlation: exp(5.9788 ln(Re_port)^-0.9743)
+// rho v_port^2 / 2.
 constexpr double kKanalBeiwert = 1.25;
 constexpr double kKanalReFaktor = 5.9788;
 constexpr double kKanalReExponent = -0.9743;
@@ -42,6 +34,16 @@ constexpr double kMinKorrektur = 0.5;
 constexpr double kToleranz = 0.01;
 constexpr double kToleranzZuwachs = 0.05;
 constexpr int kMaxSchritte = 100;
+// Message key of the first active channel type whose velocity leaves the
+// side's limits; null when all keep them.
+const char* spaltgeschwindigkeitFehler(const Suchzustand& s, const Seitenwerte& a, int seite) {
+    for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+        if (!s.spalttypAktiv[seite][i]) continue;
+        if (s.vSpalt[seite][i] < a.vSpaltMin) return "minSpaltgeschwindigkeit";
+        if (s.vSpalt[seite][i] > a.vSpaltMax) return "maxSpaltgeschwindigkeit";
+    }
+    return nullptr;
+}
 }  // namespace
 
 void Rechenkern::geschwindigkeitsgrenzen(Berechnungsfall& fall) const {
@@ -82,8 +84,8 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
     const SpalttypKorrelation& t = *pc.korr[ti];
     double zeta;
     if (!pc.trevan) {
-        size_t k = kReBereiche;
-        for (size_t j = 0; j < kReBereiche; ++j)
+        size_t k = K::kReGrenzen;
+        for (size_t j = 0; j < K::kReGrenzen; ++j)
             if (re > t.druckReGrenze[j]) {
                 k = j;
                 break;
@@ -95,12 +97,13 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
         if (wasserAehnlich)
             k = 0;
         else
-            k = re > t.druckReGrenze[kTrevanOben] ? kTrevanOben : kTrevanUnten;
+            k = re > t.druckReGrenze[K::kTrevanDruckOben] ? K::kTrevanDruckOben
+                                                          : K::kTrevanDruckUnten;
         zeta = t.druckFaktor[k] * std::pow(re, t.druckExp[k]);
         const size_t j = fall.eingaben.seite(seite).istGas
-                             ? kTrevanSonst
-                             : (wasserAehnlich ? kTrevanWasserAehnlich : kTrevanSonst);
-        zeta = zeta * std::pow(muWand / m.viskositaet, t.druckReGrenze[kWandExponent]) *
+                             ? K::kTrevanSonst
+                             : (wasserAehnlich ? K::kTrevanWasserAehnlich : K::kTrevanSonst);
+        zeta = zeta * std::pow(muWand / m.viskositaet, t.druckReGrenze[K::kWandExponentDruck]) *
                t.druckFaktor[j];
     }
     const double teilung = pc.dhSpalt * 0.5 + pc.dickeGesamt;
@@ -185,17 +188,9 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
         }
     } while (abw > kToleranz + kToleranzZuwachs * std::log(static_cast<double>(k)));
 
-    const Seitenwerte& a = fall.arbeitswerte.seite(seite);
-    for (int i = 0; i < kAnzahlSpalttypen; ++i) {
-        if (!aktiv[i]) continue;
-        if (s.vSpalt[seite][i] < a.vSpaltMin) {
-            if (rating) meldeFehler("minSpaltgeschwindigkeit");
-            return false;
-        }
-        if (s.vSpalt[seite][i] > a.vSpaltMax) {
-            if (rating) meldeFehler("maxSpaltgeschwindigkeit");
-            return false;
-        }
+    if (const char* key = spaltgeschwindigkeitFehler(s, fall.arbeitswerte.seite(seite), seite)) {
+        if (rating) meldeFehler(key);
+        return false;
     }
     return true;
 }

@@ -4,8 +4,7 @@
 
 #include <cmath>
 
-// Channel types: list positions 0..8 of the channel type library.
-inline constexpr int kAnzahlSpalttypen = 9;
+#include "data.h"  // kAnzahlSpalttypen: the channel type list's length
 
 // Side index of every per-side array and parameter.
 inline constexpr int kWarm = 0;
@@ -14,6 +13,10 @@ inline constexpr int kAnzahlSeiten = 2;
 
 // Entries of the table of channels per pass a pack may have.
 inline constexpr int kAnzahlErlaubteSpalten = 189;
+
+// A medium with a specific heat above this (kJ/(kg K)) counts as water-like
+// in the correlations.
+inline constexpr double kWasserAehnlichCp = 2.6;
 
 // Price of a pack that cannot be priced (price data or length class missing).
 inline constexpr double kKeinPreis = 999999.0;

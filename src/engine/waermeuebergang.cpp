@@ -13,28 +13,22 @@ constexpr double kMinEndDifferenz = 0.1;
 constexpr double kArithmetischBis = 0.5;
 constexpr double kNiedrigesDeltaTm = 1.0;
 
-// A medium with a specific heat above this (kJ/(kg K)) counts as water-like.
-constexpr double kWasserAehnlichCp = 2.6;
-
 // Film condensation of the warm side: Nusselt's coefficient 0.943 for a
 // laminar film, raised by 1.3 for the corrugated channel; the film term
-// carries gravity (9.81 m/s2) times a lumped factor of 1.05e-3. All four
-// are kept at single precision, the values the correlation was fitted with.
+// carries gravity (9.81 m/s2) times 1.05e-3. All four stay at single
+// precision, the values the recorded results rest on.
 constexpr double kNusseltFilmkondensation = static_cast<double>(0.943f);
 constexpr double kKondensationWellung = static_cast<double>(1.3f);
 constexpr double kKondensationFilmfaktor =
     static_cast<double>(9.81f) * static_cast<double>(0.00105f);
+static_assert(kNusseltFilmkondensation == 0.9430000185966492);
+static_assert(kKondensationWellung == 1.2999999523162842);
+static_assert(kKondensationFilmfaktor == 0.010300500073319285);
 
-// Nusselt tables of the channel types (Martin / VDI Heat Atlas, fitted per
-// Reynolds range, see data/README.md): ranges 0..3 by descending Re bound,
-// range 4 below all; index 5 holds the Prandtl factor and exponent and, in
-// the Re bounds, the wall viscosity exponent; plate types with their own
-// correlation take an extra factor from index 3 (water-like) or 4.
-constexpr int kReBereiche = 4;
-constexpr size_t kPrandtl = 5;
-constexpr size_t kViskositaetsExponent = 5;
-constexpr size_t kTrevanWasserAehnlich = 3;
-constexpr size_t kTrevanSonst = 4;
+// Nusselt tables: Martin / VDI Heat Atlas fitted per Reynolds range (layout
+// in SpalttypKorrelation, the fit in data/README.md).
+using K = SpalttypKorrelation;
+
 // Gas side: correlation alpha times 0.75; plate types with alpha
 // optimisation gain 5 % for water-like media.
 constexpr double kGasFaktor = 0.75;
@@ -118,21 +112,22 @@ double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache&
         alfa = kKondensationWellung * kNusseltFilmkondensation * std::cbrt(innen);
     } else {
         const SpalttypKorrelation& t = *pc.korr[static_cast<size_t>(typ)];
-        size_t k = kReBereiche;
-        for (size_t j = 0; j < kReBereiche; ++j)
+        size_t k = K::kReGrenzen;
+        for (size_t j = 0; j < K::kReGrenzen; ++j)
             if (re > t.alphaReGrenze[j]) {
                 k = j;
                 break;
             }
         const double n = t.alphaFaktor[k] * std::pow(re, t.alphaExp[k]);
         // a gas omits the Prandtl factor
-        double nu = m.istGas ? std::pow(pr, t.alphaExp[kPrandtl]) * n
-                             : t.alphaFaktor[kPrandtl] * std::pow(pr, t.alphaExp[kPrandtl]) * n;
+        double nu = m.istGas
+                        ? std::pow(pr, t.alphaExp[K::kPrandtl]) * n
+                        : t.alphaFaktor[K::kPrandtl] * std::pow(pr, t.alphaExp[K::kPrandtl]) * n;
         if (pc.trevan) {
             const size_t j = (m.istGas || a.waermekapazitaet > kWasserAehnlichCp)
-                                 ? kTrevanWasserAehnlich
-                                 : kTrevanSonst;
-            nu = nu * std::pow(a.viskositaet / muWand, t.alphaReGrenze[kViskositaetsExponent]) *
+                                 ? K::kTrevanWasserAehnlich
+                                 : K::kTrevanSonst;
+            nu = nu * std::pow(a.viskositaet / muWand, t.alphaReGrenze[K::kWandExponentAlpha]) *
                  t.alphaFaktor[j];
         }
         alfa = nu * a.waermeleitfaehigkeit / pc.dhSpalt;
@@ -171,7 +166,3 @@ Widerstaende Rechenkern::widerstaende(const Berechnungsfall& fall, const Platten
     return {pc.dickeOhneLuft / pc.lambda, fall.eingaben.warm.fouling + fall.eingaben.kalt.fouling,
             fall.arbeitswerte.rLuftspalt};
 }
-
-static_assert(kNusseltFilmkondensation == 0.9430000185966492);
-static_assert(kKondensationWellung == 1.2999999523162842);
-static_assert(kKondensationFilmfaktor == 0.010300500073319285);

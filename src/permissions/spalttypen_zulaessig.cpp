@@ -5,7 +5,7 @@
 #include "format.h"
 
 namespace {
-bool gueltigePosition(int j) { return j >= 0 && j < 9; }
+bool gueltigePosition(int j) { return j >= 0 && j < kAnzahlSpalttypen; }
 
 void melde(kal::MessagePort* m, const CIniEx& sprache, const char* key, const std::string& text) {
     if (!m) return;
