@@ -1,5 +1,4 @@
-// Hydraulics: velocity limits, inlet velocity, channel pressure drop and the
-// flow distribution over the channel types of a side.
+// Hydraulics: velocity limits, channel pressure drop, flow distribution.
 #include <algorithm>
 #include <cmath>
 

@@ -1,5 +1,4 @@
-// Evaluation of pack configurations: the channel types of both sides, heat
-// transfer and pressure drop of one configuration, and storing the accepted one.
+// Evaluation of pack configurations, from their channel types to the stored result.
 #include <algorithm>
 #include <cmath>
 #include <utility>

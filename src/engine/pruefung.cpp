@@ -1,5 +1,4 @@
-// Validation: the rating combination, the entries' limits and the working
-// values derived from the completed entries.
+// Validation of the entries, from the rating combination to the working values.
 #include <algorithm>
 #include <cmath>
 

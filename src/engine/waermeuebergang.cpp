@@ -1,5 +1,4 @@
-// Heat transfer: mean temperature difference, wall temperature, the alphas
-// of the channel types and of a side.
+// Heat transfer: mean temperature difference, wall temperature and the alphas.
 #include <algorithm>
 #include <cmath>
 
