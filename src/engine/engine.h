@@ -319,12 +319,6 @@ private:
 
     // configuration evaluation
     bool schnellpruefungAussichtslos(Berechnungsfall& fall, const PlattenCache& pc, int q, int p);
-    bool warmseiteBewerten(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p,
-                           bool& fertig);
-    bool mischungPruefen(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p, int i,
-                         int j, bool& fertig);
-    bool seiteBewerten(Berechnungsfall& fall, const PlattenCache& pc, int seite, int q, int p,
-                       double& alfa, double& dp);
     bool kondensationReserve(const Berechnungsfall& fall, int p, double aPass, double k,
                              double dpWarm, double& reserve, double& tAusNeu);
     void ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,

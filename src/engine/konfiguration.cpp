@@ -69,21 +69,23 @@ void Rechenkern::spalttypenZweiteSeite(Suchzustand& s, const PlattenCache& pc, i
 
 // ------------------------------------------------------------ one configuration
 
+namespace {
 // Wall temperature and viscosity, flow distribution, pressure drop over all
 // passes (within the allowed one in design) and the alpha of one side.
-bool Rechenkern::seiteBewerten(Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
-                               int p, double& alfa, double& dp) {
+bool seiteBewerten(Rechenkern& kern, const Data& d, Berechnungsfall& fall, const PlattenCache& pc,
+                   int seite, int q, int p, double& alfa, double& dp) {
     const Mediumseite& m = fall.eingaben.seite(seite);
-    const double tw = wandtemperatur(fall, pc, seite, p);
+    const double tw = kern.wandtemperatur(fall, pc, seite, p);
     if (!endlich(tw)) return false;
-    const double mu = wandviskositaet(k_.data, m, tw);
+    const double mu = wandviskositaet(d, m, tw);
     double dpSpalt = 0;
-    if (!verteileDurchsatz(fall, pc, seite, q, mu, dpSpalt)) return false;
+    if (!kern.verteileDurchsatz(fall, pc, seite, q, mu, dpSpalt)) return false;
     dp = p * dpSpalt;
     if (fall.eingaben.berechnungsart == 0 && dp > m.druckverlustZul) return false;
-    alfa = alfaWirksam(fall, pc, seite, q, tw, mu);
+    alfa = kern.alfaWirksam(fall, pc, seite, q, tw, mu);
     return endlich(alfa) && alfa > 0;
 }
+}  // namespace
 
 // Reserve of a condensing design: the outlet follows the saturation
 // temperature at the outlet pressure (less the subcooling).
@@ -117,7 +119,8 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     const bool auslegen = e.berechnungsart == 0;
     Konfigurationswerte w;
     w.flaecheJeSerie = flaecheJeSerie(s, pc, kWarm);
-    if (!seiteBewerten(fall, pc, kWarm, q, p, w.alfaWarm, w.druckverlustWarm)) return false;
+    if (!seiteBewerten(*this, k_.data, fall, pc, kWarm, q, p, w.alfaWarm, w.druckverlustWarm))
+        return false;
 
     serienKorrektur(s.serienSeite[kWarm], s.serienSeite[kKalt]);  // for its message
     const Widerstaende r = widerstaende(fall, pc);
@@ -134,7 +137,8 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     for (int i = 0; i < kAnzahlSpalttypen; ++i)
         if (s.spalttypAktiv[kKalt][i]) nKalt += s.spaltenJeTyp[kKalt][i];
     if (nKalt != q) return false;
-    if (!seiteBewerten(fall, pc, kKalt, q, p, w.alfaKalt, w.druckverlustKalt)) return false;
+    if (!seiteBewerten(*this, k_.data, fall, pc, kKalt, q, p, w.alfaKalt, w.druckverlustKalt))
+        return false;
 
     w.k = r.k(w.alfaWarm, w.alfaKalt);
     w.kRein = r.kRein(w.alfaWarm, w.alfaKalt);
@@ -290,16 +294,17 @@ bool Rechenkern::schnellpruefungAussichtslos(Berechnungsfall& fall, const Platte
     return !(aDtm * r.k(alfaW, alfaK) * fKorr >= a.leistungSoll);
 }
 
+namespace {
 // The cold side for the warm side's channels, then the evaluation.
 // `fertig`: the pack's search is over, accepted (true) or stopped by a
 // fatal error (false).
-bool Rechenkern::warmseiteBewerten(Berechnungsfall& fall, const PlattenCache& pc, int f, int q,
-                                   int p, bool& fertig) {
-    spalttypenZweiteSeite(fall.suche, pc, p);
+bool warmseiteBewerten(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache& pc, int f,
+                       int q, int p, bool& fertig) {
+    kern.spalttypenZweiteSeite(fall.suche, pc, p);
     bool fatal = false;
     fertig = true;
-    if (bewerteKonfiguration(fall, pc, f, q, p, fatal)) {
-        ergebnisAnzeigenWennGueltig(fall);
+    if (kern.bewerteKonfiguration(fall, pc, f, q, p, fatal)) {
+        kern.ergebnisAnzeigenWennGueltig(fall);
         return true;
     }
     fertig = fatal;
@@ -307,8 +312,8 @@ bool Rechenkern::warmseiteBewerten(Berechnungsfall& fall, const PlattenCache& pc
 }
 
 // Warm side of types i and j, i's share falling step by step.
-bool Rechenkern::mischungPruefen(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p,
-                                 int i, int j, bool& fertig) {
+bool mischungPruefen(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache& pc, int f, int q,
+                     int p, int i, int j, bool& fertig) {
     Suchzustand& s = fall.suche;
     const int schritt = q / kMischSchritte + 1;
     s.seiteLeeren(kWarm);
@@ -320,7 +325,7 @@ bool Rechenkern::mischungPruefen(Berechnungsfall& fall, const PlattenCache& pc, 
         s.spalttypAktiv[kWarm][j] = true;
         s.spaltenJeTyp[kWarm][j] = nj;
         if (ni > 2 && nj > 2) {
-            const bool weiter = warmseiteBewerten(fall, pc, f, q, p, fertig);
+            const bool weiter = warmseiteBewerten(kern, fall, pc, f, q, p, fertig);
             if (fertig) return weiter;
             if (pc.weitermischenNichtOk[static_cast<size_t>(i)][static_cast<size_t>(j)] == 0 &&
                 s.aussichtslos)
@@ -330,6 +335,7 @@ bool Rechenkern::mischungPruefen(Berechnungsfall& fall, const PlattenCache& pc, 
     fertig = false;
     return true;
 }
+}  // namespace
 
 // Design of one pack (f channels per side in p passes of q): each permitted
 // type alone, then mixed with each other one. False: a fatal error ends the
@@ -357,13 +363,13 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
         s.spalttypAktiv[kWarm][i] = true;
         s.spaltenJeTyp[kWarm][i] = q;
         bool fertig = false;
-        const bool weiter = warmseiteBewerten(fall, pc, f, q, p, fertig);
+        const bool weiter = warmseiteBewerten(*this, fall, pc, f, q, p, fertig);
         if (fertig) return weiter;
         if (!mischen) continue;
         for (int j = 0; j < kAnzahlSpalttypen; ++j) {
             if (j == i || istVerbotenePaarung(i, j) || !pc.zulaessig[static_cast<size_t>(j)])
                 continue;
-            const bool gemischt = mischungPruefen(fall, pc, f, q, p, i, j, fertig);
+            const bool gemischt = mischungPruefen(*this, fall, pc, f, q, p, i, j, fertig);
             if (fertig) return gemischt;
         }
     }
