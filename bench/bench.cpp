@@ -65,28 +65,28 @@ void geraeteAusDaten(kal::Form& f, const Data& d) {
         f.clearItems(id);
         for (const auto& x : alle) f.addItem(id, "", x.getObjectId());
     };
-    liste(ctl::MaterialPlatte, d.getMaterialPlatteAListe().alle());
-    liste(ctl::Gestell, d.getMaterialGestellUListe().alle());
-    f.select(ctl::MaterialPlatte, 0);
-    f.select(ctl::Gestell, 0);
+    liste(hd::MaterialPlatte, d.getMaterialPlatteAListe().alle());
+    liste(hd::Gestell, d.getMaterialGestellUListe().alle());
+    f.select(hd::MaterialPlatte, 0);
+    f.select(hd::Gestell, 0);
     // the gasket with the highest temperature for both sides
     int best = 0;
     const auto& g = d.getDichtungAListe().alle();
     for (size_t i = 0; i < g.size(); ++i)
         if (g[i].getMaxTemp() > g[static_cast<size_t>(best)].getMaxTemp())
             best = static_cast<int>(i);
-    liste(ctl::DichtungWarm, g);
-    liste(ctl::DichtungKalt, g);
-    f.select(ctl::DichtungWarm, best);
-    f.select(ctl::DichtungKalt, best);
+    liste(hd::DichtungWarm, g);
+    liste(hd::DichtungKalt, g);
+    f.select(hd::DichtungWarm, best);
+    f.select(hd::DichtungKalt, best);
     // the highest pressure stage
     const auto& ds = d.getDruckstufeAListe().alle();
     int hoch = 0;
     for (size_t i = 0; i < ds.size(); ++i)
         if (ds[i].getDruck() > ds[static_cast<size_t>(hoch)].getDruck()) hoch = static_cast<int>(i);
-    liste(ctl::Druckstufe, ds);
-    f.select(ctl::Druckstufe, hoch);
-    f.clearItems(ctl::Plattentyp);
+    liste(hd::Druckstufe, ds);
+    f.select(hd::Druckstufe, hoch);
+    f.clearItems(hd::Plattentyp);
 }
 
 enum Fall { WasserWasser, GlykolWasser, Kondensator, GasKuehler };
@@ -139,8 +139,8 @@ void suche(benchmark::State& state, Fall fallNr) {
     Rechenkontext k{*s.data, sprache, einstellungen, &meldungen, nullptr, false, nullptr, form, {}};
     Rechenkern kern(k);
     Berechnungsfall fall;
-    fall.berechnungsart = 0;
-    if (!kern.eingabenLesen(fall) || !kern.pruefeEingaben(fall)) {
+    fall.eingaben.berechnungsart = 0;
+    if (!kern.eingabenLesen(fall.eingaben) || !kern.pruefeEingaben(fall)) {
         state.SkipWithError(meldungen.shown.empty()
                                 ? "input rejected"
                                 : ("input rejected: " + meldungen.shown[0].key).c_str());
@@ -151,14 +151,14 @@ void suche(benchmark::State& state, Fall fallNr) {
     for (auto _ : state) {
         fall = vorlage;  // a condensing search changes tAus/deltaTm of the case
         kern.fuehreBerechnungAus(fall);
-        konfigurationen = fall.anzahlBerechnungen;
+        konfigurationen = fall.suche.anzahlBerechnungen;
     }
     state.counters["configs"] = konfigurationen;
-    state.counters["found"] = fall.ergebnisAngezeigt ? 1 : 0;
+    state.counters["found"] = fall.suche.ergebnisAngezeigt ? 1 : 0;
     state.counters["t_per_config"] =
         benchmark::Counter(konfigurationen * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.SetLabel(fall.ergebnisAngezeigt ? fall.ergebnis.preisCode : "no result");
+    state.SetLabel(fall.suche.ergebnisAngezeigt ? fall.ergebnis.preisCode : "no result");
 }
 
 }  // namespace

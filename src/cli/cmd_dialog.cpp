@@ -301,14 +301,14 @@ int befehlCalc(const Args& args) {
         Json j{{"messages", meldungenJson(m)},
                {"status", f.text(Statuszeile)},
                {"ergebnisVorhanden", ergebnis},
-               {"anzahlBerechnungen", fall.anzahlBerechnungen},
+               {"anzahlBerechnungen", fall.suche.anzahlBerechnungen},
                {"ergebnis", ergebnisJson(fall.ergebnis)},
-               {"fall", Json{{"leistungWarm", fall.leistungWarm},
-                             {"leistungKalt", fall.leistungKalt},
-                             {"leistungSoll", fall.leistungSoll},
-                             {"deltaTm", fall.deltaTm},
-                             {"warm", seiteJson(fall.warm)},
-                             {"kalt", seiteJson(fall.kalt)}}},
+               {"fall", Json{{"leistungWarm", fall.arbeitswerte.leistungWarm},
+                             {"leistungKalt", fall.arbeitswerte.leistungKalt},
+                             {"leistungSoll", fall.arbeitswerte.leistungSoll},
+                             {"deltaTm", fall.arbeitswerte.deltaTm},
+                             {"warm", seiteJson(fall.eingaben.warm)},
+                             {"kalt", seiteJson(fall.eingaben.kalt)}}},
                {"anzeige", anzeige}};
         jsonAusgeben(j);
         return ergebnis ? 0 : 1;

@@ -77,12 +77,12 @@ double Stoffdaten::GetTempDampf(double p) const {
 // ---------------------------------------------------------------- channel types
 
 int Spalttyp::getSpalttypZweiteSeite(int anderer) const {
-    if (anderer < 0 || anderer >= 9) return 0;
+    if (anderer < 0 || anderer >= kAnzahlSpalttypen) return 0;
     return zweiteSeite[static_cast<size_t>(anderer)];
 }
 
 int Spalttyp::getWeitermischenNichtOk(int partner) const {
-    if (partner < 0 || partner >= 9) return 0;
+    if (partner < 0 || partner >= kAnzahlSpalttypen) return 0;
     return weitermischenNichtOk[static_cast<size_t>(partner)];
 }
 
@@ -91,11 +91,11 @@ const SpalttypKorrelation* Spalttyp::korrelation(int wellenwinkel) const {
     return it == tabellen.end() ? nullptr : &it->second;
 }
 
-#define KAL_TABELLE(fn, feld)                                     \
-    double Spalttyp::fn(int wellenwinkel, int index) const {      \
-        const SpalttypKorrelation* k = korrelation(wellenwinkel); \
-        if (!k || index < 0 || index >= 6) return 0.0;            \
-        return k->feld[static_cast<size_t>(index)];               \
+#define KAL_TABELLE(fn, feld)                                                                      \
+    double Spalttyp::fn(int wellenwinkel, int index) const {                                       \
+        const SpalttypKorrelation* k = korrelation(wellenwinkel);                                  \
+        if (!k || index < 0 || index >= static_cast<int>(SpalttypKorrelation::kWerte)) return 0.0; \
+        return k->feld[static_cast<size_t>(index)];                                                \
     }
 KAL_TABELLE(getAlphaNusseltReGrenze, alphaReGrenze)
 KAL_TABELLE(getAlphaNusseltFaktorGleichung, alphaFaktor)

@@ -12,6 +12,10 @@
 
 class Data;
 
+// The channel type list has exactly this many entries; every per-type table
+// is indexed by list position.
+inline constexpr int kAnzahlSpalttypen = 9;
+
 class DataObject {
 public:
     int getObjectId() const { return objectId; }
@@ -90,13 +94,41 @@ public:
     int anzeigeUS = 0;
 };
 
-// Group indices: 0 volume flow (base m3/s), 1 temperature (base K; pos. 0 K,
-// 1 degC, 2 degF), 2 pressure (base Pa; pos. 1 kPa, 4 bar), 3 duty (base W;
-// pos. 1 kW), 4 area (m2), 5 heat transfer coefficient (W/(m2 K)), 6 weight
-// (kg), 7 volume (m3; pos. 2 litre), 8 length (m), 9 viscosity (Pa s; pos. 1
-// mPa s), 10 density (kg/m3), 11 specific heat (kJ/(kg K)), 12 conductivity
-// (W/(m K)), 13 mass flow (kg/s), 14 fouling (m2 K/W), 15 velocity (m/s),
-// 16 condensation enthalpy (kJ/kg).
+// Group indices (list positions) with their base units, and the unit
+// positions within a group that the engine computes in.
+namespace einheitengruppe {
+enum : int {
+    Volumenstrom = 0,             // m3/s
+    Temperatur = 1,               // K
+    Druck = 2,                    // Pa
+    Leistung = 3,                 // W
+    Flaeche = 4,                  // m2
+    Waermeuebergang = 5,          // W/(m2 K), alpha and k
+    Gewicht = 6,                  // kg
+    Volumen = 7,                  // m3
+    Laenge = 8,                   // m
+    Viskositaet = 9,              // Pa s
+    Dichte = 10,                  // kg/m3
+    Waermekapazitaet = 11,        // kJ/(kg K)
+    Waermeleitfaehigkeit = 12,    // W/(m K)
+    Massenstrom = 13,             // kg/s
+    Fouling = 14,                 // m2 K/W
+    Geschwindigkeit = 15,         // m/s
+    Kondensationsenthalpie = 16,  // kJ/kg
+    Anzahl = 17
+};
+enum : int {
+    TemperaturK = 0,
+    TemperaturGradC = 1,
+    TemperaturGradF = 2,
+    DruckKPa = 1,
+    DruckBar = 4,
+    LeistungKW = 1,
+    VolumenLiter = 2,
+    ViskositaetMPas = 1
+};
+}  // namespace einheitengruppe
+
 class EinheitenGruppeListe : public DataList<EinheitenGruppe> {
 public:
     void initDaten() {}
@@ -149,15 +181,31 @@ public:
 
 // ---------------------------------------------------------------- channel types
 
-// Correlation tables by wave angle: six coefficients each (index 0..5,
-// meaning of each index as used by the heat transfer and pressure drop).
+// Correlation tables by wave angle: six coefficients each. Indices 0..3 of
+// the factors and exponents are Reynolds ranges above the bounds 0..3
+// (descending), index 4 the range below them all. Index 5 holds the Prandtl
+// factor and exponent and, among the alpha bounds, the wall viscosity
+// exponent. Plate types with their own correlation (trevanberechnung) take
+// an extra factor from index 3 (water-like media) or 4, the friction's wall
+// viscosity exponent from druckReGrenze[4], and their friction ranges 0
+// (water-like), 1 and 2 (above / below druckReGrenze[1]).
 struct SpalttypKorrelation {
-    std::array<double, 6> alphaReGrenze{};
-    std::array<double, 6> alphaFaktor{};
-    std::array<double, 6> alphaExp{};
-    std::array<double, 6> druckReGrenze{};
-    std::array<double, 6> druckFaktor{};
-    std::array<double, 6> druckExp{};
+    static constexpr size_t kWerte = 6;
+    static constexpr size_t kReGrenzen = 4;
+    static constexpr size_t kPrandtl = 5;
+    static constexpr size_t kWandExponentAlpha = 5;
+    static constexpr size_t kWandExponentDruck = 4;
+    static constexpr size_t kTrevanWasserAehnlich = 3;
+    static constexpr size_t kTrevanSonst = 4;
+    static constexpr size_t kTrevanDruckOben = 1;
+    static constexpr size_t kTrevanDruckUnten = 2;
+
+    std::array<double, kWerte> alphaReGrenze{};
+    std::array<double, kWerte> alphaFaktor{};
+    std::array<double, kWerte> alphaExp{};
+    std::array<double, kWerte> druckReGrenze{};
+    std::array<double, kWerte> druckFaktor{};
+    std::array<double, kWerte> druckExp{};
 };
 
 class Spalttyp : public DataObject {
@@ -180,8 +228,8 @@ public:
     const SpalttypKorrelation* korrelation(int wellenwinkel) const;
 
     std::string name;
-    std::array<int, 9> zweiteSeite{};  // by partner list position
-    std::array<int, 9> weitermischenNichtOk{};
+    std::array<int, kAnzahlSpalttypen> zweiteSeite{};  // by partner list position
+    std::array<int, kAnzahlSpalttypen> weitermischenNichtOk{};
     std::map<int, SpalttypKorrelation> tabellen;  // by wave angle (degrees)
 };
 
@@ -280,9 +328,9 @@ struct GestellSchluessel {
 };
 
 struct PlattenDaten {
-    double dicke = 0.0;                      // single plate thickness, m
-    double gewicht = 0.0;                    // kg per plate
-    std::array<int, 9> spalttypZulaessig{};  // default permission per channel type
+    double dicke = 0.0;                                      // single plate thickness, m
+    double gewicht = 0.0;                                    // kg per plate
+    std::array<int, kAnzahlSpalttypen> spalttypZulaessig{};  // default permission per channel type
 };
 
 // Geometry and thermal data of a plate type. Lengths in m, areas in m2.
@@ -319,10 +367,10 @@ public:
     int reihenfolge = 0;
     int maxSpalte = 0;
     bool sicherheitsplatte = false;
-    std::array<int, 9> wellenwinkel{};
-    std::array<double, 9> flaeche{};
-    std::array<double, 9> querSpalt{};
-    std::array<double, 9> inhalt{};
+    std::array<int, kAnzahlSpalttypen> wellenwinkel{};
+    std::array<double, kAnzahlSpalttypen> flaeche{};
+    std::array<double, kAnzahlSpalttypen> querSpalt{};
+    std::array<double, kAnzahlSpalttypen> inhalt{};
     double dhSpalt = 0.0, dhKanal = 0.0, querKanal = 0.0, laengeSpalt = 0.0;
     bool trevanberechnung = false, alfaOptimierung = false, entleerungEntlueftung = false;
     int endplatte = 0;

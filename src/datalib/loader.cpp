@@ -133,22 +133,61 @@ json leseDatei(const std::string& pfad, const Ort& o) {
     return j;
 }
 
-}  // namespace
+// Reads the files into the lists of one Data; each list through its own
+// member, in the order the checks between the lists need.
+class DatenLader {
+public:
+    DatenLader(Data& d, const std::string& verzeichnis)
+        : einheiten_(d.getEinheitenGruppeListe()),
+          stoffe_(d.getStoffdatenListe()),
+          spalttypen_(d.getSpalttypListe()),
+          plattenmaterial_(d.getMaterialPlatteAListe()),
+          dichtungen_(d.getDichtungAListe()),
+          gestellmaterial_(d.getMaterialGestellUListe()),
+          druckstufen_(d.getDruckstufeAListe()),
+          plattentypA_(d.getPlattentypAListe()),
+          laengen_(d.getLaengenzuschlagListe()),
+          plattentypU_(d.getPlattentypUListe()),
+          plattentypC_(d.getPlattentypCListe()),
+          anschluesse_(d.getAnschlussUListe()),
+          global_(d.getGlobaleParameter()) {
+        // The application passes "<appdir>\\data\\" as on its original platform.
+        dir_ = verzeichnis;
+        for (char& c : dir_)
+            if (c == '\\') c = '/';
+        if (!dir_.empty() && dir_.back() != '/') dir_ += '/';
+    }
 
-Data::Data(const std::string& verzeichnis) {
-    // The application passes "<appdir>\\data\\" as on its original platform.
-    std::string dir = verzeichnis;
-    for (char& c : dir)
-        if (c == '\\') c = '/';
-    if (!dir.empty() && dir.back() != '/') dir += '/';
+    // Every file; the failures as "file: id N: field: problem".
+    std::vector<std::string> allesLesen() {
+        datei("einheiten.json", &DatenLader::einheiten, [&] { einheiten_.leeren(); });
+        datei("stoffe.json", &DatenLader::stoffe, [&] { stoffe_.leeren(); });
+        datei("spalttypen.json", &DatenLader::spalttypen, [&] { spalttypen_.leeren(); });
+        datei("plattenmaterial.json", &DatenLader::plattenmaterial,
+              [&] { plattenmaterial_.leeren(); });
+        datei("dichtungen.json", &DatenLader::dichtungen, [&] { dichtungen_.leeren(); });
+        datei("gestellmaterial.json", &DatenLader::gestellmaterial,
+              [&] { gestellmaterial_.leeren(); });
+        datei("druckstufen.json", &DatenLader::druckstufen, [&] { druckstufen_.leeren(); });
+        datei("plattentypen.json", &DatenLader::plattentypen, [&] { plattentypA_.leeren(); });
+        datei("laengenzuschlaege.json", &DatenLader::laengenzuschlaege, [&] { laengen_.leeren(); });
+        datei("plattentyppreise.json", &DatenLader::plattentyppreise,
+              [&] { plattentypU_.leeren(); });
+        datei("kundenpreise.json", &DatenLader::kundenpreise, [&] { plattentypC_.leeren(); });
+        datei("anschluesse.json", &DatenLader::anschluesse, [&] { anschluesse_.leeren(); });
+        datei("global.json", &DatenLader::global, [&] { global_ = GlobaleParameter{}; });
+        return fehler_;
+    }
+
+private:
+    using Leser = void (DatenLader::*)(Ort&, const json&);
 
     // Reads one file; on failure the list is emptied again and the message kept.
-    auto datei = [&](const char* name, const std::function<void(Ort&, const json&)>& lies,
-                     const std::function<void()>& leeren) {
+    void datei(const char* name, Leser lies, const std::function<void()>& leeren) {
         Ort o{name, -1};
         try {
-            json j = leseDatei(dir + name, o);
-            lies(o, j);
+            json j = leseDatei(dir_ + name, o);
+            (this->*lies)(o, j);
         } catch (const Fehler& f) {
             leeren();
             fehler_.push_back(f.what());
@@ -156,184 +195,310 @@ Data::Data(const std::string& verzeichnis) {
             leeren();
             fehler_.push_back(std::string(name) + ": " + e.what());
         }
-    };
+    }
 
-    datei(
-        "einheiten.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "einheitengruppen", [&](const json& e, int id) {
-                EinheitenGruppe g;
-                g.objectId = id;
-                g.name = text(o, e, "name");
-                std::set<int> uids;
-                for (const json& u : feldListe(o, e, "einheiten")) {
-                    Einheit x;
-                    x.objectId = ganz(o, u, "id", 1);
-                    if (!uids.insert(x.objectId).second) o.fehler("einheiten.id", "duplicate");
-                    x.name = text(o, u, "name");
-                    x.faktor = zahl(o, u, "faktor");
-                    if (x.faktor == 0.0) o.fehler("einheiten.faktor", "zero");
-                    x.offset = zahl(o, u, "offset");
-                    g.einheiten.push_back(x);
-                }
-                if (g.einheiten.empty()) o.fehler("einheiten", "empty");
-                g.anzeigeSI = ganz(o, e, "anzeigeSI");
-                g.anzeigeUS = ganz(o, e, "anzeigeUS");
-                if (!g.getForObjectId(g.anzeigeSI)) o.fehler("anzeigeSI", "unknown unit");
-                if (!g.getForObjectId(g.anzeigeUS)) o.fehler("anzeigeUS", "unknown unit");
-                einheiten_.hinzufuegen(std::move(g));
-            });
-            if (einheiten_.getSize() < 17) o.fehler("einheitengruppen", "needs 17 groups");
-        },
-        [&] { einheiten_.leeren(); });
-
-    datei(
-        "stoffe.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "stoffe", [&](const json& e, int id) {
-                Stoffdaten s;
-                s.objectId = id;
-                s.name = text(o, e, "name");
-                s.gas = wahr(o, e, "gas");
-                s.kondensation = wahr(o, e, "kondensation");
-                s.warmZulaessig = wahr(o, e, "warmZulaessig");
-                s.kaltZulaessig = wahr(o, e, "kaltZulaessig");
-                s.nurTitan = wahr(o, e, "nurTitan");
-                s.tMin = zahl(o, e, "tMin", -273.15);
-                s.tMax = zahl(o, e, "tMax", s.tMin);
-                s.bezugsdruck = zahl(o, e, "bezugsdruck", 1e-6);
-                s.codeKondensat = ganz(o, e, "codeKondensat", -1);
-                s.temperatur = zahlen(o, e, "temperatur", -273.15);
-                if (s.temperatur.size() < 2) o.fehler("temperatur", "needs two values or more");
-                aufsteigend(o, s.temperatur, "temperatur");
-                if (s.tMin < s.temperatur.front() || s.tMax > s.temperatur.back())
-                    o.fehler("tMin", "valid range outside the table");
-                auto spalte = [&](const char* n, std::vector<double>& v) {
-                    v = zahlen(o, e, n);
-                    if (v.size() != s.temperatur.size())
-                        o.fehler(n, "length differs from temperatur");
-                    for (double d : v)
-                        if (!(d > 0.0)) o.fehler(n, "value not positive");
-                };
-                spalte("dichte", s.dichte);
-                spalte("waermekapazitaet", s.waermekapazitaet);
-                spalte("viskositaet", s.viskositaet);
-                spalte("waermeleitfaehigkeit", s.waermeleitfaehigkeit);
-                if (s.kondensation) {
-                    spalte("kondensationsenthalpie", s.kondensationsenthalpie);
-                    spalte("dampfdruck", s.dampfdruck);
-                    aufsteigend(o, s.dampfdruck, "dampfdruck");
-                    if (s.codeKondensat < 0) o.fehler("codeKondensat", "missing condensate");
-                }
-                stoffe_.hinzufuegen(std::move(s));
-            });
-            for (const auto& s : stoffe_.alle()) {
-                o.id = s.objectId;
-                if (s.kondensation) {
-                    const Stoffdaten* k = stoffe_.internalGetAt(s.codeKondensat);
-                    if (!k) o.fehler("codeKondensat", "no fluid at this position");
-                    if (k->kondensation) o.fehler("codeKondensat", "condensate condenses");
-                }
+    // Unit groups; the list position is the group index (einheitengruppe).
+    void einheiten(Ort& o, const json& j) {
+        eintraege(o, j, "einheitengruppen", [&](const json& e, int id) {
+            EinheitenGruppe g;
+            g.objectId = id;
+            g.name = text(o, e, "name");
+            std::set<int> uids;
+            for (const json& u : feldListe(o, e, "einheiten")) {
+                Einheit x;
+                x.objectId = ganz(o, u, "id", 1);
+                if (!uids.insert(x.objectId).second) o.fehler("einheiten.id", "duplicate");
+                x.name = text(o, u, "name");
+                x.faktor = zahl(o, u, "faktor");
+                if (x.faktor == 0.0) o.fehler("einheiten.faktor", "zero");
+                x.offset = zahl(o, u, "offset");
+                g.einheiten.push_back(x);
             }
-        },
-        [&] { stoffe_.leeren(); });
+            if (g.einheiten.empty()) o.fehler("einheiten", "empty");
+            g.anzeigeSI = ganz(o, e, "anzeigeSI");
+            g.anzeigeUS = ganz(o, e, "anzeigeUS");
+            if (!g.getForObjectId(g.anzeigeSI)) o.fehler("anzeigeSI", "unknown unit");
+            if (!g.getForObjectId(g.anzeigeUS)) o.fehler("anzeigeUS", "unknown unit");
+            einheiten_.hinzufuegen(std::move(g));
+        });
+        if (einheiten_.getSize() < einheitengruppe::Anzahl)
+            o.fehler("einheitengruppen", "needs 17 groups");
+    }
 
-    datei(
-        "spalttypen.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "spalttypen", [&](const json& e, int id) {
-                Spalttyp s;
-                s.objectId = id;
-                s.name = text(o, e, "name");
-                s.zweiteSeite = feste<9>(o, ganze(o, e, "zweiteSeite"), "zweiteSeite");
-                for (int v : s.zweiteSeite)
-                    if (v < 0 || v > 8) o.fehler("zweiteSeite", "not a channel type position 0..8");
-                s.weitermischenNichtOk =
-                    feste<9>(o, ganze(o, e, "weitermischenNichtOk"), "weitermischenNichtOk");
-                for (const json& t : feldListe(o, e, "tabellen")) {
-                    int ww = ganz(o, t, "wellenwinkel", 0, 90);
-                    if (s.tabellen.count(ww)) o.fehler("tabellen.wellenwinkel", "duplicate");
-                    SpalttypKorrelation k;
-                    k.alphaReGrenze =
-                        feste<6>(o, zahlen(o, t, "alphaReGrenze", 0.0), "alphaReGrenze");
-                    k.alphaFaktor = feste<6>(o, zahlen(o, t, "alphaFaktor", 0.0), "alphaFaktor");
-                    k.alphaExp = feste<6>(o, zahlen(o, t, "alphaExp"), "alphaExp");
-                    k.druckReGrenze =
-                        feste<6>(o, zahlen(o, t, "druckReGrenze", 0.0), "druckReGrenze");
-                    k.druckFaktor = feste<6>(o, zahlen(o, t, "druckFaktor", 0.0), "druckFaktor");
-                    k.druckExp = feste<6>(o, zahlen(o, t, "druckExp"), "druckExp");
-                    // range bounds 0..3 must not rise (range 0 is the highest Re)
-                    for (int i = 1; i < 4; ++i) {
-                        if (k.alphaReGrenze[i] > k.alphaReGrenze[i - 1])
-                            o.fehler("alphaReGrenze", "bounds 0..3 not descending");
-                        if (k.druckReGrenze[i] > k.druckReGrenze[i - 1] &&
-                            k.druckReGrenze[i - 1] > 0)
-                            o.fehler("druckReGrenze", "bounds 0..3 not descending");
-                    }
-                    s.tabellen.emplace(ww, k);
+    // Fluids: property tables over ascending temperatures; a condensing fluid
+    // names its condensate.
+    void stoffe(Ort& o, const json& j) {
+        eintraege(o, j, "stoffe", [&](const json& e, int id) {
+            Stoffdaten s;
+            s.objectId = id;
+            s.name = text(o, e, "name");
+            s.gas = wahr(o, e, "gas");
+            s.kondensation = wahr(o, e, "kondensation");
+            s.warmZulaessig = wahr(o, e, "warmZulaessig");
+            s.kaltZulaessig = wahr(o, e, "kaltZulaessig");
+            s.nurTitan = wahr(o, e, "nurTitan");
+            s.tMin = zahl(o, e, "tMin", -273.15);
+            s.tMax = zahl(o, e, "tMax", s.tMin);
+            s.bezugsdruck = zahl(o, e, "bezugsdruck", 1e-6);
+            s.codeKondensat = ganz(o, e, "codeKondensat", -1);
+            s.temperatur = zahlen(o, e, "temperatur", -273.15);
+            if (s.temperatur.size() < 2) o.fehler("temperatur", "needs two values or more");
+            aufsteigend(o, s.temperatur, "temperatur");
+            if (s.tMin < s.temperatur.front() || s.tMax > s.temperatur.back())
+                o.fehler("tMin", "valid range outside the table");
+            auto spalte = [&](const char* n, std::vector<double>& v) {
+                v = zahlen(o, e, n);
+                if (v.size() != s.temperatur.size()) o.fehler(n, "length differs from temperatur");
+                for (double d : v)
+                    if (!(d > 0.0)) o.fehler(n, "value not positive");
+            };
+            spalte("dichte", s.dichte);
+            spalte("waermekapazitaet", s.waermekapazitaet);
+            spalte("viskositaet", s.viskositaet);
+            spalte("waermeleitfaehigkeit", s.waermeleitfaehigkeit);
+            if (s.kondensation) {
+                spalte("kondensationsenthalpie", s.kondensationsenthalpie);
+                spalte("dampfdruck", s.dampfdruck);
+                aufsteigend(o, s.dampfdruck, "dampfdruck");
+                if (s.codeKondensat < 0) o.fehler("codeKondensat", "missing condensate");
+            }
+            stoffe_.hinzufuegen(std::move(s));
+        });
+        for (const auto& s : stoffe_.alle()) {
+            o.id = s.objectId;
+            if (s.kondensation) {
+                const Stoffdaten* k = stoffe_.internalGetAt(s.codeKondensat);
+                if (!k) o.fehler("codeKondensat", "no fluid at this position");
+                if (k->kondensation) o.fehler("codeKondensat", "condensate condenses");
+            }
+        }
+    }
+
+    // The nine channel types with their correlation tables per wave angle.
+    void spalttypen(Ort& o, const json& j) {
+        eintraege(o, j, "spalttypen", [&](const json& e, int id) {
+            Spalttyp s;
+            s.objectId = id;
+            s.name = text(o, e, "name");
+            s.zweiteSeite = feste<kAnzahlSpalttypen>(o, ganze(o, e, "zweiteSeite"), "zweiteSeite");
+            for (int v : s.zweiteSeite)
+                if (v < 0 || v >= kAnzahlSpalttypen)
+                    o.fehler("zweiteSeite", "not a channel type position 0..8");
+            s.weitermischenNichtOk = feste<kAnzahlSpalttypen>(
+                o, ganze(o, e, "weitermischenNichtOk"), "weitermischenNichtOk");
+            for (const json& t : feldListe(o, e, "tabellen")) {
+                int ww = ganz(o, t, "wellenwinkel", 0, 90);
+                if (s.tabellen.count(ww)) o.fehler("tabellen.wellenwinkel", "duplicate");
+                SpalttypKorrelation k;
+                k.alphaReGrenze = feste<SpalttypKorrelation::kWerte>(
+                    o, zahlen(o, t, "alphaReGrenze", 0.0), "alphaReGrenze");
+                k.alphaFaktor = feste<SpalttypKorrelation::kWerte>(
+                    o, zahlen(o, t, "alphaFaktor", 0.0), "alphaFaktor");
+                k.alphaExp =
+                    feste<SpalttypKorrelation::kWerte>(o, zahlen(o, t, "alphaExp"), "alphaExp");
+                k.druckReGrenze = feste<SpalttypKorrelation::kWerte>(
+                    o, zahlen(o, t, "druckReGrenze", 0.0), "druckReGrenze");
+                k.druckFaktor = feste<SpalttypKorrelation::kWerte>(
+                    o, zahlen(o, t, "druckFaktor", 0.0), "druckFaktor");
+                k.druckExp =
+                    feste<SpalttypKorrelation::kWerte>(o, zahlen(o, t, "druckExp"), "druckExp");
+                // range bounds 0..3 must not rise (range 0 is the highest Re)
+                for (size_t i = 1; i < SpalttypKorrelation::kReGrenzen; ++i) {
+                    if (k.alphaReGrenze[i] > k.alphaReGrenze[i - 1])
+                        o.fehler("alphaReGrenze", "bounds 0..3 not descending");
+                    if (k.druckReGrenze[i] > k.druckReGrenze[i - 1] && k.druckReGrenze[i - 1] > 0)
+                        o.fehler("druckReGrenze", "bounds 0..3 not descending");
                 }
-                if (s.tabellen.empty()) o.fehler("tabellen", "empty");
-                spalttypen_.hinzufuegen(std::move(s));
-            });
-            if (spalttypen_.getSize() != 9) o.fehler("spalttypen", "needs exactly 9 channel types");
-        },
-        [&] { spalttypen_.leeren(); });
+                s.tabellen.emplace(ww, k);
+            }
+            if (s.tabellen.empty()) o.fehler("tabellen", "empty");
+            spalttypen_.hinzufuegen(std::move(s));
+        });
+        if (spalttypen_.getSize() != kAnzahlSpalttypen)
+            o.fehler("spalttypen", "needs exactly 9 channel types");
+    }
 
-    datei(
-        "plattenmaterial.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "plattenmaterial", [&](const json& e, int id) {
-                MaterialPlatteA m;
-                m.objectId = id;
-                m.name = text(o, e, "name");
-                m.code = text(o, e, "code");
-                m.zulaessig = wahr(o, e, "zulaessig");
-                m.lambda = zahl(o, e, "lambda", 0.1, 1000.0);
-                plattenmaterial_.hinzufuegen(std::move(m));
-            });
-        },
-        [&] { plattenmaterial_.leeren(); });
+    void plattenmaterial(Ort& o, const json& j) {
+        eintraege(o, j, "plattenmaterial", [&](const json& e, int id) {
+            MaterialPlatteA m;
+            m.objectId = id;
+            m.name = text(o, e, "name");
+            m.code = text(o, e, "code");
+            m.zulaessig = wahr(o, e, "zulaessig");
+            m.lambda = zahl(o, e, "lambda", 0.1, 1000.0);
+            plattenmaterial_.hinzufuegen(std::move(m));
+        });
+    }
 
-    datei(
-        "dichtungen.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "dichtungen", [&](const json& e, int id) {
-                DichtungA d;
-                d.objectId = id;
-                d.name = text(o, e, "name");
-                d.code = text(o, e, "code");
-                d.maxTemp = zahl(o, e, "maxTemp", -273.15, 1000.0);
-                d.aktiv = wahr(o, e, "aktiv");
-                dichtungen_.hinzufuegen(std::move(d));
-            });
-        },
-        [&] { dichtungen_.leeren(); });
+    void dichtungen(Ort& o, const json& j) {
+        eintraege(o, j, "dichtungen", [&](const json& e, int id) {
+            DichtungA d;
+            d.objectId = id;
+            d.name = text(o, e, "name");
+            d.code = text(o, e, "code");
+            d.maxTemp = zahl(o, e, "maxTemp", -273.15, 1000.0);
+            d.aktiv = wahr(o, e, "aktiv");
+            dichtungen_.hinzufuegen(std::move(d));
+        });
+    }
 
-    datei(
-        "gestellmaterial.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "gestellmaterial", [&](const json& e, int id) {
-                MaterialGestellU g;
-                g.objectId = id;
-                g.name = text(o, e, "name");
-                gestellmaterial_.hinzufuegen(std::move(g));
-            });
-        },
-        [&] { gestellmaterial_.leeren(); });
+    void gestellmaterial(Ort& o, const json& j) {
+        eintraege(o, j, "gestellmaterial", [&](const json& e, int id) {
+            MaterialGestellU g;
+            g.objectId = id;
+            g.name = text(o, e, "name");
+            gestellmaterial_.hinzufuegen(std::move(g));
+        });
+    }
 
-    datei(
-        "druckstufen.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "druckstufen", [&](const json& e, int id) {
-                DruckstufeA d;
-                d.objectId = id;
-                d.druck = ganz(o, e, "druck", 1, 1000);
-                druckstufen_.hinzufuegen(d);
-            });
-        },
-        [&] { druckstufen_.leeren(); });
+    void druckstufen(Ort& o, const json& j) {
+        eintraege(o, j, "druckstufen", [&](const json& e, int id) {
+            DruckstufeA d;
+            d.objectId = id;
+            d.druck = ganz(o, e, "druck", 1, 1000);
+            druckstufen_.hinzufuegen(d);
+        });
+    }
 
-    auto materialDruck = [&](const Ort& o, const json& e) {
+    // Plate types: geometry and the plate data per material and pressure stage.
+    void plattentypen(Ort& o, const json& j) {
+        eintraege(o, j, "plattentypen", [&](const json& e, int id) {
+            PlattentypA p;
+            p.objectId = id;
+            p.name = text(o, e, "name");
+            p.reihenfolge = ganz(o, e, "reihenfolge", 0);
+            p.maxSpalte = ganz(o, e, "maxSpalte", 1, 100000);
+            p.sicherheitsplatte = wahr(o, e, "sicherheitsplatte");
+            p.wellenwinkel =
+                feste<kAnzahlSpalttypen>(o, ganze(o, e, "wellenwinkel"), "wellenwinkel");
+            p.flaeche = feste<kAnzahlSpalttypen>(o, zahlen(o, e, "flaeche", 1e-6), "flaeche");
+            p.querSpalt = feste<kAnzahlSpalttypen>(o, zahlen(o, e, "querSpalt", 1e-9), "querSpalt");
+            p.inhalt = feste<kAnzahlSpalttypen>(o, zahlen(o, e, "inhalt", 0.0), "inhalt");
+            p.dhSpalt = zahl(o, e, "dhSpalt", 1e-5, 1.0);
+            p.dhKanal = zahl(o, e, "dhKanal", 1e-3, 5.0);
+            p.querKanal = zahl(o, e, "querKanal", 1e-6, 20.0);
+            p.laengeSpalt = zahl(o, e, "laengeSpalt", 1e-3, 20.0);
+            p.trevanberechnung = wahr(o, e, "trevanberechnung");
+            p.alfaOptimierung = wahr(o, e, "alfaOptimierung");
+            p.entleerungEntlueftung = wahr(o, e, "entleerungEntlueftung");
+            p.endplatte = ganz(o, e, "endplatte", 0);
+            for (const json& d : feldListe(o, e, "platten")) {
+                MaterialDruck k = materialDruck(o, d);
+                PlattenDaten pd;
+                pd.dicke = zahl(o, d, "dicke", 1e-5, 0.1);
+                pd.gewicht = zahl(o, d, "gewicht", 0.0);
+                pd.spalttypZulaessig = feste<kAnzahlSpalttypen>(o, ganze(o, d, "spalttypZulaessig"),
+                                                                "spalttypZulaessig");
+                if (!p.platten.emplace(k, pd).second)
+                    o.fehler("platten", "duplicate material/stage");
+            }
+            if (p.platten.empty()) o.fehler("platten", "empty");
+            for (int t = 0; t < kAnzahlSpalttypen; ++t) {
+                int ww = p.wellenwinkel[static_cast<size_t>(t)];
+                if (spalttypen_.getSize() == kAnzahlSpalttypen &&
+                    !spalttypen_.internalGetAt(t)->korrelation(ww))
+                    o.fehler("wellenwinkel", "channel type " + std::to_string(t) +
+                                                 " has no table for angle " + std::to_string(ww));
+            }
+            plattentypA_.hinzufuegen(std::move(p));
+        });
+    }
+
+    // Frame length classes per plate type.
+    void laengenzuschlaege(Ort& o, const json& j) {
+        eintraege(o, j, "laengenzuschlaege", [&](const json& e, int id) {
+            Laengenzuschlag l;
+            l.objectId = id;
+            l.name = text(o, e, "name");
+            l.plattentyp = ganz(o, e, "plattentyp");
+            if (plattentypA_.getSize() && plattentypA_.getIndexForObjectId(l.plattentyp) < 0)
+                o.fehler("plattentyp", "unknown plate type");
+            l.maxPlatten = ganz(o, e, "maxPlatten", 1);
+            laengen_.hinzufuegen(std::move(l));
+        });
+    }
+
+    // List prices, frames, delivery times and accessories (PlattentypU).
+    void plattentyppreise(Ort& o, const json& j) {
+        eintraege(o, j, "plattentyppreise", [&](const json& e, int id) {
+            plattentypBekannt(o, id);
+            PlattentypU u;
+            u.objectId = id;
+            preiseLesen(o, e, u);
+            u.zulaessig = wahr(o, e, "zulaessig");
+            u.dichtungen = ganze(o, e, "dichtungen");
+            for (int d : u.dichtungen)
+                if (dichtungen_.getSize() && dichtungen_.getIndexForObjectId(d) < 0)
+                    o.fehler("dichtungen", "unknown gasket");
+            for (const json& x : feldListe(o, e, "plattenLieferzeit"))
+                u.plattenLieferzeit[materialDruck(o, x)] = ganz(o, x, "lieferzeit", 0, 520);
+            for (const json& x : feldListe(o, e, "dichtungLieferzeit"))
+                u.dichtungLieferzeit[ganz(o, x, "dichtung")] = ganz(o, x, "lieferzeit", 0, 520);
+            for (const json& x : feldListe(o, e, "zubehoer")) {
+                int l = ganz(o, x, "laengenzuschlag");
+                u.waermeisolierungPreis[l] = zahl(o, x, "waermeisolierungPreis", 0.0);
+                u.spritzschutzPreis[l] = zahl(o, x, "spritzschutzPreis", 0.0);
+                u.waermeisolierungLieferzeit[l] = ganz(o, x, "waermeisolierungLieferzeit", 0, 520);
+                u.spritzschutzLieferzeit[l] = ganz(o, x, "spritzschutzLieferzeit", 0, 520);
+            }
+            u.sonderlackierungPreis = zahl(o, e, "sonderlackierungPreis", 0.0);
+            u.sonderlackierungLieferzeit = ganz(o, e, "sonderlackierungLieferzeit", 0, 520);
+            plattentypU_.hinzufuegen(std::move(u));
+        });
+    }
+
+    // Customer prices (PlattentypC), where the customer has any.
+    void kundenpreise(Ort& o, const json& j) {
+        eintraege(o, j, "kundenpreise", [&](const json& e, int id) {
+            plattentypBekannt(o, id);
+            PlattentypC c;
+            c.objectId = id;
+            preiseLesen(o, e, c);
+            plattentypC_.hinzufuegen(std::move(c));
+        });
+    }
+
+    void anschluesse(Ort& o, const json& j) {
+        eintraege(o, j, "anschluesse", [&](const json& e, int id) {
+            AnschlussU a;
+            a.objectId = id;
+            a.art = text(o, e, "art");
+            a.material = text(o, e, "material");
+            a.bemerkung = text(o, e, "bemerkung");
+            a.nomDurchmesser = text(o, e, "nomDurchmesser");
+            a.zulaessig = wahr(o, e, "zulaessig");
+            a.din = wahr(o, e, "din");
+            a.einweg = wahr(o, e, "einweg");
+            a.mehrweg = wahr(o, e, "mehrweg");
+            a.druckstufen = ganze(o, e, "druckstufen");
+            a.plattentypen = ganze(o, e, "plattentypen");
+            for (int ds : a.druckstufen)
+                if (druckstufen_.getSize() && druckstufen_.getIndexForObjectId(ds) < 0)
+                    o.fehler("druckstufen", "unknown pressure stage");
+            for (int p : a.plattentypen)
+                if (plattentypA_.getSize() && plattentypA_.getIndexForObjectId(p) < 0)
+                    o.fehler("plattentypen", "unknown plate type");
+            a.freierQuerschnitt = zahl(o, e, "freierQuerschnitt", 1e-6);
+            a.lieferzeit = ganz(o, e, "lieferzeit", 0, 520);
+            a.preis = zahl(o, e, "preis", 0.0);
+            anschluesse_.hinzufuegen(std::move(a));
+        });
+    }
+
+    void global(Ort& o, const json& j) {
+        const json& g = feld(o, j, "global");
+        GlobaleParameter p;
+        p.maxSpalt = zahl(o, g, "maxSpalt", 0.0);
+        p.minSpalt = zahl(o, g, "minSpalt", 0.0, p.maxSpalt);
+        p.maxSpaltGas = zahl(o, g, "maxSpaltGas", 0.0);
+        p.minSpaltGas = zahl(o, g, "minSpaltGas", 0.0, p.maxSpaltGas);
+        p.maxEintritt = zahl(o, g, "maxEintritt", 0.0);
+        p.maxEintrittGas = zahl(o, g, "maxEintrittGas", 0.0);
+        p.luftspalt = zahl(o, g, "luftspalt", 0.0, 0.01);
+        global_ = p;
+    }
+
+    MaterialDruck materialDruck(const Ort& o, const json& e) const {
         MaterialDruck k;
         k.material = ganz(o, e, "material");
         k.druckstufe = ganz(o, e, "druckstufe");
@@ -342,55 +507,10 @@ Data::Data(const std::string& verzeichnis) {
         if (druckstufen_.getSize() && druckstufen_.getIndexForObjectId(k.druckstufe) < 0)
             o.fehler("druckstufe", "unknown pressure stage");
         return k;
-    };
+    }
 
-    datei(
-        "plattentypen.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "plattentypen", [&](const json& e, int id) {
-                PlattentypA p;
-                p.objectId = id;
-                p.name = text(o, e, "name");
-                p.reihenfolge = ganz(o, e, "reihenfolge", 0);
-                p.maxSpalte = ganz(o, e, "maxSpalte", 1, 100000);
-                p.sicherheitsplatte = wahr(o, e, "sicherheitsplatte");
-                p.wellenwinkel = feste<9>(o, ganze(o, e, "wellenwinkel"), "wellenwinkel");
-                p.flaeche = feste<9>(o, zahlen(o, e, "flaeche", 1e-6), "flaeche");
-                p.querSpalt = feste<9>(o, zahlen(o, e, "querSpalt", 1e-9), "querSpalt");
-                p.inhalt = feste<9>(o, zahlen(o, e, "inhalt", 0.0), "inhalt");
-                p.dhSpalt = zahl(o, e, "dhSpalt", 1e-5, 1.0);
-                p.dhKanal = zahl(o, e, "dhKanal", 1e-3, 5.0);
-                p.querKanal = zahl(o, e, "querKanal", 1e-6, 20.0);
-                p.laengeSpalt = zahl(o, e, "laengeSpalt", 1e-3, 20.0);
-                p.trevanberechnung = wahr(o, e, "trevanberechnung");
-                p.alfaOptimierung = wahr(o, e, "alfaOptimierung");
-                p.entleerungEntlueftung = wahr(o, e, "entleerungEntlueftung");
-                p.endplatte = ganz(o, e, "endplatte", 0);
-                for (const json& d : feldListe(o, e, "platten")) {
-                    MaterialDruck k = materialDruck(o, d);
-                    PlattenDaten pd;
-                    pd.dicke = zahl(o, d, "dicke", 1e-5, 0.1);
-                    pd.gewicht = zahl(o, d, "gewicht", 0.0);
-                    pd.spalttypZulaessig =
-                        feste<9>(o, ganze(o, d, "spalttypZulaessig"), "spalttypZulaessig");
-                    if (!p.platten.emplace(k, pd).second)
-                        o.fehler("platten", "duplicate material/stage");
-                }
-                if (p.platten.empty()) o.fehler("platten", "empty");
-                for (int t = 0; t < 9; ++t) {
-                    int ww = p.wellenwinkel[static_cast<size_t>(t)];
-                    if (spalttypen_.getSize() == 9 &&
-                        !spalttypen_.internalGetAt(t)->korrelation(ww))
-                        o.fehler("wellenwinkel", "channel type " + std::to_string(t) +
-                                                     " has no table for angle " +
-                                                     std::to_string(ww));
-                }
-                plattentypA_.hinzufuegen(std::move(p));
-            });
-        },
-        [&] { plattentypA_.leeren(); });
-
-    auto preiseLesen = [&](const Ort& o, const json& e, PlattentypPreise& p) {
+    // Prices shared by list and customer prices.
+    void preiseLesen(const Ort& o, const json& e, PlattentypPreise& p) const {
         for (const json& x : feldListe(o, e, "plattenPreis"))
             p.plattenPreis[materialDruck(o, x)] = zahl(o, x, "preis", 0.0);
         for (const json& x : feldListe(o, e, "dichtungPreis")) {
@@ -426,116 +546,32 @@ Data::Data(const std::string& verzeichnis) {
             }
             if (!p.gestelle.emplace(k, g).second) o.fehler("gestelle", "duplicate frame key");
         }
-    };
-    auto plattentypBekannt = [&](const Ort& o, int id) {
+    }
+
+    void plattentypBekannt(const Ort& o, int id) const {
         if (plattentypA_.getSize() && plattentypA_.getIndexForObjectId(id) < 0)
             o.fehler("id", "no plate type with this id");
-    };
+    }
 
-    datei(
-        "laengenzuschlaege.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "laengenzuschlaege", [&](const json& e, int id) {
-                Laengenzuschlag l;
-                l.objectId = id;
-                l.name = text(o, e, "name");
-                l.plattentyp = ganz(o, e, "plattentyp");
-                if (plattentypA_.getSize() && plattentypA_.getIndexForObjectId(l.plattentyp) < 0)
-                    o.fehler("plattentyp", "unknown plate type");
-                l.maxPlatten = ganz(o, e, "maxPlatten", 1);
-                laengen_.hinzufuegen(std::move(l));
-            });
-        },
-        [&] { laengen_.leeren(); });
+    std::string dir_;
+    std::vector<std::string> fehler_;
+    EinheitenGruppeListe& einheiten_;
+    StoffdatenListe& stoffe_;
+    SpalttypListe& spalttypen_;
+    MaterialPlatteAListe& plattenmaterial_;
+    DichtungAListe& dichtungen_;
+    MaterialGestellUListe& gestellmaterial_;
+    DruckstufeAListe& druckstufen_;
+    PlattentypAListe& plattentypA_;
+    LaengenzuschlagListe& laengen_;
+    PlattentypUListe& plattentypU_;
+    PlattentypCListe& plattentypC_;
+    AnschlussUListe& anschluesse_;
+    GlobaleParameter& global_;
+};
 
-    datei(
-        "plattentyppreise.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "plattentyppreise", [&](const json& e, int id) {
-                plattentypBekannt(o, id);
-                PlattentypU u;
-                u.objectId = id;
-                preiseLesen(o, e, u);
-                u.zulaessig = wahr(o, e, "zulaessig");
-                u.dichtungen = ganze(o, e, "dichtungen");
-                for (int d : u.dichtungen)
-                    if (dichtungen_.getSize() && dichtungen_.getIndexForObjectId(d) < 0)
-                        o.fehler("dichtungen", "unknown gasket");
-                for (const json& x : feldListe(o, e, "plattenLieferzeit"))
-                    u.plattenLieferzeit[materialDruck(o, x)] = ganz(o, x, "lieferzeit", 0, 520);
-                for (const json& x : feldListe(o, e, "dichtungLieferzeit"))
-                    u.dichtungLieferzeit[ganz(o, x, "dichtung")] = ganz(o, x, "lieferzeit", 0, 520);
-                for (const json& x : feldListe(o, e, "zubehoer")) {
-                    int l = ganz(o, x, "laengenzuschlag");
-                    u.waermeisolierungPreis[l] = zahl(o, x, "waermeisolierungPreis", 0.0);
-                    u.spritzschutzPreis[l] = zahl(o, x, "spritzschutzPreis", 0.0);
-                    u.waermeisolierungLieferzeit[l] =
-                        ganz(o, x, "waermeisolierungLieferzeit", 0, 520);
-                    u.spritzschutzLieferzeit[l] = ganz(o, x, "spritzschutzLieferzeit", 0, 520);
-                }
-                u.sonderlackierungPreis = zahl(o, e, "sonderlackierungPreis", 0.0);
-                u.sonderlackierungLieferzeit = ganz(o, e, "sonderlackierungLieferzeit", 0, 520);
-                plattentypU_.hinzufuegen(std::move(u));
-            });
-        },
-        [&] { plattentypU_.leeren(); });
+}  // namespace
 
-    datei(
-        "kundenpreise.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "kundenpreise", [&](const json& e, int id) {
-                plattentypBekannt(o, id);
-                PlattentypC c;
-                c.objectId = id;
-                preiseLesen(o, e, c);
-                plattentypC_.hinzufuegen(std::move(c));
-            });
-        },
-        [&] { plattentypC_.leeren(); });
-
-    datei(
-        "anschluesse.json",
-        [&](Ort& o, const json& j) {
-            eintraege(o, j, "anschluesse", [&](const json& e, int id) {
-                AnschlussU a;
-                a.objectId = id;
-                a.art = text(o, e, "art");
-                a.material = text(o, e, "material");
-                a.bemerkung = text(o, e, "bemerkung");
-                a.nomDurchmesser = text(o, e, "nomDurchmesser");
-                a.zulaessig = wahr(o, e, "zulaessig");
-                a.din = wahr(o, e, "din");
-                a.einweg = wahr(o, e, "einweg");
-                a.mehrweg = wahr(o, e, "mehrweg");
-                a.druckstufen = ganze(o, e, "druckstufen");
-                a.plattentypen = ganze(o, e, "plattentypen");
-                for (int ds : a.druckstufen)
-                    if (druckstufen_.getSize() && druckstufen_.getIndexForObjectId(ds) < 0)
-                        o.fehler("druckstufen", "unknown pressure stage");
-                for (int p : a.plattentypen)
-                    if (plattentypA_.getSize() && plattentypA_.getIndexForObjectId(p) < 0)
-                        o.fehler("plattentypen", "unknown plate type");
-                a.freierQuerschnitt = zahl(o, e, "freierQuerschnitt", 1e-6);
-                a.lieferzeit = ganz(o, e, "lieferzeit", 0, 520);
-                a.preis = zahl(o, e, "preis", 0.0);
-                anschluesse_.hinzufuegen(std::move(a));
-            });
-        },
-        [&] { anschluesse_.leeren(); });
-
-    datei(
-        "global.json",
-        [&](Ort& o, const json& j) {
-            const json& g = feld(o, j, "global");
-            GlobaleParameter p;
-            p.maxSpalt = zahl(o, g, "maxSpalt", 0.0);
-            p.minSpalt = zahl(o, g, "minSpalt", 0.0, p.maxSpalt);
-            p.maxSpaltGas = zahl(o, g, "maxSpaltGas", 0.0);
-            p.minSpaltGas = zahl(o, g, "minSpaltGas", 0.0, p.maxSpaltGas);
-            p.maxEintritt = zahl(o, g, "maxEintritt", 0.0);
-            p.maxEintrittGas = zahl(o, g, "maxEintrittGas", 0.0);
-            p.luftspalt = zahl(o, g, "luftspalt", 0.0, 0.01);
-            global_ = p;
-        },
-        [&] { global_ = GlobaleParameter{}; });
+Data::Data(const std::string& verzeichnis) {
+    fehler_ = DatenLader(*this, verzeichnis).allesLesen();
 }

@@ -1,4 +1,4 @@
-// Texts of the result display and of the status line.
+// The texts of the result display, the status line among them.
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -7,6 +7,9 @@
 #include "format.h"
 
 namespace {
+// Millimetres per inch as the dimension display divides.
+constexpr double kMmJeZoll = 25.399;
+
 const Einheit* anzeigeEinheit(const Data& d, int gruppe, int system) {
     const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
     return g ? g->getForObjectId(g->getAnzeigeEinheitObjectId(system)) : nullptr;
@@ -22,48 +25,51 @@ void zahl(kal::EntrySource& f, int id, double w, int nachkomma, int stellen = 10
 
 void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfall& fall,
                       kal::EntrySource& f) {
+    namespace eg = einheitengruppe;
     const Berechnungsergebnis& e = fall.ergebnis;
-    const int sys = fall.einheitensystem == 1 ? 1 : 0;
-    zahl(f, ctl::FoulingSoll, anzeige(d, 14, sys, e.foulingSoll), 6);
-    zahl(f, ctl::FoulingIst, anzeige(d, 14, sys, e.foulingIst), 6);
-    zahl(f, ctl::AlfaWarm, anzeige(d, 5, sys, e.alfaWarm), 0);
-    zahl(f, ctl::AlfaKalt, anzeige(d, 5, sys, e.alfaKalt), 0);
-    zahl(f, ctl::KRein, anzeige(d, 5, sys, e.kRein), 0);
-    zahl(f, ctl::KErf, anzeige(d, 5, sys, e.kErf), 0);
-    zahl(f, ctl::KEff, anzeige(d, 5, sys, e.kEff), 0);
-    zahl(f, ctl::Flaeche, anzeige(d, 4, sys, e.flaeche), 2);
-    zahl(f, ctl::Gewicht, anzeige(d, 6, sys, e.gewicht), 0);
-    zahl(f, ctl::VMinWarm, anzeige(d, 15, sys, e.vSpaltMinWarm), 2);
-    zahl(f, ctl::VMinKalt, anzeige(d, 15, sys, e.vSpaltMinKalt), 2);
-    zahl(f, ctl::VMaxWarm, anzeige(d, 15, sys, e.vSpaltMaxWarm), 2);
-    zahl(f, ctl::VMaxKalt, anzeige(d, 15, sys, e.vSpaltMaxKalt), 2);
-    zahl(f, ctl::VStutzenWarm, anzeige(d, 15, sys, e.vStutzenWarm), 2);
-    zahl(f, ctl::VStutzenKalt, anzeige(d, 15, sys, e.vStutzenKalt), 2);
-    zahl(f, ctl::Cmtd, e.cmtd, 2);
-    // pressure losses: unit 1 of the pressure group -> unit beside the allowed loss
+    const int sys = fall.eingaben.einheitensystem == 1 ? 1 : 0;
+    zahl(f, hd::FoulingSoll, anzeige(d, eg::Fouling, sys, e.foulingSoll), 6);
+    zahl(f, hd::FoulingIst, anzeige(d, eg::Fouling, sys, e.foulingIst), 6);
+    zahl(f, hd::AlfaWarm, anzeige(d, eg::Waermeuebergang, sys, e.alfaWarm), 0);
+    zahl(f, hd::AlfaKalt, anzeige(d, eg::Waermeuebergang, sys, e.alfaKalt), 0);
+    zahl(f, hd::KRein, anzeige(d, eg::Waermeuebergang, sys, e.kRein), 0);
+    zahl(f, hd::KErf, anzeige(d, eg::Waermeuebergang, sys, e.kErf), 0);
+    zahl(f, hd::KEff, anzeige(d, eg::Waermeuebergang, sys, e.kEff), 0);
+    zahl(f, hd::Flaeche, anzeige(d, eg::Flaeche, sys, e.flaeche), 2);
+    zahl(f, hd::Gewicht, anzeige(d, eg::Gewicht, sys, e.gewicht), 0);
+    zahl(f, hd::VMinWarm, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMinWarm), 2);
+    zahl(f, hd::VMinKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMinKalt), 2);
+    zahl(f, hd::VMaxWarm, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMaxWarm), 2);
+    zahl(f, hd::VMaxKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMaxKalt), 2);
+    zahl(f, hd::VStutzenWarm, anzeige(d, eg::Geschwindigkeit, sys, e.vStutzenWarm), 2);
+    zahl(f, hd::VStutzenKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vStutzenKalt), 2);
+    zahl(f, hd::Cmtd, e.cmtd, 2);
+    // pressure losses: kPa -> the unit beside the allowed loss
     auto druck = [&](double kpa, int pos) {
-        const Einheit* e1 = einheitAn(d, 2, 1);
-        const Einheit* ez = einheitAn(d, 2, pos);
+        const Einheit* e1 = einheitAn(d, eg::Druck, eg::DruckKPa);
+        const Einheit* ez = einheitAn(d, eg::Druck, pos);
         double basis = e1 ? e1->umrechnenInBasisEinheit(kpa) : kpa;
         return ez ? ez->umrechnenInDieseEinheit(basis) : basis;
     };
-    zahl(f, ctl::ErgDruckverlustWarm, druck(e.druckverlustWarm, fall.warm.einheitDruckverlust), 2);
-    zahl(f, ctl::ErgDruckverlustKalt, druck(e.druckverlustKalt, fall.kalt.einheitDruckverlust), 2);
+    zahl(f, hd::ErgDruckverlustWarm,
+         druck(e.druckverlustWarm, fall.eingaben.warm.einheitDruckverlust), 2);
+    zahl(f, hd::ErgDruckverlustKalt,
+         druck(e.druckverlustKalt, fall.eingaben.kalt.einheitDruckverlust), 2);
     {
-        const Einheit* el = einheitAn(d, 3, fall.einheitLeistung);
-        zahl(f, ctl::ErgLeistung, el ? el->umrechnenInDieseEinheit(e.leistungWarm) : e.leistungWarm,
+        const Einheit* el = einheitAn(d, eg::Leistung, fall.eingaben.einheitLeistung);
+        zahl(f, hd::ErgLeistung, el ? el->umrechnenInDieseEinheit(e.leistungWarm) : e.leistungWarm,
              2);
     }
-    kal::setTextfield(f, ctl::ErgSerien, e.serien);
-    kal::setTextfield(f, ctl::ErgSpalten, e.spaltenGesamt / 2);
-    zahl(f, ctl::ErgSicherheit, e.flaechenreserve, 2);
+    kal::setTextfield(f, hd::ErgSerien, e.serien);
+    kal::setTextfield(f, hd::ErgSpalten, e.spaltenGesamt / 2);
+    zahl(f, hd::ErgSicherheit, e.flaechenreserve, 2);
     if (d.getPlattentypCListe().getCustomPreisevorhanden()) {
-        if (e.customPreis == Berechnungsfall::kKeinPreis)
-            f.setText(ctl::CustomPreis, sprache.GetValue("maindialog", "preisunvollstaendig", ""));
+        if (e.customPreis == kKeinPreis)
+            f.setText(hd::CustomPreis, sprache.GetValue("maindialog", "preisunvollstaendig", ""));
         else
-            zahl(f, ctl::CustomPreis, e.customPreis, 0, 15);
+            zahl(f, hd::CustomPreis, e.customPreis, 0, 15);
     }
-    f.setText(ctl::ErgPlattentyp, e.plattentypName);
+    f.setText(hd::ErgPlattentyp, e.plattentypName);
     const auto& st = d.getSpalttypListe();
     auto paar = [&](const SpalttypAnzahl& p, int idAnzahl, int idTyp) {
         const Spalttyp* t = st.internalGetAt(p.spalttyp);
@@ -75,53 +81,53 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
         f.setText(idAnzahl, kal::formatiere("%i", p.anzahl));
         f.setText(idTyp, t->getName());
     };
-    paar(e.spalttypenWarm[0], ctl::Anzahl1, ctl::Spalttyp1);
-    paar(e.spalttypenWarm[1], ctl::Anzahl2, ctl::Spalttyp2);
-    const double teiler = fall.masseInMm ? 1.0 : 25.399;
-    f.setText(ctl::Hoehe, kal::formatiere("%g", e.hoehe / teiler));
-    f.setText(ctl::Breite, kal::formatiere("%g", e.breite / teiler));
-    f.setText(ctl::LaengeTotal, kal::formatiere("%g", e.laengeTotal / teiler));
-    f.setText(ctl::StutzenHorizontal, kal::formatiere("%g", e.stutzenabstandHorizontal / teiler));
-    f.setText(ctl::StutzenVertikal, kal::formatiere("%g", e.stutzenabstandVertikal / teiler));
-    f.setText(ctl::Lieferzeit, kal::formatiere("%i", e.lieferzeit));
+    paar(e.spalttypenWarm[0], hd::Anzahl1, hd::Spalttyp1);
+    paar(e.spalttypenWarm[1], hd::Anzahl2, hd::Spalttyp2);
+    const double teiler = fall.eingaben.masseInMm ? 1.0 : kMmJeZoll;
+    f.setText(hd::Hoehe, kal::formatiere("%g", e.hoehe / teiler));
+    f.setText(hd::Breite, kal::formatiere("%g", e.breite / teiler));
+    f.setText(hd::LaengeTotal, kal::formatiere("%g", e.laengeTotal / teiler));
+    f.setText(hd::StutzenHorizontal, kal::formatiere("%g", e.stutzenabstandHorizontal / teiler));
+    f.setText(hd::StutzenVertikal, kal::formatiere("%g", e.stutzenabstandVertikal / teiler));
+    f.setText(hd::Lieferzeit, kal::formatiere("%i", e.lieferzeit));
 }
 
 void ergebnisAnzeigeLeeren(kal::EntrySource& f, int berechnungsart) {
-    const int vorne[] = {ctl::ErgLeistung,
-                         ctl::ErgSicherheit,
-                         ctl::ErgTEinWarm,
-                         ctl::ErgTEinKalt,
-                         ctl::ErgTAusWarm,
-                         ctl::ErgTAusKalt,
-                         ctl::ErgDurchsatzWarm,
-                         ctl::ErgDurchsatzKalt,
-                         ctl::ErgDruckverlustWarm,
-                         ctl::ErgDruckverlustKalt,
-                         ctl::AlfaWarm,
-                         ctl::AlfaKalt,
-                         ctl::VMinWarm,
-                         ctl::VMinKalt,
-                         ctl::VMaxWarm,
-                         ctl::VMaxKalt,
-                         ctl::VStutzenWarm,
-                         ctl::VStutzenKalt,
-                         ctl::KRein,
-                         ctl::KErf,
-                         ctl::KEff};
+    const int vorne[] = {hd::ErgLeistung,
+                         hd::ErgSicherheit,
+                         hd::ErgTEinWarm,
+                         hd::ErgTEinKalt,
+                         hd::ErgTAusWarm,
+                         hd::ErgTAusKalt,
+                         hd::ErgDurchsatzWarm,
+                         hd::ErgDurchsatzKalt,
+                         hd::ErgDruckverlustWarm,
+                         hd::ErgDruckverlustKalt,
+                         hd::AlfaWarm,
+                         hd::AlfaKalt,
+                         hd::VMinWarm,
+                         hd::VMinKalt,
+                         hd::VMaxWarm,
+                         hd::VMaxKalt,
+                         hd::VStutzenWarm,
+                         hd::VStutzenKalt,
+                         hd::KRein,
+                         hd::KErf,
+                         hd::KEff};
     for (int id : vorne) f.setText(id, "");
     if (berechnungsart == 0) {
         // in design these hold the design result; a list's text clears its selection
-        f.setText(ctl::Anzahl1, "");
-        f.setText(ctl::Anzahl2, "");
-        f.setText(ctl::Spalttyp1, "");
-        f.setText(ctl::Spalttyp2, "");
+        f.setText(hd::Anzahl1, "");
+        f.setText(hd::Anzahl2, "");
+        f.setText(hd::Spalttyp1, "");
+        f.setText(hd::Spalttyp2, "");
     }
-    const int hinten[] = {ctl::FoulingIst,    ctl::FoulingSoll,     ctl::Cmtd,
-                          ctl::Flaeche,       ctl::Gewicht,         ctl::Lieferzeit,
-                          ctl::CustomPreis,   ctl::Hoehe,           ctl::LaengeTotal,
-                          ctl::Breite,        ctl::StutzenVertikal, ctl::StutzenHorizontal,
-                          ctl::ErgPlattentyp, ctl::ErgSpalten,      ctl::ErgSerien,
-                          ctl::Statuszeile};
+    const int hinten[] = {hd::FoulingIst,    hd::FoulingSoll,     hd::Cmtd,
+                          hd::Flaeche,       hd::Gewicht,         hd::Lieferzeit,
+                          hd::CustomPreis,   hd::Hoehe,           hd::LaengeTotal,
+                          hd::Breite,        hd::StutzenVertikal, hd::StutzenHorizontal,
+                          hd::ErgPlattentyp, hd::ErgSpalten,      hd::ErgSerien,
+                          hd::Statuszeile};
     for (int id : hinten) f.setText(id, "");
 }
 

@@ -1,4 +1,4 @@
-// Acquisition of the main dialog's entries and the engine's messages.
+// Acquisition: the main dialog's entries read into the case's entries.
 #include <climits>
 #include <cmath>
 
@@ -18,46 +18,14 @@ Rechenkern::Rechenkern(Rechenkontext& kontext) : k_(kontext), eingabe_(kontext.m
     eingabe_.setErrorMessage(1, k_.sprache.GetValue("global", "error_empty", ""));
     eingabe_.setErrorMessage(2, k_.sprache.GetValue("global", "error_notanumber", ""));
     eingabe_.setErrorMessage(3, k_.sprache.GetValue("global", "error_outofrange", ""));
-    // kPa (pressure unit 1) to bar (pressure unit 4) through the base unit
-    const Einheit* e1 = einheitAn(k_.data, 2, 1);
-    const Einheit* e4 = einheitAn(k_.data, 2, 4);
+    // kPa to bar through the base unit
+    const Einheit* e1 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckKPa);
+    const Einheit* e4 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckBar);
     if (e1 && e4) {
         double a = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(1.0));
         double b = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(0.0));
         if (std::isfinite(a - b) && a - b > 0) druck1ZuDruck4_ = a - b;
     }
-}
-
-void Rechenkern::meldeText(const std::string& text, const std::string& key) {
-    if (!k_.meldungen) return;
-    kal::Message m;
-    m.text = text;
-    m.caption = k_.sprache.GetValue("error", "error", "");
-    m.section = key.empty() ? "" : "error";
-    m.key = key;
-    m.icon = kal::MessageIcon::Error;
-    k_.meldungen->showMessage(m);
-}
-
-void Rechenkern::meldeFehler(const char* key) {
-    if (leiseKondensation_) {
-        // inside the design search: each text once per run
-        for (const auto& g : gezeigteSuchmeldungen_)
-            if (g == key) return;
-        gezeigteSuchmeldungen_.emplace_back(key);
-    }
-    meldeText(k_.sprache.GetValue("error", key, ""), key);
-}
-
-void Rechenkern::meldeWarnung(const char* key) {
-    if (!k_.meldungen) return;
-    kal::Message m;
-    m.text = k_.sprache.GetValue("error", key, "");
-    m.caption = k_.sprache.GetValue("warning", "warning", "");
-    m.section = "error";
-    m.key = key;
-    m.icon = kal::MessageIcon::Warning;
-    k_.meldungen->showMessage(m);
 }
 
 bool Rechenkern::leseDouble(int id, double& wert, bool leerErlaubt, double min, double max,
@@ -75,87 +43,101 @@ bool Rechenkern::leseInteger(int id, int& wert, bool leerErlaubt, int min, int m
     return false;
 }
 
-bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
+// The entries in the order of the dialog; the first refused one stops.
+bool Rechenkern::eingabenLesen(Falleingaben& e) {
     eingabefehler_ = {};
+    auswahlLesen(e);
+    if (!spaltenUndSerienLesen(e)) return false;
+    if (e.berechnungsart == 1 && !nachrechnenPaareLesen(e)) return false;
+    einheitenLesen(e);
+    if (!temperaturenLesen(e)) return false;
+    if (!seitenwerteLesen(e)) return false;
+    return leistungLesen(e);
+}
+
+void Rechenkern::auswahlLesen(Falleingaben& e) {
     auto& f = k_.felder;
     const Data& d = k_.data;
-    const double inf = HUGE_VAL;
-
-    // 1. selections
-    fall.materialPlatte = f.selectedValue(ctl::MaterialPlatte);
-    fall.dichtungWarm = f.selectedValue(ctl::DichtungWarm);
-    fall.dichtungKalt = f.selectedValue(ctl::DichtungKalt);
-    fall.plattentyp = f.selectedValue(ctl::Plattentyp);
-    fall.gestell = f.selectedValue(ctl::Gestell);
-    fall.gestellVariante = positionOderNull(f.selection(ctl::GestellVariante));
-    fall.druckstufe = f.selectedValue(ctl::Druckstufe);
-    fall.plattentypModus = positionOderNull(f.selection(ctl::PlattentypModus)) & 3;
-    fall.spaltenModus = positionOderNull(f.selection(ctl::SpaltenModus)) & 3;
-    fall.serienModus = positionOderNull(f.selection(ctl::SerienModus)) & 3;
-    fall.warm.medium = f.selectedValue(ctl::MediumWarm, 0);
-    fall.kalt.medium = f.selectedValue(ctl::MediumKalt, 0);
+    e.materialPlatte = f.selectedValue(hd::MaterialPlatte);
+    e.dichtungWarm = f.selectedValue(hd::DichtungWarm);
+    e.dichtungKalt = f.selectedValue(hd::DichtungKalt);
+    e.plattentyp = f.selectedValue(hd::Plattentyp);
+    e.gestell = f.selectedValue(hd::Gestell);
+    e.gestellVariante = positionOderNull(f.selection(hd::GestellVariante));
+    e.druckstufe = f.selectedValue(hd::Druckstufe);
+    e.plattentypModus = positionOderNull(f.selection(hd::PlattentypModus)) & 3;
+    e.spaltenModus = positionOderNull(f.selection(hd::SpaltenModus)) & 3;
+    e.serienModus = positionOderNull(f.selection(hd::SerienModus)) & 3;
+    e.warm.medium = f.selectedValue(hd::MediumWarm, 0);
+    e.kalt.medium = f.selectedValue(hd::MediumKalt, 0);
     // gas / condensing follow the medium (the main dialog applies the same rule)
     const int nStoffe = d.getStoffdatenListe().getSize();
-    for (int s = 0; s < 2; ++s) {
-        Mediumseite& m = fall.seite(s);
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Mediumseite& m = e.seite(s);
         if (const Stoffdaten* st = d.getStoffdatenListe().internalGetAt(m.medium)) {
             m.istGas = st->IsGas() != 0;
-            m.kondensation = s == 0 && st->IsKondensation() != 0;
+            m.kondensation = s == kWarm && st->IsKondensation() != 0;
         } else if (m.medium == nStoffe) {
             m.istGas = m.eigenesMediumDaten.gas;
             m.kondensation = false;
         }
     }
+}
 
-    // 2./3. channels and passes
+bool Rechenkern::spaltenUndSerienLesen(Falleingaben& e) {
     bool leer = false;
     int spalten = 0;
-    if (!leseInteger(ctl::Spalten, spalten, true, 0, INT_MAX, &leer)) return false;
-    fall.spalten = leer ? 0 : spalten;
+    if (!leseInteger(hd::Spalten, spalten, true, 0, INT_MAX, &leer)) return false;
+    e.spalten = leer ? 0 : spalten;
     int serien = 1;
-    if (!leseInteger(ctl::Serien, serien, false, 0, INT_MAX, nullptr)) return false;
+    if (!leseInteger(hd::Serien, serien, false, 0, INT_MAX, nullptr)) return false;
     if (serien < 1) {
         serien = 1;
-        f.setText(ctl::Serien, "1");
+        k_.felder.setText(hd::Serien, "1");
     }
-    fall.serien = serien;
+    e.serien = serien;
+    return true;
+}
 
-    // 4. rating channel counts
-    if (fall.berechnungsart == 1) {
-        fall.spaltenJeSpalttyp.fill(0);
-        fall.nachrechnenPaare = {};
-        int paarNr = 0;
-        const int paare[2][2] = {{ctl::Anzahl1, ctl::Spalttyp1}, {ctl::Anzahl2, ctl::Spalttyp2}};
-        for (const auto& pr : paare) {
-            int n = 0;
-            bool nLeer = false;
-            if (!leseInteger(pr[0], n, true, 0, INT_MAX, &nLeer)) return false;
-            SpalttypAnzahl& paar = fall.nachrechnenPaare[static_cast<size_t>(paarNr++)];
-            paar = {f.selection(pr[1]) < 0 ? -1 : f.selectedValue(pr[1]), nLeer ? 0 : n};
-            if (nLeer) continue;
-            if (f.selection(pr[1]) < 0) {
-                meldeFehler("Spalttyp");
-                f.setFocus(pr[1]);
-                eingabefehler_ = {pr[1], 0, "Spalttyp"};
-                return false;
-            }
-            int typ = f.selectedValue(pr[1]);
-            if (typ >= 0 && typ < 9) fall.spaltenJeSpalttyp[static_cast<size_t>(typ)] = n;
+bool Rechenkern::nachrechnenPaareLesen(Falleingaben& e) {
+    auto& f = k_.felder;
+    e.spaltenJeSpalttyp.fill(0);
+    e.nachrechnenPaare = {};
+    int paarNr = 0;
+    const int paare[2][2] = {{hd::Anzahl1, hd::Spalttyp1}, {hd::Anzahl2, hd::Spalttyp2}};
+    for (const auto& pr : paare) {
+        int n = 0;
+        bool nLeer = false;
+        if (!leseInteger(pr[0], n, true, 0, INT_MAX, &nLeer)) return false;
+        SpalttypAnzahl& paar = e.nachrechnenPaare[static_cast<size_t>(paarNr++)];
+        paar = {f.selection(pr[1]) < 0 ? -1 : f.selectedValue(pr[1]), nLeer ? 0 : n};
+        if (nLeer) continue;
+        if (f.selection(pr[1]) < 0) {
+            meldeFehler("Spalttyp");
+            f.setFocus(pr[1]);
+            eingabefehler_ = {pr[1], 0, "Spalttyp"};
+            return false;
         }
+        int typ = f.selectedValue(pr[1]);
+        if (typ >= 0 && typ < kAnzahlSpalttypen) e.spaltenJeSpalttyp[static_cast<size_t>(typ)] = n;
     }
+    return true;
+}
 
-    // 5./6. units
-    const int nMasse = gruppenGroesse(d, 13);
-    const int ids[2][8] = {
-        {ctl::EinheitTEinWarm, ctl::EinheitTAusWarm, ctl::EinheitDurchsatzWarm,
-         ctl::EinheitDruckverlustWarm, ctl::EinheitFoulingWarm, ctl::EinheitGasDruckWarm, 0, 0},
-        {ctl::EinheitTEinKalt, ctl::EinheitTAusKalt, ctl::EinheitDurchsatzKalt,
-         ctl::EinheitDruckverlustKalt, ctl::EinheitFoulingKalt, ctl::EinheitGasDruckKalt, 0, 0}};
-    for (int s = 0; s < 2; ++s) {
-        Mediumseite& m = fall.seite(s);
+void Rechenkern::einheitenLesen(Falleingaben& e) {
+    auto& f = k_.felder;
+    // the flow list holds the mass flow units, then the volume flow units
+    const int nMasse = gruppenGroesse(k_.data, einheitengruppe::Massenstrom);
+    const int ids[kAnzahlSeiten][6] = {
+        {hd::EinheitTEinWarm, hd::EinheitTAusWarm, hd::EinheitDurchsatzWarm,
+         hd::EinheitDruckverlustWarm, hd::EinheitFoulingWarm, hd::EinheitGasDruckWarm},
+        {hd::EinheitTEinKalt, hd::EinheitTAusKalt, hd::EinheitDurchsatzKalt,
+         hd::EinheitDruckverlustKalt, hd::EinheitFoulingKalt, hd::EinheitGasDruckKalt}};
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Mediumseite& m = e.seite(s);
         m.einheitTEin = positionOderNull(f.selection(ids[s][0]));
-        m.einheitTAus =
-            (s == 0 && m.kondensation) ? m.einheitTEin : positionOderNull(f.selection(ids[s][1]));
+        m.einheitTAus = (s == kWarm && m.kondensation) ? m.einheitTEin
+                                                       : positionOderNull(f.selection(ids[s][1]));
         int pos = positionOderNull(f.selection(ids[s][2]));
         m.durchsatzIstMasse = pos < nMasse;
         m.einheitDurchsatz = m.durchsatzIstMasse ? pos : pos - nMasse;
@@ -163,111 +145,125 @@ bool Rechenkern::eingabenLesen(Berechnungsfall& fall) {
         m.einheitFouling = positionOderNull(f.selection(ids[s][4]));
         m.einheitGasDruck = positionOderNull(f.selection(ids[s][5]));
     }
-    fall.einheitLeistung = positionOderNull(f.selection(ctl::EinheitLeistung));
+    e.einheitLeistung = positionOderNull(f.selection(hd::EinheitLeistung));
+}
 
-    // 7. temperatures (to base, then to unit 1 = degC)
+// Temperatures to degC; a condensing warm side reads its outlet field as
+// the subcooling.
+bool Rechenkern::temperaturenLesen(Falleingaben& e) {
+    namespace eg = einheitengruppe;
+    const Data& d = k_.data;
     auto temperatur = [&](int id, int pos, double& ziel, bool& gegeben) {
         double w = 0;
         bool l = false;
-        if (!leseDouble(id, w, true, -inf, inf, &l)) return false;
+        if (!leseDouble(id, w, true, -kOffeneGrenze, kOffeneGrenze, &l)) return false;
         gegeben = !l;
-        if (gegeben) ziel = ausBasisEinheit(d, 1, 1, inBasisEinheit(d, 1, pos, w));
+        if (gegeben)
+            ziel = ausBasisEinheit(d, eg::Temperatur, eg::TemperaturGradC,
+                                   inBasisEinheit(d, eg::Temperatur, pos, w));
         return true;
     };
-    if (!temperatur(ctl::TEinWarm, fall.warm.einheitTEin, fall.warm.tEin, fall.warm.tEinVorgegeben))
-        return false;
-    fall.warm.unterkuehlung = false;
-    fall.warm.unterkuehlungEingabe = 0.0;
-    if (fall.warm.kondensation) {
-        fall.warm.tAusVorgegeben = false;
-        if (fall.warm.tEinVorgegeben) {
+    Mediumseite& w = e.warm;
+    Mediumseite& c = e.kalt;
+    if (!temperatur(hd::TEinWarm, w.einheitTEin, w.tEin, w.tEinVorgegeben)) return false;
+    w.unterkuehlung = false;
+    w.unterkuehlungEingabe = 0.0;
+    if (w.kondensation) {
+        w.tAusVorgegeben = false;
+        if (w.tEinVorgegeben) {
             double sub = 0;
             bool l = false;
-            if (!leseDouble(ctl::TAusWarm, sub, true, -inf, inf, &l)) return false;
+            if (!leseDouble(hd::TAusWarm, sub, true, -kOffeneGrenze, kOffeneGrenze, &l))
+                return false;
             if (!l && sub > 0) {
                 // a subcooling is a temperature difference (kelvin)
-                fall.warm.tAus = fall.warm.tEin - sub;
-                fall.warm.unterkuehlung = true;
-                fall.warm.unterkuehlungEingabe = sub;
+                w.tAus = w.tEin - sub;
+                w.unterkuehlung = true;
+                w.unterkuehlungEingabe = sub;
             } else {
-                fall.warm.tAus = fall.warm.tEin;
+                w.tAus = w.tEin;
             }
-            fall.warm.tAusVorgegeben = true;
+            w.tAusVorgegeben = true;
         }
-    } else if (!temperatur(ctl::TAusWarm, fall.warm.einheitTAus, fall.warm.tAus,
-                           fall.warm.tAusVorgegeben)) {
+    } else if (!temperatur(hd::TAusWarm, w.einheitTAus, w.tAus, w.tAusVorgegeben)) {
         return false;
     }
-    if (!temperatur(ctl::TEinKalt, fall.kalt.einheitTEin, fall.kalt.tEin, fall.kalt.tEinVorgegeben))
-        return false;
-    if (!temperatur(ctl::TAusKalt, fall.kalt.einheitTAus, fall.kalt.tAus, fall.kalt.tAusVorgegeben))
-        return false;
+    if (!temperatur(hd::TEinKalt, c.einheitTEin, c.tEin, c.tEinVorgegeben)) return false;
+    return temperatur(hd::TAusKalt, c.einheitTAus, c.tAus, c.tAusVorgegeben);
+}
 
-    // 8. flows
-    const int durchsatzIds[2] = {ctl::DurchsatzWarm, ctl::DurchsatzKalt};
-    for (int s = 0; s < 2; ++s) {
-        Mediumseite& m = fall.seite(s);
+// Flows, allowed pressure losses (kPa), fouling (base unit) and gas
+// pressures (bar) of both sides, one quantity for both sides at a time.
+bool Rechenkern::seitenwerteLesen(Falleingaben& e) {
+    namespace eg = einheitengruppe;
+    const Data& d = k_.data;
+    const int durchsatzIds[kAnzahlSeiten] = {hd::DurchsatzWarm, hd::DurchsatzKalt};
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Mediumseite& m = e.seite(s);
         double w = 0;
         bool l = false;
-        if (!leseDouble(durchsatzIds[s], w, true, 0.0, inf, &l)) return false;
+        if (!leseDouble(durchsatzIds[s], w, true, 0.0, kOffeneGrenze, &l)) return false;
         m.durchsatzVorgegeben = !l;
         if (l) continue;
         m.durchsatzEingabe = w;
         if (m.durchsatzIstMasse)
-            m.massenstrom = inBasisEinheit(d, 13, m.einheitDurchsatz, w);
+            m.massenstrom = inBasisEinheit(d, eg::Massenstrom, m.einheitDurchsatz, w);
         else
-            m.volumenstrom = inBasisEinheit(d, 0, m.einheitDurchsatz, w);
+            m.volumenstrom = inBasisEinheit(d, eg::Volumenstrom, m.einheitDurchsatz, w);
     }
-    // 9. allowed pressure losses (unit 1)
-    const int dpIds[2] = {ctl::DruckverlustWarm, ctl::DruckverlustKalt};
-    for (int s = 0; s < 2; ++s) {
-        Mediumseite& m = fall.seite(s);
+    const int dpIds[kAnzahlSeiten] = {hd::DruckverlustWarm, hd::DruckverlustKalt};
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Mediumseite& m = e.seite(s);
         double w = 0;
-        if (!leseDouble(dpIds[s], w, false, 0.0, inf, nullptr)) return false;
-        m.druckverlustZul =
-            ausBasisEinheit(d, 2, 1, inBasisEinheit(d, 2, m.einheitDruckverlust, w));
+        if (!leseDouble(dpIds[s], w, false, 0.0, kOffeneGrenze, nullptr)) return false;
+        m.druckverlustZul = ausBasisEinheit(d, eg::Druck, eg::DruckKPa,
+                                            inBasisEinheit(d, eg::Druck, m.einheitDruckverlust, w));
     }
-    // 10. fouling (base unit)
-    const int foulIds[2] = {ctl::FoulingWarm, ctl::FoulingKalt};
-    for (int s = 0; s < 2; ++s) {
-        Mediumseite& m = fall.seite(s);
+    const int foulIds[kAnzahlSeiten] = {hd::FoulingWarm, hd::FoulingKalt};
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Mediumseite& m = e.seite(s);
         double w = 0;
         bool l = false;
-        if (!leseDouble(foulIds[s], w, true, -inf, inf, &l)) return false;
-        m.fouling = l ? 0.0 : inBasisEinheit(d, 14, m.einheitFouling, w);
+        if (!leseDouble(foulIds[s], w, true, -kOffeneGrenze, kOffeneGrenze, &l)) return false;
+        m.fouling = l ? 0.0 : inBasisEinheit(d, eg::Fouling, m.einheitFouling, w);
     }
-    // 11. gas pressures (unit 4)
-    const int gasIds[2] = {ctl::GasDruckWarm, ctl::GasDruckKalt};
-    for (int s = 0; s < 2; ++s) {
-        Mediumseite& m = fall.seite(s);
+    const int gasIds[kAnzahlSeiten] = {hd::GasDruckWarm, hd::GasDruckKalt};
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Mediumseite& m = e.seite(s);
         double w = 0;
         bool l = false;
-        if (!leseDouble(gasIds[s], w, true, 0.0, inf, &l)) return false;
-        m.gasDruck = l ? 0.0 : ausBasisEinheit(d, 2, 4, inBasisEinheit(d, 2, m.einheitGasDruck, w));
-    }
-    // 12. duty (unit 1, kW)
-    {
-        double w = 0;
-        bool l = false;
-        if (!leseDouble(ctl::Leistung, w, true, 0.0, inf, &l)) return false;
-        fall.leistungVorgegeben = !l;
-        fall.leistung =
-            l ? 0.0 : ausBasisEinheit(d, 3, 1, inBasisEinheit(d, 3, fall.einheitLeistung, w));
-    }
-    // 13. required reserve
-    {
-        double w = 0;
-        bool l = false;
-        if (!leseDouble(ctl::Sicherheit, w, true, -inf, inf, &l)) return false;
-        fall.sicherheit = l ? 0.0 : w;
+        if (!leseDouble(gasIds[s], w, true, 0.0, kOffeneGrenze, &l)) return false;
+        m.gasDruck = l ? 0.0
+                       : ausBasisEinheit(d, eg::Druck, eg::DruckBar,
+                                         inBasisEinheit(d, eg::Druck, m.einheitGasDruck, w));
     }
     return true;
 }
 
-double Rechenkern::temperaturAnzeige(double tC, int pos) const {
-    return ausBasisEinheit(k_.data, 1, pos, inBasisEinheit(k_.data, 1, 1, tC));
+// Duty (kW) and required reserve.
+bool Rechenkern::leistungLesen(Falleingaben& e) {
+    namespace eg = einheitengruppe;
+    const Data& d = k_.data;
+    double w = 0;
+    bool l = false;
+    if (!leseDouble(hd::Leistung, w, true, 0.0, kOffeneGrenze, &l)) return false;
+    e.leistungVorgegeben = !l;
+    e.leistung = l ? 0.0
+                   : ausBasisEinheit(d, eg::Leistung, eg::LeistungKW,
+                                     inBasisEinheit(d, eg::Leistung, e.einheitLeistung, w));
+    w = 0;
+    l = false;
+    if (!leseDouble(hd::Sicherheit, w, true, -kOffeneGrenze, kOffeneGrenze, &l)) return false;
+    e.sicherheit = l ? 0.0 : w;
+    return true;
 }
 
-void Rechenkern::zurueckschreiben(Berechnungsfall&, int id, double wertAnzeige) {
+double Rechenkern::temperaturAnzeige(double tC, int pos) const {
+    namespace eg = einheitengruppe;
+    return ausBasisEinheit(k_.data, eg::Temperatur, pos,
+                           inBasisEinheit(k_.data, eg::Temperatur, eg::TemperaturGradC, tC));
+}
+
+void Rechenkern::zurueckschreiben(int id, double wertAnzeige) {
     if (std::isfinite(wertAnzeige)) kal::setTextfield(k_.felder, id, wertAnzeige, 2, 15);
 }

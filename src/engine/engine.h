@@ -1,6 +1,5 @@
-// The thermal engine: acquisition, validation and balance, fluid properties,
-// heat transfer, hydraulics, prices, configuration evaluation and the
-// design/rating driver. Every message goes through the message port.
+// The thermal engine's interface: the calculation kernel `Rechenkern` and
+// the result display. Every message goes through the message port.
 #pragma once
 
 #include <array>
@@ -10,100 +9,14 @@
 #include "berechnungsfall.h"
 #include "data.h"
 #include "form.h"
+#include "hauptdialog_ids.h"
 #include "ini.h"
 #include "inputhelper.h"
 #include "ports.h"
 #include "spalttypen_zulaessig.h"
 
-// Main dialog control ids the engine reads and writes.
-namespace ctl {
-enum : int {
-    MaterialPlatte = 1003,
-    DichtungWarm = 1346,
-    DichtungKalt = 1380,
-    Plattentyp = 1009,
-    Gestell = 1005,
-    GestellVariante = 1007,
-    Druckstufe = 1006,
-    PlattentypModus = 1015,
-    SpaltenModus = 1008,
-    SerienModus = 1040,
-    MediumWarm = 1364,
-    MediumKalt = 1365,
-    Spalten = 1271,
-    Serien = 1041,
-    Anzahl1 = 1302,
-    Spalttyp1 = 1366,
-    Anzahl2 = 1335,
-    Spalttyp2 = 1367,
-    TEinWarm = 1188,
-    EinheitTEinWarm = 1313,
-    TAusWarm = 1278,
-    EinheitTAusWarm = 1314,
-    DurchsatzWarm = 1035,
-    EinheitDurchsatzWarm = 1423,
-    DruckverlustWarm = 1037,
-    EinheitDruckverlustWarm = 1137,
-    FoulingWarm = 1039,
-    EinheitFoulingWarm = 1142,
-    GasDruckWarm = 1045,
-    EinheitGasDruckWarm = 1143,
-    TEinKalt = 1277,
-    EinheitTEinKalt = 1368,
-    TAusKalt = 1279,
-    EinheitTAusKalt = 1371,
-    DurchsatzKalt = 1059,
-    EinheitDurchsatzKalt = 1424,
-    DruckverlustKalt = 1057,
-    EinheitDruckverlustKalt = 1127,
-    FoulingKalt = 1061,
-    EinheitFoulingKalt = 1128,
-    GasDruckKalt = 1062,
-    EinheitGasDruckKalt = 1129,
-    Leistung = 1018,
-    EinheitLeistung = 1123,
-    Sicherheit = 1029,
-    // result display
-    ErgLeistung = 1177,
-    ErgSicherheit = 1090,
-    ErgTEinWarm = 1032,
-    ErgTEinKalt = 1054,
-    ErgTAusWarm = 1034,
-    ErgTAusKalt = 1056,
-    ErgDurchsatzWarm = 1036,
-    ErgDurchsatzKalt = 1060,
-    ErgDruckverlustWarm = 1038,
-    ErgDruckverlustKalt = 1058,
-    AlfaWarm = 1044,
-    AlfaKalt = 1066,
-    VMinWarm = 1046,
-    VMinKalt = 1068,
-    VMaxWarm = 1047,
-    VMaxKalt = 1069,
-    VStutzenWarm = 1048,
-    VStutzenKalt = 1070,
-    KRein = 1091,
-    KErf = 1092,
-    KEff = 1093,
-    FoulingSoll = 1089,
-    FoulingIst = 1088,
-    Cmtd = 1096,
-    Flaeche = 1086,
-    Gewicht = 1087,
-    Lieferzeit = 1241,
-    Preis = 1097,
-    CustomPreis = 1098,
-    Hoehe = 1114,
-    Breite = 1115,
-    LaengeTotal = 1116,
-    StutzenHorizontal = 1187,
-    StutzenVertikal = 1189,
-    ErgPlattentyp = 1084,
-    ErgSpalten = 1085,
-    ErgSerien = 1042,
-    Statuszeile = 1135
-};
-}  // namespace ctl
+// The main dialog's controls the engine reads and writes.
+namespace hd = kal::hd;
 
 // What the engine needs from its surroundings, for one main dialog.
 struct Rechenkontext {
@@ -136,23 +49,28 @@ struct Eingabefehler {
     std::string key;
 };
 
-struct Spalttabellen {
-    const SpalttypKorrelation* k = nullptr;  // never null after caching
-};
+// Channel types that are never mixed on one side.
+inline bool istVerbotenePaarung(int a, int b) {
+    auto p = [&](int x, int y) { return (a == x && b == y) || (a == y && b == x); };
+    return p(1, 6) || p(3, 7) || p(4, 8);
+}
 
 // What the search loops need of one plate type, looked up once.
 struct PlattenCache {
+    using JeSpalttyp = std::array<double, kAnzahlSpalttypen>;
+    using Spalttypmatrix = std::array<std::array<int, kAnzahlSpalttypen>, kAnzahlSpalttypen>;
+
     bool gueltig = false;
     int id = 0;
     const PlattentypA* a = nullptr;
     const PlattentypU* u = nullptr;
     const PlattentypC* c = nullptr;
     std::string name;
-    std::array<const SpalttypKorrelation*, 9> korr{};
-    std::array<double, 9> flaeche{}, querSpalt{}, inhalt{};
-    std::array<int, 9> zweiteSeite[9]{};
-    std::array<int, 9> weitermischenNichtOk[9]{};
-    std::array<int, 9> zulaessig{}, standard{};
+    std::array<const SpalttypKorrelation*, kAnzahlSpalttypen> korr{};  // never null after caching
+    JeSpalttyp flaeche{}, querSpalt{}, inhalt{};
+    Spalttypmatrix zweiteSeite{};
+    Spalttypmatrix weitermischenNichtOk{};
+    std::array<int, kAnzahlSpalttypen> zulaessig{}, standard{};
     double dhSpalt = 0, dhKanal = 0, querKanal = 0, laengeSpalt = 0, querMaxStutzen = 0;
     double dickeGesamt = 0, dickeOhneLuft = 0, lambda = 0;
     bool trevan = false, alfaOpt = false;
@@ -167,6 +85,42 @@ struct PlattenCache {
         double zuschlagListe = 0, zuschlagKunde = 0;
     };
     std::vector<Laengenklasse> laengen;  // ascending maxPlatten
+
+    // The shortest length class that holds `platten` plates; null when none does.
+    const Laengenklasse* laengenklasse(int platten) const {
+        for (const auto& l : laengen)
+            if (l.maxPlatten >= platten) return &l;
+        return nullptr;
+    }
+};
+
+// Thermal resistances (m2 K/W) between the media besides the two alphas.
+struct Widerstaende {
+    double wand = 0.0;       // plate wall, thickness / conductivity
+    double fouling = 0.0;    // both sides
+    double luftspalt = 0.0;  // air gap of safety plates
+
+    double k(double alfaWarm, double alfaKalt) const {
+        return 1.0 / (wand + 1.0 / alfaWarm + 1.0 / alfaKalt + fouling + luftspalt);
+    }
+    double kRein(double alfaWarm, double alfaKalt) const {
+        return 1.0 / (wand + 1.0 / alfaWarm + 1.0 / alfaKalt + luftspalt);
+    }
+    // Duty (W) of area x temperature difference `aDtm` were the cold side
+    // without resistance: a bound no cold side can raise.
+    double leistungNurWarm(double aDtm, double alfaWarm) const {
+        return aDtm / (wand + 1.0 / alfaWarm + fouling + luftspalt);
+    }
+};
+
+// What the evaluation of one configuration found, before it is stored.
+struct Konfigurationswerte {
+    double flaecheJeSerie = 0.0;  // m2
+    double alfaWarm = 0.0, alfaKalt = 0.0;
+    double druckverlustWarm = 0.0, druckverlustKalt = 0.0;  // kPa, all passes
+    double k = 0.0, kRein = 0.0;
+    bool kondensiert = false;  // condensing design: the warm outlet follows the pack
+    double tAusNeu = 0.0;
 };
 
 class Rechenkern {
@@ -179,31 +133,36 @@ public:
     bool fuehreBerechnungAus(Berechnungsfall& fall);
 
     // acquisition
-    bool eingabenLesen(Berechnungsfall& fall);
+    bool eingabenLesen(Falleingaben& e);
     const Eingabefehler& letzterEingabefehler() const { return eingabefehler_; }
 
     // validation and balance
-    bool pruefeKombination(Berechnungsfall& fall);
+    bool pruefeKombination(const Falleingaben& e);
     bool pruefeEingaben(Berechnungsfall& fall);
     bool bilanzErgaenzen(Berechnungsfall& fall);
     bool fehlendeTemperatur(Berechnungsfall& fall, int seite, double q, double tBekannt,
                             int richtung, double& t);
 
     // fluid properties
-    bool stoffwerte(const Berechnungsfall& fall, int seite, int mediumIndex, double t, double p,
+    bool stoffwerte(const Falleingaben& e, int seite, int mediumIndex, double t, double p,
                     Stoffwerte& aus, bool temperaturPruefungAus, bool nurWandviskositaet);
 
     // heat transfer
     double mittlereTemperaturdifferenz(double tEinWarm, double tAusWarm, double tEinKalt,
                                        double tAusKalt, bool kondensationsVariante);
     double serienKorrektur(int serienWarm, int serienKalt);
-    double flaecheJeSerie(const Berechnungsfall& fall, const PlattenCache& pc, int seite) const;
+    double flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, int seite) const;
     double wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
                           int serien) const;
     double alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int typ,
                         double re, double pr, double tWand, double muWand, double v) const;
     double alfaSeite(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
                      double tWand, double muWand) const;
+    // The alpha a side contributes to k: the user's fixed value, else the
+    // correlation (alfaSeite) raised at small temperature differences.
+    double alfaWirksam(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
+                       double tWand, double muWand) const;
+    Widerstaende widerstaende(const Berechnungsfall& fall, const PlattenCache& pc) const;
 
     // hydraulics
     void geschwindigkeitsgrenzen(Berechnungsfall& fall) const;
@@ -216,30 +175,30 @@ public:
                            double muWand, double& dpMittel);
 
     // price, weight, delivery time
-    double listenpreis(const Berechnungsfall& fall, const PlattenCache& pc, int n, int serienWarm,
-                       int serienKalt, Preisteile* teile = nullptr) const;
-    double customPreis(const Berechnungsfall& fall, const PlattenCache& pc, int n, int serienWarm,
-                       int serienKalt, Preisteile* teile = nullptr) const;
-    bool preisPruefen(Berechnungsfall& fall, const PlattenCache& pc, int f, int serienWarm,
+    double listenpreis(const PlattenCache& pc, int n, int serienWarm, int serienKalt,
+                       Preisteile* teile = nullptr) const;
+    double customPreis(const PlattenCache& pc, int n, int serienWarm, int serienKalt,
+                       Preisteile* teile = nullptr) const;
+    bool preisPruefen(Suchzustand& s, const PlattenCache& pc, int f, int serienWarm,
                       int serienKalt);
-    double gewicht(const Berechnungsfall& fall, const PlattenCache& pc, int n) const;
-    int lieferzeit(const Berechnungsfall& fall, const PlattenCache& pc, int n) const;
-    double inhalt(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int serien) const;
-    std::string preisCode(const Berechnungsfall& fall, const std::string& name, int n) const;
+    double gewicht(const Falleingaben& e, const PlattenCache& pc, int n) const;
+    int lieferzeit(const Falleingaben& e, const PlattenCache& pc, int n) const;
+    double inhalt(const Suchzustand& s, const PlattenCache& pc, int seite, int serien) const;
+    std::string preisCode(const Falleingaben& e, const std::string& name, int n) const;
 
     // configuration evaluation
     bool pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p);
     bool bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p,
                               bool& fatal);
     bool nachrechnenPaket(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p);
-    void spalttypenZweiteSeite(Berechnungsfall& fall, const PlattenCache& pc, int serien) const;
+    void spalttypenZweiteSeite(Suchzustand& s, const PlattenCache& pc, int serien) const;
     bool eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc, int& lo, int& hi);
 
     // Fills `pc` for a plate type id; false when the plate type is unusable.
-    bool cacheAufbauen(const Berechnungsfall& fall, int plattentypId, PlattenCache& pc) const;
+    bool cacheAufbauen(const Falleingaben& e, int plattentypId, PlattenCache& pc) const;
 
-    int istStandard(const Berechnungsfall& fall, int plattentyp, int typ) const;
-    int istZulaessig(const Berechnungsfall& fall, int plattentyp, int typ) const;
+    int istStandard(const Falleingaben& e, int plattentyp, int typ) const;
+    int istZulaessig(const Falleingaben& e, int plattentyp, int typ) const;
 
     // Display of the stored result (after an acceptance).
     void ergebnisAnzeigenWennGueltig(Berechnungsfall& fall);
@@ -251,17 +210,40 @@ public:
     void meldeText(const std::string& text, const std::string& key);
 
 private:
+    // acquisition, one group of entries each
     bool leseDouble(int id, double& wert, bool leerErlaubt, double min, double max, bool* leer);
     bool leseInteger(int id, int& wert, bool leerErlaubt, int min, int max, bool* leer);
+    void auswahlLesen(Falleingaben& e);
+    bool spaltenUndSerienLesen(Falleingaben& e);
+    bool nachrechnenPaareLesen(Falleingaben& e);
+    void einheitenLesen(Falleingaben& e);
+    bool temperaturenLesen(Falleingaben& e);
+    bool seitenwerteLesen(Falleingaben& e);
+    bool leistungLesen(Falleingaben& e);
+
+    // validation and balance
+    bool grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a);
+    bool arbeitswerteAbleiten(Berechnungsfall& fall);
+    bool leistungBestimmen(const Berechnungsfall& fall, int nWarm, int nKalt, double& q);
+    bool fehlendeErgaenzen(Berechnungsfall& fall, double q);
     bool seiteStoffwerte(Berechnungsfall& fall, int seite, double t);
-    void zurueckschreiben(Berechnungsfall& fall, int id, double wertAnzeige);
+    void zurueckschreiben(int id, double wertAnzeige);
     double temperaturAnzeige(double tC, int einheitPos) const;
     bool fehlendeFlussBerechnen(Berechnungsfall& fall, int seite, double q);
-    bool kondensationReserve(Berechnungsfall& fall, const PlattenCache& pc, int p, double aPass,
-                             double k, double dpWarm, double& reserve, double& tAusNeu);
-    void ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p,
-                           double aPass, double k, double kRein, double alfaW, double alfaK,
-                           double dpW, double dpK, bool kondensiert, double tAusNeu);
+
+    // configuration evaluation
+    bool schnellpruefungAussichtslos(Berechnungsfall& fall, const PlattenCache& pc, int q, int p);
+    bool kondensationReserve(const Berechnungsfall& fall, int p, double aPass, double k,
+                             double dpWarm, double& reserve, double& tAusNeu);
+    void ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                           const Konfigurationswerte& w);
+    void kondensationUebernehmen(Berechnungsfall& fall, double tAusNeu);
+
+    // driver
+    enum class Suchschritt { Weiter, NaechsterPlattentyp, Ende };
+    bool plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, int id);
+    Suchschritt spaltenzahlDurchsuchen(Berechnungsfall& fall, const PlattenCache& pc, int f);
+    void statuszeileSetzen(Berechnungsfall& fall);
 
     Rechenkontext& k_;
     kal::InputHelper eingabe_;

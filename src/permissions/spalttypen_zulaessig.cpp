@@ -6,7 +6,7 @@
 #include "format.h"
 
 namespace {
-bool gueltigePosition(int j) { return j >= 0 && j < 9; }
+bool gueltigePosition(int j) { return j >= 0 && j < kAnzahlSpalttypen; }
 }  // namespace
 
 CSpalttypenZulaessig::CSpalttypenZulaessig(const Data& data, const std::map<int, int>& plattentypen,

@@ -26,8 +26,8 @@ public:
         }
     };
     struct MPDData {
-        std::array<std::int32_t, 9> standard{};
-        std::array<std::int32_t, 9> aktiv{};
+        std::array<std::int32_t, kAnzahlSpalttypen> standard{};
+        std::array<std::int32_t, kAnzahlSpalttypen> aktiv{};
     };
 
     static constexpr int kBuckets = 17;

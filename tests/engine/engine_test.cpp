@@ -26,36 +26,44 @@ struct Umgebung {
 
     bool rechne(const Eingaben& e) {
         fuelleForm(form, data, e);
-        fall.berechnungsart = e.berechnungsart;
+        fall.eingaben.berechnungsart = e.berechnungsart;
         return kern.berechnen(fall);
     }
-    std::vector<std::string> keys() const {
-        std::vector<std::string> k;
-        for (const auto& m : meldungen.shown) k.push_back(m.key);
-        return k;
+    // Entries read and validated: the working values of a case without a search.
+    bool vorbereiten(const Eingaben& e) {
+        fuelleForm(form, data, e);
+        return kern.eingabenLesen(fall.eingaben) && kern.pruefeEingaben(fall);
     }
-    bool hatKey(const std::string& k) const {
-        auto v = keys();
-        return std::find(v.begin(), v.end(), k) != v.end();
+    std::string ersterKey() const {
+        return meldungen.shown.empty() ? std::string() : meldungen.shown[0].key;
     }
 };
+
+// Water 90 -> 60 degC at 3.98 kg/s against water 20 -> 50 degC: 500 kW.
+Eingaben wasserWasser() {
+    Eingaben e;
+    e.durchsatzWarm = "3.98";
+    e.leistung = "";
+    return e;
+}
 }  // namespace
 
-TEST(Tabelle, ErlaubteSpaltenJeSerie) {
+TEST(Tabelle, ErlaubteSpaltenJeSerieSteigtMitWachsendenSchritten) {
     Berechnungsfall f;
-    const auto& t = f.erlaubteSpaltenJeSerie;
+    const auto& t = f.suche.erlaubteSpaltenJeSerie;
     EXPECT_EQ(t.front(), 3);
-    EXPECT_EQ(t[97], 100);
-    EXPECT_EQ(t[98], 102);
-    EXPECT_EQ(t[122], 150);
-    EXPECT_EQ(t[123], 153);
-    EXPECT_EQ(t.back(), 492);
-    EXPECT_TRUE(std::is_sorted(t.begin(), t.end()));
-    EXPECT_FALSE(f.istErlaubteSpaltenzahl(1));
-    EXPECT_FALSE(f.istErlaubteSpaltenzahl(2));
-    EXPECT_FALSE(f.istErlaubteSpaltenzahl(101));
-    EXPECT_TRUE(f.istErlaubteSpaltenzahl(465));
-    EXPECT_FALSE(f.istErlaubteSpaltenzahl(493));
+    int schrittVorher = 1;
+    for (size_t i = 1; i < t.size(); ++i) {
+        const int schritt = t[i] - t[i - 1];
+        if (t[i] <= 100) {
+            EXPECT_EQ(schritt, 1) << t[i];  // every count up to 100
+        }
+        EXPECT_GE(schritt, schrittVorher) << t[i];
+        EXPECT_LE(schritt, 9) << t[i];
+        schrittVorher = schritt;
+    }
+    for (int q = 0; q <= t.back() + 10; ++q)
+        EXPECT_EQ(f.suche.istErlaubteSpaltenzahl(q), std::count(t.begin(), t.end(), q) == 1) << q;
 }
 
 TEST(Lmtd, Faelle) {
@@ -65,10 +73,10 @@ TEST(Lmtd, Faelle) {
         const char* key;
     };
     const Fall faelle[] = {
-        {60.4, 30.0, 20.0, 50.0, 10.2, ""},                         // 10.0 / 10.4: mean
-        {60.5, 30.0, 20.0, 50.0, 0.5 / std::log(10.5 / 10.0), ""},  // 10.0 / 10.5: log
-        {80.0, 20.05, 20.0, 50.0, -99.0, "temperatureDiffToLow0"},
-        {50.05, 30.0, 20.0, 50.0, -99.0, "temperatureDiffToLow1"},
+        {60.4, 30.0, 20.0, 50.0, 10.2, ""},                // 10.0 / 10.4: arithmetic mean
+        {60.5, 30.0, 20.0, 50.0, 10.247967157143925, ""},  // 10.0 / 10.5: logarithmic mean
+        {80.0, 20.05, 20.0, 50.0, kDeltaTmUngueltig, "temperatureDiffToLow0"},
+        {50.05, 30.0, 20.0, 50.0, kDeltaTmUngueltig, "temperatureDiffToLow1"},
         {20.8, 20.6, 20.0, 20.1, 0.65, "deltaTMLow"},
     };
     for (const Fall& f : faelle) {
@@ -84,7 +92,7 @@ TEST(Lmtd, Faelle) {
         }
     }
     u.meldungen.shown.clear();
-    EXPECT_EQ(u.kern.mittlereTemperaturdifferenz(80, 20.05, 20, 50, true), -99.0);
+    EXPECT_EQ(u.kern.mittlereTemperaturdifferenz(80, 20.05, 20, 50, true), kDeltaTmUngueltig);
     EXPECT_EQ(u.meldungen.shown.at(0).key, "kondenstemplowerteinkalt");
 }
 
@@ -103,95 +111,99 @@ TEST(Status, NurEineGleitkommaKonversion) {
 
 TEST(Preis, RundungWegeaufschlagUndUngleicheSerien) {
     Umgebung u;
-    Berechnungsfall& f = u.fall;
-    f.materialPlatte = 1, f.druckstufe = 1, f.gestell = 1, f.dichtungWarm = 1, f.dichtungKalt = 1;
+    Falleingaben& e = u.fall.eingaben;
+    e.materialPlatte = 1, e.druckstufe = 1, e.gestell = 1, e.dichtungWarm = 1, e.dichtungKalt = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f, 10, pc));
+    ASSERT_TRUE(u.kern.cacheAufbauen(e, 10, pc));
     // pack part 100.5, frame part 200.4 -> 101 + 200
-    pc.listen.plattenPreis = 100.5 / 3.0 - 0.0;
+    pc.listen.plattenPreis = 100.5 / 3.0;
     pc.listen.dichtungWarm = pc.listen.dichtungKalt = 0.0;
     pc.listen.grundpreis = 200.4;
     pc.laengen = {{1000, 7, 0.0, 0.0}};
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), 301.0);
+    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 1, 1), 301.0);
     pc.listen.wege = 50.0;
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), 301.0);           // one pass: no surcharge
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 2, 2), 351.0);           // 2 x 2 passes once
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(f, pc, 3, 1, 2), 503.0 + 1252.0);  // x5 each part
+    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 1, 1), 301.0);           // one pass: no surcharge
+    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 2, 2), 351.0);           // 2 x 2 passes once
+    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 1, 2), 503.0 + 1252.0);  // x5 each part
     pc.listen.plattenPreis = 0.0;
-    EXPECT_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), Berechnungsfall::kKeinPreis);
+    EXPECT_EQ(u.kern.listenpreis(pc, 3, 1, 1), kKeinPreis);
     pc.listen.plattenPreis = 10.0;
     pc.laengen.clear();  // no length class holds the pack
-    EXPECT_EQ(u.kern.listenpreis(f, pc, 3, 1, 1), Berechnungsfall::kKeinPreis);
+    EXPECT_EQ(u.kern.listenpreis(pc, 3, 1, 1), kKeinPreis);
 }
 
 TEST(Preis, PreisPruefenGleichstandIstNichtTeurer) {
     Umgebung u;
-    Berechnungsfall& f = u.fall;
-    f.materialPlatte = 1, f.druckstufe = 1, f.gestell = 1, f.dichtungWarm = 1, f.dichtungKalt = 1;
+    Falleingaben& e = u.fall.eingaben;
+    Suchzustand& s = u.fall.suche;
+    e.materialPlatte = 1, e.druckstufe = 1, e.gestell = 1, e.dichtungWarm = 1, e.dichtungKalt = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f, 10, pc));
-    EXPECT_FALSE(u.kern.preisPruefen(f, pc, 10, 1, 1));  // nothing accepted yet
-    EXPECT_EQ(f.kandidat.preis, 0.0);
-    f.ergebnisVorhanden = true;
-    const double p = u.kern.listenpreis(f, pc, 21, 1, 1);
-    f.bestPreis = p;
-    EXPECT_FALSE(u.kern.preisPruefen(f, pc, 10, 1, 1));
-    EXPECT_EQ(f.kandidat.preis, p);
-    f.bestPreis = p - 1;
-    EXPECT_TRUE(u.kern.preisPruefen(f, pc, 10, 1, 1));
+    ASSERT_TRUE(u.kern.cacheAufbauen(e, 10, pc));
+    EXPECT_FALSE(u.kern.preisPruefen(s, pc, 10, 1, 1));  // nothing accepted yet
+    EXPECT_EQ(s.kandidat.preis, 0.0);
+    s.ergebnisVorhanden = true;
+    const double p = u.kern.listenpreis(pc, 21, 1, 1);
+    s.bestPreis = p;
+    EXPECT_FALSE(u.kern.preisPruefen(s, pc, 10, 1, 1));
+    EXPECT_EQ(s.kandidat.preis, p);
+    s.bestPreis = p - 1;
+    EXPECT_TRUE(u.kern.preisPruefen(s, pc, 10, 1, 1));
 }
 
+// The cold channels lie between the warm ones: as many as warm channels,
+// and a warm side of one type faces the type that type forms with itself.
 TEST(Kaltseite, SpalttypenZweiteSeite) {
     Umgebung u;
     PlattenCache pc;
-    for (int t = 0; t < 9; ++t)
-        for (int j = 0; j < 9; ++j) pc.zweiteSeite[t][j] = (t * 3 + j * 5) % 9;
-    Berechnungsfall& f = u.fall;
-    f.spalttypAktiv[0][1] = true, f.spaltenJeTyp[0][1] = 3;
-    f.spalttypAktiv[0][4] = true, f.spaltenJeTyp[0][4] = 2;
-    u.kern.spalttypenZweiteSeite(f, pc, 1);
-    int erwartet[9] = {};
-    erwartet[pc.zweiteSeite[4][1]] += 1;
-    erwartet[pc.zweiteSeite[1][1]] += 2;
-    erwartet[pc.zweiteSeite[4][4]] += 1;
-    erwartet[pc.zweiteSeite[4][4]] += 1;
-    int summe = 0;
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(f.spaltenJeTyp[1][i], erwartet[i]) << i;
-        EXPECT_EQ(f.spalttypAktiv[1][i], erwartet[i] > 0);
-        summe += f.spaltenJeTyp[1][i];
+    // the plate pattern rule of the shipped channel types: first plate of a
+    // type t is t / 3, second t % 3
+    for (size_t t = 0; t < kAnzahlSpalttypen; ++t)
+        for (size_t o = 0; o < kAnzahlSpalttypen; ++o)
+            pc.zweiteSeite[t][o] = static_cast<int>(3 * (o % 3) + t / 3);
+    struct K {
+        std::vector<std::pair<int, int>> warm;  // (type, channels)
+        int serien;
+        int nurTyp;  // the only cold type, -1 several
+    };
+    const K faelle[] = {{{{4, 5}}, 1, 4},          {{{0, 7}}, 2, 0},          {{{1, 3}}, 1, 3},
+                        {{{1, 3}, {4, 2}}, 1, -1}, {{{2, 4}, {7, 6}}, 3, -1}, {{{8, 1}}, 1, 8}};
+    for (const K& k : faelle) {
+        Suchzustand& s = u.fall.suche;
+        s.seiteLeeren(kWarm);
+        int summe = 0;
+        for (auto [typ, n] : k.warm) {
+            s.spalttypAktiv[kWarm][typ] = true, s.spaltenJeTyp[kWarm][typ] = n;
+            summe += n;
+        }
+        u.kern.spalttypenZweiteSeite(s, pc, k.serien);
+        int kalt = 0, typen = 0;
+        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+            EXPECT_EQ(s.spalttypAktiv[kKalt][i], s.spaltenJeTyp[kKalt][i] > 0);
+            kalt += s.spaltenJeTyp[kKalt][i];
+            typen += s.spalttypAktiv[kKalt][i];
+        }
+        EXPECT_EQ(kalt, summe);
+        if (k.nurTyp >= 0) {
+            EXPECT_EQ(typen, 1);
+            EXPECT_EQ(s.spaltenJeTyp[kKalt][k.nurTyp], summe);
+        }
     }
-    EXPECT_EQ(summe, 5);
-    u.kern.spalttypenZweiteSeite(f, pc, 2);  // several passes close with first/last
-    EXPECT_GE(f.spaltenJeTyp[1][pc.zweiteSeite[1][4]], 1);
 }
 
 TEST(Auslegung, WasserWasser500kW) {
     Umgebung u;
-    Eingaben e;
-    e.durchsatzWarm = "3.98";  // kg/s: 500 kW over 30 K
-    EXPECT_TRUE(u.rechne(e)) << (u.meldungen.shown.empty() ? "" : u.meldungen.shown[0].key);
+    EXPECT_TRUE(u.rechne(wasserWasser())) << u.ersterKey();
     const Berechnungsfall& f = u.fall;
     const Berechnungsergebnis& r = f.ergebnis;
-    EXPECT_TRUE(f.ergebnisAngezeigt);
-    EXPECT_GT(f.anzahlBerechnungen, 0.0);
+    EXPECT_TRUE(f.suche.ergebnisAngezeigt);
+    EXPECT_GT(f.suche.anzahlBerechnungen, 0.0);
     EXPECT_GT(r.grundpreis, 0.0);
-    EXPECT_LT(r.grundpreis, Berechnungsfall::kKeinPreis);
+    EXPECT_LT(r.grundpreis, kKeinPreis);
     EXPECT_EQ(u.cursor.depth, 0);
     EXPECT_EQ(u.cursor.begun, 1);
-    // balance: cold flow derived, both duties within 5 %
-    EXPECT_NEAR(f.leistungWarm, 500e3, 0.05 * 500e3);
-    EXPECT_LE(std::fabs(f.leistungWarm - f.leistungKalt), 0.05 * f.leistungSoll);
-    EXPECT_FALSE(u.form.text(ctl::DurchsatzKalt).empty());
-    // identities
-    EXPECT_LT(r.kEff, std::min(r.alfaWarm, r.alfaKalt));
-    EXPECT_LT(r.kRein, std::min(r.alfaWarm, r.alfaKalt));
-    EXPECT_LE(r.kEff, r.kRein);
-    EXPECT_NEAR(r.kErf, f.leistungSoll / (r.flaeche * r.cmtd), 1e-9 * r.kErf);
-    const double q = r.kEff * r.flaeche * r.cmtd;
-    EXPECT_NEAR(r.flaechenreserve, (q / f.leistungSoll - 1) * 100, 0.006);
-    EXPECT_GE(r.flaechenreserve, 0.0);
-    EXPECT_NEAR(r.foulingIst, 1 / r.kErf - 1 / r.kRein, 1e-12);
+    // cold flow derived and written back
+    EXPECT_NEAR(f.arbeitswerte.leistungWarm, 500e3, 0.05 * 500e3);
+    EXPECT_FALSE(u.form.text(hd::DurchsatzKalt).empty());
     EXPECT_LE(r.druckverlustWarm, 50.0);
     EXPECT_LE(r.druckverlustKalt, 50.0);
     EXPECT_GT(r.alfaWarm, 2000.0);
@@ -201,98 +213,99 @@ TEST(Auslegung, WasserWasser500kW) {
                   r.plattentypName + "-" + std::to_string(r.spaltenGesamt + 1) + "-SS-N", 0),
               0u);
     // display
-    EXPECT_EQ(u.form.text(ctl::ErgPlattentyp), r.plattentypName);
-    EXPECT_EQ(u.form.text(ctl::ErgSpalten), std::to_string(r.spaltenGesamt / 2));
-    EXPECT_FALSE(u.form.text(ctl::AlfaWarm).empty());
-    EXPECT_EQ(u.form.text(ctl::Statuszeile),
-              kal::formatiere("%.0f configurations", f.anzahlBerechnungen));
+    EXPECT_EQ(u.form.text(hd::ErgPlattentyp), r.plattentypName);
+    EXPECT_EQ(u.form.text(hd::ErgSpalten), std::to_string(r.spaltenGesamt / 2));
+    EXPECT_FALSE(u.form.text(hd::AlfaWarm).empty());
+    EXPECT_EQ(u.form.text(hd::Statuszeile),
+              kal::formatiere("%.0f configurations", f.suche.anzahlBerechnungen));
     for (const auto& [id, c] : u.form.controls()) {
         EXPECT_EQ(c.text.find("nan"), std::string::npos) << id;
         EXPECT_EQ(c.text.find("inf"), std::string::npos) << id;
     }
 }
 
-TEST(Auslegung, GlykolMitMischungUndGleicherDruckverlust) {
+// Two channel types on one side: the flow splits so that both pressure drops
+// agree within the distribution's stopping tolerance (0.01 + 0.05 ln k after
+// k <= 100 steps); side alpha and pressure drop lie between the types' ones.
+TEST(Hydraulik, VerteilungGleichtDruckverlusteAus) {
     Umgebung u;
     Eingaben e;
     e.mediumWarm = Glykol;
     e.tEinWarm = "40", e.tAusWarm = "25", e.tEinKalt = "15", e.tAusKalt = "30";
-    e.leistung = "300", e.durchsatzWarm = "";
-    e.durchsatzKalt = "";
+    e.leistung = "300", e.durchsatzWarm = "", e.durchsatzKalt = "4.78";
     e.dpWarm = "60", e.dpKalt = "60";
-    e.leistung = "300";
-    // give the cold flow so five quantities are there plus the duty
-    e.durchsatzKalt = "4.78";
-    u.rechne(e);
-    // whatever the search picked: a distribution of two types on one side
+    ASSERT_TRUE(u.vorbereiten(e)) << u.ersterKey();
     Berechnungsfall& f = u.fall;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f, 20, pc));
-    f.warm.vKanal = f.warm.volumenstrom / pc.querKanal;
-    std::fill(&f.spalttypAktiv[0][0], &f.spalttypAktiv[0][0] + 18, false);
-    f.spalttypAktiv[0][0] = true, f.spaltenJeTyp[0][0] = 10;
-    f.spalttypAktiv[0][7] = true, f.spaltenJeTyp[0][7] = 20;
-    f.berechnungsart = 1;
-    f.warm.vSpaltMin = 0, f.warm.vSpaltMax = 100;
+    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 20, pc));
+    Seitenwerte& w = f.arbeitswerte.warm;
+    w.vKanal = f.eingaben.warm.volumenstrom / pc.querKanal;
+    w.vSpaltMin = 0, w.vSpaltMax = 100;
+    Suchzustand& s = f.suche;
+    s.seiteLeeren(kWarm);
+    s.spalttypAktiv[kWarm][0] = true, s.spaltenJeTyp[kWarm][0] = 10;
+    s.spalttypAktiv[kWarm][7] = true, s.spaltenJeTyp[kWarm][7] = 20;
+    f.eingaben.berechnungsart = 1;
     double dp = 0;
-    ASSERT_TRUE(u.kern.verteileDurchsatz(f, pc, 0, 30, 1.5, dp));
-    EXPECT_NEAR(10 * f.durchsatzJeTyp[0][0] + 20 * f.durchsatzJeTyp[0][7], f.warm.volumenstrom,
-                1e-12);
-    EXPECT_NE(f.durchsatzJeTyp[0][0], f.durchsatzJeTyp[0][7]);
-    for (int i : {0, 7})
-        EXPECT_LE(std::fabs(dp / f.druckverlustJeTyp[0][i] - 1), 0.01 + 0.05 * std::log(100.0));
-    EXPECT_NEAR(dp, (10 * f.druckverlustJeTyp[0][0] + 20 * f.druckverlustJeTyp[0][7]) / 30, 1e-9);
-    // alpha of the side is the channel-weighted mean
+    ASSERT_TRUE(u.kern.verteileDurchsatz(f, pc, kWarm, 30, 1.5, dp));
+    const double* v = s.durchsatzJeTyp[kWarm];
+    const double* dpi = s.druckverlustJeTyp[kWarm];
+    EXPECT_NEAR(10 * v[0] + 20 * v[7], f.eingaben.warm.volumenstrom, 1e-12);
+    EXPECT_NE(v[0], v[7]);
+    for (int i : {0, 7}) EXPECT_LE(std::fabs(dp / dpi[i] - 1), 0.01 + 0.05 * std::log(101.0));
+    EXPECT_GE(dp, std::min(dpi[0], dpi[7]));
+    EXPECT_LE(dp, std::max(dpi[0], dpi[7]));
     const double tw = 30.0;
-    const double a0 =
-        u.kern.alfaSpalttyp(f, pc, 0, 0, f.reJeTyp[0][0], f.warm.prandtl, tw, 1.5, f.vSpalt[0][0]);
-    const double a7 =
-        u.kern.alfaSpalttyp(f, pc, 0, 7, f.reJeTyp[0][7], f.warm.prandtl, tw, 1.5, f.vSpalt[0][7]);
-    EXPECT_NEAR(u.kern.alfaSeite(f, pc, 0, 30, tw, 1.5), (10 * a0 + 20 * a7) / 30, 1e-9);
+    const double a0 = u.kern.alfaSpalttyp(f, pc, kWarm, 0, s.reJeTyp[kWarm][0], w.prandtl, tw, 1.5,
+                                          s.vSpalt[kWarm][0]);
+    const double a7 = u.kern.alfaSpalttyp(f, pc, kWarm, 7, s.reJeTyp[kWarm][7], w.prandtl, tw, 1.5,
+                                          s.vSpalt[kWarm][7]);
+    const double seite = u.kern.alfaSeite(f, pc, kWarm, 30, tw, 1.5);
+    EXPECT_GT(seite, std::min(a0, a7));
+    EXPECT_LT(seite, std::max(a0, a7));
 }
 
+// A Reynolds number exactly on a range bound belongs to the range below:
+// scaling the upper range's factor changes alpha just above the bound only.
 TEST(Alfa, ReynoldsGenauAufGrenzeGehoertZumUnterenBereich) {
     Umgebung u;
     Berechnungsfall& f = u.fall;
-    f.materialPlatte = 1, f.druckstufe = 1;
+    f.eingaben.materialPlatte = 1, f.eingaben.druckstufe = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f, 10, pc));
-    f.warm.waermeleitfaehigkeit = 0.6, f.warm.waermekapazitaet = 4.18, f.warm.viskositaet = 1;
-    const SpalttypKorrelation& t = *pc.korr[1];
-    const double pr = 5.0;
-    auto nu = [&](int k, double re) {
-        return t.alphaFaktor[5] * std::pow(pr, t.alphaExp[5]) *
-               t.alphaFaktor[static_cast<size_t>(k)] *
-               std::pow(re, t.alphaExp[static_cast<size_t>(k)]) * 0.6 / pc.dhSpalt;
-    };
-    EXPECT_NEAR(u.kern.alfaSpalttyp(f, pc, 0, 1, 2000.0, pr, 0, 0, 0), nu(1, 2000.0), 1e-9);
-    EXPECT_NEAR(u.kern.alfaSpalttyp(f, pc, 0, 1, 2000.5, pr, 0, 0, 0), nu(0, 2000.5), 1e-9);
-    EXPECT_NEAR(u.kern.alfaSpalttyp(f, pc, 0, 1, 10.0, pr, 0, 0, 0), nu(4, 10.0), 1e-9);
+    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 10, pc));
+    Seitenwerte& w = f.arbeitswerte.warm;
+    w.waermeleitfaehigkeit = 0.6, w.waermekapazitaet = 4.18, w.viskositaet = 1;
+    SpalttypKorrelation geaendert = *pc.korr[1];
+    const double grenze = geaendert.alphaReGrenze[0];
+    auto alfa = [&](double re) { return u.kern.alfaSpalttyp(f, pc, kWarm, 1, re, 5.0, 0, 0, 0); };
+    const double aufGrenze = alfa(grenze), darueber = alfa(grenze + 0.5);
     pc.alfaOpt = true;  // water-like media gain 5 %
-    EXPECT_NEAR(u.kern.alfaSpalttyp(f, pc, 0, 1, 10.0, pr, 0, 0, 0), 1.05 * nu(4, 10.0), 1e-9);
+    EXPECT_NEAR(alfa(grenze), 1.05 * aufGrenze, 1e-9 * aufGrenze);
+    pc.alfaOpt = false;
+    geaendert.alphaFaktor[0] *= 2.0;
+    pc.korr[1] = &geaendert;
+    EXPECT_EQ(alfa(grenze), aufGrenze);
+    EXPECT_NEAR(alfa(grenze + 0.5), 2.0 * darueber, 1e-9 * darueber);
 }
 
 TEST(Hydraulik, NullGeometrieWirdAbgelehnt) {
     Umgebung u;
     Berechnungsfall& f = u.fall;
-    f.materialPlatte = 1, f.druckstufe = 1;
+    f.eingaben.materialPlatte = 1, f.eingaben.druckstufe = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f, 10, pc));
-    f.warm.dichte = 990, f.warm.viskositaet = 0.5, f.warm.waermekapazitaet = 4.18;
+    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 10, pc));
+    Seitenwerte& w = f.arbeitswerte.warm;
+    w.dichte = 990, w.viskositaet = 0.5, w.waermekapazitaet = 4.18;
     double dp, re, v;
-    EXPECT_TRUE(u.kern.spaltDruckverlust(f, pc, 0, 1, 1e-3, 0, dp, re, v));
+    EXPECT_TRUE(u.kern.spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0, dp, re, v));
     EXPECT_TRUE(std::isfinite(dp));
     pc.querSpalt[1] = 0;
-    EXPECT_FALSE(u.kern.spaltDruckverlust(f, pc, 0, 1, 1e-3, 0, dp, re, v));
+    EXPECT_FALSE(u.kern.spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0, dp, re, v));
     pc.querSpalt[1] = 1e-3;
     pc.trevan = true;
-    f.warm.vKanal = 0;  // port Re of 0: the port term's log is undefined
-    EXPECT_FALSE(u.kern.spaltDruckverlust(f, pc, 0, 1, 1e-3, 0.5, dp, re, v));
-    u.data.getPlattentypAListe();
-    PlattenCache leer;
-    Data d2 = baueDaten();
-    // a plate type with a zero port is never usable
-    EXPECT_TRUE(u.kern.cacheAufbauen(f, 20, leer));
+    w.vKanal = 0;  // port Re of 0: the port term's log is undefined
+    EXPECT_FALSE(u.kern.spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0.5, dp, re, v));
+    EXPECT_EQ(u.kern.eintrittsgeschwindigkeit(pc, 1e-3, 0, 1), kGeschwindigkeitOhneQuerschnitt);
 }
 
 namespace {
@@ -346,9 +359,7 @@ TEST_P(Pruefung, ErsteFehlerMeldung) {
     const PruefFall& p = GetParam();
     Umgebung u;
     u.kontext.werksmodus = p.werks;
-    Eingaben e;
-    e.durchsatzWarm = "3.98";
-    e.leistung = "";
+    Eingaben e = wasserWasser();
     p.aendern(e);
     u.rechne(e);
     if (*p.key) {
@@ -382,7 +393,7 @@ TEST(Pruefung, ViskositaetsGrenzenMitUndOhneWerksmodus) {
         e.mediumWarm = 4;  // the user-defined medium
         e.durchsatzWarm = "3.98";
         e.leistung = "";
-        u.fall.warm.eigenesMediumDaten = {"Oel", v.mu, v.mu, 900, 4.2, 0.6, 0, false};
+        u.fall.eingaben.warm.eigenesMediumDaten = {"Oel", v.mu, v.mu, 900, 4.2, 0.6, 0, false};
         u.rechne(e);
         if (*v.key) {
             ASSERT_FALSE(u.meldungen.shown.empty()) << v.mu;
@@ -400,15 +411,15 @@ TEST(Eingabe, SerienNullWirdEinsUndErsterFehler) {
     e.serien = "0";
     e.dpWarm = "";
     fuelleForm(u.form, u.data, e);
-    EXPECT_FALSE(u.kern.eingabenLesen(u.fall));
-    EXPECT_EQ(u.form.text(ctl::Serien), "1");
-    EXPECT_EQ(u.fall.serien, 1);
-    EXPECT_EQ(u.kern.letzterEingabefehler().control, ctl::DruckverlustWarm);
+    EXPECT_FALSE(u.kern.eingabenLesen(u.fall.eingaben));
+    EXPECT_EQ(u.form.text(hd::Serien), "1");
+    EXPECT_EQ(u.fall.eingaben.serien, 1);
+    EXPECT_EQ(u.kern.letzterEingabefehler().control, hd::DruckverlustWarm);
     EXPECT_EQ(u.kern.letzterEingabefehler().code, 1);
     ASSERT_EQ(u.meldungen.shown.size(), 1u);
     EXPECT_EQ(u.meldungen.shown[0].key, "error_empty");
     EXPECT_EQ(u.meldungen.shown[0].caption, "kalvoria");
-    EXPECT_EQ(u.form.focus(), ctl::DruckverlustWarm);
+    EXPECT_EQ(u.form.focus(), hd::DruckverlustWarm);
 }
 
 TEST(Eingabe, KondensationUnterkuehlung) {
@@ -420,11 +431,11 @@ TEST(Eingabe, KondensationUnterkuehlung) {
         e.tEinWarm = "120";
         e.tAusWarm = sub;
         fuelleForm(u.form, u.data, e);
-        ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
-        EXPECT_TRUE(u.fall.warm.kondensation);
-        EXPECT_DOUBLE_EQ(u.fall.warm.tAus, taus);
-        EXPECT_TRUE(u.fall.warm.tAusVorgegeben);
-        EXPECT_EQ(u.fall.warm.unterkuehlung, unter);
+        ASSERT_TRUE(u.kern.eingabenLesen(u.fall.eingaben));
+        EXPECT_TRUE(u.fall.eingaben.warm.kondensation);
+        EXPECT_DOUBLE_EQ(u.fall.eingaben.warm.tAus, taus);
+        EXPECT_TRUE(u.fall.eingaben.warm.tAusVorgegeben);
+        EXPECT_EQ(u.fall.eingaben.warm.unterkuehlung, unter);
     }
 }
 
@@ -441,11 +452,9 @@ TEST(Auslegung, DampfKondensator) {
     u.rechne(e);
     for (const auto& m : u.meldungen.shown) ADD_FAILURE() << m.key;
     const Berechnungsfall& f = u.fall;
-    ASSERT_TRUE(f.ergebnisAngezeigt);
-    // the condensing mass flow closes the balance within the residual window
-    const double s = f.warm.massenstrom * f.warm.kondensat.waermekapazitaet * 0.0 +
-                     f.warm.massenstrom * f.warm.kondensationsenthalpie;
-    EXPECT_NEAR(s, 400.0, 400.0 * 0.02);
+    ASSERT_TRUE(f.suche.ergebnisAngezeigt);
+    // the condensing mass flow closes the balance
+    EXPECT_NEAR(f.arbeitswerte.leistungWarm, 400e3, 400e3 * 0.02);
     EXPECT_LE(f.ergebnis.tAusWarm, 180.0);
     EXPECT_TRUE(std::isfinite(f.ergebnis.flaechenreserve));
     EXPECT_EQ(f.ergebnis.spalttypenWarm[1].anzahl, 0);  // never mixed
@@ -465,14 +474,14 @@ TEST(Auslegung, GasKuehler) {
     u.rechne(e);
     for (const auto& m : u.meldungen.shown) ADD_FAILURE() << m.key;
     const Berechnungsfall& f = u.fall;
-    EXPECT_TRUE(f.warm.istGas);
-    if (f.ergebnisAngezeigt) {
+    EXPECT_TRUE(f.eingaben.warm.istGas);
+    if (f.suche.ergebnisAngezeigt) {
         EXPECT_LT(f.ergebnis.alfaWarm, f.ergebnis.alfaKalt);
         EXPECT_LT(f.ergebnis.kEff, f.ergebnis.alfaWarm);
         EXPECT_EQ(f.ergebnis.spalttypenWarm[1].anzahl, 0);
     } else {
-        EXPECT_EQ(u.form.text(ctl::Statuszeile),
-                  kal::formatiere("no result (%.0f)", f.anzahlBerechnungen));
+        EXPECT_EQ(u.form.text(hd::Statuszeile),
+                  kal::formatiere("no result (%.0f)", f.suche.anzahlBerechnungen));
     }
 }
 
@@ -490,9 +499,9 @@ TEST(Nachrechnen, DruckverlustUeberZulaessigWirdBerichtet) {
     u.rechne(e);
     const Berechnungsfall& f = u.fall;
     for (const auto& m : u.meldungen.shown) ADD_FAILURE() << m.key;
-    ASSERT_TRUE(f.ergebnisAngezeigt);
+    ASSERT_TRUE(f.suche.ergebnisAngezeigt);
     EXPECT_GT(f.ergebnis.druckverlustWarm, 2.0);
-    EXPECT_EQ(f.anzahlBerechnungen, 1.0);
+    EXPECT_EQ(f.suche.anzahlBerechnungen, 1.0);
     EXPECT_EQ(f.ergebnis.spaltenGesamt, 16);
 }
 
@@ -556,49 +565,44 @@ TEST(Nachrechnen, OhnePreisKeinErgebnis) {
     e.plattentypModus = 1, e.spaltenModus = 1, e.serienModus = 1;
     e.plattentyp = 20, e.spalten = "20", e.anzahl1 = "20", e.typ1 = 1;
     EXPECT_FALSE(u.rechne(e));
-    EXPECT_TRUE(u.fall.ergebnisVorhanden);  // the search's own flag
-    EXPECT_FALSE(u.fall.ergebnisAngezeigt);
-    EXPECT_EQ(u.form.text(ctl::Statuszeile), "no result (1)");
+    EXPECT_TRUE(u.fall.suche.ergebnisVorhanden);  // the search's own flag
+    EXPECT_FALSE(u.fall.suche.ergebnisAngezeigt);
+    EXPECT_EQ(u.form.text(hd::Statuszeile), "no result (1)");
 }
 
 TEST(Alfa, FesterWertNurUeberNullKommaNullEins) {
     Umgebung u;
     Berechnungsfall& f = u.fall;
-    f.materialPlatte = 1, f.druckstufe = 1, f.dichtungWarm = f.dichtungKalt = 1;
-    // a plain water case as the working values
-    Eingaben e;
-    e.durchsatzWarm = "3.98";
-    e.leistung = "";
-    fuelleForm(u.form, u.data, e);
-    ASSERT_TRUE(u.kern.eingabenLesen(f));
-    ASSERT_TRUE(u.kern.pruefeEingaben(f));
+    ASSERT_TRUE(u.vorbereiten(wasserWasser()));
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f, 10, pc));
-    f.warm.vKanal = f.warm.volumenstrom / pc.querKanal;
-    f.kalt.vKanal = f.kalt.volumenstrom / pc.querKanal;
-    f.warm.vSpaltMin = f.kalt.vSpaltMin = 0;
-    f.berechnungsart = 1;
+    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 10, pc));
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Seitenwerte& a = f.arbeitswerte.seite(s);
+        a.vKanal = f.eingaben.seite(s).volumenstrom / pc.querKanal;
+        a.vSpaltMin = 0;
+    }
+    f.eingaben.berechnungsart = 1;
     auto bewerte = [&]() {
-        for (int s = 0; s < 2; ++s)
-            for (int i = 0; i < 9; ++i) f.spalttypAktiv[s][i] = false, f.spaltenJeTyp[s][i] = 0;
-        f.spalttypAktiv[0][1] = true, f.spaltenJeTyp[0][1] = 20;
-        u.kern.spalttypenZweiteSeite(f, pc, 1);
+        f.suche.seiteLeeren(kWarm);
+        f.suche.spalttypAktiv[kWarm][1] = true, f.suche.spaltenJeTyp[kWarm][1] = 20;
+        u.kern.spalttypenZweiteSeite(f.suche, pc, 1);
         bool fatal = false;
-        f.ergebnisVorhanden = false;
-        f.bestPreis = Berechnungsfall::kKeinPreis;
+        f.suche.ergebnisVorhanden = false;
+        f.suche.bestPreis = kKeinPreis;
         EXPECT_TRUE(u.kern.bewerteKonfiguration(f, pc, 20, 20, 1, fatal));
         return f.ergebnis.alfaWarm;
     };
     const double korrelation = bewerte();
-    f.warm.eigenesMedium = true;
-    f.warm.alfaWert = 0.01;
+    Mediumseite& w = f.eingaben.warm;
+    w.eigenesMedium = true;
+    w.alfaWert = 0.01;
     EXPECT_DOUBLE_EQ(bewerte(), korrelation);
-    f.warm.alfaWert = 0.0101;
+    w.alfaWert = 0.0101;
     EXPECT_DOUBLE_EQ(bewerte(), 0.0101);
-    f.warm.eigenesMedium = false;
-    f.deltaTm = 1.5;
+    w.eigenesMedium = false;
+    f.arbeitswerte.deltaTm = 1.5;
     EXPECT_NEAR(bewerte(), 1.1 * korrelation, 1e-9 * korrelation);
-    f.deltaTm = 1.5000001;
+    f.arbeitswerte.deltaTm = 1.5000001;
     EXPECT_NEAR(bewerte(), korrelation, 1e-9 * korrelation);
 }
 
@@ -614,13 +618,13 @@ TEST(Bilanz, FehlendeTemperaturNaheNull) {
     fuelleForm(u.form, u.data, e);
     // cold flow so that the inlet ends near 0 degC: Q = 2*4.18*20 = 167 kW
     const double q = 2 * 4.179 * 20;  // approx. warm cp
-    u.form.setText(ctl::DurchsatzKalt, kal::formatiere("%.6f", q / (5.0 * 3.53)));
-    ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
+    u.form.setText(hd::DurchsatzKalt, kal::formatiere("%.6f", q / (5.0 * 3.53)));
+    ASSERT_TRUE(u.kern.eingabenLesen(u.fall.eingaben));
     ASSERT_TRUE(u.kern.pruefeEingaben(u.fall))
         << (u.meldungen.shown.empty() ? "" : u.meldungen.shown[0].key);
-    EXPECT_TRUE(u.fall.kalt.tEinVorgegeben);
-    EXPECT_NEAR(u.fall.kalt.tEin, 0.0, 0.3);
-    EXPECT_FALSE(u.form.text(ctl::TEinKalt).empty());
+    EXPECT_TRUE(u.fall.eingaben.kalt.tEinVorgegeben);
+    EXPECT_NEAR(u.fall.eingaben.kalt.tEin, 0.0, 0.3);
+    EXPECT_FALSE(u.form.text(hd::TEinKalt).empty());
 }
 
 TEST(Auslegung, PreisgleichstandGehtAnDenSpaeterenPlattentyp) {
@@ -632,16 +636,7 @@ TEST(Auslegung, PreisgleichstandGehtAnDenSpaeterenPlattentyp) {
     pu.objectId = 11;
     u.data.getPlattentypAListe().hinzufuegen(a);
     u.data.getPlattentypUListe().hinzufuegen(pu);
-    Laengenzuschlag l;
-    for (const auto& x : u.data.getLaengenzuschlagListe().alle())
-        if (x.plattentyp == 10) {
-            l = x;
-            l.objectId = x.objectId + 1000;
-            l.plattentyp = 11;
-            break;
-        }
     // length class ids differ: give the copy the same surcharges
-    for (auto& [k, g] : pu.gestelle) (void)k, (void)g;
     auto& u11 = const_cast<PlattentypU&>(*u.data.getPlattentypUListe().internalGetForObjectId(11));
     for (auto& [k, g] : u11.gestelle) {
         std::map<int, double> p, gw, lt;
@@ -660,15 +655,10 @@ TEST(Auslegung, PreisgleichstandGehtAnDenSpaeterenPlattentyp) {
     AnschlussU an = u.data.getAnschlussUListe().alle().front();
     an.objectId = 999, an.plattentypen = {11};
     u.data.getAnschlussUListe().hinzufuegen(an);
-    (void)l;
-    Eingaben e;
-    e.durchsatzWarm = "3.98";
-    e.leistung = "";
+    const Eingaben e = wasserWasser();
     u.kontext.freigegebenePlattentypen = {10, 11, 20, 30};
     ASSERT_TRUE(u.rechne(e));
-    const std::string erst = u.fall.ergebnis.plattentypName;
-    ASSERT_TRUE(erst == "KV10" || erst == "KV10B") << erst;
-    EXPECT_EQ(erst, "KV10B");
+    EXPECT_EQ(u.fall.ergebnis.plattentypName, "KV10B");
     u.kontext.freigegebenePlattentypen = {11, 10, 20, 30};
     u.meldungen.shown.clear();
     ASSERT_TRUE(u.rechne(e));
@@ -677,23 +667,21 @@ TEST(Auslegung, PreisgleichstandGehtAnDenSpaeterenPlattentyp) {
 
 TEST(Anzeige, LeerenUndZollMasse) {
     Umgebung u;
-    Eingaben e;
-    e.durchsatzWarm = "3.98";
-    e.leistung = "";
+    Eingaben e = wasserWasser();
     ASSERT_TRUE(u.rechne(e));
     Berechnungsfall f = u.fall;
-    f.masseInMm = false;
+    f.eingaben.masseInMm = false;
     kal::Form zoll;
     ergebnisAnzeigen(u.data, u.sprache, f, zoll);
-    EXPECT_EQ(zoll.text(ctl::Hoehe), kal::formatiere("%g", f.ergebnis.hoehe / 25.399));
-    f.einheitensystem = 1;  // US: k in BTU/(ft2 h F)
+    EXPECT_EQ(zoll.text(hd::Hoehe), kal::formatiere("%g", f.ergebnis.hoehe / 25.399));
+    f.eingaben.einheitensystem = 1;  // US: k in BTU/(ft2 h F)
     ergebnisAnzeigen(u.data, u.sprache, f, zoll);
-    EXPECT_EQ(zoll.text(ctl::KEff), kal::zahlText(f.ergebnis.kEff / 5.678263, 0, 10));
-    EXPECT_EQ(zoll.text(ctl::CustomPreis), kal::zahlText(f.ergebnis.customPreis, 0, 15));
+    EXPECT_EQ(zoll.text(hd::KEff), kal::zahlText(f.ergebnis.kEff / 5.678263, 0, 10));
+    EXPECT_EQ(zoll.text(hd::CustomPreis), kal::zahlText(f.ergebnis.customPreis, 0, 15));
     ergebnisAnzeigeLeeren(zoll, 0);
-    EXPECT_EQ(zoll.text(ctl::KEff), "");
-    EXPECT_EQ(zoll.text(ctl::Statuszeile), "");
-    EXPECT_EQ(zoll.text(ctl::ErgPlattentyp), "");
+    EXPECT_EQ(zoll.text(hd::KEff), "");
+    EXPECT_EQ(zoll.text(hd::Statuszeile), "");
+    EXPECT_EQ(zoll.text(hd::ErgPlattentyp), "");
 }
 
 TEST(Mischen, SchrittweiteUndAbbruch) {
@@ -706,31 +694,30 @@ TEST(Mischen, SchrittweiteUndAbbruch) {
     const M faelle[] = {{30, 1, 2 * (1 + 9)}, {14, 1, 2 * (1 + 9)}, {30, 0, 2 * (1 + 1)}};
     for (const M& m : faelle) {
         Umgebung u;
-        Eingaben e;
-        e.durchsatzWarm = "3.98";
-        e.leistung = "";
+        Eingaben e = wasserWasser();
         e.dpWarm = e.dpKalt = "100000";
-        fuelleForm(u.form, u.data, e);
         Berechnungsfall& f = u.fall;
-        ASSERT_TRUE(u.kern.eingabenLesen(f));
-        ASSERT_TRUE(u.kern.pruefeEingaben(f));
+        ASSERT_TRUE(u.vorbereiten(e));
         PlattenCache pc;
-        ASSERT_TRUE(u.kern.cacheAufbauen(f, 20, pc));
+        ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 20, pc));
         pc.standard.fill(0);
         pc.zulaessig.fill(0);
         pc.zulaessig[0] = pc.zulaessig[2] = 1;
         for (auto& z : pc.weitermischenNichtOk) z.fill(m.nichtOk);
-        for (Mediumseite* s : {&f.warm, &f.kalt}) {
-            s->vSpaltMin = 0, s->vSpaltMax = 1e9, s->vEintrittMax = 1e9;
-            s->vKanal = s->volumenstrom / pc.querKanal;
+        for (int s = 0; s < kAnzahlSeiten; ++s) {
+            Seitenwerte& a = f.arbeitswerte.seite(s);
+            a.vSpaltMin = 0, a.vSpaltMax = 1e9, a.vEintrittMax = 1e9;
+            a.vKanal = f.eingaben.seite(s).volumenstrom / pc.querKanal;
         }
-        f.leistungSoll = 1e12;
-        f.anzahlBerechnungen = 0;
+        f.arbeitswerte.leistungSoll = 1e12;
+        f.suche.anzahlBerechnungen = 0;
         EXPECT_TRUE(u.kern.pruefePaket(f, pc, m.q, m.q, 1));
-        EXPECT_EQ(f.anzahlBerechnungen, m.erwartet) << m.q << " " << m.nichtOk;
+        EXPECT_EQ(f.suche.anzahlBerechnungen, m.erwartet) << m.q << " " << m.nichtOk;
     }
 }
 
+// The stepped condensing mass flow meets the duty within its residual
+// window (0 .. 0.005 kW above), as the validation's side duty shows.
 TEST(Bilanz, KondensationsMassenstromSchliesstBilanz) {
     Umgebung u;
     Eingaben e;
@@ -740,28 +727,21 @@ TEST(Bilanz, KondensationsMassenstromSchliesstBilanz) {
     e.leistung = "400";
     e.dichtungWarm = e.dichtungKalt = 2;
     e.druckstufe = 2;
-    fuelleForm(u.form, u.data, e);
-    ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
-    ASSERT_TRUE(u.kern.pruefeEingaben(u.fall)) << u.meldungen.shown.at(0).key;
-    const Mediumseite& w = u.fall.warm;
-    const double s = w.massenstrom * w.kondensat.waermekapazitaet * 3.0 +
-                     w.massenstrom * w.kondensationsenthalpie - 400.0;
-    EXPECT_GE(s, 0.0);
-    EXPECT_LE(s, 0.005);
-    EXPECT_NEAR(w.volumenstrom, w.massenstrom / w.dichte, 1e-12);
+    ASSERT_TRUE(u.vorbereiten(e)) << u.ersterKey();
+    const double rest = u.fall.arbeitswerte.leistungWarm / 1000.0 - 400.0;
+    EXPECT_GE(rest, -1e-9);
+    EXPECT_LE(rest, 0.005 + 1e-9);
+    const Mediumseite& w = u.fall.eingaben.warm;
+    EXPECT_NEAR(w.volumenstrom * u.fall.arbeitswerte.warm.dichte, w.massenstrom, 1e-12);
 }
 
 TEST(Bilanz, UeberbestimmtUndLeistungsabweichungAnDenGrenzen) {
     // duties of the complete sides from a first, consistent run
     Umgebung basis;
-    Eingaben e;
-    e.durchsatzWarm = "3.98";
-    e.leistung = "";
-    fuelleForm(basis.form, basis.data, e);
-    ASSERT_TRUE(basis.kern.eingabenLesen(basis.fall));
-    ASSERT_TRUE(basis.kern.pruefeEingaben(basis.fall));
-    const double qw = basis.fall.leistungWarm / 1000.0;  // kW
-    const double cpK = basis.fall.kalt.waermekapazitaet;
+    Eingaben e = wasserWasser();
+    ASSERT_TRUE(basis.vorbereiten(e));
+    const double qw = basis.fall.arbeitswerte.leistungWarm / 1000.0;  // kW
+    const double cpK = basis.fall.arbeitswerte.kalt.waermekapazitaet;
     struct B {
         double leistungFaktor;  // 0: duty not given
         double kaltFaktor;      // cold duty / warm duty, 0: cold flow not given
@@ -776,7 +756,7 @@ TEST(Bilanz, UeberbestimmtUndLeistungsabweichungAnDenGrenzen) {
         if (b.kaltFaktor > 0)
             x.durchsatzKalt = kal::formatiere("%.8f", b.kaltFaktor * qw / (30.0 * cpK));
         fuelleForm(u.form, u.data, x);
-        ASSERT_TRUE(u.kern.eingabenLesen(u.fall));
+        ASSERT_TRUE(u.kern.eingabenLesen(u.fall.eingaben));
         const bool ok = u.kern.pruefeEingaben(u.fall);
         if (*b.key) {
             EXPECT_FALSE(ok);

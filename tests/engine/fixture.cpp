@@ -278,49 +278,48 @@ void fuelleForm(kal::Form& f, const Data& d, const Eingaben& e) {
         for (int i = 0; i < n; ++i) f.addItem(id, std::to_string(i), i);
         f.select(id, pos);
     };
-    liste(ctl::MaterialPlatte, {{"SS", 1}, {"TI", 2}}, e.material);
-    liste(ctl::DichtungWarm, {{"NBR", 1}, {"EPDM", 2}}, e.dichtungWarm);
-    liste(ctl::DichtungKalt, {{"NBR", 1}, {"EPDM", 2}}, e.dichtungKalt);
-    liste(ctl::Plattentyp, {{"KV10", 10}, {"KV20", 20}, {"KV40", 30}}, e.plattentyp);
-    liste(ctl::Gestell, {{"C", 1}}, 1);
-    positionen(ctl::GestellVariante, 2, 0);
-    liste(ctl::Druckstufe, {{"PN10", 1}, {"PN16", 2}}, e.druckstufe);
-    positionen(ctl::PlattentypModus, 4, e.plattentypModus);
-    positionen(ctl::SpaltenModus, 4, e.spaltenModus);
-    positionen(ctl::SerienModus, 4, e.serienModus);
+    liste(hd::MaterialPlatte, {{"SS", 1}, {"TI", 2}}, e.material);
+    liste(hd::DichtungWarm, {{"NBR", 1}, {"EPDM", 2}}, e.dichtungWarm);
+    liste(hd::DichtungKalt, {{"NBR", 1}, {"EPDM", 2}}, e.dichtungKalt);
+    liste(hd::Plattentyp, {{"KV10", 10}, {"KV20", 20}, {"KV40", 30}}, e.plattentyp);
+    liste(hd::Gestell, {{"C", 1}}, 1);
+    positionen(hd::GestellVariante, 2, 0);
+    liste(hd::Druckstufe, {{"PN10", 1}, {"PN16", 2}}, e.druckstufe);
+    positionen(hd::PlattentypModus, 4, e.plattentypModus);
+    positionen(hd::SpaltenModus, 4, e.spaltenModus);
+    positionen(hd::SerienModus, 4, e.serienModus);
     const int n = d.getStoffdatenListe().getSize();
-    positionen(ctl::MediumWarm, n + 1, e.mediumWarm);
-    positionen(ctl::MediumKalt, n + 1, e.mediumKalt);
-    f.setText(ctl::Spalten, e.spalten);
-    f.setText(ctl::Serien, e.serien);
-    f.setText(ctl::Anzahl1, e.anzahl1);
-    f.setText(ctl::Anzahl2, e.anzahl2);
-    positionen(ctl::Spalttyp1, 9, e.typ1);
-    positionen(ctl::Spalttyp2, 9, e.typ2);
+    positionen(hd::MediumWarm, n + 1, e.mediumWarm);
+    positionen(hd::MediumKalt, n + 1, e.mediumKalt);
+    f.setText(hd::Spalten, e.spalten);
+    f.setText(hd::Serien, e.serien);
+    f.setText(hd::Anzahl1, e.anzahl1);
+    f.setText(hd::Anzahl2, e.anzahl2);
+    positionen(hd::Spalttyp1, 9, e.typ1);
+    positionen(hd::Spalttyp2, 9, e.typ2);
     for (int id :
-         {ctl::EinheitTEinWarm, ctl::EinheitTAusWarm, ctl::EinheitTEinKalt, ctl::EinheitTAusKalt})
+         {hd::EinheitTEinWarm, hd::EinheitTAusWarm, hd::EinheitTEinKalt, hd::EinheitTAusKalt})
         positionen(id, 3, 1);
-    for (int id : {ctl::EinheitDurchsatzWarm, ctl::EinheitDurchsatzKalt})
+    for (int id : {hd::EinheitDurchsatzWarm, hd::EinheitDurchsatzKalt})
         positionen(id, 6, e.einheitDurchsatz);
-    for (int id : {ctl::EinheitDruckverlustWarm, ctl::EinheitDruckverlustKalt})
-        positionen(id, 5, 1);
-    for (int id : {ctl::EinheitFoulingWarm, ctl::EinheitFoulingKalt}) positionen(id, 1, 0);
-    for (int id : {ctl::EinheitGasDruckWarm, ctl::EinheitGasDruckKalt}) positionen(id, 5, 4);
-    positionen(ctl::EinheitLeistung, 3, 1);
-    f.setText(ctl::TEinWarm, e.tEinWarm);
-    f.setText(ctl::TAusWarm, e.tAusWarm);
-    f.setText(ctl::DurchsatzWarm, e.durchsatzWarm);
-    f.setText(ctl::TEinKalt, e.tEinKalt);
-    f.setText(ctl::TAusKalt, e.tAusKalt);
-    f.setText(ctl::DurchsatzKalt, e.durchsatzKalt);
-    f.setText(ctl::DruckverlustWarm, e.dpWarm);
-    f.setText(ctl::DruckverlustKalt, e.dpKalt);
-    f.setText(ctl::FoulingWarm, e.foulingWarm);
-    f.setText(ctl::FoulingKalt, e.foulingKalt);
-    f.setText(ctl::GasDruckWarm, e.gasWarm);
-    f.setText(ctl::GasDruckKalt, e.gasKalt);
-    f.setText(ctl::Leistung, e.leistung);
-    f.setText(ctl::Sicherheit, e.sicherheit);
+    for (int id : {hd::EinheitDruckverlustWarm, hd::EinheitDruckverlustKalt}) positionen(id, 5, 1);
+    for (int id : {hd::EinheitFoulingWarm, hd::EinheitFoulingKalt}) positionen(id, 1, 0);
+    for (int id : {hd::EinheitGasDruckWarm, hd::EinheitGasDruckKalt}) positionen(id, 5, 4);
+    positionen(hd::EinheitLeistung, 3, 1);
+    f.setText(hd::TEinWarm, e.tEinWarm);
+    f.setText(hd::TAusWarm, e.tAusWarm);
+    f.setText(hd::DurchsatzWarm, e.durchsatzWarm);
+    f.setText(hd::TEinKalt, e.tEinKalt);
+    f.setText(hd::TAusKalt, e.tAusKalt);
+    f.setText(hd::DurchsatzKalt, e.durchsatzKalt);
+    f.setText(hd::DruckverlustWarm, e.dpWarm);
+    f.setText(hd::DruckverlustKalt, e.dpKalt);
+    f.setText(hd::FoulingWarm, e.foulingWarm);
+    f.setText(hd::FoulingKalt, e.foulingKalt);
+    f.setText(hd::GasDruckWarm, e.gasWarm);
+    f.setText(hd::GasDruckKalt, e.gasKalt);
+    f.setText(hd::Leistung, e.leistung);
+    f.setText(hd::Sicherheit, e.sicherheit);
 }
 
 }  // namespace testdaten

@@ -14,7 +14,12 @@ const std::array<int, EG_Anzahl> AddMediumModel::kEdits = {
 const std::array<int, EG_Anzahl> AddMediumModel::kEinheitenListen = {
     am::EinheitViskositaet,      am::EinheitViskositaetWand,      am::EinheitDichte,
     am::EinheitWaermekapazitaet, am::EinheitWaermeleitfaehigkeit, am::EinheitAlfa};
-const std::array<int, EG_Anzahl> AddMediumModel::kGruppen = {9, 9, 10, 11, 12, 5};
+const std::array<int, EG_Anzahl> AddMediumModel::kGruppen = {einheitengruppe::Viskositaet,
+                                                             einheitengruppe::Viskositaet,
+                                                             einheitengruppe::Dichte,
+                                                             einheitengruppe::Waermekapazitaet,
+                                                             einheitengruppe::Waermeleitfaehigkeit,
+                                                             einheitengruppe::Waermeuebergang};
 
 namespace {
 // The registry value keeps, after an ignored first number, the positions of
@@ -77,7 +82,7 @@ AddMediumModel::AddMediumModel(const Data& data, const CIniEx& sprache, Ports po
             const Einheit* ziel = einheit(g, f.selection(liste));
             double basis = vorher->werte[static_cast<size_t>(g)];
             if (g == EG_Viskositaet || g == EG_ViskositaetWand) {
-                const Einheit* mpas = einheit(g, 1);
+                const Einheit* mpas = einheit(g, einheitengruppe::ViskositaetMPas);
                 basis = mpas ? mpas->umrechnenInBasisEinheit(basis) : basis;
             }
             if (ziel)
@@ -164,7 +169,7 @@ void AddMediumModel::speichernGeklickt() {
         const Einheit* e = einheit(g, pos);
         double basis = e ? e->umrechnenInBasisEinheit(wert) : wert;
         if (g == EG_Viskositaet || g == EG_ViskositaetWand) {
-            const Einheit* mpas = einheit(g, 1);
+            const Einheit* mpas = einheit(g, einheitengruppe::ViskositaetMPas);
             basis = mpas ? mpas->umrechnenInDieseEinheit(basis) : basis;
         }
         m.werte[static_cast<size_t>(g)] = leer ? 0.0 : basis;

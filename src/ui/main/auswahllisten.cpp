@@ -17,7 +17,7 @@ void durchsatzEinheitenFuellen(Form& f, int liste, const Data& data) {
     f.clearItems(liste);
     const auto& gruppen = data.getEinheitenGruppeListe();
     int pos = 0;
-    for (int gruppe : {13, 0})
+    for (int gruppe : {einheitengruppe::Massenstrom, einheitengruppe::Volumenstrom})
         if (const EinheitenGruppe* g = gruppen.internalGetAt(gruppe))
             for (int i = 0; i < g->getAnzahlEinheiten(); ++i)
                 f.addItem(liste, g->getEinheitAt(i)->getName(), pos++);
@@ -94,17 +94,18 @@ Zulassungen fuelleAlle(Form& f, const Data& data, const CIniEx& sprache, int& ma
     medienFuellen(f, hd::MediumKalt, 1, data, sprache);
     spalttypenFuellen(f, data, false, [](int) { return true; });
 
-    einheitenFuellen(f, hd::EinheitLeistung, data, 3, 1);
+    namespace eg = einheitengruppe;
+    einheitenFuellen(f, hd::EinheitLeistung, data, eg::Leistung, eg::LeistungKW);
     for (int liste :
          {hd::EinheitTEinWarm, hd::EinheitTAusWarm, hd::EinheitTEinKalt, hd::EinheitTAusKalt})
-        einheitenFuellen(f, liste, data, 1, 1);
+        einheitenFuellen(f, liste, data, eg::Temperatur, eg::TemperaturGradC);
     durchsatzEinheitenFuellen(f, hd::EinheitDurchsatzWarm, data);
     durchsatzEinheitenFuellen(f, hd::EinheitDurchsatzKalt, data);
     for (int liste : {hd::EinheitDruckverlustWarm, hd::EinheitDruckverlustKalt,
                       hd::EinheitGasDruckWarm, hd::EinheitGasDruckKalt})
-        einheitenFuellen(f, liste, data, 2, 1);
-    einheitenFuellen(f, hd::EinheitFoulingWarm, data, 14, 0);
-    einheitenFuellen(f, hd::EinheitFoulingKalt, data, 14, 0);
+        einheitenFuellen(f, liste, data, eg::Druck, eg::DruckKPa);
+    einheitenFuellen(f, hd::EinheitFoulingWarm, data, eg::Fouling, 0);
+    einheitenFuellen(f, hd::EinheitFoulingKalt, data, eg::Fouling, 0);
 
     fuelleModusListen(f, sprache);
     f.select(hd::PlattentypModus, 0);

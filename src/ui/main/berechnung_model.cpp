@@ -210,7 +210,7 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     f.setChecked(MassInch, false);
     einheitensystem_ = 0;
     millimeter_ = 1;
-    zulassungen_ = listen::fuelleAlle(f, data(), app_.getSprache(), fall_.maxReihenfolge);
+    zulassungen_ = listen::fuelleAlle(f, data(), app_.getSprache(), fall_.eingaben.maxReihenfolge);
     zulaessig_ = std::make_unique<CSpalttypenZulaessig>(data(), zulassungen_.plattentypen,
                                                         zulassungen_.plattenmaterial);
     textsRoutine();
@@ -262,9 +262,9 @@ void CBerechnungDlg::textsRoutine() {
 regeln::Medienzustand CBerechnungDlg::zustand() const {
     regeln::Medienzustand z;
     z.berechnungsart = modus_;
-    z.kondensation = fall_.warm.kondensation;
-    z.gasWarm = fall_.warm.istGas;
-    z.gasKalt = fall_.kalt.istGas;
+    z.kondensation = fall_.eingaben.warm.kondensation;
+    z.gasWarm = fall_.eingaben.warm.istGas;
+    z.gasKalt = fall_.eingaben.kalt.istGas;
     z.eigenesWarm = medien_[0].benutzt;
     z.eigenesKalt = medien_[1].benutzt;
     return z;
@@ -275,7 +275,7 @@ void CBerechnungDlg::modusWechseln(int modus) {
     int neu = modus == 1 ? 1 : 0;
     regeln::modusWechseln(f, modus_, neu);
     modus_ = neu;
-    fall_.berechnungsart = neu;
+    fall_.eingaben.berechnungsart = neu;
     kondensationsRegel();
     regeln::gasdruckRegeln(f, zustand());
     titanRegel();
@@ -289,7 +289,7 @@ void CBerechnungDlg::modusWechseln(int modus) {
 void CBerechnungDlg::kondensationsRegel() {
     Form& f = form();
     regeln::kondensationsTexte(f, zustand(), app_.getSprache());
-    listen::dichtungsRegel(f, data(), fall_.warm.kondensation, app_.getWerksmodus());
+    listen::dichtungsRegel(f, data(), fall_.eingaben.warm.kondensation, app_.getWerksmodus());
     ergebnisZuruecksetzen();
     regeln::spalttypenRegel(f, zustand());
     regeln::serienModusRegel(f, zustand());
@@ -302,8 +302,8 @@ void CBerechnungDlg::titanRegel() {
 }
 
 void CBerechnungDlg::plattentypRegel() {
-    fall_.sicherheitsplatte = form().checked(Sicherheitsplatte);
-    fall_.maxReihenfolge = listen::plattentypRegel(form(), data());
+    fall_.eingaben.sicherheitsplatte = form().checked(Sicherheitsplatte);
+    fall_.eingaben.maxReihenfolge = listen::plattentypRegel(form(), data());
     spalttypenNeuFuellen();
     ergebnisZuruecksetzen();
 }
@@ -329,7 +329,7 @@ void CBerechnungDlg::spaltenJeSeite() {
 }
 
 void CBerechnungDlg::medienFlagsNeu(int seite) {
-    Mediumseite& m = fall_.seite(seite);
+    Mediumseite& m = fall_.eingaben.seite(seite);
     const int liste = seite == 0 ? MediumWarm : MediumKalt;
     const StoffdatenListe& stoffe = data().getStoffdatenListe();
     const int wert = form().selectedValue(liste, 0);
@@ -394,7 +394,7 @@ void CBerechnungDlg::mediumGeaendert(int seite) {
 
 void CBerechnungDlg::mediumWarmGeaendert() {
     Form& f = form();
-    if (fall_.warm.kondensation) f.select(EinheitTAusWarm, f.selection(EinheitTEinWarm));
+    if (fall_.eingaben.warm.kondensation) f.select(EinheitTAusWarm, f.selection(EinheitTEinWarm));
     if (!eigenesMediumPruefen(0)) return;
     medienFlagsNeu(0);
     kondensationsRegel();
@@ -423,9 +423,10 @@ void CBerechnungDlg::ergebnisZuruecksetzen() {
 void CBerechnungDlg::eingabenLeeren() { regeln::eingabenLeeren(form(), modus_); }
 
 void CBerechnungDlg::arbeitswerteLeeren() {
-    fall_.leistungWarm = fall_.leistungKalt = fall_.leistungSoll = 0.0;
-    fall_.deltaTm = fall_.tMittel = 0.0;
-    fall_.suchzustandZuruecksetzen();
+    fall_.arbeitswerte.leistungWarm = fall_.arbeitswerte.leistungKalt =
+        fall_.arbeitswerte.leistungSoll = 0.0;
+    fall_.arbeitswerte.deltaTm = fall_.arbeitswerte.tMittel = 0.0;
+    fall_.suche.zuruecksetzen();
 }
 
 void CBerechnungDlg::neuesProjekt() {
@@ -472,13 +473,13 @@ void CBerechnungDlg::einheitenLesen() {
 
 bool CBerechnungDlg::berechnen() {
     Form& f = form();
-    fall_.berechnungsart = modus_;
-    fall_.einheitensystem = einheitensystem_;
-    fall_.masseInMm = millimeter_ == 1;
-    fall_.sicherheitsplatte = f.checked(Sicherheitsplatte);
+    fall_.eingaben.berechnungsart = modus_;
+    fall_.eingaben.einheitensystem = einheitensystem_;
+    fall_.eingaben.masseInMm = millimeter_ == 1;
+    fall_.eingaben.sicherheitsplatte = f.checked(Sicherheitsplatte);
     for (int s = 0; s < 2; ++s) {
         const EigenesMedium& m = medien_[static_cast<size_t>(s)];
-        EigenesMediumDaten& d = fall_.seite(s).eigenesMediumDaten;
+        EigenesMediumDaten& d = fall_.eingaben.seite(s).eigenesMediumDaten;
         d.name = m.name;
         d.gas = m.gas;
         d.viskositaet = m.werte[EG_Viskositaet];
@@ -501,8 +502,8 @@ bool CBerechnungDlg::berechnen() {
 
 void CBerechnungDlg::ergebnisNeuAnzeigen() {
     if (!ergebnisVorhanden_) return;
-    fall_.einheitensystem = einheitensystem_;
-    fall_.masseInMm = millimeter_ == 1;
+    fall_.eingaben.einheitensystem = einheitensystem_;
+    fall_.eingaben.masseInMm = millimeter_ == 1;
     ergebnisAnzeigen(data(), app_.getSprache(), fall_, felder_);
 }
 
@@ -535,12 +536,15 @@ void CBerechnungDlg::ergebnisEinheitenSetzen() {
         return e ? e->getName() : std::string();
     };
     Form& f = form();
-    for (int id : {EinheitAlfa, EinheitKRein, EinheitKErf, EinheitKEff}) f.setText(id, anzeige(5));
-    for (int id : {EinheitVMin, EinheitVMax, EinheitVStutzen}) f.setText(id, anzeige(15));
-    for (int id : {EinheitFoulingSoll, EinheitFoulingIst}) f.setText(id, anzeige(14));
-    f.setText(EinheitFlaeche, anzeige(4));
-    f.setText(EinheitGewicht, anzeige(6));
-    const EinheitenGruppe* temperatur = gruppen.internalGetAt(1);
+    for (int id : {EinheitAlfa, EinheitKRein, EinheitKErf, EinheitKEff})
+        f.setText(id, anzeige(einheitengruppe::Waermeuebergang));
+    for (int id : {EinheitVMin, EinheitVMax, EinheitVStutzen})
+        f.setText(id, anzeige(einheitengruppe::Geschwindigkeit));
+    for (int id : {EinheitFoulingSoll, EinheitFoulingIst})
+        f.setText(id, anzeige(einheitengruppe::Fouling));
+    f.setText(EinheitFlaeche, anzeige(einheitengruppe::Flaeche));
+    f.setText(EinheitGewicht, anzeige(einheitengruppe::Gewicht));
+    const EinheitenGruppe* temperatur = gruppen.internalGetAt(einheitengruppe::Temperatur);
     const Einheit* erste = temperatur ? temperatur->getEinheitAt(0) : nullptr;
     f.setText(EinheitCmtd, erste ? erste->getName() : std::string());
 }

@@ -626,7 +626,7 @@ TEST(Hauptdialog, SafetyPlateBoxSwapsThePlateTypes) {
     d.geklickt(Sicherheitsplatte);
     EXPECT_EQ(texte(f, Plattentyp), (std::vector<std::string>{"KXDW 08", "KXDW 20"}));
     EXPECT_EQ(f.selection(Plattentyp), 0);
-    EXPECT_TRUE(d.fall().sicherheitsplatte);
+    EXPECT_TRUE(d.fall().eingaben.sicherheitsplatte);
     wasserWasser(d);
     bool ok = d.berechnen();
     ASSERT_TRUE(ok) << f.text(Statuszeile);

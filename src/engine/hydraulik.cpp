@@ -1,0 +1,195 @@
+// Hydraulics: velocity limits, channel pressure drop, flow distribution.
+#include <algorithm>
+#include <cmath>
+
+#include "engine.h"
+
+namespace {
+bool endlich(double x) { return std::isfinite(x); }
+
+// Inlet cross-section of a channel: the gap (half the channel's hydraulic
+// diameter) times half the port circumference; pi/2 to eleven digits.
+constexpr double kHalbPi = 1.57079632675;
+
+// Friction tables: Martin / VDI Heat Atlas fitted per Reynolds range (layout
+// in SpalttypKorrelation, the fit in data/README.md).
+using K = SpalttypKorrelation;
+
+// Length ratio exponent of the channel friction.
+constexpr double kLaengenExponent = 1.03;
+// Port loss of a channel: 1.25 rho |v_port^2 - v^2| pitch / port diameter;
+// plate types with their own correlation: exp(5.9788 ln(Re_port)^-0.9743)
+// rho v_port^2 / 2.
+constexpr double kKanalBeiwert = 1.25;
+constexpr double kKanalReFaktor = 5.9788;
+constexpr double kKanalReExponent = -0.9743;
+
+// Flow distribution: pressure drops below this (kPa) count as this; a step
+// corrects a flow by at least the factor kMinKorrektur; the iteration stops
+// when every type's pressure drop is within kToleranz + kToleranzZuwachs
+// ln(step) of the mean, and fails after kMaxSchritte steps.
+constexpr double kMinDruckverlust = 0.01;
+constexpr double kMinKorrektur = 0.5;
+constexpr double kToleranz = 0.01;
+constexpr double kToleranzZuwachs = 0.05;
+constexpr int kMaxSchritte = 100;
+// Message key of the first active channel type whose velocity leaves the
+// side's limits; null when all keep them.
+const char* spaltgeschwindigkeitFehler(const Suchzustand& s, const Seitenwerte& a, int seite) {
+    for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+        if (!s.spalttypAktiv[seite][i]) continue;
+        if (s.vSpalt[seite][i] < a.vSpaltMin) return "minSpaltgeschwindigkeit";
+        if (s.vSpalt[seite][i] > a.vSpaltMax) return "maxSpaltgeschwindigkeit";
+    }
+    return nullptr;
+}
+}  // namespace
+
+void Rechenkern::geschwindigkeitsgrenzen(Berechnungsfall& fall) const {
+    const GlobaleParameter& g = k_.data.getGlobaleParameter();
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Seitenwerte& a = fall.arbeitswerte.seite(s);
+        if (fall.eingaben.seite(s).istGas) {
+            a.vSpaltMax = g.getMaxZulSpaltGeschwGas();
+            a.vSpaltMin = g.getMinZulSpaltGeschwGas();
+            a.vStutzenMax = g.getMaxZulSpaltGeschwGas();
+            a.vEintrittMax = g.getMaxEintrittsGeschwGas();
+        } else {
+            a.vSpaltMax = g.getMaxZulSpaltGeschw();
+            a.vSpaltMin = g.getMinZulSpaltGeschw();
+            a.vStutzenMax = g.getMaxZulSpaltGeschw();
+            a.vEintrittMax = g.getMaxEintrittsGeschw();
+        }
+    }
+}
+
+double Rechenkern::eintrittsgeschwindigkeit(const PlattenCache& pc, double v, int f, int p) const {
+    const double quer = pc.dhSpalt * 0.5 * pc.dhKanal * kHalbPi;
+    if (!(quer > 0) || f <= 0 || p <= 0) return kGeschwindigkeitOhneQuerschnitt;
+    return v / quer / (static_cast<double>(f) * p);
+}
+
+bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                                   int typ, double durchsatz, double muWand, double& dp, double& re,
+                                   double& v) const {
+    const Seitenwerte& m = fall.arbeitswerte.seite(seite);
+    const size_t ti = static_cast<size_t>(typ);
+    if (!(pc.querSpalt[ti] > 0) || !(pc.dhSpalt > 0) || !(pc.dhKanal > 0) || !(m.dichte > 0) ||
+        !(m.viskositaet > 0))
+        return false;
+    v = durchsatz / pc.querSpalt[ti];
+    // viscosity mPa s -> Pa s
+    re = pc.dhSpalt * v / (m.viskositaet / m.dichte) * 1000.0;
+    const SpalttypKorrelation& t = *pc.korr[ti];
+    double zeta;
+    if (!pc.trevan) {
+        size_t k = K::kReGrenzen;
+        for (size_t j = 0; j < K::kReGrenzen; ++j)
+            if (re > t.druckReGrenze[j]) {
+                k = j;
+                break;
+            }
+        zeta = t.druckFaktor[k] * std::pow(re, t.druckExp[k]);
+    } else {
+        const bool wasserAehnlich = m.waermekapazitaet > kWasserAehnlichCp;
+        size_t k;
+        if (wasserAehnlich)
+            k = 0;
+        else
+            k = re > t.druckReGrenze[K::kTrevanDruckOben] ? K::kTrevanDruckOben
+                                                          : K::kTrevanDruckUnten;
+        zeta = t.druckFaktor[k] * std::pow(re, t.druckExp[k]);
+        const size_t j = fall.eingaben.seite(seite).istGas
+                             ? K::kTrevanSonst
+                             : (wasserAehnlich ? K::kTrevanWasserAehnlich : K::kTrevanSonst);
+        zeta = zeta * std::pow(muWand / m.viskositaet, t.druckReGrenze[K::kWandExponentDruck]) *
+               t.druckFaktor[j];
+    }
+    const double teilung = pc.dhSpalt * 0.5 + pc.dickeGesamt;
+    double dpKanal;
+    if (!pc.trevan) {
+        dpKanal = kKanalBeiwert * std::fabs(m.vKanal * m.vKanal - v * v) * teilung * m.dichte /
+                  pc.dhKanal;
+    } else {
+        const double reKanal = m.vKanal * pc.dhKanal * m.dichte / m.viskositaet * 1000.0;
+        if (!(reKanal > 1.0)) return false;  // ln(Re) <= 0: the port term is undefined
+        dpKanal = std::exp(kKanalReFaktor * std::pow(std::log(reKanal), kKanalReExponent)) *
+                  m.vKanal * m.vKanal * m.dichte * 0.5;
+    }
+    // Pa -> kPa
+    dp = 0.001 *
+         (zeta * std::pow(pc.laengeSpalt / pc.dhSpalt, kLaengenExponent) * m.dichte * v * v * 0.5 +
+          dpKanal);
+    return endlich(dp) && endlich(re) && endlich(v);
+}
+
+// Splits the side's flow over its active channel types until their pressure
+// drops agree; the mean pressure drop of a channel in `dpMittel` (kPa).
+bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
+                                   double muWand, double& dpMittel) {
+    const bool rating = fall.eingaben.berechnungsart == 1;
+    if (q <= 0) return false;
+    const double vGesamt = fall.eingaben.seite(seite).volumenstrom;
+    Suchzustand& s = fall.suche;
+    double* vi = s.durchsatzJeTyp[seite];
+    double* dpi = s.druckverlustJeTyp[seite];
+    const bool* aktiv = s.spalttypAktiv[seite];
+    const int* n = s.spaltenJeTyp[seite];
+
+    auto rechne = [&]() {
+        double summe = 0.0;
+        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+            if (!aktiv[i]) continue;
+            if (!spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i], s.reJeTyp[seite][i],
+                                   s.vSpalt[seite][i]))
+                return false;
+            summe += n[i] * dpi[i];
+        }
+        dpMittel = summe / q;
+        return endlich(dpMittel);
+    };
+    for (int i = 0; i < kAnzahlSpalttypen; ++i)
+        if (aktiv[i]) vi[i] = vGesamt / q;
+    if (!rechne()) return false;
+
+    int k = 1;
+    double abw;
+    do {
+        if (dpMittel < kMinDruckverlust) dpMittel = kMinDruckverlust;
+        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+            if (!aktiv[i]) continue;
+            if (dpi[i] < kMinDruckverlust) dpi[i] = kMinDruckverlust;
+            const double x = 1.0 + std::log(dpMittel / dpi[i]);
+            double c = x <= 0 ? kMinKorrektur
+                              : 1.0 + std::log(x) / (2.0 + std::log(static_cast<double>(k)));
+            if (c < kMinKorrektur) c = kMinKorrektur;
+            vi[i] *= c;
+        }
+        double summe = 0.0;
+        for (int i = 0; i < kAnzahlSpalttypen; ++i)
+            if (aktiv[i]) summe += n[i] * vi[i];
+        if (!(summe > 0)) return false;
+        const double faktor = vGesamt / summe;
+        for (int i = 0; i < kAnzahlSpalttypen; ++i)
+            if (aktiv[i]) vi[i] *= faktor;
+        if (!rechne()) return false;
+        abw = 0.0;
+        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+            if (!aktiv[i]) continue;
+            const double dev =
+                dpi[i] > 0 ? std::fabs(dpMittel / dpi[i] - 1.0) : kAbweichungOhneDruckverlust;
+            abw = std::max(abw, dev);
+        }
+        ++k;
+        if (k > kMaxSchritte) {
+            if (rating) meldeFehler("fehlerDruckverlust");
+            return false;
+        }
+    } while (abw > kToleranz + kToleranzZuwachs * std::log(static_cast<double>(k)));
+
+    if (const char* key = spaltgeschwindigkeitFehler(s, fall.arbeitswerte.seite(seite), seite)) {
+        if (rating) meldeFehler(key);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,89 @@
+// Fluid properties of a side: from the fluid library or the user-defined medium.
+#include <cmath>
+
+#include "engine.h"
+
+namespace {
+bool positiv(double x) { return std::isfinite(x) && x > 0.0; }
+}  // namespace
+
+bool Rechenkern::stoffwerte(const Falleingaben& e, int seite, int mediumIndex, double t, double p,
+                            Stoffwerte& aus, bool temperaturPruefungAus, bool nurWandviskositaet) {
+    const StoffdatenListe& liste = k_.data.getStoffdatenListe();
+    const Mediumseite& m = e.seite(seite);
+    if (mediumIndex == liste.getSize()) {
+        const EigenesMediumDaten& eigen = m.eigenesMediumDaten;
+        aus = Stoffwerte{};
+        aus.eigenesMedium = true;
+        aus.name = eigen.name;
+        if (nurWandviskositaet) {
+            aus.viskositaet = eigen.viskositaetWand;
+        } else {
+            aus.viskositaet = eigen.viskositaet;
+            aus.dichte = eigen.dichte;
+            aus.waermekapazitaet = eigen.waermekapazitaet;
+            aus.waermeleitfaehigkeit = eigen.waermeleitfaehigkeit;
+            aus.alfaWert = eigen.alfaWert;
+        }
+        return true;
+    }
+    const Stoffdaten* s = liste.internalGetAt(mediumIndex);
+    if (!s) return true;  // above the list: nothing set
+    if (!temperaturPruefungAus && s->IsTemperaturOK(t) == 0) {
+        meldeFehler("mittltemp");
+        return false;
+    }
+    aus.eigenesMedium = false;
+    aus.alfaWert = 0.0;
+    aus.name = s->getName();
+    aus.viskositaet = s->GetViskositaet(t);
+    aus.waermekapazitaet = s->GetWaermekapazitaet(t);
+    aus.waermeleitfaehigkeit = s->GetWaermeleitfaehigkeit(t);
+    if (seite == kWarm && m.kondensation) {
+        aus.codeKondensat = s->GetCodeKondensat();
+        aus.kondensationsenthalpie = s->GetKondensationsenthalpie(t);
+        aus.dampfdruck = s->GetDampfdruck(t);
+        aus.dichte = s->GetDichte(t, aus.dampfdruck);
+    } else {
+        aus.kondensationsenthalpie = 0.0;
+        aus.dampfdruck = 0.0;
+        aus.dichte = s->GetDichte(t, m.istGas ? p : 0.0);
+    }
+    return true;
+}
+
+// Properties of a side at `t` into its working values (condensing warm
+// side: vapour and condensate). Whether the medium is user-defined and its
+// fixed alpha complete the entries.
+bool Rechenkern::seiteStoffwerte(Berechnungsfall& fall, int seite, double t) {
+    Mediumseite& m = fall.eingaben.seite(seite);
+    Seitenwerte& a = fall.arbeitswerte.seite(seite);
+    Stoffwerte w;
+    if (!stoffwerte(fall.eingaben, seite, m.medium, t, m.gasDruck, w, false, false)) return false;
+    m.eigenesMedium = w.eigenesMedium;
+    a.name = w.name;
+    a.viskositaet = w.viskositaet;
+    a.dichte = w.dichte;
+    a.waermekapazitaet = w.waermekapazitaet;
+    a.waermeleitfaehigkeit = w.waermeleitfaehigkeit;
+    a.kondensationsenthalpie = w.kondensationsenthalpie;
+    a.dampfdruck = w.dampfdruck;
+    m.alfaWert = w.alfaWert;
+    a.codeKondensat = w.codeKondensat;
+    bool ok = positiv(a.viskositaet) && positiv(a.dichte) && positiv(a.waermekapazitaet) &&
+              positiv(a.waermeleitfaehigkeit);
+    if (seite == kWarm && m.kondensation && !m.eigenesMedium) {
+        Stoffwerte c;
+        if (!stoffwerte(fall.eingaben, kWarm, a.codeKondensat, t, m.gasDruck, c, false, false))
+            return false;
+        if (!k_.data.getStoffdatenListe().internalGetAt(a.codeKondensat)) c = Stoffwerte{};
+        a.kondensat = {c.viskositaet, c.waermeleitfaehigkeit, c.waermekapazitaet, c.dichte};
+        ok = ok && positiv(c.viskositaet) && positiv(c.waermeleitfaehigkeit) &&
+             positiv(c.waermekapazitaet) && positiv(c.dichte) && positiv(a.kondensationsenthalpie);
+    }
+    if (!ok) {
+        meldeFehler("stoffwerteUngueltig");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,167 @@
+// Heat transfer: mean temperature difference, wall temperature and the alphas.
+#include <algorithm>
+#include <cmath>
+
+#include "engine.h"
+
+namespace {
+// Mean temperature difference: each end difference must reach the first
+// value (K); up to the second the arithmetic mean replaces the logarithmic
+// one; below the third the result is reported as low.
+constexpr double kMinEndDifferenz = 0.1;
+constexpr double kArithmetischBis = 0.5;
+constexpr double kNiedrigesDeltaTm = 1.0;
+
+// Film condensation of the warm side: Nusselt's coefficient 0.943 for a
+// laminar film, raised by 1.3 for the corrugated channel; the film term
+// carries gravity (9.81 m/s2) times 1.05e-3. All four stay at single
+// precision, the values the recorded results rest on.
+constexpr double kNusseltFilmkondensation = static_cast<double>(0.943f);
+constexpr double kKondensationWellung = static_cast<double>(1.3f);
+constexpr double kKondensationFilmfaktor =
+    static_cast<double>(9.81f) * static_cast<double>(0.00105f);
+static_assert(kNusseltFilmkondensation == 0.9430000185966492);
+static_assert(kKondensationWellung == 1.2999999523162842);
+static_assert(kKondensationFilmfaktor == 0.010300500073319285);
+
+// Nusselt tables: Martin / VDI Heat Atlas fitted per Reynolds range (layout
+// in SpalttypKorrelation, the fit in data/README.md).
+using K = SpalttypKorrelation;
+
+// Gas side: correlation alpha times 0.75; plate types with alpha
+// optimisation gain 5 % for water-like media.
+constexpr double kGasFaktor = 0.75;
+constexpr double kAlfaOptimierung = 1.05;
+
+// A user-defined medium's fixed alpha replaces the correlation above this.
+constexpr double kAlfaWertSchwelle = 0.01;
+// At mean temperature differences up to this (K) the correlation alpha is
+// raised by kKleineDifferenzZuschlag.
+constexpr double kKleineDifferenz = 1.5;
+constexpr double kKleineDifferenzZuschlag = 1.1;
+}  // namespace
+
+double Rechenkern::mittlereTemperaturdifferenz(double tEinWarm, double tAusWarm, double tEinKalt,
+                                               double tAusKalt, bool kondensationsVariante) {
+    const double dt1 = tAusWarm - tEinKalt;
+    const double dt2 = tEinWarm - tAusKalt;
+    if (!(dt1 >= kMinEndDifferenz)) {
+        meldeFehler(kondensationsVariante ? "kondenstemplowerteinkalt" : "temperatureDiffToLow0");
+        return kDeltaTmUngueltig;
+    }
+    if (!(dt2 >= kMinEndDifferenz)) {
+        meldeFehler("temperatureDiffToLow1");
+        return kDeltaTmUngueltig;
+    }
+    double dtm;
+    if (std::fabs(dt1 - dt2) >= kArithmetischBis) {
+        const double gross = std::max(dt1, dt2), klein = std::min(dt1, dt2);
+        dtm = (gross - klein) / std::log(gross / klein);
+    } else {
+        dtm = (dt1 + dt2) * 0.5;
+    }
+    if (dtm < kNiedrigesDeltaTm) meldeFehler("deltaTMLow");
+    return dtm;
+}
+
+double Rechenkern::serienKorrektur(int serienWarm, int serienKalt) {
+    if (serienWarm == serienKalt) return 1.0;
+    meldeFehler("ungleicheSerien");
+    return 0.0;
+}
+
+// The first channel of a side counts half: the end plates transfer nothing.
+double Rechenkern::flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, int seite) const {
+    double a = 0.0;
+    int erster = -1;
+    for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+        if (!s.spalttypAktiv[seite][i]) continue;
+        if (erster < 0) erster = i;
+        a += s.spaltenJeTyp[seite][i] * pc.flaeche[static_cast<size_t>(i)];
+    }
+    if (erster >= 0) a -= 0.5 * pc.flaeche[static_cast<size_t>(erster)];
+    return a;
+}
+
+double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                                  int serien) const {
+    const double a = flaecheJeSerie(fall.suche, pc, seite) * serien;
+    if (!(a > 0) || !(pc.lambda > 0)) return NAN;
+    const Arbeitswerte& aw = fall.arbeitswerte;
+    // Q / (A / (s / lambda)) written without dividing by a zero wall
+    const double dt = 0.5 * aw.leistungWarm * (pc.dickeGesamt / pc.lambda) / a;
+    return seite == kWarm ? aw.tMittel + dt : aw.tMittel - dt;
+}
+
+double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                                int typ, double re, double pr, double tWand, double muWand,
+                                double v) const {
+    const Mediumseite& m = fall.eingaben.seite(seite);
+    const Seitenwerte& a = fall.arbeitswerte.seite(seite);
+    double alfa;
+    if (seite == kWarm && m.kondensation) {
+        const Kondensatwerte& l = a.kondensat;
+        const double dT = m.tEin - tWand;
+        if (!(dT > 0)) return NAN;  // wall at or above the condensing temperature
+        // viscosity mPa s -> Pa s; the result in kW -> W
+        const double innen = (l.waermeleitfaehigkeit * l.waermeleitfaehigkeit * v * v * l.dichte *
+                              a.kondensationsenthalpie * a.dichte * kKondensationFilmfaktor) /
+                             (pc.laengeSpalt * dT * l.viskositaet * 0.001) * 1000.0;
+        if (!(innen >= 0)) return NAN;
+        alfa = kKondensationWellung * kNusseltFilmkondensation * std::cbrt(innen);
+    } else {
+        const SpalttypKorrelation& t = *pc.korr[static_cast<size_t>(typ)];
+        size_t k = K::kReGrenzen;
+        for (size_t j = 0; j < K::kReGrenzen; ++j)
+            if (re > t.alphaReGrenze[j]) {
+                k = j;
+                break;
+            }
+        const double n = t.alphaFaktor[k] * std::pow(re, t.alphaExp[k]);
+        // a gas omits the Prandtl factor
+        double nu = m.istGas
+                        ? std::pow(pr, t.alphaExp[K::kPrandtl]) * n
+                        : t.alphaFaktor[K::kPrandtl] * std::pow(pr, t.alphaExp[K::kPrandtl]) * n;
+        if (pc.trevan) {
+            const size_t j = (m.istGas || a.waermekapazitaet > kWasserAehnlichCp)
+                                 ? K::kTrevanWasserAehnlich
+                                 : K::kTrevanSonst;
+            nu = nu * std::pow(a.viskositaet / muWand, t.alphaReGrenze[K::kWandExponentAlpha]) *
+                 t.alphaFaktor[j];
+        }
+        alfa = nu * a.waermeleitfaehigkeit / pc.dhSpalt;
+        if (m.istGas) alfa *= kGasFaktor;
+    }
+    if (a.waermekapazitaet > kWasserAehnlichCp && pc.alfaOpt) alfa *= kAlfaOptimierung;
+    return alfa;
+}
+
+// The channel-weighted mean of the active channel types' alphas.
+double Rechenkern::alfaSeite(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
+                             double tWand, double muWand) const {
+    if (q <= 0) return NAN;
+    const Suchzustand& s = fall.suche;
+    const double pr = fall.arbeitswerte.seite(seite).prandtl;
+    double summe = 0.0;
+    for (int i = 0; i < kAnzahlSpalttypen; ++i) {
+        if (!s.spalttypAktiv[seite][i]) continue;
+        const double a = alfaSpalttyp(fall, pc, seite, i, s.reJeTyp[seite][i], pr, tWand, muWand,
+                                      s.vSpalt[seite][i]);
+        summe += s.spaltenJeTyp[seite][i] * a;
+    }
+    return summe / q;
+}
+
+double Rechenkern::alfaWirksam(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                               int q, double tWand, double muWand) const {
+    const Mediumseite& m = fall.eingaben.seite(seite);
+    if (m.eigenesMedium && m.alfaWert > kAlfaWertSchwelle) return m.alfaWert;
+    double a = alfaSeite(fall, pc, seite, q, tWand, muWand);
+    if (fall.arbeitswerte.deltaTm <= kKleineDifferenz) a *= kKleineDifferenzZuschlag;
+    return a;
+}
+
+Widerstaende Rechenkern::widerstaende(const Berechnungsfall& fall, const PlattenCache& pc) const {
+    return {pc.dickeOhneLuft / pc.lambda, fall.eingaben.warm.fouling + fall.eingaben.kalt.fouling,
+            fall.arbeitswerte.rLuftspalt};
+}
