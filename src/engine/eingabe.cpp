@@ -2,6 +2,7 @@
 #include <climits>
 #include <cmath>
 
+#include "dialoghilfe.h"
 #include "engine.h"
 #include "format.h"
 
@@ -13,11 +14,10 @@ int gruppenGroesse(const Data& d, int gruppe) {
 int positionOderNull(int p) { return p < 0 ? 0 : p; }
 }  // namespace
 
-Rechenkern::Rechenkern(Rechenkontext& kontext) : k_(kontext), eingabe_(kontext.meldungen) {
-    eingabe_.setErrorTitle(k_.sprache.GetValue("title"));
-    eingabe_.setErrorMessage(1, k_.sprache.GetValue("global", "error_empty", ""));
-    eingabe_.setErrorMessage(2, k_.sprache.GetValue("global", "error_notanumber", ""));
-    eingabe_.setErrorMessage(3, k_.sprache.GetValue("global", "error_outofrange", ""));
+Rechenkern::Rechenkern(Rechenkontext& kontext)
+    : k_(kontext),
+      eingabe_(kal::eingabePruefer(kontext.sprache, kontext.meldungen,
+                                   kontext.sprache.GetValue("title"))) {
     // kPa to bar through the base unit
     const Einheit* e1 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckKPa);
     const Einheit* e4 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckBar);

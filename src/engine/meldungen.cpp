@@ -1,4 +1,5 @@
 // The engine's messages: language texts shown through the message port.
+#include "dialoghilfe.h"
 #include "engine.h"
 
 void Rechenkern::meldeText(const std::string& text, const std::string& key) {
@@ -19,16 +20,11 @@ void Rechenkern::meldeFehler(const char* key) {
             if (g == key) return;
         gezeigteSuchmeldungen_.emplace_back(key);
     }
-    meldeText(k_.sprache.GetValue("error", key, ""), key);
+    kal::zeigeMeldung(k_.meldungen, k_.sprache, "error", key,
+                      k_.sprache.GetValue("error", "error", ""));
 }
 
 void Rechenkern::meldeWarnung(const char* key) {
-    if (!k_.meldungen) return;
-    kal::Message m;
-    m.text = k_.sprache.GetValue("error", key, "");
-    m.caption = k_.sprache.GetValue("warning", "warning", "");
-    m.section = "error";
-    m.key = key;
-    m.icon = kal::MessageIcon::Warning;
-    k_.meldungen->showMessage(m);
+    kal::zeigeMeldung(k_.meldungen, k_.sprache, "error", key,
+                      k_.sprache.GetValue("warning", "warning", ""), kal::MessageIcon::Warning);
 }
