@@ -18,13 +18,6 @@ class QAction;
 
 namespace kal {
 
-enum class BindEvent {
-    Changed,    // edit text edited, list selection or check state changed by the user
-    Clicked,    // push button, check box or radio button clicked
-    FocusLost,  // edit field left
-    Command,    // menu action chosen
-};
-
 class FormBinder : public QObject {
 public:
     using Handler = std::function<void(int id, BindEvent event)>;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "dialoginfo_ids.h"
+#include "dialog_ids.h"
 #include "form.h"
 #include "ini.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dialogsettings_ids.h"
+#include "dialog_ids.h"
 #include "form.h"
 #include "ini.h"
 

@@ -10,8 +10,7 @@
 namespace kal {
 
 DialogSettingsView::DialogSettingsView(DialogSettings& model, QWidget* parent)
-    : DialogView(parent), model_(model), binder_(model.form(), nullptr, this) {
-    setWindowTitle(QString::fromStdString(model.caption()));
+    : ModellView(model, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mit(new QLabel(this), sprache::LabelSprache));
     auto* liste = mit(new QComboBox(this), sprache::Sprache);
@@ -41,9 +40,7 @@ void DialogSettingsView::reject() {
     QDialog::reject();
 }
 
-DialogInfoView::DialogInfoView(DialogInfo& model, QWidget* parent)
-    : DialogView(parent), model_(model), binder_(model.form(), nullptr, this) {
-    setWindowTitle(QString::fromStdString(model.caption()));
+DialogInfoView::DialogInfoView(DialogInfo& model, QWidget* parent) : ModellView(model, parent) {
     auto* layout = new QHBoxLayout(this);
     auto* icon = new QLabel(this);
     icon->setObjectName(QString::number(info::Symbol));
@@ -66,18 +63,8 @@ DialogInfoView::DialogInfoView(DialogInfo& model, QWidget* parent)
 }
 
 void registerFrameViews(QtDialogRunner& runner) {
-    runner.registerView("DialogSettings",
-                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
-                            auto* model = dynamic_cast<DialogSettings*>(&m);
-                            if (!model) return nullptr;
-                            return std::make_unique<DialogSettingsView>(*model, parent);
-                        });
-    runner.registerView("DialogInfo",
-                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
-                            auto* model = dynamic_cast<DialogInfo*>(&m);
-                            if (!model) return nullptr;
-                            return std::make_unique<DialogInfoView>(*model, parent);
-                        });
+    registriereView<DialogSettings, DialogSettingsView>(runner, "DialogSettings");
+    registriereView<DialogInfo, DialogInfoView>(runner, "DialogInfo");
 }
 
 }  // namespace kal

@@ -8,8 +8,8 @@
 
 #include "berechnungsfall.h"
 #include "data.h"
+#include "dialog_ids.h"
 #include "form.h"
-#include "hauptdialog_ids.h"
 #include "ini.h"
 #include "inputhelper.h"
 #include "ports.h"

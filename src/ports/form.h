@@ -14,6 +14,15 @@ struct ListEntry {
     int value = 0;  // item value (object id, list index, ...)
 };
 
+// What a user does to a control, as views and scripted front ends report it
+// to a dialog model.
+enum class BindEvent {
+    Changed,    // edit text edited, list selection or check state changed by the user
+    Clicked,    // push button, check box or radio button clicked
+    FocusLost,  // edit field left
+    Command,    // menu action chosen
+};
+
 struct ControlState {
     std::string text;              // edit text, caption or label text
     std::vector<ListEntry> items;  // list entries
@@ -102,6 +111,9 @@ public:
     void reopen() { result_ = 0; }
     // Name that views and scripted ports use to recognise the dialog.
     virtual std::string dialogName() const = 0;
+    // A user's action on control `id`, after the form holds its new state;
+    // views and scripts report every action here.
+    virtual void ereignis(int /*id*/, BindEvent /*event*/) {}
 
 private:
     Form form_;

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "cli_lauf.h"
-#include "hauptdialog_ids.h"
+#include "dialog_ids.h"
 
 namespace fs = std::filesystem;
 namespace hd = kal::hd;

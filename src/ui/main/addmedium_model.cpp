@@ -187,4 +187,24 @@ void AddMediumModel::speichernGeklickt() {
     close(1);
 }
 
+void AddMediumModel::ereignis(int id, BindEvent e) {
+    if (e != BindEvent::Clicked) return;  // edits and unit lists only feed the form
+    switch (id) {
+        case am::Gas:
+            gasGeklickt();
+            break;
+        case am::Leeren:
+            leerenGeklickt();
+            break;
+        case am::Speichern:
+            speichernGeklickt();
+            break;
+        case am::Abbrechen:
+            abbrechenGeklickt();
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace kal

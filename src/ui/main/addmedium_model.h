@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "addmedium_ids.h"
 #include "data.h"
+#include "dialog_ids.h"
 #include "form.h"
 #include "ini.h"
 #include "inputhelper.h"
@@ -50,6 +50,7 @@ public:
                    const std::string& titel, const EigenesMedium* vorher);
 
     std::string dialogName() const override { return "DialogAddMedium"; }
+    void ereignis(int id, BindEvent e) override;
 
     void gasGeklickt();        // am::Gas
     void leerenGeklickt();     // am::Leeren

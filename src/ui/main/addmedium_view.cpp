@@ -28,12 +28,7 @@ const Zeile kZeilen[] = {
 };
 }  // namespace
 
-AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
-    : DialogView(parent),
-      model_(model),
-      binder_(
-          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
-    setWindowTitle(QString::fromStdString(model.caption()));
+AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent) : ModellView(model, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
 
@@ -93,27 +88,6 @@ AddMediumView::AddMediumView(AddMediumModel& model, QWidget* parent)
 
     binder_.bindAll(this);
     binder_.push();
-}
-
-void AddMediumView::ereignis(int id, BindEvent e) {
-    if (e != BindEvent::Clicked) return;  // edits and unit lists only feed the form
-    switch (id) {
-        case am::Gas:
-            model_.gasGeklickt();
-            break;
-        case am::Leeren:
-            model_.leerenGeklickt();
-            break;
-        case am::Speichern:
-            model_.speichernGeklickt();
-            break;
-        case am::Abbrechen:
-            model_.abbrechenGeklickt();
-            break;
-        default:
-            break;
-    }
-    beendenWennGeschlossen(model_);
 }
 
 void AddMediumView::reject() {

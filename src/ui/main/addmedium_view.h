@@ -3,25 +3,17 @@
 #pragma once
 
 #include "addmedium_model.h"
-#include "binder.h"
-#include "qtports.h"
+#include "modellview.h"
 
 namespace kal {
 
-class AddMediumView : public DialogView {
+class AddMediumView : public ModellView<AddMediumModel> {
 public:
     explicit AddMediumView(AddMediumModel& model, QWidget* parent = nullptr);
     // The screenshot mode leaves by cancelling: an accept without the
     // model's confirmation would hand the caller an unchecked record.
     void autoSchliessen() override { reject(); }
     void reject() override;  // Escape and the close box cancel
-    FormBinder& binder() { return binder_; }
-
-private:
-    void ereignis(int id, BindEvent e);
-
-    AddMediumModel& model_;
-    FormBinder binder_;
 };
 
 }  // namespace kal

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "data.h"
+#include "dialog_ids.h"
 #include "form.h"
-#include "hauptdialog_ids.h"
 #include "ini.h"
 
 namespace kal::listen {

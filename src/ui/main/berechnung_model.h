@@ -11,9 +11,9 @@
 #include "auswahllisten.h"
 #include "berechnungsfall.h"
 #include "colorctrl.h"
+#include "dialog_ids.h"
 #include "feldregeln.h"
 #include "form.h"
-#include "hauptdialog_ids.h"
 #include "inputhelper.h"
 #include "projekt_formular.h"
 #include "registry.h"
@@ -55,6 +55,7 @@ public:
 
     explicit CBerechnungDlg(CBerechnungApp& app);
     std::string dialogName() const override { return "CBerechnungDlg"; }
+    void ereignis(int id, BindEvent e) override;
 
     // --- handlers
     void befehl(int commandId);     // menu commands

@@ -266,11 +266,7 @@ QWidget* ergebnisRahmen(QWidget* client) {
 }
 }  // namespace
 
-BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent)
-    : DialogView(parent),
-      model_(model),
-      binder_(
-          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
+BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent) : ModellView(model, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     menuBar_ = new QMenuBar(this);
@@ -353,28 +349,6 @@ void BerechnungView::aktualisieren() {
     }
 }
 
-void BerechnungView::ereignis(int id, BindEvent e) {
-    switch (e) {
-        case BindEvent::Command:
-            model_.befehl(id);
-            break;
-        case BindEvent::Clicked:
-            model_.geklickt(id);
-            break;
-        case BindEvent::FocusLost:
-            model_.fokusVerloren(id);
-            break;
-        case BindEvent::Changed:
-            if (qobject_cast<QComboBox*>(binder_.widget(id)))
-                model_.auswahlGeaendert(id);
-            else
-                model_.textGeaendert(id);
-            break;
-    }
-    setWindowTitle(QString::fromStdString(model_.caption()));
-    beendenWennGeschlossen(model_);
-}
-
 void BerechnungView::reject() {
     model_.escape();
     QDialog::reject();
@@ -394,12 +368,7 @@ void BerechnungView::closeEvent(QCloseEvent* e) {
 }
 
 void registerBerechnungView(QtDialogRunner& runner) {
-    runner.registerView("CBerechnungDlg",
-                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
-                            auto* model = dynamic_cast<CBerechnungDlg*>(&m);
-                            if (!model) return nullptr;
-                            return std::make_unique<BerechnungView>(*model, parent);
-                        });
+    registriereView<CBerechnungDlg, BerechnungView>(runner, "CBerechnungDlg");
 }
 
 }  // namespace kal

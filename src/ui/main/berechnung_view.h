@@ -6,9 +6,8 @@
 #include <QPointer>
 
 #include "berechnung_model.h"
-#include "binder.h"
 #include "enbitmap.h"
-#include "qtports.h"
+#include "modellview.h"
 
 class QLabel;
 
@@ -16,12 +15,11 @@ namespace kal {
 
 class CColorLabel;
 
-class BerechnungView : public DialogView {
+class BerechnungView : public ModellView<CBerechnungDlg> {
 public:
     explicit BerechnungView(CBerechnungDlg& model, QWidget* parent = nullptr);
     void autoSchliessen() override { close(); }
     void reject() override;  // Escape
-    FormBinder& binder() { return binder_; }
     QMenuBar* menuBar() const { return menuBar_; }
     // Pushes the model into the widgets (after every handler).
     void aktualisieren();
@@ -32,11 +30,8 @@ protected:
 private:
     void baueMenu();
     QWidget* baueClient();
-    void ereignis(int id, BindEvent e);
     void logoLaden();
 
-    CBerechnungDlg& model_;
-    FormBinder binder_;
     QMenuBar* menuBar_ = nullptr;
     QLabel* logo_ = nullptr;
     CColorLabel* warnung_ = nullptr;

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "data.h"
+#include "dialog_ids.h"
 #include "form.h"
-#include "hauptdialog_ids.h"
 #include "ini.h"
 #include "inputhelper.h"
 

@@ -1,7 +1,7 @@
 #include "projekt_formular.h"
 
+#include "dialog_ids.h"
 #include "dialoghilfe.h"
-#include "hauptdialog_ids.h"
 
 namespace kal {
 

@@ -145,4 +145,13 @@ void SpalttypDlgModel::schliessen(bool ueberEnde) {
 void SpalttypDlgModel::endeGeklickt() { schliessen(true); }
 void SpalttypDlgModel::schliessenAngefordert() { schliessen(false); }
 
+void SpalttypDlgModel::ereignis(int id, BindEvent e) {
+    if (e == BindEvent::Changed && (id == sg::Material || id == sg::Druckstufe))
+        listeGewechselt();
+    else if (e == BindEvent::Clicked && id == sg::Speichern)
+        speichernGeklickt();
+    else if (e == BindEvent::Clicked && id == sg::Ende)
+        endeGeklickt();
+}
+
 }  // namespace kal

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "data.h"
+#include "dialog_ids.h"
 #include "form.h"
 #include "ini.h"
 #include "ports.h"
-#include "spalttypdlg_ids.h"
 #include "spalttypen_zulaessig.h"
 
 namespace kal {
@@ -29,6 +29,7 @@ public:
                      const Data& data, const CIniEx& sprache, Ports ports);
 
     std::string dialogName() const override { return "PlattentypSpalttypDlg"; }
+    void ereignis(int id, BindEvent e) override;
 
     // Grid content: column headers (plate type names) with their ids, row
     // headers (channel type names), cells [row][column] from 0.

@@ -92,11 +92,7 @@ private:
 }  // namespace
 
 SpalttypDlgView::SpalttypDlgView(SpalttypDlgModel& model, QWidget* parent)
-    : DialogView(parent),
-      model_(model),
-      binder_(
-          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
-    setWindowTitle(QString::fromStdString(model.caption()));
+    : ModellView(model, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
 
@@ -217,19 +213,6 @@ void SpalttypDlgView::zelleGeaendert(QTableWidgetItem* item) {
     if (!item) return;
     model_.kaestchenGeklickt(item->row(), item->column());
     aktualisieren();  // the widget's own toggle is replaced by the model's state
-    beendenWennGeschlossen(model_);
-}
-
-void SpalttypDlgView::ereignis(int id, BindEvent e) {
-    if (e == BindEvent::Changed && (id == sg::Material || id == sg::Druckstufe)) {
-        model_.listeGewechselt();
-    } else if (e == BindEvent::Clicked && id == sg::Speichern) {
-        model_.speichernGeklickt();
-    } else if (e == BindEvent::Clicked && id == sg::Ende) {
-        model_.endeGeklickt();
-    }
-    gitterAktualisieren();
-    setWindowTitle(QString::fromStdString(model_.caption()));
     beendenWennGeschlossen(model_);
 }
 

@@ -4,8 +4,7 @@
 // the model and the grid is redrawn from it.
 #pragma once
 
-#include "binder.h"
-#include "qtports.h"
+#include "modellview.h"
 #include "spalttypdlg_model.h"
 
 class QTableWidget;
@@ -13,27 +12,24 @@ class QTableWidgetItem;
 
 namespace kal {
 
-class SpalttypDlgView : public DialogView {
+class SpalttypDlgView : public ModellView<SpalttypDlgModel> {
 public:
     explicit SpalttypDlgView(SpalttypDlgModel& model, QWidget* parent = nullptr);
     void autoSchliessen() override { endeAusloesen(); }
     void reject() override;  // Escape: as the Ende button
-    FormBinder& binder() { return binder_; }
     QTableWidget* gitter() const { return gitter_; }
     // Model -> widgets: the bound controls and the grid.
     void aktualisieren();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void nachEreignis() override { gitterAktualisieren(); }
 
 private:
-    void ereignis(int id, BindEvent e);
     void zelleGeaendert(QTableWidgetItem* item);
     void gitterAktualisieren();
     void endeAusloesen();
 
-    SpalttypDlgModel& model_;
-    FormBinder binder_;
     QTableWidget* gitter_ = nullptr;
 };
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "hauptdialog_ids.h"
+#include "dialog_ids.h"
 #include "scripted.h"
 
 using namespace kal;

@@ -1,8 +1,9 @@
-// Control and command ids of the main dialog (CBerechnungDlg). This table is
-// the only place that spells these numbers; the engine, the model, the view,
-// the project file and the CLI all use the names.
+// Control and command ids of every dialog, one table (namespace) per
+// dialog. These tables are the only place that spells the numbers; the
+// engine, the models, the views, the project file and the CLI use the names.
 #pragma once
 
+// Main dialog (CBerechnungDlg).
 namespace kal::hd {
 
 enum : int {
@@ -201,3 +202,82 @@ enum : int {
 };
 
 }  // namespace kal::hd
+
+// User-defined medium dialog (DialogAddMedium).
+namespace kal::am {
+
+enum : int {
+    LabelName = 1389,
+    Name = 1149,
+    Gas = 1412,
+    LabelViskositaet = 1291,
+    Viskositaet = 1153,
+    EinheitViskositaet = 1163,
+    LabelViskositaetWand = 1295,
+    ViskositaetWand = 1154,
+    EinheitViskositaetWand = 1165,
+    LabelDichte = 1292,
+    Dichte = 1151,
+    EinheitDichte = 1210,
+    LabelWaermekapazitaet = 1293,
+    Waermekapazitaet = 1411,
+    EinheitWaermekapazitaet = 1157,
+    LabelWaermeleitfaehigkeit = 1294,
+    Waermeleitfaehigkeit = 1152,
+    EinheitWaermeleitfaehigkeit = 1156,
+    LabelAlfa = 1405,
+    Alfa = 1027,
+    EinheitAlfa = 1256,
+    LabelHinweis = 1419,
+    Speichern = 1164,
+    Leeren = 1148,
+    Abbrechen = 2,
+    VorlageOk = 1213,  // the template's OK button, hidden
+};
+
+}  // namespace kal::am
+
+// Channel-type permission grid (PlattentypSpalttypDlg).
+namespace kal::sg {
+
+enum : int {
+    LabelMaterial = 1012,
+    Material = 1003,
+    LabelDruckstufe = 1013,
+    Druckstufe = 1006,
+    LabelKopf = 1378,
+    Gitter = 1377,
+    LabelBeispiel = 1379,
+    Speichern = 3,
+    Ende = 1427,
+};
+
+}  // namespace kal::sg
+
+// Language choice (DialogSettings).
+namespace kal::sprache {
+
+enum : int {
+    Ok = 1,
+    Abbrechen = 2,
+    LabelSprache = 1132,
+    Sprache = 1134,
+};
+
+}  // namespace kal::sprache
+
+// About box (DialogInfo).
+namespace kal::info {
+
+enum : int {
+    Ok = 1,
+    Symbol = 128,
+    Zeile1 = 1371,
+    Zeile2 = 1372,  // program version and date
+    Zeile3 = 1373,
+    Zeile4 = 1374,
+    Zeile5 = 1375,
+    Zeile6 = 1376,
+};
+
+}  // namespace kal::info
