@@ -32,7 +32,12 @@ struct ControlState {
     bool visible = true;
     bool readOnly = false;
     int maxLength = 0;  // edit: most bytes a user may type, 0 unlimited
+    std::string placeholder;  // edit: grey hint while it is empty
 };
+
+// `text` cut to at most `maxLength` bytes at a character boundary (UTF-8);
+// unchanged when it fits or the limit is 0.
+std::string aufLaengeGekuerzt(std::string text, int maxLength);
 
 // Read access for the engine's input acquisition: the narrow view of a
 // dialog's entries by control id.
