@@ -96,7 +96,9 @@ TEST(Geraetekennstring, UniqueAndDecodable) {
         EXPECT_EQ(*zurueck, a) << s;
         // one string, one set of choices
         auto [it, neu] = gesehen.emplace(s, a);
-        if (!neu) EXPECT_EQ(it->second, a) << s;
+        if (!neu) {
+            EXPECT_EQ(it->second, a) << s;
+        }
     }
 }
 

@@ -172,7 +172,8 @@ TEST(Filterregel, EachRuleKeepsAndDropsShippedConnections) {
              s.plattentyp = plattentyp("KX 04");
              s.serien = 2;
          }},
-        {Regel::Stutzengeschwindigkeit, [](Seitenfilter& s) { s.volumenstrom = 0.03; }},
+        // 6 m/s through the full DN 65 bore but not through a lined one
+        {Regel::Stutzengeschwindigkeit, [](Seitenfilter& s) { s.volumenstrom = 0.018; }},
         {Regel::Gummiformteil, [](Seitenfilter&) {}},
         {Regel::Material, [](Seitenfilter&) {}},
         {Regel::Material, [](Seitenfilter& s) { s.plattenmaterial = "Titan"; }},
