@@ -62,8 +62,9 @@ std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& pfad
         } else if (e.value("command", false) == true) {
             a.art = Benutzeraktion::Art::Befehl;
         } else {
-            fehler = wo + "needs one of \"select\" (item value), \"check\" (true/false), "
-                          "\"text\", \"click\": true, \"command\": true";
+            fehler = wo +
+                     "needs one of \"select\" (item value), \"check\" (true/false), "
+                     "\"text\", \"click\": true, \"command\": true";
             return std::nullopt;
         }
         aktionen.push_back(a);
@@ -101,11 +102,13 @@ Json dialogJson(const CAssembly& d) {
     for (int id : {kp::AnschlussWarm, kp::AnschlussKalt, kp::DokuSprache}) {
         Json a = Json::array();
         if (const ControlState* c = f.find(id))
-            for (const ListEntry& e : c->items) a.push_back(Json{{"text", e.text}, {"value", e.value}});
+            for (const ListEntry& e : c->items)
+                a.push_back(Json{{"text", e.text}, {"value", e.value}});
         listen[std::to_string(id)] = a;
     }
     std::vector<int> befehle;
-    for (const MenuPopup& p : d.menu()) befehle.insert(befehle.end(), p.befehle.begin(), p.befehle.end());
+    for (const MenuPopup& p : d.menu())
+        befehle.insert(befehle.end(), p.befehle.begin(), p.befehle.end());
     for (const auto& [id, c] : f.controls()) {
         const std::string k = std::to_string(id);
         if (std::find(befehle.begin(), befehle.end(), id) != befehle.end()) {
@@ -117,7 +120,7 @@ Json dialogJson(const CAssembly& d) {
         aktiv[k] = c.enabled;
         if (c.checked) markiert[k] = true;
     }
-    return Json{{"listen", listen}, {"anzeige", anzeige}, {"sichtbar", sichtbar},
+    return Json{{"listen", listen}, {"anzeige", anzeige},   {"sichtbar", sichtbar},
                 {"aktiv", aktiv},   {"markiert", markiert}, {"menu", menu}};
 }
 
@@ -125,10 +128,11 @@ void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
     const Form& f = d.form();
     for (int id : {kp::AnschlussWarm, kp::AnschlussKalt}) {
         const ControlState* c = f.find(id);
-        std::printf("%s: %s\n", f.text(id == kp::AnschlussWarm ? kp::LabelAnschlussWarm
-                                                               : kp::LabelAnschlussKalt)
-                                    .c_str(),
-                    f.selectedText(id).c_str());
+        std::printf(
+            "%s: %s\n",
+            f.text(id == kp::AnschlussWarm ? kp::LabelAnschlussWarm : kp::LabelAnschlussKalt)
+                .c_str(),
+            f.selectedText(id).c_str());
         if (c)
             for (const ListEntry& e : c->items) std::printf("  %6d  %s\n", e.value, e.text.c_str());
     }

@@ -80,12 +80,11 @@ std::string CGeraeteKennstring::GeraeteKennstringErzeugen() const {
     std::string dichtungen = dw->getCode();
     if (a.dichtungKalt != a.dichtungWarm) dichtungen += "." + dk->getCode();
 
-    std::string k = name + "-" + std::to_string(2 * jeSerie * a.serien + 1) + "-" +
-                    std::to_string(a.serien) + "P-" + mat->getCode() + "-PN" +
-                    std::to_string(stufe->getDruck()) + "-" + dichtungen + "-G" +
-                    std::to_string(a.gestell) + (a.gestellVariante == 0 ? "D" : "A") + "-" +
-                    kanaele + "-A" + std::to_string(a.anschlussWarm) + ".A" +
-                    std::to_string(a.anschlussKalt);
+    std::string k =
+        name + "-" + std::to_string(2 * jeSerie * a.serien + 1) + "-" + std::to_string(a.serien) +
+        "P-" + mat->getCode() + "-PN" + std::to_string(stufe->getDruck()) + "-" + dichtungen +
+        "-G" + std::to_string(a.gestell) + (a.gestellVariante == 0 ? "D" : "A") + "-" + kanaele +
+        "-A" + std::to_string(a.anschlussWarm) + ".A" + std::to_string(a.anschlussKalt);
     if (a.lackierung) k += "-RAL";
     return k;
 }

@@ -1,13 +1,14 @@
 // The device identification string: its layout on the shipped data, that
 // different choices give different strings, and that every string reads
 // back into exactly the choices it was built from.
+#include "geraetekennstring.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <random>
 
 #include "data_testdir.h"
-#include "geraetekennstring.h"
 
 namespace {
 const Data& daten() {
@@ -55,7 +56,9 @@ TEST(Geraetekennstring, NoStringForUnknownChoicesOrAnotherFormat) {
     for (auto aendere : {+[](CGeraeteKennstring::Angaben& a) { a.plattentyp = 99; },
                          +[](CGeraeteKennstring::Angaben& a) { a.dichtungKalt = 0; },
                          +[](CGeraeteKennstring::Angaben& a) { a.gestellVariante = 2; },
-                         +[](CGeraeteKennstring::Angaben& a) { a.spalttyp = {-1, -1}; },
+                         +[](CGeraeteKennstring::Angaben& a) {
+                             a.spalttyp = {-1, -1};
+                         },
                          +[](CGeraeteKennstring::Angaben& a) { a.spalttyp[0] = 9; },
                          +[](CGeraeteKennstring::Angaben& a) { a.serien = 0; },
                          +[](CGeraeteKennstring::Angaben& a) { a.format = 3; }}) {
@@ -103,14 +106,13 @@ TEST(Geraetekennstring, UniqueAndDecodable) {
 }
 
 TEST(Geraetekennstring, RefusesWhatItNeverWrites) {
-    for (const char* s :
-         {"", "KX08", "KX08-25-1P-316-PN10-EPDMHT-G1D-12ML-A17.A23-XYZ",
-          "KX08-26-1P-316-PN10-EPDMHT-G1D-12ML-A17.A23",    // plates do not match
-          "KX08-25-1P-316-PN10-EPDMHT-G01D-12ML-A17.A23",   // leading zero
-          "KX08-25-1P-316-PN10-EPDMHT.EPDMHT-G1D-12ML-A17.A23",
-          "KX08-25-1P-316-PN11-EPDMHT-G1D-12ML-A17.A23",    // no such stage
-          "KX08-25-1P-316-PN10-EPDMHT-G1D-12QQ-A17.A23",    // no such channel type
-          "KX08-25-1P-316-PN10-EPDMHT-G1D-12ML-A17",        // one connection only
-          "KX08-25-1P-316-PN10-EPDMHT-G1X-12ML-A17.A23"})
+    for (const char* s : {"", "KX08", "KX08-25-1P-316-PN10-EPDMHT-G1D-12ML-A17.A23-XYZ",
+                          "KX08-26-1P-316-PN10-EPDMHT-G1D-12ML-A17.A23",   // plates do not match
+                          "KX08-25-1P-316-PN10-EPDMHT-G01D-12ML-A17.A23",  // leading zero
+                          "KX08-25-1P-316-PN10-EPDMHT.EPDMHT-G1D-12ML-A17.A23",
+                          "KX08-25-1P-316-PN11-EPDMHT-G1D-12ML-A17.A23",  // no such stage
+                          "KX08-25-1P-316-PN10-EPDMHT-G1D-12QQ-A17.A23",  // no such channel type
+                          "KX08-25-1P-316-PN10-EPDMHT-G1D-12ML-A17",      // one connection only
+                          "KX08-25-1P-316-PN10-EPDMHT-G1X-12ML-A17.A23"})
         EXPECT_FALSE(CGeraeteKennstring::zerlegen(daten(), s).has_value()) << s;
 }

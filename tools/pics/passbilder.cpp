@@ -19,8 +19,8 @@ namespace {
 constexpr int kBreite = 260, kHoehe = 124;
 constexpr int kOben = 28, kUnten = 96;  // port rows
 constexpr int kGestellX = 34, kDruckX = 220;
-const QColor kStahl(70, 95, 140), kPlatte(170, 185, 205), kWarm(200, 40, 30),
-    kKalt(30, 90, 200), kText(40, 40, 40);
+const QColor kStahl(70, 95, 140), kPlatte(170, 185, 205), kWarm(200, 40, 30), kKalt(30, 90, 200),
+    kText(40, 40, 40);
 
 void pfeil(QPainter& p, QPointF von, QPointF nach, const QColor& farbe) {
     QLineF l(von, nach);

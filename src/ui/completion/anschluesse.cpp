@@ -61,8 +61,7 @@ Regel pruefe(const AnschlussU& a, const Seitenfilter& s) {
     if (a.getDruckstufeZulaessig(s.druckstufe) == 0) return Regel::Druckstufe;
     if (a.getPlattentypZulaessig(s.plattentyp) == 0) return Regel::Plattentyp;
     if ((a.getDIN() != 0) != s.din) return Regel::Norm;
-    if ((s.serien == 1 ? a.getEinwegZulaessig() : a.getMehrwegZulaessig()) == 0)
-        return Regel::Wege;
+    if ((s.serien == 1 ? a.getEinwegZulaessig() : a.getMehrwegZulaessig()) == 0) return Regel::Wege;
     if (!geschwindigkeitErlaubt(a, s)) return Regel::Stutzengeschwindigkeit;
     if (a.getArt() == kGummiformteil && klein(a.getMaterial()) != klein(ohneHt(s.dichtung)))
         return Regel::Gummiformteil;

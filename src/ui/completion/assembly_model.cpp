@@ -62,9 +62,8 @@ const Beschriftung kBeschriftungen[] = {
     {CmdZubehoer, "menu", "zubehoer und preise"},
 };
 
-const int kPreisfelder[CAssembly::kAnzahlPosten] = {PreisAnschlussWarm, PreisAnschlussKalt,
-                                                    PreisIsolierung, PreisSpritzschutz,
-                                                    PreisLackierung};
+const int kPreisfelder[CAssembly::kAnzahlPosten] = {
+    PreisAnschlussWarm, PreisAnschlussKalt, PreisIsolierung, PreisSpritzschutz, PreisLackierung};
 const int kMenuBefehle[] = {CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer};
 
 // The frame material that can be specially painted.
@@ -83,8 +82,8 @@ double CAssembly::nettopreis(double preis, double rabatt) {
 }
 
 std::string CAssembly::bildDatei(int bitmap) const {
-    const char* name = bitmap == kBitmapEineSerie ? "serien_1.bmp"
-                       : bitmap == kBitmapGerade  ? "serien_gerade.bmp"
+    const char* name = bitmap == kBitmapEineSerie  ? "serien_1.bmp"
+                       : bitmap == kBitmapGerade   ? "serien_gerade.bmp"
                        : bitmap == kBitmapUngerade ? "serien_ungerade.bmp"
                                                    : nullptr;
     return name ? app_.getAppDir() + "/pic/" + name : std::string();
@@ -167,9 +166,7 @@ void CAssembly::oeffnen() {
         posten_[static_cast<size_t>(p)].bekannt = true;
     }
 
-    bild_ = r.serien == 1       ? kBitmapEineSerie
-            : r.serien % 2 == 0 ? kBitmapGerade
-                                : kBitmapUngerade;
+    bild_ = r.serien == 1 ? kBitmapEineSerie : r.serien % 2 == 0 ? kBitmapGerade : kBitmapUngerade;
     f.setVisible(BildEineSerie, bild_ == kBitmapEineSerie);
     f.setVisible(BildGerade, bild_ == kBitmapGerade);
     f.setVisible(BildUngerade, bild_ == kBitmapUngerade);
@@ -210,7 +207,8 @@ void CAssembly::oeffnen() {
         preisGestell_ = r.customPreisteile.gestell;
     }
 
-    const MaterialGestellU* gestell = data().getMaterialGestellUListe().internalGetForObjectId(e.gestell);
+    const MaterialGestellU* gestell =
+        data().getMaterialGestellUListe().internalGetForObjectId(e.gestell);
     if (!gestell || gestell->getName() != kLackierbaresGestell) {
         f.setEnabled(Lackierung, false);
         f.setVisible(LabelRalStandard, false);
@@ -336,8 +334,8 @@ anschluss::Seitenfilter CAssembly::filter(int seite) const {
     s.serien = fall_.ergebnis.serien;
     s.volumenstrom = e.seite(seite).volumenstrom;
     s.vStutzenMax = fall_.arbeitswerte.seite(seite).vStutzenMax;
-    const DichtungA* g = d.getDichtungAListe().internalGetForObjectId(
-        seite == 0 ? e.dichtungWarm : e.dichtungKalt);
+    const DichtungA* g =
+        d.getDichtungAListe().internalGetForObjectId(seite == 0 ? e.dichtungWarm : e.dichtungKalt);
     s.dichtung = g ? g->getName() : std::string();
     const MaterialPlatteA* m = d.getMaterialPlatteAListe().internalGetForObjectId(e.materialPlatte);
     s.plattenmaterial = m ? m->getName() : std::string();
@@ -728,8 +726,7 @@ void CAssembly::fokusVerloren(int id) {
 
 void CAssembly::befehl(int cmd) {
     kombinationGemeldet_ = false;
-    if (std::find(std::begin(kMenuBefehle), std::end(kMenuBefehle), cmd) ==
-        std::end(kMenuBefehle))
+    if (std::find(std::begin(kMenuBefehle), std::end(kMenuBefehle), cmd) == std::end(kMenuBefehle))
         return;
     if (!uebernehmen()) return;
     const char* fehlertext = cmd == CmdPrintSpec      ? "Fehler in OnDialogSpecification"

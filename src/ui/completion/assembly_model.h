@@ -21,8 +21,14 @@ namespace kal {
 class CAssembly : public DialogModel {
 public:
     // The five priced items besides the device itself.
-    enum Posten { PostenAnschlussWarm, PostenAnschlussKalt, PostenIsolierung, PostenSpritzschutz,
-                  PostenLackierung, kAnzahlPosten };
+    enum Posten {
+        PostenAnschlussWarm,
+        PostenAnschlussKalt,
+        PostenIsolierung,
+        PostenSpritzschutz,
+        PostenLackierung,
+        kAnzahlPosten
+    };
     struct Preisposten {
         double preis = 0.0;
         bool bekannt = true;

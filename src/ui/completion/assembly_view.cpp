@@ -125,8 +125,7 @@ QWidget* AssemblyView::baueAnschluesse(QWidget* p) {
     int r = 1;
     for (auto [l, liste, sonder, preis] :
          {std::array{LabelAnschlussWarm, AnschlussWarm, SonderAnschlussWarm, PreisAnschlussWarm},
-          std::array{LabelAnschlussKalt, AnschlussKalt, SonderAnschlussKalt,
-                     PreisAnschlussKalt}}) {
+          std::array{LabelAnschlussKalt, AnschlussKalt, SonderAnschlussKalt, PreisAnschlussKalt}}) {
         g->addWidget(label(box, l), r, 0);
         auto* c = mit(new QComboBox(box), liste);
         c->setMinimumWidth(360);
@@ -166,7 +165,8 @@ QWidget* AssemblyView::baueBelegung(QWidget* p) {
     auto* box = mit(new QGroupBox(p), RahmenBelegung);
     auto* v = new QVBoxLayout(box);
     auto* eintritt = new QHBoxLayout;
-    for (int id : {EintrittOben, EintrittUnten, EintrittSonder}) eintritt->addWidget(radio(box, id));
+    for (int id : {EintrittOben, EintrittUnten, EintrittSonder})
+        eintritt->addWidget(radio(box, id));
     eintritt->addStretch();
     v->addLayout(eintritt);
     for (int id : {BildEineSerie, BildGerade, BildUngerade}) {

@@ -1,12 +1,12 @@
 // Connection rules of the completion dialog: the nine filter rules on a
 // fixture and on the shipped data, the nozzle arrangement tables and the
 // connection pairs each plate type refuses.
+#include "anschluesse.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
-
-#include "anschluesse.h"
 
 using namespace kal::anschluss;
 
@@ -212,7 +212,8 @@ TEST(Anschluss, ListTextUsesLanguageTextsWithLibraryFallback) {
     AnschlussU a = anschluss();
     a.nomDurchmesser = "DN 50";
     a.bemerkung = "welding neck";
-    EXPECT_EQ(listenText(a, sprache), "Flange on pipe, DN 50, stainless steel AISI 316, welding neck");
+    EXPECT_EQ(listenText(a, sprache),
+              "Flange on pipe, DN 50, stainless steel AISI 316, welding neck");
 }
 
 TEST(Anschluss, GasketNameWithoutHt) {
@@ -245,18 +246,18 @@ TEST_P(Anordnung, NozzlesOfBothMediaAndDrains) {
 constexpr Eintritt O = Eintritt::Oben, U = Eintritt::Unten;
 INSTANTIATE_TEST_SUITE_P(
     Serien, Anordnung,
-    ::testing::Values(
-        BelegungFall{O, 1, true, {"F1 => F4", "F3 => F2", " --", " --", 0, 0}},
-        BelegungFall{O, 2, true, {"F1 => P1", "P2 => F2", "F4", "F3", 2, 2}},
-        BelegungFall{O, 2, false, {"F1 => P1", "P2 => F2", " --", " --", 0, 0}},
-        BelegungFall{O, 3, true, {"F1 => P4", "P3 => F2", "F4, P1", "F3, P2", 1, 1}},
-        BelegungFall{O, 4, true, {"F1 => P1", "P2 => F2", "F4, P4", "F3, P3", 2, 2}},
-        BelegungFall{O, 4, false, {"F1 => P1", "P2 => F2", " --", " --", 0, 0}},
-        BelegungFall{U, 1, true, {"F4 => F1", "F2 => F3", " -- ", " -- ", 0, 0}},
-        BelegungFall{U, 2, true, {"F4 => P4", "P3 => F3", "F1", "F2", 3, 3}},
-        BelegungFall{U, 3, true, {"F4 => P1", "P2 => F3", "F1, P4", "F2, P3", 1, 1}},
-        BelegungFall{U, 3, false, {"F4 => P1", "P2 => F3", " -- ", " -- ", 0, 0}},
-        BelegungFall{U, 4, true, {"F4 => P4", "P3 => F3", "F1, P1", "F2, P2", 3, 3}}));
+    ::testing::Values(BelegungFall{O, 1, true, {"F1 => F4", "F3 => F2", " --", " --", 0, 0}},
+                      BelegungFall{O, 2, true, {"F1 => P1", "P2 => F2", "F4", "F3", 2, 2}},
+                      BelegungFall{O, 2, false, {"F1 => P1", "P2 => F2", " --", " --", 0, 0}},
+                      BelegungFall{O, 3, true, {"F1 => P4", "P3 => F2", "F4, P1", "F3, P2", 1, 1}},
+                      BelegungFall{O, 4, true, {"F1 => P1", "P2 => F2", "F4, P4", "F3, P3", 2, 2}},
+                      BelegungFall{O, 4, false, {"F1 => P1", "P2 => F2", " --", " --", 0, 0}},
+                      BelegungFall{U, 1, true, {"F4 => F1", "F2 => F3", " -- ", " -- ", 0, 0}},
+                      BelegungFall{U, 2, true, {"F4 => P4", "P3 => F3", "F1", "F2", 3, 3}},
+                      BelegungFall{U, 3, true, {"F4 => P1", "P2 => F3", "F1, P4", "F2, P3", 1, 1}},
+                      BelegungFall{U, 3, false, {"F4 => P1", "P2 => F3", " -- ", " -- ", 0, 0}},
+                      BelegungFall{
+                          U, 4, true, {"F4 => P4", "P3 => F3", "F1, P1", "F2, P2", 3, 3}}));
 
 TEST(Anschluss, CombinationsEachPlateTypeRefuses) {
     struct Fall {
