@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -173,6 +174,19 @@ void FormBinder::pushAction(int id, QAction* a) {
     if (!s->text.empty()) a->setText(QString::fromStdString(s->text));
     a->setEnabled(s->enabled);
     a->setVisible(s->visible);
+}
+
+void menuFuellen(QMenuBar* leiste, const std::vector<MenuPopup>& menu) {
+    for (const MenuPopup& p : menu) {
+        auto* popup = mit(new QMenu(leiste), p.id);
+        for (int cmd : p.befehle) {
+            if (cmd == 0)
+                popup->addSeparator();
+            else
+                popup->addAction(QString())->setObjectName(QString::number(cmd));
+        }
+        leiste->addMenu(popup);
+    }
 }
 
 }  // namespace kal

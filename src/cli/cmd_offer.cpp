@@ -2,13 +2,14 @@
 // calculates it, opens the completion model on the result, applies the
 // user actions of a choices file through the model's own handlers and
 // prints the dialog as the user would see it.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "assembly_ids.h"
+#include "dialog_ids.h"
 #include "assembly_model.h"
 #include "benutzeraktion.h"
 #include "commands.h"
@@ -17,60 +18,7 @@
 namespace kal::cli {
 
 namespace {
-using Json = nlohmann::ordered_json;
 
-// A choices file: a JSON list of actions, e.g.
-//   [{"id": 1176, "select": 17}, {"id": 1178, "check": true},
-//    {"id": 1046, "text": "150"}, {"id": 1402, "click": true},
-//    {"id": 40043, "command": true}]
-// nullopt with `fehler` set when the file is not such a list.
-std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& pfad,
-                                                         std::string& fehler) {
-    std::ifstream in(pfad, std::ios::binary);
-    if (!in) {
-        fehler = "cannot read " + pfad;
-        return std::nullopt;
-    }
-    std::stringstream s;
-    s << in.rdbuf();
-    Json j = Json::parse(s.str(), nullptr, false);
-    if (!j.is_array()) {
-        fehler = pfad + ": not a JSON list of actions";
-        return std::nullopt;
-    }
-    std::vector<Benutzeraktion> aktionen;
-    for (size_t i = 0; i < j.size(); ++i) {
-        const Json& e = j[i];
-        const std::string wo = pfad + ": action " + std::to_string(i + 1) + ": ";
-        if (!e.is_object() || !e.contains("id") || !e["id"].is_number_integer()) {
-            fehler = wo + "needs an integer \"id\"";
-            return std::nullopt;
-        }
-        Benutzeraktion a;
-        a.id = e["id"].get<int>();
-        if (e.contains("select") && e["select"].is_number_integer()) {
-            a.art = Benutzeraktion::Art::Auswahl;
-            a.wert = e["select"].get<int>();
-        } else if (e.contains("check") && e["check"].is_boolean()) {
-            a.art = Benutzeraktion::Art::Haken;
-            a.haken = e["check"].get<bool>();
-        } else if (e.contains("text") && e["text"].is_string()) {
-            a.art = Benutzeraktion::Art::Text;
-            a.text = e["text"].get<std::string>();
-        } else if (e.value("click", false) == true) {
-            a.art = Benutzeraktion::Art::Klick;
-        } else if (e.value("command", false) == true) {
-            a.art = Benutzeraktion::Art::Befehl;
-        } else {
-            fehler = wo +
-                     "needs one of \"select\" (item value), \"check\" (true/false), "
-                     "\"text\", \"click\": true, \"command\": true";
-            return std::nullopt;
-        }
-        aktionen.push_back(a);
-    }
-    return aktionen;
-}
 
 Json komplettierungJson(const Komplettierung& k) {
     return Json{{"geraetekennstring", k.geraetekennstring},
@@ -173,9 +121,13 @@ int befehlOffer(const Args& args) {
     std::vector<Benutzeraktion> aktionen;
     if (auto it = o.werte.find("--choices"); it != o.werte.end()) {
         std::string fehler;
-        auto gelesen = aktionenLesen(it->second, fehler);
+        std::ifstream in(it->second, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        auto gelesen = in ? aktionenLesen(text.str(), fehler) : std::nullopt;
+        if (!in) fehler = "cannot read " + it->second;
         if (!gelesen) {
-            std::fprintf(stderr, "%s\n", fehler.c_str());
+            std::fprintf(stderr, "%s: %s\n", it->second.c_str(), fehler.c_str());
             return 2;
         }
         aktionen = *gelesen;
@@ -188,7 +140,7 @@ int befehlOffer(const Args& args) {
         return 2;
     }
     const bool ergebnis = hd.berechnen();
-    Json calc = calcJson(s, vorher, ergebnis);
+    Json calc = calcJson(hd, s.meldungenSeit(vorher), ergebnis);
     if (!ergebnis) {
         if (o.json)
             jsonAusgeben(Json{{"messages", Json::array()}, {"calc", calc}});
@@ -212,7 +164,8 @@ int befehlOffer(const Args& args) {
     const std::vector<Message> meldungen = s.meldungenSeit(beiOeffnen);
     if (o.json) {
         Json j{{"messages", meldungenJson(meldungen)}};
-        for (auto& [k, v] : dialogJson(dlg).items()) j[k] = v;
+        const Json dialog = dialogJson(dlg);
+        for (const auto& [k, v] : dialog.items()) j[k] = v;
         j["fall"] = komplettierungJson(hd.fall().komplettierung);
         j["calc"] = calc;
         jsonAusgeben(j);

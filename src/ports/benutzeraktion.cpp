@@ -1,5 +1,7 @@
 #include "benutzeraktion.h"
 
+#include <nlohmann/json.hpp>
+
 namespace kal {
 
 std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel) {
@@ -37,6 +39,48 @@ std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel)
             break;
     }
     return {};
+}
+
+std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& text,
+                                                         std::string& fehler) {
+    using Json = nlohmann::json;
+    Json j = Json::parse(text, nullptr, false);
+    if (!j.is_array()) {
+        fehler = "not a JSON list of actions";
+        return std::nullopt;
+    }
+    std::vector<Benutzeraktion> aktionen;
+    for (size_t i = 0; i < j.size(); ++i) {
+        const Json& e = j[i];
+        const std::string wo = "action " + std::to_string(i + 1) + ": ";
+        if (!e.is_object() || !e.contains("id") || !e["id"].is_number_integer()) {
+            fehler = wo + "needs an integer \"id\"";
+            return std::nullopt;
+        }
+        Benutzeraktion a;
+        a.id = e["id"].get<int>();
+        if (e.contains("select") && e["select"].is_number_integer()) {
+            a.art = Benutzeraktion::Art::Auswahl;
+            a.wert = e["select"].get<int>();
+        } else if (e.contains("check") && e["check"].is_boolean()) {
+            a.art = Benutzeraktion::Art::Haken;
+            a.haken = e["check"].get<bool>();
+        } else if (e.contains("text") && e["text"].is_string()) {
+            a.art = Benutzeraktion::Art::Text;
+            a.text = e["text"].get<std::string>();
+        } else if (e.contains("click") && e["click"] == true) {
+            a.art = Benutzeraktion::Art::Klick;
+        } else if (e.contains("command") && e["command"] == true) {
+            a.art = Benutzeraktion::Art::Befehl;
+        } else {
+            fehler = wo +
+                     "needs one of \"select\" (an item value), \"check\" (true or false), "
+                     "\"text\", \"click\": true, \"command\": true";
+            return std::nullopt;
+        }
+        aktionen.push_back(a);
+    }
+    return aktionen;
 }
 
 }  // namespace kal

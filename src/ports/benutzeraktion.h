@@ -5,7 +5,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "form.h"
 
@@ -32,5 +34,13 @@ using Ereignisziel = std::function<void(int id, BindEvent event)>;
 // why a user could not have done it (unknown, hidden or disabled control,
 // no such list entry, a read-only field); then nothing is changed.
 std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel);
+
+// A list of actions written as JSON, e.g.
+//   [{"id": 1176, "select": 17}, {"id": 1178, "check": true},
+//    {"id": 1046, "text": "150"}, {"id": 1402, "click": true},
+//    {"id": 40043, "command": true}]
+// nullopt, with `fehler` saying where, when `text` is not such a list.
+std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& text,
+                                                         std::string& fehler);
 
 }  // namespace kal

@@ -39,6 +39,12 @@ struct ControlState {
 // unchanged when it fits or the limit is 0.
 std::string aufLaengeGekuerzt(std::string text, int maxLength);
 
+// A menu popup of a dialog and its commands, in order (0: a separator).
+struct MenuPopup {
+    int id = 0;
+    std::vector<int> befehle;
+};
+
 // Read access for the engine's input acquisition: the narrow view of a
 // dialog's entries by control id.
 class EntrySource {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "assembly_ids.h"
+#include "dialog_ids.h"
 #include "dialoghilfe.h"
 #include "format.h"
 
@@ -32,6 +32,7 @@ const Beschriftung kBeschriftungen[] = {
     {LabelKennung, "assemblydialog", "geraetekennung"},
     {LabelEinzelpreis, "assemblydialog", "einzelpreis"},
     {LabelLieferzeit, "assemblydialog", "lieferzeit"},
+    {EinheitLieferzeit, "unit", "lieferzeit"},
     {RahmenDoku, "assemblydialog", "dokumentation"},
     {LabelDokuAnzahl, "assemblydialog", "dokuanzahl"},
     {Massblatt, "assemblydialog", "massblatt"},
@@ -196,7 +197,7 @@ void CAssembly::oeffnen() {
     // A pack without a customer price of its own is priced on request as
     // well; its price parts would otherwise read as zero.
     if (data().getPlattentypCListe().getCustomPreisevorhanden() != 0 &&
-        r.customPreis < Berechnungsfall::kKeinPreis)
+        r.customPreis < kKeinPreis)
         preiseAufAnfrage_ = false;
 
     if (preiseAufAnfrage_) {
@@ -298,6 +299,7 @@ void CAssembly::einzelpreisAnzeigen() {
 void CAssembly::lieferzeitAnzeigen() {
     Form& f = form();
     f.setText(Lieferzeit, "");
+    f.setVisible(EinheitLieferzeit, false);  // only beside a number of weeks
     if (!anschluesseGeprueft_) return;
     int d = std::max({fall_.ergebnis.lieferzeit, posten_[PostenAnschlussWarm].lieferzeit,
                       posten_[PostenAnschlussKalt].lieferzeit});
@@ -306,8 +308,10 @@ void CAssembly::lieferzeitAnzeigen() {
     if (f.checked(Lackierung)) d = std::max(d, lieferzeitLackierung_);
     if (k_.sonderanschluesse || fall_.eingaben.gestellVariante == 1)
         f.setText(Lieferzeit, text("aufanfrage"));
-    else
+    else {
         setTextfield(f, Lieferzeit, static_cast<double>(d), 0, 7);
+        f.setVisible(EinheitLieferzeit, true);
+    }
 }
 
 void CAssembly::kennstringAnzeigen() {

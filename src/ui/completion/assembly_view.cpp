@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "assembly_ids.h"
+#include "dialog_ids.h"
 
 namespace kal {
 
@@ -35,19 +35,11 @@ QCheckBox* haken(QWidget* p, int id) { return mit(new QCheckBox(p), id); }
 QRadioButton* radio(QWidget* p, int id) { return mit(new QRadioButton(p), id); }
 }  // namespace
 
-AssemblyView::AssemblyView(CAssembly& model, QWidget* parent)
-    : DialogView(parent),
-      model_(model),
-      binder_(
-          model.form(), [this](int id, BindEvent e) { ereignis(id, e); }, this) {
+AssemblyView::AssemblyView(CAssembly& model, QWidget* parent) : ModellView(model, parent) {
     auto* layout = new QVBoxLayout(this);
     menuBar_ = new QMenuBar(this);
     layout->setMenuBar(menuBar_);
-    for (const MenuPopup& p : model_.menu()) {
-        auto* popup = mit(new QMenu(menuBar_), p.id);
-        for (int cmd : p.befehle) popup->addAction(QString())->setObjectName(QString::number(cmd));
-        menuBar_->addMenu(popup);
-    }
+    menuFuellen(menuBar_, model_.menu());
     auto* spalten = new QHBoxLayout;
     auto* links = new QVBoxLayout;
     links->addWidget(bauePreise(this));
@@ -72,7 +64,6 @@ AssemblyView::AssemblyView(CAssembly& model, QWidget* parent)
     layout->addLayout(knoepfe);
     binder_.bindAll(this);
     binder_.push();
-    setWindowTitle(QString::fromStdString(model_.caption()));
 }
 
 // Discounts, net prices, base price and the totals of the offer item.
@@ -101,9 +92,10 @@ QWidget* AssemblyView::bauePreise(QWidget* p) {
     g->addWidget(label(box, LabelEinzelpreis), r, 0, 1, 2);
     g->addWidget(betrag(box, Einzelpreis), r++, 2);
     g->addWidget(label(box, LabelLieferzeit), r, 0, 1, 2);
-    g->addWidget(betrag(box, Lieferzeit), r++, 2);
+    g->addWidget(betrag(box, Lieferzeit), r, 2);
+    g->addWidget(label(box, EinheitLieferzeit), r++, 3);
     g->addWidget(label(box, LabelKennung), r, 0);
-    g->addWidget(edit(box, Kennung, 260), r++, 1, 1, 2);
+    g->addWidget(edit(box, Kennung, 380), r++, 1, 1, 3);
     g->setColumnStretch(0, 1);
     return box;
 }
@@ -128,10 +120,10 @@ QWidget* AssemblyView::baueAnschluesse(QWidget* p) {
           std::array{LabelAnschlussKalt, AnschlussKalt, SonderAnschlussKalt, PreisAnschlussKalt}}) {
         g->addWidget(label(box, l), r, 0);
         auto* c = mit(new QComboBox(box), liste);
-        c->setMinimumWidth(360);
+        c->setMinimumWidth(460);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         g->addWidget(c, r, 1);
-        g->addWidget(edit(box, sonder, 360), r, 1);  // shown instead of the list
+        g->addWidget(edit(box, sonder, 460), r, 1);  // shown instead of the list
         g->addWidget(betrag(box, preis), r++, 2);
     }
     g->setColumnStretch(1, 1);
@@ -211,12 +203,6 @@ QWidget* AssemblyView::baueDokumentation(QWidget* p) {
     return box;
 }
 
-void AssemblyView::ereignis(int id, BindEvent e) {
-    model_.ereignis(id, e);
-    setWindowTitle(QString::fromStdString(model_.caption()));
-    beendenWennGeschlossen(model_);
-}
-
 void AssemblyView::reject() {
     model_.geklickt(Zurueck);
     binder_.push();
@@ -224,12 +210,7 @@ void AssemblyView::reject() {
 }
 
 void registerAssemblyView(QtDialogRunner& runner) {
-    runner.registerView("CAssembly",
-                        [](DialogModel& m, QWidget* parent) -> std::unique_ptr<DialogView> {
-                            auto* model = dynamic_cast<CAssembly*>(&m);
-                            if (!model) return nullptr;
-                            return std::make_unique<AssemblyView>(*model, parent);
-                        });
+    registriereView<CAssembly, AssemblyView>(runner, "CAssembly");
 }
 
 }  // namespace kal

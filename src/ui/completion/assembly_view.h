@@ -5,17 +5,15 @@
 #include <QMenuBar>
 
 #include "assembly_model.h"
-#include "binder.h"
-#include "qtports.h"
+#include "modellview.h"
 
 namespace kal {
 
-class AssemblyView : public DialogView {
+class AssemblyView : public ModellView<CAssembly> {
 public:
     explicit AssemblyView(CAssembly& model, QWidget* parent = nullptr);
     void autoSchliessen() override { reject(); }
     void reject() override;  // Escape and the close box: "Back"
-    FormBinder& binder() { return binder_; }
 
 private:
     QWidget* bauePreise(QWidget* p);
@@ -23,10 +21,7 @@ private:
     QWidget* baueOptionen(QWidget* p);
     QWidget* baueBelegung(QWidget* p);
     QWidget* baueDokumentation(QWidget* p);
-    void ereignis(int id, BindEvent e);
 
-    CAssembly& model_;
-    FormBinder binder_;
     QMenuBar* menuBar_ = nullptr;
 };
 
