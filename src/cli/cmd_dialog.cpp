@@ -81,7 +81,6 @@ std::string einheitText(const Form& f, int id) {
     return f.text(id);
 }
 
-
 }  // namespace
 
 int befehlLists(const Args& args) {

@@ -9,16 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "dialog_ids.h"
 #include "assembly_model.h"
 #include "benutzeraktion.h"
 #include "commands.h"
+#include "dialog_ids.h"
 #include "sitzung.h"
 
 namespace kal::cli {
 
 namespace {
-
 
 Json komplettierungJson(const Komplettierung& k) {
     return Json{{"geraetekennstring", k.geraetekennstring},
@@ -72,6 +71,16 @@ Json dialogJson(const CAssembly& d) {
                 {"aktiv", aktiv},   {"markiert", markiert}, {"menu", menu}};
 }
 
+// A menu text as it reads: the '&' of an access key dropped ("&&" is one '&').
+std::string ohneKuerzel(const std::string& text) {
+    std::string aus;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        aus += text[i];
+    }
+    return aus;
+}
+
 void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
     const Form& f = d.form();
     for (int id : {kp::AnschlussWarm, kp::AnschlussKalt}) {
@@ -100,13 +109,16 @@ void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
     zeile(kp::Spritzschutz, kp::PreisSpritzschutz);
     zeile(kp::Lackierung, kp::PreisLackierung);
     zeile(kp::LabelEinzelpreis, kp::Einzelpreis);
-    zeile(kp::LabelLieferzeit, kp::Lieferzeit);
+    std::printf(
+        "%s: %s%s\n", f.text(kp::LabelLieferzeit).c_str(), f.text(kp::Lieferzeit).c_str(),
+        f.visible(kp::EinheitLieferzeit) ? (" " + f.text(kp::EinheitLieferzeit)).c_str() : "");
     if (f.visible(kp::Kennung)) zeile(kp::LabelKennung, kp::Kennung);
     std::string menu;
     for (const MenuPopup& p : d.menu())
         for (int id : p.befehle)
-            menu += (menu.empty() ? "" : ", ") + f.text(id) + (f.enabled(id) ? "" : " (disabled)");
-    std::printf("%s: %s\n", f.text(kp::PopupSpez).c_str(), menu.c_str());
+            menu += (menu.empty() ? "" : ", ") + ohneKuerzel(f.text(id)) +
+                    (f.enabled(id) ? "" : " (disabled)");
+    std::printf("%s: %s\n", ohneKuerzel(f.text(kp::PopupSpez)).c_str(), menu.c_str());
     for (const Message& m : meldungen)
         std::printf("message [%s/%s]: %s\n", m.section.c_str(), m.key.c_str(), m.text.c_str());
 }
@@ -172,7 +184,7 @@ int befehlOffer(const Args& args) {
     } else {
         textAusgeben(dlg, meldungen);
     }
-    return (abgelehnt || !dlg.anschluesseGeprueft()) ? 1 : 0;
+    return (abgelehnt || !dlg.letzteUebernahmeGelungen()) ? 1 : 0;
 }
 
 }  // namespace kal::cli

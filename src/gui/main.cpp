@@ -1,10 +1,10 @@
 // kalvoria: the desktop program. Start-up runs the main dialog modally.
 #include <QApplication>
 #include <QTimer>
+#include <clocale>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <clocale>
 #include <string>
 
 #include "app.h"

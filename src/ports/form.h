@@ -31,7 +31,7 @@ struct ControlState {
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;
-    int maxLength = 0;  // edit: most bytes a user may type, 0 unlimited
+    int maxLength = 0;        // edit: most bytes a user may type, 0 unlimited
     std::string placeholder;  // edit: grey hint while it is empty
 };
 

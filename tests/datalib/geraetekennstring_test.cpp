@@ -8,13 +8,10 @@
 #include <map>
 #include <random>
 
-#include "data_testdir.h"
+#include "ausgeliefert.h"
 
 namespace {
-const Data& daten() {
-    static Data d(distDataDir());
-    return d;
-}
+const Data& daten() { return kaltest::ausgelieferteDaten(); }
 
 CGeraeteKennstring::Angaben wasser() {
     CGeraeteKennstring::Angaben a;

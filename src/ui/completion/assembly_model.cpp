@@ -196,8 +196,7 @@ void CAssembly::oeffnen() {
 
     // A pack without a customer price of its own is priced on request as
     // well; its price parts would otherwise read as zero.
-    if (data().getPlattentypCListe().getCustomPreisevorhanden() != 0 &&
-        r.customPreis < kKeinPreis)
+    if (data().getPlattentypCListe().getCustomPreisevorhanden() != 0 && r.customPreis < kKeinPreis)
         preiseAufAnfrage_ = false;
 
     if (preiseAufAnfrage_) {
@@ -575,6 +574,11 @@ void CAssembly::rabattVerlassen(int feld) {
 // ---------------------------------------------------------------- commit
 
 bool CAssembly::uebernehmen() {
+    letzteUebernahme_ = uebernehmenSchritte();
+    return letzteUebernahme_;
+}
+
+bool CAssembly::uebernehmenSchritte() {
     Form& f = form();
     const CIniEx& s = app_.getSprache();
     const std::string fehlerTitel = s.GetValue("error", "error", "");

@@ -55,6 +55,9 @@ public:
     const std::vector<MenuPopup>& menu() const { return menu_; }
     bool preiseAufAnfrage() const { return preiseAufAnfrage_; }
     bool anschluesseGeprueft() const { return anschluesseGeprueft_; }
+    // Whether the last commit succeeded (a refused RAL number leaves
+    // anschluesseGeprueft as it was).
+    bool letzteUebernahmeGelungen() const { return letzteUebernahme_; }
     bool eingabenUebernommen() const { return eingabenUebernommen_; }
     double geraetegrundpreis() const { return geraetegrundpreis_; }
     double einzelpreis() const { return einzelpreis_; }
@@ -91,6 +94,7 @@ private:
     // arrangement
     void belegungSetzen(anschluss::Eintritt eintritt);
     void belegungSonder();
+    bool uebernehmenSchritte();
     // options and prices
     void optionGeklickt(int checkbox);
     void lackierungGeklickt();
@@ -118,6 +122,7 @@ private:
     double listenpreisIsolierung_ = 0.0, listenpreisSpritzschutz_ = 0.0,
            listenpreisLackierung_ = 0.0;
     bool anschluesseGeprueft_ = false;
+    bool letzteUebernahme_ = false;
     bool eingabenUebernommen_ = true;
     bool din_ = true;
     bool kombinationGemeldet_ = false;  // within one user action

@@ -5,21 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
+
+#include "ausgeliefert.h"
 
 using namespace kal::anschluss;
 
 namespace {
-std::string distDir() {
-    const char* d = std::getenv("KAL_DIST_DIR");
-    return d && *d ? d : KAL_DIST_DEFAULT;
-}
-
-const Data& daten() {
-    static Data d(distDir() + "/data");
-    return d;
-}
+const Data& daten() { return kaltest::ausgelieferteDaten(); }
 
 // A connection every rule keeps for `basis()`.
 AnschlussU anschluss(const std::string& art = "flansch am rohr",

@@ -29,11 +29,12 @@ struct Offen {
     std::unique_ptr<CAssembly> dlg;
 
     explicit Offen(const std::string& projekt, kaltest::Start s = {},
-                            void (*vorher)(kaltest::AppDir&) = nullptr)
+                   void (*vorher)(kaltest::AppDir&) = nullptr)
         : u(s) {
         if (vorher) {
             vorher(u.dir);
             u.app.erzeugeObjekte(u.dir.dir());  // the changed data
+            u.app.spracheFestlegen();
         }
         hd = std::make_unique<CBerechnungDlg>(u.app);
         EXPECT_EQ(hd->projektLesen(projekt), 0) << projekt;
@@ -44,8 +45,7 @@ struct Offen {
     Form& f() { return dlg->form(); }
     // As a user does it; a refused action fails the test.
     void tue(Benutzeraktion a) {
-        std::string grund =
-            anwenden(f(), a, [this](int id, BindEvent e) { dlg->ereignis(id, e); });
+        std::string grund = anwenden(f(), a, [this](int id, BindEvent e) { dlg->ereignis(id, e); });
         EXPECT_EQ(grund, "") << a.id;
     }
     void tippe(int id, const std::string& text) {
@@ -59,7 +59,7 @@ struct Offen {
             if (!dlg->form().enabled(id)) return false;
         return true;
     }
-    const kal::Komplettierung& k() const { return hd->fall().komplettierung; }
+    const ::Komplettierung& k() const { return hd->fall().komplettierung; }
     // Connection ids in a list whose kind is `art`.
     int anschlussMitArt(int liste, const std::string& art) {
         for (const ListEntry& e : f().control(liste).items)
@@ -176,7 +176,8 @@ TEST(Komplettierung, WerksmodusDiscountsSpecialConnectionsAndArrangement) {
         EXPECT_TRUE(f.visible(id)) << id;
     const double paket = c.hd->fall().ergebnis.customPreisteile.paket;
     c.tippe(RabattPaket, "10");
-    EXPECT_EQ(f.text(NettoPaket), std::to_string(static_cast<int>(CAssembly::nettopreis(paket, 10))));
+    EXPECT_EQ(f.text(NettoPaket),
+              std::to_string(static_cast<int>(CAssembly::nettopreis(paket, 10))));
     c.tippe(RabattGestell, "100.5");  // more than everything off is refused
     EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"error_outofrange"});
 
@@ -267,9 +268,9 @@ TEST(Komplettierung, PassesPictureAndArrangement) {
 // The identification string of every sample reads back into the choices
 // it was built from; the next calculation resets the options.
 TEST(Komplettierung, EverySampleRoundTripsItsIdentificationAndResetsOnCalculation) {
-    for (const char* name : {"water_water_design.kal", "glycol_water_rating.kal",
-                             "steam_condenser_design.kal", "air_cooler_design.kal",
-                             "user_medium_design.kal"}) {
+    for (const char* name :
+         {"water_water_design.kal", "glycol_water_rating.kal", "steam_condenser_design.kal",
+          "air_cooler_design.kal", "user_medium_design.kal"}) {
         SCOPED_TRACE(name);
         Offen c(probe(name));
         c.haken(Lackierung, true);
