@@ -83,13 +83,7 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
     const SpalttypKorrelation& t = *pc.korr[ti];
     double zeta;
     if (!pc.trevan) {
-        size_t k = K::kReGrenzen;
-        for (size_t j = 0; j < K::kReGrenzen; ++j)
-            if (re > t.druckReGrenze[j]) {
-                k = j;
-                break;
-            }
-        zeta = t.druckFaktor[k] * std::pow(re, t.druckExp[k]);
+        zeta = t.reibungRe(re);
     } else {
         const bool wasserAehnlich = m.waermekapazitaet > kWasserAehnlichCp;
         size_t k;

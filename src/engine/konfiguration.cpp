@@ -11,7 +11,7 @@ bool endlich(double x) { return std::isfinite(x); }
 
 // Channel type of the quick screening (on both sides) when it is a standard
 // type of the plate.
-constexpr int kSpalttypSchnell = 1;
+constexpr int kSpalttypSchnell = kSpalttypStaerkster;
 // Mixing two types steps the split of a pass in about this many steps.
 constexpr int kMischSchritte = 15;
 

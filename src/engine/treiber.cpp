@@ -9,7 +9,7 @@ namespace {
 // Channel type whose pressure drop bounds the channel count from below,
 // and the one whose velocity bounds it from above, when standard types of
 // the plate.
-constexpr int kSpalttypUntergrenze = 8;
+constexpr int kSpalttypUntergrenze = kSpalttypGlattester;
 constexpr int kSpalttypObergrenze = 1;
 
 // Range of a quantity with a mode list: 0 free, 1 fixed, 2 minimum, 3 maximum.

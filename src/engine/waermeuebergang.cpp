@@ -111,13 +111,7 @@ double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache&
         alfa = kKondensationWellung * kNusseltFilmkondensation * std::cbrt(innen);
     } else {
         const SpalttypKorrelation& t = *pc.korr[static_cast<size_t>(typ)];
-        size_t k = K::kReGrenzen;
-        for (size_t j = 0; j < K::kReGrenzen; ++j)
-            if (re > t.alphaReGrenze[j]) {
-                k = j;
-                break;
-            }
-        const double n = t.alphaFaktor[k] * std::pow(re, t.alphaExp[k]);
+        const double n = t.nusseltRe(re);
         // a gas omits the Prandtl factor
         double nu = m.istGas
                         ? std::pow(pr, t.alphaExp[K::kPrandtl]) * n
