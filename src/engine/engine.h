@@ -72,6 +72,7 @@ struct PlattenCache {
     Spalttypmatrix weitermischenNichtOk{};
     std::array<int, kAnzahlSpalttypen> zulaessig{}, standard{};
     double dhSpalt = 0, dhKanal = 0, querKanal = 0, laengeSpalt = 0, querMaxStutzen = 0;
+    double laengenfaktor = 0;  // (length / hydraulic diameter)^exponent of the channel friction
     double dickeGesamt = 0, dickeOhneLuft = 0, lambda = 0;
     bool trevan = false, alfaOpt = false;
     bool dichtungenAktiv = false;
@@ -167,6 +168,7 @@ public:
     // hydraulics
     void geschwindigkeitsgrenzen(Berechnungsfall& fall) const;
     double eintrittsgeschwindigkeit(const PlattenCache& pc, double v, int f, int p) const;
+    static double laengenfaktor(double laengeSpalt, double dhSpalt);
     // Pressure drop of one channel (kPa); false on invalid geometry/state.
     bool spaltDruckverlust(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int typ,
                            double vKanalDurchsatz, double muWand, double& dp, double& re,

@@ -1,5 +1,6 @@
 // Hydraulics: velocity limits, channel pressure drop, flow distribution.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine.h"
@@ -33,6 +34,17 @@ constexpr double kMinKorrektur = 0.5;
 constexpr double kToleranz = 0.01;
 constexpr double kToleranzZuwachs = 0.05;
 constexpr int kMaxSchritte = 100;
+// ln k of the step counts, looked up: the distribution runs for every
+// configuration of a search.
+const auto kLnSchritt = [] {
+    std::array<double, kMaxSchritte + 2> t{};
+    for (size_t k = 1; k < t.size(); ++k) t[k] = std::log(static_cast<double>(k));
+    return t;
+}();
+// A side's mean channel velocity, beyond its limit by this share, puts some
+// channel type beyond it whatever the split (rounding of the split is far
+// smaller).
+constexpr double kMittelGrenzeAbstand = 1e-9;
 // Message key of the first active channel type whose velocity leaves the
 // side's limits; null when all keep them.
 const char* spaltgeschwindigkeitFehler(const Suchzustand& s, const Seitenwerte& a, int seite) {
@@ -61,6 +73,10 @@ void Rechenkern::geschwindigkeitsgrenzen(Berechnungsfall& fall) const {
             a.vEintrittMax = g.getMaxEintrittsGeschw();
         }
     }
+}
+
+double Rechenkern::laengenfaktor(double laengeSpalt, double dhSpalt) {
+    return std::pow(laengeSpalt / dhSpalt, kLaengenExponent);
 }
 
 double Rechenkern::eintrittsgeschwindigkeit(const PlattenCache& pc, double v, int f, int p) const {
@@ -111,9 +127,7 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
                   m.vKanal * m.vKanal * m.dichte * 0.5;
     }
     // Pa -> kPa
-    dp = 0.001 *
-         (zeta * std::pow(pc.laengeSpalt / pc.dhSpalt, kLaengenExponent) * m.dichte * v * v * 0.5 +
-          dpKanal);
+    dp = 0.001 * (zeta * pc.laengenfaktor * m.dichte * v * v * 0.5 + dpKanal);
     return endlich(dp) && endlich(re) && endlich(v);
 }
 
@@ -130,6 +144,18 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
     const bool* aktiv = s.spalttypAktiv[seite];
     const int* n = s.spaltenJeTyp[seite];
 
+    // In a design the split cannot save a side whose mean velocity over all
+    // its channels is beyond a limit: it ends like the split's final check.
+    if (!rating) {
+        double quer = 0.0;
+        for (int i = 0; i < kAnzahlSpalttypen; ++i)
+            if (aktiv[i]) quer += n[i] * pc.querSpalt[static_cast<size_t>(i)];
+        const Seitenwerte& a = fall.arbeitswerte.seite(seite);
+        const double vMittel = vGesamt / quer;
+        if (vMittel < a.vSpaltMin * (1.0 - kMittelGrenzeAbstand) ||
+            vMittel > a.vSpaltMax * (1.0 + kMittelGrenzeAbstand))
+            return false;
+    }
     auto rechne = [&]() {
         double summe = 0.0;
         for (int i = 0; i < kAnzahlSpalttypen; ++i) {
@@ -150,12 +176,12 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
     double abw;
     do {
         if (dpMittel < kMinDruckverlust) dpMittel = kMinDruckverlust;
+        const double nenner = 2.0 + kLnSchritt[static_cast<size_t>(k)];
         for (int i = 0; i < kAnzahlSpalttypen; ++i) {
             if (!aktiv[i]) continue;
             if (dpi[i] < kMinDruckverlust) dpi[i] = kMinDruckverlust;
             const double x = 1.0 + std::log(dpMittel / dpi[i]);
-            double c = x <= 0 ? kMinKorrektur
-                              : 1.0 + std::log(x) / (2.0 + std::log(static_cast<double>(k)));
+            double c = x <= 0 ? kMinKorrektur : 1.0 + std::log(x) / nenner;
             if (c < kMinKorrektur) c = kMinKorrektur;
             vi[i] *= c;
         }
@@ -179,7 +205,7 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
             if (rating) meldeFehler("fehlerDruckverlust");
             return false;
         }
-    } while (abw > kToleranz + kToleranzZuwachs * std::log(static_cast<double>(k)));
+    } while (abw > kToleranz + kToleranzZuwachs * kLnSchritt[static_cast<size_t>(k)]);
 
     if (const char* key = spaltgeschwindigkeitFehler(s, fall.arbeitswerte.seite(seite), seite)) {
         if (rating) meldeFehler(key);
