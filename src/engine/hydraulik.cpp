@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "engine.h"
 
@@ -141,61 +142,72 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
     Suchzustand& s = fall.suche;
     double* vi = s.durchsatzJeTyp[seite];
     double* dpi = s.druckverlustJeTyp[seite];
-    const bool* aktiv = s.spalttypAktiv[seite];
     const int* n = s.spaltenJeTyp[seite];
+    // the active types in index order, the order of every sum below
+    int typen[kAnzahlSpalttypen];
+    int nTypen = 0;
+    for (int i = 0; i < kAnzahlSpalttypen; ++i)
+        if (s.spalttypAktiv[seite][i]) typen[nTypen++] = i;
+    const auto aktive = [&] { return std::span<const int>(typen, static_cast<size_t>(nTypen)); };
 
     // In a design the split cannot save a side whose mean velocity over all
     // its channels is beyond a limit: it ends like the split's final check.
     if (!rating) {
         double quer = 0.0;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i)
-            if (aktiv[i]) quer += n[i] * pc.querSpalt[static_cast<size_t>(i)];
+        for (int i : aktive()) quer += n[i] * pc.querSpalt[static_cast<size_t>(i)];
         const Seitenwerte& a = fall.arbeitswerte.seite(seite);
         const double vMittel = vGesamt / quer;
         if (vMittel < a.vSpaltMin * (1.0 - kMittelGrenzeAbstand) ||
             vMittel > a.vSpaltMax * (1.0 + kMittelGrenzeAbstand))
             return false;
     }
-    auto rechne = [&]() {
+    // The even share is the same for every configuration of a design's
+    // pack: its pressure drops come from the pack's memory.
+    const bool gedaechtnis = !rating && paket_.aktiv();
+    auto spalt = [&](int i, bool gleich) {
+        if (!gleich || !gedaechtnis)
+            return spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i], s.reJeTyp[seite][i],
+                                     s.vSpalt[seite][i]);
+        Paketgedaechtnis::Gleichanteil& g = paket_.gleichanteil(seite, i);
+        if (!g.berechnet || g.durchsatz != vi[i] || g.muWand != muWand) {
+            g.berechnet = true, g.durchsatz = vi[i], g.muWand = muWand;
+            g.ok = spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, g.dp, g.re, g.v);
+        }
+        dpi[i] = g.dp, s.reJeTyp[seite][i] = g.re, s.vSpalt[seite][i] = g.v;
+        return g.ok;
+    };
+    auto rechne = [&](bool gleich) {
         double summe = 0.0;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
-            if (!aktiv[i]) continue;
-            if (!spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i], s.reJeTyp[seite][i],
-                                   s.vSpalt[seite][i]))
-                return false;
+        for (int i : aktive()) {
+            if (!spalt(i, gleich)) return false;
             summe += n[i] * dpi[i];
         }
         dpMittel = summe / q;
         return endlich(dpMittel);
     };
-    for (int i = 0; i < kAnzahlSpalttypen; ++i)
-        if (aktiv[i]) vi[i] = vGesamt / q;
-    if (!rechne()) return false;
+    for (int i : aktive()) vi[i] = vGesamt / q;
+    if (!rechne(true)) return false;
 
     int k = 1;
     double abw;
     do {
         if (dpMittel < kMinDruckverlust) dpMittel = kMinDruckverlust;
         const double nenner = 2.0 + kLnSchritt[static_cast<size_t>(k)];
-        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
-            if (!aktiv[i]) continue;
+        double summe = 0.0;
+        for (int i : aktive()) {
             if (dpi[i] < kMinDruckverlust) dpi[i] = kMinDruckverlust;
             const double x = 1.0 + std::log(dpMittel / dpi[i]);
             double c = x <= 0 ? kMinKorrektur : 1.0 + std::log(x) / nenner;
             if (c < kMinKorrektur) c = kMinKorrektur;
             vi[i] *= c;
+            summe += n[i] * vi[i];
         }
-        double summe = 0.0;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i)
-            if (aktiv[i]) summe += n[i] * vi[i];
         if (!(summe > 0)) return false;
         const double faktor = vGesamt / summe;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i)
-            if (aktiv[i]) vi[i] *= faktor;
-        if (!rechne()) return false;
+        for (int i : aktive()) vi[i] *= faktor;
+        if (!rechne(false)) return false;
         abw = 0.0;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
-            if (!aktiv[i]) continue;
+        for (int i : aktive()) {
             const double dev =
                 dpi[i] > 0 ? std::fabs(dpMittel / dpi[i] - 1.0) : kAbweichungOhneDruckverlust;
             abw = std::max(abw, dev);
