@@ -74,6 +74,14 @@ struct PlattenCache {
     std::array<int, kAnzahlSpalttypen> zulaessig{}, standard{};
     double dhSpalt = 0, dhKanal = 0, querKanal = 0, laengeSpalt = 0, querMaxStutzen = 0;
     double laengenfaktor = 0;  // (length / hydraulic diameter)^exponent of the channel friction
+    // Prandtl terms of the Nusselt laws per side for the Prandtl number and
+    // gas flag they were found for (prandtlCachen); NaN: none.
+    struct Prandtl {
+        double pr = NAN;
+        bool gas = false;
+        JeSpalttyp term{};
+    };
+    std::array<Prandtl, kAnzahlSeiten> prandtl{};
     double dickeGesamt = 0, dickeOhneLuft = 0, lambda = 0;
     bool trevan = false, alfaOpt = false;
     bool dichtungenAktiv = false;
@@ -204,6 +212,9 @@ public:
     double flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, int seite) const;
     double wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
                           int serien) const;
+    // The same with the side's pass area (flaecheJeSerie) known.
+    double wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                          int serien, double aSerie) const;
     double alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int typ,
                         double re, double pr, double tWand, double muWand, double v) const;
     double alfaSeite(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
@@ -247,6 +258,8 @@ public:
 
     // Fills `pc` for a plate type id; false when the plate type is unusable.
     bool cacheAufbauen(const Falleingaben& e, int plattentypId, PlattenCache& pc) const;
+    // The Prandtl terms of `pc` for the case's sides (after cacheAufbauen).
+    void prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) const;
 
     int istStandard(const Falleingaben& e, int plattentyp, int typ) const;
     int istZulaessig(const Falleingaben& e, int plattentyp, int typ) const;

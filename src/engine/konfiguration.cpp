@@ -73,9 +73,10 @@ namespace {
 // Wall temperature and viscosity, flow distribution, pressure drop over all
 // passes (within the allowed one in design) and the alpha of one side.
 bool seiteBewerten(Rechenkern& kern, const Data& d, Berechnungsfall& fall, const PlattenCache& pc,
-                   Paketgedaechtnis* paket, int seite, int q, int p, double& alfa, double& dp) {
+                   Paketgedaechtnis* paket, int seite, int q, int p, double aSerie, double& alfa,
+                   double& dp) {
     const Mediumseite& m = fall.eingaben.seite(seite);
-    const double tw = kern.wandtemperatur(fall, pc, seite, p);
+    const double tw = kern.wandtemperatur(fall, pc, seite, p, aSerie);
     if (!endlich(tw)) return false;
     double mu;
     if (paket) {
@@ -127,7 +128,7 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     Paketgedaechtnis* paket = paket_.aktiv() ? &paket_ : nullptr;
     Konfigurationswerte w;
     w.flaecheJeSerie = flaecheJeSerie(s, pc, kWarm);
-    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kWarm, q, p, w.alfaWarm,
+    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kWarm, q, p, w.flaecheJeSerie, w.alfaWarm,
                        w.druckverlustWarm))
         return false;
 
@@ -146,8 +147,8 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     for (int i = 0; i < kAnzahlSpalttypen; ++i)
         if (s.spalttypAktiv[kKalt][i]) nKalt += s.spaltenJeTyp[kKalt][i];
     if (nKalt != q) return false;
-    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kKalt, q, p, w.alfaKalt,
-                       w.druckverlustKalt))
+    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kKalt, q, p, flaecheJeSerie(s, pc, kKalt),
+                       w.alfaKalt, w.druckverlustKalt))
         return false;
 
     w.k = r.k(w.alfaWarm, w.alfaKalt);

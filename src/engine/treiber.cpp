@@ -81,6 +81,7 @@ bool Rechenkern::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA&
     const Falleingaben& e = fall.eingaben;
     const bool auslegen = e.berechnungsart == 0;
     if (!cacheAufbauen(e, id, cache_)) return true;  // unusable geometry: never a result
+    prandtlCachen(fall, cache_);
     const PlattenCache& pc = cache_;
     Seitenwerte& w = fall.arbeitswerte.warm;
     Seitenwerte& c = fall.arbeitswerte.kalt;

@@ -33,6 +33,12 @@ using K = SpalttypKorrelation;
 constexpr double kGasFaktor = 0.75;
 constexpr double kAlfaOptimierung = 1.05;
 
+// Prandtl term of a type's Nusselt law; a gas omits the Prandtl factor.
+double prandtlTerm(const SpalttypKorrelation& t, double pr, bool gas) {
+    return gas ? std::pow(pr, t.alphaExp[K::kPrandtl])
+               : t.alphaFaktor[K::kPrandtl] * std::pow(pr, t.alphaExp[K::kPrandtl]);
+}
+
 // A user-defined medium's fixed alpha replaces the correlation above this.
 constexpr double kAlfaWertSchwelle = 0.01;
 // At mean temperature differences up to this (K) the correlation alpha is
@@ -83,9 +89,24 @@ double Rechenkern::flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, 
     return a;
 }
 
+void Rechenkern::prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) const {
+    for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
+        PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
+        c.pr = fall.arbeitswerte.seite(seite).prandtl;
+        c.gas = fall.eingaben.seite(seite).istGas;
+        for (size_t i = 0; i < c.term.size(); ++i)
+            c.term[i] = prandtlTerm(*pc.korr[i], c.pr, c.gas);
+    }
+}
+
 double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
                                   int serien) const {
-    const double a = flaecheJeSerie(fall.suche, pc, seite) * serien;
+    return wandtemperatur(fall, pc, seite, serien, flaecheJeSerie(fall.suche, pc, seite));
+}
+
+double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                                  int serien, double aSerie) const {
+    const double a = aSerie * serien;
     if (!(a > 0) || !(pc.lambda > 0)) return NAN;
     const Arbeitswerte& aw = fall.arbeitswerte;
     // Q / (A / (s / lambda)) written without dividing by a zero wall
@@ -112,10 +133,10 @@ double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache&
     } else {
         const SpalttypKorrelation& t = *pc.korr[static_cast<size_t>(typ)];
         const double n = t.nusseltRe(re);
-        // a gas omits the Prandtl factor
-        double nu = m.istGas
-                        ? std::pow(pr, t.alphaExp[K::kPrandtl]) * n
-                        : t.alphaFaktor[K::kPrandtl] * std::pow(pr, t.alphaExp[K::kPrandtl]) * n;
+        const PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
+        double nu = (pr == c.pr && m.istGas == c.gas ? c.term[static_cast<size_t>(typ)]
+                                                     : prandtlTerm(t, pr, m.istGas)) *
+                    n;
         if (pc.trevan) {
             const size_t j = (m.istGas || a.waermekapazitaet > kWasserAehnlichCp)
                                  ? K::kTrevanWasserAehnlich
