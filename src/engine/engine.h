@@ -75,11 +75,12 @@ struct PlattenCache {
     double dhSpalt = 0, dhKanal = 0, querKanal = 0, laengeSpalt = 0, querMaxStutzen = 0;
     double laengenfaktor = 0;  // (length / hydraulic diameter)^exponent of the channel friction
     // Prandtl terms of the Nusselt laws per side for the Prandtl number and
-    // gas flag they were found for (prandtlCachen); NaN: none.
+    // gas flag set by prandtlCachen (NaN: none), each worked out on first use.
     struct Prandtl {
         double pr = NAN;
         bool gas = false;
-        JeSpalttyp term{};
+        mutable JeSpalttyp term{};
+        mutable std::array<bool, kAnzahlSpalttypen> da{};
     };
     std::array<Prandtl, kAnzahlSeiten> prandtl{};
     double dickeGesamt = 0, dickeOhneLuft = 0, lambda = 0;
@@ -141,12 +142,14 @@ public:
         double t = 0, mu = 0;
     };
 
-    // Empty for a pack of q channels per pass; aktiv until verlassen().
-    void neuesPaket(int q) {
+    // Empty for a pack of q channels per pass (verdicts only when it mixes);
+    // aktiv until verlassen().
+    void neuesPaket(int q, bool mischen) {
         aktiv_ = true;
         q_ = q;
-        urteile_.assign(static_cast<size_t>(kAnzahlSpalttypen * kAnzahlSpalttypen * (q + 1)),
-                        Offen);
+        if (mischen)
+            urteile_.assign(static_cast<size_t>(kAnzahlSpalttypen * kAnzahlSpalttypen * (q + 1)),
+                            Offen);
         gleich_ = {};
         wand_ = {};
     }
@@ -258,7 +261,7 @@ public:
 
     // Fills `pc` for a plate type id; false when the plate type is unusable.
     bool cacheAufbauen(const Falleingaben& e, int plattentypId, PlattenCache& pc) const;
-    // The Prandtl terms of `pc` for the case's sides (after cacheAufbauen).
+    // Prepares the Prandtl terms of `pc` for the case's sides (after cacheAufbauen).
     void prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) const;
 
     int istStandard(const Falleingaben& e, int plattentyp, int typ) const;

@@ -377,7 +377,7 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
     const double vEintrittKalt = eintrittsgeschwindigkeit(pc, e.kalt.volumenstrom, f, p);
     const bool eintrittZuSchnell =
         vEintrittWarm > a.warm.vEintrittMax || vEintrittKalt > a.kalt.vEintrittMax;
-    paket_.neuesPaket(q);
+    paket_.neuesPaket(q, mischen);
     struct Verlassen {
         Paketgedaechtnis& p;
         ~Verlassen() { p.verlassen(); }

@@ -94,8 +94,7 @@ void Rechenkern::prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) co
         PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
         c.pr = fall.arbeitswerte.seite(seite).prandtl;
         c.gas = fall.eingaben.seite(seite).istGas;
-        for (size_t i = 0; i < c.term.size(); ++i)
-            c.term[i] = prandtlTerm(*pc.korr[i], c.pr, c.gas);
+        c.da = {};
     }
 }
 
@@ -134,9 +133,14 @@ double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache&
         const SpalttypKorrelation& t = *pc.korr[static_cast<size_t>(typ)];
         const double n = t.nusseltRe(re);
         const PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
-        double nu = (pr == c.pr && m.istGas == c.gas ? c.term[static_cast<size_t>(typ)]
-                                                     : prandtlTerm(t, pr, m.istGas)) *
-                    n;
+        const size_t ti = static_cast<size_t>(typ);
+        double nu;
+        if (pr == c.pr && m.istGas == c.gas) {
+            if (!c.da[ti]) c.term[ti] = prandtlTerm(t, pr, m.istGas), c.da[ti] = true;
+            nu = c.term[ti] * n;
+        } else {
+            nu = prandtlTerm(t, pr, m.istGas) * n;
+        }
         if (pc.trevan) {
             const size_t j = (m.istGas || a.waermekapazitaet > kWasserAehnlichCp)
                                  ? K::kTrevanWasserAehnlich
