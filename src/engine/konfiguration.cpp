@@ -378,9 +378,9 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
     const bool eintrittZuSchnell =
         vEintrittWarm > a.warm.vEintrittMax || vEintrittKalt > a.kalt.vEintrittMax;
     paket_.neuesPaket(q, mischen);
-    struct Verlassen {
-        Paketgedaechtnis& p;
-        ~Verlassen() { p.verlassen(); }
+    struct Verlassen {  // the memory holds for this pack only
+        Paketgedaechtnis& g;
+        ~Verlassen() { g.verlassen(); }
     } verlassen{paket_};
     for (int i = 0; i < kAnzahlSpalttypen; ++i) {
         if (!pc.zulaessig[static_cast<size_t>(i)]) continue;
