@@ -4,14 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <utility>
 
 #include "data.h"
-#include "data_testdir.h"
 
 namespace {
+std::string distDataDir() {
+    const char* d = std::getenv("KAL_DIST_DIR");
+    return std::string(d && *d ? d : KAL_DIST_DEFAULT) + "/data/";
+}
+
 template <class Liste, class F>
 void umbauen(Liste& liste, F aendern) {
     auto alle = liste.alle();
