@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Screenshots of a first start (language choice, then main window) and of a
-# second start (main window only) under Xvfb, with a fresh settings folder.
+# Screenshots of a first start (language choice, then main window), of a
+# second start (main window only), of a calculated and of a completed design
+# under Xvfb, with a fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -52,4 +53,13 @@ KALVORIA_SCREENSHOT="$out/german.png" xvfb-run -a "$root/$build/bin/kalvoria"
 sed -i 's/^language=.*/language=English/' "$conf"
 KALVORIA_SCREENSHOT="$out/calculated.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen
+# The same design completed: connections, insulation and painting priced.
+cat > "$tmp/choices.json" <<'JSON'
+[{"id": 1176, "select": 26}, {"id": 1046, "text": "180"}, {"id": 1047, "text": "150"},
+ {"id": 1178, "check": true}, {"id": 1048, "text": "420"}, {"id": 1181, "check": true},
+ {"id": 1187, "text": "3000"}, {"id": 1051, "text": "310"}]
+JSON
+KALVORIA_SCREENSHOT="$out/completed.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
+  --choices "$tmp/choices.json"
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

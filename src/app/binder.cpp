@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,12 +46,8 @@ void FormBinder::bindWidget(QWidget* w, int id) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         connect(e, &QLineEdit::textEdited, this, [this, id, e](const QString& t) {
             ControlState& s = form_.control(id);
-            std::string text = t.toStdString();
-            if (s.maxLength > 0 && text.size() > static_cast<size_t>(s.maxLength)) {
-                // cut whole characters only: the limit counts UTF-8 bytes
-                size_t n = static_cast<size_t>(s.maxLength);
-                while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-                text.resize(n);
+            std::string text = aufLaengeGekuerzt(t.toStdString(), s.maxLength);
+            if (text.size() != t.toStdString().size()) {
                 QSignalBlocker block(e);
                 e->setText(QString::fromStdString(text));
             }
@@ -132,6 +129,7 @@ void FormBinder::pushWidget(int id, QWidget* w) {
     const QString text = QString::fromStdString(s->text);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         if (s->maxLength > 0) e->setMaxLength(s->maxLength);
+        e->setPlaceholderText(QString::fromStdString(s->placeholder));
         if (e->text() != text) e->setText(text);
         e->setReadOnly(s->readOnly);
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
@@ -176,6 +174,19 @@ void FormBinder::pushAction(int id, QAction* a) {
     if (!s->text.empty()) a->setText(QString::fromStdString(s->text));
     a->setEnabled(s->enabled);
     a->setVisible(s->visible);
+}
+
+void menuFuellen(QMenuBar* leiste, const std::vector<MenuPopup>& menu) {
+    for (const MenuPopup& p : menu) {
+        auto* popup = mit(new QMenu(leiste), p.id);
+        for (int cmd : p.befehle) {
+            if (cmd == 0)
+                popup->addSeparator();
+            else
+                popup->addAction(QString())->setObjectName(QString::number(cmd));
+        }
+        leiste->addMenu(popup);
+    }
 }
 
 }  // namespace kal

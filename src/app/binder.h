@@ -10,11 +10,13 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "form.h"
 
 class QWidget;
 class QAction;
+class QMenuBar;
 
 namespace kal {
 
@@ -51,6 +53,10 @@ private:
     int lastFocus_ = 0;
     bool inHandler_ = false;
 };
+
+// Fills a menu bar with a dialog's popups and commands, each named by its id
+// (the binder gives them their texts and enabling).
+void menuFuellen(QMenuBar* leiste, const std::vector<MenuPopup>& menu);
 
 // Names a widget by its control id, the name the binder and tests find it by.
 template <class W>

@@ -6,78 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "berechnung_model.h"
-#include "commands.h"
-#include "qtsettings.h"
-#include "scripted.h"
+#include "sitzung.h"
 
 namespace kal::cli {
 
 namespace {
-using Json = nlohmann::ordered_json;
 using namespace kal::hd;
-
-// Messages go to the terminal as they are shown; the JSON output collects
-// them in order.
-class CliMeldungen : public MessagePort {
-public:
-    explicit CliMeldungen(bool ausgeben) : ausgeben_(ausgeben) {}
-    void showMessage(const Message& m) override {
-        shown.push_back(m);
-        if (ausgeben_)
-            std::printf("message [%s/%s]: %s\n", m.section.c_str(), m.key.c_str(), m.text.c_str());
-    }
-    std::vector<Message> shown;
-
-private:
-    bool ausgeben_;
-};
-
-// The application as start-up leaves it, in the current directory (the
-// installation tree), with the user's stored settings.
-struct Sitzung {
-    ScriptedPorts scripted;
-    CliMeldungen meldungen;
-    QtSettingsPort settings;
-    std::unique_ptr<CBerechnungApp> app;
-    std::unique_ptr<CBerechnungDlg> dlg;
-
-    Sitzung(bool werksmodus, bool meldungenAusgeben) : meldungen(meldungenAusgeben) {
-        Ports p = scripted.ports();
-        p.messages = &meldungen;
-        p.settings = &settings;
-        app = std::make_unique<CBerechnungApp>(p, werksmodus);
-        app->erzeugeObjekte(std::string());
-        // Never ask or store a language here: the stored one, else English.
-        std::string code = app->spracheLesen();
-        if (code.empty()) code = "uk";
-        app->setSprachcode(code);
-        app->spracheOeffnen(code);
-        dlg = std::make_unique<CBerechnungDlg>(*app);
-    }
-};
-
-struct Optionen {
-    bool json = false;
-    bool werksmodus = false;
-    std::vector<std::string> positionen;
-};
-
-Optionen lies(const Args& args) {
-    Optionen o;
-    for (const std::string& a : args) {
-        if (a == "--json")
-            o.json = true;
-        else if (a == "--werksmodus")
-            o.werksmodus = true;
-        else
-            o.positionen.push_back(a);
-    }
-    // the program's own rule (environment switch; main() maps --werksmodus to it)
-    o.werksmodus = o.werksmodus || CBerechnungApp::werksmodusAus(0, nullptr);
-    return o;
-}
 
 // Every selection list of the main dialog, in window order.
 const int kListen[] = {MediumWarm,
@@ -140,14 +74,6 @@ const Zeile kZeilen[] = {
     {LabelCustomPreis, CustomPreis, 0, EinheitCustomPreis},
 };
 
-// The channel row holds the design result besides the read-only fields.
-const int kKanalZeile[] = {Anzahl1, Spalttyp1, Anzahl2, Spalttyp2};
-
-std::string anzeigeText(const Form& f, int id) {
-    if (id == Spalttyp1 || id == Spalttyp2) return f.selectedText(id);
-    return f.text(id);
-}
-
 std::string einheitText(const Form& f, int id) {
     if (id == 0) return {};
     const ControlState* c = f.find(id);
@@ -155,89 +81,6 @@ std::string einheitText(const Form& f, int id) {
     return f.text(id);
 }
 
-Json preisteile(const Preisteile& p) {
-    return Json{{"preis", p.preis},
-                {"paket", p.paket},
-                {"gestell", p.gestell},
-                {"platten", p.platten},
-                {"dichtungen", p.dichtungen},
-                {"gestellGrund", p.gestellGrund},
-                {"gestellZuschlag", p.gestellZuschlag},
-                {"wegeAufschlag", p.wegeAufschlag}};
-}
-
-Json spalttypen(const std::array<SpalttypAnzahl, 2>& paare) {
-    Json a = Json::array();
-    for (const SpalttypAnzahl& p : paare)
-        if (p.spalttyp >= 0 && p.anzahl > 0) a.push_back(Json::array({p.spalttyp, p.anzahl}));
-    return a;
-}
-
-Json ergebnisJson(const Berechnungsergebnis& e) {
-    return Json{{"plattentyp", e.plattentyp},
-                {"plattentypName", e.plattentypName},
-                {"serien", e.serien},
-                {"spaltenGesamt", e.spaltenGesamt},
-                {"flaeche", e.flaeche},
-                {"flaechenreserve", e.flaechenreserve},
-                {"alfaWarm", e.alfaWarm},
-                {"alfaKalt", e.alfaKalt},
-                {"druckverlustWarm", e.druckverlustWarm},
-                {"druckverlustKalt", e.druckverlustKalt},
-                {"vSpaltMinWarm", e.vSpaltMinWarm},
-                {"vSpaltMinKalt", e.vSpaltMinKalt},
-                {"vSpaltMaxWarm", e.vSpaltMaxWarm},
-                {"vSpaltMaxKalt", e.vSpaltMaxKalt},
-                {"vStutzenWarm", e.vStutzenWarm},
-                {"vStutzenKalt", e.vStutzenKalt},
-                {"kRein", e.kRein},
-                {"kErf", e.kErf},
-                {"kEff", e.kEff},
-                {"foulingSoll", e.foulingSoll},
-                {"foulingIst", e.foulingIst},
-                {"cmtd", e.cmtd},
-                {"lmtd", e.lmtd},
-                {"spalttypenWarm", spalttypen(e.spalttypenWarm)},
-                {"spalttypenKalt", spalttypen(e.spalttypenKalt)},
-                {"inhaltWarm", e.inhaltWarm},
-                {"inhaltKalt", e.inhaltKalt},
-                {"gewicht", e.gewicht},
-                {"lieferzeit", e.lieferzeit},
-                {"grundpreis", e.grundpreis},
-                {"customPreis", e.customPreis},
-                {"preisteile", preisteile(e.preisteile)},
-                {"customPreisteile", preisteile(e.customPreisteile)},
-                {"preisCode", e.preisCode},
-                {"hoehe", e.hoehe},
-                {"breite", e.breite},
-                {"laengeTotal", e.laengeTotal},
-                {"stutzenabstandHorizontal", e.stutzenabstandHorizontal},
-                {"stutzenabstandVertikal", e.stutzenabstandVertikal},
-                {"leistungWarm", e.leistungWarm},
-                {"tAusWarm", e.tAusWarm},
-                {"materialPlatte", e.materialPlatte},
-                {"dichtungWarm", e.dichtungWarm},
-                {"dichtungKalt", e.dichtungKalt},
-                {"gestell", e.gestell},
-                {"gestellVariante", e.gestellVariante},
-                {"druckstufe", e.druckstufe}};
-}
-
-Json seiteJson(const Mediumseite& m) {
-    return Json{{"tEin", m.tEin},
-                {"tAus", m.tAus},
-                {"massenstrom", m.massenstrom},
-                {"volumenstrom", m.volumenstrom}};
-}
-
-void jsonAusgeben(const Json& j) { std::printf("%s\n", j.dump(2).c_str()); }
-
-Json meldungenJson(const std::vector<Message>& shown) {
-    Json a = Json::array();
-    for (const Message& m : shown)
-        a.push_back(Json{{"section", m.section}, {"key", m.key}, {"text", m.text}});
-    return a;
-}
 }  // namespace
 
 int befehlLists(const Args& args) {
@@ -281,36 +124,13 @@ int befehlCalc(const Args& args) {
     // messages of the start (e.g. an unusable settings store) stay apart
     const size_t vorher = s.meldungen.shown.size();
     if (d.projektLesen(o.positionen[0]) != 0) {
-        if (o.json) {
-            std::vector<Message> m(s.meldungen.shown.begin() + static_cast<long>(vorher),
-                                   s.meldungen.shown.end());
-            jsonAusgeben(Json{{"messages", meldungenJson(m)}});
-        }
+        if (o.json) jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}});
         return 2;
     }
     bool ergebnis = d.berechnen();
     const Form& f = d.form();
-    const Berechnungsfall& fall = d.fall();
     if (o.json) {
-        std::vector<Message> m(s.meldungen.shown.begin() + static_cast<long>(vorher),
-                               s.meldungen.shown.end());
-        Json anzeige = Json::object();
-        for (int id : CBerechnungDlg::kErgebnisFelder)
-            anzeige[std::to_string(id)] = anzeigeText(f, id);
-        for (int id : kKanalZeile) anzeige[std::to_string(id)] = anzeigeText(f, id);
-        Json j{{"messages", meldungenJson(m)},
-               {"status", f.text(Statuszeile)},
-               {"ergebnisVorhanden", ergebnis},
-               {"anzahlBerechnungen", fall.suche.anzahlBerechnungen},
-               {"ergebnis", ergebnisJson(fall.ergebnis)},
-               {"fall", Json{{"leistungWarm", fall.arbeitswerte.leistungWarm},
-                             {"leistungKalt", fall.arbeitswerte.leistungKalt},
-                             {"leistungSoll", fall.arbeitswerte.leistungSoll},
-                             {"deltaTm", fall.arbeitswerte.deltaTm},
-                             {"warm", seiteJson(fall.eingaben.warm)},
-                             {"kalt", seiteJson(fall.eingaben.kalt)}}},
-               {"anzeige", anzeige}};
-        jsonAusgeben(j);
+        jsonAusgeben(calcJson(d, s.meldungenSeit(vorher), ergebnis));
         return ergebnis ? 0 : 1;
     }
     std::printf("status: %s\n", f.text(Statuszeile).c_str());

@@ -19,5 +19,6 @@ int befehlFluid(const Args& args);
 int befehlDataCheck(const Args& args);
 int befehlLists(const Args& args);
 int befehlCalc(const Args& args);
+int befehlOffer(const Args& args);
 
 }  // namespace kal::cli

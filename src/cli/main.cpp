@@ -22,6 +22,8 @@ const Befehl befehle[] = {
      kal::cli::befehlLists},
     {"calc", "calc FILE [--json]           open a project file and calculate it",
      kal::cli::befehlCalc},
+    {"offer", "offer FILE [--choices F] [--json]  calculate, then complete the offer item",
+     kal::cli::befehlOffer},
 };
 
 void hilfe() {

@@ -229,9 +229,9 @@ struct Komplettierung {
     std::string ralNr;
     bool sonderanschluesse = false;
     std::string anschlussTextWarm, anschlussTextKalt;
-    int belegungMediumWarm = 0, belegungMediumKalt = 0;
-    int belegungEntleerungWarm = 0, belegungEntleerungKalt = 0;
-    int entleerungVarianteWarm = 0, entleerungVarianteKalt = 0;
+    std::string belegungMediumWarm, belegungMediumKalt;          // nozzle paths, "F1 => F4"
+    std::string belegungEntleerungWarm, belegungEntleerungKalt;  // drain and vent nozzles
+    int entleerungVarianteWarm = 0, entleerungVarianteKalt = 0;  // 0 none, else n of "Entleerung_n"
     std::string entleerungTextWarm, entleerungTextKalt;
     std::string nennweiteTextWarm, nennweiteTextKalt;
 };

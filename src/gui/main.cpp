@@ -1,9 +1,16 @@
 // kalvoria: the desktop program. Start-up runs the main dialog modally.
 #include <QApplication>
+#include <QTimer>
 #include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "app.h"
+#include "assembly_model.h"
+#include "assembly_view.h"
+#include "benutzeraktion.h"
 #include "berechnung_model.h"
 #include "berechnung_view.h"
 #include "qtports.h"
@@ -23,23 +30,54 @@ int main(int argc, char** argv) {
     kal::registerFrameViews(qt.dialogs);
     kal::registerBerechnungView(qt.dialogs);
     kal::registerUnterdialogViews(qt.dialogs);
+    kal::registerAssemblyView(qt.dialogs);
 
-    // kalvoria [--werksmodus] [PROJECT [--berechnen]]: a project given on the
-    // command line is opened at start, and calculated with --berechnen.
-    std::string projekt;
-    bool berechnen = false;
+    // kalvoria [--werksmodus] [PROJECT [--berechnen [--komplettieren [--choices FILE]]]]:
+    // a project given on the command line is opened at start, calculated
+    // with --berechnen, and completed with --komplettieren, the user actions
+    // of a choices file applied to the completion dialog as kalvoria-cli
+    // offer applies them.
+    std::string projekt, choices;
+    bool berechnen = false, komplettieren = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--berechnen")
             berechnen = true;
+        else if (a == "--komplettieren")
+            komplettieren = true;
+        else if (a == "--choices" && i + 1 < argc)
+            choices = argv[++i];
         else if (!a.empty() && a[0] != '-')
             projekt = a;
+    }
+    std::vector<kal::Benutzeraktion> aktionen;
+    if (!choices.empty()) {
+        std::ifstream in(choices, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string fehler = "cannot read the file";
+        auto gelesen = in ? kal::aktionenLesen(text.str(), fehler) : std::nullopt;
+        if (!gelesen) {
+            std::fprintf(stderr, "%s: %s\n", choices.c_str(), fehler.c_str());
+            return 2;
+        }
+        aktionen = *gelesen;
     }
 
     kal::CBerechnungApp app(qt.ports(&settings), kal::CBerechnungApp::werksmodusAus(argc, argv));
     return app.start([&](kal::CBerechnungApp& a) {
         kal::CBerechnungDlg dlg(a);
         if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
+        if (komplettieren)
+            QTimer::singleShot(0, [&] {
+                dlg.komplettieren([&](kal::CAssembly& c) {
+                    for (const kal::Benutzeraktion& ak : aktionen) {
+                        std::string grund = kal::anwenden(
+                            c.form(), ak, [&c](int id, kal::BindEvent e) { c.ereignis(id, e); });
+                        if (!grund.empty()) std::fprintf(stderr, "%s\n", grund.c_str());
+                    }
+                });
+            });
         a.getPorts().dialogs->runDialog(dlg);
     });
 }

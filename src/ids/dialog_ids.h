@@ -281,3 +281,93 @@ enum : int {
 };
 
 }  // namespace kal::info
+
+// Completion dialog (CAssembly).
+namespace kal::kp {
+enum : int {
+    // prices and discounts
+    LabelRabatt = 1243,
+    LabelWaehrung = 1242,
+    LabelPreisPaket = 1224,
+    RabattPaket = 1055,
+    NettoPaket = 1052,
+    LabelPreisGestell = 1225,
+    RabattGestell = 1056,
+    NettoGestell = 1054,
+    LabelGrundpreis = 1222,
+    PreisCode = 1379,
+    Grundpreis = 1045,
+    // connections
+    Sonderanschluesse = 1418,
+    Ansi = 1403,
+    Din = 1402,
+    LabelAnschlussWarm = 1382,
+    AnschlussWarm = 1176,
+    SonderAnschlussWarm = 1058,
+    PreisAnschlussWarm = 1046,
+    LabelAnschlussKalt = 1383,
+    AnschlussKalt = 1182,
+    SonderAnschlussKalt = 1060,
+    PreisAnschlussKalt = 1047,
+    // options
+    Lackierung = 1181,
+    LabelRalNr = 1186,
+    RalNr = 1187,
+    LabelRalStandard = 1223,
+    PreisLackierung = 1051,
+    Isolierung = 1178,
+    PreisIsolierung = 1048,
+    Spritzschutz = 1179,
+    PreisSpritzschutz = 1049,
+    // totals
+    LabelKennung = 1385,
+    Kennung = 1175,
+    LabelEinzelpreis = 1435,
+    Einzelpreis = 1053,
+    LabelLieferzeit = 1228,
+    Lieferzeit = 1380,
+    EinheitLieferzeit = 1229,  // this program's own: the delivery time's unit
+    // documentation
+    RahmenDoku = 1226,
+    DokuAnzahl = 1194,
+    LabelDokuAnzahl = 1227,
+    DokuSprache = 1261,
+    Massblatt = 1205,
+    DokuPlan = 1196,
+    DokuZeugnisse = 1197,
+    DokuAbnahmezeichnung = 1198,
+    DokuAblaufplan = 1199,
+    DokuStueckliste = 1200,
+    DokuZertifikat = 1201,
+    DokuFestigkeit = 1202,
+    DokuQcPlan = 1203,
+    Zusatztext12 = 1381,
+    Zusatztext3 = 1389,
+    ZusatztextFda = 1390,
+    // nozzle arrangement
+    RahmenBelegung = 1431,
+    EintrittOben = 1429,
+    EintrittUnten = 1430,
+    EintrittSonder = 1433,
+    LabelMedium = 1233,
+    LabelEntleerung = 1234,
+    LabelEntlueftung = 1235,
+    LabelWarmKurz = 1434,
+    LabelKaltKurz = 1232,
+    BelegungMediumWarm = 1057,
+    BelegungMediumKalt = 1059,
+    BelegungEntleerungWarm = 1061,
+    BelegungEntleerungKalt = 1062,
+    // pass pictures: one pass, even and odd pass counts
+    BildEineSerie = 1388,
+    BildGerade = 1386,
+    BildUngerade = 1387,
+    Zurueck = 2,
+    // menu (the popup id is this program's own)
+    PopupSpez = 130005,
+    CmdPrintSpec = 40031,
+    CmdPrintPlan = 40040,
+    CmdKonstruktion = 40041,
+    CmdZubehoer = 40043,
+};
+}  // namespace kal::kp

@@ -4,6 +4,14 @@
 
 namespace kal {
 
+std::string aufLaengeGekuerzt(std::string text, int maxLength) {
+    if (maxLength <= 0 || text.size() <= static_cast<size_t>(maxLength)) return text;
+    size_t n = static_cast<size_t>(maxLength);
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    text.resize(n);
+    return text;
+}
+
 namespace {
 const ControlState kEmpty{};
 

@@ -31,7 +31,18 @@ struct ControlState {
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;
-    int maxLength = 0;  // edit: most bytes a user may type, 0 unlimited
+    int maxLength = 0;        // edit: most bytes a user may type, 0 unlimited
+    std::string placeholder;  // edit: grey hint while it is empty
+};
+
+// `text` cut to at most `maxLength` bytes at a character boundary (UTF-8);
+// unchanged when it fits or the limit is 0.
+std::string aufLaengeGekuerzt(std::string text, int maxLength);
+
+// A menu popup of a dialog and its commands, in order (0: a separator).
+struct MenuPopup {
+    int id = 0;
+    std::vector<int> befehle;
 };
 
 // Read access for the engine's input acquisition: the narrow view of a

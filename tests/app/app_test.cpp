@@ -6,7 +6,7 @@
 
 #include "dialogsettings.h"
 #include "scripted.h"
-#include "testdir.h"
+#include "verzeichnis.h"
 
 using kal::CBerechnungApp;
 using kal::DialogModel;
@@ -15,7 +15,7 @@ using kal::DialogSettings;
 namespace {
 
 struct Start {
-    kaltest::TempAppDir dir;
+    kaltest::AppDir dir{kaltest::Vorlage::Testinstallation};
     kal::ScriptedPorts p;
     std::vector<std::string> log;
 
@@ -163,7 +163,7 @@ TEST(Start, WorkingDirectoryIsTheAppDirAndExitReleasesObjects) {
 }
 
 TEST(Sprache, CodeOfDisplayName) {
-    kaltest::TempAppDir dir;
+    kaltest::AppDir dir{kaltest::Vorlage::Testinstallation};
     dir.schreibe("kalvoria.ini",
                  "[languages]\n=Leer\nuk=English\nde=Deutsch\nat=Deutsch\nfr=Fran\xC3\xA7"
                  "ais\n");

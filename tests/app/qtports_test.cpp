@@ -6,9 +6,9 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 #include "screenshot.h"
+#include "verzeichnis.h"
 
 TEST(QtWaitCursor, GuardRestoresTheCursor) {
     kal::QtWaitCursor w;
@@ -28,8 +28,8 @@ TEST(QtClipboard, PutsPlainText) {
 }
 
 TEST(QtPageDevice, PrintsPagesToPdf) {
-    QTemporaryDir tmp;
-    const QString pdf = tmp.path() + "/out.pdf";
+    kaltest::TempDir tmp;
+    const QString pdf = QString::fromStdString(tmp.pfad("out.pdf"));
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(pdf);

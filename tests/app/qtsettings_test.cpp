@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <filesystem>
+
+#include "verzeichnis.h"
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
 
 TEST(QtSettingsPort, StoresAndReadsBackFromAFile) {
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    const QString file = tmp.path() + "/sub/kalvoria.conf";
+    kaltest::TempDir tmp;
+    const QString file = q(tmp.pfad("sub/kalvoria.conf"));
     {
         kal::QtSettingsPort s(file);
         ASSERT_TRUE(s.openKey());  // creates the missing folder
@@ -25,34 +28,29 @@ TEST(QtSettingsPort, StoresAndReadsBackFromAFile) {
 }
 
 TEST(QtSettingsPort, HandEditedListValueReadsAsText) {
-    QTemporaryDir tmp;
-    const QString file = tmp.path() + "/k.conf";
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[General]\nunit=1,2,3\n");
-    f.close();
-    kal::QtSettingsPort s(file);
+    kaltest::TempDir tmp;
+    tmp.schreibe("k.conf", "[General]\nunit=1,2,3\n");
+    kal::QtSettingsPort s(q(tmp.pfad("k.conf")));
     EXPECT_EQ(s.readValue("unit"), "1,2,3");
 }
 
 TEST(QtSettingsPort, UnwritableStoreFailsToOpen) {
     if (geteuid() == 0) GTEST_SKIP() << "root can write anywhere";
-    QTemporaryDir tmp;
-    QFile::setPermissions(tmp.path(), QFile::ReadOwner | QFile::ExeOwner);
-    kal::QtSettingsPort s(tmp.path() + "/sub/k.conf");
+    namespace fs = std::filesystem;
+    kaltest::TempDir tmp;
+    fs::permissions(tmp.dir(), fs::perms::owner_read | fs::perms::owner_exec);
+    kal::QtSettingsPort s(q(tmp.pfad("sub/k.conf")));
     EXPECT_FALSE(s.openKey());
     EXPECT_FALSE(s.writeValue("language", "x"));
-    QFile::setPermissions(tmp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    fs::permissions(tmp.dir(), fs::perms::owner_all);
 }
 
 TEST(QtSettingsPort, StoreBlockedByAFileFailsToOpen) {
     // A plain file where the folder should be: neither root nor anyone can
     // create the store.
-    QTemporaryDir tmp;
-    QFile f(tmp.path() + "/blocked");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
-    kal::QtSettingsPort s(tmp.path() + "/blocked/k.conf");
+    kaltest::TempDir tmp;
+    tmp.schreibe("blocked", "");
+    kal::QtSettingsPort s(q(tmp.pfad("blocked/k.conf")));
     EXPECT_FALSE(s.openKey());
     EXPECT_FALSE(s.writeValue("language", "x"));
 }

@@ -1,72 +1,36 @@
 // Black-box tests of kalvoria-cli lists and calc on the shipped samples.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli_lauf.h"
+#include "cli.h"
 #include "dialog_ids.h"
 
 namespace fs = std::filesystem;
 namespace hd = kal::hd;
 using Json = nlohmann::json;
+using kaltest::distDir;
+using kaltest::Lauf;
+using kaltest::liesDatei;
 
 namespace {
-using kaltest::Lauf;
-
 // The output names controls by their id.
 std::string k(int id) { return std::to_string(id); }
 
-std::string dist() {
-    const char* d = std::getenv("KAL_DIST_DIR");
-    return d ? d : KAL_DIST_DEFAULT;
-}
-
-// Every run gets an empty settings store of its own, never the user's.
-struct Umgebung {
-    fs::path dir;
-    Umgebung() {
-        dir = fs::temp_directory_path() / ("kal_cli_calc_" + std::to_string(::getpid()));
-        fs::create_directories(dir / "config");
-        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-        ::unsetenv("KALVORIA_WERKSMODUS");
-    }
-    ~Umgebung() { fs::remove_all(dir); }
-};
-
 Lauf starte(const std::string& args) {
-    static Umgebung umgebung;
-    return kaltest::cliLauf("--appdir " + dist() + " " + args + " 2>/dev/null");
+    return kaltest::cliLauf("--appdir " + distDir() + " " + args + " 2>/dev/null");
 }
 
 Json calcJson(const std::string& datei) {
     Lauf l = starte("calc " + datei + " --json");
     EXPECT_LE(l.rc, 1) << l.out;
     return Json::parse(l.out, nullptr, false);
-}
-
-std::string lies(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-fs::path tempDatei(const std::string& name, const std::string& inhalt) {
-    fs::path p = fs::temp_directory_path() / (std::to_string(::getpid()) + "_" + name);
-    std::ofstream(p, std::ios::binary) << inhalt;
-    return p;
 }
 }  // namespace
 
@@ -136,7 +100,7 @@ TEST(CliCalc, CondenserAndUserMedium) {
 TEST(CliCalc, WaterWaterTextOutputIsStable) {
     Lauf l = starte("calc examples/water_water_design.kal");
     EXPECT_EQ(l.rc, 0);
-    EXPECT_EQ(l.out, lies(fs::path(KAL_GOLDEN) / "water_water_design.txt"));
+    EXPECT_EQ(l.out, liesDatei(fs::path(KAL_GOLDEN) / "water_water_design.txt"));
 }
 
 TEST(CliCalc, UnusableFilesExitTwoWithTheirMessage) {
@@ -144,15 +108,15 @@ TEST(CliCalc, UnusableFilesExitTwoWithTheirMessage) {
     EXPECT_EQ(fehlt.rc, 2);
     EXPECT_NE(fehlt.out.find("dateiNichtGeoeffnet"), std::string::npos) << fehlt.out;
 
-    std::string echt = lies(dist() + "/examples/water_water_design.kal");
+    std::string echt = liesDatei(distDir() + "/examples/water_water_design.kal");
     ASSERT_EQ(echt.size(), 1660u);
+    kaltest::TempDir dir;
     for (const std::string& inhalt :
          {echt.substr(0, 1000), echt + "x", std::string("3.2") + echt.substr(3), std::string()}) {
-        fs::path p = tempDatei("fremd.kal", inhalt);
-        Lauf l = starte("calc " + p.string() + " --json");
+        dir.schreibe("fremd.kal", inhalt);
+        Lauf l = starte("calc " + dir.pfad("fremd.kal") + " --json");
         EXPECT_EQ(l.rc, 2) << inhalt.size();
         EXPECT_NE(l.out.find("falsche ed_version"), std::string::npos) << l.out;
-        fs::remove(p);
     }
     EXPECT_EQ(starte("calc").rc, 2);
     EXPECT_EQ(starte("calc a b").rc, 2);
@@ -160,16 +124,16 @@ TEST(CliCalc, UnusableFilesExitTwoWithTheirMessage) {
 
 TEST(CliCalc, NoResultExitsOne) {
     // the water sample with a duty far beyond any plate type's flow limits
-    std::string p = lies(dist() + "/examples/water_water_design.kal");
+    std::string p = liesDatei(distDir() + "/examples/water_water_design.kal");
     p.replace(960, 20, std::string("3980") + std::string(16, '\0'));  // warm flow 3980 kg/s
-    fs::path datei = tempDatei("gross.kal", p);
-    Lauf l = starte("calc " + datei.string() + " --json");
+    kaltest::TempDir dir;
+    dir.schreibe("gross.kal", p);
+    Lauf l = starte("calc " + dir.pfad("gross.kal") + " --json");
     EXPECT_EQ(l.rc, 1) << l.out;
     Json j = Json::parse(l.out, nullptr, false);
     ASSERT_FALSE(j.is_discarded());
     EXPECT_FALSE(j["ergebnisVorhanden"].get<bool>());
     EXPECT_EQ(j["anzeige"][k(hd::ErgPlattentyp)], "");
-    fs::remove(datei);
 }
 
 TEST(CliLists, JsonHoldsEveryListInOrder) {
@@ -199,10 +163,10 @@ class CliGolden : public ::testing::TestWithParam<std::string> {};
 TEST_P(CliGolden, CalcJsonIsByteIdentical) {
     fs::path json = fs::path(KAL_GOLDEN) / (GetParam() + ".json");
     std::string kal = GetParam().rfind("examples/", 0) == 0
-                          ? dist() + "/" + GetParam() + ".kal"
+                          ? distDir() + "/" + GetParam() + ".kal"
                           : (fs::path(KAL_GOLDEN) / (GetParam() + ".kal")).string();
     Lauf l = starte("calc " + kal + " --json");
-    EXPECT_EQ(l.out, lies(json));
+    EXPECT_EQ(l.out, liesDatei(json));
 }
 
 std::vector<std::string> goldeneFaelle() {

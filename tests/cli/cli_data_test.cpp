@@ -1,54 +1,38 @@
 // Black-box tests of kalvoria-cli data-check and fluid.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "cli_lauf.h"
+#include "cli.h"
+#include "verzeichnis.h"
 
 namespace {
+using kaltest::distDir;
 using kaltest::Lauf;
 
 Lauf starte(const std::string& args) { return kaltest::cliLauf(args + " 2>&1"); }
-
-std::string dist() {
-    const char* d = std::getenv("KAL_DIST_DIR");
-    return d ? d : "../../dist";
-}
 }  // namespace
 
 TEST(CliDataCheck, ShippedDataPasses) {
-    Lauf l = starte("data-check " + dist() + "/data");
+    Lauf l = starte("data-check " + distDir() + "/data");
     EXPECT_EQ(l.rc, 0) << l.out;
 }
 
 TEST(CliDataCheck, DefaultIsDataOfTheWorkingDirectory) {
-    Lauf l = starte("--appdir " + dist() + " data-check");
+    Lauf l = starte("--appdir " + distDir() + " data-check");
     EXPECT_EQ(l.rc, 0) << l.out;
 }
 
 TEST(CliDataCheck, DamagedFileRefusedByName) {
-    namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / ("kal_cli_check_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    for (const auto& e : fs::directory_iterator(dist() + "/data"))
-        if (e.path().extension() == ".json") fs::copy_file(e.path(), dir / e.path().filename());
-    std::ofstream(dir / "dichtungen.json", std::ios::trunc)
-        << "{\"dichtungen\": [{\"id\": 3, \"name\": \"NBR\"}]}";
-    Lauf l = starte("data-check " + dir.string());
+    kaltest::AppDir dir;
+    dir.schreibe("data/dichtungen.json", "{\"dichtungen\": [{\"id\": 3, \"name\": \"NBR\"}]}");
+    Lauf l = starte("data-check " + dir.pfad("data"));
     EXPECT_NE(l.rc, 0);
     EXPECT_NE(l.out.find("dichtungen.json: id 3: code"), std::string::npos) << l.out;
-    fs::remove_all(dir);
 }
 
 TEST(CliFluid, WaterJson) {
-    Lauf l = starte("--appdir " + dist() + " fluid Water 25 --json");
+    Lauf l = starte("--appdir " + distDir() + " fluid Water 25 --json");
     ASSERT_EQ(l.rc, 0) << l.out;
     EXPECT_NE(l.out.find("\"dichte\": 997.0"), std::string::npos) << l.out;
     for (const char* k : {"waermekapazitaet", "viskositaet", "waermeleitfaehigkeit"})
@@ -57,24 +41,24 @@ TEST(CliFluid, WaterJson) {
 }
 
 TEST(CliFluid, SteamShowsSaturationValues) {
-    Lauf l = starte("--appdir " + dist() + " fluid Steam 100 --json");
+    Lauf l = starte("--appdir " + distDir() + " fluid Steam 100 --json");
     ASSERT_EQ(l.rc, 0) << l.out;
     EXPECT_NE(l.out.find("\"dampfdruck\": 1.01"), std::string::npos) << l.out;
     EXPECT_NE(l.out.find("\"kondensationsenthalpie\": 225"), std::string::npos) << l.out;
 }
 
 TEST(CliFluid, GasDensityFollowsPressure) {
-    Lauf a = starte("--appdir " + dist() + " fluid \"Dry Air\" 20 1.01325 --json");
-    Lauf b = starte("--appdir " + dist() + " fluid \"Dry Air\" 20 10.1325 --json");
+    Lauf a = starte("--appdir " + distDir() + " fluid \"Dry Air\" 20 1.01325 --json");
+    Lauf b = starte("--appdir " + distDir() + " fluid \"Dry Air\" 20 10.1325 --json");
     EXPECT_NE(a.out.find("\"dichte\": 1.20"), std::string::npos) << a.out;
     EXPECT_NE(b.out.find("\"dichte\": 12.0"), std::string::npos) << b.out;
 }
 
 TEST(CliFluid, BadInputIsAnErrorNotACrash) {
-    EXPECT_NE(starte("--appdir " + dist() + " fluid Water abc").rc, 0);
-    EXPECT_NE(starte("--appdir " + dist() + " fluid Water 500").rc, 0);
-    EXPECT_NE(starte("--appdir " + dist() + " fluid Nothing 20").rc, 0);
-    EXPECT_NE(starte("--appdir " + dist() + " fluid").rc, 0);
+    EXPECT_NE(starte("--appdir " + distDir() + " fluid Water abc").rc, 0);
+    EXPECT_NE(starte("--appdir " + distDir() + " fluid Water 500").rc, 0);
+    EXPECT_NE(starte("--appdir " + distDir() + " fluid Nothing 20").rc, 0);
+    EXPECT_NE(starte("--appdir " + distDir() + " fluid").rc, 0);
     EXPECT_NE(starte("--appdir /nonexistent/dir data-check").rc, 0);
     EXPECT_NE(starte("no-such-command").rc, 0);
 }

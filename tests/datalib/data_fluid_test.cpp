@@ -3,16 +3,14 @@
 
 #include <cmath>
 
+#include "ausgeliefert.h"
 #include "data.h"
-#include "data_testdir.h"
 
 namespace {
-const Data& daten() {
-    static Data d(distDataDir());
-    return d;
-}
+using kaltest::ausgelieferteDaten;
+
 const Stoffdaten* stoff(const std::string& name) {
-    const auto& l = daten().getStoffdatenListe();
+    const auto& l = ausgelieferteDaten().getStoffdatenListe();
     for (int i = 0; i < l.getSize(); ++i)
         if (l.internalGetAt(i)->getName() == name) return l.internalGetAt(i);
     return nullptr;
@@ -97,7 +95,8 @@ TEST(Stoffe, SteamFlagsAndCondensate) {
     EXPECT_TRUE(s->IsGas());
     EXPECT_TRUE(s->IsMediumFuerSeiteZulaessig(0));
     EXPECT_FALSE(s->IsMediumFuerSeiteZulaessig(1));
-    const Stoffdaten* k = daten().getStoffdatenListe().internalGetAt(s->GetCodeKondensat());
+    const Stoffdaten* k =
+        ausgelieferteDaten().getStoffdatenListe().internalGetAt(s->GetCodeKondensat());
     ASSERT_NE(k, nullptr);
     EXPECT_EQ(k->getName(), "Water");
     // saturated vapour density at 100 degC: 0.5982 kg/m3
@@ -119,7 +118,7 @@ TEST(Stoffe, CatalogueContent) {
     ASSERT_NE(stoff("Sea Water"), nullptr);
     EXPECT_TRUE(stoff("Sea Water")->NurTitanZulaessig());
     int glykole = 0;
-    for (const auto& s : daten().getStoffdatenListe().alle()) {
+    for (const auto& s : ausgelieferteDaten().getStoffdatenListe().alle()) {
         if (s.getName().find("Glycol") != std::string::npos) ++glykole;
         EXPECT_TRUE(s.IsTemperaturOK(s.tMin));
         EXPECT_FALSE(s.IsTemperaturOK(s.tMax + 0.01));

@@ -5,17 +5,15 @@
 #include <set>
 #include <string>
 
+#include "ausgeliefert.h"
 #include "data.h"
-#include "data_testdir.h"
 
 namespace {
-const Data& daten() {
-    static Data d(distDataDir());
-    return d;
-}
+using kaltest::ausgelieferteDaten;
+
 const EinheitenGruppe& gruppe(int i) {
     static const EinheitenGruppe leer;
-    const EinheitenGruppe* g = daten().getEinheitenGruppeListe().internalGetAt(i);
+    const EinheitenGruppe* g = ausgelieferteDaten().getEinheitenGruppeListe().internalGetAt(i);
     EXPECT_NE(g, nullptr) << "unit group " << i;
     return g ? *g : leer;
 }
@@ -50,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EinheitRef{0, 4, "US gpm", 1, 6.30901964e-5}));
 
 TEST(Einheiten, DisplayUnitsExistInTheirGroup) {
-    for (const auto& g : daten().getEinheitenGruppeListe().alle())
+    for (const auto& g : ausgelieferteDaten().getEinheitenGruppeListe().alle())
         for (int sys : {0, 1})
             EXPECT_GE(g.getIndexForEinheitObjectId(g.getAnzeigeEinheitObjectId(sys)), 0)
                 << g.getName();
@@ -94,8 +92,8 @@ double tabelleZeta(const Spalttyp& s, int ww, double re) {
 }
 
 TEST(Spalttypen, TablesFollowMartinWithinTenPercent) {
-    const auto& l = daten().getSpalttypListe();
-    const PlattentypA* kx = daten().getPlattentypAListe().internalGetAt(3);
+    const auto& l = ausgelieferteDaten().getSpalttypListe();
+    const PlattentypA* kx = ausgelieferteDaten().getPlattentypAListe().internalGetAt(3);
     ASSERT_NE(kx, nullptr);
     for (int t = 0; t < 9; ++t) {
         int ww = kx->getWellenwinkel(t);
@@ -112,9 +110,9 @@ TEST(Spalttypen, TablesFollowMartinWithinTenPercent) {
 
 TEST(Spalttypen, WaterWaterGivesRealisticCoefficients) {
     // KX 20, middle channel type MM, water at 40 degC, 0.5 m/s
-    const PlattentypA* kx = daten().getPlattentypAListe().internalGetAt(3);
+    const PlattentypA* kx = ausgelieferteDaten().getPlattentypAListe().internalGetAt(3);
     ASSERT_EQ(kx->getName(), "KX 20");
-    const auto& l = daten().getSpalttypListe();
+    const auto& l = ausgelieferteDaten().getSpalttypListe();
     int mm = 0;
     while (mm < 8 && l.internalGetAt(mm)->getName() != "MM") ++mm;
     const Spalttyp& s = *l.internalGetAt(mm);
@@ -126,7 +124,7 @@ TEST(Spalttypen, WaterWaterGivesRealisticCoefficients) {
     EXPECT_GT(alpha, 5000);
     EXPECT_LT(alpha, 15000);
     double wand = kx->getPlattenDickeGesamtOhneLuft(1, 2) /
-                  daten().getMaterialPlatteAListe().internalGetAt(0)->getLambda();
+                  ausgelieferteDaten().getMaterialPlatteAListe().internalGetAt(0)->getLambda();
     double k = 1 / (2 / alpha + wand);
     EXPECT_GT(k, 3000);
     EXPECT_LT(k, 7000);
@@ -134,7 +132,7 @@ TEST(Spalttypen, WaterWaterGivesRealisticCoefficients) {
 
 // The name of a channel type is its (first plate, second plate) pattern pair.
 TEST(Spalttypen, SecondSideFromPlatePatterns) {
-    const auto& l = daten().getSpalttypListe();
+    const auto& l = ausgelieferteDaten().getSpalttypListe();
     auto name = [&](int i) { return l.internalGetAt(i)->getName(); };
     std::set<std::string> namen;
     for (int i = 0; i < 9; ++i) {
@@ -154,7 +152,7 @@ TEST(Spalttypen, SecondSideFromPlatePatterns) {
 }
 
 TEST(Plattentypen, RangeAndGeometry) {
-    const auto& a = daten().getPlattentypAListe();
+    const auto& a = ausgelieferteDaten().getPlattentypAListe();
     std::set<std::string> namen;
     int sicherheit = 0, trevan = 0;
     for (const auto& p : a.alle()) {
@@ -165,20 +163,21 @@ TEST(Plattentypen, RangeAndGeometry) {
                     2 * p.getQuerSpalt(0) / (p.getFlaeche(0) / 2 / 1.17 / p.getLaengeSpalt()),
                     1e-6);
         EXPECT_NEAR(p.getQuerKanal(), M_PI / 4 * p.getDhKanal() * p.getDhKanal(), 1e-6);
-        EXPECT_GT(p.getPlattenDickeGesamt(daten(), 1, 1), 0.0);
+        EXPECT_GT(p.getPlattenDickeGesamt(ausgelieferteDaten(), 1, 1), 0.0);
         if (p.getSicherheitsplatte()) {
-            EXPECT_NEAR(
-                p.getPlattenDickeGesamt(daten(), 1, 1) - p.getPlattenDickeGesamtOhneLuft(1, 1),
-                daten().getGlobaleParameter().getLuftspaltSicherheitsplatten(), 1e-12);
+            EXPECT_NEAR(p.getPlattenDickeGesamt(ausgelieferteDaten(), 1, 1) -
+                            p.getPlattenDickeGesamtOhneLuft(1, 1),
+                        ausgelieferteDaten().getGlobaleParameter().getLuftspaltSicherheitsplatten(),
+                        1e-12);
         }
         const PlattentypU* u =
-            daten().getPlattentypUListe().internalGetForObjectId(p.getObjectId());
+            ausgelieferteDaten().getPlattentypUListe().internalGetForObjectId(p.getObjectId());
         ASSERT_NE(u, nullptr);
-        EXPECT_GT(u->getQuerMaxStutzen(daten()), 0.0) << p.getName();
+        EXPECT_GT(u->getQuerMaxStutzen(ausgelieferteDaten()), 0.0) << p.getName();
         EXPECT_GT(u->getPlattenPreis(1, 2), 0.0);
-        EXPECT_GT(u->getGestellGrundpreis(daten(), 1, 2, 0), 0.0);
-        EXPECT_NE(daten().getLaengenzuschlagListe().getLaengenzuschlag(daten(), *u,
-                                                                       2 * p.getMaxSpalte() + 1),
+        EXPECT_GT(u->getGestellGrundpreis(ausgelieferteDaten(), 1, 2, 0), 0.0);
+        EXPECT_NE(ausgelieferteDaten().getLaengenzuschlagListe().getLaengenzuschlag(
+                      ausgelieferteDaten(), *u, 2 * p.getMaxSpalte() + 1),
                   nullptr);
     }
     for (const char* n : {"KX 04", "KX 08", "KX 14", "KX 20"}) EXPECT_TRUE(namen.count(n)) << n;
@@ -189,10 +188,13 @@ TEST(Plattentypen, RangeAndGeometry) {
 
 TEST(Teile, NamesTheRulesRelyOn) {
     std::set<std::string> dichtungen, platten, gestelle, arten, materialien;
-    for (const auto& d : daten().getDichtungAListe().alle()) dichtungen.insert(d.getName());
-    for (const auto& m : daten().getMaterialPlatteAListe().alle()) platten.insert(m.getName());
-    for (const auto& g : daten().getMaterialGestellUListe().alle()) gestelle.insert(g.getName());
-    for (const auto& a : daten().getAnschlussUListe().alle())
+    for (const auto& d : ausgelieferteDaten().getDichtungAListe().alle())
+        dichtungen.insert(d.getName());
+    for (const auto& m : ausgelieferteDaten().getMaterialPlatteAListe().alle())
+        platten.insert(m.getName());
+    for (const auto& g : ausgelieferteDaten().getMaterialGestellUListe().alle())
+        gestelle.insert(g.getName());
+    for (const auto& a : ausgelieferteDaten().getAnschlussUListe().alle())
         arten.insert(a.getArt()), materialien.insert(a.getMaterial());
     for (const char* n : {"EPDM", "EPDM HT", "Viton S", "NBR"})
         EXPECT_TRUE(dichtungen.count(n)) << n;
@@ -205,18 +207,19 @@ TEST(Teile, NamesTheRulesRelyOn) {
     EXPECT_TRUE(materialien.count("titan"));
     EXPECT_TRUE(materialien.count("polypropylen"));
     std::set<int> druck;
-    for (const auto& d : daten().getDruckstufeAListe().alle()) druck.insert(d.getDruck());
+    for (const auto& d : ausgelieferteDaten().getDruckstufeAListe().alle())
+        druck.insert(d.getDruck());
     EXPECT_EQ(druck, (std::set<int>{6, 10, 16, 25}));
 }
 
 TEST(Spalttypen, TrevanTablesFollowMartinAtTheirAngle) {
     const PlattentypA* kxt = nullptr;
-    for (const auto& p : daten().getPlattentypAListe().alle())
+    for (const auto& p : ausgelieferteDaten().getPlattentypAListe().alle())
         if (p.getTrevanberechnung()) kxt = &p;
     ASSERT_NE(kxt, nullptr);
     for (int t = 0; t < 9; ++t) {
         int ww = kxt->getWellenwinkel(t);
-        const Spalttyp& s = *daten().getSpalttypListe().internalGetAt(t);
+        const Spalttyp& s = *ausgelieferteDaten().getSpalttypListe().internalGetAt(t);
         double phi = (ww - 1) * M_PI / 180.0;
         for (double re : {50.0, 800.0, 5000.0}) {
             int k = 4;

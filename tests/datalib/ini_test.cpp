@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include "verzeichnis.h"
 
 namespace {
 CIniEx ini(const std::string& text) {
@@ -70,17 +69,16 @@ TEST(CIniEx, KeysInFileOrderIncludingEmptyKeys) {
 }
 
 TEST(CIniEx, OpenReadsFileAndReportsMissingOne) {
-    auto pfad = std::filesystem::temp_directory_path() / "kal_ini_test.lng";
-    std::ofstream(pfad) << "[a]\r\nk=v\r\n";
+    kaltest::TempDir dir;
+    dir.schreibe("a.lng", "[a]\r\nk=v\r\n");
     CIniEx i;
-    EXPECT_NE(i.Open(pfad.string(), 0, 0, 1, 0), 0);
+    EXPECT_NE(i.Open(dir.pfad("a.lng"), 0, 0, 1, 0), 0);
     EXPECT_EQ(i.GetValue("a", "k", ""), "v");
     // Reopening another file replaces the content.
-    EXPECT_EQ(i.Open((pfad.string() + ".missing"), 0, 0, 1, 0), 0);
+    EXPECT_EQ(i.Open(dir.pfad("b.lng"), 0, 0, 1, 0), 0);
     EXPECT_EQ(i.GetValue("a", "k", "gone"), "gone");
-    std::filesystem::remove(pfad);
     // A directory is no file.
-    EXPECT_EQ(i.Open(std::filesystem::temp_directory_path().string(), 1, 0, 0, 0), 0);
+    EXPECT_EQ(i.Open(dir.dir(), 1, 0, 0, 0), 0);
 }
 
 TEST(CIniEx, LargeMalformedInputDoesNotCrash) {

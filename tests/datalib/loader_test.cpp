@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "data.h"
-#include "data_testdir.h"
+#include "verzeichnis.h"
 
-namespace fs = std::filesystem;
+using kaltest::distDataDir;
+using kaltest::liesDatei;
 
 TEST(Loader, ShippedDataIsSound) {
     Data d(distDataDir());
@@ -45,19 +45,19 @@ class LoaderSchaden : public ::testing::TestWithParam<Schaden> {};
 
 TEST_P(LoaderSchaden, BadFileRefusedByNameEntryAndField) {
     const Schaden& s = GetParam();
-    fs::path dir = kopieDaten("schaden");
-    std::string t = liesText(dir / s.datei);
+    kaltest::AppDir dir;
+    const std::string datei = "data/" + std::string(s.datei);
+    std::string t = liesDatei(dir.pfad(datei));
     auto pos = t.find(s.alt);
     ASSERT_NE(pos, std::string::npos) << s.alt;
     t.replace(pos, std::string(s.alt).size(), s.neu);
-    schreibText(dir / s.datei, t);
-    Data d(dir.string());
+    dir.schreibe(datei, t);
+    Data d(dir.pfad("data"));
     ASSERT_FALSE(d.istGueltig());
     bool gefunden = false;
     for (const auto& f : d.getFehler())
         if (f.find(s.datei) == 0 && f.find(s.erwartet) != std::string::npos) gefunden = true;
     EXPECT_TRUE(gefunden) << d.getFehler().front();
-    fs::remove_all(dir);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,23 +82,21 @@ INSTANTIATE_TEST_SUITE_P(
                 "\"alphaReGrenze\": [\n      1.0", "alphaReGrenze: bounds"}));
 
 TEST(Loader, BadFileLeavesOnlyItsListEmpty) {
-    fs::path dir = kopieDaten("leer");
-    schreibText(dir / "dichtungen.json", "{\"dichtungen\": [{\"id\": 1}]}");
-    Data d(dir.string());
+    kaltest::AppDir dir;
+    dir.schreibe("data/dichtungen.json", "{\"dichtungen\": [{\"id\": 1}]}");
+    Data d(dir.pfad("data"));
     EXPECT_EQ(d.getDichtungAListe().getSize(), 0);
     EXPECT_GE(d.getStoffdatenListe().getSize(), 10);
     ASSERT_FALSE(d.getFehler().empty());
     EXPECT_EQ(d.getFehler().front().rfind("dichtungen.json: id 1: name", 0), 0u);
-    fs::remove_all(dir);
 }
 
 TEST(Loader, NonFiniteAndHugeNumbersRefused) {
-    fs::path dir = kopieDaten("zahl");
+    kaltest::AppDir dir;
     // JSON has no NaN; a huge exponent overflows to inf in the parser
-    std::string t = liesText(dir / "global.json");
+    std::string t = liesDatei(dir.pfad("data/global.json"));
     t.replace(t.find("3.0"), 3, "1e999");
-    schreibText(dir / "global.json", t);
-    Data d(dir.string());
+    dir.schreibe("data/global.json", t);
+    Data d(dir.pfad("data"));
     EXPECT_FALSE(d.istGueltig());
-    fs::remove_all(dir);
 }

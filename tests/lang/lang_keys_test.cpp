@@ -6,12 +6,12 @@
 #include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ini.h"
 #include "source_scan.h"
+#include "verzeichnis.h"
 
 namespace fs = std::filesystem;
 
@@ -37,14 +37,8 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 
-std::string distDir() { return KAL_DIST_PATH; }
-
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using kaltest::distDir;
+using kaltest::liesDatei;
 
 CIniEx openLanguage(const std::string& file) {
     CIniEx ini;
@@ -85,7 +79,7 @@ std::set<Pair> allPairs(const CIniEx& ini) {
 class LanguageFile : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(LanguageFile, IsValidUtf8WithoutStrayLines) {
-    const std::string text = readFile(distDir() + "/language/" + GetParam());
+    const std::string text = liesDatei(distDir() + "/language/" + GetParam());
     ASSERT_FALSE(text.empty());
     // Strict UTF-8 check: the dialogs and printouts take the bytes as UTF-8.
     size_t i = 0;
@@ -135,7 +129,7 @@ TEST_P(LanguageFile, HoldsEveryLookupOfTheSource) {
         const auto ext = e.path().extension();
         if (ext != ".cpp" && ext != ".h") continue;
         ++files;
-        for (const auto& l : kal::langtest::languageLookups(readFile(e.path()), kLanguageSections))
+        for (const auto& l : kal::langtest::languageLookups(liesDatei(e.path()), kLanguageSections))
             EXPECT_FALSE(ini.GetValue(l.section, l.key, "").empty())
                 << GetParam() << ": " << l.section << "/" << l.key << " used at "
                 << e.path().string() << ":" << l.line;
@@ -153,7 +147,7 @@ TEST_P(LanguageFile, HoldsEveryEngineMessageKey) {
         const fs::path dir = fs::path(KAL_SOURCE_DIR) / ordner;
         for (const auto& e : fs::recursive_directory_iterator(dir)) {
             if (!e.is_regular_file() || e.path().extension() != ".cpp") continue;
-            const std::string text = readFile(e.path());
+            const std::string text = liesDatei(e.path());
             for (auto it = std::sregex_iterator(text.begin(), text.end(), aufruf);
                  it != std::sregex_iterator(); ++it) {
                 ++gefunden;
@@ -244,7 +238,7 @@ TEST(SettingsFile, HasRequiredEntries) {
 }
 
 TEST(Installation, HasLogoAndHelp) {
-    const std::string logo = readFile(distDir() + "/pic/Logo.bmp");
+    const std::string logo = liesDatei(distDir() + "/pic/Logo.bmp");
     ASSERT_GE(logo.size(), 54u);
     EXPECT_EQ(logo.substr(0, 2), "BM");
     auto le = [&](size_t off, int bytes) {
@@ -260,7 +254,7 @@ TEST(Installation, HasLogoAndHelp) {
     EXPECT_GT(h, 0);
     EXPECT_EQ(le(10, 4) + ((w * 3 + 3) / 4 * 4) * h, static_cast<long>(logo.size()));
     for (const char* lang : {"uk", "de"}) {
-        const std::string help = readFile(distDir() + "/help/" + std::string(lang) + "/index.htm");
+        const std::string help = liesDatei(distDir() + "/help/" + std::string(lang) + "/index.htm");
         EXPECT_NE(help.find("<html"), std::string::npos) << lang;
         EXPECT_NE(help.find("kalvoria-cli"), std::string::npos) << lang;
     }
@@ -277,7 +271,7 @@ namespace {
 TEST(ConnectionTexts, CoverTheShippedConnectionData) {
     const fs::path file = fs::path(distDir()) / "data" / "anschluesse.json";
     if (!fs::exists(file)) GTEST_SKIP() << "no connection data in " << file;
-    const auto json = nlohmann::json::parse(readFile(file), nullptr, false);
+    const auto json = nlohmann::json::parse(liesDatei(file), nullptr, false);
     ASSERT_FALSE(json.is_discarded());
     ASSERT_TRUE(json.contains("anschluesse"));
     for (const auto& lang : kLanguageFiles) {

@@ -542,7 +542,10 @@ def anschluesse():
                 q = round(math.pi / 4 * (inner / 1000.0) ** 2, 6) if inner != port else quer
                 preis = (40 + 2.2 * port) * (3.0 if mat == "titan" else 1.0) * (0.6 if mat == "polypropylen" else 1.0)
                 out.append({"id": aid, "art": art, "material": mat, "bemerkung": bem,
-                            "nomDurchmesser": nom, "zulaessig": True, "din": din,
+                            # titanium-lined ANSI ports are no longer supplied
+                            "nomDurchmesser": nom,
+                            "zulaessig": not (art == "auskleidung" and mat == "titan" and not din),
+                            "din": din,
                             "einweg": True, "mehrweg": art != "außengewinde",
                             "druckstufen": [1, 2] if mat == "polypropylen" else [1, 2, 3, 4],
                             "plattentypen": typen, "freierQuerschnitt": q,

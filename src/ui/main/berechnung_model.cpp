@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "addmedium_model.h"
+#include "assembly_model.h"
 #include "dialoghilfe.h"
 #include "dialoginfo.h"
 #include "engine.h"
@@ -645,7 +646,8 @@ void CBerechnungDlg::geklickt(int id) {
             berechnen();
             break;
         case Komplettieren:
-            break;  // the completion dialog hooks in here
+            komplettieren();
+            break;
         default:
             break;
     }
@@ -702,6 +704,14 @@ void CBerechnungDlg::textGeaendert(int id) {
 
 void CBerechnungDlg::fokusVerloren(int id) {
     if (id == Anzahl1 || id == Anzahl2 || id == Serien) spaltenJeSeite();
+}
+
+void CBerechnungDlg::komplettieren(const std::function<void(CAssembly&)>& vorher) {
+    // only a shown result can be completed (the button is greyed otherwise)
+    if (!ergebnisVorhanden_ || !ports_.dialogs) return;
+    CAssembly dlg(app_, fall_, fall_.komplettierung);
+    if (vorher) vorher(dlg);
+    ports_.dialogs->runDialog(dlg);
 }
 
 void CBerechnungDlg::spalttypenBearbeiten() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,10 +22,7 @@
 
 namespace kal {
 
-struct MenuPopup {
-    int id = 0;
-    std::vector<int> befehle;  // 0 = separator
-};
+class CAssembly;
 
 // The engine's view of the dialog's entries: a text written into a list
 // selects the entry with exactly that text (none for an empty text), as
@@ -89,6 +87,9 @@ public:
     void ergebnisEinheitenSetzen();
     void warnungAktualisieren();
     void spalttypenBearbeiten();  // the permission grid
+    // The completion dialog on the shown result; `vorher` runs on it before
+    // it is shown (the program's --choices).
+    void komplettieren(const std::function<void(CAssembly&)>& vorher = {});
 
     // --- project file
     void oeffnen();  // file dialog, then projektLesen

@@ -271,26 +271,11 @@ BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent) : ModellV
     layout->setContentsMargins(0, 0, 0, 0);
     menuBar_ = new QMenuBar(this);
     layout->setMenuBar(menuBar_);
-    baueMenu();
+    menuFuellen(menuBar_, model_.menu());
     layout->addWidget(baueClient());
     binder_.bindAll(this);
     logoLaden();
     aktualisieren();
-}
-
-void BerechnungView::baueMenu() {
-    for (const MenuPopup& p : model_.menu()) {
-        auto* popup = mit(new QMenu(menuBar_), p.id);
-        for (int cmd : p.befehle) {
-            if (cmd == 0) {
-                popup->addSeparator();
-                continue;
-            }
-            QAction* a = popup->addAction(QString());
-            a->setObjectName(QString::number(cmd));
-        }
-        menuBar_->addMenu(popup);
-    }
 }
 
 QWidget* BerechnungView::baueClient() {

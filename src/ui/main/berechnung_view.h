@@ -28,7 +28,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void baueMenu();
     QWidget* baueClient();
     void logoLaden();
 

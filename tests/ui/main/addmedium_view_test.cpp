@@ -11,8 +11,9 @@
 #include <functional>
 #include <memory>
 
+#include "ausgeliefert.h"
+#include "bildablage.h"
 #include "scripted.h"
-#include "unterdialog_umgebung.h"
 
 using namespace kal;
 

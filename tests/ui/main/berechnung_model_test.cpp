@@ -6,33 +6,18 @@
 
 #include "dialoginfo.h"
 #include "dialogsettings.h"
-#include "scripted.h"
-#include "testdir.h"
+#include "umgebung.h"
 
 using namespace kal;
 using namespace kal::hd;
+using kaltest::Umgebung;
 
 namespace {
 
-// An application after start-up in "uk", ready for a main dialog.
-struct Umgebung {
-    kaltest::TempAppDir dir;
-    ScriptedPorts p;
-    CBerechnungApp app{p.ports(), false};
-    explicit Umgebung(const std::string& sprache = "English") {
-        p.settings.values["language"] = sprache;
-        app.erzeugeObjekte(dir.dir());
-        app.spracheFestlegen();
-    }
-    void waehle(const std::string& name) {
-        p.dialogs.scripts["DialogSettings"].push_back([name](DialogModel& m) {
-            auto& d = dynamic_cast<DialogSettings&>(m);
-            d.form().select(sprache::Sprache, d.form().findExact(sprache::Sprache, name));
-            d.ok();
-            return 1;
-        });
-    }
-};
+// The test installation: its title and short language files show in the texts.
+const kaltest::Start kTest{.vorlage = kaltest::Vorlage::Testinstallation};
+const kaltest::Start kTestDeutsch{.vorlage = kaltest::Vorlage::Testinstallation,
+                                  .sprache = "Deutsch"};
 
 std::vector<int> popups(const CBerechnungDlg& d) {
     std::vector<int> ids;
@@ -52,7 +37,7 @@ void fuelleEinheitenListen(CBerechnungDlg& d) {
 }  // namespace
 
 TEST(CBerechnungDlg, InitialisationTitleMenuAndTexts) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     EXPECT_EQ(d.caption(), "Kalvoria Test 3.26.12");
     EXPECT_EQ(popups(d), (std::vector<int>{PopupDatei, PopupVerwaltung, PopupInfo}));
@@ -79,7 +64,7 @@ TEST(CBerechnungDlg, InitialisationTitleMenuAndTexts) {
 }
 
 TEST(CBerechnungDlg, TitleWithoutSettingsFileLacksDataVersion) {
-    Umgebung u;
+    Umgebung u(kTest);
     u.dir.entferne("kalvoria.ini");
     u.app.erzeugeObjekte(u.dir.dir());
     u.app.spracheOeffnen("uk");
@@ -88,9 +73,9 @@ TEST(CBerechnungDlg, TitleWithoutSettingsFileLacksDataVersion) {
 }
 
 TEST(CBerechnungDlg, LanguageChangeKeepsThreePopupsInNewLanguage) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
-    u.waehle("Deutsch");
+    u.spracheWaehlen("Deutsch");
     d.befehl(CmdEinstellungen);
     EXPECT_EQ(u.app.getSprachcode(), "de");
     EXPECT_EQ(u.p.settings.values["language"], "Deutsch");
@@ -101,7 +86,7 @@ TEST(CBerechnungDlg, LanguageChangeKeepsThreePopupsInNewLanguage) {
 
     // Same language again, Cancel, or an empty choice: nothing changes.
     u.p.settings.values["language"] = "marker";
-    u.waehle("Deutsch");
+    u.spracheWaehlen("Deutsch");
     d.befehl(CmdEinstellungen);
     d.befehl(CmdEinstellungen);  // no script: cancelled
     u.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
@@ -117,7 +102,7 @@ TEST(CBerechnungDlg, LanguageChangeKeepsThreePopupsInNewLanguage) {
 }
 
 TEST(CBerechnungDlg, LanguageDialogPreselectsCurrentLanguage) {
-    Umgebung u("Deutsch");
+    Umgebung u(kTestDeutsch);
     CBerechnungDlg d(u.app);
     std::string gesehen;
     u.p.dialogs.scripts["DialogSettings"].push_back([&](DialogModel& m) {
@@ -129,7 +114,7 @@ TEST(CBerechnungDlg, LanguageDialogPreselectsCurrentLanguage) {
 }
 
 TEST(CBerechnungDlg, HelpFallbackAndMessage) {
-    Umgebung u("Deutsch");
+    Umgebung u(kTestDeutsch);
     CBerechnungDlg d(u.app);
     // no help at all: message with the uk path, default caption
     d.befehl(CmdHilfe);
@@ -150,7 +135,7 @@ TEST(CBerechnungDlg, HelpFallbackAndMessage) {
 }
 
 TEST(CBerechnungDlg, AboutCaptionIsInfoMenuTextWithoutAmpersand) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     std::string caption, zeile;
     u.p.dialogs.scripts["DialogInfo"].push_back([&](DialogModel& m) {
@@ -164,7 +149,7 @@ TEST(CBerechnungDlg, AboutCaptionIsInfoMenuTextWithoutAmpersand) {
 }
 
 TEST(CBerechnungDlg, UnitValueRestoredWithMissingNumbersAsZero) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     fuelleEinheitenListen(d);
     u.p.settings.values["unit"] = "2,1,0,0,0,0,0,0,0,0,0,1";
@@ -191,7 +176,7 @@ TEST(CBerechnungDlg, UnitValueRestoredWithMissingNumbersAsZero) {
 }
 
 TEST(CBerechnungDlg, QuitStoresUnitsAndCloses) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     fuelleEinheitenListen(d);
     d.form().select(EinheitLeistung, 2);
@@ -205,7 +190,7 @@ TEST(CBerechnungDlg, QuitStoresUnitsAndCloses) {
 
 TEST(CBerechnungDlg, ClosingWithUnwritableStore) {
     {
-        Umgebung u;
+        Umgebung u(kTest);
         CBerechnungDlg d(u.app);
         u.p.settings.writable = false;
         EXPECT_FALSE(d.schliessfeld());  // close box refused
@@ -218,7 +203,7 @@ TEST(CBerechnungDlg, ClosingWithUnwritableStore) {
         EXPECT_EQ(u.p.messages.shown.size(), 2u);
     }
     {
-        Umgebung u;
+        Umgebung u(kTest);
         CBerechnungDlg d(u.app);
         u.p.settings.available = false;
         EXPECT_FALSE(d.schliessfeld());
@@ -227,7 +212,7 @@ TEST(CBerechnungDlg, ClosingWithUnwritableStore) {
         EXPECT_EQ(u.p.settings.values["unit"], "0,0,0,0,0,0,0,0,0,0,0,0,1,0,0");
     }
     {
-        Umgebung u;
+        Umgebung u(kTest);
         CBerechnungDlg d(u.app);
         d.escape();
         EXPECT_EQ(d.result(), 2);
@@ -236,7 +221,7 @@ TEST(CBerechnungDlg, ClosingWithUnwritableStore) {
 }
 
 TEST(CBerechnungDlg, ModeSwitchCarriesDesignResultIntoRating) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     Form& f = d.form();
     f.addItem(Plattentyp, "T5", 1);
@@ -260,7 +245,7 @@ TEST(CBerechnungDlg, ModeSwitchCarriesDesignResultIntoRating) {
 }
 
 TEST(CBerechnungDlg, CustomPriceRowOnlyWithCustomPrices) {
-    Umgebung u;
+    Umgebung u(kTest);
     {
         CBerechnungDlg d(u.app);
         EXPECT_FALSE(d.form().visible(LabelCustomPreis));
@@ -278,7 +263,7 @@ TEST(CBerechnungDlg, CustomPriceRowOnlyWithCustomPrices) {
 }
 
 TEST(CBerechnungDlg, ResultUnitLabelsFollowTheUnitSystem) {
-    Umgebung u;
+    Umgebung u(kTest);
     EinheitenGruppeListe& gruppen = u.app.getData().getEinheitenGruppeListe();
     for (int i = 0; i < 16; ++i) {
         EinheitenGruppe g;

@@ -17,25 +17,16 @@
 #include <set>
 
 #include "colorlabel.h"
-#include "dialogsettings.h"
 #include "format.h"
-#include "scripted.h"
-#include "testdir.h"
+#include "umgebung.h"
 
 using namespace kal;
 using namespace kal::hd;
+using kaltest::Umgebung;
 
 namespace {
-struct Umgebung {
-    kaltest::TempAppDir dir;
-    ScriptedPorts p;
-    CBerechnungApp app{p.ports(), false};
-    Umgebung() {
-        p.settings.values["language"] = "English";
-        app.erzeugeObjekte(dir.dir());
-        app.spracheFestlegen();
-    }
-};
+// The test installation: its title and short language files show in the texts.
+const kaltest::Start kTest{.vorlage = kaltest::Vorlage::Testinstallation};
 
 QStringList menuTitel(QMenuBar* bar) {
     QStringList t;
@@ -45,7 +36,7 @@ QStringList menuTitel(QMenuBar* bar) {
 }  // namespace
 
 TEST(BerechnungView, FrameControlsMenuAndTitle) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
     EXPECT_EQ(v.windowTitle(), "Kalvoria Test 3.26.12");
@@ -67,15 +58,10 @@ TEST(BerechnungView, FrameControlsMenuAndTitle) {
 }
 
 TEST(BerechnungView, LanguageChangeThroughMenu) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
-    u.p.dialogs.scripts["DialogSettings"].push_back([](DialogModel& m) {
-        auto& s = dynamic_cast<DialogSettings&>(m);
-        s.form().select(sprache::Sprache, s.form().findExact(sprache::Sprache, "Deutsch"));
-        s.ok();
-        return 1;
-    });
+    u.spracheWaehlen("Deutsch");
     v.findChild<QAction*>("40016")->trigger();
     EXPECT_EQ(menuTitel(v.menuBar()), (QStringList{"&Datei", "&Verwaltung", "&Info DE"}));
     EXPECT_EQ(v.windowTitle(), "Kalvoria Test DE 3.26.12");
@@ -83,7 +69,7 @@ TEST(BerechnungView, LanguageChangeThroughMenu) {
 }
 
 TEST(BerechnungView, RadioClicksReachTheModel) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
     v.show();
@@ -97,7 +83,7 @@ TEST(BerechnungView, RadioClicksReachTheModel) {
 }
 
 TEST(BerechnungView, LogoAt545x6WhenItLoads) {
-    Umgebung u;
+    Umgebung u(kTest);
     QImage bild(20, 10, QImage::Format_RGB32);
     bild.fill(Qt::blue);
     std::filesystem::create_directories(u.dir.pfad("pic"));
@@ -110,14 +96,14 @@ TEST(BerechnungView, LogoAt545x6WhenItLoads) {
     EXPECT_EQ(logo->pos(), QPoint(545, 6));
     EXPECT_EQ(logo->size(), QSize(20, 10));
 
-    Umgebung ohne;
+    Umgebung ohne(kTest);
     CBerechnungDlg d2(ohne.app);
     BerechnungView v2(d2);
     EXPECT_TRUE(v2.findChild<QLabel*>("logo")->isHidden());
 }
 
 TEST(BerechnungView, CloseBoxRefusedWhenStoreFails) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
     v.show();
@@ -130,7 +116,7 @@ TEST(BerechnungView, CloseBoxRefusedWhenStoreFails) {
 }
 
 TEST(BerechnungView, EscapeClosesWithoutStoring) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
     v.show();
@@ -162,7 +148,7 @@ TEST(CColorLabel, TimerRunsOnlyWhileBlinking) {
 }
 
 TEST(BerechnungView, QuitThroughMenuStoresAndCloses) {
-    Umgebung u;
+    Umgebung u(kTest);
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
     v.show();
@@ -176,7 +162,7 @@ TEST(BerechnungView, QuitThroughMenuStoresAndCloses) {
 }
 
 TEST(BerechnungView, RunsModallyThroughTheRunner) {
-    Umgebung u;
+    Umgebung u(kTest);
     QtDialogRunner runner;
     registerBerechnungView(runner);
     CBerechnungDlg d(u.app);
@@ -194,18 +180,8 @@ TEST(BerechnungView, RunsModallyThroughTheRunner) {
 // default button calculates, the window shows the pack, and the next edit
 // clears it again.
 TEST(BerechnungView, TypedCaseCalculatesAndAnEditClearsTheResult) {
-    kaltest::TempAppDir dir;
-    // the shipped data and language files
-    std::filesystem::remove_all(dir.pfad("language"));
-    for (const char* teil : {"data", "language"})
-        std::filesystem::create_directory_symlink(std::string(KAL_DIST_DEFAULT) + "/" + teil,
-                                                  dir.pfad(teil));
-    ScriptedPorts p;
-    p.settings.values["language"] = "English";
-    CBerechnungApp app{p.ports(), false};
-    app.erzeugeObjekte(dir.dir());
-    app.spracheFestlegen();
-    CBerechnungDlg d(app);
+    Umgebung u;  // the shipped installation
+    CBerechnungDlg d(u.app);
     BerechnungView v(d);
     v.show();
     auto edit = [&](int id) { return v.findChild<QLineEdit*>(QString::number(id)); };
@@ -217,8 +193,8 @@ TEST(BerechnungView, TypedCaseCalculatesAndAnEditClearsTheResult) {
     EXPECT_FALSE(komplett->isEnabled());
     QTest::keyClick(edit(DruckverlustKalt), Qt::Key_Return);
     ASSERT_TRUE(d.getErgebnisVorhanden()) << d.form().text(Statuszeile);
-    EXPECT_EQ(p.waitCursor.depth, 0);
-    EXPECT_EQ(p.waitCursor.begun, 1);
+    EXPECT_EQ(u.p.waitCursor.depth, 0);
+    EXPECT_EQ(u.p.waitCursor.begun, 1);
     EXPECT_TRUE(komplett->isEnabled());
     // the same pack and texts as the command line shows for the sample project
     EXPECT_EQ(edit(ErgPlattentyp)->text(), "KX 08");

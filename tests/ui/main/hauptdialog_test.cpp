@@ -3,63 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <random>
 
 #include "addmedium_model.h"
 #include "berechnung_model.h"
-#include "scripted.h"
 #include "spalttypdlg_model.h"
+#include "umgebung.h"
 
 using namespace kal;
 using namespace kal::hd;
+using kaltest::liesDatei;
+using kaltest::Umgebung;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string distDir() {
-    const char* d = std::getenv("KAL_DIST_DIR");
-    return d && *d ? d : KAL_DIST_DEFAULT;
-}
-
-// A throw-away application directory with copies of the shipped data,
-// language files and settings file; the installation tree stays untouched.
-struct AppDir {
-    fs::path pfad;
-    AppDir() {
-        std::random_device rd;
-        pfad = fs::temp_directory_path() /
-               ("kal_hd_" + std::to_string(rd()) + "_" + std::to_string(rd()));
-        fs::create_directories(pfad);
-        for (const char* teil : {"data", "language"})
-            fs::copy(fs::path(distDir()) / teil, pfad / teil, fs::copy_options::recursive);
-        fs::copy_file(fs::path(distDir()) / "kalvoria.ini", pfad / "kalvoria.ini");
-    }
-    ~AppDir() {
-        std::error_code ec;
-        fs::remove_all(pfad, ec);
-    }
-    std::string datei(const std::string& rel) const { return (pfad / rel).string(); }
-};
-
-// Start-up in English with its own settings store; `vorher` runs before
-// the dialog would be built (stored values).
-struct Umgebung {
-    AppDir dir;
-    ScriptedPorts p;
-    CBerechnungApp app;
-    explicit Umgebung(bool werksmodus = false) : app(p.ports(), werksmodus) {
-        p.settings.values["language"] = "English";
-        app.erzeugeObjekte(dir.pfad.string());
-        app.spracheFestlegen();
-    }
-    std::vector<std::string> meldungsKeys() const {
-        std::vector<std::string> k;
-        for (const Message& m : p.messages.shown) k.push_back(m.key);
-        return k;
-    }
-};
 
 void tippe(CBerechnungDlg& d, int id, const std::string& text) {
     d.form().setText(id, text);
@@ -117,15 +74,6 @@ std::vector<std::string> eintraege(const CBerechnungDlg& d) {
                     (c.checked ? "+" : "-"));
     }
     return e;
-}
-
-std::string lies(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void schreibeDatei(const std::string& pfad, const std::string& inhalt) {
-    std::ofstream(pfad, std::ios::binary) << inhalt;
 }
 
 // Fills the user-defined medium dialog and confirms it.
@@ -219,7 +167,7 @@ TEST(Hauptdialog, WarningLabelOnlyInWerksmodusWithDeviations) {
     for (const Fall& c : faelle) {
         SCOPED_TRACE(std::string(c.gespeichert ? c.gespeichert : "none") +
                      (c.werksmodus ? " werksmodus" : ""));
-        Umgebung u(c.werksmodus);
+        Umgebung u({.werksmodus = c.werksmodus});
         if (c.gespeichert) u.p.settings.values["PlattentypSpalttypZulaessig3.1"] = c.gespeichert;
         CBerechnungDlg d(u.app);
         EXPECT_EQ(d.form().visible(LabelWarnung), c.sichtbar);
@@ -453,7 +401,7 @@ TEST(Hauptdialog, ChannelsPerSideInRating) {
 TEST(Hauptdialog, CondensingSteamOnTheWarmSide) {
     for (bool werksmodus : {false, true}) {
         SCOPED_TRACE(werksmodus);
-        Umgebung u(werksmodus);
+        Umgebung u({.werksmodus = werksmodus});
         CBerechnungDlg d(u.app);
         const Form& f = d.form();
         waehle(d, DichtungWarm, "EPDM  -  150 °C");
@@ -701,7 +649,7 @@ TEST(Hauptdialog, PermissionGridRestrictsTheRatingList) {
 
 TEST(Hauptdialog, SavedProjectReopensWithEveryEntry) {
     Umgebung u;
-    const std::string pfad = u.dir.datei("projekt.kal");
+    const std::string pfad = u.dir.pfad("projekt.kal");
     std::vector<std::string> vorher;
     {
         CBerechnungDlg d(u.app);
@@ -727,7 +675,7 @@ TEST(Hauptdialog, SavedProjectReopensWithEveryEntry) {
         d.geklickt(MassInch);
         u.p.files.saveAnswers.push_back(pfad);
         d.befehl(CmdSpeichern);
-        EXPECT_EQ(lies(pfad).size(), 1660u);
+        EXPECT_EQ(liesDatei(pfad).size(), 1660u);
         EXPECT_EQ(d.getProjektPfad(), pfad);
         EXPECT_EQ(d.caption(), "kalvoria 3.26.12 - " + pfad);
         // "save" with a path asks no more
@@ -747,7 +695,7 @@ TEST(Hauptdialog, SavedProjectReopensWithEveryEntry) {
 
 TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {
     Umgebung u;
-    const std::string pfad = u.dir.datei("rating.kal");
+    const std::string pfad = u.dir.pfad("rating.kal");
     std::vector<std::string> vorher;
     {
         CBerechnungDlg d(u.app);
@@ -768,8 +716,8 @@ TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {
         vorher = eintraege(d);
     }
     // positions index the rating list of the permitted types
-    EXPECT_EQ(lies(pfad).substr(1520 + 20, 2), std::string("1\0", 2));
-    EXPECT_EQ(lies(pfad).substr(1560 + 20, 2), std::string("2\0", 2));
+    EXPECT_EQ(liesDatei(pfad).substr(1520 + 20, 2), std::string("1\0", 2));
+    EXPECT_EQ(liesDatei(pfad).substr(1560 + 20, 2), std::string("2\0", 2));
     CBerechnungDlg d(u.app);
     u.p.files.openAnswers.push_back(pfad);
     d.befehl(CmdOeffnen);
@@ -788,15 +736,16 @@ TEST(Hauptdialog, CancelledSaveWritesNothing) {
     d.befehl(CmdSpeichernUnter);
     EXPECT_EQ(d.caption(), titel);
     EXPECT_TRUE(d.getProjektPfad().empty());
-    EXPECT_EQ(std::distance(fs::directory_iterator(u.dir.pfad), fs::directory_iterator()), 3);
+    // still only data, language, pic and kalvoria.ini
+    EXPECT_EQ(std::distance(fs::directory_iterator(u.dir.dir()), fs::directory_iterator()), 4);
 
     // "save as" cancelled with a path: the file stays as it was
-    const std::string pfad = u.dir.datei("a.kal");
+    const std::string pfad = u.dir.pfad("a.kal");
     u.p.files.saveAnswers.push_back(pfad);
     d.befehl(CmdSpeichern);
     tippe(d, Leistung, "123");
     d.befehl(CmdSpeichernUnter);
-    EXPECT_EQ(lies(pfad).substr(700, 1), std::string(1, '\0'));
+    EXPECT_EQ(liesDatei(pfad).substr(700, 1), std::string(1, '\0'));
     EXPECT_EQ(d.getProjektPfad(), pfad);
 }
 
@@ -809,15 +758,15 @@ TEST(Hauptdialog, ForeignOrUnreadableFilesChangeNothing) {
 
     std::string alt(1660, '\0');
     alt.replace(0, 3, "3.2");
-    const std::string falsch = u.dir.datei("alt.kal");
-    schreibeDatei(falsch, alt);
+    const std::string falsch = u.dir.pfad("alt.kal");
+    u.dir.schreibe("alt.kal", alt);
     struct Fall {
         std::string pfad;
         std::string key;
     } faelle[] = {
         {falsch, "falsche ed_version"},
-        {u.dir.datei("gibtesnicht.kal"), "dateiNichtGeoeffnet"},
-        {u.dir.datei("data"), "dateiNichtGeoeffnet"},  // a folder
+        {u.dir.pfad("gibtesnicht.kal"), "dateiNichtGeoeffnet"},
+        {u.dir.pfad("data"), "dateiNichtGeoeffnet"},  // a folder
     };
     for (const Fall& c : faelle) {
         SCOPED_TRACE(c.pfad);
@@ -840,26 +789,26 @@ TEST(Hauptdialog, SaveIntoAMissingFolderLeavesOtherFilesAlone) {
     Umgebung u;
     CBerechnungDlg d(u.app);
     wasserWasser(d);
-    const std::string gut = u.dir.datei("gut.kal");
+    const std::string gut = u.dir.pfad("gut.kal");
     u.p.files.saveAnswers.push_back(gut);
     d.befehl(CmdSpeichern);
-    const std::string inhalt = lies(gut);
+    const std::string inhalt = liesDatei(gut);
     ASSERT_EQ(inhalt.size(), 1660u);
 
     tippe(d, Leistung, "700");
-    const std::string schlecht = u.dir.datei("fehlt/neu.kal");
+    const std::string schlecht = u.dir.pfad("fehlt/neu.kal");
     u.p.files.saveAnswers.push_back(schlecht);
     d.befehl(CmdSpeichernUnter);
     EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"dateiNichtGespeichert"});
     EXPECT_FALSE(fs::exists(schlecht));
-    EXPECT_EQ(lies(gut), inhalt);
+    EXPECT_EQ(liesDatei(gut), inhalt);
     EXPECT_EQ(d.caption(), "kalvoria 3.26.12");
     EXPECT_TRUE(d.getProjektPfad().empty());
 }
 
 TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
     Umgebung u;
-    const std::string pfad = u.dir.datei("p.kal");
+    const std::string pfad = u.dir.pfad("p.kal");
     {
         CBerechnungDlg d(u.app);
         wasserWasser(d);
@@ -869,10 +818,10 @@ TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
         u.p.files.saveAnswers.push_back(pfad);
         d.befehl(CmdSpeichern);
     }
-    std::string bytes = lies(pfad);
+    std::string bytes = liesDatei(pfad);
     ASSERT_EQ(bytes.size(), 1660u);
     bytes.replace(1420, 20, std::string("77") + std::string(18, '\0'));  // plate type id
-    schreibeDatei(pfad, bytes);
+    u.dir.schreibe("p.kal", bytes);
 
     CBerechnungDlg d(u.app);
     u.p.files.openAnswers.push_back(pfad);

@@ -5,21 +5,16 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <memory>
 
 #include "berechnung_model.h"
 #include "engine.h"
-#include "scripted.h"
+#include "umgebung.h"
 
 using namespace kal;
+using kaltest::distDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string distDir() {
-    const char* d = std::getenv("KAL_DIST_DIR");
-    return d && *d ? d : KAL_DIST_DEFAULT;
-}
 
 std::vector<std::string> projekte() {
     std::vector<std::string> p;
@@ -33,20 +28,13 @@ std::vector<std::string> projekte() {
     return p;
 }
 
-// Opens a project in English on the shipped data (read only) and calculates.
+// Opens a project in English on the shipped data and calculates.
 struct Lauf {
-    ScriptedPorts ports;
-    CBerechnungApp app{ports.ports(), false};
-    std::unique_ptr<CBerechnungDlg> dlg;
-    bool ergebnis = false;
-
-    explicit Lauf(const std::string& projekt) {
-        ports.settings.values["language"] = "English";
-        app.erzeugeObjekte(distDir());
-        app.spracheFestlegen();
-        dlg = std::make_unique<CBerechnungDlg>(app);
-        if (dlg->projektLesen(projekt) == 0) ergebnis = dlg->berechnen();
-    }
+    kaltest::Umgebung u;
+    CBerechnungDlg dlg{u.app};
+    bool ergebnis;
+    explicit Lauf(const std::string& projekt)
+        : ergebnis(dlg.projektLesen(projekt) == 0 && dlg.berechnen()) {}
 };
 
 // The accepted pack evaluated once more: its channel types on both sides
@@ -57,15 +45,15 @@ struct Nachbewertung {
     Form form;
     bool angenommen = false;
 
-    explicit Nachbewertung(Lauf& l) : fall(l.dlg->fall()) {
+    explicit Nachbewertung(Lauf& l) : fall(l.dlg.fall()) {
         const Berechnungsergebnis& r = fall.ergebnis;
-        Rechenkontext k{l.app.getData(),
-                        l.app.getSprache(),
-                        l.app.getSettings(),
+        Rechenkontext k{l.u.app.getData(),
+                        l.u.app.getSprache(),
+                        l.u.app.getSettings(),
                         &meldungen,
                         nullptr,
                         false,
-                        &l.dlg->zulaessig(),
+                        &l.dlg.zulaessig(),
                         form,
                         {}};
         Rechenkern kern(k);
@@ -94,7 +82,7 @@ class Identitaeten : public ::testing::TestWithParam<std::string> {};
 TEST_P(Identitaeten, GeltenFuerDasErgebnis) {
     Lauf l(GetParam());
     if (!l.ergebnis) GTEST_SKIP() << "no result";
-    const Berechnungsfall& fall = l.dlg->fall();
+    const Berechnungsfall& fall = l.dlg.fall();
     const Arbeitswerte& a = fall.arbeitswerte;
     const Berechnungsergebnis& r = fall.ergebnis;
 
@@ -158,13 +146,13 @@ INSTANTIATE_TEST_SUITE_P(Projekte, Identitaeten, ::testing::ValuesIn(projekte())
 TEST(Identitaeten, WasserWasserHandrechnung) {
     Lauf l(distDir() + "/examples/water_water_design.kal");
     ASSERT_TRUE(l.ergebnis);
-    const Berechnungsergebnis& r = l.dlg->fall().ergebnis;
+    const Berechnungsergebnis& r = l.dlg.fall().ergebnis;
     EXPECT_NEAR(r.kRein, 6811.0, 0.01 * 6811.0);
     EXPECT_NEAR(r.kErf, 6800.0, 0.5);
     EXPECT_NEAR(r.flaechenreserve, 0.17, 1.0);
     EXPECT_NEAR(r.druckverlustWarm, 28.16, 0.01 * 28.16);
     EXPECT_NEAR(r.druckverlustKalt, 27.12, 0.01 * 27.12);
-    EXPECT_NEAR(l.dlg->fall().arbeitswerte.leistungWarm, 500.47e3, 5.0);
+    EXPECT_NEAR(l.dlg.fall().arbeitswerte.leistungWarm, 500.47e3, 5.0);
 }
 
 }  // namespace

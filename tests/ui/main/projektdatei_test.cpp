@@ -2,22 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "format.h"
+#include "verzeichnis.h"
 
 namespace fs = std::filesystem;
 using namespace kal;
-
-namespace {
-fs::path tempDir() {
-    fs::path d = fs::temp_directory_path() / ("kal_projekt_" + std::to_string(::getpid()));
-    fs::create_directories(d);
-    return d;
-}
-}  // namespace
 
 TEST(Projektdatei, LayoutHas82FieldsIn1660Bytes) {
     int ende = 0;
@@ -108,33 +99,27 @@ TEST(Projektdatei, NumbersKeepPercentFWhenTheyFitAndRoundTripOtherwise) {
 }
 
 TEST(Projektdatei, SafeWriteReplacesAndFailedWriteKeepsTheOldFile) {
-    fs::path d = tempDir();
-    fs::path f = d / "p.kal";
-    ASSERT_TRUE(dateiSicherSchreiben(f.string(), "alt"));
-    ASSERT_TRUE(dateiSicherSchreiben(f.string(), "neu"));
-    EXPECT_EQ(*dateiLesen(f.string(), 100), "neu");
-    EXPECT_FALSE(fs::exists(d / "p.kal.kalvoria-tmp"));
+    kaltest::TempDir d;
+    const std::string f = d.pfad("p.kal");
+    ASSERT_TRUE(dateiSicherSchreiben(f, "alt"));
+    ASSERT_TRUE(dateiSicherSchreiben(f, "neu"));
+    EXPECT_EQ(*dateiLesen(f, 100), "neu");
+    EXPECT_FALSE(fs::exists(d.pfad("p.kal.kalvoria-tmp")));
     // a target that is a directory cannot be replaced: the error is reported
-    fs::create_directories(d / "ordner");
+    fs::create_directories(d.pfad("ordner"));
     std::string fehler;
-    EXPECT_FALSE(dateiSicherSchreiben((d / "ordner").string(), "x", &fehler));
+    EXPECT_FALSE(dateiSicherSchreiben(d.pfad("ordner"), "x", &fehler));
     EXPECT_FALSE(fehler.empty());
-    EXPECT_TRUE(fs::is_directory(d / "ordner"));
-    EXPECT_FALSE(dateiSicherSchreiben((d / "fehlt" / "p.kal").string(), "x"));
-    fs::remove_all(d);
+    EXPECT_TRUE(fs::is_directory(d.pfad("ordner")));
+    EXPECT_FALSE(dateiSicherSchreiben(d.pfad("fehlt/p.kal"), "x"));
 }
 
 TEST(Projektdatei, ReadingStopsEarlyOnHugeFiles) {
-    fs::path d = tempDir();
-    fs::path f = d / "gross.bin";
-    {
-        std::ofstream o(f, std::ios::binary);
-        o << std::string(100000, 'a');
-    }
-    auto r = dateiLesen(f.string(), 1660);
+    kaltest::TempDir d;
+    d.schreibe("gross.bin", std::string(100000, 'a'));
+    auto r = dateiLesen(d.pfad("gross.bin"), 1660);
     ASSERT_TRUE(r);
     EXPECT_GT(r->size(), 1660u);
     EXPECT_LT(r->size(), 100000u);
-    EXPECT_FALSE(dateiLesen((d / "fehlt").string(), 10));
-    fs::remove_all(d);
+    EXPECT_FALSE(dateiLesen(d.pfad("fehlt"), 10));
 }

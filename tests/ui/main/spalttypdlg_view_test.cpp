@@ -14,8 +14,9 @@
 #include <optional>
 
 #include "addmedium_model.h"
+#include "ausgeliefert.h"
+#include "bildablage.h"
 #include "scripted.h"
-#include "unterdialog_umgebung.h"
 #include "unterdialog_views.h"
 
 using namespace kal;

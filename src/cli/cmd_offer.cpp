@@ -1,0 +1,190 @@
+// offer: the completion dialog without a screen. Opens a project,
+// calculates it, opens the completion model on the result, applies the
+// user actions of a choices file through the model's own handlers and
+// prints the dialog as the user would see it.
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "assembly_model.h"
+#include "benutzeraktion.h"
+#include "commands.h"
+#include "dialog_ids.h"
+#include "sitzung.h"
+
+namespace kal::cli {
+
+namespace {
+
+Json komplettierungJson(const Komplettierung& k) {
+    return Json{{"geraetekennstring", k.geraetekennstring},
+                {"sonderlackierung", k.sonderlackierung},
+                {"waermeisolierung", k.waermeisolierung},
+                {"spritzschutz", k.spritzschutz},
+                {"ralNr", k.ralNr},
+                {"sonderanschluesse", k.sonderanschluesse},
+                {"anschlussTextWarm", k.anschlussTextWarm},
+                {"anschlussTextKalt", k.anschlussTextKalt},
+                {"belegungMediumWarm", k.belegungMediumWarm},
+                {"belegungMediumKalt", k.belegungMediumKalt},
+                {"belegungEntleerungWarm", k.belegungEntleerungWarm},
+                {"belegungEntleerungKalt", k.belegungEntleerungKalt},
+                {"entleerungVarianteWarm", k.entleerungVarianteWarm},
+                {"entleerungVarianteKalt", k.entleerungVarianteKalt},
+                {"entleerungTextWarm", k.entleerungTextWarm},
+                {"entleerungTextKalt", k.entleerungTextKalt},
+                {"nennweiteTextWarm", k.nennweiteTextWarm},
+                {"nennweiteTextKalt", k.nennweiteTextKalt}};
+}
+
+// The dialog as the user sees it: lists, texts, visibility, check and
+// enabled states, menu.
+Json dialogJson(const CAssembly& d) {
+    const Form& f = d.form();
+    Json listen = Json::object(), anzeige = Json::object(), sichtbar = Json::object(),
+         aktiv = Json::object(), markiert = Json::object(), menu = Json::object();
+    for (int id : {kp::AnschlussWarm, kp::AnschlussKalt, kp::DokuSprache}) {
+        Json a = Json::array();
+        if (const ControlState* c = f.find(id))
+            for (const ListEntry& e : c->items)
+                a.push_back(Json{{"text", e.text}, {"value", e.value}});
+        listen[std::to_string(id)] = a;
+    }
+    std::vector<int> befehle;
+    for (const MenuPopup& p : d.menu())
+        befehle.insert(befehle.end(), p.befehle.begin(), p.befehle.end());
+    for (const auto& [id, c] : f.controls()) {
+        const std::string k = std::to_string(id);
+        if (std::find(befehle.begin(), befehle.end(), id) != befehle.end()) {
+            menu[k] = c.enabled;
+            continue;
+        }
+        anzeige[k] = c.items.empty() ? c.text : f.selectedText(id);
+        sichtbar[k] = c.visible;
+        aktiv[k] = c.enabled;
+        if (c.checked) markiert[k] = true;
+    }
+    return Json{{"listen", listen}, {"anzeige", anzeige},   {"sichtbar", sichtbar},
+                {"aktiv", aktiv},   {"markiert", markiert}, {"menu", menu}};
+}
+
+// A menu text as it reads: the '&' of an access key dropped ("&&" is one '&').
+std::string ohneKuerzel(const std::string& text) {
+    std::string aus;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        aus += text[i];
+    }
+    return aus;
+}
+
+void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
+    const Form& f = d.form();
+    for (int id : {kp::AnschlussWarm, kp::AnschlussKalt}) {
+        const ControlState* c = f.find(id);
+        std::printf(
+            "%s: %s\n",
+            f.text(id == kp::AnschlussWarm ? kp::LabelAnschlussWarm : kp::LabelAnschlussKalt)
+                .c_str(),
+            f.selectedText(id).c_str());
+        if (c)
+            for (const ListEntry& e : c->items) std::printf("  %6d  %s\n", e.value, e.text.c_str());
+    }
+    auto zeile = [&](int label, int wert) {
+        std::printf("%s: %s\n", f.text(label).c_str(), f.text(wert).c_str());
+    };
+    std::printf("%s: %s / %s, %s / %s\n", f.text(kp::RahmenBelegung).c_str(),
+                f.text(kp::BelegungMediumWarm).c_str(), f.text(kp::BelegungMediumKalt).c_str(),
+                f.text(kp::BelegungEntleerungWarm).c_str(),
+                f.text(kp::BelegungEntleerungKalt).c_str());
+    zeile(kp::LabelPreisPaket, kp::NettoPaket);
+    zeile(kp::LabelPreisGestell, kp::NettoGestell);
+    zeile(kp::LabelGrundpreis, kp::Grundpreis);
+    zeile(kp::LabelAnschlussWarm, kp::PreisAnschlussWarm);
+    zeile(kp::LabelAnschlussKalt, kp::PreisAnschlussKalt);
+    zeile(kp::Isolierung, kp::PreisIsolierung);
+    zeile(kp::Spritzschutz, kp::PreisSpritzschutz);
+    zeile(kp::Lackierung, kp::PreisLackierung);
+    zeile(kp::LabelEinzelpreis, kp::Einzelpreis);
+    std::printf(
+        "%s: %s%s\n", f.text(kp::LabelLieferzeit).c_str(), f.text(kp::Lieferzeit).c_str(),
+        f.visible(kp::EinheitLieferzeit) ? (" " + f.text(kp::EinheitLieferzeit)).c_str() : "");
+    if (f.visible(kp::Kennung)) zeile(kp::LabelKennung, kp::Kennung);
+    std::string menu;
+    for (const MenuPopup& p : d.menu())
+        for (int id : p.befehle)
+            menu += (menu.empty() ? "" : ", ") + ohneKuerzel(f.text(id)) +
+                    (f.enabled(id) ? "" : " (disabled)");
+    std::printf("%s: %s\n", ohneKuerzel(f.text(kp::PopupSpez)).c_str(), menu.c_str());
+    for (const Message& m : meldungen)
+        std::printf("message [%s/%s]: %s\n", m.section.c_str(), m.key.c_str(), m.text.c_str());
+}
+}  // namespace
+
+int befehlOffer(const Args& args) {
+    Optionen o = lies(args, {"--choices"});
+    if (o.positionen.size() != 1) {
+        std::fprintf(stderr, "usage: kalvoria-cli offer FILE [--choices CHOICES.json] [--json]\n");
+        return 2;
+    }
+    std::vector<Benutzeraktion> aktionen;
+    if (auto it = o.werte.find("--choices"); it != o.werte.end()) {
+        std::string fehler;
+        std::ifstream in(it->second, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        auto gelesen = in ? aktionenLesen(text.str(), fehler) : std::nullopt;
+        if (!in) fehler = "cannot read " + it->second;
+        if (!gelesen) {
+            std::fprintf(stderr, "%s: %s\n", it->second.c_str(), fehler.c_str());
+            return 2;
+        }
+        aktionen = *gelesen;
+    }
+    Sitzung s(o.werksmodus, false);
+    CBerechnungDlg& hd = *s.dlg;
+    const size_t vorher = s.meldungen.shown.size();
+    if (hd.projektLesen(o.positionen[0]) != 0) {
+        if (o.json) jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}});
+        return 2;
+    }
+    const bool ergebnis = hd.berechnen();
+    Json calc = calcJson(hd, s.meldungenSeit(vorher), ergebnis);
+    if (!ergebnis) {
+        if (o.json)
+            jsonAusgeben(Json{{"messages", Json::array()}, {"calc", calc}});
+        else
+            std::printf("status: %s\n", hd.form().text(hd::Statuszeile).c_str());
+        return 1;
+    }
+
+    const size_t beiOeffnen = s.meldungen.shown.size();
+    CAssembly dlg(*s.app, hd.fall(), hd.fall().komplettierung);
+    bool abgelehnt = false;
+    for (const Benutzeraktion& a : aktionen) {
+        std::string grund =
+            anwenden(dlg.form(), a, [&](int id, BindEvent e) { dlg.ereignis(id, e); });
+        if (!grund.empty()) {
+            s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
+            abgelehnt = true;
+            break;
+        }
+    }
+    const std::vector<Message> meldungen = s.meldungenSeit(beiOeffnen);
+    if (o.json) {
+        Json j{{"messages", meldungenJson(meldungen)}};
+        const Json dialog = dialogJson(dlg);
+        for (const auto& [k, v] : dialog.items()) j[k] = v;
+        j["fall"] = komplettierungJson(hd.fall().komplettierung);
+        j["calc"] = calc;
+        jsonAusgeben(j);
+    } else {
+        textAusgeben(dlg, meldungen);
+    }
+    return (abgelehnt || !dlg.letzteUebernahmeGelungen()) ? 1 : 0;
+}
+
+}  // namespace kal::cli

@@ -1,0 +1,166 @@
+#include "sitzung.h"
+
+#include <cstdio>
+
+namespace kal::cli {
+
+namespace {
+using namespace kal::hd;
+
+// The channel row holds the design result besides the read-only fields.
+const int kKanalZeile[] = {Anzahl1, Spalttyp1, Anzahl2, Spalttyp2};
+
+std::string anzeigeText(const Form& f, int id) {
+    if (id == Spalttyp1 || id == Spalttyp2) return f.selectedText(id);
+    return f.text(id);
+}
+
+Json preisteile(const Preisteile& p) {
+    return Json{{"preis", p.preis},
+                {"paket", p.paket},
+                {"gestell", p.gestell},
+                {"platten", p.platten},
+                {"dichtungen", p.dichtungen},
+                {"gestellGrund", p.gestellGrund},
+                {"gestellZuschlag", p.gestellZuschlag},
+                {"wegeAufschlag", p.wegeAufschlag}};
+}
+
+Json spalttypen(const std::array<SpalttypAnzahl, 2>& paare) {
+    Json a = Json::array();
+    for (const SpalttypAnzahl& p : paare)
+        if (p.spalttyp >= 0 && p.anzahl > 0) a.push_back(Json::array({p.spalttyp, p.anzahl}));
+    return a;
+}
+Json ergebnisJson(const Berechnungsergebnis& e) {
+    return Json{{"plattentyp", e.plattentyp},
+                {"plattentypName", e.plattentypName},
+                {"serien", e.serien},
+                {"spaltenGesamt", e.spaltenGesamt},
+                {"flaeche", e.flaeche},
+                {"flaechenreserve", e.flaechenreserve},
+                {"alfaWarm", e.alfaWarm},
+                {"alfaKalt", e.alfaKalt},
+                {"druckverlustWarm", e.druckverlustWarm},
+                {"druckverlustKalt", e.druckverlustKalt},
+                {"vSpaltMinWarm", e.vSpaltMinWarm},
+                {"vSpaltMinKalt", e.vSpaltMinKalt},
+                {"vSpaltMaxWarm", e.vSpaltMaxWarm},
+                {"vSpaltMaxKalt", e.vSpaltMaxKalt},
+                {"vStutzenWarm", e.vStutzenWarm},
+                {"vStutzenKalt", e.vStutzenKalt},
+                {"kRein", e.kRein},
+                {"kErf", e.kErf},
+                {"kEff", e.kEff},
+                {"foulingSoll", e.foulingSoll},
+                {"foulingIst", e.foulingIst},
+                {"cmtd", e.cmtd},
+                {"lmtd", e.lmtd},
+                {"spalttypenWarm", spalttypen(e.spalttypenWarm)},
+                {"spalttypenKalt", spalttypen(e.spalttypenKalt)},
+                {"inhaltWarm", e.inhaltWarm},
+                {"inhaltKalt", e.inhaltKalt},
+                {"gewicht", e.gewicht},
+                {"lieferzeit", e.lieferzeit},
+                {"grundpreis", e.grundpreis},
+                {"customPreis", e.customPreis},
+                {"preisteile", preisteile(e.preisteile)},
+                {"customPreisteile", preisteile(e.customPreisteile)},
+                {"preisCode", e.preisCode},
+                {"hoehe", e.hoehe},
+                {"breite", e.breite},
+                {"laengeTotal", e.laengeTotal},
+                {"stutzenabstandHorizontal", e.stutzenabstandHorizontal},
+                {"stutzenabstandVertikal", e.stutzenabstandVertikal},
+                {"leistungWarm", e.leistungWarm},
+                {"tAusWarm", e.tAusWarm},
+                {"materialPlatte", e.materialPlatte},
+                {"dichtungWarm", e.dichtungWarm},
+                {"dichtungKalt", e.dichtungKalt},
+                {"gestell", e.gestell},
+                {"gestellVariante", e.gestellVariante},
+                {"druckstufe", e.druckstufe}};
+}
+
+Json seiteJson(const Mediumseite& m) {
+    return Json{{"tEin", m.tEin},
+                {"tAus", m.tAus},
+                {"massenstrom", m.massenstrom},
+                {"volumenstrom", m.volumenstrom}};
+}
+
+}  // namespace
+
+void CliMeldungen::showMessage(const Message& m) {
+    shown.push_back(m);
+    if (ausgeben_)
+        std::printf("message [%s/%s]: %s\n", m.section.c_str(), m.key.c_str(), m.text.c_str());
+}
+
+Sitzung::Sitzung(bool werksmodus, bool meldungenAusgeben) : meldungen(meldungenAusgeben) {
+    Ports p = scripted.ports();
+    p.messages = &meldungen;
+    p.settings = &settings;
+    app = std::make_unique<CBerechnungApp>(p, werksmodus);
+    app->erzeugeObjekte(std::string());
+    // Never ask or store a language here: the stored one, else English.
+    std::string code = app->spracheLesen();
+    if (code.empty()) code = "uk";
+    app->setSprachcode(code);
+    app->spracheOeffnen(code);
+    dlg = std::make_unique<CBerechnungDlg>(*app);
+}
+
+std::vector<Message> Sitzung::meldungenSeit(size_t ab) const {
+    if (ab > meldungen.shown.size()) ab = meldungen.shown.size();
+    return {meldungen.shown.begin() + static_cast<long>(ab), meldungen.shown.end()};
+}
+
+Optionen lies(const Args& args, const std::vector<std::string>& mitWert) {
+    Optionen o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--json")
+            o.json = true;
+        else if (a == "--werksmodus")
+            o.werksmodus = true;
+        else if (std::find(mitWert.begin(), mitWert.end(), a) != mitWert.end())
+            o.werte[a] = i + 1 < args.size() ? args[++i] : std::string();
+        else
+            o.positionen.push_back(a);
+    }
+    // the program's own rule (environment switch; main() maps --werksmodus to it)
+    o.werksmodus = o.werksmodus || CBerechnungApp::werksmodusAus(0, nullptr);
+    return o;
+}
+
+void jsonAusgeben(const Json& j) { std::printf("%s\n", j.dump(2).c_str()); }
+
+Json meldungenJson(const std::vector<Message>& shown) {
+    Json a = Json::array();
+    for (const Message& m : shown)
+        a.push_back(Json{{"section", m.section}, {"key", m.key}, {"text", m.text}});
+    return a;
+}
+
+Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bool ergebnis) {
+    const Form& f = d.form();
+    const Berechnungsfall& fall = d.fall();
+    Json anzeige = Json::object();
+    for (int id : CBerechnungDlg::kErgebnisFelder) anzeige[std::to_string(id)] = anzeigeText(f, id);
+    for (int id : kKanalZeile) anzeige[std::to_string(id)] = anzeigeText(f, id);
+    return Json{{"messages", meldungenJson(meldungen)},
+                {"status", f.text(Statuszeile)},
+                {"ergebnisVorhanden", ergebnis},
+                {"anzahlBerechnungen", fall.suche.anzahlBerechnungen},
+                {"ergebnis", ergebnisJson(fall.ergebnis)},
+                {"fall", Json{{"leistungWarm", fall.arbeitswerte.leistungWarm},
+                              {"leistungKalt", fall.arbeitswerte.leistungKalt},
+                              {"leistungSoll", fall.arbeitswerte.leistungSoll},
+                              {"deltaTm", fall.arbeitswerte.deltaTm},
+                              {"warm", seiteJson(fall.eingaben.warm)},
+                              {"kalt", seiteJson(fall.eingaben.kalt)}}},
+                {"anzeige", anzeige}};
+}
+
+}  // namespace kal::cli

@@ -1,0 +1,64 @@
+// What every dialog command of the CLI shares: the application started as
+// the program starts it (without asking anything), its messages, the
+// options, and the JSON of a calculation.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "app.h"
+#include "berechnung_model.h"
+#include "commands.h"
+#include "qtsettings.h"
+#include "scripted.h"
+
+namespace kal::cli {
+
+using Json = nlohmann::ordered_json;
+
+// Messages go to the terminal as they are shown (unless collected for
+// JSON); every one is kept in order.
+class CliMeldungen : public MessagePort {
+public:
+    explicit CliMeldungen(bool ausgeben) : ausgeben_(ausgeben) {}
+    void showMessage(const Message& m) override;
+    std::vector<Message> shown;
+
+private:
+    bool ausgeben_;
+};
+
+// The application as start-up leaves it, in the current directory (the
+// installation tree), with the user's stored settings and the main dialog.
+struct Sitzung {
+    ScriptedPorts scripted;
+    CliMeldungen meldungen;
+    QtSettingsPort settings;
+    std::unique_ptr<CBerechnungApp> app;
+    std::unique_ptr<CBerechnungDlg> dlg;
+
+    Sitzung(bool werksmodus, bool meldungenAusgeben);
+    // The messages shown from position `ab` on.
+    std::vector<Message> meldungenSeit(size_t ab) const;
+};
+
+struct Optionen {
+    bool json = false;
+    bool werksmodus = false;
+    std::vector<std::string> positionen;
+    std::map<std::string, std::string> werte;  // options that take a value
+};
+
+// `mitWert`: the options followed by a value ("--choices FILE"). An option
+// missing its value is kept with an empty value.
+Optionen lies(const Args& args, const std::vector<std::string>& mitWert = {});
+
+void jsonAusgeben(const Json& j);
+Json meldungenJson(const std::vector<Message>& shown);
+// What `calc --json` prints for the dialog after "Berechnen".
+Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bool ergebnis);
+
+}  // namespace kal::cli

@@ -1,0 +1,46 @@
+// A user's action on a dialog control, applied to a form headless exactly
+// as the Qt binder applies the same action on screen: the control's state
+// changes first, then the dialog model hears the event. Scripts (the CLI's
+// choices files) and tests drive dialogs through it.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form.h"
+
+namespace kal {
+
+struct Benutzeraktion {
+    enum class Art {
+        Auswahl,  // choose the list entry whose item value is `wert`
+        Haken,    // set a check box to `haken`
+        Text,     // type `text` into an edit, then leave it
+        Klick,    // click a radio button or a push button
+        Befehl,   // choose a menu command
+    };
+    int id = 0;
+    Art art = Art::Klick;
+    int wert = 0;
+    bool haken = false;
+    std::string text;
+};
+
+using Ereignisziel = std::function<void(int id, BindEvent event)>;
+
+// Applies `a` to `f` and reports it to `ziel`. Returns an empty text, or
+// why a user could not have done it (unknown, hidden or disabled control,
+// no such list entry, a read-only field); then nothing is changed.
+std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel);
+
+// A list of actions written as JSON, e.g.
+//   [{"id": 1176, "select": 17}, {"id": 1178, "check": true},
+//    {"id": 1046, "text": "150"}, {"id": 1402, "click": true},
+//    {"id": 40043, "command": true}]
+// nullopt, with `fehler` saying where, when `text` is not such a list.
+std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& text,
+                                                         std::string& fehler);
+
+}  // namespace kal

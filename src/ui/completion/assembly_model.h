@@ -1,0 +1,132 @@
+// CAssembly: the completion dialog's model. It completes a calculated pack
+// into an offer item (connections, nozzle arrangement, options, prices,
+// discounts, documentation) and writes its choices into the case's
+// completion fields while the user works.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "anschluesse.h"
+#include "app.h"
+#include "berechnungsfall.h"
+#include "form.h"
+#include "geraetekennstring.h"
+#include "inputhelper.h"
+
+namespace kal {
+
+class CAssembly : public DialogModel {
+public:
+    // The five priced items besides the device itself.
+    enum Posten {
+        PostenAnschlussWarm,
+        PostenAnschlussKalt,
+        PostenIsolierung,
+        PostenSpritzschutz,
+        PostenLackierung,
+        kAnzahlPosten
+    };
+    struct Preisposten {
+        double preis = 0.0;
+        bool bekannt = true;
+        int lieferzeit = 0;  // weeks
+    };
+
+    // `komplettierung` is the case's own part: the dialog writes nothing else.
+    CAssembly(CBerechnungApp& app, const Berechnungsfall& fall, Komplettierung& komplettierung);
+    std::string dialogName() const override { return "CAssembly"; }
+
+    // --- handlers
+    void ereignis(int id, BindEvent e) override;
+    void geklickt(int id);          // buttons, check boxes, radio buttons
+    void auswahlGeaendert(int id);  // list selection
+    void textGeaendert(int id);     // edit text typed
+    void fokusVerloren(int id);     // edit left
+    void befehl(int commandId);     // menu commands
+
+    // Commit of the selections: RAL number, drain texts, arrangement,
+    // connection combination. false when refused.
+    bool uebernehmen();
+
+    // --- state
+    const std::vector<MenuPopup>& menu() const { return menu_; }
+    bool preiseAufAnfrage() const { return preiseAufAnfrage_; }
+    bool anschluesseGeprueft() const { return anschluesseGeprueft_; }
+    // Whether the last commit succeeded (a refused RAL number leaves
+    // anschluesseGeprueft as it was).
+    bool letzteUebernahmeGelungen() const { return letzteUebernahme_; }
+    bool eingabenUebernommen() const { return eingabenUebernommen_; }
+    double geraetegrundpreis() const { return geraetegrundpreis_; }
+    double einzelpreis() const { return einzelpreis_; }
+    const Preisposten& posten(int p) const { return posten_[static_cast<size_t>(p)]; }
+    const CGeraeteKennstring& kennstring() const { return *kennstring_; }
+    bool din() const { return din_; }
+    // The pass picture shown (160 one pass, 161 even, 162 odd) and its file.
+    std::string bildDatei(int bitmap) const;
+    int bild() const { return bild_; }
+
+    // net(P, D) = trunc(P - P D 0.01 + 0.5)
+    static double nettopreis(double preis, double rabatt);
+
+private:
+    const Data& data() const { return app_.getData(); }
+    std::string text(const char* key) const;
+    std::string ralStandard() const;
+    void textsSetzen();
+    void oeffnen();
+    void optionsLieferzeiten();
+    // update chain
+    void aktualisieren();
+    void grundpreisAnzeigen();
+    void einzelpreisAnzeigen();
+    void lieferzeitAnzeigen();
+    void kennstringAnzeigen();
+    void menuZustand();
+    // connections
+    anschluss::Seitenfilter filter(int seite) const;
+    void listeFuellen(int seite);
+    void normGewechselt();
+    void auswahlVerarbeiten(int seite);
+    void sonderanschluesseGeklickt();
+    // arrangement
+    void belegungSetzen(anschluss::Eintritt eintritt);
+    void belegungSonder();
+    bool uebernehmenSchritte();
+    // options and prices
+    void optionGeklickt(int checkbox);
+    void lackierungGeklickt();
+    void preisfeldFreigeben(int feld);
+    int postenVonFeld(int feld) const;
+    void preisTextGeaendert(int feld);
+    void preisVerlassen(int feld);
+    void rabattVerlassen(int feld);
+    void listenpreisVorschlag(int feld, double preis);
+
+    CBerechnungApp& app_;
+    Ports ports_;
+    const Berechnungsfall& fall_;
+    Komplettierung& k_;
+    InputHelper eingabe_;
+    std::vector<MenuPopup> menu_;
+    std::unique_ptr<CGeraeteKennstring> kennstring_;
+    bool werksmodus_ = false;
+    bool preiseAufAnfrage_ = true;
+    double preisPlattenpaket_ = 0.0, preisGestell_ = 0.0;
+    double rabattPlattenpaket_ = 0.0, rabattGestell_ = 0.0;
+    double geraetegrundpreis_ = 0.0, einzelpreis_ = 0.0;
+    std::array<Preisposten, kAnzahlPosten> posten_{};
+    int lieferzeitIsolierung_ = 0, lieferzeitSpritzschutz_ = 0, lieferzeitLackierung_ = 0;
+    double listenpreisIsolierung_ = 0.0, listenpreisSpritzschutz_ = 0.0,
+           listenpreisLackierung_ = 0.0;
+    bool anschluesseGeprueft_ = false;
+    bool letzteUebernahme_ = false;
+    bool eingabenUebernommen_ = true;
+    bool din_ = true;
+    bool kombinationGemeldet_ = false;  // within one user action
+    int bild_ = 0;
+};
+
+}  // namespace kal

@@ -1,0 +1,107 @@
+// Black-box tests of kalvoria-cli offer: the completion dialog driven by a
+// choices file, its text and JSON output and its exit codes.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "ausgeliefert.h"
+#include "cli.h"
+#include "dialog_ids.h"
+#include "geraetekennstring.h"
+
+namespace kp = kal::kp;
+using Json = nlohmann::json;
+using kaltest::distDir;
+using kaltest::Lauf;
+
+namespace {
+std::string k(int id) { return std::to_string(id); }
+
+Lauf offer(const std::string& args) {
+    return kaltest::cliLauf("--appdir " + distDir() + " offer " + args + " 2>/dev/null");
+}
+
+// A choices file in a folder of its own.
+struct Wahl {
+    kaltest::TempDir dir;
+    explicit Wahl(const std::string& json) { dir.schreibe("choices.json", json); }
+    std::string pfad() const { return dir.pfad("choices.json"); }
+};
+}  // namespace
+
+// Opened without choices, every sample shows both lists, an identification
+// string that reads back into the result and an enabled menu.
+TEST(CliOffer, EverySampleOpensCompleted) {
+    for (const char* name : {"water_water_design", "glycol_water_rating", "steam_condenser_design",
+                             "air_cooler_design", "user_medium_design"}) {
+        SCOPED_TRACE(name);
+        Lauf l = offer("examples/" + std::string(name) + ".kal --json");
+        ASSERT_EQ(l.rc, 0) << l.out;
+        Json j = Json::parse(l.out, nullptr, false);
+        ASSERT_FALSE(j.is_discarded());
+        EXPECT_TRUE(j["messages"].empty());
+        EXPECT_FALSE(j["listen"][k(kp::AnschlussWarm)].empty());
+        EXPECT_FALSE(j["listen"][k(kp::AnschlussKalt)].empty());
+        EXPECT_EQ(j["listen"][k(kp::DokuSprache)].size(), 2u);
+        for (const auto& [id, an] : j["menu"].items()) EXPECT_TRUE(an.get<bool>()) << id;
+        EXPECT_FALSE(j["sichtbar"][k(kp::RabattPaket)].get<bool>());
+        const Json& e = j["calc"]["ergebnis"];
+        EXPECT_EQ(j["anzeige"][k(kp::Grundpreis)],
+                  std::to_string(static_cast<int>(e["customPreis"].get<double>())));
+        auto a = CGeraeteKennstring::zerlegen(kaltest::ausgelieferteDaten(),
+                                              j["fall"]["geraetekennstring"].get<std::string>());
+        ASSERT_TRUE(a.has_value()) << j["fall"]["geraetekennstring"];
+        EXPECT_EQ(a->plattentyp, e["plattentyp"].get<int>());
+        EXPECT_EQ(a->serien, e["serien"].get<int>());
+        EXPECT_EQ(a->anschlussWarm, j["listen"][k(kp::AnschlussWarm)][0]["value"].get<int>());
+    }
+}
+
+TEST(CliOffer, WaterSampleWithChoicesAsText) {
+    Wahl w(R"([{"id": 1176, "select": 26}, {"id": 1046, "text": "180"},
+               {"id": 1047, "text": "150"}, {"id": 1178, "check": true},
+               {"id": 1048, "text": "420"}, {"id": 1181, "check": true},
+               {"id": 1187, "text": "3000"}, {"id": 1051, "text": "310"},
+               {"id": 1430, "click": true}, {"id": 40043, "command": true}])");
+    Lauf l = offer("examples/water_water_design.kal --choices " + w.pfad());
+    EXPECT_EQ(l.rc, 0);
+    EXPECT_EQ(l.out, kaltest::liesDatei(std::string(KAL_GOLDEN) + "/offer_water_water.txt"));
+}
+
+TEST(CliOffer, ExitCodesAndRefusals) {
+    struct Fall {
+        const char* name;
+        std::string choices;  // empty: no choices file
+        std::string projekt;
+        int rc;
+        const char* key;  // the last message, or ""
+    } faelle[] = {
+        {"hidden_control", R"([{"id": 1055, "text": "10"}])", "examples/water_water_design.kal", 1,
+         "aktion"},
+        {"no_such_entry", R"([{"id": 1176, "select": 99999}])", "examples/water_water_design.kal",
+         1, "aktion"},
+        {"forbidden_pair", R"([{"id": 1176, "select": 28}, {"id": 1182, "select": 28}])",
+         "examples/water_water_design.kal", 1, "unzulaessige Kombination"},
+        {"missing_ral", R"([{"id": 1181, "check": true}, {"id": 40031, "command": true}])",
+         "examples/water_water_design.kal", 1, "missingRalNr"},
+        {"no_result", "", std::string(KAL_GOLDEN) + "/cases/water_plate_too_small.kal", 1, ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Wahl w(f.choices);
+        Lauf l = offer(f.projekt + (f.choices.empty() ? "" : " --choices " + w.pfad()) + " --json");
+        EXPECT_EQ(l.rc, f.rc) << l.out;
+        Json j = Json::parse(l.out, nullptr, false);
+        ASSERT_FALSE(j.is_discarded()) << l.out;
+        const Json& m = j["messages"];
+        EXPECT_EQ(m.empty() ? "" : m.back()["key"].get<std::string>(), f.key);
+    }
+    Wahl kaputt("[{\"id\": 1176}]");
+    EXPECT_EQ(offer("examples/water_water_design.kal --choices " + kaputt.pfad()).rc, 2);
+    Wahl keinJson("not json");
+    EXPECT_EQ(offer("examples/water_water_design.kal --choices " + keinJson.pfad()).rc, 2);
+    EXPECT_EQ(offer("examples/water_water_design.kal --choices /nonexistent.json").rc, 2);
+    EXPECT_EQ(offer("/nonexistent.kal").rc, 2);
+    EXPECT_EQ(offer("").rc, 2);
+}

@@ -1,0 +1,38 @@
+// Runs kalvoria-cli as a black box with a settings folder of its own.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "verzeichnis.h"
+
+namespace kaltest {
+
+struct Lauf {
+    int rc;
+    std::string out;
+};
+
+// Exit code and standard output; `args` go to the shell after the program's
+// path (redirections allowed). The runs of one test program share a settings
+// folder that starts empty, never the user's, and run outside Werksmodus.
+inline Lauf cliLauf(const std::string& args) {
+    static const TempDir einstellungen;
+    std::filesystem::create_directories(einstellungen.pfad("config"));
+    const std::string cmd = "env -u KALVORIA_WERKSMODUS XDG_CONFIG_HOME='" +
+                            einstellungen.pfad("config") + "' " + KAL_CLI + " " + args;
+    Lauf l{-1, ""};
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return l;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) l.out.append(buf, n);
+    const int st = pclose(p);
+    l.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return l;
+}
+
+}  // namespace kaltest
