@@ -4,18 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <utility>
 
+#include "ausgeliefert.h"
 #include "data.h"
 
 namespace {
-std::string distDataDir() {
-    const char* d = std::getenv("KAL_DIST_DIR");
-    return std::string(d && *d ? d : KAL_DIST_DEFAULT) + "/data/";
-}
+using kaltest::distDataDir;
 
 template <class Liste, class F>
 void umbauen(Liste& liste, F aendern) {
@@ -62,7 +59,7 @@ struct Bruch {
 }  // namespace
 
 TEST(SpalttypRollen, ShippedDataKeepsBoth) {
-    const Data d(distDataDir());
+    const Data& d = kaltest::ausgelieferteDaten();
     ASSERT_TRUE(d.istGueltig());
     const auto befunde = pruefeSpalttypRollen(d);
     EXPECT_TRUE(befunde.empty()) << befunde.front();

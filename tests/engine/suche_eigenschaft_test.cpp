@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "ausgeliefert.h"
 #include "engine.h"
 #include "fixture.h"
 #include "format.h"
@@ -29,15 +29,7 @@ constexpr double kDruckAbstand = 1e-9;    // relative
 // while the screening type was not the strongest.
 constexpr int kZufallsfaelle = 40;
 
-std::string datenDir() {
-    const char* d = std::getenv("KAL_DIST_DIR");
-    return std::string(d && *d ? d : KAL_DIST_DEFAULT) + "/data/";
-}
-
-const Data& daten() {
-    static const Data d(datenDir());
-    return d;
-}
+const Data& daten() { return kaltest::ausgelieferteDaten(); }
 
 int medium(const std::string& name) {
     const auto& l = daten().getStoffdatenListe().alle();
