@@ -10,10 +10,10 @@
 #include "format.h"
 
 namespace {
-const char* const kGrenzNamen[] = {
-    "flaechenreserve", "druckverlustWarm", "druckverlustKalt", "vSpaltMinWarm", "vSpaltMinKalt",
-    "vSpaltMaxWarm",   "vSpaltMaxKalt",    "vStutzenWarm",     "vStutzenKalt",  "vEintrittWarm",
-    "vEintrittKalt",   "keinPreis"};
+const char* const kGrenzNamen[] = {"flaechenreserve", "druckverlustWarm", "druckverlustKalt",
+                                   "vSpaltMinWarm",   "vSpaltMinKalt",    "vSpaltMaxWarm",
+                                   "vSpaltMaxKalt",   "vStutzenWarm",     "vStutzenKalt",
+                                   "vEintrittWarm",   "vEintrittKalt",    "keinPreis"};
 
 size_t idx(Grenze g) { return static_cast<size_t>(g); }
 
@@ -35,9 +35,8 @@ struct Suchlauf {
     Rechenkontext kontext;
     Rechenkern kern;
     explicit Suchlauf(const Rechenkontext& k)
-        : kontext{k.data,       k.sprache,   k.einstellungen, nullptr,
-                  nullptr,      k.werksmodus, k.zulaessig,    felder,
-                  k.freigegebenePlattentypen},
+        : kontext{k.data,      k.sprache, k.einstellungen,           nullptr, nullptr, k.werksmodus,
+                  k.zulaessig, felder,    k.freigegebenePlattentypen},
           kern(kontext) {}
 };
 
@@ -67,18 +66,31 @@ std::optional<Berechnungsergebnis> guenstigstes(const Rechenkontext& k,
     return std::move(p.front());
 }
 
-std::vector<Grund> gruendeAus(const Data& d, const Ablehnungsprotokoll& p) {
+// The limits `werte` miss, the worst first.
+std::vector<Grenze> verfehlteGrenzen(const Grenzwerte& werte, const Grenzwerte& erlaubt) {
+    std::vector<Grenze> v;
+    for (size_t i = 0; i < kAnzahlPaketgrenzen; ++i)
+        if (grenzAbstand(static_cast<Grenze>(i), werte[i], erlaubt[i]) < 0)
+            v.push_back(static_cast<Grenze>(i));
+    std::stable_sort(v.begin(), v.end(), [&](Grenze a, Grenze b) {
+        return grenzAbstand(a, werte[idx(a)], erlaubt[idx(a)]) <
+               grenzAbstand(b, werte[idx(b)], erlaubt[idx(b)]);
+    });
+    return v;
+}
+
+// A design: the limits every configuration missed (at their nearest
+// figure), then per plate type its closest pack and the limit it missed by
+// most, the closest first. A rating: every limit its one pack misses.
+std::vector<Grund> gruendeAus(const Data& d, const Ablehnungsprotokoll& p, bool auslegen) {
     std::vector<Grund> g;
     const Grenzwerte& erlaubt = p.erlaubt();
     if (p.konfigurationen() == 0) return g;
-    for (size_t i = 0; i < kAnzahlPaketgrenzen; ++i)
-        if (p.verfehlt()[i] == p.konfigurationen()) {
-            Grund r;
-            r.grenze = static_cast<Grenze>(i);
-            r.wert = p.naechsterWert()[i];
-            r.erlaubt = erlaubt[i];
-            g.push_back(r);
-        }
+    if (auslegen) {
+        for (Grenze i : verfehlteGrenzen(p.naechsterWert(), erlaubt))
+            if (p.verfehlt()[idx(i)] == p.konfigurationen())
+                g.push_back({0, "", 0, 0, i, p.naechsterWert()[idx(i)], erlaubt[idx(i)]});
+    }
     std::vector<const Ablehnungsprotokoll::Naechste*> typen;
     for (const auto& n : p.naechste())
         if (n.verfehlung < HUGE_VAL) typen.push_back(&n);
@@ -92,15 +104,16 @@ std::vector<Grund> gruendeAus(const Data& d, const Ablehnungsprotokoll& p) {
         r.serien = n->serien;
         r.spaltenGesamt = n->spaltenGesamt;
         if (n->verfehlung > 0) {
-            double schlimmster = HUGE_VAL;
-            for (size_t i = 0; i < kAnzahlPaketgrenzen; ++i) {
-                const Grenze gi = static_cast<Grenze>(i);
-                const double m = grenzAbstand(gi, n->werte[i], erlaubt[i]);
-                if (m < schlimmster) schlimmster = m, r.grenze = gi;
+            const std::vector<Grenze> v = verfehlteGrenzen(n->werte, erlaubt);
+            for (size_t i = 0; i < (auslegen ? 1 : v.size()); ++i) {
+                r.grenze = v[i];
+                r.wert = n->werte[idx(r.grenze)];
+                r.erlaubt = erlaubt[idx(r.grenze)];
+                g.push_back(r);
             }
-            r.wert = n->werte[idx(r.grenze)];
-            r.erlaubt = erlaubt[idx(r.grenze)];
-        } else if (!n->preis) {
+            continue;
+        }
+        if (!n->preis) {
             r.grenze = Grenze::KeinPreis;
             r.wert = 2 * (r.spaltenGesamt / 2) + 1;  // plates
         } else {
@@ -161,8 +174,7 @@ std::optional<Aenderung> aenderungSuchen(const Rechenkontext& k, const Berechnun
 const char* grenzName(Grenze g) { return kGrenzNamen[idx(g)]; }
 
 bool istUntergrenze(Grenze g) {
-    return g == Grenze::Flaechenreserve || g == Grenze::VSpaltMinWarm ||
-           g == Grenze::VSpaltMinKalt;
+    return g == Grenze::Flaechenreserve || g == Grenze::VSpaltMinWarm || g == Grenze::VSpaltMinKalt;
 }
 
 double grenzAbstand(Grenze g, double wert, double erlaubt) {
@@ -175,9 +187,17 @@ Grenzwerte fallGrenzen(const Berechnungsfall& fall) {
     const Falleingaben& e = fall.eingaben;
     const Seitenwerte& w = fall.arbeitswerte.warm;
     const Seitenwerte& c = fall.arbeitswerte.kalt;
-    return {e.sicherheit,   e.warm.druckverlustZul, e.kalt.druckverlustZul, w.vSpaltMin,
-            c.vSpaltMin,    w.vSpaltMax,            c.vSpaltMax,            w.vStutzenMax,
-            c.vStutzenMax,  w.vEintrittMax,         c.vEintrittMax};
+    return {e.sicherheit,
+            e.warm.druckverlustZul,
+            e.kalt.druckverlustZul,
+            w.vSpaltMin,
+            c.vSpaltMin,
+            w.vSpaltMax,
+            c.vSpaltMax,
+            w.vStutzenMax,
+            c.vStutzenMax,
+            w.vEintrittMax,
+            c.vEintrittMax};
 }
 
 Grenzwerte paketWerte(const Berechnungsergebnis& e) {
@@ -318,7 +338,7 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
     Berechnungsfall fall = gelockert(vorher);
     l.kern.fuehreBerechnungAus(fall);
     b.nichtsBewertet = p.konfigurationen() == 0;
-    b.gruende = gruendeAus(k.data, p);
+    b.gruende = gruendeAus(k.data, p, vorher.eingaben.berechnungsart == 0);
     b.aenderung = aenderungSuchen(k, vorher, p);
     return b;
 }
@@ -327,10 +347,12 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
 
 std::string grenzZahl(Grenze g, double wert) {
     if (g == Grenze::Flaechenreserve) return kal::formatiere("%.1f %%", wert);
+    // three significant digits, whole numbers from 100 on
+    const char* f = std::fabs(wert) >= 100 ? "%.0f %s" : "%.3g %s";
     if (g == Grenze::DruckverlustWarm || g == Grenze::DruckverlustKalt)
-        return kal::formatiere("%.3g kPa", wert);
+        return kal::formatiere(f, wert, "kPa");
     if (g == Grenze::KeinPreis) return kal::formatiere("%.0f", wert);
-    return kal::formatiere("%.3g m/s", wert);
+    return kal::formatiere(f, wert, "m/s");
 }
 
 std::string grenzText(const CIniEx& sprache, Grenze g) {
@@ -342,7 +364,8 @@ std::string grenzText(const CIniEx& sprache, Grenze g) {
 std::string einsetzen(const std::string& text, const std::vector<std::string>& teile) {
     std::string aus;
     for (size_t i = 0; i < text.size(); ++i) {
-        const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : teile.size();
+        const size_t n =
+            i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : teile.size();
         if (text[i] == '%' && n < teile.size()) {
             aus += teile[n];
             ++i;
@@ -354,17 +377,17 @@ std::string einsetzen(const std::string& text, const std::vector<std::string>& t
 }
 
 namespace {
-std::string paketText(const std::string& name, int spaltenGesamt, int serien) {
-    return name + " " + std::to_string(spaltenGesamt + 1) + "/" + std::to_string(serien);
+std::string paketText(const CIniEx& sprache, const std::string& name, int spaltenGesamt,
+                      int serien) {
+    return einsetzen(sprache.GetValue("alternatives", "paket", ""),
+                     {name, std::to_string(spaltenGesamt + 1), std::to_string(serien)});
 }
 }  // namespace
 
 std::string grundText(const CIniEx& sprache, const Grund& g) {
-    const std::string paket =
-        g.plattentyp == 0 ? sprache.GetValue("alternatives", "jedesPaket", "")
-                          : einsetzen(sprache.GetValue("alternatives", "paket", ""),
-                                      {g.plattentypName, std::to_string(g.spaltenGesamt + 1),
-                                       std::to_string(g.serien)});
+    const std::string paket = g.plattentyp == 0
+                                  ? sprache.GetValue("alternatives", "jedesPaket", "")
+                                  : paketText(sprache, g.plattentypName, g.spaltenGesamt, g.serien);
     if (g.grenze == Grenze::KeinPreis) return paket + ": " + grenzText(sprache, g.grenze);
     const char* key = g.grenze == Grenze::Flaechenreserve ? "reserveFehlt"
                       : istUntergrenze(g.grenze)          ? "unter"
@@ -380,13 +403,15 @@ std::string aenderungText(const CIniEx& sprache, const Aenderung& a) {
                                        "aenderungSicherheit", "aenderungSerien",
                                        "aenderungPlattentyp"};
     std::string wert;
-    if (a.eintrag == Aenderung::DruckverlustWarm) wert = grenzZahl(Grenze::DruckverlustWarm, a.wert);
-    if (a.eintrag == Aenderung::DruckverlustKalt) wert = grenzZahl(Grenze::DruckverlustKalt, a.wert);
+    if (a.eintrag == Aenderung::DruckverlustWarm)
+        wert = grenzZahl(Grenze::DruckverlustWarm, a.wert);
+    if (a.eintrag == Aenderung::DruckverlustKalt)
+        wert = grenzZahl(Grenze::DruckverlustKalt, a.wert);
     if (a.eintrag == Aenderung::Sicherheit) wert = grenzZahl(Grenze::Flaechenreserve, a.wert);
     if (a.eintrag == Aenderung::Serien) wert = kal::formatiere("%.0f", a.wert);
     if (a.eintrag == Aenderung::Plattentyp) wert = a.paket.plattentypName;
-    return einsetzen(sprache.GetValue("alternatives", keys[static_cast<size_t>(a.eintrag)], ""),
-                     {wert, paketText(a.paket.plattentypName, a.paket.spaltenGesamt, a.paket.serien),
-                      kal::formatiere("%.0f ", a.paket.grundpreis) +
-                          sprache.GetValue("unit", "waehrung", "")});
+    return einsetzen(
+        sprache.GetValue("alternatives", keys[static_cast<size_t>(a.eintrag)], ""),
+        {wert, paketText(sprache, a.paket.plattentypName, a.paket.spaltenGesamt, a.paket.serien),
+         kal::formatiere("%.0f ", a.paket.grundpreis) + sprache.GetValue("unit", "waehrung", "")});
 }

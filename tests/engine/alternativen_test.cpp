@@ -275,7 +275,7 @@ const OhneErgebnis kOhneErgebnis[] = {
     {{"nozzle", "Water", "Water", 90, 60, 20, 50, 300, 150, 150, 0, true, 0, 1},
      Grenze::VStutzenWarm,
      true},
-    {{"slow_channels", "Water", "Water", 90, 30, 20, 80, 0.5, 50, 50, 0},
+    {{"slow_warm_channels", "Water", "Water", 90, 30, 20, 22, 5, 50, 50, 0},
      Grenze::VSpaltMinWarm,
      true},
 };
@@ -316,10 +316,11 @@ TEST(Alternativen, TexteSetzenIhreTeileEin) {
     CIniEx s;
     s.OpenFromText(
         "[alternatives]\ndruckverlustWarm=warm pressure drop\nueber=%1 %2 > %3 allowed\n"
-        "paket=%1, %2 plates, %3 passes\njedesPaket=every pack\n"
+        "paket=%1 with %2 plates in %3 pass(es)\njedesPaket=every pack\n"
         "vSpaltMinKalt=slowest cold channel\nunter=%1 %2 < %3 minimum\n");
     Grund g{5, "KX 14", 2, 40, Grenze::DruckverlustWarm, 41, 30};
-    EXPECT_EQ(grundText(s, g), "KX 14, 41 plates, 2 passes: warm pressure drop 41 kPa > 30 kPa allowed");
+    EXPECT_EQ(grundText(s, g),
+              "KX 14 with 41 plates in 2 pass(es): warm pressure drop 41 kPa > 30 kPa allowed");
     Grund h{0, "", 0, 0, Grenze::VSpaltMinKalt, 0.06, 0.1};
     EXPECT_EQ(grundText(s, h), "every pack: slowest cold channel 0.06 m/s < 0.1 m/s minimum");
     // a stray conversion in an edited text stays as it is

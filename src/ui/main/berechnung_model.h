@@ -5,9 +5,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "alternativen.h"
 #include "app.h"
 #include "auswahllisten.h"
 #include "berechnungsfall.h"
@@ -19,6 +21,8 @@
 #include "projekt_formular.h"
 #include "registry.h"
 #include "spalttypen_zulaessig.h"
+
+struct Rechenkontext;
 
 namespace kal {
 
@@ -79,6 +83,14 @@ public:
     void spalttypenNeuFuellen();
     // "Berechnen": returns whether a result is stored and shown.
     bool berechnen();
+    // The last run's result and next-best packs (`anzahl` in all), or why it
+    // found none; empty when no run reached its search since the last reset.
+    Alternativenbericht alternativen(int anzahl);
+    bool sucheGelaufen() const { return vorSuche_.has_value(); }
+    // The alternatives window on the last run; "use this pack" continues
+    // with the chosen pack in rating.
+    void alternativenZeigen();
+    static constexpr int kAnzahlAlternativen = 10;
     // Stores "unit"; false (after the message) when the key failed.
     bool einheitenSpeichern();
     void einheitenLesen();
@@ -136,6 +148,7 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
+    Rechenkontext rechenkontext();
 
     CBerechnungApp& app_;
     Ports ports_;
@@ -149,6 +162,7 @@ private:
     std::string waehrung_;
     std::string projektPfad_;
     Berechnungsfall fall_;
+    std::optional<Berechnungsfall> vorSuche_;  // the last run's case before its search
     EigeneMedien medien_{};
     bool nurTitan_[2] = {false, false};
     listen::Zulassungen zulassungen_;
