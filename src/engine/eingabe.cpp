@@ -264,6 +264,10 @@ double Rechenkern::temperaturAnzeige(double tC, int pos) const {
                            inBasisEinheit(k_.data, eg::Temperatur, eg::TemperaturGradC, tC));
 }
 
+// 2 decimals, but at least 4 significant digits: the written value is an
+// entry that a saved project calculates again.
 void Rechenkern::zurueckschreiben(int id, double wertAnzeige) {
-    if (std::isfinite(wertAnzeige)) kal::setTextfield(k_.felder, id, wertAnzeige, 2, 15);
+    if (std::isfinite(wertAnzeige))
+        kal::setTextfield(k_.felder, id, wertAnzeige, kal::nachkommaMindestens(wertAnzeige, 2, 4),
+                          15);
 }
