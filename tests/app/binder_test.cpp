@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 using kal::BindEvent;
 using kal::Form;
@@ -183,4 +184,41 @@ TEST(FormBinder, EditLimitCountsBytes) {
     QTest::keyClicks(f.edit, "ab\xc2\xb0\xc2\xb0");  // two-byte characters
     EXPECT_EQ(f.form.text(10), "ab\xc2\xb0");
     EXPECT_LE(f.form.text(10).size(), 5u);
+}
+
+// A rule that rewrites the text as it is typed (a decimal comma becoming a
+// point) leaves the cursor where the user types; tooltips and emphasis
+// follow the model and go away with it.
+TEST(FormBinder, RewrittenTextKeepsTheCursorTooltipAndEmphasisFollowTheForm) {
+    Fenster f;
+    f.root.show();
+    f.regel = [&](int id) {
+        std::string t = f.form.text(id);
+        std::replace(t.begin(), t.end(), ',', '.');
+        f.form.setText(id, t);
+    };
+    f.edit->setFocus();
+    QTest::keyClicks(f.edit, "125");
+    f.edit->setCursorPosition(1);
+    QTest::keyClicks(f.edit, ",");
+    EXPECT_EQ(f.edit->text(), "1.25");
+    EXPECT_EQ(f.edit->cursorPosition(), 2);
+
+    const QColor normal = f.edit->palette().color(QPalette::Base);
+    f.form.setToolTip(10, "calculated");
+    f.form.setEmphasis(10, kal::Emphasis::Computed);
+    f.binder.push();
+    EXPECT_EQ(f.edit->toolTip(), "calculated");
+    const QColor berechnet = f.edit->palette().color(QPalette::Base);
+    f.form.setEmphasis(10, kal::Emphasis::Warning);
+    f.binder.push();
+    const QColor warnung = f.edit->palette().color(QPalette::Base);
+    EXPECT_NE(berechnet, normal);
+    EXPECT_NE(warnung, normal);
+    EXPECT_NE(warnung, berechnet);
+    f.form.setToolTip(10, "");
+    f.form.setEmphasis(10, kal::Emphasis::None);
+    f.binder.push();
+    EXPECT_EQ(f.edit->palette().color(QPalette::Base), normal);
+    EXPECT_TRUE(f.edit->toolTip().isEmpty());
 }

@@ -727,7 +727,7 @@ void CBerechnungDlg::spalttypenBearbeiten() {
 
 void CBerechnungDlg::oeffnen() {
     if (!ports_.files) return;
-    std::optional<std::string> pfad = ports_.files->chooseFileToOpen();
+    std::optional<std::string> pfad = ports_.files->chooseFileToOpen("");
     if (!pfad) return;
     projektLesen(*pfad);
 }
@@ -785,7 +785,7 @@ void CBerechnungDlg::speichern(bool unterNeuemNamen) {
     std::string pfad = projektPfad_;
     if (unterNeuemNamen || pfad.empty()) {
         if (!ports_.files) return;
-        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("");
+        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("", "");
         if (!gewaehlt) return;
         pfad = *gewaehlt;
     }
