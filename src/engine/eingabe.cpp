@@ -17,7 +17,7 @@ int positionOderNull(int p) { return p < 0 ? 0 : p; }
 Rechenkern::Rechenkern(Rechenkontext& kontext)
     : k_(kontext),
       eingabe_(kal::eingabePruefer(kontext.sprache, kontext.meldungen,
-                                   kontext.sprache.GetValue("title"))) {
+                                   kal::meldungsTitel(kontext.sprache, kal::MessageIcon::Error))) {
     // kPa to bar through the base unit
     const Einheit* e1 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckKPa);
     const Einheit* e4 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckBar);

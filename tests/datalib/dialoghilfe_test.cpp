@@ -18,6 +18,33 @@ CIniEx sprache() {
 }
 }  // namespace
 
+// One rule for every caption: what a message is, not who shows it.
+TEST(MeldungsTitel, ByKindOfMessage) {
+    CIniEx s;
+    s.OpenFromText(
+        "[general]\ntitle=kalvoria\n[error]\nerror=Error\nx=X\n[warning]\nwarning=Warning\n");
+    const std::pair<MessageIcon, const char*> faelle[] = {{MessageIcon::Error, "Error"},
+                                                          {MessageIcon::Warning, "Warning"},
+                                                          {MessageIcon::Question, "kalvoria"},
+                                                          {MessageIcon::Information, "kalvoria"},
+                                                          {MessageIcon::None, "kalvoria"}};
+    RecordingMessages port;
+    for (const auto& [icon, titel] : faelle) {
+        EXPECT_EQ(meldungsTitel(s, icon), titel);
+        zeigeMeldung(&port, s, "error", "x", "", icon);  // no caption of its own
+        EXPECT_EQ(port.shown.back().caption, titel);
+    }
+}
+
+TEST(Einsetzen, NumberedPlaceholdersInAnyOrder) {
+    const std::string werte[] = {"a", "b", "c"};
+    EXPECT_EQ(einsetzen("%1-%2-%3", werte), "a-b-c");
+    EXPECT_EQ(einsetzen("%3 %1 %1", werte), "c a a");
+    // no such value, a literal percent and a trailing one stay as they are
+    EXPECT_EQ(einsetzen("%4 50 % %", werte), "%4 50 % %");
+    EXPECT_EQ(einsetzen("%1", {}), "%1");
+}
+
 TEST(Beschriftungen, TableSetsEveryCaptionAndAMissingKeyEmptiesIt) {
     Form f;
     f.setText(3, "old text");

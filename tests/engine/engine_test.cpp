@@ -418,7 +418,7 @@ TEST(Eingabe, SerienNullWirdEinsUndErsterFehler) {
     EXPECT_EQ(u.kern.letzterEingabefehler().code, 1);
     ASSERT_EQ(u.meldungen.shown.size(), 1u);
     EXPECT_EQ(u.meldungen.shown[0].key, "error_empty");
-    EXPECT_EQ(u.meldungen.shown[0].caption, "kalvoria");
+    EXPECT_EQ(u.meldungen.shown[0].caption, "Fehler");
     EXPECT_EQ(u.form.focus(), hd::DruckverlustWarm);
 }
 

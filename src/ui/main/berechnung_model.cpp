@@ -244,7 +244,7 @@ void CBerechnungDlg::textsRoutine() {
     titel_ = formatiere("%s %s.%s", s.GetValue("title").c_str(), KAL_VERSION,
                         ini.GetValue("Daten", "version", "").c_str());
     setCaption(titel_);
-    eingabe_ = eingabePruefer(s, ports_.messages, s.GetValue("title"));
+    eingabe_ = eingabePruefer(s, ports_.messages, meldungsTitel(s, MessageIcon::Error));
 
     // the specification popup waits for its dialogs
     std::erase_if(menu_, [](const MenuPopup& p) { return p.id == PopupSpez; });
@@ -736,7 +736,7 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     // one byte more than a project file: a longer file is seen as foreign
     std::optional<std::string> bytes = dateiLesen(pfad, kProjektGroesse + 1);
     if (!bytes) {
-        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGeoeffnet", titel_,
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGeoeffnet", "",
                      MessageIcon::Error, pfad);
         return 1;
     }
@@ -753,7 +753,7 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     const Data& d = data();
     const CIniEx& s = app_.getSprache();
     int modus = projektInFormular(
-        *inhalt, f, medien_, s, titel_, ports_.messages, [this] { plattentypRegel(); },
+        *inhalt, f, medien_, s, "", ports_.messages, [this] { plattentypRegel(); },
         [&] {
             for (int seite = 0; seite < 2; ++seite) {
                 const EigenesMedium& m = medien_[static_cast<size_t>(seite)];
@@ -799,7 +799,7 @@ bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
         // the next "save" asks for a name again; the old file is untouched
         projektPfad_.clear();
         setCaption(titel_);
-        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", titel_,
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", "",
                      MessageIcon::Error, pfad);
         return false;
     }

@@ -827,7 +827,7 @@ TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
     u.p.files.openAnswers.push_back(pfad);
     d.befehl(CmdOeffnen);
     ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"Plattentypfehlt"});
-    EXPECT_EQ(u.p.messages.shown[0].caption, "kalvoria 3.26.12");
+    EXPECT_EQ(u.p.messages.shown[0].caption, "Error");
     EXPECT_EQ(d.form().selection(Plattentyp), 1);
     EXPECT_EQ(d.form().focus(), Plattentyp);
     EXPECT_EQ(d.form().text(Leistung), "500");
