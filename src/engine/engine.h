@@ -223,6 +223,7 @@ private:
 
     // validation and balance
     bool grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a);
+    bool temperaturenImBereich(const Falleingaben& e);
     bool arbeitswerteAbleiten(Berechnungsfall& fall);
     bool leistungBestimmen(const Berechnungsfall& fall, int nWarm, int nKalt, double& q);
     bool fehlendeErgaenzen(Berechnungsfall& fall, double q);

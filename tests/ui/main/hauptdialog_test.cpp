@@ -2,6 +2,7 @@
 // calculation, project file, user-defined medium and permission grid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iterator>
 
@@ -223,6 +224,49 @@ TEST(Hauptdialog, RefusedInputAfterAResultDoesNotEnableCompletion) {
     EXPECT_TRUE(ergebnisLeer(d));
     EXPECT_EQ(u.p.waitCursor.begun, 2);
     EXPECT_EQ(u.p.waitCursor.depth, 0);
+}
+
+// The properties are taken at the mean temperature only; an inlet or outlet
+// beyond the medium's data is refused with the side, the value and the
+// range in the unit of its field, and the field gets the focus.
+TEST(Hauptdialog, TemperaturesOutsideTheFluidDataAreRefused) {
+    struct Fall {
+        const char* medium;
+        int feld;
+        const char* wert;
+        const char* einheit;  // of the cold inlet
+        const char* text;     // empty: accepted
+    } faelle[] = {
+        {"Water", TEinKalt, "-10", "°C",
+         "Cold side, Inlet temperature: -10 °C lies outside the range of the fluid data of Water "
+         "(1 to 200 °C)."},
+        {"Water", TAusKalt, "210", "°C",
+         "Cold side, Outlet temperature: 210 °C lies outside the range of the fluid data of Water "
+         "(1 to 200 °C)."},
+        {"Water", TEinKalt, "14", "°F",
+         "Cold side, Inlet temperature: 14 °F lies outside the range of the fluid data of Water "
+         "(33.8 to 392 °F)."},
+        {"Ethylene Glycol 30 %", TEinKalt, "-10", "°C", ""},
+    };
+    for (const Fall& c : faelle) {
+        SCOPED_TRACE(c.wert);
+        Umgebung u;
+        CBerechnungDlg d(u.app);
+        wasserWasser(d);
+        waehle(d, MediumKalt, c.medium);
+        waehle(d, EinheitTEinKalt, c.einheit);
+        tippe(d, c.feld, c.wert);
+        d.berechnen();
+        const std::vector<std::string> keys = u.meldungsKeys();
+        const bool abgelehnt =
+            std::find(keys.begin(), keys.end(), "temperaturBereich") != keys.end();
+        ASSERT_EQ(abgelehnt, *c.text != 0);
+        if (!abgelehnt) continue;
+        EXPECT_EQ(u.p.messages.shown.back().text, c.text);
+        EXPECT_EQ(u.p.messages.shown.back().caption, "Error");
+        EXPECT_EQ(d.form().focus(), c.feld);
+        EXPECT_FALSE(d.getErgebnisVorhanden());
+    }
 }
 
 TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {
