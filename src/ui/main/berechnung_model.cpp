@@ -231,6 +231,7 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     }
     spaltenEditiert_ = false;
     warnungAktualisieren();
+    standMerken();
 }
 
 void CBerechnungDlg::warnungAktualisieren() {
@@ -449,6 +450,28 @@ void CBerechnungDlg::neuesProjekt() {
     regeln::spalttypenRegel(f, zustand());
     projektPfad_.clear();
     setCaption(titel_);
+    standMerken();
+}
+
+std::string CBerechnungDlg::projektBytes() const {
+    return projektAusFormular(form(), medien_, modus_).kodieren();
+}
+
+bool CBerechnungDlg::getGeaendert() const { return projektBytes() != gespeichert_; }
+
+bool CBerechnungDlg::aenderungenSichern() {
+    if (!ports_.questions || !getGeaendert()) return true;
+    const CIniEx& s = app_.getSprache();
+    switch (ports_.questions->askYesNoCancel(s.GetValue("global", "quest_save_project", ""),
+                                             meldungsTitel(s, MessageIcon::Question))) {
+        case Answer::Yes:
+            return speichern(false);
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void CBerechnungDlg::einheitenLesen() {
@@ -555,7 +578,12 @@ void CBerechnungDlg::millimeterGeaendert() {
     ergebnisNeuAnzeigen();
 }
 
+void CBerechnungDlg::escape() {
+    if (aenderungenSichern()) close(2);
+}
+
 bool CBerechnungDlg::schliessfeld() {
+    if (!aenderungenSichern()) return false;
     if (!einheitenSpeichern()) return false;
     close(2);
     return true;
@@ -586,7 +614,7 @@ void CBerechnungDlg::ereignis(int id, BindEvent e) {
 void CBerechnungDlg::befehl(int cmd) {
     switch (cmd) {
         case CmdNeu:
-            neuesProjekt();
+            if (aenderungenSichern()) neuesProjekt();
             break;
         case CmdOeffnen:
             oeffnen();
@@ -598,6 +626,7 @@ void CBerechnungDlg::befehl(int cmd) {
             speichern(true);
             break;
         case CmdBeenden:
+            if (!aenderungenSichern()) break;
             einheitenSpeichern();  // closes even when the store failed
             close(1);
             break;
@@ -726,7 +755,7 @@ void CBerechnungDlg::spalttypenBearbeiten() {
 }
 
 void CBerechnungDlg::oeffnen() {
-    if (!ports_.files) return;
+    if (!ports_.files || !aenderungenSichern()) return;
     std::optional<std::string> pfad = ports_.files->chooseFileToOpen("");
     if (!pfad) return;
     projektLesen(*pfad);
@@ -778,18 +807,19 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     modusWechseln(modus);
     spalttypenNeuFuellen();
     setCaption(titel_ + " - " + projektPfad_);
+    standMerken();
     return 0;
 }
 
-void CBerechnungDlg::speichern(bool unterNeuemNamen) {
+bool CBerechnungDlg::speichern(bool unterNeuemNamen) {
     std::string pfad = projektPfad_;
     if (unterNeuemNamen || pfad.empty()) {
-        if (!ports_.files) return;
+        if (!ports_.files) return false;
         std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("", "");
-        if (!gewaehlt) return;
+        if (!gewaehlt) return false;
         pfad = *gewaehlt;
     }
-    projektSchreiben(pfad);
+    return projektSchreiben(pfad);
 }
 
 bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
@@ -805,6 +835,7 @@ bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
     }
     projektPfad_ = pfad;
     setCaption(titel_ + " - " + projektPfad_);
+    standMerken();
     return true;
 }
 

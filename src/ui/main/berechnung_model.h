@@ -64,7 +64,7 @@ public:
     // Close box: stores the units; false = the dialog stays open.
     bool schliessfeld();
     // Escape: closes without storing.
-    void escape() { close(2); }
+    void escape();
 
     // --- operations other parts use
     void textsRoutine();
@@ -93,13 +93,19 @@ public:
 
     // --- project file
     void oeffnen();  // file dialog, then projektLesen
-    void speichern(bool unterNeuemNamen);
+    // false: nothing written (cancelled or failed)
+    bool speichern(bool unterNeuemNamen);
     // The reader from the chosen path on. 0 read, 1 file unreadable,
     // 2 not a project file of this version (message shown either way).
     int projektLesen(const std::string& pfad);
     // The writer to `pfad`; false (after the message) when it failed.
     bool projektSchreiben(const std::string& pfad);
     const std::string& getProjektPfad() const { return projektPfad_; }
+    // The entries differ from what the last new, open or save left.
+    bool getGeaendert() const;
+    // Before changed entries would be discarded: asks whether to save them.
+    // false: cancelled, or the save did not happen; the entries stay.
+    bool aenderungenSichern();
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }
@@ -137,6 +143,8 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
+    std::string projektBytes() const;
+    void standMerken() { gespeichert_ = projektBytes(); }
 
     CBerechnungApp& app_;
     Ports ports_;
@@ -149,6 +157,7 @@ private:
     std::string logoPfad_;
     std::string waehrung_;
     std::string projektPfad_;
+    std::string gespeichert_;  // project file bytes of the last new, open or save
     Berechnungsfall fall_;
     EigeneMedien medien_{};
     bool nurTitan_[2] = {false, false};

@@ -336,7 +336,7 @@ void BerechnungView::aktualisieren() {
 
 void BerechnungView::reject() {
     model_.escape();
-    QDialog::reject();
+    if (model_.closed()) QDialog::reject();  // else the question was cancelled
 }
 
 void BerechnungView::closeEvent(QCloseEvent* e) {

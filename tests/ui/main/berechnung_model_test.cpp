@@ -183,6 +183,7 @@ TEST(CBerechnungDlg, QuitStoresUnitsAndCloses) {
     d.form().select(EinheitGasDruckKalt, 1);
     d.geklickt(SystemUS);
     d.geklickt(MassInch);
+    u.p.questions.answers.push_back(Answer::No);  // the units are in a project too
     d.befehl(CmdBeenden);
     EXPECT_EQ(u.p.settings.values["unit"], "2,0,0,0,0,0,0,0,0,0,0,1,0,0,1");
     EXPECT_EQ(d.result(), 1);

@@ -126,6 +126,23 @@ TEST(BerechnungView, EscapeClosesWithoutStoring) {
     EXPECT_EQ(d.result(), 2);
 }
 
+// Escape with typed entries asks; Cancel keeps the window and the entries.
+TEST(BerechnungView, EscapeAsksBeforeTypedEntriesAreLost) {
+    Umgebung u(kTest);
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    QTest::keyClicks(v.findChild<QLineEdit*>(QString::number(Leistung)), "12");
+    QTest::keyClick(&v, Qt::Key_Escape);  // no answer queued: Cancel
+    EXPECT_EQ(u.p.questions.asked.size(), 1u);
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_FALSE(d.closed());
+    u.p.questions.answers.push_back(Answer::No);
+    QTest::keyClick(&v, Qt::Key_Escape);
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_EQ(d.result(), 2);
+}
+
 TEST(CColorLabel, TimerRunsOnlyWhileBlinking) {
     CColorLabel l;
     EXPECT_FALSE(l.timerLaeuft());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 
 #include "addmedium_model.h"
@@ -772,6 +773,90 @@ TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {
     EXPECT_TRUE(u.p.messages.shown.empty());
 }
 
+// Escape, the close box, quit, new and open would discard edited entries:
+// each asks first (Yes saves, No discards, Cancel keeps everything); without
+// changes none asks and each acts as before.
+TEST(Hauptdialog, ChangedEntriesAreNeverDiscardedWithoutAQuestion) {
+    struct Weg {
+        const char* name;
+        int befehl;  // 0: escape, -1: close box
+        std::function<bool(const CBerechnungDlg&)> geschehen;
+    };
+    const Weg wege[] = {
+        {"escape", 0, [](const CBerechnungDlg& d) { return d.result() == 2; }},
+        {"close box", -1, [](const CBerechnungDlg& d) { return d.result() == 2; }},
+        {"quit", CmdBeenden, [](const CBerechnungDlg& d) { return d.result() == 1; }},
+        {"new", CmdNeu, [](const CBerechnungDlg& d) { return d.form().text(Leistung).empty(); }},
+        {"open", CmdOeffnen,
+         [](const CBerechnungDlg& d) { return d.form().text(Leistung) == "777"; }},
+    };
+    enum Fall { Unveraendert, Abbrechen, Nein, Ja, JaOhneDatei };
+    for (const Weg& w : wege) {
+        for (Fall fall : {Unveraendert, Abbrechen, Nein, Ja, JaOhneDatei}) {
+            SCOPED_TRACE(std::string(w.name) + " " + std::to_string(fall));
+            Umgebung u;
+            const std::string anderes = u.dir.pfad("anderes.kal");
+            {
+                CBerechnungDlg vorher(u.app);
+                tippe(vorher, Leistung, "777");
+                ASSERT_TRUE(vorher.projektSchreiben(anderes));
+            }
+            CBerechnungDlg d(u.app);
+            EXPECT_FALSE(d.getGeaendert());
+            if (fall != Unveraendert) tippe(d, Leistung, "500");
+            const Answer antwort[] = {Answer::Cancel, Answer::Cancel, Answer::No, Answer::Yes,
+                                      Answer::Yes};
+            u.p.questions.answers.push_back(antwort[fall]);
+            const std::string gesichert = u.dir.pfad("gesichert.kal");
+            if (fall == Ja) u.p.files.saveAnswers.push_back(gesichert);
+            u.p.files.openAnswers.push_back(anderes);
+            if (w.befehl == 0)
+                d.escape();
+            else if (w.befehl < 0)
+                d.schliessfeld();
+            else
+                d.befehl(w.befehl);
+            EXPECT_EQ(u.p.questions.asked.size(), fall == Unveraendert ? 0u : 1u);
+            if (!u.p.questions.asked.empty()) {
+                EXPECT_EQ(u.p.questions.asked[0],
+                          "The entries have changed since the project was last saved. Save them?");
+                EXPECT_EQ(u.p.questions.captions[0], "kalvoria");
+            }
+            const bool weiter = fall == Unveraendert || fall == Nein || fall == Ja;
+            EXPECT_EQ(w.geschehen(d), weiter);
+            if (!weiter) {
+                EXPECT_EQ(d.form().text(Leistung), "500");
+            }
+            EXPECT_EQ(fs::exists(gesichert), fall == Ja);
+            if (fall == Ja) {
+                EXPECT_EQ(liesDatei(gesichert).substr(700, 4), std::string("500\0", 4));
+            }
+        }
+    }
+}
+
+// Only what a project file holds counts: an entry typed and put back, or a
+// result shown, is no change; a value the balance completed is one.
+TEST(Hauptdialog, ChangesAreWhatTheProjectFileWouldHold) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    tippe(d, Leistung, "5");
+    EXPECT_TRUE(d.getGeaendert());
+    tippe(d, Leistung, "");
+    EXPECT_FALSE(d.getGeaendert());
+    wasserWasser(d);
+    tippe(d, Leistung, "");
+    tippe(d, DurchsatzWarm, "3.98");
+    ASSERT_TRUE(d.projektSchreiben(u.dir.pfad("p.kal")));
+    EXPECT_FALSE(d.getGeaendert());
+    d.geklickt(SystemUS);  // the unit system is stored in the file
+    EXPECT_TRUE(d.getGeaendert());
+    d.geklickt(SystemSI);
+    ASSERT_TRUE(d.berechnen());
+    EXPECT_NE(d.form().text(Leistung), "");  // the completed duty
+    EXPECT_TRUE(d.getGeaendert());
+}
+
 TEST(Hauptdialog, CancelledSaveWritesNothing) {
     Umgebung u;
     CBerechnungDlg d(u.app);
@@ -815,6 +900,7 @@ TEST(Hauptdialog, ForeignOrUnreadableFilesChangeNothing) {
     for (const Fall& c : faelle) {
         SCOPED_TRACE(c.pfad);
         u.p.messages.shown.clear();
+        u.p.questions.answers.push_back(Answer::No);  // discard the typed entries
         u.p.files.openAnswers.push_back(c.pfad);
         d.befehl(CmdOeffnen);
         EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{c.key});
@@ -824,6 +910,7 @@ TEST(Hauptdialog, ForeignOrUnreadableFilesChangeNothing) {
     }
     // a cancelled open dialog
     u.p.messages.shown.clear();
+    u.p.questions.answers.push_back(Answer::No);
     d.befehl(CmdOeffnen);
     EXPECT_TRUE(u.p.messages.shown.empty());
     EXPECT_EQ(eintraege(d), vorher);
