@@ -826,9 +826,8 @@ bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
     ProjektInhalt inhalt = projektAusFormular(form(), medien_, modus_);
     std::string fehler;
     if (!dateiSicherSchreiben(pfad, inhalt.kodieren(), &fehler)) {
-        // the next "save" asks for a name again; the old file is untouched
-        projektPfad_.clear();
-        setCaption(titel_);
+        // the project path and the title keep naming the untouched file
+        // that holds the last saved state
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", "",
                      MessageIcon::Error, pfad);
         return false;
@@ -848,6 +847,13 @@ void CBerechnungDlg::spracheWechseln() {
     app_.spracheSpeichern();
     app_.spracheOeffnen(code);
     textsRoutine();
+    // texts the calculation wrote: the status line and the shown result
+    if (!form().text(Statuszeile).empty()) {
+        const char* key = fall_.suche.ergebnisAngezeigt ? "ergebnis" : "keinergebnis";
+        form().setText(Statuszeile, statusText(app_.getSprache().GetValue("result", key, ""),
+                                               fall_.suche.anzahlBerechnungen));
+    }
+    ergebnisNeuAnzeigen();
 }
 
 void CBerechnungDlg::hilfe() {

@@ -933,8 +933,33 @@ TEST(Hauptdialog, SaveIntoAMissingFolderLeavesOtherFilesAlone) {
     EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"dateiNichtGespeichert"});
     EXPECT_FALSE(fs::exists(schlecht));
     EXPECT_EQ(liesDatei(gut), inhalt);
-    EXPECT_EQ(d.caption(), "kalvoria 3.26.12");
-    EXPECT_TRUE(d.getProjektPfad().empty());
+    // the window still names the file that holds the last saved state
+    EXPECT_EQ(d.caption(), "kalvoria 3.26.12 - " + gut);
+    EXPECT_EQ(d.getProjektPfad(), gut);
+    EXPECT_TRUE(d.getGeaendert());
+}
+
+// The status line of a shown result follows a language change as every
+// other text does.
+TEST(Hauptdialog, StatusLineFollowsTheLanguage) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    wasserWasser(d);
+    ASSERT_TRUE(d.berechnen());
+    const std::string zeile = d.form().text(Statuszeile);
+    const std::string anzahl = zeile.substr(0, zeile.find(' '));
+    ASSERT_EQ(zeile, anzahl + " configurations evaluated");
+    u.spracheWaehlen("Deutsch");
+    d.befehl(CmdEinstellungen);
+    EXPECT_EQ(d.form().text(Statuszeile), anzahl + " Konfigurationen berechnet");
+    EXPECT_TRUE(d.getErgebnisVorhanden());
+    tippe(d, DurchsatzWarm, "");  // both flows were completed by the balance
+    tippe(d, DurchsatzKalt, "");
+    tippe(d, Leistung, "200000");  // no pack can do this
+    EXPECT_FALSE(d.berechnen());
+    u.spracheWaehlen("English");
+    d.befehl(CmdEinstellungen);
+    EXPECT_EQ(d.form().text(Statuszeile).rfind("No result (", 0), 0u) << d.form().text(Statuszeile);
 }
 
 TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
