@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QTextBrowser>
 
 #include "screenshot.h"
 #include "verzeichnis.h"
@@ -18,6 +20,24 @@ TEST(QtWaitCursor, GuardRestoresTheCursor) {
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtDocuments, HelpWindowShowsThePageWithItsTitle) {
+    kaltest::TempDir dir;
+    dir.schreibe("help/uk/index.htm",
+                 "<html><head><title>Guide</title></head><body><h1>Modes</h1></body></html>");
+    QWidget hauptfenster;
+    kal::QtDocuments docs(&hauptfenster);
+    docs.showHelpWindow(dir.pfad("help/uk/index.htm"));
+    auto* fenster = hauptfenster.findChild<QDialog*>("hilfe");
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_FALSE(fenster->isModal());
+    EXPECT_EQ(fenster->windowTitle(), "Guide");
+    auto* browser = fenster->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->toPlainText().contains("Modes"));
+    fenster->close();
 }
 
 TEST(QtClipboard, PutsPlainText) {

@@ -1,5 +1,6 @@
 #include "berechnung_model.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "addmedium_model.h"
@@ -176,6 +177,9 @@ bool enthalten(const int (&liste)[N], int id) {
         if (x == id) return true;
     return false;
 }
+
+// Per-user value holding the folder of the project file last chosen.
+constexpr const char* kOrdnerWert = "lastfolder";
 
 bool lesbar(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);
@@ -455,6 +459,18 @@ void CBerechnungDlg::neuesProjekt() {
 
 std::string CBerechnungDlg::projektBytes() const {
     return projektAusFormular(form(), medien_, modus_).kodieren();
+}
+
+std::string CBerechnungDlg::letzterOrdner() const {
+    if (!ports_.settings || !ports_.settings->openKey()) return {};
+    return ports_.settings->readValue(kOrdnerWert).value_or("");
+}
+
+void CBerechnungDlg::ordnerMerken(const std::string& datei) {
+    // a store that fails only costs the convenience: no message
+    const std::string ordner = std::filesystem::path(datei).parent_path().string();
+    if (!ordner.empty() && ports_.settings && ports_.settings->openKey())
+        ports_.settings->writeValue(kOrdnerWert, ordner);
 }
 
 bool CBerechnungDlg::getGeaendert() const { return projektBytes() != gespeichert_; }
@@ -756,8 +772,9 @@ void CBerechnungDlg::spalttypenBearbeiten() {
 
 void CBerechnungDlg::oeffnen() {
     if (!ports_.files || !aenderungenSichern()) return;
-    std::optional<std::string> pfad = ports_.files->chooseFileToOpen("");
+    std::optional<std::string> pfad = ports_.files->chooseFileToOpen(letzterOrdner());
     if (!pfad) return;
+    ordnerMerken(*pfad);
     projektLesen(*pfad);
 }
 
@@ -815,8 +832,10 @@ bool CBerechnungDlg::speichern(bool unterNeuemNamen) {
     std::string pfad = projektPfad_;
     if (unterNeuemNamen || pfad.empty()) {
         if (!ports_.files) return false;
-        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("", "");
+        // no filter and no default extension
+        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("", letzterOrdner());
         if (!gewaehlt) return false;
+        ordnerMerken(*gewaehlt);
         pfad = *gewaehlt;
     }
     return projektSchreiben(pfad);
@@ -866,7 +885,9 @@ void CBerechnungDlg::hilfe() {
             return;
         }
     }
-    if (ports_.documents) ports_.documents->openDocument(pfad);
+    // without a browser the program shows the page itself
+    if (ports_.documents && !ports_.documents->openDocument(pfad))
+        ports_.documents->showHelpWindow(pfad);
 }
 
 void CBerechnungDlg::info() {

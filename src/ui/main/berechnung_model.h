@@ -144,6 +144,9 @@ private:
     void millimeterGeaendert();
     void arbeitswerteLeeren();
     std::string projektBytes() const;
+    // The folder of the project file last chosen, per user; empty: none yet.
+    std::string letzterOrdner() const;
+    void ordnerMerken(const std::string& datei);
     void standMerken() { gespeichert_ = projektBytes(); }
 
     CBerechnungApp& app_;

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -274,6 +275,12 @@ BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent) : ModellV
     menuFuellen(menuBar_, model_.menu());
     layout->addWidget(baueClient());
     binder_.bindAll(this);
+    const std::pair<int, QKeySequence::StandardKey> kuerzel[] = {
+        {CmdNeu, QKeySequence::New},
+        {CmdOeffnen, QKeySequence::Open},
+        {CmdSpeichern, QKeySequence::Save}};
+    for (const auto& [id, taste] : kuerzel)
+        if (QAction* a = binder_.action(id)) a->setShortcut(taste);
     logoLaden();
     aktualisieren();
 }

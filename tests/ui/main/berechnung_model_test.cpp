@@ -132,6 +132,30 @@ TEST(CBerechnungDlg, HelpFallbackAndMessage) {
     EXPECT_EQ(u.p.documents.opened, (std::vector<std::string>{u.dir.dir() + "/help/uk/index.htm",
                                                               u.dir.dir() + "/help/de/index.htm"}));
     EXPECT_EQ(u.p.messages.shown.size(), 1u);
+    EXPECT_TRUE(u.p.documents.helpWindows.empty());
+    // no browser: the program's own help window shows the page
+    u.p.documents.canOpen = false;
+    d.befehl(CmdHilfe);
+    EXPECT_EQ(u.p.documents.helpWindows,
+              std::vector<std::string>{u.dir.dir() + "/help/de/index.htm"});
+}
+
+// The file dialogs start where the user last chose a project file, also
+// after a new start; the first time the platform's documents folder.
+TEST(CBerechnungDlg, FileDialogsStartInTheFolderLastUsed) {
+    Umgebung u(kTest);
+    {
+        CBerechnungDlg d(u.app);
+        u.p.files.saveAnswers.push_back(u.dir.pfad("projekte/a.kal"));
+        d.befehl(CmdSpeichernUnter);  // the folder is missing: not saved
+        u.p.files.openAnswers.push_back(std::nullopt);
+        d.befehl(CmdOeffnen);
+    }
+    CBerechnungDlg d(u.app);
+    d.befehl(CmdOeffnen);
+    EXPECT_EQ(u.p.files.folders,
+              (std::vector<std::string>{"", u.dir.pfad("projekte"), u.dir.pfad("projekte")}));
+    EXPECT_EQ(u.p.settings.values["lastfolder"], u.dir.pfad("projekte"));
 }
 
 TEST(CBerechnungDlg, AboutCaptionIsInfoMenuTextWithoutAmpersand) {

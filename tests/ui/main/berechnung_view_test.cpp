@@ -143,6 +143,27 @@ TEST(BerechnungView, EscapeAsksBeforeTypedEntriesAreLost) {
     EXPECT_EQ(d.result(), 2);
 }
 
+TEST(BerechnungView, CtrlNOAndSReachTheFileCommands) {
+    Umgebung u(kTest);
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    QTest::keyClicks(v.findChild<QLineEdit*>(QString::number(Leistung)), "12");
+    const std::string pfad = u.dir.pfad("p.kal");
+    u.p.files.saveAnswers.push_back(pfad);
+    QTest::keyClick(&v, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(d.getProjektPfad(), pfad);
+    QTest::keyClick(&v, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(d.getProjektPfad().empty());
+    EXPECT_TRUE(d.form().text(Leistung).empty());
+    u.p.files.openAnswers.push_back(pfad);
+    QTest::keyClick(&v, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(d.form().text(Leistung), "12");
+    EXPECT_EQ(v.findChild<QLineEdit*>(QString::number(Leistung))->text(), "12");
+    EXPECT_TRUE(u.p.questions.asked.empty());
+}
+
 TEST(CColorLabel, TimerRunsOnlyWhileBlinking) {
     CColorLabel l;
     EXPECT_FALSE(l.timerLaeuft());
