@@ -1,5 +1,6 @@
 #include "berechnung_model.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -250,6 +251,7 @@ void CBerechnungDlg::textsRoutine() {
                         ini.GetValue("Daten", "version", "").c_str());
     setCaption(titel_);
     eingabe_ = eingabePruefer(s, ports_.messages, meldungsTitel(s, MessageIcon::Error));
+    dezimalKomma_ = s.GetValue("global", "dezimaltrenner", ".") == ",";
 
     // the specification popup waits for its dialogs
     std::erase_if(menu_, [](const MenuPopup& p) { return p.id == PopupSpez; });
@@ -735,6 +737,13 @@ void CBerechnungDlg::auswahlGeaendert(int id) {
 }
 
 void CBerechnungDlg::textGeaendert(int id) {
+    // Every edit of the window is a number; typed with the language's decimal
+    // comma it becomes a point at once, the C format the project file holds.
+    if (dezimalKomma_ && !form().control(id).readOnly) {
+        std::string text = form().text(id);
+        std::replace(text.begin(), text.end(), ',', '.');
+        if (text != form().text(id)) form().setText(id, text);
+    }
     if (id == Anzahl1 || id == Anzahl2) {
         spaltenEditiert_ = true;
         return;

@@ -171,6 +171,7 @@ private:
     int millimeter_ = 1;
     bool ergebnisVorhanden_ = false;
     bool spaltenEditiert_ = false;
+    bool dezimalKomma_ = false;  // the language writes numbers with a decimal comma
 };
 
 }  // namespace kal

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -174,6 +175,33 @@ TEST(Hauptdialog, WarningLabelOnlyInWerksmodusWithDeviations) {
         CBerechnungDlg d(u.app);
         EXPECT_EQ(d.form().visible(LabelWarnung), c.sichtbar);
         EXPECT_TRUE(u.p.messages.shown.empty());
+    }
+}
+
+// A German user types a decimal comma; the field and the project file hold
+// the point the number check and the file format need. In English a comma
+// is no decimal separator (1,000 is not one) and stays to be refused.
+TEST(Hauptdialog, DecimalCommaBecomesAPointInGerman) {
+    struct Fall {
+        const char* sprache;
+        const char* getippt;
+        const char* gespeichert;
+    } faelle[] = {
+        {"Deutsch", "12,5", "12.5"},
+        {"Deutsch", "-0,5", "-0.5"},
+        {"English", "12,5", "12,5"},
+    };
+    for (const Fall& c : faelle) {
+        SCOPED_TRACE(std::string(c.sprache) + " " + c.getippt);
+        Umgebung u({.sprache = c.sprache});
+        CBerechnungDlg d(u.app);
+        for (int id : {Leistung, TEinKalt, FoulingWarm, Serien}) {
+            tippe(d, id, c.getippt);
+            EXPECT_EQ(d.form().text(id), c.gespeichert);
+        }
+        ASSERT_TRUE(d.projektSchreiben(u.dir.pfad("p.kal")));
+        EXPECT_EQ(liesDatei(u.dir.pfad("p.kal")).substr(700, std::strlen(c.gespeichert)),
+                  c.gespeichert);
     }
 }
 
