@@ -10,6 +10,7 @@
 #include "dialoginfo.h"
 #include "engine.h"
 #include "format.h"
+#include "hinweise.h"
 #include "kal_version.h"
 #include "projektdatei.h"
 #include "spalttypdlg_model.h"
@@ -265,6 +266,7 @@ void CBerechnungDlg::textsRoutine() {
     f.setText(EinheitCustomPreis, waehrung_);
 
     listen::fuelleModusListen(f, s);
+    hinweiseSetzen();
 }
 
 regeln::Medienzustand CBerechnungDlg::zustand() const {
@@ -426,6 +428,14 @@ void CBerechnungDlg::ergebnisZuruecksetzen() {
     ergebnisAnzeigeLeeren(felder_, modus_);
     form().setEnabled(Komplettieren, false);
     ergebnisVorhanden_ = false;
+    hinweiseSetzen();
+}
+
+void CBerechnungDlg::hinweiseSetzen() {
+    std::vector<Grenzhinweis> grenzen;
+    if (ergebnisVorhanden_) grenzen = ergebnisGrenzen(data(), app_.getSprache(), fall_);
+    hinweise::anwenden(form(), app_.getSprache(), berechnet_, grenzen,
+                       ergebnisVorhanden_ ? &fall_.ergebnis : nullptr);
 }
 
 void CBerechnungDlg::eingabenLeeren() { regeln::eingabenLeeren(form(), modus_); }
@@ -439,6 +449,7 @@ void CBerechnungDlg::arbeitswerteLeeren() {
 
 void CBerechnungDlg::neuesProjekt() {
     Form& f = form();
+    berechnet_.clear();
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();
@@ -537,8 +548,15 @@ bool CBerechnungDlg::berechnen() {
     for (const auto& [pos, id] : zulassungen_.plattentypen)
         k.freigegebenePlattentypen.push_back(id);
     Rechenkern kern(k);
+    std::vector<int> leer;
+    for (int id : hinweise::kBilanzFelder)
+        if (f.text(id).empty()) leer.push_back(id);
     ergebnisVorhanden_ = kern.berechnen(fall_);
+    // what the balance filled in stays marked, also when a later check refused
+    for (int id : leer)
+        if (!f.text(id).empty()) berechnet_.insert(id);
     f.setEnabled(Komplettieren, ergebnisVorhanden_);
+    hinweiseSetzen();
     return ergebnisVorhanden_;
 }
 
@@ -547,6 +565,7 @@ void CBerechnungDlg::ergebnisNeuAnzeigen() {
     fall_.eingaben.einheitensystem = einheitensystem_;
     fall_.eingaben.masseInMm = millimeter_ == 1;
     ergebnisAnzeigen(data(), app_.getSprache(), fall_, felder_);
+    hinweiseSetzen();
 }
 
 bool CBerechnungDlg::einheitenSpeichern() {
@@ -744,6 +763,7 @@ void CBerechnungDlg::textGeaendert(int id) {
         std::replace(text.begin(), text.end(), ',', '.');
         if (text != form().text(id)) form().setText(id, text);
     }
+    if (berechnet_.erase(id)) hinweiseSetzen();  // the user's own value now
     if (id == Anzahl1 || id == Anzahl2) {
         spaltenEditiert_ = true;
         return;
@@ -802,6 +822,7 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     }
     projektPfad_ = pfad;
     Form& f = form();
+    berechnet_.clear();
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();

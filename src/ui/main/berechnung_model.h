@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,11 @@ public:
     // Stores "unit"; false (after the message) when the key failed.
     bool einheitenSpeichern();
     void einheitenLesen();
+    // Tooltips, emphasis and plate count for the entries and the result.
+    void hinweiseSetzen();
+    // Balance entries the calculation filled in and the user has not typed
+    // into since.
+    const std::set<int>& berechneteFelder() const { return berechnet_; }
     // Unit labels of the result rows for the current unit system.
     void ergebnisEinheitenSetzen();
     void warnungAktualisieren();
@@ -160,7 +166,8 @@ private:
     std::string logoPfad_;
     std::string waehrung_;
     std::string projektPfad_;
-    std::string gespeichert_;  // project file bytes of the last new, open or save
+    std::string gespeichert_;
+    std::set<int> berechnet_;  // project file bytes of the last new, open or save
     Berechnungsfall fall_;
     EigeneMedien medien_{};
     bool nurTitan_[2] = {false, false};

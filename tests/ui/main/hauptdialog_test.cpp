@@ -10,6 +10,7 @@
 
 #include "addmedium_model.h"
 #include "berechnung_model.h"
+#include "hinweise.h"
 #include "spalttypdlg_model.h"
 #include "umgebung.h"
 
@@ -377,6 +378,75 @@ TEST(Hauptdialog, GasPressureAndUnitChoicesKeepTheResult) {
 }
 
 // --- modes ------------------------------------------------------------------
+
+// Values the balance filled in look computed until the user types into
+// them, so that the refusal of a later contradiction is understandable; it
+// names the entries that contradict each other.
+TEST(Hauptdialog, ComputedEntriesAreMarkedAndAContradictionNamed) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    const Form& f = d.form();
+    wasserWasser(d);  // the duty and four temperatures: both flows are computed
+    ASSERT_TRUE(d.berechnen());
+    for (int id : hinweise::kBilanzFelder) {
+        const bool berechnet = id == DurchsatzWarm || id == DurchsatzKalt;
+        EXPECT_EQ(f.emphasis(id), berechnet ? Emphasis::Computed : Emphasis::None) << id;
+        EXPECT_EQ(
+            f.find(id)->toolTip,
+            berechnet ? "Calculated from the heat balance; clear it to enter your own value." : "")
+            << id;
+    }
+    const int spalten = std::atoi(f.text(ErgSpalten).c_str());
+    EXPECT_EQ(f.text(ErgPlatten), std::to_string(spalten) + " channels per side, " +
+                                      std::to_string(2 * spalten + 1) + " plates");
+
+    tippe(d, Leistung, "600");  // the computed flows were for 500 kW
+    EXPECT_FALSE(d.berechnen());
+    ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"ueberbestimmt"});
+    EXPECT_EQ(u.p.messages.shown[0].text,
+              "The heat balance is overdetermined: the given heat duty does not match the given "
+              "values of a side.\nEntries that contradict each other: Heat duty; Warm side: Inlet "
+              "temperature, Outlet temperature, Flow rate. A value the last calculation filled in "
+              "is shown in colour; clear it to enter your own.");
+    EXPECT_EQ(f.emphasis(DurchsatzWarm), Emphasis::Computed);
+    EXPECT_TRUE(f.text(ErgPlatten).empty());
+
+    tippe(d, DurchsatzWarm, "");  // the user's own entry from now on
+    EXPECT_EQ(f.emphasis(DurchsatzWarm), Emphasis::None);
+    EXPECT_EQ(f.emphasis(DurchsatzKalt), Emphasis::Computed);
+    u.p.questions.answers.push_back(Answer::No);
+    d.befehl(CmdNeu);
+    EXPECT_EQ(f.emphasis(DurchsatzKalt), Emphasis::None);
+    EXPECT_TRUE(d.berechneteFelder().empty());
+}
+
+// A rating shows a fixed pack as it is: results beyond a limit stand out and
+// say which limit; the others keep their plain tooltip.
+TEST(Hauptdialog, RatingShowsWhatIsBeyondTheLimits) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    const Form& f = d.form();
+    wasserWasser(d);
+    ASSERT_TRUE(d.berechnen());
+    d.geklickt(Nachrechnen);
+    tippe(d, DruckverlustWarm, "5");
+    tippe(d, Sicherheit, "50");
+    ASSERT_TRUE(d.berechnen());
+    EXPECT_EQ(f.emphasis(ErgDruckverlustWarm), Emphasis::Warning);
+    EXPECT_EQ(f.find(ErgDruckverlustWarm)->toolTip,
+              "Pressure drop of the pack over all passes, in the unit of the permitted one\n"
+              "Above the permitted pressure drop of 5 kPa.");
+    EXPECT_EQ(f.emphasis(ErgSicherheit), Emphasis::Warning);
+    EXPECT_NE(f.find(ErgSicherheit)->toolTip.find("Below the required area reserve of 50 %."),
+              std::string::npos);
+    for (int id : {ErgDruckverlustKalt, AlfaWarm, VMinWarm, VMaxKalt, VStutzenWarm, KEff}) {
+        EXPECT_EQ(f.emphasis(id), Emphasis::None) << id;
+        EXPECT_FALSE(f.find(id)->toolTip.empty()) << id;
+    }
+    tippe(d, DruckverlustWarm, "50");  // the result reset takes the marks away
+    EXPECT_EQ(f.emphasis(ErgDruckverlustWarm), Emphasis::None);
+    EXPECT_EQ(f.emphasis(ErgSicherheit), Emphasis::None);
+}
 
 TEST(Hauptdialog, RatingAfterDesignCalculatesTheSamePack) {
     Umgebung u;
