@@ -80,8 +80,9 @@ QPixmap gestellZeichnung() {
     return bild;
 }
 
-// Top row: mode, duty and reserve; the logo sits to the right.
-QLayout* kopfZeile(QWidget* client) {
+// Top row: mode, duty and reserve; the logo at the right end, in the
+// layout, so that it never covers a control however the window is sized.
+QLayout* kopfZeile(QWidget* client, QLabel* logo) {
     auto* oben = new QHBoxLayout;
     auto* modus = mit(new QGroupBox(client), RahmenModus);
     auto* ml = new QVBoxLayout(modus);
@@ -98,11 +99,9 @@ QLayout* kopfZeile(QWidget* client) {
     zeilen->addWidget(edit(client, ErgSicherheit), 1, 2);
     zeilen->addWidget(label(client, LabelProzent), 1, 3);
     // keep the rows left of the logo, which sits at a fixed place
-    for (int id : {Leistung, ErgLeistung, Sicherheit, ErgSicherheit})
-        client->findChild<QLineEdit*>(QString::number(id))->setMaximumWidth(80);
     oben->addLayout(zeilen);
     oben->addStretch();
-    oben->addSpacing(200);  // room for the logo
+    oben->addWidget(logo, 0, Qt::AlignRight | Qt::AlignTop);
     return oben;
 }
 
@@ -209,6 +208,7 @@ QWidget* geraetRahmen(QWidget* client) {
     g->addWidget(liste(geraet, SerienModus, 60), r, 1);
     g->addWidget(edit(geraet, Serien, 50), r, 2);
     g->addWidget(edit(geraet, ErgSerien, 50), r++, 3);
+    g->addWidget(label(geraet, ErgPlatten), r++, 1, 1, 3);
     return geraet;
 }
 
@@ -283,23 +283,35 @@ BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent) : ModellV
         if (QAction* a = binder_.action(id)) a->setShortcut(taste);
     logoLaden();
     aktualisieren();
+    // Tab goes from entry to entry; a result field still takes a click, to
+    // select and copy its value.
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        if (e->isReadOnly()) e->setFocusPolicy(Qt::ClickFocus);
 }
 
+// Three bands that fit a 1366x768 screen: mode and duty with the logo;
+// the sides, the device and its dimensions side by side; the result with
+// the status line below.
 QWidget* BerechnungView::baueClient() {
     auto* client = new QWidget(this);
     auto* v = new QVBoxLayout(client);
-    v->addLayout(kopfZeile(client));
+    v->setSpacing(4);
+    logo_ = new QLabel(client);
+    logo_->setObjectName("logo");
+    logo_->hide();
+    v->addLayout(kopfZeile(client, logo_));
     auto* mitte = new QHBoxLayout;
     auto* links = new QVBoxLayout;
     links->addLayout(seitenRaster(client));
     links->addLayout(knopfZeilen(client));
     links->addStretch();
     mitte->addLayout(links);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(geraetRahmen(client));
-    rechts->addWidget(masseRahmen(client));
-    rechts->addStretch();
-    mitte->addLayout(rechts);
+    for (QWidget* rahmen : {geraetRahmen(client), masseRahmen(client)}) {
+        auto* spalte = new QVBoxLayout;
+        spalte->addWidget(rahmen);
+        spalte->addStretch();
+        mitte->addLayout(spalte);
+    }
     v->addLayout(mitte);
     v->addWidget(ergebnisRahmen(client));
 
@@ -310,19 +322,12 @@ QWidget* BerechnungView::baueClient() {
     warnung_->ctrl() = model_.warnung();
     warnung_->farbenGeaendert();
     v->addWidget(warnung_);
-
-    logo_ = new QLabel(client);
-    logo_->setObjectName("logo");
-    logo_->move(545, 6);
-    logo_->hide();
     return client;
 }
 
 void BerechnungView::logoLaden() {
     if (bitmap_.LoadImage(model_.getLogoPfad(), 0)) {
         logo_->setPixmap(bitmap_.pixmap());
-        logo_->resize(bitmap_.pixmap().size());
-        logo_->raise();
         logo_->show();
     }
 }

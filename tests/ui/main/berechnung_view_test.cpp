@@ -82,21 +82,47 @@ TEST(BerechnungView, RadioClicksReachTheModel) {
     EXPECT_FALSE(v.findChild<QRadioButton*>(QString::number(SystemSI))->isChecked());
 }
 
-TEST(BerechnungView, LogoAt545x6WhenItLoads) {
-    Umgebung u(kTest);
-    QImage bild(20, 10, QImage::Format_RGB32);
-    bild.fill(Qt::blue);
-    std::filesystem::create_directories(u.dir.pfad("pic"));
-    ASSERT_TRUE(bild.save(QString::fromStdString(u.dir.pfad("pic/Logo.bmp")), "BMP"));
+// The window fits a 1366x768 laptop screen (less a task bar and the title
+// bar); the logo sits in the layout and covers no control at any size; Tab
+// skips the read-only result fields.
+TEST(BerechnungView, FitsALaptopScreenLogoCoversNothingTabSkipsResults) {
+    Umgebung u;  // the shipped installation with its logo
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
+    const QSize mindestens = v.minimumSizeHint();
+    EXPECT_LE(mindestens.width(), 1366 - 16);
+    EXPECT_LE(mindestens.height(), 768 - 40 - 30);
     auto* logo = v.findChild<QLabel*>("logo");
     ASSERT_NE(logo, nullptr);
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
     EXPECT_FALSE(logo->isHidden());
-    EXPECT_EQ(logo->pos(), QPoint(545, 6));
-    EXPECT_EQ(logo->size(), QSize(20, 10));
+    for (const QSize groesse : {mindestens, QSize(1366, 700), QSize(1600, 1000)}) {
+        v.resize(groesse);
+        QApplication::processEvents();
+        const QRect l(logo->mapTo(&v, QPoint(0, 0)), logo->size());
+        for (QWidget* w : v.findChildren<QWidget*>()) {
+            if (w == logo || !w->isVisible() || FormBinder::controlId(w->objectName()) == 0 ||
+                qobject_cast<QGroupBox*>(w))
+                continue;
+            EXPECT_FALSE(l.intersects(QRect(w->mapTo(&v, QPoint(0, 0)), w->size())))
+                << w->objectName().toStdString() << " at " << groesse.width();
+        }
+    }
+    // Tab from the duty through the whole window lands on entries only
+    auto* start = v.findChild<QLineEdit*>(QString::number(Leistung));
+    start->setFocus();
+    int edits = 0;
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            ++edits;
+            EXPECT_FALSE(e->isReadOnly()) << e->objectName().toStdString();
+        }
+    }
+    EXPECT_GT(edits, 5);
 
-    Umgebung ohne(kTest);
+    Umgebung ohne(kTest);  // no logo: nothing shown
     CBerechnungDlg d2(ohne.app);
     BerechnungView v2(d2);
     EXPECT_TRUE(v2.findChild<QLabel*>("logo")->isHidden());
