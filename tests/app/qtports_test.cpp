@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QTextBrowser>
 
+#include "bildablage.h"
 #include "screenshot.h"
 #include "verzeichnis.h"
 
@@ -23,20 +24,18 @@ TEST(QtWaitCursor, GuardRestoresTheCursor) {
 }
 
 TEST(QtDocuments, HelpWindowShowsThePageWithItsTitle) {
-    kaltest::TempDir dir;
-    dir.schreibe("help/uk/index.htm",
-                 "<html><head><title>Guide</title></head><body><h1>Modes</h1></body></html>");
     QWidget hauptfenster;
     kal::QtDocuments docs(&hauptfenster);
-    docs.showHelpWindow(dir.pfad("help/uk/index.htm"));
+    docs.showHelpWindow(kaltest::distDir() + "/help/uk/index.htm");
     auto* fenster = hauptfenster.findChild<QDialog*>("hilfe");
     ASSERT_NE(fenster, nullptr);
     EXPECT_TRUE(fenster->isVisible());
     EXPECT_FALSE(fenster->isModal());
-    EXPECT_EQ(fenster->windowTitle(), "Guide");
+    EXPECT_EQ(fenster->windowTitle(), QString::fromUtf8("kalvoria – user guide"));
     auto* browser = fenster->findChild<QTextBrowser*>();
     ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(browser->toPlainText().contains("Modes"));
+    EXPECT_TRUE(browser->toPlainText().contains("The two modes"));
+    kaltest::bildAblegen(*fenster, "help_window");
     fenster->close();
 }
 
