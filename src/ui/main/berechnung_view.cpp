@@ -137,13 +137,14 @@ QLayout* seitenRaster(QWidget* client) {
           {GasDruckKalt, EinheitGasDruckKalt, 0}}},
     };
     for (const Seite& s : beide) {
-        auto* m = liste(client, s.medium, 200);
+        // narrow columns: the window must fit a laptop screen in every language
+        auto* m = liste(client, s.medium, 180);
         seiten->addWidget(m, 1, s.spalte, 1, 3);
         for (int r = 0; r < 6; ++r) {
-            seiten->addWidget(edit(client, s.zeilen[r][0]), r + 2, s.spalte);
-            seiten->addWidget(liste(client, s.zeilen[r][1]), r + 2, s.spalte + 1);
+            seiten->addWidget(edit(client, s.zeilen[r][0], 60), r + 2, s.spalte);
+            seiten->addWidget(liste(client, s.zeilen[r][1], 70), r + 2, s.spalte + 1);
             if (s.zeilen[r][2] != 0)
-                seiten->addWidget(edit(client, s.zeilen[r][2]), r + 2, s.spalte + 2);
+                seiten->addWidget(edit(client, s.zeilen[r][2], 60), r + 2, s.spalte + 2);
         }
     }
     seiten->setRowMinimumHeight(8, 6);
@@ -151,7 +152,7 @@ QLayout* seitenRaster(QWidget* client) {
     return seiten;
 }
 
-// Channel row with the safety-plate box, then the buttons and the unit system.
+// Channel row, then the buttons and the unit system.
 QLayout* knopfZeilen(QWidget* client) {
     auto* zeilen = new QVBoxLayout;
     auto* spalt = new QHBoxLayout;
@@ -160,7 +161,6 @@ QLayout* knopfZeilen(QWidget* client) {
     spalt->addWidget(liste(client, Spalttyp1, 90));
     spalt->addWidget(edit(client, Anzahl2, 40));
     spalt->addWidget(liste(client, Spalttyp2, 90));
-    spalt->addWidget(mit(new QCheckBox(client), Sicherheitsplatte));
     spalt->addStretch();
     zeilen->addLayout(spalt);
     auto* knoepfe = new QHBoxLayout;
@@ -186,16 +186,18 @@ QWidget* geraetRahmen(QWidget* client) {
     g->setVerticalSpacing(3);
     int r = 0;
     g->addWidget(label(geraet, LabelPlatte), r, 0);
-    g->addWidget(liste(geraet, MaterialPlatte, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, MaterialPlatte, 120), r++, 1, 1, 3);
     g->addWidget(label(geraet, LabelDichtungWarm), r, 0);
-    g->addWidget(liste(geraet, DichtungWarm, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, DichtungWarm, 120), r++, 1, 1, 3);
     g->addWidget(label(geraet, LabelDichtungKalt), r, 0);
-    g->addWidget(liste(geraet, DichtungKalt, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, DichtungKalt, 120), r++, 1, 1, 3);
     g->addWidget(label(geraet, LabelGestell), r, 0);
     g->addWidget(liste(geraet, Gestell, 90), r, 1, 1, 2);
     g->addWidget(liste(geraet, GestellVariante, 60), r++, 3);
     g->addWidget(label(geraet, LabelDruckstufe), r, 0);
-    g->addWidget(liste(geraet, Druckstufe, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, Druckstufe, 120), r++, 1, 1, 3);
+    // the safety plates choose among the plate types below
+    g->addWidget(mit(new QCheckBox(geraet), Sicherheitsplatte), r++, 0, 1, 4);
     g->addWidget(label(geraet, LabelPlattentyp), r, 0);
     g->addWidget(liste(geraet, PlattentypModus, 60), r, 1);
     g->addWidget(edit(geraet, ErgPlattentyp, 60), r, 2);
@@ -208,7 +210,7 @@ QWidget* geraetRahmen(QWidget* client) {
     g->addWidget(liste(geraet, SerienModus, 60), r, 1);
     g->addWidget(edit(geraet, Serien, 50), r, 2);
     g->addWidget(edit(geraet, ErgSerien, 50), r++, 3);
-    g->addWidget(label(geraet, ErgPlatten), r++, 1, 1, 3);
+    g->addWidget(label(geraet, ErgPlatten), r++, 0, 1, 4, Qt::AlignRight);
     return geraet;
 }
 

@@ -86,6 +86,13 @@ TEST(BerechnungView, RadioClicksReachTheModel) {
 // bar); the logo sits in the layout and covers no control at any size; Tab
 // skips the read-only result fields.
 TEST(BerechnungView, FitsALaptopScreenLogoCoversNothingTabSkipsResults) {
+    {
+        Umgebung deutsch({.sprache = "Deutsch"});  // the longer texts
+        CBerechnungDlg d(deutsch.app);
+        BerechnungView v(d);
+        EXPECT_LE(v.minimumSizeHint().width(), 1366 - 16);
+        EXPECT_LE(v.minimumSizeHint().height(), 768 - 40 - 30);
+    }
     Umgebung u;  // the shipped installation with its logo
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
