@@ -695,44 +695,27 @@ TEST(Anzeige, GrenzenNennenDasUeberschrittene) {
         "[maindialog]\ngrenze_dp=dp %1\ngrenze_vmin=vmin %1\ngrenze_vmax=vmax %1\n"
         "grenze_vstutzen=vs %1\ngrenze_reserve=res %1\n");
     EXPECT_TRUE(ergebnisGrenzen(u.data, t, u.fall).empty());
-    struct Fall {
-        std::function<void(Berechnungsfall&)> aendern;
-        int control;
-        const char* text;
-    };
-    const Fall faelle[] = {
-        {[](Berechnungsfall& f) { f.eingaben.warm.druckverlustZul = 1.0; }, hd::ErgDruckverlustWarm,
-         "dp 1 kPa"},
-        {[](Berechnungsfall& f) { f.arbeitswerte.kalt.vSpaltMin = 20.0; }, hd::VMinKalt,
-         "vmin 20 m/s"},
-        {[](Berechnungsfall& f) {
-             f.arbeitswerte.kalt.vSpaltMin = 20.0;
-             f.eingaben.einheitensystem = 1;
-         },
+    using F = Berechnungsfall&;
+    const std::tuple<std::function<void(F)>, int, const char*> faelle[] = {
+        {[](F f) { f.eingaben.warm.druckverlustZul = 1.0; }, hd::ErgDruckverlustWarm, "dp 1 kPa"},
+        {[](F f) { f.arbeitswerte.kalt.vSpaltMin = 20.0; }, hd::VMinKalt, "vmin 20 m/s"},
+        {[](F f) { f.arbeitswerte.kalt.vSpaltMin = 20.0, f.eingaben.einheitensystem = 1; },
          hd::VMinKalt, "vmin 65.62 ft/s"},
-        {[](Berechnungsfall& f) { f.arbeitswerte.warm.vSpaltMax = 0.01; }, hd::VMaxWarm,
-         "vmax 0.01 m/s"},
-        {[](Berechnungsfall& f) { f.arbeitswerte.kalt.vStutzenMax = 0.01; }, hd::VStutzenKalt,
-         "vs 0.01 m/s"},
-        {[](Berechnungsfall& f) {
-             f.ergebnis.flaechenreserve = 5.0;
-             f.eingaben.sicherheit = 12.5;
-         },
+        {[](F f) { f.arbeitswerte.warm.vSpaltMax = 0.01; }, hd::VMaxWarm, "vmax 0.01 m/s"},
+        {[](F f) { f.arbeitswerte.kalt.vStutzenMax = 0.01; }, hd::VStutzenKalt, "vs 0.01 m/s"},
+        {[](F f) { f.ergebnis.flaechenreserve = 5.0, f.eingaben.sicherheit = 12.5; },
          hd::ErgSicherheit, "res 12.5 %"},
-        {[](Berechnungsfall& f) {  // a negative reserve whatever was asked for
-             f.ergebnis.flaechenreserve = -3.0;
-             f.eingaben.sicherheit = -10.0;
-         },
+        // a negative reserve whatever was asked for
+        {[](F f) { f.ergebnis.flaechenreserve = -3.0, f.eingaben.sicherheit = -10.0; },
          hd::ErgSicherheit, "res 0 %"},
     };
-    for (const Fall& c : faelle) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [aendern, control, text] : faelle) {
         Berechnungsfall f = u.fall;
-        c.aendern(f);
+        aendern(f);
         const std::vector<Grenzhinweis> g = ergebnisGrenzen(u.data, t, f);
-        ASSERT_EQ(g.size(), 1u);
-        EXPECT_EQ(g[0].control, c.control);
-        EXPECT_EQ(g[0].text, c.text);
+        ASSERT_EQ(g.size(), 1u) << text;
+        EXPECT_EQ(g[0].control, control);
+        EXPECT_EQ(g[0].text, text);
     }
 }
 
