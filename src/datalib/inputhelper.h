@@ -30,6 +30,9 @@ public:
 
 private:
     void melde(EntrySource& felder, int id, int code);
+    template <class T, class Pruefe>
+    bool zahlPruefen(EntrySource& felder, int id, T& wert, bool leerErlaubt, bool* leer,
+                     Pruefe pruefe);
     MessagePort* messages_;
     std::string title_;
     std::string texte_[4];
