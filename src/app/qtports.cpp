@@ -59,10 +59,17 @@ void QtMessages::showMessage(const Message& m) {
     box.exec();
 }
 
-Answer QtQuestions::askYesNoCancel(const std::string& text, const std::string& caption) {
+Answer QtQuestions::askYesNoCancel(const std::string& text, const std::string& caption,
+                                   const AnswerTexts& answers) {
     QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     elternFenster(parent_));
+    const std::pair<QMessageBox::StandardButton, const std::string*> texte[] = {
+        {QMessageBox::Yes, &answers.yes},
+        {QMessageBox::No, &answers.no},
+        {QMessageBox::Cancel, &answers.cancel}};
+    for (const auto& [knopf, t] : texte)
+        if (!t->empty()) box.button(knopf)->setText(q(*t));
     // unattended runs never keep a window open nor save: they answer "No"
     screenshotModus(&box, "question", [&box] { box.button(QMessageBox::No)->click(); });
     int r = box.exec();

@@ -30,7 +30,8 @@ class QtQuestions : public QuestionPort {
 public:
     explicit QtQuestions(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& caption,
+                          const AnswerTexts& answers) override;
 
 private:
     QPointer<QWidget> parent_;

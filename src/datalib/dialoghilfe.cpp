@@ -25,6 +25,12 @@ std::string meldungsTitel(const CIniEx& sprache, MessageIcon icon) {
     return sprache.GetValue("title");
 }
 
+AnswerTexts antwortTexte(const CIniEx& sprache) {
+    return {sprache.GetValue("global", "antwort_ja", ""),
+            sprache.GetValue("global", "antwort_nein", ""),
+            sprache.GetValue("global", "antwort_abbrechen", "")};
+}
+
 std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte) {
     std::string aus;
     for (size_t i = 0; i < vorlage.size(); ++i) {

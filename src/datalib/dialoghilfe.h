@@ -27,6 +27,9 @@ void beschriftungenSetzen(Form& f, const CIniEx& sprache, std::span<const Beschr
 // (questions, information) by the program title.
 std::string meldungsTitel(const CIniEx& sprache, MessageIcon icon);
 
+// The texts of the answers to a question (section "global").
+AnswerTexts antwortTexte(const CIniEx& sprache);
+
 // Builds the language message section/key (+ `anhang`) with `caption` and shows it; nothing
 // when `port` is null. An empty caption follows meldungsTitel. Message.section/key carry
 // the lookup (the CLI reports them).

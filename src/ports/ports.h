@@ -30,11 +30,18 @@ public:
 
 enum class Answer { Yes, No, Cancel };
 
+// The buttons' texts in the program's language; an empty one keeps the
+// toolkit's own, which may be in another language.
+struct AnswerTexts {
+    std::string yes, no, cancel;
+};
+
 class QuestionPort {
 public:
     virtual ~QuestionPort() = default;
     // Yes/No/Cancel question with the question icon.
-    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption) = 0;
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption,
+                                  const AnswerTexts& answers) = 0;
 };
 
 class FileDialogPort {

@@ -2,9 +2,11 @@
 
 namespace kal {
 
-Answer ScriptedQuestions::askYesNoCancel(const std::string& text, const std::string& caption) {
+Answer ScriptedQuestions::askYesNoCancel(const std::string& text, const std::string& caption,
+                                         const AnswerTexts& texts) {
     asked.push_back(text);
     captions.push_back(caption);
+    yesTexts.push_back(texts.yes);
     if (answers.empty()) return Answer::Cancel;
     Answer a = answers.front();
     answers.pop_front();

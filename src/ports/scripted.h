@@ -23,10 +23,12 @@ public:
 
 class ScriptedQuestions : public QuestionPort {
 public:
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& caption,
+                          const AnswerTexts& texts) override;
     std::deque<Answer> answers;  // empty queue answers Cancel
     std::vector<std::string> asked;
     std::vector<std::string> captions;
+    std::vector<std::string> yesTexts;
 };
 
 class ScriptedFiles : public FileDialogPort {

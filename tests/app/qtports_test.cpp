@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "bildablage.h"
 #include "screenshot.h"
@@ -37,6 +40,21 @@ TEST(QtDocuments, HelpWindowShowsThePageWithItsTitle) {
     EXPECT_TRUE(browser->toPlainText().contains("The two modes"));
     kaltest::bildAblegen(*fenster, "help_window");
     fenster->close();
+}
+
+// The answers carry the program's texts; an empty text keeps the toolkit's.
+TEST(QtQuestions, ButtonsInTheProgramsLanguage) {
+    kal::QtQuestions fragen;
+    QStringList texte;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (auto k : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            texte << box->button(k)->text().remove('&');
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(fragen.askYesNoCancel("Speichern?", "kal", {"Ja", "Nein", ""}), kal::Answer::No);
+    EXPECT_EQ(texte, (QStringList{"Ja", "Nein", "Cancel"}));
 }
 
 TEST(QtClipboard, PutsPlainText) {

@@ -492,7 +492,8 @@ bool CBerechnungDlg::aenderungenSichern() {
     if (!ports_.questions || !getGeaendert()) return true;
     const CIniEx& s = app_.getSprache();
     switch (ports_.questions->askYesNoCancel(s.GetValue("global", "quest_save_project", ""),
-                                             meldungsTitel(s, MessageIcon::Question))) {
+                                             meldungsTitel(s, MessageIcon::Question),
+                                             antwortTexte(s))) {
         case Answer::Yes:
             return speichern(false);
         case Answer::No:

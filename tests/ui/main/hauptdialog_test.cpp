@@ -866,6 +866,11 @@ TEST(Hauptdialog, ChangedEntriesAreNeverDiscardedWithoutAQuestion) {
             EXPECT_EQ(fs::exists(u.dir.pfad("neu.kal")), fall == Ja);
         }
     }
+    Umgebung de({.sprache = "Deutsch"});  // the answers in the program's language
+    CBerechnungDlg d(de.app);
+    tippe(d, Leistung, "5");
+    d.escape();
+    EXPECT_EQ(de.p.questions.yesTexts, std::vector<std::string>{"Ja"});
 }
 
 TEST(Hauptdialog, CancelledSaveWritesNothing) {
