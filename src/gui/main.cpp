@@ -32,19 +32,22 @@ int main(int argc, char** argv) {
     kal::registerUnterdialogViews(qt.dialogs);
     kal::registerAssemblyView(qt.dialogs);
 
-    // kalvoria [--werksmodus] [PROJECT [--berechnen [--komplettieren [--choices FILE]]]]:
+    // kalvoria [--werksmodus] [PROJECT [--berechnen [--alternativen | --komplettieren
+    //          [--choices FILE]]]]:
     // a project given on the command line is opened at start, calculated
     // with --berechnen, and completed with --komplettieren, the user actions
     // of a choices file applied to the completion dialog as kalvoria-cli
-    // offer applies them.
+    // offer applies them; --alternativen opens the alternatives window.
     std::string projekt, choices;
-    bool berechnen = false, komplettieren = false;
+    bool berechnen = false, komplettieren = false, alternativen = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--berechnen")
             berechnen = true;
         else if (a == "--komplettieren")
             komplettieren = true;
+        else if (a == "--alternativen")
+            alternativen = true;
         else if (a == "--choices" && i + 1 < argc)
             choices = argv[++i];
         else if (!a.empty() && a[0] != '-')
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
     return app.start([&](kal::CBerechnungApp& a) {
         kal::CBerechnungDlg dlg(a);
         if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
+        if (alternativen) QTimer::singleShot(0, [&] { dlg.alternativenZeigen(); });
         if (komplettieren)
             QTimer::singleShot(0, [&] {
                 dlg.komplettieren([&](kal::CAssembly& c) {
