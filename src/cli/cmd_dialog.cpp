@@ -139,11 +139,12 @@ void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIn
                     "weeks", "price");
         for (size_t i = 0; i < b.pakete.size(); ++i) {
             const Berechnungsergebnis& e = b.pakete[i].ergebnis;
-            std::printf(" %s %-6zu %-10s %6d %6d %-12s %-12s %8.2f %8.2f %8.2f %8.2f %6d %.0f\n",
+            std::printf(" %s %-6zu %-10s %6d %6d %-12s %-12s %8.2f %8.2f %8.2f %8.2f %6d %s\n",
                         i == 0 ? "*" : " ", i + 1, e.plattentypName.c_str(), e.spaltenGesamt + 1,
                         e.serien, spalttypText(d, e.spalttypenWarm).c_str(),
                         spalttypText(d, e.spalttypenKalt).c_str(), e.flaeche, e.flaechenreserve,
-                        e.druckverlustWarm, e.druckverlustKalt, e.lieferzeit, e.grundpreis);
+                        e.druckverlustWarm, e.druckverlustKalt, e.lieferzeit,
+                        preisText(e, sprache).c_str());
         }
         for (size_t i = 0; i < b.pakete.size(); ++i) {
             std::printf("\n%zu %s\n", i + 1, b.pakete[i].ergebnis.preisCode.c_str());

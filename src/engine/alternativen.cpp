@@ -398,6 +398,12 @@ std::string grundText(const CIniEx& sprache, const Grund& g) {
                       grenzZahl(g.grenze, g.erlaubt)});
 }
 
+std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache) {
+    if (e.customPreis > 0 && e.customPreis < kKeinPreis)
+        return kal::formatiere("%.0f", e.customPreis);
+    return sprache.GetValue("maindialog", "price_ask", "");
+}
+
 std::string aenderungText(const CIniEx& sprache, const Aenderung& a) {
     static const char* const keys[] = {"aenderungDruckverlustWarm", "aenderungDruckverlustKalt",
                                        "aenderungSicherheit", "aenderungSerien",
@@ -413,5 +419,5 @@ std::string aenderungText(const CIniEx& sprache, const Aenderung& a) {
     return einsetzen(
         sprache.GetValue("alternatives", keys[static_cast<size_t>(a.eintrag)], ""),
         {wert, paketText(sprache, a.paket.plattentypName, a.paket.spaltenGesamt, a.paket.serien),
-         kal::formatiere("%.0f ", a.paket.grundpreis) + sprache.GetValue("unit", "waehrung", "")});
+         preisText(a.paket, sprache) + " " + sprache.GetValue("unit", "waehrung", "")});
 }

@@ -155,5 +155,8 @@ std::string einsetzen(const std::string& text, const std::vector<std::string>& t
 std::string grenzText(const CIniEx& sprache, Grenze g);
 std::string grundText(const CIniEx& sprache, const Grund& g);
 std::string aenderungText(const CIniEx& sprache, const Aenderung& a);
+// The price as the main window shows it: the customer's, never the list price;
+// "on request" where the data hold none.
+std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache);
 // A figure of a limit with its unit ("41 kPa", "12.5 %").
 std::string grenzZahl(Grenze g, double wert);

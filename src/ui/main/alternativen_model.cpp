@@ -47,7 +47,7 @@ AlternativenDlgModel::AlternativenDlgModel(Alternativenbericht bericht, const Da
         std::string nr = std::to_string(i + 1);
         if (i == 0) nr += " (" + text(sprache, "ergebnis") + ")";
         zellen_.push_back({{nr, static_cast<double>(i)},
-                           zahl(e.grundpreis, "%.0f"),
+                           {preisText(e, sprache), e.grundpreis},
                            {e.plattentypName, 0.0},
                            zahl(e.spaltenGesamt + 1, "%.0f"),
                            zahl(e.serien, "%.0f"),
