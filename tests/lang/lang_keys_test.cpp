@@ -33,7 +33,10 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
                                                     "zubehoerliste",
                                                     "spezifikation",
                                                     "ausschreibung",
-                                                    "plattentypspalttypdlg"};
+                                                    "plattentypspalttypdlg",
+                                                    "projektdaten",
+                                                    "kondatenblatt",
+                                                    "plattenlegeplan"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 
