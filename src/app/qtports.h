@@ -27,7 +27,8 @@ class QtQuestions : public QuestionPort {
 public:
     explicit QtQuestions(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& caption,
+                          const AnswerTexts& answers) override;
 
 private:
     QPointer<QWidget> parent_;
@@ -37,8 +38,9 @@ class QtFiles : public FileDialogPort {
 public:
     explicit QtFiles(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
-    std::optional<std::string> chooseFileToOpen() override;
-    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& folder) override;
+    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension,
+                                                const std::string& folder) override;
 
 private:
     QPointer<QWidget> parent_;
@@ -57,7 +59,15 @@ public:
 
 class QtDocuments : public DocumentPort {
 public:
+    explicit QtDocuments(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* p) { parent_ = p; }
     bool openDocument(const std::string& path) override;
+    // A modeless window with the page in a QTextBrowser; links within the
+    // help folder are followed there.
+    void showHelpWindow(const std::string& path) override;
+
+private:
+    QPointer<QWidget> parent_;
 };
 
 class QtPrinter : public PrintPort {
