@@ -136,7 +136,7 @@ void Plan::tabellenkopf(int y) {
 void Plan::zeichnung() {
     const int links = static_cast<int>(raster_.breite * 0.12);
     const int rechts = static_cast<int>(raster_.breite * 0.90);
-    const int hoehe = static_cast<int>(raster_.hoehe * 0.14);
+    const int hoehe = static_cast<int>(raster_.hoehe * 0.12);
     const int oben = doc_.y + zeile_;
     const int unten = oben + hoehe;
     const int n = static_cast<int>(platten_.size());
