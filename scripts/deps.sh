@@ -2,9 +2,12 @@
 # Installs the Debian 12 packages the build and the tests need (only the
 # missing ones). Uses sudo when not run as root.
 set -euo pipefail
+# fonts-liberation: the printouts ask for "Times New Roman", which fontconfig
+# resolves to the metric-compatible Liberation Serif; poppler-utils renders
+# their PDFs to look at them.
 pkgs=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
       nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-      xvfb xauth fonts-dejavu-core clang-format)
+      xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils clang-format)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

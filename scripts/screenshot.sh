@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of a first start (language choice, then main window), of a
 # second start (main window only), of a calculated and of a completed design
-# under Xvfb, with a fresh settings folder.
+# and of its price list's project data and print preview under Xvfb, with a
+# fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -78,4 +79,9 @@ open(ziel, "wb").write(project(Lists(cli, dist, dict(os.environ)), p))
 PY
 KALVORIA_SCREENSHOT="$out/why.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" "$tmp/air_water_60.kal" --berechnen --alternativen
+# Its price list: the project data, then the print preview.
+sed 's/}]$/}, {"id": 40043, "command": true}]/' "$tmp/choices.json" > "$tmp/print.json"
+KALVORIA_SCREENSHOT="$out/printed.png" xvfb-run -a -s "-screen 0 1600x1200x24" \
+  "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
+  --choices "$tmp/print.json"
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -16,6 +17,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "qtseite.h"
 #include "screenshot.h"
 
 namespace kal {
@@ -133,76 +135,38 @@ void QtDocuments::showHelpWindow(const std::string& path) {
     fenster->show();
 }
 
-QtPageDevice::QtPageDevice(std::unique_ptr<QPrinter> printer)
-    : printer_(std::move(printer)), painter_(std::make_unique<QPainter>()) {}
-
-QtPageDevice::~QtPageDevice() {
-    if (painter_->isActive()) painter_->end();
-}
-
-int QtPageDevice::pageWidth() const { return printer_->width(); }
-int QtPageDevice::pageHeight() const { return printer_->height(); }
-
-int QtPageDevice::lineHeight(int points) const {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPointSize(points > 0 ? points : 1);
-    return QFontMetrics(f, printer_.get()).height();
-}
-
-bool QtPageDevice::startDocument(const std::string& name) {
-    printer_->setDocName(q(name));
-    seiten_ = 0;
-    return painter_->begin(printer_.get());
-}
-
-bool QtPageDevice::startPage() {
-    // The first page comes with begin().
-    if (seiten_++ > 0) return printer_->newPage();
-    return painter_->isActive();
-}
-
-bool QtPageDevice::endPage() { return painter_->isActive(); }
-
-void QtPageDevice::endDocument() {
-    if (painter_->isActive()) painter_->end();
-}
-
-void QtPageDevice::abortDocument() {
-    printer_->abort();
-    if (painter_->isActive()) painter_->end();
-}
-
-void QtPageDevice::drawText(int x, int y, const std::string& text, const PageFont& font,
-                            TextAlign align) {
-    if (!painter_->isActive()) return;
-    QFont f(q(font.face));
-    f.setPixelSize(font.height > 0 ? font.height : 1);
-    f.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
-    painter_->setFont(f);
-    QFontMetrics fm(f, printer_.get());
-    QString t = q(text);
-    int links = align == TextAlign::Right ? x - fm.horizontalAdvance(t) : x;
-    painter_->drawText(QPoint(links, y + fm.ascent()), t);  // y is the top of the line
-}
-
-void QtPageDevice::drawLine(int x1, int y1, int x2, int y2, int penWidth) {
-    if (!painter_->isActive()) return;
-    painter_->setPen(QPen(Qt::black, penWidth));
-    painter_->drawLine(x1, y1, x2, y2);
-}
-
-void QtPageDevice::drawRect(int left, int top, int right, int bottom, int penWidth) {
-    if (!painter_->isActive()) return;
-    painter_->setPen(QPen(Qt::black, penWidth));
-    painter_->setBrush(Qt::NoBrush);
-    painter_->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
-}
-
-std::unique_ptr<PageDevice> QtPrinter::choosePrinter() {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dlg(printer.get(), elternFenster(parent_));
-    if (dlg.exec() != QDialog::Accepted) return nullptr;
-    return std::make_unique<QtPageDevice>(std::move(printer));
+bool QtPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) {
+    if (ziel == Druckziel::Pdf) {
+        QFileDialog dlg(elternFenster(parent_), QString(), QString(), QStringLiteral("*.pdf"));
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setDefaultSuffix(QStringLiteral("pdf"));
+        screenshotModus(&dlg, "pdf", [&dlg] { dlg.reject(); });
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+        return druckeAlsPdf(dlg.selectedFiles().front().toStdString(), titel, zeichnen);
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(q(titel));
+    if (ziel == Druckziel::Vorschau) {
+        QPrintPreviewDialog dlg(&printer, elternFenster(parent_));
+        dlg.setWindowTitle(q(titel));
+        dlg.resize(900, 1000);
+        bool ok = true;
+        QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) {
+            QtPageDevice seite(*p);
+            ok = zeichnen(seite) && ok;
+        });
+        screenshotModus(&dlg, "preview", [&dlg] { dlg.reject(); });
+        dlg.exec();
+        return ok;
+    }
+    QPrintDialog dlg(&printer, elternFenster(parent_));
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    screenshotModus(&dlg, "printer", [&dlg] { dlg.reject(); });
+    if (dlg.exec() != QDialog::Accepted) return false;
+    QtPageDevice seite(printer);
+    return zeichnen(seite);
 }
 
 void QtDialogRunner::registerView(const std::string& name, Factory factory) {

@@ -11,9 +11,6 @@
 #include "form.h"
 #include "ports.h"
 
-class QPrinter;
-class QPainter;
-
 namespace kal {
 
 class QtMessages : public MessagePort {
@@ -73,37 +70,13 @@ private:
     QPointer<QWidget> parent_;
 };
 
-// Page interface on a QPainter, for a printer or any paint device. Font
-// heights and coordinates are device units.
-class QtPageDevice : public PageDevice {
-public:
-    explicit QtPageDevice(std::unique_ptr<QPrinter> printer);
-    ~QtPageDevice() override;
-    int pageWidth() const override;
-    int pageHeight() const override;
-    int lineHeight(int points) const override;
-    bool startDocument(const std::string& name) override;
-    bool startPage() override;
-    bool endPage() override;
-    void endDocument() override;
-    void abortDocument() override;
-    void drawText(int x, int y, const std::string& text, const PageFont& font,
-                  TextAlign align) override;
-    void drawLine(int x1, int y1, int x2, int y2, int penWidth) override;
-    void drawRect(int left, int top, int right, int bottom, int penWidth) override;
-    QPrinter& printer() { return *printer_; }
-
-private:
-    std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QPainter> painter_;
-    int seiten_ = 0;
-};
-
 class QtPrinter : public PrintPort {
 public:
     explicit QtPrinter(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
-    std::unique_ptr<PageDevice> choosePrinter() override;
+    // Printer: the printer dialog without page range, selection or file
+    // output; preview: the print preview dialog; PDF: a file dialog.
+    bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) override;
 
 private:
     QPointer<QWidget> parent_;

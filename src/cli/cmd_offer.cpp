@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "assembly_model.h"
+#include "ausdrucke.h"
 #include "benutzeraktion.h"
 #include "commands.h"
 #include "dialog_ids.h"
@@ -125,9 +126,12 @@ void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
 }  // namespace
 
 int befehlOffer(const Args& args) {
-    Optionen o = lies(args, {"--choices"});
-    if (o.positionen.size() != 1) {
-        std::fprintf(stderr, "usage: kalvoria-cli offer FILE [--choices CHOICES.json] [--json]\n");
+    Optionen o = lies(args, {"--choices", "--out"});
+    const bool pdf = std::erase(o.positionen, "--pdf") > 0;
+    if (o.positionen.size() != 1 || pdf != o.werte.count("--out")) {
+        std::fprintf(stderr,
+                     "usage: kalvoria-cli offer FILE [--choices CHOICES.json] [--json] "
+                     "[--out DIR --pdf]\n");
         return 2;
     }
     std::vector<Benutzeraktion> aktionen;
@@ -184,7 +188,8 @@ int befehlOffer(const Args& args) {
     } else {
         textAusgeben(dlg, meldungen);
     }
-    return (abgelehnt || !dlg.letzteUebernahmeGelungen()) ? 1 : 0;
+    if (abgelehnt || !dlg.letzteUebernahmeGelungen()) return 1;
+    return pdf ? ausdruckeSchreiben(o.werte["--out"], *s.app, dlg, hd.fall()) : 0;
 }
 
 }  // namespace kal::cli

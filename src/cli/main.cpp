@@ -22,7 +22,9 @@ const Befehl befehle[] = {
      kal::cli::befehlLists},
     {"calc", "calc FILE [--json]           open a project file and calculate it",
      kal::cli::befehlCalc},
-    {"offer", "offer FILE [--choices F] [--json]  calculate, then complete the offer item",
+    {"offer",
+     "offer FILE [--choices F] [--json] [--out DIR --pdf]\n"
+     "                               calculate, complete the offer item, write its printouts",
      kal::cli::befehlOffer},
 };
 

@@ -390,3 +390,27 @@ enum : int {
     CmdZubehoer = 40043,
 };
 }  // namespace kal::kp
+
+// Project-data dialog (CDialogProjektDaten), this program's own ids.
+namespace kal::pd {
+
+enum : int {
+    LabelKunde = 2301,
+    Kunde = 2302,
+    LabelProjekt = 2303,
+    Projekt = 2304,
+    LabelPosition = 2305,
+    Position = 2306,
+    LabelSachbearbeiter = 2307,
+    Sachbearbeiter = 2308,
+    LabelTelefon = 2309,
+    Telefon = 2310,
+    LabelDatum = 2311,
+    Datum = 2312,
+    Drucken = 1,
+    Vorschau = 2313,
+    AlsPdf = 2314,
+    Abbrechen = 2,
+};
+
+}  // namespace kal::pd

@@ -3,6 +3,7 @@
 // tests and the CLI with the scripted doubles of scripted.h.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -103,14 +104,14 @@ public:
 };
 
 // Printing: every printout draws through this page interface so tests can
-// record exactly what is drawn.
+// record exactly what is drawn. Coordinates and font heights are device units.
 struct PageFont {
     std::string face = "Times New Roman";
     int height = 0;    // character height in device units
     int weight = 500;  // 500 normal, 700 bold
 };
 
-enum class TextAlign { Left, Right };
+enum class TextAlign { Left, Right, Center };
 
 class PageDevice {
 public:
@@ -119,22 +120,35 @@ public:
     virtual int pageHeight() const = 0;
     // Line height of a font of `points` on this device.
     virtual int lineHeight(int points) const = 0;
+    // Advance width of `text` in `font`, for fitting and wrapping.
+    virtual int textWidth(const std::string& text, const PageFont& font) const = 0;
     virtual bool startDocument(const std::string& name) = 0;
     virtual bool startPage() = 0;
     virtual bool endPage() = 0;
     virtual void endDocument() = 0;
     virtual void abortDocument() = 0;
+    // `y` is the top of the text line.
     virtual void drawText(int x, int y, const std::string& text, const PageFont& font,
                           TextAlign align = TextAlign::Left) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2, int penWidth) = 0;
     virtual void drawRect(int left, int top, int right, int bottom, int penWidth) = 0;
+    // A picture file scaled into the rectangle, keeping its aspect ratio;
+    // false when it cannot be loaded.
+    virtual bool drawPicture(int left, int top, int right, int bottom, const std::string& path) = 0;
 };
+
+// Where a printout goes.
+enum class Druckziel { Drucker, Vorschau, Pdf };
 
 class PrintPort {
 public:
     virtual ~PrintPort() = default;
-    // Shows the printer selection; nullptr when cancelled.
-    virtual std::unique_ptr<PageDevice> choosePrinter() = 0;
+    using Zeichnung = std::function<bool(PageDevice&)>;
+    // Runs `zeichnen` (the whole document, start to end) on the target: the
+    // printer chosen in the printer dialog, the print preview (which may
+    // draw more than once) or a PDF file the user names. false when the
+    // user cancels or drawing fails.
+    virtual bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) = 0;
 };
 
 class DialogModel;

@@ -61,8 +61,10 @@ void RecordingPage::abortDocument() { log.push_back("abortDocument"); }
 void RecordingPage::drawText(int x, int y, const std::string& text, const PageFont& font,
                              TextAlign align) {
     log.push_back("text " + std::to_string(x) + " " + std::to_string(y) + " " +
-                  (align == TextAlign::Right ? "R " : "L ") + std::to_string(font.weight) + " " +
-                  text);
+                  (align == TextAlign::Right    ? "R "
+                   : align == TextAlign::Center ? "C "
+                                                : "L ") +
+                  std::to_string(font.weight) + " " + text);
 }
 
 void RecordingPage::drawLine(int x1, int y1, int x2, int y2, int penWidth) {
@@ -76,11 +78,24 @@ void RecordingPage::drawRect(int left, int top, int right, int bottom, int penWi
                   std::to_string(penWidth));
 }
 
-std::unique_ptr<PageDevice> ScriptedPrinter::choosePrinter() {
-    if (cancel) return nullptr;
-    auto page = std::make_unique<RecordingPage>();
-    last = page.get();
-    return page;
+bool RecordingPage::drawPicture(int left, int top, int right, int bottom, const std::string& path) {
+    log.push_back("picture " + std::to_string(left) + " " + std::to_string(top) + " " +
+                  std::to_string(right) + " " + std::to_string(bottom) + " " + path);
+    return true;
+}
+
+int RecordingPage::textWidth(const std::string& text, const PageFont& font) const {
+    int zeichen = 0;
+    for (unsigned char c : text) zeichen += (c & 0xC0) != 0x80;  // UTF-8 code points
+    return zeichen * font.height / 2;
+}
+
+bool ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) {
+    if (cancel) return false;
+    RecordingPage page;
+    const bool ok = zeichnen(page);
+    auftraege.push_back({ziel, titel, std::move(page.log)});
+    return ok;
 }
 
 int ScriptedDialogs::runDialog(DialogModel& dialog) {

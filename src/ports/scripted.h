@@ -102,6 +102,9 @@ public:
                   TextAlign align) override;
     void drawLine(int x1, int y1, int x2, int y2, int penWidth) override;
     void drawRect(int left, int top, int right, int bottom, int penWidth) override;
+    bool drawPicture(int left, int top, int right, int bottom, const std::string& path) override;
+    // Half the font height per character: a stable stand-in for metrics.
+    int textWidth(const std::string& text, const PageFont& font) const override;
     std::vector<std::string> log;
     bool failEndPage = false;
 
@@ -109,11 +112,18 @@ private:
     int width_, height_, perPoint_;
 };
 
+// Draws every printout on a fresh recording page; `cancel` answers like a
+// cancelled printer dialog.
 class ScriptedPrinter : public PrintPort {
 public:
-    std::unique_ptr<PageDevice> choosePrinter() override;
+    bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) override;
     bool cancel = false;
-    RecordingPage* last = nullptr;  // owned by the caller once handed out
+    struct Auftrag {
+        Druckziel ziel;
+        std::string titel;
+        std::vector<std::string> log;
+    };
+    std::vector<Auftrag> auftraege;
 };
 
 // Runs sub-dialogs by handing them to a script; without a script the dialog

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "bildablage.h"
+#include "qtseite.h"
 #include "screenshot.h"
 #include "verzeichnis.h"
 
@@ -67,10 +68,10 @@ TEST(QtClipboard, PutsPlainText) {
 TEST(QtPageDevice, PrintsPagesToPdf) {
     kaltest::TempDir tmp;
     const QString pdf = QString::fromStdString(tmp.pfad("out.pdf"));
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(pdf);
-    kal::QtPageDevice page(std::move(printer));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    kal::QtPageDevice page(printer);
     EXPECT_GT(page.pageWidth(), 1000);
     EXPECT_GT(page.pageHeight(), page.pageWidth());
     EXPECT_GT(page.lineHeight(12), page.lineHeight(8));
@@ -83,6 +84,9 @@ TEST(QtPageDevice, PrintsPagesToPdf) {
     page.drawText(2000, 200, "rechts", f, kal::TextAlign::Right);
     page.drawLine(100, 300, 2000, 300, 4);
     page.drawRect(100, 400, 2000, 900, 2);
+    EXPECT_GT(page.textWidth("breiter Text", f), page.textWidth("Text", f));
+    EXPECT_TRUE(page.drawPicture(100, 1000, 900, 1400, kaltest::distDir() + "/pic/Logo.bmp"));
+    EXPECT_FALSE(page.drawPicture(100, 1000, 900, 1400, tmp.pfad("fehlt.bmp")));
     EXPECT_TRUE(page.endPage());
     EXPECT_TRUE(page.startPage());
     EXPECT_TRUE(page.endPage());

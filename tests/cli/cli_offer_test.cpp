@@ -105,3 +105,19 @@ TEST(CliOffer, ExitCodesAndRefusals) {
     EXPECT_EQ(offer("/nonexistent.kal").rc, 2);
     EXPECT_EQ(offer("").rc, 2);
 }
+
+// The printouts as A4 PDF files, through the same drawing as the menu;
+// --pdf needs the folder to write to.
+TEST(CliOffer, WritesThePrintoutsAsPdf) {
+    kaltest::TempDir d;
+    Lauf l = offer("examples/steam_condenser_design.kal --out " + d.pfad("out") + " --pdf");
+    ASSERT_EQ(l.rc, 0) << l.out;
+    for (const char* name : {"price-list.pdf", "data-sheet.pdf", "plate-plan.pdf"}) {
+        SCOPED_TRACE(name);
+        const std::string pdf = kaltest::liesDatei(d.pfad("out/" + std::string(name)));
+        EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+        EXPECT_NE(pdf.find("/MediaBox [0 0 595.000000 842.000000]"), std::string::npos);
+    }
+    EXPECT_EQ(offer("examples/steam_condenser_design.kal --pdf").rc, 2);
+    EXPECT_EQ(offer("examples/steam_condenser_design.kal --out " + d.pfad("x")).rc, 2);
+}

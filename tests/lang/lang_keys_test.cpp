@@ -34,7 +34,10 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
                                                     "spezifikation",
                                                     "ausschreibung",
                                                     "plattentypspalttypdlg",
-                                                    "alternatives"};
+                                                    "alternatives",
+                                                    "projektdaten",
+                                                    "kondatenblatt",
+                                                    "plattenlegeplan"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 

@@ -7,6 +7,7 @@
 
 #include "dialog_ids.h"
 #include "dialoghilfe.h"
+#include "druckauftrag.h"
 #include "format.h"
 
 namespace kal {
@@ -284,15 +285,19 @@ void CAssembly::einzelpreisAnzeigen() {
         return;
     }
     auto offen = [&](int p) { return !posten_[static_cast<size_t>(p)].bekannt; };
-    bool vollstaendig = !(k_.waermeisolierung && offen(PostenIsolierung)) &&
-                        !(k_.sonderlackierung && offen(PostenLackierung)) &&
-                        !(k_.spritzschutz && offen(PostenSpritzschutz)) &&
-                        !offen(PostenAnschlussWarm) && !offen(PostenAnschlussKalt);
     einzelpreis_ = geraetegrundpreis_;
     for (int p : {PostenAnschlussWarm, PostenAnschlussKalt, PostenSpritzschutz, PostenIsolierung,
                   PostenLackierung})
         if (!offen(p)) einzelpreis_ += posten_[static_cast<size_t>(p)].preis;
-    if (vollstaendig) setTextfield(f, Einzelpreis, einzelpreis_, 0, 7);
+    if (einzelpreisVollstaendig()) setTextfield(f, Einzelpreis, einzelpreis_, 0, 7);
+}
+
+bool CAssembly::einzelpreisVollstaendig() const {
+    auto offen = [&](int p) { return !posten_[static_cast<size_t>(p)].bekannt; };
+    return !(k_.waermeisolierung && offen(PostenIsolierung)) &&
+           !(k_.sonderlackierung && offen(PostenLackierung)) &&
+           !(k_.spritzschutz && offen(PostenSpritzschutz)) && !offen(PostenAnschlussWarm) &&
+           !offen(PostenAnschlussKalt);
 }
 
 void CAssembly::lieferzeitAnzeigen() {
@@ -724,9 +729,11 @@ void CAssembly::befehl(int cmd) {
                              : cmd == CmdKonstruktion ? "Fehler in OnKonstruktionsblatt"
                                                       : "Fehler in OnPlattenlegeplan";
     try {
-        // the outputs behind the menu come with their own dialogs
-        zeigeMeldung(ports_.messages, app_.getSprache(), "assemblydialog", "nichtverfuegbar",
-                     text("titel"), MessageIcon::Information);
+        if (cmd == CmdPrintSpec)
+            zeigeMeldung(ports_.messages, app_.getSprache(), "assemblydialog", "nichtverfuegbar",
+                         text("titel"), MessageIcon::Information);
+        else
+            drucken(cmd);
     } catch (const std::exception&) {
         if (ports_.messages) {
             Message m;
@@ -735,6 +742,17 @@ void CAssembly::befehl(int cmd) {
             ports_.messages->showMessage(m);
         }
     }
+}
+
+// The project data first; on OK the printout goes where its button says.
+void CAssembly::drucken(int cmd) {
+    CDialogProjektDaten kopf(app_);
+    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1 || !ports_.printer) return;
+    const Ausdruck art = cmd == CmdZubehoer       ? Ausdruck::Zubehoerliste
+                         : cmd == CmdKonstruktion ? Ausdruck::Konstruktionsblatt
+                                                  : Ausdruck::Plattenlegeplan;
+    ports_.printer->drucken(kopf.ziel(), app_.getSprache().GetValue(abschnitt(art), "titel", ""),
+                            ausdruck(art, *this, fall_, kopf));
 }
 
 }  // namespace kal

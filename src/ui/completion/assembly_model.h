@@ -60,6 +60,8 @@ public:
     bool eingabenUebernommen() const { return eingabenUebernommen_; }
     double geraetegrundpreis() const { return geraetegrundpreis_; }
     double einzelpreis() const { return einzelpreis_; }
+    // Every chosen item has a known price.
+    bool einzelpreisVollstaendig() const;
     const Preisposten& posten(int p) const { return posten_[static_cast<size_t>(p)]; }
     const CGeraeteKennstring& kennstring() const { return *kennstring_; }
     bool din() const { return din_; }
@@ -84,6 +86,7 @@ private:
     void lieferzeitAnzeigen();
     void kennstringAnzeigen();
     void menuZustand();
+    void drucken(int cmd);
     // connections
     anschluss::Seitenfilter filter(int seite) const;
     void listeFuellen(int seite);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "dialog_ids.h"
+#include "projektdaten_view.h"
 
 namespace kal {
 
@@ -207,6 +208,7 @@ void AssemblyView::reject() {
 
 void registerAssemblyView(QtDialogRunner& runner) {
     registriereView<CAssembly, AssemblyView>(runner, "CAssembly");
+    registerProjektdatenView(runner);  // the printouts behind its menu
 }
 
 }  // namespace kal

@@ -3,12 +3,14 @@
 // menu), prices on request, Werksmodus, painting and the commit's refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
 #include "assembly_model.h"
 #include "benutzeraktion.h"
 #include "berechnung_model.h"
+#include "druckauftrag.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -214,7 +216,10 @@ TEST(Komplettierung, SpecialPaintingNeedsItsRalNumber) {
     c.tippe(RalNr, "7035");
     c.dlg->ereignis(CmdZubehoer, BindEvent::Command);
     EXPECT_EQ(c.k().ralNr, "7035");
-    EXPECT_EQ(c.u.meldungsKeys(), (std::vector<std::string>{"missingRalNr", "nichtverfuegbar"}));
+    EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"missingRalNr"});
+    // the project data come first; cancelled, nothing is printed
+    EXPECT_EQ(c.u.p.dialogs.run, std::vector<std::string>{"CDialogProjektDaten"});
+    EXPECT_TRUE(c.u.p.printer.auftraege.empty());
     EXPECT_NE(c.k().geraetekennstring.find("-RAL"), std::string::npos);
     c.haken(Lackierung, false);
     EXPECT_EQ(c.k().ralNr, "5012");
@@ -290,3 +295,57 @@ TEST(Komplettierung, EverySampleRoundTripsItsIdentificationAndResetsOnCalculatio
 }
 
 }  // namespace
+
+// The printouts behind the menu: the project data first, then the target
+// its button chose, each sheet under its title and with the case's values.
+TEST(Komplettierung, MenuPrintsThroughTheProjectData) {
+    Offen c(fall("rating_two_types_two_passes.kal"));
+    const std::pair<int, const char*> befehle[] = {{CmdZubehoer, "Accessories and price list"},
+                                                   {CmdKonstruktion, "Construction data sheet"},
+                                                   {CmdPrintPlan, "Plate arrangement plan"}};
+    for (auto [cmd, titel] : befehle) {
+        c.u.p.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& m) {
+            dynamic_cast<CDialogProjektDaten&>(m).geklickt(pd::Vorschau);
+            return m.result();
+        });
+        c.dlg->ereignis(cmd, BindEvent::Command);
+    }
+    EXPECT_TRUE(c.u.meldungsKeys().empty());
+    ASSERT_EQ(c.u.p.printer.auftraege.size(), 3u);
+    const std::string preisCode = c.hd->fall().ergebnis.preisCode;
+    for (size_t i = 0; i < 3; ++i) {
+        const auto& a = c.u.p.printer.auftraege[i];
+        EXPECT_EQ(a.ziel, Druckziel::Vorschau);
+        EXPECT_EQ(a.titel, befehle[i].second);
+        EXPECT_EQ(a.log.back(), "endDocument");
+        const auto treffer = std::count_if(a.log.begin(), a.log.end(), [&](const std::string& l) {
+            return l.size() > preisCode.size() &&
+                   l.compare(l.size() - preisCode.size(), preisCode.size(), preisCode) == 0;
+        });
+        EXPECT_GE(treffer, 1) << a.titel;
+    }
+}
+
+// The data sheet finds the frame of the pack from its values alone: the
+// same dimensions the calculation showed.
+TEST(Komplettierung, DataSheetDimensionsAreTheResults) {
+    for (const std::string& p :
+         {probe("water_water_design.kal"), probe("steam_condenser_design.kal"),
+          fall("rating_two_types_two_passes.kal"), fall("water_two_passes.kal")}) {
+        SCOPED_TRACE(p);
+        Offen c(p);
+        const Berechnungsergebnis& r = c.hd->fall().ergebnis;
+        const Gestellmasse m = gestellmasse(konstruktionsangaben(c.u.app.getData(), c.hd->fall()));
+        EXPECT_GT(m.laenge, 0.0);
+        EXPECT_EQ(m.hoehe, r.hoehe);
+        EXPECT_EQ(m.breite, r.breite);
+        EXPECT_EQ(m.laenge, r.laengeTotal);
+        EXPECT_EQ(m.stutzenHorizontal, r.stutzenabstandHorizontal);
+        EXPECT_EQ(m.stutzenVertikal, r.stutzenabstandVertikal);
+        // the plan's pack is the result's
+        const auto platten = plattenliste(plattenlegeangaben(c.u.app.getData(), c.hd->fall()));
+        EXPECT_EQ(static_cast<int>(platten.size()), r.spaltenGesamt + 1);
+    }
+    EXPECT_EQ(massText(1080.0, true), "1080 mm");
+    EXPECT_EQ(massText(1080.0, false), "42.52 in");
+}

@@ -1,0 +1,60 @@
+// CDialogProjektDaten: the project-data dialog every printout runs first
+// (customer, project, position, clerk, telephone, offer date, remembered
+// per user) and the printer of the page header all sheets share.
+#pragma once
+
+#include <string>
+
+#include "app.h"
+#include "form.h"
+#include "ports.h"
+
+namespace kal {
+
+struct Projektdaten {
+    std::string kunde, projekt, position, sachbearbeiter, telefon, datum;
+};
+
+struct Rechteck {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+class CDialogProjektDaten : public HandlerDialogModel {
+public:
+    // Reads the stored values; the offer date starts as today's.
+    explicit CDialogProjektDaten(CBerechnungApp& app);
+    std::string dialogName() const override { return "CDialogProjektDaten"; }
+    // Print, preview and PDF store the values and close the dialog with
+    // OK; the button chosen is the target.
+    void geklickt(int id) override;
+    Druckziel ziel() const { return ziel_; }
+
+    // The four values the specification keeps: clerk, project, position,
+    // telephone.
+    void SetProjektdaten(const std::string& sachbearbeiter, const std::string& projekt,
+                         const std::string& position, const std::string& telefon);
+    Projektdaten projektdaten() const;
+
+    // The page header inside `r`: logo, the sheet's title (language section
+    // `abschnitt`), project data, identification string, price code, page
+    // number from the second page on, and the page frame. Gives the first
+    // body line.
+    int KopfDrucken(PageDevice& dc, const Rechteck& r, const std::string& kennstring,
+                    const std::string& preisCode, const std::string& abschnitt,
+                    int seite = 1) const;
+
+    CBerechnungApp& app() const { return app_; }
+
+private:
+    std::string text(const char* key) const;
+    void lesen();
+    bool speichern();
+
+    CBerechnungApp& app_;
+    Druckziel ziel_ = Druckziel::Drucker;
+};
+
+// Today as the offer date, "dd.mm.yyyy".
+std::string heutigesDatum();
+
+}  // namespace kal

@@ -1,0 +1,111 @@
+#include "qtseite.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+
+namespace kal {
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+QtPageDevice::QtPageDevice(QPagedPaintDevice& geraet) : geraet_(geraet) {}
+
+QtPageDevice::~QtPageDevice() {
+    if (painter_.isActive()) painter_.end();
+}
+
+int QtPageDevice::pageWidth() const { return geraet_.width(); }
+int QtPageDevice::pageHeight() const { return geraet_.height(); }
+
+int QtPageDevice::lineHeight(int points) const {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPointSize(points > 0 ? points : 1);
+    return QFontMetrics(f, &geraet_).height();
+}
+
+QFont QtPageDevice::qtFont(const PageFont& font) const {
+    QFont f(q(font.face));
+    f.setPixelSize(font.height > 0 ? font.height : 1);
+    f.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
+    return f;
+}
+
+int QtPageDevice::textWidth(const std::string& text, const PageFont& font) const {
+    return QFontMetrics(qtFont(font), &geraet_).horizontalAdvance(q(text));
+}
+
+bool QtPageDevice::startDocument(const std::string&) {
+    seiten_ = 0;
+    return painter_.begin(&geraet_);
+}
+
+bool QtPageDevice::startPage() {
+    // The first page comes with begin().
+    if (seiten_++ > 0) return painter_.isActive() && geraet_.newPage();
+    return painter_.isActive();
+}
+
+bool QtPageDevice::endPage() { return painter_.isActive(); }
+
+void QtPageDevice::endDocument() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void QtPageDevice::abortDocument() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void QtPageDevice::drawText(int x, int y, const std::string& text, const PageFont& font,
+                            TextAlign align) {
+    if (!painter_.isActive()) return;
+    const QFont f = qtFont(font);
+    painter_.setFont(f);
+    painter_.setPen(QPen(Qt::black));
+    QFontMetrics fm(f, &geraet_);
+    const QString t = q(text);
+    const int breite = fm.horizontalAdvance(t);
+    const int links = align == TextAlign::Right    ? x - breite
+                      : align == TextAlign::Center ? x - breite / 2
+                                                   : x;
+    painter_.drawText(QPoint(links, y + fm.ascent()), t);  // y is the top of the line
+}
+
+void QtPageDevice::drawLine(int x1, int y1, int x2, int y2, int penWidth) {
+    if (!painter_.isActive()) return;
+    painter_.setPen(QPen(Qt::black, penWidth));
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+void QtPageDevice::drawRect(int left, int top, int right, int bottom, int penWidth) {
+    if (!painter_.isActive()) return;
+    painter_.setPen(QPen(Qt::black, penWidth));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+bool QtPageDevice::drawPicture(int left, int top, int right, int bottom, const std::string& path) {
+    QImage bild(q(path));
+    if (bild.isNull() || !painter_.isActive()) return false;
+    const QSize passend = bild.size().scaled(right - left, bottom - top, Qt::KeepAspectRatio);
+    painter_.drawImage(QRect(QPoint(left, top), passend), bild);
+    return true;
+}
+
+bool druckeAlsPdf(const std::string& datei, const std::string& titel,
+                  const PrintPort::Zeichnung& zeichnen) {
+    QPdfWriter pdf(q(datei));
+    pdf.setTitle(q(titel));
+    pdf.setCreator(QStringLiteral("kalvoria"));
+    pdf.setResolution(600);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QtPageDevice seite(pdf);
+    return zeichnen(seite);
+}
+
+}  // namespace kal

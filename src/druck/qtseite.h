@@ -1,0 +1,48 @@
+// The page interface on a QPainter: one implementation for the printer, the
+// print preview and PDF files, needing QtGui only (the CLI has no Widgets).
+#pragma once
+
+#include <QPainter>
+#include <memory>
+#include <string>
+
+#include "ports.h"
+
+class QPagedPaintDevice;
+
+namespace kal {
+
+// Draws on a paged device (QPrinter, QPdfWriter) it does not own. Font
+// heights and coordinates are device units.
+class QtPageDevice : public PageDevice {
+public:
+    explicit QtPageDevice(QPagedPaintDevice& geraet);
+    ~QtPageDevice() override;
+    int pageWidth() const override;
+    int pageHeight() const override;
+    int lineHeight(int points) const override;
+    int textWidth(const std::string& text, const PageFont& font) const override;
+    bool startDocument(const std::string& name) override;
+    bool startPage() override;
+    bool endPage() override;
+    void endDocument() override;
+    void abortDocument() override;
+    void drawText(int x, int y, const std::string& text, const PageFont& font,
+                  TextAlign align) override;
+    void drawLine(int x1, int y1, int x2, int y2, int penWidth) override;
+    void drawRect(int left, int top, int right, int bottom, int penWidth) override;
+    bool drawPicture(int left, int top, int right, int bottom, const std::string& path) override;
+
+private:
+    QFont qtFont(const PageFont& font) const;
+    QPagedPaintDevice& geraet_;
+    QPainter painter_;
+    int seiten_ = 0;
+};
+
+// Writes a printout as an A4 PDF file; false when the file cannot be
+// written or drawing fails. Needs a QGuiApplication.
+bool druckeAlsPdf(const std::string& datei, const std::string& titel,
+                  const PrintPort::Zeichnung& zeichnen);
+
+}  // namespace kal

@@ -1,0 +1,178 @@
+#include "zubehoerliste.h"
+
+#include <algorithm>
+
+#include "blatt.h"
+#include "format.h"
+#include "projektdaten.h"
+
+namespace kal {
+
+const std::array<const char*, 8> kDokumentSchluessel = {
+    "plan",       "zeugnisse",  "stueckliste", "abnahmezeichnung",
+    "ablaufplan", "festigkeit", "zertifikat",  "qcplan"};
+
+namespace {
+
+class Liste {
+public:
+    Liste(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf,
+          const Zubehoerangaben& a)
+        : a_(a),
+          sprache_(sprache),
+          w_(dc.pageWidth()),
+          l_(dc.lineHeight(11)),
+          x0_(static_cast<int>(w_ * 0.1)),
+          xPreis_(static_cast<int>(w_ * 0.75)),
+          xBetrag_(static_cast<int>(w_ * 0.92)),
+          doc_(dc, [&kopf, &a](PageDevice& d, int seite) {
+              return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
+                                      a.geraetekennstring, a.preisCode, "zubehoerliste", seite);
+          }) {
+        normal_.height = fett_.height = l_;
+        fett_.weight = 700;
+        waehrung_ = sprache.GetValue("unit", "waehrung", "");
+        // The column of the word "price" moves left as far as the widest
+        // amount the format gives would otherwise run into it.
+        const int breitester =
+            dc.textWidth(betragText(888888.88, true, waehrung_), normal_) + l_ / 2;
+        xPreis_ = std::min(xPreis_, xBetrag_ - breitester - dc.textWidth(z("preis"), normal_));
+    }
+
+    bool drucken();
+
+private:
+    std::string z(const char* key) const { return sprache_.GetValue("zubehoerliste", key, ""); }
+    std::string ad(const char* key) const { return sprache_.GetValue("assemblydialog", key, ""); }
+    void text(int x, const std::string& t, bool fett = false) {
+        doc_.dc().drawText(x, doc_.y, t, fett ? fett_ : normal_, TextAlign::Left);
+    }
+    void rechts(const std::string& t) {
+        doc_.dc().drawText(xBetrag_, doc_.y, t, normal_, TextAlign::Right);
+    }
+    std::string betrag(const Preisangabe& p) const {
+        return a_.preiseAufAnfrage ? z("aufanfrage") : betragText(p.preis, p.bekannt, waehrung_);
+    }
+    void preiszeile(const std::string& betrag) {
+        text(xPreis_, z("preis"));
+        rechts(betrag);
+    }
+    void vor(int zeilen) { doc_.vor(zeilen * l_, l_); }
+    void anschluss(const char* titel, const std::string& anschlussText, int entleerung,
+                   const std::string& entleerungText, const std::string& nennweite,
+                   const Preisangabe& preis);
+    void summenstrich() {
+        rechts("----------------");
+        vor(1);
+    }
+
+    const Zubehoerangaben& a_;
+    const CIniEx& sprache_;
+    int w_, l_, x0_, xPreis_, xBetrag_;
+    Dokument doc_;
+    PageFont normal_, fett_;
+    std::string waehrung_;
+};
+
+void Liste::anschluss(const char* titel, const std::string& anschlussText, int entleerung,
+                      const std::string& entleerungText, const std::string& nennweite,
+                      const Preisangabe& preis) {
+    vor(2);
+    text(x0_, ad(titel));
+    vor(1);
+    const auto [erste, zweite] = anschlussZeilen(anschlussText);
+    text(x0_, erste);
+    if (!zweite.empty()) {
+        vor(1);
+        text(x0_, zweite);
+    }
+    if (entleerung > 0) {
+        vor(1);
+        text(x0_, z("incl") + " " + entleerungText);
+        vor(1);
+        text(x0_, nennweite);
+    }
+    preiszeile(betrag(preis));
+}
+
+bool Liste::drucken() {
+    if (!doc_.anfangen()) return false;
+    // I. the device, its connections and painting
+    doc_.vor(l_ * 3 / 2, l_);
+    text(x0_, "I. " + z("plattenwaermeaustauscher"), true);
+    vor(2);
+    text(x0_, a_.preisCode);
+    preiszeile(a_.preiseAufAnfrage ? z("aufanfrage")
+                                   : betragText(a_.geraetegrundpreis, true, waehrung_));
+    anschluss("warm", a_.anschlussTextWarm, a_.entleerungVarianteWarm, a_.entleerungTextWarm,
+              a_.nennweiteTextWarm, a_.anschlussWarm);
+    anschluss("kalt", a_.anschlussTextKalt, a_.entleerungVarianteKalt, a_.entleerungTextKalt,
+              a_.nennweiteTextKalt, a_.anschlussKalt);
+    vor(2);
+    if (a_.sonderlackierung) {
+        text(x0_, ad("lackierung") + " " + ad("ralnr") + " " + a_.ralNr);
+        preiszeile(betrag(a_.lackierung));
+        vor(2);
+    }
+    if (!a_.preiseAufAnfrage) {
+        summenstrich();
+        const bool bekannt = a_.anschlussWarm.bekannt && a_.anschlussKalt.bekannt &&
+                             (!a_.sonderlackierung || a_.lackierung.bekannt);
+        const double summe = a_.geraetegrundpreis + a_.anschlussWarm.preis +
+                             a_.anschlussKalt.preis +
+                             (a_.sonderlackierung ? a_.lackierung.preis : 0.0);
+        rechts(betragText(summe, bekannt, waehrung_));
+        vor(2);
+    }
+    // II. accessories and the total
+    text(x0_, "II. " + z("zubehoer"), true);
+    vor(2);
+    if (a_.waermeisolierung) {
+        text(x0_, ad("isolierung"));
+        preiszeile(betrag(a_.isolierung));
+        vor(2);
+    }
+    if (a_.spritzschutzGewaehlt) {
+        text(x0_, ad("schutz"));
+        preiszeile(betrag(a_.spritzschutz));
+        vor(2);
+    }
+    summenstrich();
+    rechts(a_.preiseAufAnfrage ? z("aufanfrage")
+                               : betragText(a_.einzelpreis, a_.einzelpreisVollstaendig, waehrung_));
+    // III. documentation
+    vor(3);
+    text(x0_, "III. " + ad("dokumentation"), true);
+    vor(2);
+    text(x0_, formatiere("%s %s %s %s", z("anzahl").c_str(), a_.dokuAnzahl.c_str(),
+                         ad("dokuanzahl").c_str(), a_.dokuSprache.c_str()));
+    vor(2);
+    text(x0_, ad("massblatt"));
+    if (a_.dokuAnzahl != "1") preiszeile(z("aufanfrage"));
+    vor(2);
+    for (size_t i = 0; i < kDokumentSchluessel.size(); ++i) {
+        if (!a_.dokumente[i]) continue;
+        text(x0_, ad(kDokumentSchluessel[i]));
+        preiszeile(z("aufanfrage"));
+        vor(1);
+    }
+    // closing notes and conditions
+    vor(4);
+    text(x0_, ad("zusatztext1"));
+    vor(1);
+    text(x0_, ad("zusatztext2"));
+    if (!a_.preiseAufAnfrage) {
+        vor(1);
+        text(x0_, z("bedingungen"));
+    }
+    return doc_.beenden();
+}
+
+}  // namespace
+
+bool druckeZubehoerliste(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf,
+                         const Zubehoerangaben& a) {
+    return Liste(dc, sprache, kopf, a).drucken();
+}
+
+}  // namespace kal
