@@ -109,6 +109,14 @@ TEST(Status, NurEineGleitkommaKonversion) {
     EXPECT_EQ(statusText("%", 2.0), "%");
 }
 
+// A language entry may hold a zero byte; printf would stop at it and print
+// nothing.
+TEST(Status, NullbyteInDerKonversionZeigtDenText) {
+    using namespace std::string_literals;
+    for (const std::string& f : {"%5\0 Konfigurationen"s, "%\0"s, "%.2\0f"s, "%-\0g"s, "\0%.0f"s})
+        EXPECT_EQ(statusText(f, 2.0), f) << f.size();
+}
+
 TEST(Preis, RundungWegeaufschlagUndUngleicheSerien) {
     Umgebung u;
     Falleingaben& e = u.fall.eingaben;
