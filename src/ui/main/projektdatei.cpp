@@ -60,7 +60,7 @@ std::optional<ProjektInhalt> ProjektInhalt::dekodieren(const std::string& bytes)
 namespace {
 // Forms of one value with `stellen` significant digits: the usual "%g",
 // with a compact exponent ("e17" for "e+17"), and with an integer mantissa
-// ("12345e12"); all read back by strtod.
+// ("12345e12"); all read back by the C conversion.
 void kandidaten(double wert, int stellen, std::string out[3]) {
     out[0] = formatiere("%.*g", stellen, wert);
     std::string e = formatiere("%.*e", stellen - 1, wert);  // d.ddddde+XX
@@ -77,7 +77,7 @@ void kandidaten(double wert, int stellen, std::string out[3]) {
 
 std::string projektZahlText(double wert) {
     std::string s = formatiere("%f", wert);
-    if (s.size() <= 20) return s;
+    if (s.size() <= 20 && textZuDouble(s) == wert) return s;
     std::string kuerzeste, naechste;
     double abstand = -1.0;
     for (int stellen = 1; stellen <= 17; ++stellen) {
@@ -85,7 +85,7 @@ std::string projektZahlText(double wert) {
         kandidaten(wert, stellen, k);
         for (const std::string& t : k) {
             if (t.size() > 20) continue;
-            double zurueck = std::strtod(t.c_str(), nullptr);
+            double zurueck = textZuDouble(t);
             if (zurueck == wert) {
                 if (kuerzeste.empty() || t.size() < kuerzeste.size()) kuerzeste = t;
             } else if (std::isfinite(zurueck) &&

@@ -74,8 +74,8 @@ private:
     std::array<std::string, kProjektFelder> felder_{};
 };
 
-// "%f" of the value when it fits 20 bytes; otherwise the shortest "%g" form
-// that fits and converts back to the same number.
+// "%f" of the value when it fits 20 bytes and reads back as the same number;
+// otherwise the shortest form that fits and does.
 std::string projektZahlText(double wert);
 
 // Writes through a temporary file in the same folder and renames it over
