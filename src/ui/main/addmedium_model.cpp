@@ -5,6 +5,7 @@
 
 #include "dialoghilfe.h"
 #include "format.h"
+#include "projektdatei.h"
 
 namespace kal {
 
@@ -61,6 +62,8 @@ AddMediumModel::AddMediumModel(const Data& data, const CIniEx& sprache, Ports po
     f.setVisible(am::LabelHinweis, false);
     for (int id : kEdits) f.setText(id, "");
     f.setText(am::Name, "");
+    // the name takes no more than its project file field holds
+    f.control(am::Name).maxLength = kProjektNamenBreite;
 
     const auto& gruppen = data_.getEinheitenGruppeListe();
     for (int g = 0; g < EG_Anzahl; ++g) {

@@ -9,11 +9,14 @@
 #include <fstream>
 #include <system_error>
 
+#include "form.h"
 #include "format.h"
 
 namespace kal {
 
-int projektFeldBreite(int feld) { return (feld == PF_NameWarm || feld == PF_NameKalt) ? 30 : 20; }
+int projektFeldBreite(int feld) {
+    return (feld == PF_NameWarm || feld == PF_NameKalt) ? kProjektNamenBreite : 20;
+}
 
 int projektFeldOffset(int feld) {
     // fields 1..26 are 20 bytes, 27 and 28 are 30, the rest 20 again
@@ -23,8 +26,7 @@ int projektFeldOffset(int feld) {
 }
 
 void ProjektInhalt::setzeFeld(int nr, const std::string& text) {
-    size_t breite = static_cast<size_t>(projektFeldBreite(nr));
-    felder_.at(static_cast<size_t>(nr - 1)) = text.substr(0, std::min(breite, text.size()));
+    felder_.at(static_cast<size_t>(nr - 1)) = aufLaengeGekuerzt(text, projektFeldBreite(nr));
 }
 
 void ProjektInhalt::setzeInt(int nr, int wert) { setzeFeld(nr, formatiere("%i", wert)); }

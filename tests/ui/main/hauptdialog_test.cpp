@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "addmedium_model.h"
+#include "benutzeraktion.h"
 #include "berechnung_model.h"
 #include "spalttypdlg_model.h"
 #include "umgebung.h"
@@ -691,6 +692,51 @@ TEST(Hauptdialog, SavedProjectReopensWithEveryEntry) {
     EXPECT_EQ(eintraege(d), vorher);
     EXPECT_EQ(d.getMillimeter(), 0);
     EXPECT_EQ(d.caption(), "kalvoria 3.26.12 - " + pfad);
+}
+
+// What the user typed into the user-defined medium dialog is what a saved
+// and reopened project holds: every digit of the values, and the name as far
+// as its 30 bytes reach without splitting a character.
+TEST(Hauptdialog, UserDefinedMediumSurvivesSaveAndOpen) {
+    Umgebung u;
+    const std::string pfad = u.dir.pfad("eigen.kal");
+    const std::string name = "Kühlsole Ethylenglykol 30 % – ä";  // byte 30 inside the dash
+    EigenesMedium gespeichert;
+    {
+        CBerechnungDlg d(u.app);
+        u.p.dialogs.scripts["DialogAddMedium"].push_back([&](DialogModel& m) {
+            auto& dlg = dynamic_cast<AddMediumModel&>(m);
+            auto tippe = [&](int id, const std::string& text) {
+                Benutzeraktion a;
+                a.id = id;
+                a.art = Benutzeraktion::Art::Text;
+                a.text = text;
+                EXPECT_EQ(anwenden(dlg.form(), a, [](int, BindEvent) {}), "");
+            };
+            tippe(am::Name, name);
+            dlg.form().select(am::EinheitViskositaet, 1);  // mPa s, the stored unit
+            tippe(am::Viskositaet, "4e-7");
+            tippe(am::ViskositaetWand, "0.0185123");
+            tippe(am::Dichte, "870");
+            tippe(am::Waermekapazitaet, "2.1");
+            tippe(am::Waermeleitfaehigkeit, "0.0185123");
+            dlg.speichernGeklickt();
+            return dlg.result();
+        });
+        waehle(d, MediumWarm, d.form().itemCount(MediumWarm) - 1);
+        gespeichert = d.eigeneMedien()[0];
+        ASSERT_TRUE(gespeichert.benutzt);
+        EXPECT_EQ(gespeichert.name, "Kühlsole Ethylenglykol 30 % ");
+        EXPECT_EQ(gespeichert.werte[EG_Waermeleitfaehigkeit], 0.0185123);
+        ASSERT_TRUE(d.projektSchreiben(pfad));
+    }
+    CBerechnungDlg d(u.app);
+    ASSERT_EQ(d.projektLesen(pfad), 0);
+    const EigenesMedium& m = d.eigeneMedien()[0];
+    EXPECT_EQ(m.name, gespeichert.name);
+    EXPECT_EQ(m.werte, gespeichert.werte);
+    EXPECT_EQ(m.einheiten, gespeichert.einheiten);
+    EXPECT_EQ(d.form().selectedText(MediumWarm), "other medium " + gespeichert.name);
 }
 
 TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {

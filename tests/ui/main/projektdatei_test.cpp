@@ -82,6 +82,13 @@ TEST(Projektdatei, LongTextsAreCutToTheirField) {
     EXPECT_EQ(p.feld(PF_Leistung).size(), 20u);
     p.setzeFeld(PF_NameKalt, std::string(40, 'n'));
     EXPECT_EQ(p.feld(PF_NameKalt).size(), 30u);
+    // never half a character: a two- and a three-byte one across the field end
+    p.setzeFeld(PF_Leistung, std::string(19, '9') + "°C");
+    EXPECT_EQ(p.feld(PF_Leistung), std::string(19, '9'));
+    p.setzeFeld(PF_NameWarm, std::string(28, 'n') + "–x");
+    EXPECT_EQ(p.feld(PF_NameWarm), std::string(28, 'n'));
+    p.setzeFeld(PF_NameWarm, std::string(27, 'n') + "–x");
+    EXPECT_EQ(p.feld(PF_NameWarm), std::string(27, 'n') + "–");
 }
 
 TEST(Projektdatei, NumbersKeepPercentFWhenItReadsBackAndRoundTripOtherwise) {
