@@ -77,8 +77,8 @@ TEST(CliOffer, ExitCodesAndRefusals) {
         int rc;
         const char* key;  // the last message, or ""
     } faelle[] = {
-        {"hidden_control", R"([{"id": 1055, "text": "10"}])", "examples/water_water_design.kal",
-         1, "aktion"},
+        {"hidden_control", R"([{"id": 1055, "text": "10"}])", "examples/water_water_design.kal", 1,
+         "aktion"},
         {"no_such_entry", R"([{"id": 1176, "select": 99999}])", "examples/water_water_design.kal",
          1, "aktion"},
         {"forbidden_pair", R"([{"id": 1176, "select": 28}, {"id": 1182, "select": 28}])",

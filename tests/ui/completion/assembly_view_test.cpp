@@ -87,9 +87,9 @@ TEST(AssemblyView, KomplettierenOpensTheCompletionOnTheResult) {
 // The same choices through the widgets and through the CLI give the same
 // prices, delivery time and identification string, on every sample.
 TEST(AssemblyView, ShowsWhatTheCliPrintsForTheSameChoices) {
-    for (const char* name : {"water_water_design.kal", "glycol_water_rating.kal",
-                             "steam_condenser_design.kal", "air_cooler_design.kal",
-                             "user_medium_design.kal"}) {
+    for (const char* name :
+         {"water_water_design.kal", "glycol_water_rating.kal", "steam_condenser_design.kal",
+          "air_cooler_design.kal", "user_medium_design.kal"}) {
         SCOPED_TRACE(name);
         Fenster f(probe(name));
         const Form& form = f.dlg->form();
@@ -113,9 +113,9 @@ TEST(AssemblyView, ShowsWhatTheCliPrintsForTheSameChoices) {
                                          " {\"id\": 1181, \"check\": true},"
                                          " {\"id\": 1187, \"text\": \"3000\"},"
                                          " {\"id\": 1051, \"text\": \"310\"}]");
-        kaltest::Lauf l = kaltest::cliLauf("--appdir " + kaltest::distDir() + " offer " +
-                                           probe(name) + " --choices " +
-                                           dir.pfad("choices.json") + " --json");
+        kaltest::Lauf l =
+            kaltest::cliLauf("--appdir " + kaltest::distDir() + " offer " + probe(name) +
+                             " --choices " + dir.pfad("choices.json") + " --json");
         EXPECT_EQ(l.rc, 0) << l.out;
         auto j = nlohmann::json::parse(l.out, nullptr, false);
         ASSERT_FALSE(j.is_discarded());
