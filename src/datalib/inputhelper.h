@@ -27,9 +27,10 @@ public:
     bool validateEditInteger(EntrySource& felder, int id, int& wert, bool leerErlaubt, int min,
                              int max, bool* leer = nullptr);
     bool validateEditString(EntrySource& felder, int id, std::string& text, bool leerErlaubt);
+    // What a failed check does: the message of `code` (a ZahlPruefung), focus to the field.
+    void melde(EntrySource& felder, int id, int code);
 
 private:
-    void melde(EntrySource& felder, int id, int code);
     MessagePort* messages_;
     std::string title_;
     std::string texte_[4];
