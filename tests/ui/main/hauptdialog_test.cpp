@@ -882,3 +882,57 @@ TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
     EXPECT_EQ(d.form().selectedText(PlattentypModus), "fixed");
     EXPECT_EQ(d.getProjektPfad(), pfad);
 }
+
+namespace {
+// The samples, and two with an NBR warm gasket, which a condensing warm
+// side does not list.
+std::vector<std::pair<std::string, std::string>> oeffnungsProjekte(const kaltest::TempDir& dir) {
+    std::vector<std::pair<std::string, std::string>> p;
+    for (const char* name : {"water_water_design", "glycol_water_rating", "steam_condenser_design",
+                             "air_cooler_design", "user_medium_design"})
+        p.emplace_back(name, kaltest::distDir() + "/examples/" + name + ".kal");
+    for (const char* name : {"water_water_design", "steam_condenser_design"}) {
+        std::string bytes = liesDatei(kaltest::distDir() + "/examples/" + name + ".kal");
+        bytes.replace(1300, 20, std::string("1") + std::string(19, '\0'));  // warm gasket NBR
+        dir.schreibe(std::string(name) + "_nbr.kal", bytes);
+        p.emplace_back(std::string(name) + " NBR", dir.pfad(std::string(name) + "_nbr.kal"));
+    }
+    return p;
+}
+}  // namespace
+
+// Opening a project gives the same entries and messages after any other
+// project as in a fresh window. The one exception is the mode switch's own
+// rule: a design project opened in rating mode gets "frei", "frei", "fix"
+// and one pass.
+TEST(Hauptdialog, OpeningDependsOnTheFileAlone) {
+    Umgebung u;
+    kaltest::TempDir dir;
+    const auto projekte = oeffnungsProjekte(dir);
+    auto oeffne = [&](CBerechnungDlg& d, const std::string& pfad) {
+        u.p.messages.shown.clear();
+        EXPECT_EQ(d.projektLesen(pfad), 0);
+        return u.meldungsKeys();
+    };
+    for (const auto& [name, pfad] : projekte) {
+        CBerechnungDlg frisch(u.app);
+        const std::vector<std::string> meldungen = oeffne(frisch, pfad);
+        for (const auto& [vorName, vorPfad] : projekte) {
+            SCOPED_TRACE(name + " after " + vorName);
+            CBerechnungDlg d(u.app);
+            oeffne(d, vorPfad);
+            const bool ausRating = d.getModus() == 1;
+            EXPECT_EQ(oeffne(d, pfad), meldungen);
+            std::vector<std::string> erwartet = eintraege(frisch), gelesen = eintraege(d);
+            if (ausRating && d.getModus() == 0) {
+                for (int id : {PlattentypModus, SpaltenModus, SerienModus, Serien}) {
+                    const std::string praefix = std::to_string(id) + "=";
+                    auto weg = [&](const std::string& e) { return e.rfind(praefix, 0) == 0; };
+                    std::erase_if(erwartet, weg);
+                    std::erase_if(gelesen, weg);
+                }
+            }
+            EXPECT_EQ(gelesen, erwartet);
+        }
+    }
+}
