@@ -34,17 +34,6 @@ struct Installation {
     std::string pfad(const std::string& datei) const { return dir.pfad("data/" + datei); }
 };
 
-void berechneProbe(const std::string& appDir, const std::string& probe) {
-    ScriptedPorts p;
-    p.settings.values["language"] = "English";
-    CBerechnungApp app(p.ports(), false);
-    app.erzeugeObjekte(appDir);
-    app.spracheFestlegen();
-    CBerechnungDlg d(app);
-    KAL_PRUEFE(d.projektLesen(kaltest::distDir() + "/examples/" + probe + ".kal") == 0);
-    const bool ergebnis = d.berechnen();
-    kalfuzz::pruefeBerechnung(d, ergebnis);
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -55,12 +44,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* probe = kProben[data[0] / inst.dateien.size() % std::size(kProben)];
     inst.dir.schreibe("data/" + inst.dateien[nr], kalfuzz::text(data + 1, size - 1));
 
-    const Data daten(inst.dir.pfad("data"));
+    // the application loads the data as the program starts
+    ScriptedPorts p;
+    p.settings.values["language"] = "English";
+    CBerechnungApp app(p.ports(), false);
+    app.erzeugeObjekte(inst.dir.dir());
+    const Data& daten = app.getData();
     for (const std::string& f : daten.getFehler()) {
         if (!std::regex_match(f, kFehlerForm)) std::fprintf(stderr, "refusal: %s\n", f.c_str());
         KAL_PRUEFE(std::regex_match(f, kFehlerForm));
     }
-    if (daten.istGueltig()) berechneProbe(inst.dir.dir(), probe);
+    if (daten.istGueltig()) {
+        app.spracheFestlegen();
+        CBerechnungDlg d(app);
+        KAL_PRUEFE(d.projektLesen(kaltest::distDir() + "/examples/" + probe + ".kal") == 0);
+        const bool ergebnis = d.berechnen();
+        kalfuzz::pruefeBerechnung(d, ergebnis);
+    }
     inst.dir.schreibe("data/" + inst.dateien[nr], inst.originale[nr]);
     return 0;
 }
