@@ -4,7 +4,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
       nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-      xvfb xauth fonts-dejavu-core clang-format)
+      xvfb xauth fonts-dejavu-core clang-format clang libclang-rt-14-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
