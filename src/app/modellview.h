@@ -3,6 +3,11 @@
 // the view only builds widgets.
 #pragma once
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <memory>
 #include <string>
 
@@ -39,6 +44,26 @@ private:
         beendenWennGeschlossen(model_);
     }
 };
+
+// The controls of a view, named by their control id.
+namespace bau {
+inline QLabel* label(QWidget* p, int id) { return mit(new QLabel(p), id); }
+// An edit at least `breite` pixels wide (at most `maxBreite`, 0: no limit).
+inline QLineEdit* edit(QWidget* p, int id, int breite, int maxBreite = 0) {
+    auto* e = mit(new QLineEdit(p), id);
+    e->setMinimumWidth(breite);
+    if (maxBreite > 0) e->setMaximumWidth(maxBreite);
+    return e;
+}
+inline QComboBox* liste(QWidget* p, int id, int breite) {
+    auto* c = mit(new QComboBox(p), id);
+    c->setMinimumWidth(breite);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+inline QRadioButton* radio(QWidget* p, int id) { return mit(new QRadioButton(p), id); }
+inline QCheckBox* haken(QWidget* p, int id) { return mit(new QCheckBox(p), id); }
+}  // namespace bau
 
 // Registers `View` as the view of the models named `name` (their dialogName()).
 template <class Model, class View>

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -206,7 +207,32 @@ struct SpalttypKorrelation {
     std::array<double, kWerte> druckReGrenze{};
     std::array<double, kWerte> druckFaktor{};
     std::array<double, kWerte> druckExp{};
+
+    // Range of `re`: the first of the descending bounds 0..3 it exceeds, else 4.
+    static size_t bereich(const std::array<double, kWerte>& grenzen, double re) {
+        for (size_t j = 0; j < kReGrenzen; ++j)
+            if (re > grenzen[j]) return j;
+        return kReGrenzen;
+    }
+    // Nusselt's Reynolds law (without the Prandtl and wall terms).
+    double nusseltRe(double re) const {
+        const size_t k = bereich(alphaReGrenze, re);
+        return alphaFaktor[k] * std::pow(re, alphaExp[k]);
+    }
+    // Friction factor; the layout of plate types without trevanberechnung.
+    double reibungRe(double re) const {
+        const size_t k = bereich(druckReGrenze, re);
+        return druckFaktor[k] * std::pow(re, druckExp[k]);
+    }
 };
+
+// List positions the design search gives a role. It drops a pack when the
+// type at kSpalttypStaerkster alone (on both sides) misses the duty, and
+// bounds the channel count from below with the pressure drop of the type at
+// kSpalttypGlattester: sound only for the strongest and the least-friction
+// type (pruefeSpalttypRollen checks a data set).
+inline constexpr int kSpalttypStaerkster = 1;
+inline constexpr int kSpalttypGlattester = 8;
 
 class Spalttyp : public DataObject {
 public:

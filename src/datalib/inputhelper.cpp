@@ -23,11 +23,14 @@ void InputHelper::melde(EntrySource& felder, int id, int code) {
     felder.setFocus(id);
 }
 
-bool InputHelper::validateEditDouble(EntrySource& felder, int id, double& wert, bool leerErlaubt,
-                                     double min, double max, bool* leer) {
+// The shared steps of the number checks: an allowed empty field passes
+// untouched, a bad entry is reported.
+template <class T, class Pruefe>
+bool InputHelper::zahlPruefen(EntrySource& felder, int id, T& wert, bool leerErlaubt, bool* leer,
+                              Pruefe pruefe) {
     if (leer) *leer = false;
-    double v = 0;
-    ZahlPruefung r = pruefeDouble(felder.text(id), min, max, v);
+    T v{};
+    ZahlPruefung r = pruefe(felder.text(id), v);
     if (r == ZahlLeer && leerErlaubt) {
         if (leer) *leer = true;
         return true;
@@ -40,21 +43,21 @@ bool InputHelper::validateEditDouble(EntrySource& felder, int id, double& wert, 
     return true;
 }
 
+bool InputHelper::validateEditDouble(EntrySource& felder, int id, double& wert, bool leerErlaubt,
+                                     double min, double max, bool* leer) {
+    return zahlPruefen(felder, id, wert, leerErlaubt, leer, [&](const std::string& t, double& v) {
+        return pruefeDouble(t, min, max, v);
+    });
+}
+
 bool InputHelper::validateEditInteger(EntrySource& felder, int id, int& wert, bool leerErlaubt,
                                       int min, int max, bool* leer) {
-    if (leer) *leer = false;
-    long long v = 0;
-    ZahlPruefung r = pruefeInteger(felder.text(id), min, max, v);
-    if (r == ZahlLeer && leerErlaubt) {
-        if (leer) *leer = true;
-        return true;
-    }
-    if (r != ZahlOk) {
-        melde(felder, id, r);
-        return false;
-    }
-    wert = static_cast<int>(v);
-    return true;
+    return zahlPruefen(felder, id, wert, leerErlaubt, leer, [&](const std::string& t, int& v) {
+        long long l = 0;
+        ZahlPruefung r = pruefeInteger(t, min, max, l);
+        v = static_cast<int>(l);
+        return r;
+    });
 }
 
 bool InputHelper::validateEditString(EntrySource& felder, int id, std::string& text,

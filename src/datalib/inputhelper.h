@@ -31,6 +31,9 @@ public:
     void melde(EntrySource& felder, int id, int code);
 
 private:
+    template <class T, class Pruefe>
+    bool zahlPruefen(EntrySource& felder, int id, T& wert, bool leerErlaubt, bool* leer,
+                     Pruefe pruefe);
     MessagePort* messages_;
     std::string title_;
     std::string texte_[4];

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "berechnungsfall.h"
@@ -72,6 +73,16 @@ struct PlattenCache {
     Spalttypmatrix weitermischenNichtOk{};
     std::array<int, kAnzahlSpalttypen> zulaessig{}, standard{};
     double dhSpalt = 0, dhKanal = 0, querKanal = 0, laengeSpalt = 0, querMaxStutzen = 0;
+    double laengenfaktor = 0;  // (length / hydraulic diameter)^exponent of the channel friction
+    // Prandtl terms of the Nusselt laws per side for the Prandtl number and
+    // gas flag set by prandtlCachen (NaN: none), each worked out on first use.
+    struct Prandtl {
+        double pr = NAN;
+        bool gas = false;
+        mutable JeSpalttyp term{};
+        mutable std::array<bool, kAnzahlSpalttypen> da{};
+    };
+    std::array<Prandtl, kAnzahlSeiten> prandtl{};
     double dickeGesamt = 0, dickeOhneLuft = 0, lambda = 0;
     bool trevan = false, alfaOpt = false;
     bool dichtungenAktiv = false;
@@ -111,6 +122,56 @@ struct Widerstaende {
     double leistungNurWarm(double aDtm, double alfaWarm) const {
         return aDtm / (wand + 1.0 / alfaWarm + fouling + luftspalt);
     }
+};
+
+// What the evaluations of the pack under design share. Every configuration
+// of a pack starts its flow split from the same even share per channel,
+// meets the same wall temperatures, and the search meets every split of a
+// mixed pair twice (i with j, later j with i): what repeats is kept here,
+// with the inputs it was found for.
+class Paketgedaechtnis {
+public:
+    enum Urteil : unsigned char { Offen, Abgelehnt, Aussichtslos };  // hopeless: warm-only bound
+    // One channel type at the even share of its side.
+    struct Gleichanteil {
+        bool berechnet = false, ok = false;
+        double durchsatz = 0, muWand = 0, dp = 0, re = 0, v = 0;
+    };
+    struct Wand {
+        bool berechnet = false;
+        double t = 0, mu = 0;
+    };
+
+    // Empty for a pack of q channels per pass (verdicts only when it mixes);
+    // aktiv until verlassen().
+    void neuesPaket(int q, bool mischen) {
+        aktiv_ = true;
+        q_ = q;
+        if (mischen)
+            urteile_.assign(static_cast<size_t>(kAnzahlSpalttypen * kAnzahlSpalttypen * (q + 1)),
+                            Offen);
+        gleich_ = {};
+        wand_ = {};
+    }
+    void verlassen() { aktiv_ = false; }
+    bool aktiv() const { return aktiv_; }
+
+    // The verdict on ni channels of type i and the rest of the pass of type j.
+    Urteil& urteil(int i, int ni, int j) {
+        if (i > j) std::swap(i, j), ni = q_ - ni;
+        return urteile_[static_cast<size_t>((i * kAnzahlSpalttypen + j) * (q_ + 1) + ni)];
+    }
+    Gleichanteil& gleichanteil(int seite, int typ) {
+        return gleich_[static_cast<size_t>(seite)][static_cast<size_t>(typ)];
+    }
+    Wand& wand(int seite) { return wand_[static_cast<size_t>(seite)]; }
+
+private:
+    bool aktiv_ = false;
+    int q_ = 0;
+    std::vector<Urteil> urteile_;
+    std::array<std::array<Gleichanteil, kAnzahlSpalttypen>, kAnzahlSeiten> gleich_{};
+    std::array<Wand, kAnzahlSeiten> wand_{};
 };
 
 // What the evaluation of one configuration found, before it is stored.
@@ -154,6 +215,9 @@ public:
     double flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, int seite) const;
     double wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
                           int serien) const;
+    // The same with the side's pass area (flaecheJeSerie) known.
+    double wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                          int serien, double aSerie) const;
     double alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int typ,
                         double re, double pr, double tWand, double muWand, double v) const;
     double alfaSeite(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
@@ -167,6 +231,7 @@ public:
     // hydraulics
     void geschwindigkeitsgrenzen(Berechnungsfall& fall) const;
     double eintrittsgeschwindigkeit(const PlattenCache& pc, double v, int f, int p) const;
+    static double laengenfaktor(double laengeSpalt, double dhSpalt);
     // Pressure drop of one channel (kPa); false on invalid geometry/state.
     bool spaltDruckverlust(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int typ,
                            double vKanalDurchsatz, double muWand, double& dp, double& re,
@@ -196,6 +261,8 @@ public:
 
     // Fills `pc` for a plate type id; false when the plate type is unusable.
     bool cacheAufbauen(const Falleingaben& e, int plattentypId, PlattenCache& pc) const;
+    // Prepares the Prandtl terms of `pc` for the case's sides (after cacheAufbauen).
+    void prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) const;
 
     int istStandard(const Falleingaben& e, int plattentyp, int typ) const;
     int istZulaessig(const Falleingaben& e, int plattentyp, int typ) const;
@@ -252,6 +319,7 @@ private:
     bool leiseKondensation_ = false;  // suppress repeated messages during a search
     std::vector<std::string> gezeigteSuchmeldungen_;
     PlattenCache cache_;
+    Paketgedaechtnis paket_;
 };
 
 // Display of a stored result into the result controls (display units of

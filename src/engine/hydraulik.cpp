@@ -1,6 +1,8 @@
 // Hydraulics: velocity limits, channel pressure drop, flow distribution.
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 
 #include "engine.h"
 
@@ -33,6 +35,17 @@ constexpr double kMinKorrektur = 0.5;
 constexpr double kToleranz = 0.01;
 constexpr double kToleranzZuwachs = 0.05;
 constexpr int kMaxSchritte = 100;
+// ln k of the step counts, looked up: the distribution runs for every
+// configuration of a search.
+const auto kLnSchritt = [] {
+    std::array<double, kMaxSchritte + 2> t{};
+    for (size_t k = 1; k < t.size(); ++k) t[k] = std::log(static_cast<double>(k));
+    return t;
+}();
+// A side's mean channel velocity, beyond its limit by this share, puts some
+// channel type beyond it whatever the split (rounding of the split is far
+// smaller).
+constexpr double kMittelGrenzeAbstand = 1e-9;
 // Message key of the first active channel type whose velocity leaves the
 // side's limits; null when all keep them.
 const char* spaltgeschwindigkeitFehler(const Suchzustand& s, const Seitenwerte& a, int seite) {
@@ -63,6 +76,10 @@ void Rechenkern::geschwindigkeitsgrenzen(Berechnungsfall& fall) const {
     }
 }
 
+double Rechenkern::laengenfaktor(double laengeSpalt, double dhSpalt) {
+    return std::pow(laengeSpalt / dhSpalt, kLaengenExponent);
+}
+
 double Rechenkern::eintrittsgeschwindigkeit(const PlattenCache& pc, double v, int f, int p) const {
     const double quer = pc.dhSpalt * 0.5 * pc.dhKanal * kHalbPi;
     if (!(quer > 0) || f <= 0 || p <= 0) return kGeschwindigkeitOhneQuerschnitt;
@@ -83,13 +100,7 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
     const SpalttypKorrelation& t = *pc.korr[ti];
     double zeta;
     if (!pc.trevan) {
-        size_t k = K::kReGrenzen;
-        for (size_t j = 0; j < K::kReGrenzen; ++j)
-            if (re > t.druckReGrenze[j]) {
-                k = j;
-                break;
-            }
-        zeta = t.druckFaktor[k] * std::pow(re, t.druckExp[k]);
+        zeta = t.reibungRe(re);
     } else {
         const bool wasserAehnlich = m.waermekapazitaet > kWasserAehnlichCp;
         size_t k;
@@ -117,9 +128,7 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
                   m.vKanal * m.vKanal * m.dichte * 0.5;
     }
     // Pa -> kPa
-    dp = 0.001 *
-         (zeta * std::pow(pc.laengeSpalt / pc.dhSpalt, kLaengenExponent) * m.dichte * v * v * 0.5 +
-          dpKanal);
+    dp = 0.001 * (zeta * pc.laengenfaktor * m.dichte * v * v * 0.5 + dpKanal);
     return endlich(dp) && endlich(re) && endlich(v);
 }
 
@@ -133,49 +142,72 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
     Suchzustand& s = fall.suche;
     double* vi = s.durchsatzJeTyp[seite];
     double* dpi = s.druckverlustJeTyp[seite];
-    const bool* aktiv = s.spalttypAktiv[seite];
     const int* n = s.spaltenJeTyp[seite];
+    // the active types in index order, the order of every sum below
+    int typen[kAnzahlSpalttypen];
+    int nTypen = 0;
+    for (int i = 0; i < kAnzahlSpalttypen; ++i)
+        if (s.spalttypAktiv[seite][i]) typen[nTypen++] = i;
+    const auto aktive = [&] { return std::span<const int>(typen, static_cast<size_t>(nTypen)); };
 
-    auto rechne = [&]() {
+    // In a design the split cannot save a side whose mean velocity over all
+    // its channels is beyond a limit: it ends like the split's final check.
+    if (!rating) {
+        double quer = 0.0;
+        for (int i : aktive()) quer += n[i] * pc.querSpalt[static_cast<size_t>(i)];
+        const Seitenwerte& a = fall.arbeitswerte.seite(seite);
+        const double vMittel = vGesamt / quer;
+        if (vMittel < a.vSpaltMin * (1.0 - kMittelGrenzeAbstand) ||
+            vMittel > a.vSpaltMax * (1.0 + kMittelGrenzeAbstand))
+            return false;
+    }
+    // The even share is the same for every configuration of a design's
+    // pack: its pressure drops come from the pack's memory.
+    const bool gedaechtnis = !rating && paket_.aktiv();
+    auto spalt = [&](int i, bool gleich) {
+        if (!gleich || !gedaechtnis)
+            return spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i], s.reJeTyp[seite][i],
+                                     s.vSpalt[seite][i]);
+        Paketgedaechtnis::Gleichanteil& g = paket_.gleichanteil(seite, i);
+        if (!g.berechnet || g.durchsatz != vi[i] || g.muWand != muWand) {
+            g.berechnet = true, g.durchsatz = vi[i], g.muWand = muWand;
+            g.ok = spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, g.dp, g.re, g.v);
+        }
+        dpi[i] = g.dp, s.reJeTyp[seite][i] = g.re, s.vSpalt[seite][i] = g.v;
+        return g.ok;
+    };
+    auto rechne = [&](bool gleich) {
         double summe = 0.0;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
-            if (!aktiv[i]) continue;
-            if (!spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i], s.reJeTyp[seite][i],
-                                   s.vSpalt[seite][i]))
-                return false;
+        for (int i : aktive()) {
+            if (!spalt(i, gleich)) return false;
             summe += n[i] * dpi[i];
         }
         dpMittel = summe / q;
         return endlich(dpMittel);
     };
-    for (int i = 0; i < kAnzahlSpalttypen; ++i)
-        if (aktiv[i]) vi[i] = vGesamt / q;
-    if (!rechne()) return false;
+    for (int i : aktive()) vi[i] = vGesamt / q;
+    if (!rechne(true)) return false;
 
     int k = 1;
     double abw;
     do {
         if (dpMittel < kMinDruckverlust) dpMittel = kMinDruckverlust;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
-            if (!aktiv[i]) continue;
+        const double nenner = 2.0 + kLnSchritt[static_cast<size_t>(k)];
+        double summe = 0.0;
+        for (int i : aktive()) {
             if (dpi[i] < kMinDruckverlust) dpi[i] = kMinDruckverlust;
             const double x = 1.0 + std::log(dpMittel / dpi[i]);
-            double c = x <= 0 ? kMinKorrektur
-                              : 1.0 + std::log(x) / (2.0 + std::log(static_cast<double>(k)));
+            double c = x <= 0 ? kMinKorrektur : 1.0 + std::log(x) / nenner;
             if (c < kMinKorrektur) c = kMinKorrektur;
             vi[i] *= c;
+            summe += n[i] * vi[i];
         }
-        double summe = 0.0;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i)
-            if (aktiv[i]) summe += n[i] * vi[i];
         if (!(summe > 0)) return false;
         const double faktor = vGesamt / summe;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i)
-            if (aktiv[i]) vi[i] *= faktor;
-        if (!rechne()) return false;
+        for (int i : aktive()) vi[i] *= faktor;
+        if (!rechne(false)) return false;
         abw = 0.0;
-        for (int i = 0; i < kAnzahlSpalttypen; ++i) {
-            if (!aktiv[i]) continue;
+        for (int i : aktive()) {
             const double dev =
                 dpi[i] > 0 ? std::fabs(dpMittel / dpi[i] - 1.0) : kAbweichungOhneDruckverlust;
             abw = std::max(abw, dev);
@@ -185,7 +217,7 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
             if (rating) meldeFehler("fehlerDruckverlust");
             return false;
         }
-    } while (abw > kToleranz + kToleranzZuwachs * std::log(static_cast<double>(k)));
+    } while (abw > kToleranz + kToleranzZuwachs * kLnSchritt[static_cast<size_t>(k)]);
 
     if (const char* key = spaltgeschwindigkeitFehler(s, fall.arbeitswerte.seite(seite), seite)) {
         if (rating) meldeFehler(key);

@@ -11,7 +11,7 @@ bool endlich(double x) { return std::isfinite(x); }
 
 // Channel type of the quick screening (on both sides) when it is a standard
 // type of the plate.
-constexpr int kSpalttypSchnell = 1;
+constexpr int kSpalttypSchnell = kSpalttypStaerkster;
 // Mixing two types steps the split of a pass in about this many steps.
 constexpr int kMischSchritte = 15;
 
@@ -73,11 +73,19 @@ namespace {
 // Wall temperature and viscosity, flow distribution, pressure drop over all
 // passes (within the allowed one in design) and the alpha of one side.
 bool seiteBewerten(Rechenkern& kern, const Data& d, Berechnungsfall& fall, const PlattenCache& pc,
-                   int seite, int q, int p, double& alfa, double& dp) {
+                   Paketgedaechtnis* paket, int seite, int q, int p, double aSerie, double& alfa,
+                   double& dp) {
     const Mediumseite& m = fall.eingaben.seite(seite);
-    const double tw = kern.wandtemperatur(fall, pc, seite, p);
+    const double tw = kern.wandtemperatur(fall, pc, seite, p, aSerie);
     if (!endlich(tw)) return false;
-    const double mu = wandviskositaet(d, m, tw);
+    double mu;
+    if (paket) {
+        Paketgedaechtnis::Wand& w = paket->wand(seite);
+        if (!w.berechnet || w.t != tw) w = {true, tw, wandviskositaet(d, m, tw)};
+        mu = w.mu;
+    } else {
+        mu = wandviskositaet(d, m, tw);
+    }
     double dpSpalt = 0;
     if (!kern.verteileDurchsatz(fall, pc, seite, q, mu, dpSpalt)) return false;
     dp = p * dpSpalt;
@@ -117,9 +125,11 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     const Falleingaben& e = fall.eingaben;
     const Arbeitswerte& a = fall.arbeitswerte;
     const bool auslegen = e.berechnungsart == 0;
+    Paketgedaechtnis* paket = paket_.aktiv() ? &paket_ : nullptr;
     Konfigurationswerte w;
     w.flaecheJeSerie = flaecheJeSerie(s, pc, kWarm);
-    if (!seiteBewerten(*this, k_.data, fall, pc, kWarm, q, p, w.alfaWarm, w.druckverlustWarm))
+    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kWarm, q, p, w.flaecheJeSerie, w.alfaWarm,
+                       w.druckverlustWarm))
         return false;
 
     serienKorrektur(s.serienSeite[kWarm], s.serienSeite[kKalt]);  // for its message
@@ -137,7 +147,8 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     for (int i = 0; i < kAnzahlSpalttypen; ++i)
         if (s.spalttypAktiv[kKalt][i]) nKalt += s.spaltenJeTyp[kKalt][i];
     if (nKalt != q) return false;
-    if (!seiteBewerten(*this, k_.data, fall, pc, kKalt, q, p, w.alfaKalt, w.druckverlustKalt))
+    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kKalt, q, p, flaecheJeSerie(s, pc, kKalt),
+                       w.alfaKalt, w.druckverlustKalt))
         return false;
 
     w.k = r.k(w.alfaWarm, w.alfaKalt);
@@ -312,8 +323,8 @@ bool warmseiteBewerten(Rechenkern& kern, Berechnungsfall& fall, const PlattenCac
 }
 
 // Warm side of types i and j, i's share falling step by step.
-bool mischungPruefen(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache& pc, int f, int q,
-                     int p, int i, int j, bool& fertig) {
+bool mischungPruefen(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache& pc,
+                     Paketgedaechtnis& paket, int f, int q, int p, int i, int j, bool& fertig) {
     Suchzustand& s = fall.suche;
     const int schritt = q / kMischSchritte + 1;
     s.seiteLeeren(kWarm);
@@ -325,8 +336,17 @@ bool mischungPruefen(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache
         s.spalttypAktiv[kWarm][j] = true;
         s.spaltenJeTyp[kWarm][j] = nj;
         if (ni > 2 && nj > 2) {
-            const bool weiter = warmseiteBewerten(kern, fall, pc, f, q, p, fertig);
-            if (fertig) return weiter;
+            Paketgedaechtnis::Urteil& urteil = paket.urteil(i, ni, j);
+            if (urteil == Paketgedaechtnis::Offen) {
+                const bool weiter = warmseiteBewerten(kern, fall, pc, f, q, p, fertig);
+                if (fertig) return weiter;
+                urteil =
+                    s.aussichtslos ? Paketgedaechtnis::Aussichtslos : Paketgedaechtnis::Abgelehnt;
+            } else {
+                // counted and judged as when it was evaluated
+                s.anzahlBerechnungen += 1.0;
+                s.aussichtslos = urteil == Paketgedaechtnis::Aussichtslos;
+            }
             if (pc.weitermischenNichtOk[static_cast<size_t>(i)][static_cast<size_t>(j)] == 0 &&
                 s.aussichtslos)
                 break;
@@ -352,14 +372,23 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
         s.seiteLeeren(kKalt);
     }
     const bool mischen = !e.warm.kondensation && !e.warm.istGas && !e.kalt.istGas;
+    // the inlet velocities depend on the pack only
+    const double vEintrittWarm = eintrittsgeschwindigkeit(pc, e.warm.volumenstrom, f, p);
+    const double vEintrittKalt = eintrittsgeschwindigkeit(pc, e.kalt.volumenstrom, f, p);
+    const bool eintrittZuSchnell =
+        vEintrittWarm > a.warm.vEintrittMax || vEintrittKalt > a.kalt.vEintrittMax;
+    paket_.neuesPaket(q, mischen);
+    struct Verlassen {  // the memory holds for this pack only
+        Paketgedaechtnis& g;
+        ~Verlassen() { g.verlassen(); }
+    } verlassen{paket_};
     for (int i = 0; i < kAnzahlSpalttypen; ++i) {
         if (!pc.zulaessig[static_cast<size_t>(i)]) continue;
         s.seiteLeeren(kWarm);
         s.seiteLeeren(kKalt);
-        s.vEintritt[kWarm] = eintrittsgeschwindigkeit(pc, e.warm.volumenstrom, f, p);
-        s.vEintritt[kKalt] = eintrittsgeschwindigkeit(pc, e.kalt.volumenstrom, f, p);
-        if (s.vEintritt[kWarm] > a.warm.vEintrittMax || s.vEintritt[kKalt] > a.kalt.vEintrittMax)
-            continue;
+        s.vEintritt[kWarm] = vEintrittWarm;
+        s.vEintritt[kKalt] = vEintrittKalt;
+        if (eintrittZuSchnell) continue;
         s.spalttypAktiv[kWarm][i] = true;
         s.spaltenJeTyp[kWarm][i] = q;
         bool fertig = false;
@@ -369,7 +398,7 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
         for (int j = 0; j < kAnzahlSpalttypen; ++j) {
             if (j == i || istVerbotenePaarung(i, j) || !pc.zulaessig[static_cast<size_t>(j)])
                 continue;
-            const bool gemischt = mischungPruefen(*this, fall, pc, f, q, p, i, j, fertig);
+            const bool gemischt = mischungPruefen(*this, fall, pc, paket_, f, q, p, i, j, fertig);
             if (fertig) return gemischt;
         }
     }

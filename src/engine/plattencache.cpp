@@ -83,6 +83,7 @@ bool Rechenkern::cacheAufbauen(const Falleingaben& e, int id, PlattenCache& pc) 
     pc.dhKanal = a.getDhKanal();
     pc.querKanal = a.getQuerKanal();
     pc.laengeSpalt = a.getLaengeSpalt();
+    pc.laengenfaktor = laengenfaktor(pc.laengeSpalt, pc.dhSpalt);
     pc.querMaxStutzen = u.getQuerMaxStutzen(d);
     pc.dickeGesamt = a.getPlattenDickeGesamt(d, e.materialPlatte, e.druckstufe);
     pc.dickeOhneLuft = a.getPlattenDickeGesamtOhneLuft(e.materialPlatte, e.druckstufe);

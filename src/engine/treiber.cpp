@@ -9,7 +9,7 @@ namespace {
 // Channel type whose pressure drop bounds the channel count from below,
 // and the one whose velocity bounds it from above, when standard types of
 // the plate.
-constexpr int kSpalttypUntergrenze = 8;
+constexpr int kSpalttypUntergrenze = kSpalttypGlattester;
 constexpr int kSpalttypObergrenze = 1;
 
 // Range of a quantity with a mode list: 0 free, 1 fixed, 2 minimum, 3 maximum.
@@ -81,6 +81,7 @@ bool Rechenkern::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA&
     const Falleingaben& e = fall.eingaben;
     const bool auslegen = e.berechnungsart == 0;
     if (!cacheAufbauen(e, id, cache_)) return true;  // unusable geometry: never a result
+    prandtlCachen(fall, cache_);
     const PlattenCache& pc = cache_;
     Seitenwerte& w = fall.arbeitswerte.warm;
     Seitenwerte& c = fall.arbeitswerte.kalt;

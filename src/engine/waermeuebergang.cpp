@@ -33,6 +33,12 @@ using K = SpalttypKorrelation;
 constexpr double kGasFaktor = 0.75;
 constexpr double kAlfaOptimierung = 1.05;
 
+// Prandtl term of a type's Nusselt law; a gas omits the Prandtl factor.
+double prandtlTerm(const SpalttypKorrelation& t, double pr, bool gas) {
+    return gas ? std::pow(pr, t.alphaExp[K::kPrandtl])
+               : t.alphaFaktor[K::kPrandtl] * std::pow(pr, t.alphaExp[K::kPrandtl]);
+}
+
 // A user-defined medium's fixed alpha replaces the correlation above this.
 constexpr double kAlfaWertSchwelle = 0.01;
 // At mean temperature differences up to this (K) the correlation alpha is
@@ -83,9 +89,23 @@ double Rechenkern::flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, 
     return a;
 }
 
+void Rechenkern::prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) const {
+    for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
+        PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
+        c.pr = fall.arbeitswerte.seite(seite).prandtl;
+        c.gas = fall.eingaben.seite(seite).istGas;
+        c.da = {};
+    }
+}
+
 double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
                                   int serien) const {
-    const double a = flaecheJeSerie(fall.suche, pc, seite) * serien;
+    return wandtemperatur(fall, pc, seite, serien, flaecheJeSerie(fall.suche, pc, seite));
+}
+
+double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
+                                  int serien, double aSerie) const {
+    const double a = aSerie * serien;
     if (!(a > 0) || !(pc.lambda > 0)) return NAN;
     const Arbeitswerte& aw = fall.arbeitswerte;
     // Q / (A / (s / lambda)) written without dividing by a zero wall
@@ -111,17 +131,16 @@ double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache&
         alfa = kKondensationWellung * kNusseltFilmkondensation * std::cbrt(innen);
     } else {
         const SpalttypKorrelation& t = *pc.korr[static_cast<size_t>(typ)];
-        size_t k = K::kReGrenzen;
-        for (size_t j = 0; j < K::kReGrenzen; ++j)
-            if (re > t.alphaReGrenze[j]) {
-                k = j;
-                break;
-            }
-        const double n = t.alphaFaktor[k] * std::pow(re, t.alphaExp[k]);
-        // a gas omits the Prandtl factor
-        double nu = m.istGas
-                        ? std::pow(pr, t.alphaExp[K::kPrandtl]) * n
-                        : t.alphaFaktor[K::kPrandtl] * std::pow(pr, t.alphaExp[K::kPrandtl]) * n;
+        const double n = t.nusseltRe(re);
+        const PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
+        const size_t ti = static_cast<size_t>(typ);
+        double nu;
+        if (pr == c.pr && m.istGas == c.gas) {
+            if (!c.da[ti]) c.term[ti] = prandtlTerm(t, pr, m.istGas), c.da[ti] = true;
+            nu = c.term[ti] * n;
+        } else {
+            nu = prandtlTerm(t, pr, m.istGas) * n;
+        }
         if (pc.trevan) {
             const size_t j = (m.istGas || a.waermekapazitaet > kWasserAehnlichCp)
                                  ? K::kTrevanWasserAehnlich

@@ -147,4 +147,26 @@ void Form::changed(int id) {
     if (listener_) listener_(id);
 }
 
+void HandlerDialogModel::ereignis(int id, BindEvent e) {
+    switch (e) {
+        case BindEvent::Command:
+            befehl(id);
+            break;
+        case BindEvent::Clicked:
+            geklickt(id);
+            break;
+        case BindEvent::FocusLost:
+            fokusVerloren(id);
+            break;
+        case BindEvent::Changed: {
+            const ControlState* c = form().find(id);
+            if (c && !c->items.empty())
+                auswahlGeaendert(id);
+            else
+                textGeaendert(id);
+            break;
+        }
+    }
+}
+
 }  // namespace kal

@@ -132,4 +132,17 @@ private:
     int result_ = 0;
 };
 
+// A dialog model with one handler per kind of user action: a change of a
+// list (a control holding entries) goes to auswahlGeaendert, of an edit to
+// textGeaendert.
+class HandlerDialogModel : public DialogModel {
+public:
+    void ereignis(int id, BindEvent e) override;
+    virtual void befehl(int /*commandId*/) {}     // menu commands
+    virtual void geklickt(int /*id*/) {}          // buttons, check boxes, radio buttons
+    virtual void auswahlGeaendert(int /*id*/) {}  // list selection
+    virtual void textGeaendert(int /*id*/) {}     // edit text typed
+    virtual void fokusVerloren(int /*id*/) {}     // edit left
+};
+
 }  // namespace kal

@@ -65,11 +65,15 @@ TEST(CliCalc, SamplesGiveConsistentResults) {
                   std::to_string(e["spaltenGesamt"].get<int>() / 2));
         EXPECT_FALSE(j["status"].get<std::string>().empty());
         EXPECT_GT(j["anzahlBerechnungen"].get<double>(), 0);
-        // the channel counts of the types in use add up to the channels per pass
+        // the warm side's (at most two) channel types make up a pass; the cold
+        // side of a mixed pack has further types at the junctions, not listed
         for (const char* seite : {"spalttypenWarm", "spalttypenKalt"}) {
             int summe = 0;
             for (const Json& p : e[seite]) summe += p[1].get<int>();
-            EXPECT_EQ(summe * e["serien"].get<int>(), e["spaltenGesamt"].get<int>() / 2) << seite;
+            if (std::string(seite) == "spalttypenWarm")
+                EXPECT_EQ(summe * e["serien"].get<int>(), e["spaltenGesamt"].get<int>() / 2);
+            else
+                EXPECT_LE(summe * e["serien"].get<int>(), e["spaltenGesamt"].get<int>() / 2);
         }
     }
 }

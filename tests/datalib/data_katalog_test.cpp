@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 
 #include "ausgeliefert.h"
 #include "data.h"
@@ -108,14 +109,18 @@ TEST(Spalttypen, TablesFollowMartinWithinTenPercent) {
 }
 
 TEST(Spalttypen, WaterWaterGivesRealisticCoefficients) {
-    // KX 20, middle channel type, water at 40 degC, 0.5 m/s
+    // KX 20, middle channel type MM, water at 40 degC, 0.5 m/s
     const PlattentypA* kx = ausgelieferteDaten().getPlattentypAListe().internalGetAt(3);
     ASSERT_EQ(kx->getName(), "KX 20");
-    const Spalttyp& s = *ausgelieferteDaten().getSpalttypListe().internalGetAt(4);
+    const auto& l = ausgelieferteDaten().getSpalttypListe();
+    int mm = 0;
+    while (mm < 8 && l.internalGetAt(mm)->getName() != "MM") ++mm;
+    const Spalttyp& s = *l.internalGetAt(mm);
+    ASSERT_EQ(s.getName(), "MM");
     double rho = 992.2, mu = 0.653, lam = 0.631, cp = 4.179;
     double re = kx->getDhSpalt() * 0.5 / (mu / rho) * 1000;
     double pr = cp * mu / lam;
-    double alpha = tabelleNu(s, kx->getWellenwinkel(4), re, pr) * lam / kx->getDhSpalt();
+    double alpha = tabelleNu(s, kx->getWellenwinkel(mm), re, pr) * lam / kx->getDhSpalt();
     EXPECT_GT(alpha, 5000);
     EXPECT_LT(alpha, 15000);
     double wand = kx->getPlattenDickeGesamtOhneLuft(1, 2) /
@@ -125,14 +130,24 @@ TEST(Spalttypen, WaterWaterGivesRealisticCoefficients) {
     EXPECT_LT(k, 7000);
 }
 
+// The name of a channel type is its (first plate, second plate) pattern pair.
 TEST(Spalttypen, SecondSideFromPlatePatterns) {
     const auto& l = ausgelieferteDaten().getSpalttypListe();
-    // types are ordered pairs (first plate, second plate) of three patterns
+    auto name = [&](int i) { return l.internalGetAt(i)->getName(); };
+    std::set<std::string> namen;
+    for (int i = 0; i < 9; ++i) {
+        ASSERT_EQ(name(i).size(), 2u) << i;
+        namen.insert(name(i));
+    }
+    EXPECT_EQ(namen.size(), 9u);
+    // between a channel o and one of type i lies the channel of o's second
+    // and i's first plate, whatever the list order
     for (int i = 0; i < 9; ++i)
-        for (int o = 0; o < 9; ++o)
-            EXPECT_EQ(l.internalGetAt(i)->getSpalttypZweiteSeite(o), 3 * (o % 3) + i / 3);
-    // a symmetric type alone gives the same type on the other side
-    for (int i : {0, 4, 8}) EXPECT_EQ(l.internalGetAt(i)->getSpalttypZweiteSeite(i), i);
+        for (int o = 0; o < 9; ++o) {
+            const std::string erwartet = {name(o)[1], name(i)[0]};
+            EXPECT_EQ(name(l.internalGetAt(i)->getSpalttypZweiteSeite(o)), erwartet)
+                << name(i) << " after " << name(o);
+        }
     EXPECT_EQ(l.internalGetAt(0)->getSpalttypZweiteSeite(9), 0);
 }
 

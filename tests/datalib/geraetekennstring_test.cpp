@@ -7,11 +7,20 @@
 
 #include <map>
 #include <random>
+#include <string>
 
 #include "ausgeliefert.h"
 
 namespace {
 const Data& daten() { return kaltest::ausgelieferteDaten(); }
+
+// List position of a channel type by name: the list order is the data's.
+int typ(const std::string& name) {
+    const auto& l = daten().getSpalttypListe().alle();
+    for (size_t i = 0; i < l.size(); ++i)
+        if (l[i].getName() == name) return static_cast<int>(i);
+    return -1;
+}
 
 CGeraeteKennstring::Angaben wasser() {
     CGeraeteKennstring::Angaben a;
@@ -20,7 +29,7 @@ CGeraeteKennstring::Angaben wasser() {
     a.druckstufe = 2;
     a.dichtungWarm = a.dichtungKalt = 3;
     a.gestell = 1;
-    a.spalttyp = {5, -1};  // ML
+    a.spalttyp = {typ("ML"), -1};
     a.anzahl = {12, 0};
     a.serien = 1;
     a.anschlussWarm = 17;
@@ -39,7 +48,7 @@ TEST(Geraetekennstring, ReadsLikeAnOrderCode) {
     EXPECT_EQ(baue(wasser()), "KX08-25-1P-316-PN10-EPDMHT-G1D-12ML-A17.A23");
     CGeraeteKennstring::Angaben a = wasser();
     a.plattentyp = 3;
-    a.spalttyp = {0, 1};
+    a.spalttyp = {typ("HH"), typ("HM")};
     a.anzahl = {6, 4};
     a.serien = 2;
     a.dichtungKalt = 1;

@@ -332,24 +332,48 @@ def tabelle_trevan(ww):
             "druckExp": [r6(d0[1]), r6(d1[1]), r6(d2[1]), 0.0, 0.0, 0.0]}
 
 
+# List order of the nine channel types (first plate, second plate). The
+# engine reads roles from positions: the quick screening tries position 1 alone
+# as a bound, so it holds the thermally strongest type (HH); the lower bound of
+# the channel count takes position 8's pressure drop, so it holds the one with
+# the least friction (LL); the pairs at positions (1, 6), (3, 7), (4, 8) are
+# never mixed, so each is a pair whose mixing adds nothing: HH/MH and ML/LL
+# behave on the warm side like HH/HM and LM/LL, which are mixed, and HL/LH are
+# one channel seen from either plate. The rest falls by angle (55, 45, 35).
+REIHENFOLGE = ["HM", "HH", "MM", "HL", "ML", "LM", "MH", "LH", "LL"]
+NIE_GEMISCHT = [(1, 6), (3, 7), (4, 8)]
+SICHERHEIT_SPALTTYPEN = ("HH", "MM", "LL")  # symmetric channels of double-wall plates
+
+
+def typ_platten(i):
+    """Pattern indices (first, second plate) of the channel type at list position i."""
+    name = REIHENFOLGE[i]
+    return tuple(next(k for k, (m, _) in enumerate(MUSTER) if m == c) for c in name)
+
+
 def typ_winkel(i):
-    a, b = divmod(i, 3)
+    a, b = typ_platten(i)
     return (MUSTER[a][1] + MUSTER[b][1]) // 2
+
+
+def position(a, b):
+    return REIHENFOLGE.index(MUSTER[a][0] + MUSTER[b][0])
 
 
 def spalttypen():
     out = []
-    verboten = {(1, 6), (6, 1), (3, 7), (7, 3), (4, 8), (8, 4)}
+    verboten = set(NIE_GEMISCHT) | {(b, a) for a, b in NIE_GEMISCHT}
     for i in range(9):
-        a, b = divmod(i, 3)
+        a, b = typ_platten(i)
         # between a channel `o` and one of this type lies the channel formed by
         # the second plate of `o` and the first plate of this type
-        zweite = [3 * (o % 3) + a for o in range(9)]
+        zweite = [position(typ_platten(o)[1], a) for o in range(9)]
         # mixing with a partner of the same channel angle gives nothing new
         # 0 tells the search to stop mixing a pair once the warm side alone misses the duty
         wm = [0 if (typ_winkel(o) == typ_winkel(i) or (i, o) in verboten) else 1 for o in range(9)]
         tabs = [tabelle(w) for w in WINKEL] + [tabelle_trevan(w + TREVAN_OFFSET) for w in WINKEL]
-        out.append({"id": i + 1, "name": MUSTER[a][0] + MUSTER[b][0],
+        # the id stays with the type whatever its list position
+        out.append({"id": 3 * a + b + 1, "name": REIHENFOLGE[i],
                     "zweiteSeite": zweite, "weitermischenNichtOk": wm, "tabellen": tabs})
     return out
 
@@ -403,7 +427,7 @@ def plattentypA():
                 gew = round(A * 1.35 * s * rho, 3)
                 zul = [1] * 9
                 if sich:
-                    zul = [1 if t in (0, 4, 8) else 0 for t in range(9)]
+                    zul = [1 if REIHENFOLGE[t] in SICHERHEIT_SPALTTYPEN else 0 for t in range(9)]
                 platten.append({"material": mid, "druckstufe": sid, "dicke": s, "gewicht": gew,
                                 "spalttypZulaessig": zul})
         out.append({"id": oid, "name": name, "reihenfolge": i, "maxSpalte": maxs,

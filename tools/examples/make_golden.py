@@ -2,13 +2,14 @@
 """Writes the golden cases of tests/cli/golden: generated project files that
 reach far into the main dialog's entries (modes, media, units, device
 choices, refusals), and the exact `calc --json` output of each and of the
-shipped samples.
+shipped samples (and the text output of the water/water sample).
 
 Run it only to record a deliberate change of results; the CLI tests compare
 every later run byte by byte with what it wrote.
 
 usage: make_golden.py KALVORIA_CLI DIST_DIR GOLDEN_DIR
 """
+import json
 import os
 import subprocess
 import sys
@@ -51,7 +52,8 @@ def cases(lists):
         "water_dp_too_low": dict(water, dp_w="0.5", dp_k="0.5"),
         "water_plate_too_small": dict(water, raw={70: "1", 71: plate("KX 04")}),
         "water_rating_too_small": dict(water, rating=True, plate="KX 04", passes="1",
-                                       channels="", types=[("3", permitted_pos(lists, "KX 04", 0))]),
+                                       channels="",
+                                       types=[("3", permitted_pos(lists, "KX 04", "HH"))]),
         "water_too_few_entries": dict(water, flow_w="", tout_k=""),
         "water_temperature_cross": dict(water, tin_k="70", tout_k="95"),
         "sea_water_titanium": dict(water, warm="Sea Water", tin_w="45", tout_w="30",
@@ -67,7 +69,7 @@ def cases(lists):
                            tin_k="10", tout_k="40", dp_w="100", dp_k="100"),
         "oil_cooler_design": oil,
         "oil_cooler_rating": dict(oil, rating=True, plate="KX 14", passes="1", channels="",
-                                  types=[("12", permitted_pos(lists, "KX 14", 0))]),
+                                  types=[("12", permitted_pos(lists, "KX 14", "HH"))]),
         "steam_subcooled": dict(warm="Steam", cold="Water", duty="300", tin_w="150",
                                 tout_w="5", tin_k="60", tout_k="90", dp_w="30", dp_k="50",
                                 stage="16"),
@@ -84,19 +86,21 @@ def cases(lists):
             dp_w="60", dp_k="60"),
         "rating_two_types_two_passes": dict(
             water, rating=True, plate="KX 14", passes="2", channels="", dp_w="80",
-            dp_k="80", types=[("6", permitted_pos(lists, "KX 14", 0)),
-                              ("4", permitted_pos(lists, "KX 14", 1))]),
+            dp_k="80", types=[("6", permitted_pos(lists, "KX 14", "HH")),
+                              ("4", permitted_pos(lists, "KX 14", "HM"))]),
     }
 
 
 DIST = None
 
 
-def permitted_pos(lists, plate, k):
-    """Position in the rating channel-type list of the k-th permitted type."""
+def permitted_pos(lists, plate, name):
+    """Position in the rating channel-type list (the permitted types) of the type `name`."""
     allowed = permitted(DIST, lists.value(1009, plate), lists.value(1003, "AISI 316"),
                         lists.value(1006, "10"))
-    return k if k < len(allowed) else 0
+    with open(os.path.join(DIST, "data", "spalttypen.json"), encoding="utf-8") as fh:
+        names = [t["name"] for t in json.load(fh)["spalttypen"]]
+    return allowed.index(names.index(name))
 
 
 def calc(cli, dist, env, path):
@@ -126,6 +130,9 @@ def main():
         if name.endswith(".kal"):
             with open(os.path.join(samples, name[:-4] + ".json"), "wb") as fh:
                 fh.write(calc(cli, dist, env, os.path.join(dist, "examples", name)))
+    with open(os.path.join(golden, "water_water_design.txt"), "wb") as fh:
+        fh.write(subprocess.run([cli, "--appdir", dist, "calc", "examples/water_water_design.kal"],
+                                capture_output=True, env=env).stdout)
 
 
 if __name__ == "__main__":

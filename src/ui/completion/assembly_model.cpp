@@ -649,24 +649,6 @@ bool CAssembly::uebernehmenSchritte() {
 
 // ---------------------------------------------------------------- handlers
 
-void CAssembly::ereignis(int id, BindEvent e) {
-    switch (e) {
-        case BindEvent::Command:
-            befehl(id);
-            break;
-        case BindEvent::Clicked:
-            geklickt(id);
-            break;
-        case BindEvent::FocusLost:
-            fokusVerloren(id);
-            break;
-        case BindEvent::Changed:  // each handler knows its own controls
-            auswahlGeaendert(id);
-            textGeaendert(id);
-            break;
-    }
-}
-
 void CAssembly::geklickt(int id) {
     kombinationGemeldet_ = false;
     Form& f = form();

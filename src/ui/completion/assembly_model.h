@@ -18,7 +18,7 @@
 
 namespace kal {
 
-class CAssembly : public DialogModel {
+class CAssembly : public HandlerDialogModel {
 public:
     // The five priced items besides the device itself.
     enum Posten {
@@ -40,12 +40,11 @@ public:
     std::string dialogName() const override { return "CAssembly"; }
 
     // --- handlers
-    void ereignis(int id, BindEvent e) override;
-    void geklickt(int id);          // buttons, check boxes, radio buttons
-    void auswahlGeaendert(int id);  // list selection
-    void textGeaendert(int id);     // edit text typed
-    void fokusVerloren(int id);     // edit left
-    void befehl(int commandId);     // menu commands
+    void geklickt(int id) override;          // buttons, check boxes, radio buttons
+    void auswahlGeaendert(int id) override;  // list selection
+    void textGeaendert(int id) override;     // edit text typed
+    void fokusVerloren(int id) override;     // edit left
+    void befehl(int commandId) override;     // menu commands
 
     // Commit of the selections: RAL number, drain texts, arrangement,
     // connection combination. false when refused.

@@ -19,20 +19,16 @@ namespace kal {
 using namespace kp;
 
 namespace {
-QLabel* label(QWidget* p, int id) { return mit(new QLabel(p), id); }
-QLineEdit* edit(QWidget* p, int id, int breite = 80) {
-    auto* e = mit(new QLineEdit(p), id);
-    e->setMinimumWidth(breite);
-    return e;
-}
+using bau::haken;
+using bau::label;
+using bau::radio;
+QLineEdit* edit(QWidget* p, int id, int breite = 80) { return bau::edit(p, id, breite); }
+// an amount: right-aligned, not wider than its figures need
 QLineEdit* betrag(QWidget* p, int id) {
-    auto* e = edit(p, id, 90);
-    e->setMaximumWidth(130);
+    auto* e = bau::edit(p, id, 90, 130);
     e->setAlignment(Qt::AlignRight);
     return e;
 }
-QCheckBox* haken(QWidget* p, int id) { return mit(new QCheckBox(p), id); }
-QRadioButton* radio(QWidget* p, int id) { return mit(new QRadioButton(p), id); }
 }  // namespace
 
 AssemblyView::AssemblyView(CAssembly& model, QWidget* parent) : ModellView(model, parent) {

@@ -561,28 +561,6 @@ bool CBerechnungDlg::schliessfeld() {
     return true;
 }
 
-void CBerechnungDlg::ereignis(int id, BindEvent e) {
-    switch (e) {
-        case BindEvent::Command:
-            befehl(id);
-            break;
-        case BindEvent::Clicked:
-            geklickt(id);
-            break;
-        case BindEvent::FocusLost:
-            fokusVerloren(id);
-            break;
-        case BindEvent::Changed: {
-            const ControlState* c = form().find(id);
-            if (c && !c->items.empty())
-                auswahlGeaendert(id);
-            else
-                textGeaendert(id);
-            break;
-        }
-    }
-}
-
 void CBerechnungDlg::befehl(int cmd) {
     switch (cmd) {
         case CmdNeu:

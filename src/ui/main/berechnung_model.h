@@ -43,7 +43,7 @@ private:
     Form& f_;
 };
 
-class CBerechnungDlg : public DialogModel {
+class CBerechnungDlg : public HandlerDialogModel {
 public:
     // Unit lists in the order of the stored "unit" value (positions 12 and
     // 13 are the unit-system and millimetre flags).
@@ -53,14 +53,13 @@ public:
 
     explicit CBerechnungDlg(CBerechnungApp& app);
     std::string dialogName() const override { return "CBerechnungDlg"; }
-    void ereignis(int id, BindEvent e) override;
 
     // --- handlers
-    void befehl(int commandId);     // menu commands
-    void geklickt(int id);          // buttons, radio buttons, check boxes
-    void auswahlGeaendert(int id);  // list selection
-    void textGeaendert(int id);     // edit text (typed)
-    void fokusVerloren(int id);     // edit left
+    void befehl(int commandId) override;     // menu commands
+    void geklickt(int id) override;          // buttons, radio buttons, check boxes
+    void auswahlGeaendert(int id) override;  // list selection
+    void textGeaendert(int id) override;     // edit text (typed)
+    void fokusVerloren(int id) override;     // edit left
     // Close box: stores the units; false = the dialog stays open.
     bool schliessfeld();
     // Escape: closes without storing.

@@ -22,20 +22,13 @@ namespace kal {
 using namespace hd;
 
 namespace {
-QLabel* label(QWidget* p, int id) { return mit(new QLabel(p), id); }
+using bau::label;
+using bau::radio;
+// the window's fields grow a little with the window, not without end
 QLineEdit* edit(QWidget* p, int id, int breite = 70) {
-    auto* e = mit(new QLineEdit(p), id);
-    e->setMinimumWidth(breite);
-    e->setMaximumWidth(breite + 40);
-    return e;
+    return bau::edit(p, id, breite, breite + 40);
 }
-QComboBox* liste(QWidget* p, int id, int breite = 80) {
-    auto* c = mit(new QComboBox(p), id);
-    c->setMinimumWidth(breite);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return c;
-}
-QRadioButton* radio(QWidget* p, int id) { return mit(new QRadioButton(p), id); }
+QComboBox* liste(QWidget* p, int id, int breite = 80) { return bau::liste(p, id, breite); }
 
 // Side view of a frame with its plate pack, and the five dimensions shown
 // beneath it in order: height, width, total length, nozzle distances

@@ -125,7 +125,7 @@ TEST(SpalttypDlgView, HeadersListsAndTextsFollowTheModel) {
     for (int r = 0; r < g->rowCount(); ++r) zeilen << g->verticalHeaderItem(r)->text();
     EXPECT_EQ(spalten, (QStringList{"KX 04", "KX 08", "KX 14", "KX 20", "KX 32", "KX 50", "KX 75",
                                     "KX 100", "KX DW 08", "KX DW 20", "KXT 32"}));
-    EXPECT_EQ(zeilen, (QStringList{"HH", "HM", "HL", "MH", "MM", "ML", "LH", "LM", "LL"}));
+    EXPECT_EQ(zeilen, (QStringList{"HM", "HH", "MM", "HL", "ML", "LM", "MH", "LH", "LL"}));
     QComboBox* material = u.w<QComboBox>(sg::Material);
     EXPECT_EQ(material->count(), 4);
     EXPECT_EQ(material->currentText(), "AISI 316");
