@@ -93,7 +93,8 @@ TEST(CIniEx, LargeMalformedInputDoesNotCrash) {
 }
 
 // Reading grows linearly with the entries: 200 000 keys in one section and
-// 200 000 sections, each read in well under two seconds.
+// 200 000 sections. Read quadratically each takes tens of seconds, linearly a
+// second at most; the bound leaves room for the sanitizers on a busy machine.
 TEST(CIniEx, ManyKeysAndSectionsReadLinearly) {
     std::string keys = "[a]\n", sections;
     const int n = 200000;
@@ -105,7 +106,7 @@ TEST(CIniEx, ManyKeysAndSectionsReadLinearly) {
         const auto start = std::chrono::steady_clock::now();
         CIniEx i = ini(*text);
         const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(dauer.count(), 2.0);
+        EXPECT_LT(dauer.count(), 10.0);
         EXPECT_EQ(i.GetValue(text == &keys ? "a" : "s4711", text == &keys ? "k4711" : "k", ""),
                   "4711");
     }

@@ -108,7 +108,9 @@ TEST(Zulaessig, MigrationEinmalUndRegistryFehler) {
 }
 
 // Reading grows linearly with the stored entries: 200 000 of them, every one
-// a key of its own and all in one bucket, read in well under two seconds.
+// a key of its own and all in one bucket. Read quadratically they take tens
+// of seconds, linearly under one; the bound leaves room for the sanitizers
+// on a busy machine.
 TEST(Zulaessig, VieleAbweichungenLesenLinear) {
     Tabelle t;
     std::string text;
@@ -119,7 +121,7 @@ TEST(Zulaessig, VieleAbweichungenLesenLinear) {
     const auto start = std::chrono::steady_clock::now();
     t.tab.abweichungenAnwenden(text);
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(dauer.count(), 2.0);
+    EXPECT_LT(dauer.count(), 10.0);
     EXPECT_EQ(t.tab.istAktiv(4711, 4711, 1, 4711 % 9), 0);
     EXPECT_EQ(t.tab.anzahlEintraege(), 12u + n);
 }
