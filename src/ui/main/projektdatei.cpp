@@ -65,6 +65,9 @@ namespace {
 // ("12345e12"); all read back by the C conversion.
 void kandidaten(double wert, int stellen, std::string out[3]) {
     out[0] = formatiere("%.*g", stellen, wert);
+    // "0.00" and 17 digits are one byte too many; ".00" reads back the same
+    const size_t vorzeichen = out[0][0] == '-' ? 1 : 0;
+    if (out[0].size() > 20 && out[0].compare(vorzeichen, 2, "0.") == 0) out[0].erase(vorzeichen, 1);
     std::string e = formatiere("%.*e", stellen - 1, wert);  // d.ddddde+XX
     size_t pe = e.find('e');
     std::string mant = e.substr(0, pe);

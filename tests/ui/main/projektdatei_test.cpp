@@ -106,6 +106,9 @@ TEST(Projektdatei, NumbersKeepPercentFWhenItReadsBackAndRoundTripOtherwise) {
         {-4.25e-7, "-425e-9"},
         {123.4567891, "123.4567891"},
         {1e-320, "1e-320"},
+        // 17 digits fit only without the zero before the point
+        {0.0011111111111111111, ".0011111111111111111"},
+        {-0.001111111111111111, "-.001111111111111111"},
     };
     for (const auto& [wert, text] : faelle) {
         EXPECT_EQ(projektZahlText(wert), text);
