@@ -7,7 +7,8 @@ set -euo pipefail
 # their PDFs to look at them.
 pkgs=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
       nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-      xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils clang-format)
+      xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils clang-format clang
+      libclang-rt-14-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

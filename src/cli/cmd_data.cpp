@@ -83,6 +83,11 @@ int befehlFluid(const Args& args) {
         werte.push_back({"kondensationsenthalpie", s->GetKondensationsenthalpie(t)});
     }
     if (alsJson) {
+        for (const auto& [k, v] : werte)
+            if (!std::isfinite(v)) {
+                std::fprintf(stderr, "kalvoria-cli: /%s: not a finite number\n", k);
+                return kNichtDarstellbar;
+            }
         std::string out = "{";
         for (size_t i = 0; i < werte.size(); ++i)
             out +=

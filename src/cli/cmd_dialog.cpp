@@ -101,8 +101,7 @@ int befehlLists(const Args& args) {
                     a.push_back(Json{{"text", e.text}, {"value", e.value}});
             j[std::to_string(id)] = a;
         }
-        jsonAusgeben(j);
-        return 0;
+        return jsonAusgeben(j) ? 0 : kNichtDarstellbar;
     }
     for (int id : kListen) {
         const ControlState* c = f.find(id);
@@ -180,7 +179,8 @@ int befehlCalc(const Args& args) {
     // messages of the start (e.g. an unusable settings store) stay apart
     const size_t vorher = s.meldungen.shown.size();
     if (d.projektLesen(o.positionen[0]) != 0) {
-        if (o.json) jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}});
+        if (o.json && !jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}}))
+            return kNichtDarstellbar;
         return 2;
     }
     bool ergebnis = d.berechnen();
@@ -189,7 +189,7 @@ int befehlCalc(const Args& args) {
     if (o.json) {
         Json j = calcJson(d, s.meldungenSeit(vorher), ergebnis);
         if (anzahl > 0) alternativenJson(j, d.alternativen(anzahl), sprache);
-        jsonAusgeben(j);
+        if (!jsonAusgeben(j)) return kNichtDarstellbar;
         return ergebnis ? 0 : 1;
     }
     std::printf("status: %s\n", f.text(Statuszeile).c_str());

@@ -152,16 +152,19 @@ int befehlOffer(const Args& args) {
     CBerechnungDlg& hd = *s.dlg;
     const size_t vorher = s.meldungen.shown.size();
     if (hd.projektLesen(o.positionen[0]) != 0) {
-        if (o.json) jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}});
+        if (o.json && !jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}}))
+            return kNichtDarstellbar;
         return 2;
     }
     const bool ergebnis = hd.berechnen();
     Json calc = calcJson(hd, s.meldungenSeit(vorher), ergebnis);
     if (!ergebnis) {
-        if (o.json)
-            jsonAusgeben(Json{{"messages", Json::array()}, {"calc", calc}});
-        else
+        if (o.json) {
+            if (!jsonAusgeben(Json{{"messages", Json::array()}, {"calc", calc}}))
+                return kNichtDarstellbar;
+        } else {
             std::printf("status: %s\n", hd.form().text(hd::Statuszeile).c_str());
+        }
         return 1;
     }
 
@@ -184,7 +187,7 @@ int befehlOffer(const Args& args) {
         for (const auto& [k, v] : dialog.items()) j[k] = v;
         j["fall"] = komplettierungJson(hd.fall().komplettierung);
         j["calc"] = calc;
-        jsonAusgeben(j);
+        if (!jsonAusgeben(j)) return kNichtDarstellbar;
     } else {
         textAusgeben(dlg, meldungen);
     }

@@ -9,6 +9,9 @@ namespace kal::cli {
 
 using Args = std::vector<std::string>;
 
+// Exit code when the output would hold a number JSON cannot represent.
+constexpr int kNichtDarstellbar = 3;
+
 struct Befehl {
     const char* name;
     const char* hilfe;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "hinweise.h"
+#include "json_endlich.h"
 
 namespace kal::cli {
 
@@ -176,7 +177,14 @@ Optionen lies(const Args& args, const std::vector<std::string>& mitWert) {
     return o;
 }
 
-void jsonAusgeben(const Json& j) { std::printf("%s\n", j.dump(2).c_str()); }
+bool jsonAusgeben(const Json& j) {
+    if (std::optional<std::string> wo = nichtEndlicheZahl(j)) {
+        std::fprintf(stderr, "kalvoria-cli: %s: not a finite number\n", wo->c_str());
+        return false;
+    }
+    std::printf("%s\n", j.dump(2).c_str());
+    return true;
+}
 
 Json meldungenJson(const std::vector<Message>& shown) {
     Json a = Json::array();

@@ -56,7 +56,9 @@ struct Optionen {
 // missing its value is kept with an empty value.
 Optionen lies(const Args& args, const std::vector<std::string>& mitWert = {});
 
-void jsonAusgeben(const Json& j);
+// Prints `j`; false (after a message on stderr, nothing printed) when a
+// number in it is not finite.
+[[nodiscard]] bool jsonAusgeben(const Json& j);
 Json meldungenJson(const std::vector<Message>& shown);
 // What `calc --json` prints for the dialog after "Berechnen".
 Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bool ergebnis);

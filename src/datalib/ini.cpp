@@ -32,16 +32,19 @@ int CIniEx::Open(const std::string& path, int, int, int, int) {
 
 void CIniEx::Clear() {
     sections_.clear();
+    sectionIndex_.clear();
     path_.clear();
 }
 
 void CIniEx::OpenFromText(const std::string& input) {
     sections_.clear();
+    sectionIndex_.clear();
     std::string text = input;
     if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
         static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF)
         text.erase(0, 3);
-    sections_.push_back({"", {}});
+    sections_.push_back({"", {}, {}});
+    sectionIndex_.emplace("", 0);
     size_t current = 0;
     size_t pos = 0;
     while (pos <= text.size()) {
@@ -54,10 +57,9 @@ void CIniEx::OpenFromText(const std::string& input) {
             size_t close = t.find(']');
             if (close == std::string::npos) continue;  // malformed header: ignored
             std::string name = trim(t.substr(1, close - 1));
-            current = sections_.size();
-            for (size_t i = 0; i < sections_.size(); ++i)
-                if (sections_[i].name == name) current = i;
-            if (current == sections_.size()) sections_.push_back({name, {}});
+            auto [it, neu] = sectionIndex_.emplace(name, sections_.size());
+            if (neu) sections_.push_back({name, {}, {}});
+            current = it->second;
             continue;
         }
         size_t eq = t.find('=');
@@ -66,33 +68,27 @@ void CIniEx::OpenFromText(const std::string& input) {
         std::string value = trim(t.substr(eq + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        auto& entries = sections_[current].entries;
-        bool dup = false;
-        for (const auto& e : entries)
-            if (e.first == key) dup = true;
-        if (!dup) entries.emplace_back(key, value);
+        Section& sec = sections_[current];
+        if (sec.index.emplace(key, sec.entries.size()).second) sec.entries.emplace_back(key, value);
     }
 }
 
 const CIniEx::Section* CIniEx::findSection(const std::string& name) const {
-    for (const auto& s : sections_)
-        if (s.name == name) return &s;
-    return nullptr;
+    auto it = sectionIndex_.find(name);
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 std::string CIniEx::GetValue(const std::string& section, const std::string& key,
                              const std::string& defaultValue) const {
     const Section* s = findSection(section);
     if (!s) return defaultValue;
-    for (const auto& e : s->entries)
-        if (e.first == key) return e.second;
-    return defaultValue;
+    auto it = s->index.find(key);
+    return it == s->index.end() ? defaultValue : s->entries[it->second].second;
 }
 
 std::string CIniEx::GetValue(const std::string& key) const {
     for (const auto& s : sections_)
-        for (const auto& e : s.entries)
-            if (e.first == key) return e.second;
+        if (auto it = s.index.find(key); it != s.index.end()) return s.entries[it->second].second;
     return {};
 }
 

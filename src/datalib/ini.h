@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -35,11 +36,15 @@ public:
     const std::string& GetPath() const { return path_; }
 
 private:
+    // Entries in file order, and where each key stands among them, so that
+    // reading and looking up stay linear in the size of the file.
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;
+        std::unordered_map<std::string, size_t> index;
     };
     const Section* findSection(const std::string& name) const;
     std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> sectionIndex_;
     std::string path_;
 };

@@ -27,9 +27,10 @@ public:
     bool validateEditInteger(EntrySource& felder, int id, int& wert, bool leerErlaubt, int min,
                              int max, bool* leer = nullptr);
     bool validateEditString(EntrySource& felder, int id, std::string& text, bool leerErlaubt);
+    // What a failed check does: the message of `code` (a ZahlPruefung), focus to the field.
+    void melde(EntrySource& felder, int id, int code);
 
 private:
-    void melde(EntrySource& felder, int id, int code);
     template <class T, class Pruefe>
     bool zahlPruefen(EntrySource& felder, int id, T& wert, bool leerErlaubt, bool* leer,
                      Pruefe pruefe);

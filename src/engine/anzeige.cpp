@@ -184,6 +184,9 @@ void ergebnisAnzeigeLeeren(kal::EntrySource& f, int berechnungsart) {
 }
 
 std::string statusText(const std::string& format, double anzahl) {
+    // printf stops at a zero byte, even inside a conversion: such a text is
+    // shown as it stands.
+    if (format.find('\0') != std::string::npos) return format;
     // Accept exactly one conversion: flags, width, precision, optional 'l'/'L',
     // then one of f F e E g G a A. "%%" is a literal percent.
     int konversionen = 0;

@@ -224,7 +224,8 @@ bool Rechenkern::seitenwerteLesen(Falleingaben& e) {
         Mediumseite& m = e.seite(s);
         double w = 0;
         bool l = false;
-        if (!leseDouble(foulIds[s], w, true, -kOffeneGrenze, kOffeneGrenze, &l)) return false;
+        // a negative resistance would fake a fouling reserve
+        if (!leseDouble(foulIds[s], w, true, 0.0, kOffeneGrenze, &l)) return false;
         m.fouling = l ? 0.0 : inBasisEinheit(d, eg::Fouling, m.einheitFouling, w);
     }
     const int gasIds[kAnzahlSeiten] = {hd::GasDruckWarm, hd::GasDruckKalt};

@@ -4,7 +4,8 @@
 #include "engine.h"
 
 namespace {
-bool positiv(double x) { return std::isfinite(x) && x > 0.0; }
+// A denormal property divides into an infinity further on.
+bool positiv(double x) { return std::isnormal(x) && x > 0.0; }
 }  // namespace
 
 bool Rechenkern::stoffwerte(const Falleingaben& e, int seite, int mediumIndex, double t, double p,

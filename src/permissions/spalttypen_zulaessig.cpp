@@ -40,17 +40,13 @@ unsigned CSpalttypenZulaessig::bucketFuer(const MPDKey& k) {
 }
 
 const CSpalttypenZulaessig::MPDData* CSpalttypenZulaessig::finde(const MPDKey& k) const {
-    for (const auto& e : buckets_[bucketFuer(k)])
-        if (e.first == k) return &e.second;
-    return nullptr;
+    const auto& b = buckets_[bucketFuer(k)];
+    auto it = b.find(k);
+    return it == b.end() ? nullptr : &it->second;
 }
 
 CSpalttypenZulaessig::MPDData& CSpalttypenZulaessig::holeOderNeu(const MPDKey& k) {
-    auto& b = buckets_[bucketFuer(k)];
-    for (auto& e : b)
-        if (e.first == k) return e.second;
-    b.emplace_back(k, MPDData{});
-    return b.back().second;
+    return buckets_[bucketFuer(k)][k];  // a new key starts with both arrays zero
 }
 
 std::size_t CSpalttypenZulaessig::anzahlEintraege() const {

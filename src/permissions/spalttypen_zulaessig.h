@@ -5,10 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
+#include <unordered_map>
 
 #include "data.h"
 #include "ini.h"
@@ -23,6 +23,16 @@ public:
         bool operator==(const MPDKey& o) const {
             return material == o.material && plattentyp == o.plattentyp &&
                    druckstufe == o.druckstufe;
+        }
+    };
+    // Spreads the keys of one bucket, so a lookup stays constant however
+    // many entries a stored string creates.
+    struct MPDKeyHash {
+        std::size_t operator()(const MPDKey& k) const {
+            const std::uint64_t a = static_cast<std::uint32_t>(k.material);
+            const std::uint64_t b = static_cast<std::uint32_t>(k.plattentyp);
+            const std::uint64_t c = static_cast<std::uint32_t>(k.druckstufe);
+            return std::hash<std::uint64_t>{}((a << 32 | b) ^ (c * 0x9E3779B97F4A7C15ull));
         }
     };
     struct MPDData {
@@ -75,5 +85,5 @@ private:
     const Data& data_;
     std::map<int, int> plattentypen_;
     std::map<int, int> materialien_;
-    std::array<std::vector<std::pair<MPDKey, MPDData>>, kBuckets> buckets_;
+    std::array<std::unordered_map<MPDKey, MPDData, MPDKeyHash>, kBuckets> buckets_;
 };

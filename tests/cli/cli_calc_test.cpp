@@ -136,6 +136,53 @@ TEST(CliCalc, NoResultExitsOne) {
     EXPECT_EQ(j["anzeige"][k(hd::ErgPlattentyp)], "");
 }
 
+namespace {
+// A number JSON cannot hold comes out as null: none may appear.
+bool ohneNull(const Json& j) {
+    if (j.is_null()) return false;
+    if (!j.is_structured()) return true;
+    for (const Json& e : j)
+        if (!ohneNull(e)) return false;
+    return true;
+}
+}  // namespace
+
+// Hand-made hostile entries in a sample: each is refused with its message,
+// and no number that cannot be represented reaches the JSON.
+TEST(CliCalc, HostileNumbersAreRefusedBeforeTheJson) {
+    struct Fall {
+        const char* probe;
+        size_t offset;  // of the field
+        const char* wert;
+        const char* key;  // first message
+    };
+    const Fall faelle[] = {
+        {"user_medium_design", 200, "1e-320", "stoffwerteUngueltig"},  // warm density
+        {"user_medium_design", 40, "1e-320", "stoffwerteUngueltig"},   // warm viscosity
+        {"glycol_water_rating", 1520, "nan", "error_notanumber"},      // first channel count
+        {"glycol_water_rating", 1560, "inf", "error_notanumber"},      // second channel count
+        {"glycol_water_rating", 1520, "1e308", "error_notanumber"},
+        {"glycol_water_rating", 1560, "12.5", "error_notanumber"},
+        {"water_water_design", 1120, "-0.0001", "error_outofrange"},  // warm fouling
+    };
+    kaltest::TempDir dir;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.probe) + " " + f.wert);
+        std::string p = liesDatei(distDir() + "/examples/" + f.probe + ".kal");
+        ASSERT_EQ(p.size(), 1660u);
+        const std::string wert = f.wert;
+        p.replace(f.offset, 20, wert + std::string(20 - wert.size(), '\0'));
+        dir.schreibe("feind.kal", p);
+        Lauf l = starte("calc " + dir.pfad("feind.kal") + " --json");
+        EXPECT_EQ(l.rc, 1);
+        Json j = Json::parse(l.out, nullptr, false);
+        ASSERT_FALSE(j.is_discarded()) << l.out;
+        EXPECT_TRUE(ohneNull(j)) << l.out;
+        ASSERT_FALSE(j["messages"].empty());
+        EXPECT_EQ(j["messages"][0]["key"], f.key);
+    }
+}
+
 TEST(CliLists, JsonHoldsEveryListInOrder) {
     Lauf l = starte("lists --json");
     ASSERT_EQ(l.rc, 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "verzeichnis.h"
 
 namespace {
@@ -88,4 +90,24 @@ TEST(CIniEx, LargeMalformedInputDoesNotCrash) {
     CIniEx i = ini(text);
     (void)i.GetValue("k");
     SUCCEED();
+}
+
+// Reading grows linearly with the entries: 200 000 keys in one section and
+// 200 000 sections. Read quadratically each takes tens of seconds, linearly a
+// second at most; the bound leaves room for the sanitizers on a busy machine.
+TEST(CIniEx, ManyKeysAndSectionsReadLinearly) {
+    std::string keys = "[a]\n", sections;
+    const int n = 200000;
+    for (int i = 0; i < n; ++i) {
+        keys += "k" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+        sections += "[s" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    }
+    for (const std::string* text : {&keys, &sections}) {
+        const auto start = std::chrono::steady_clock::now();
+        CIniEx i = ini(*text);
+        const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(dauer.count(), 10.0);
+        EXPECT_EQ(i.GetValue(text == &keys ? "a" : "s4711", text == &keys ? "k4711" : "k", ""),
+                  "4711");
+    }
 }

@@ -110,6 +110,14 @@ TEST(Status, NurEineGleitkommaKonversion) {
     EXPECT_EQ(statusText("%", 2.0), "%");
 }
 
+// A language entry may hold a zero byte; printf would stop at it and print
+// nothing.
+TEST(Status, NullbyteInDerKonversionZeigtDenText) {
+    using namespace std::string_literals;
+    for (const std::string& f : {"%5\0 Konfigurationen"s, "%\0"s, "%.2\0f"s, "%-\0g"s, "\0%.0f"s})
+        EXPECT_EQ(statusText(f, 2.0), f) << f.size();
+}
+
 TEST(Preis, RundungWegeaufschlagUndUngleicheSerien) {
     Umgebung u;
     Falleingaben& e = u.fall.eingaben;
@@ -421,6 +429,40 @@ TEST(Eingabe, SerienNullWirdEinsUndErsterFehler) {
     EXPECT_EQ(u.meldungen.shown[0].key, "error_empty");
     EXPECT_EQ(u.meldungen.shown[0].caption, "Fehler");
     EXPECT_EQ(u.form.focus(), hd::DruckverlustWarm);
+}
+
+// A negative fouling resistance has no meaning: refused like every other
+// entry out of its range, in design and in rating.
+TEST(Eingabe, NegativesFoulingWirdAbgelehnt) {
+    struct Fall {
+        int berechnungsart;
+        int feld;
+        const char* wert;
+        bool angenommen;
+    };
+    const Fall faelle[] = {
+        {0, hd::FoulingWarm, "-0.0001", false}, {0, hd::FoulingKalt, "-0.0001", false},
+        {1, hd::FoulingWarm, "-1e308", false},  {1, hd::FoulingKalt, "-0.0001", false},
+        {0, hd::FoulingWarm, "-0", true},       {1, hd::FoulingKalt, "0.0001", true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wert);
+        Umgebung u;
+        Eingaben e;
+        e.berechnungsart = f.berechnungsart;
+        (f.feld == hd::FoulingWarm ? e.foulingWarm : e.foulingKalt) = f.wert;
+        fuelleForm(u.form, u.data, e);
+        u.fall.eingaben.berechnungsart = f.berechnungsart;
+        EXPECT_EQ(u.kern.eingabenLesen(u.fall.eingaben), f.angenommen);
+        if (f.angenommen) {
+            EXPECT_TRUE(u.meldungen.shown.empty());
+            continue;
+        }
+        EXPECT_EQ(u.kern.letzterEingabefehler().control, f.feld);
+        EXPECT_EQ(u.kern.letzterEingabefehler().code, kal::ZahlAusserhalb);
+        EXPECT_EQ(u.ersterKey(), "error_outofrange");
+        EXPECT_EQ(u.form.focus(), f.feld);
+    }
 }
 
 TEST(Eingabe, KondensationUnterkuehlung) {

@@ -1,10 +1,12 @@
 #include "addmedium_model.h"
 
 #include <cfloat>
+#include <cmath>
 #include <sstream>
 
 #include "dialoghilfe.h"
 #include "format.h"
+#include "projektdatei.h"
 
 namespace kal {
 
@@ -61,6 +63,8 @@ AddMediumModel::AddMediumModel(const Data& data, const CIniEx& sprache, Ports po
     f.setVisible(am::LabelHinweis, false);
     for (int id : kEdits) f.setText(id, "");
     f.setText(am::Name, "");
+    // the name takes no more than its project file field holds
+    f.control(am::Name).maxLength = kProjektNamenBreite;
 
     const auto& gruppen = data_.getEinheitenGruppeListe();
     for (int g = 0; g < EG_Anzahl; ++g) {
@@ -163,14 +167,19 @@ void AddMediumModel::speichernGeklickt() {
         bool leerErlaubt = (g == EG_Alfa) && !m.gas;
         bool leer = false;
         double wert = 0.0;
-        if (!input_.validateEditDouble(f, kEdits[static_cast<size_t>(g)], wert, leerErlaubt, 0.0,
-                                       DBL_MAX, &leer))
-            return;
+        // only normal positive numbers describe a medium: zero and denormals
+        // are out of range, as is a value that the unit conversion overflows
+        const int edit = kEdits[static_cast<size_t>(g)];
+        if (!input_.validateEditDouble(f, edit, wert, leerErlaubt, DBL_MIN, DBL_MAX, &leer)) return;
         const Einheit* e = einheit(g, pos);
         double basis = e ? e->umrechnenInBasisEinheit(wert) : wert;
         if (g == EG_Viskositaet || g == EG_ViskositaetWand) {
             const Einheit* mpas = einheit(g, einheitengruppe::ViskositaetMPas);
             basis = mpas ? mpas->umrechnenInDieseEinheit(basis) : basis;
+        }
+        if (!leer && !(std::isnormal(basis) && basis > 0.0)) {
+            input_.melde(f, edit, ZahlAusserhalb);
+            return;
         }
         m.werte[static_cast<size_t>(g)] = leer ? 0.0 : basis;
     }

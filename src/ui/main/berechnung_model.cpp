@@ -858,6 +858,12 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
             listen::spalttypenFuellen(f, d, gespeicherterModus == 1, [&](int typ) {
                 return zulaessig_->istZulaessig(material, plattentyp, druckstufe, typ) != 0;
             });
+        },
+        [&] {
+            // the warm gaskets as the file's media list them, not the last project's
+            medienFlagsNeu(0);
+            medienFlagsNeu(1);
+            listen::dichtungsRegel(f, d, fall_.eingaben.warm.kondensation, app_.getWerksmodus());
         });
     einheitensystemGeaendert();
     millimeterGeaendert();

@@ -231,7 +231,8 @@ int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien, con
                       const std::string& titel, MessagePort* meldungen,
                       const std::function<void()>& plattentypRegel,
                       const std::function<void()>& eigenesMediumEintraege,
-                      const std::function<void(int)>& spalttypenListen) {
+                      const std::function<void(int)>& spalttypenListen,
+                      const std::function<void()>& medienGewaehlt) {
     const int modus = p.intFeld(PF_Modus) == 1 ? 1 : 0;
     for (const ProjektFeldZeile& z : kFelder) {
         // channel type positions index the lists as they were when saved
@@ -239,6 +240,7 @@ int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien, con
         lies(p, z, f, medien, sprache, titel, meldungen);
         if (z.feld == PF_Sicherheitsplatte && plattentypRegel) plattentypRegel();
         if (z.feld == PF_BenutztKalt && eigenesMediumEintraege) eigenesMediumEintraege();
+        if (z.feld == PF_MediumKalt && medienGewaehlt) medienGewaehlt();
     }
     return modus;
 }

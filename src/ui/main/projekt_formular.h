@@ -57,12 +57,14 @@ ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int 
 // A stored id missing from its list shows its message (caption `titel`),
 // selects position 1 and takes the focus; reading goes on.
 // `spalttypenListen(modus)` refills the channel type lists for the stored
-// mode before the channel rows are read. Returns the stored mode
-// (0 design, 1 rating).
+// mode before the channel rows are read; `medienGewaehlt` runs once both
+// medium lists are selected, before the lists that depend on the media.
+// Returns the stored mode (0 design, 1 rating).
 int projektInFormular(const ProjektInhalt& p, Form& f, EigeneMedien& medien, const CIniEx& sprache,
                       const std::string& titel, MessagePort* meldungen,
                       const std::function<void()>& plattentypRegel,
                       const std::function<void()>& eigenesMediumEintraege,
-                      const std::function<void(int modus)>& spalttypenListen = {});
+                      const std::function<void(int modus)>& spalttypenListen = {},
+                      const std::function<void()>& medienGewaehlt = {});
 
 }  // namespace kal

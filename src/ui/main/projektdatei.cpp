@@ -9,11 +9,14 @@
 #include <fstream>
 #include <system_error>
 
+#include "form.h"
 #include "format.h"
 
 namespace kal {
 
-int projektFeldBreite(int feld) { return (feld == PF_NameWarm || feld == PF_NameKalt) ? 30 : 20; }
+int projektFeldBreite(int feld) {
+    return (feld == PF_NameWarm || feld == PF_NameKalt) ? kProjektNamenBreite : 20;
+}
 
 int projektFeldOffset(int feld) {
     // fields 1..26 are 20 bytes, 27 and 28 are 30, the rest 20 again
@@ -23,8 +26,7 @@ int projektFeldOffset(int feld) {
 }
 
 void ProjektInhalt::setzeFeld(int nr, const std::string& text) {
-    size_t breite = static_cast<size_t>(projektFeldBreite(nr));
-    felder_.at(static_cast<size_t>(nr - 1)) = text.substr(0, std::min(breite, text.size()));
+    felder_.at(static_cast<size_t>(nr - 1)) = aufLaengeGekuerzt(text, projektFeldBreite(nr));
 }
 
 void ProjektInhalt::setzeInt(int nr, int wert) { setzeFeld(nr, formatiere("%i", wert)); }
@@ -60,9 +62,12 @@ std::optional<ProjektInhalt> ProjektInhalt::dekodieren(const std::string& bytes)
 namespace {
 // Forms of one value with `stellen` significant digits: the usual "%g",
 // with a compact exponent ("e17" for "e+17"), and with an integer mantissa
-// ("12345e12"); all read back by strtod.
+// ("12345e12"); all read back by the C conversion.
 void kandidaten(double wert, int stellen, std::string out[3]) {
     out[0] = formatiere("%.*g", stellen, wert);
+    // "0.00" and 17 digits are one byte too many; ".00" reads back the same
+    const size_t vorzeichen = out[0][0] == '-' ? 1 : 0;
+    if (out[0].size() > 20 && out[0].compare(vorzeichen, 2, "0.") == 0) out[0].erase(vorzeichen, 1);
     std::string e = formatiere("%.*e", stellen - 1, wert);  // d.ddddde+XX
     size_t pe = e.find('e');
     std::string mant = e.substr(0, pe);
@@ -77,7 +82,7 @@ void kandidaten(double wert, int stellen, std::string out[3]) {
 
 std::string projektZahlText(double wert) {
     std::string s = formatiere("%f", wert);
-    if (s.size() <= 20) return s;
+    if (s.size() <= 20 && textZuDouble(s) == wert) return s;
     std::string kuerzeste, naechste;
     double abstand = -1.0;
     for (int stellen = 1; stellen <= 17; ++stellen) {
@@ -85,7 +90,7 @@ std::string projektZahlText(double wert) {
         kandidaten(wert, stellen, k);
         for (const std::string& t : k) {
             if (t.size() > 20) continue;
-            double zurueck = std::strtod(t.c_str(), nullptr);
+            double zurueck = textZuDouble(t);
             if (zurueck == wert) {
                 if (kuerzeste.empty() || t.size() < kuerzeste.size()) kuerzeste = t;
             } else if (std::isfinite(zurueck) &&

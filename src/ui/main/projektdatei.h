@@ -10,6 +10,7 @@
 namespace kal {
 
 constexpr int kProjektFelder = 82;
+constexpr int kProjektNamenBreite = 30;  // the user-defined media's names
 constexpr int kProjektGroesse = 1660;
 constexpr const char* kProjektVersion = "3.3";
 
@@ -59,7 +60,8 @@ int projektFeldOffset(int feld);  // byte offset
 class ProjektInhalt {
 public:
     const std::string& feld(int nr) const { return felder_.at(static_cast<size_t>(nr - 1)); }
-    // Stores at most the field's width (longer texts are cut).
+    // Stores at most the field's width; a longer text is cut at a character
+    // boundary (UTF-8), so no half character is ever written.
     void setzeFeld(int nr, const std::string& text);
     void setzeInt(int nr, int wert);
     int intFeld(int nr) const;        // C conversion, 0 for no number
@@ -74,8 +76,8 @@ private:
     std::array<std::string, kProjektFelder> felder_{};
 };
 
-// "%f" of the value when it fits 20 bytes; otherwise the shortest "%g" form
-// that fits and converts back to the same number.
+// "%f" of the value when it fits 20 bytes and reads back as the same number;
+// otherwise the shortest form that fits and does.
 std::string projektZahlText(double wert);
 
 // Writes through a temporary file in the same folder and renames it over

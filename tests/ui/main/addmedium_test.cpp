@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "addmedium_model.h"
 #include "scripted.h"
 
@@ -160,6 +162,40 @@ TEST(AddMedium, GasNeedsAlphaAndNegativeValuesAreRefused) {
     EXPECT_EQ(m->result(), 1);
     EXPECT_TRUE(m->ergebnis().gas);
     EXPECT_DOUBLE_EQ(m->ergebnis().werte[EG_Alfa], 50.0);
+}
+
+// Only normal positive numbers describe a medium: zero, a denormal and a
+// value whose conversion overflows are refused like a negative one.
+TEST(AddMedium, NonNormalValuesAreOutOfRange) {
+    struct Fall {
+        int feld;
+        const char* text;
+        int einheit;  // position in the field's unit list
+    };
+    const Fall faelle[] = {{am::Dichte, "1e-320", 0},        {am::Viskositaet, "0", 0},
+                           {am::Waermekapazitaet, "0.0", 1}, {am::Dichte, "1e308", 1},
+                           {am::Alfa, "1e-310", 0},          {am::Waermeleitfaehigkeit, "-0", 0}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.text);
+        Umgebung u;
+        auto m = u.oeffne(0);
+        Form& f = m->form();
+        fuelle(f, "1", "1", "870", "2.1", "0.13");
+        f.setChecked(am::Gas, true);
+        m->gasGeklickt();
+        f.setText(am::Alfa, "50");
+        f.setText(fall.feld, fall.text);
+        const size_t i = static_cast<size_t>(
+            std::find(AddMediumModel::kEdits.begin(), AddMediumModel::kEdits.end(), fall.feld) -
+            AddMediumModel::kEdits.begin());
+        f.select(AddMediumModel::kEinheitenListen[i], fall.einheit);
+        m->speichernGeklickt();
+        EXPECT_FALSE(m->closed());
+        ASSERT_EQ(u.ports.messages.shown.size(), 1u);
+        EXPECT_EQ(u.ports.messages.shown[0].key, "error_outofrange");
+        EXPECT_EQ(f.focus(), fall.feld);
+        EXPECT_TRUE(u.ports.settings.values.empty());
+    }
 }
 
 TEST(AddMedium, ReopeningShowsStoredValuesInRememberedUnits) {

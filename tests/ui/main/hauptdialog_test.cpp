@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "addmedium_model.h"
+#include "benutzeraktion.h"
 #include "berechnung_model.h"
 #include "spalttypdlg_model.h"
 #include "umgebung.h"
@@ -789,6 +790,51 @@ TEST(Hauptdialog, SavedProjectReopensWithEveryEntry) {
     EXPECT_EQ(d.caption(), "kalvoria 3.26.12 - " + pfad);
 }
 
+// What the user typed into the user-defined medium dialog is what a saved
+// and reopened project holds: every digit of the values, and the name as far
+// as its 30 bytes reach without splitting a character.
+TEST(Hauptdialog, UserDefinedMediumSurvivesSaveAndOpen) {
+    Umgebung u;
+    const std::string pfad = u.dir.pfad("eigen.kal");
+    const std::string name = "Kühlsole Ethylenglykol 30 % – ä";  // byte 30 inside the dash
+    EigenesMedium gespeichert;
+    {
+        CBerechnungDlg d(u.app);
+        u.p.dialogs.scripts["DialogAddMedium"].push_back([&](DialogModel& m) {
+            auto& dlg = dynamic_cast<AddMediumModel&>(m);
+            auto tippe = [&](int id, const std::string& text) {
+                Benutzeraktion a;
+                a.id = id;
+                a.art = Benutzeraktion::Art::Text;
+                a.text = text;
+                EXPECT_EQ(anwenden(dlg.form(), a, [](int, BindEvent) {}), "");
+            };
+            tippe(am::Name, name);
+            dlg.form().select(am::EinheitViskositaet, 1);  // mPa s, the stored unit
+            tippe(am::Viskositaet, "4e-7");
+            tippe(am::ViskositaetWand, "0.0185123");
+            tippe(am::Dichte, "870");
+            tippe(am::Waermekapazitaet, "2.1");
+            tippe(am::Waermeleitfaehigkeit, "0.0185123");
+            dlg.speichernGeklickt();
+            return dlg.result();
+        });
+        waehle(d, MediumWarm, d.form().itemCount(MediumWarm) - 1);
+        gespeichert = d.eigeneMedien()[0];
+        ASSERT_TRUE(gespeichert.benutzt);
+        EXPECT_EQ(gespeichert.name, "Kühlsole Ethylenglykol 30 % ");
+        EXPECT_EQ(gespeichert.werte[EG_Waermeleitfaehigkeit], 0.0185123);
+        ASSERT_TRUE(d.projektSchreiben(pfad));
+    }
+    CBerechnungDlg d(u.app);
+    ASSERT_EQ(d.projektLesen(pfad), 0);
+    const EigenesMedium& m = d.eigeneMedien()[0];
+    EXPECT_EQ(m.name, gespeichert.name);
+    EXPECT_EQ(m.werte, gespeichert.werte);
+    EXPECT_EQ(m.einheiten, gespeichert.einheiten);
+    EXPECT_EQ(d.form().selectedText(MediumWarm), "other medium " + gespeichert.name);
+}
+
 TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {
     Umgebung u;
     const std::string pfad = u.dir.pfad("rating.kal");
@@ -997,4 +1043,58 @@ TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
     EXPECT_EQ(d.form().selectedText(MediumKalt), "Milk");
     EXPECT_EQ(d.form().selectedText(PlattentypModus), "fixed");
     EXPECT_EQ(d.getProjektPfad(), pfad);
+}
+
+namespace {
+// The samples, and two with an NBR warm gasket, which a condensing warm
+// side does not list.
+std::vector<std::pair<std::string, std::string>> oeffnungsProjekte(const kaltest::TempDir& dir) {
+    std::vector<std::pair<std::string, std::string>> p;
+    for (const char* name : {"water_water_design", "glycol_water_rating", "steam_condenser_design",
+                             "air_cooler_design", "user_medium_design"})
+        p.emplace_back(name, kaltest::distDir() + "/examples/" + name + ".kal");
+    for (const char* name : {"water_water_design", "steam_condenser_design"}) {
+        std::string bytes = liesDatei(kaltest::distDir() + "/examples/" + name + ".kal");
+        bytes.replace(1300, 20, std::string("1") + std::string(19, '\0'));  // warm gasket NBR
+        dir.schreibe(std::string(name) + "_nbr.kal", bytes);
+        p.emplace_back(std::string(name) + " NBR", dir.pfad(std::string(name) + "_nbr.kal"));
+    }
+    return p;
+}
+}  // namespace
+
+// Opening a project gives the same entries and messages after any other
+// project as in a fresh window. The one exception is the mode switch's own
+// rule: a design project opened in rating mode gets "frei", "frei", "fix"
+// and one pass.
+TEST(Hauptdialog, OpeningDependsOnTheFileAlone) {
+    Umgebung u;
+    kaltest::TempDir dir;
+    const auto projekte = oeffnungsProjekte(dir);
+    auto oeffne = [&](CBerechnungDlg& d, const std::string& pfad) {
+        u.p.messages.shown.clear();
+        EXPECT_EQ(d.projektLesen(pfad), 0);
+        return u.meldungsKeys();
+    };
+    for (const auto& [name, pfad] : projekte) {
+        CBerechnungDlg frisch(u.app);
+        const std::vector<std::string> meldungen = oeffne(frisch, pfad);
+        for (const auto& [vorName, vorPfad] : projekte) {
+            SCOPED_TRACE(name + " after " + vorName);
+            CBerechnungDlg d(u.app);
+            oeffne(d, vorPfad);
+            const bool ausRating = d.getModus() == 1;
+            EXPECT_EQ(oeffne(d, pfad), meldungen);
+            std::vector<std::string> erwartet = eintraege(frisch), gelesen = eintraege(d);
+            if (ausRating && d.getModus() == 0) {
+                for (int id : {PlattentypModus, SpaltenModus, SerienModus, Serien}) {
+                    const std::string praefix = std::to_string(id) + "=";
+                    auto weg = [&](const std::string& e) { return e.rfind(praefix, 0) == 0; };
+                    std::erase_if(erwartet, weg);
+                    std::erase_if(gelesen, weg);
+                }
+            }
+            EXPECT_EQ(gelesen, erwartet);
+        }
+    }
 }

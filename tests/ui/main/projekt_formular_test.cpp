@@ -168,8 +168,16 @@ TEST(ProjektFormular, HooksRunWhereTheReadingNeedsThem) {
             g.addItem(hd::Spalttyp1, "a", 0);
             g.addItem(hd::Spalttyp1, "b", 1);
             g.addItem(hd::Spalttyp1, "c", 2);
+        },
+        [&] {
+            // both media selected, the gaskets not yet
+            ablauf.push_back("gewaehlt");
+            EXPECT_EQ(g.selection(hd::MediumWarm), 2);
+            EXPECT_EQ(g.selection(hd::MediumKalt), 0);
+            EXPECT_EQ(g.selection(hd::DichtungWarm), -1);
         });
-    EXPECT_EQ(ablauf, (std::vector<std::string>{"plattentyp", "medien", "spalttypen 1"}));
+    EXPECT_EQ(ablauf,
+              (std::vector<std::string>{"plattentyp", "medien", "gewaehlt", "spalttypen 1"}));
     EXPECT_EQ(g.selectedText(hd::Spalttyp1), "c");  // selected in the refilled list
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "format.h"
@@ -81,12 +82,39 @@ TEST(Projektdatei, LongTextsAreCutToTheirField) {
     EXPECT_EQ(p.feld(PF_Leistung).size(), 20u);
     p.setzeFeld(PF_NameKalt, std::string(40, 'n'));
     EXPECT_EQ(p.feld(PF_NameKalt).size(), 30u);
+    // never half a character: a two- and a three-byte one across the field end
+    p.setzeFeld(PF_Leistung, std::string(19, '9') + "°C");
+    EXPECT_EQ(p.feld(PF_Leistung), std::string(19, '9'));
+    p.setzeFeld(PF_NameWarm, std::string(28, 'n') + "–x");
+    EXPECT_EQ(p.feld(PF_NameWarm), std::string(28, 'n'));
+    p.setzeFeld(PF_NameWarm, std::string(27, 'n') + "–x");
+    EXPECT_EQ(p.feld(PF_NameWarm), std::string(27, 'n') + "–");
 }
 
-TEST(Projektdatei, NumbersKeepPercentFWhenTheyFitAndRoundTripOtherwise) {
-    EXPECT_EQ(projektZahlText(1.5), "1.500000");
-    EXPECT_EQ(projektZahlText(0.0), "0.000000");
-    EXPECT_EQ(projektZahlText(999999999999.0), "999999999999.000000");  // 19 bytes
+TEST(Projektdatei, NumbersKeepPercentFWhenItReadsBackAndRoundTripOtherwise) {
+    // "%f" stays wherever it reads back exactly; otherwise the shortest exact form
+    const std::pair<double, const char*> faelle[] = {
+        {1.5, "1.500000"},
+        {0.0, "0.000000"},
+        {-0.0, "-0.000000"},
+        {0.1, "0.100000"},
+        {860.0, "860.000000"},
+        {999999999999.0, "999999999999.000000"},  // 19 bytes
+        {0.0185123, "0.0185123"},
+        {4e-7, "4e-7"},
+        {-2.5e-5, "-0.000025"},
+        {-4.25e-7, "-425e-9"},
+        {123.4567891, "123.4567891"},
+        {1e-320, "1e-320"},
+        // 17 digits fit only without the zero before the point
+        {0.0011111111111111111, ".0011111111111111111"},
+        {-0.001111111111111111, "-.001111111111111111"},
+    };
+    for (const auto& [wert, text] : faelle) {
+        EXPECT_EQ(projektZahlText(wert), text);
+        const double zurueck = textZuDouble(text);
+        EXPECT_EQ(std::memcmp(&zurueck, &wert, sizeof wert), 0) << text;
+    }
     for (double v : {1e13, 1.234567890123e15, 123456789012345678.0, -2.5e20, 1.0 / 3.0 * 1e14}) {
         std::string t = projektZahlText(v);
         EXPECT_LE(t.size(), 20u) << t;

@@ -1,0 +1,129 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora and dictionaries of fuzz/ from the shipped files:
+the sample projects, the language files and the settings file, the data
+files (the large ones cut to their first entries, so the seeds stay small)
+and permission strings built from the data's own ids.
+
+Run it only when the shipped files change; it rewrites its own seeds and
+leaves the other files of the corpora (the inputs kept as regression tests)
+alone. libFuzzer adds what it finds to a copy of these folders, never to them.
+
+usage: make_corpus.py DIST_DIR FUZZ_DIR
+"""
+import json
+import os
+import sys
+
+SAMPLES = ["water_water_design", "glycol_water_rating", "steam_condenser_design",
+           "air_cooler_design", "user_medium_design"]
+# a data file larger than this is written compact and cut to the first
+# entries of its list, but for the lists the others need whole
+SEED_LIMIT = 8000
+KEEP_ENTRIES = 2
+KEEP_WHOLE = ["spalttypen.json", "plattentypen.json"]
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def field(data, offset, text):
+    raw = text.encode()
+    return data[:offset] + raw + b"\0" * (20 - len(raw)) + data[offset + 20:]
+
+
+def projects(dist, corpus):
+    examples = os.path.join(dist, "examples")
+    for name in SAMPLES:
+        data = open(os.path.join(examples, name + ".kal"), "rb").read()
+        write(os.path.join(corpus, "projektdatei", name + ".kal"), data)
+        write(os.path.join(corpus, "berechnen", name + ".kal"), data)
+        # first byte: what the window held before (0 nothing, 1.. a sample)
+        write(os.path.join(corpus, "hauptdialog", "fresh_" + name), b"\0" + data)
+    water = open(os.path.join(examples, "water_water_design.kal"), "rb").read()
+    nbr = field(water, 1300, "1")  # warm gasket NBR, which condensing steam does not list
+    write(os.path.join(corpus, "hauptdialog", "steam_then_water_nbr"),
+          bytes([1 + SAMPLES.index("steam_condenser_design")]) + nbr)
+    write(os.path.join(corpus, "hauptdialog", "rating_then_water"),
+          bytes([1 + SAMPLES.index("glycol_water_rating")]) + water)
+    # the same entries in Werksmodus (a byte after the file)
+    write(os.path.join(corpus, "berechnen", "water_water_design_werksmodus"), water + b"\1")
+
+
+def texts(dist, corpus):
+    for path in [os.path.join(dist, "language", "kalvoria_uk.lng"),
+                 os.path.join(dist, "language", "kalvoria_de.lng"),
+                 os.path.join(dist, "kalvoria.ini")]:
+        write(os.path.join(corpus, "ini", os.path.basename(path)), open(path, "rb").read())
+
+
+def data_files(dist, corpus, fuzz):
+    folder = os.path.join(dist, "data")
+    names = sorted(n for n in os.listdir(folder) if n.endswith(".json"))
+    keys = set()
+    for index, name in enumerate(names):
+        text = open(os.path.join(folder, name), "rb").read()
+        content = json.loads(text)
+        collect_keys(content, keys)
+        if len(text) > SEED_LIMIT:
+            if name not in KEEP_WHOLE:
+                content = {k: v[:KEEP_ENTRIES] if isinstance(v, list) else v
+                           for k, v in content.items()}
+            text = json.dumps(content, ensure_ascii=False, separators=(",", ":")).encode()
+        # first byte: the file (its position by name) and the water sample
+        write(os.path.join(corpus, "daten", name), bytes([index]) + text)
+    tokens = ["{", "}", "[", "]", ":", ",", "true", "false", "null", "-1", "0", "1e308",
+              "1e-320", "-0"] + ['"%s"' % k for k in sorted(keys)]
+    write(os.path.join(fuzz, "daten.dict"),
+          "".join('"%s"\n' % t.replace("\\", "\\\\").replace('"', '\\"') for t in tokens).encode())
+    return names
+
+
+def collect_keys(value, keys):
+    if isinstance(value, dict):
+        for k, v in value.items():
+            keys.add(k)
+            collect_keys(v, keys)
+    elif isinstance(value, list):
+        for v in value:
+            collect_keys(v, keys)
+
+
+def permissions(dist, corpus):
+    ids = {}
+    for name in ["plattenmaterial", "plattentypen", "druckstufen"]:
+        content = json.load(open(os.path.join(dist, "data", name + ".json")))
+        ids[name] = [e["id"] for e in content[name]]
+    m, t, d = ids["plattenmaterial"], ids["plattentypen"], ids["druckstufen"]
+    seeds = {
+        "empty": "",
+        "one": "%i:%i:%i:4," % (m[0], t[0], d[0]),
+        "every_type": "".join("%i:%i:%i:%i," % (m[0], t[0], d[0], j) for j in range(9)),
+        "spread": "".join("%i:%i:%i:%i," % (m[i % len(m)], t[i % len(t)], d[i % len(d)], i % 9)
+                          for i in range(12)),
+        "unknown_key": "12:3:2:4,12:3:2:5,",
+        "tail": "%i:%i:%i:1,%i:%i" % (m[0], t[0], d[0], m[0], t[0]),
+    }
+    for name, text in seeds.items():
+        write(os.path.join(corpus, "zulaessig", name), text.encode())
+
+
+def main():
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    dist, fuzz = sys.argv[1], sys.argv[2]
+    corpus = os.path.join(fuzz, "corpus")
+    projects(dist, corpus)
+    texts(dist, corpus)
+    data_files(dist, corpus, fuzz)
+    permissions(dist, corpus)
+    write(os.path.join(fuzz, "ini.dict"),
+          b'"["\n"]"\n"="\n"\\""\n";"\n"#"\n"\\x0a"\n"\\x0d\\x0a"\n"\\xef\\xbb\\xbf"\n'
+          b'"%"\n"%%"\n"%.0f"\n"\\x00"\n')
+    write(os.path.join(fuzz, "zulaessig.dict"), b'":"\n","\n"-"\n"2147483648"\n')
+
+
+if __name__ == "__main__":
+    main()
