@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "verzeichnis.h"
 
 namespace {
@@ -92,10 +90,9 @@ TEST(CIniEx, LargeMalformedInputDoesNotCrash) {
     SUCCEED();
 }
 
-// Reading grows linearly with the entries: 200 000 keys in one section and
-// 200 000 sections. Read quadratically each takes tens of seconds, linearly a
-// second at most; the bound leaves room for the sanitizers on a busy machine.
-TEST(CIniEx, ManyKeysAndSectionsReadLinearly) {
+// 200 000 keys in one section and 200 000 sections read completely; their
+// reading time is measured by kalvoria-bench (iniSchluessel, iniAbschnitte).
+TEST(CIniEx, ManyKeysAndSectionsReadCompletely) {
     std::string keys = "[a]\n", sections;
     const int n = 200000;
     for (int i = 0; i < n; ++i) {
@@ -103,10 +100,7 @@ TEST(CIniEx, ManyKeysAndSectionsReadLinearly) {
         sections += "[s" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
     }
     for (const std::string* text : {&keys, &sections}) {
-        const auto start = std::chrono::steady_clock::now();
         CIniEx i = ini(*text);
-        const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(dauer.count(), 10.0);
         EXPECT_EQ(i.GetValue(text == &keys ? "a" : "s4711", text == &keys ? "k4711" : "k", ""),
                   "4711");
     }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "../engine/fixture.h"
 #include "format.h"
 #include "scripted.h"
@@ -107,21 +105,17 @@ TEST(Zulaessig, MigrationEinmalUndRegistryFehler) {
     EXPECT_TRUE(z.settings.values.empty());
 }
 
-// Reading grows linearly with the stored entries: 200 000 of them, every one
-// a key of its own and all in one bucket. Read quadratically they take tens
-// of seconds, linearly under one; the bound leaves room for the sanitizers
-// on a busy machine.
-TEST(Zulaessig, VieleAbweichungenLesenLinear) {
+// 200 000 stored entries, every one a key of its own and all in one bucket,
+// read completely; the reading time is measured by kalvoria-bench
+// (zulaessigLesen).
+TEST(Zulaessig, VieleAbweichungenVollstaendigGelesen) {
     Tabelle t;
     std::string text;
     const int n = 200000;
     for (int i = 0; i < n; ++i) text += kal::formatiere("%i:%i:1:%i,", i, i, i % 9);
     ASSERT_EQ(CSpalttypenZulaessig::bucketFuer({7, 7, 1}),
               CSpalttypenZulaessig::bucketFuer({9, 9, 1}));
-    const auto start = std::chrono::steady_clock::now();
     t.tab.abweichungenAnwenden(text);
-    const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(dauer.count(), 10.0);
     EXPECT_EQ(t.tab.istAktiv(4711, 4711, 1, 4711 % 9), 0);
     EXPECT_EQ(t.tab.anzahlEintraege(), 12u + n);
 }
