@@ -15,6 +15,7 @@
 #include "berechnung_view.h"
 #include "qtports.h"
 #include "qtsettings.h"
+#include "spec_view.h"
 #include "unterdialog_views.h"
 #include "views.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     kal::registerBerechnungView(qt.dialogs);
     kal::registerUnterdialogViews(qt.dialogs);
     kal::registerAssemblyView(qt.dialogs);
+    kal::registerSpecView(qt.dialogs);
 
     // kalvoria [--werksmodus] [PROJECT [--berechnen [--komplettieren [--choices FILE]]]]:
     // a project given on the command line is opened at start, calculated

@@ -8,6 +8,7 @@
 #include "dialog_ids.h"
 #include "dialoghilfe.h"
 #include "format.h"
+#include "spec_model.h"
 
 namespace kal {
 
@@ -91,11 +92,12 @@ std::string CAssembly::bildDatei(int bitmap) const {
 }
 
 CAssembly::CAssembly(CBerechnungApp& app, const Berechnungsfall& fall,
-                     Komplettierung& komplettierung)
+                     Komplettierung& komplettierung, const EigeneMedien* medien)
     : app_(app),
       ports_(app.getPorts()),
       fall_(fall),
       k_(komplettierung),
+      medien_(medien),
       eingabe_(eingabePruefer(app.getSprache(), app.getPorts().messages,
                               app.getSprache().GetValue("assemblydialog", "titel", ""))),
       werksmodus_(app.getWerksmodus()) {
@@ -724,7 +726,12 @@ void CAssembly::befehl(int cmd) {
                              : cmd == CmdKonstruktion ? "Fehler in OnKonstruktionsblatt"
                                                       : "Fehler in OnPlattenlegeplan";
     try {
-        // the outputs behind the menu come with their own dialogs
+        if (cmd == CmdPrintSpec) {
+            DialogSpec spec(app_, fall_, medien_);
+            if (ports_.dialogs) ports_.dialogs->runDialog(spec);
+            return;
+        }
+        // the printouts come with their own dialogs
         zeigeMeldung(ports_.messages, app_.getSprache(), "assemblydialog", "nichtverfuegbar",
                      text("titel"), MessageIcon::Information);
     } catch (const std::exception&) {
