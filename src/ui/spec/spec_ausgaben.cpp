@@ -50,8 +50,8 @@ std::string masseText(const Berechnungsfall& fall) {
     const Berechnungsergebnis& r = fall.ergebnis;
     if (fall.eingaben.masseInMm)
         return formatiere(" %.2f x %.2f x %.2f [mm]", r.laengeTotal, r.breite, r.hoehe);
-    return formatiere(" %.2f x %.2f x %.2f [inch]", r.laengeTotal * kZollJeMm,
-                      r.breite * kZollJeMm, r.hoehe * kZollJeMm);
+    return formatiere(" %.2f x %.2f x %.2f [inch]", r.laengeTotal * kZollJeMm, r.breite * kZollJeMm,
+                      r.hoehe * kZollJeMm);
 }
 
 std::string tabellenText(const Form& f, const Ausgabekontext& k) {
@@ -71,10 +71,10 @@ std::string tabellenText(const Form& f, const Ausgabekontext& k) {
     z(nurWenn(bemerkt, t(BemerkungKalt)));
     z(nurWenn(kond, k.sprache.GetValue("spezifikation", "dampf", "")));
     z(nurWenn(kond, k.sprache.GetValue("spezifikation", "kondensat", "")));
-    for (int id : {EinheitMassenstromWarm, EinheitMassenstromKalt, MassenstromWarm,
-                   MassenstromKalt, EinheitVolumenstromWarm, EinheitVolumenstromKalt,
-                   VolumenstromWarm, VolumenstromKalt, EinheitTEinWarm, EinheitTEinKalt, TEinWarm,
-                   TEinKalt, EinheitTAusWarm, EinheitTAusKalt})
+    for (int id :
+         {EinheitMassenstromWarm, EinheitMassenstromKalt, MassenstromWarm, MassenstromKalt,
+          EinheitVolumenstromWarm, EinheitVolumenstromKalt, VolumenstromWarm, VolumenstromKalt,
+          EinheitTEinWarm, EinheitTEinKalt, TEinWarm, TEinKalt, EinheitTAusWarm, EinheitTAusKalt})
         z(t(id));
     z(nurWenn(!kond, t(TAusWarm)));
     z(nurWenn(kond, t(TAusWarm)));
@@ -120,15 +120,15 @@ std::string tabellenText(const Form& f, const Ausgabekontext& k) {
     z(t(Plattenmaterial) + " ( " + t(Plattendicke) + " mm )");
     z(dichtungen(f));
     z(t(Gestell));
-    for (auto [code, text] : {std::pair{BelegungWarm, AnschlussWarm}, {BelegungKalt, AnschlussKalt}}) {
+    for (auto [code, text] :
+         {std::pair{BelegungWarm, AnschlussWarm}, {BelegungKalt, AnschlussKalt}}) {
         auto [erster, rest] = anschlussTeilen(t(text));
         z(t(code));
         z(erster);
         z(rest);
     }
-    for (auto [entleerung, nennweite] :
-         {std::pair{&kp.entleerungTextWarm, &kp.nennweiteTextWarm},
-          {&kp.entleerungTextKalt, &kp.nennweiteTextKalt}}) {
+    for (auto [entleerung, nennweite] : {std::pair{&kp.entleerungTextWarm, &kp.nennweiteTextWarm},
+                                         {&kp.entleerungTextKalt, &kp.nennweiteTextKalt}}) {
         if (entleerung->empty()) {
             z.leer(4);
         } else {

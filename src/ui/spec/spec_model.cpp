@@ -67,12 +67,30 @@ const int kProjektdatenFelder[4] = {Projekt, Position, Sachbearbeiter, Durchwahl
 
 // Every field the user may edit besides the project data; all others are
 // read-only.
-const int kEditierbar[] = {MediumWarm,       MediumKalt,       BemerkungWarm,    BemerkungKalt,
-                           MassenstromWarm,  MassenstromKalt,  VolumenstromWarm, VolumenstromKalt,
-                           TEinWarm,         TEinKalt,         TAusWarm,         TAusKalt,
-                           DruckverlustWarm, DruckverlustKalt, Leistung,         Flaeche,
-                           Lmtd,             Cmtd,             KErf,             KEff,
-                           Fouling,          Sicherheit,       MaxTemperatur,    Bemerkung};
+const int kEditierbar[] = {MediumWarm,
+                           MediumKalt,
+                           BemerkungWarm,
+                           BemerkungKalt,
+                           MassenstromWarm,
+                           MassenstromKalt,
+                           VolumenstromWarm,
+                           VolumenstromKalt,
+                           TEinWarm,
+                           TEinKalt,
+                           TAusWarm,
+                           TAusKalt,
+                           DruckverlustWarm,
+                           DruckverlustKalt,
+                           Leistung,
+                           Flaeche,
+                           Lmtd,
+                           Cmtd,
+                           KErf,
+                           KEff,
+                           Fouling,
+                           Sicherheit,
+                           MaxTemperatur,
+                           Bemerkung};
 
 constexpr double kAbsolutGrenzeMetrisch = 200.0;  // degC
 constexpr double kAbsolutGrenzeUs = 392.0;        // degF
@@ -81,8 +99,7 @@ constexpr double kAufrunden = static_cast<double>(0.999f);
 constexpr size_t kLaengeProjektdaten = 59, kLaengeBemerkung = 80;
 }  // namespace
 
-DialogSpec::DialogSpec(CBerechnungApp& app, const Berechnungsfall& fall,
-                       const EigeneMedien* medien)
+DialogSpec::DialogSpec(CBerechnungApp& app, const Berechnungsfall& fall, const EigeneMedien* medien)
     : app_(app),
       ports_(app.getPorts()),
       fall_(fall),
@@ -90,7 +107,8 @@ DialogSpec::DialogSpec(CBerechnungApp& app, const Berechnungsfall& fall,
       eingabe_(eingabePruefer(app.getSprache(), app.getPorts().messages,
                               app.getSprache().GetValue("spezifikation", "titel", ""))) {
     Form& f = form();
-    for (int id : kProjektdatenFelder) f.control(id).maxLength = static_cast<int>(kLaengeProjektdaten);
+    for (int id : kProjektdatenFelder)
+        f.control(id).maxLength = static_cast<int>(kLaengeProjektdaten);
     f.control(Bemerkung).maxLength = static_cast<int>(kLaengeBemerkung);
     oeffnen();
 }
@@ -183,8 +201,8 @@ bool DialogSpec::projektdatenSchreiben() {
 int DialogSpec::anzeigePosition(int gruppe) const {
     const EinheitenGruppe* g = data().getEinheitenGruppeListe().internalGetAt(gruppe);
     if (!g) return 0;
-    const int pos = g->getIndexForEinheitObjectId(
-        g->getAnzeigeEinheitObjectId(fall_.eingaben.einheitensystem));
+    const int pos =
+        g->getIndexForEinheitObjectId(g->getAnzeigeEinheitObjectId(fall_.eingaben.einheitensystem));
     return pos < 0 ? 0 : pos;
 }
 
@@ -217,7 +235,8 @@ void DialogSpec::fuelleSeite(int s) {
     Form& f = form();
     f.setText(warm ? MediumWarm : MediumKalt, fall_.arbeitswerte.seite(s).name);
     // the flow unit selected beside the entry, the display unit for the other kind
-    const int posMasse = m.durchsatzIstMasse ? m.einheitDurchsatz : anzeigePosition(eg::Massenstrom);
+    const int posMasse =
+        m.durchsatzIstMasse ? m.einheitDurchsatz : anzeigePosition(eg::Massenstrom);
     const int posVolumen =
         m.durchsatzIstMasse ? anzeigePosition(eg::Volumenstrom) : m.einheitDurchsatz;
     zeige(warm ? MassenstromWarm : MassenstromKalt,
@@ -226,7 +245,9 @@ void DialogSpec::fuelleSeite(int s) {
     zeige(warm ? VolumenstromWarm : VolumenstromKalt,
           warm ? EinheitVolumenstromWarm : EinheitVolumenstromKalt, eg::Volumenstrom, posVolumen,
           m.volumenstrom, "%.3f");
-    auto grad = [&](double t) { return inBasisEinheit(data(), eg::Temperatur, eg::TemperaturGradC, t); };
+    auto grad = [&](double t) {
+        return inBasisEinheit(data(), eg::Temperatur, eg::TemperaturGradC, t);
+    };
     zeige(warm ? TEinWarm : TEinKalt, warm ? EinheitTEinWarm : EinheitTEinKalt, eg::Temperatur,
           m.einheitTEin, grad(m.tEin), "%.2f");
     zeige(warm ? TAusWarm : TAusKalt, warm ? EinheitTAusWarm : EinheitTAusKalt, eg::Temperatur,
@@ -238,8 +259,8 @@ void DialogSpec::fuelleSeite(int s) {
                          warm ? r.druckverlustWarm : r.druckverlustKalt),
           "%.3f");
     f.setText(warm ? SerienWarm : SerienKalt, formatiere("%i", r.serien));
-    zeige(warm ? InhaltWarm : InhaltKalt, warm ? EinheitInhaltWarm : EinheitInhaltKalt,
-          eg::Volumen, anzeigePosition(eg::Volumen),
+    zeige(warm ? InhaltWarm : InhaltKalt, warm ? EinheitInhaltWarm : EinheitInhaltKalt, eg::Volumen,
+          anzeigePosition(eg::Volumen),
           inBasisEinheit(data(), eg::Volumen, eg::VolumenLiter, warm ? r.inhaltWarm : r.inhaltKalt),
           "%.3f");
     // the operating pressure of a gas side (a condensing side has its steam pressure)
@@ -339,16 +360,19 @@ void DialogSpec::fuellePaket() {
         f.setText(anzahl[i], da ? formatiere("%i", p.anzahl) : std::string());
         f.setText(typ[i], da ? s->getName() : std::string());
     }
-    const MaterialPlatteA* mat = d.getMaterialPlatteAListe().internalGetForObjectId(e.materialPlatte);
+    const MaterialPlatteA* mat =
+        d.getMaterialPlatteAListe().internalGetForObjectId(e.materialPlatte);
     f.setText(Plattenmaterial, mat ? mat->getName() : std::string());
     const PlattentypA* pt = d.getPlattentypAListe().internalGetForObjectId(r.plattentyp);
     const double dicke = pt ? pt->getPlattenDickeEinzeln(e.materialPlatte, e.druckstufe) * 1000 : 0;
     f.setText(Plattendicke, formatiere(e.sicherheitsplatte ? "2 x %.2f" : "%.2f", dicke));
-    for (auto [feld, id] : {std::pair{DichtungWarm, e.dichtungWarm}, {DichtungKalt, e.dichtungKalt}}) {
+    for (auto [feld, id] :
+         {std::pair{DichtungWarm, e.dichtungWarm}, {DichtungKalt, e.dichtungKalt}}) {
         const DichtungA* g = d.getDichtungAListe().internalGetForObjectId(id);
         f.setText(feld, g ? g->getName() : std::string());
     }
-    const MaterialGestellU* gestell = d.getMaterialGestellUListe().internalGetForObjectId(e.gestell);
+    const MaterialGestellU* gestell =
+        d.getMaterialGestellUListe().internalGetForObjectId(e.gestell);
     std::string rahmen = gestell ? gestell->getName() : std::string();
     if (rahmen == "C-Steel") rahmen += ", Ral " + k.ralNr;  // only a steel frame is painted
     rahmen += e.gestellVariante != 0 ? ", ASME" : ", DIN";
@@ -413,7 +437,8 @@ void DialogSpec::fuelleBetrieb() {
 
 bool DialogSpec::pruefen() {
     Form& f = form();
-    for (int i = 0; i < 4; ++i) projektdaten_[static_cast<size_t>(i)] = f.text(kProjektdatenFelder[i]);
+    for (int i = 0; i < 4; ++i)
+        projektdaten_[static_cast<size_t>(i)] = f.text(kProjektdatenFelder[i]);
     std::string name;
     for (int id : {MediumWarm, MediumKalt})
         if (!eingabe_.validateEditString(f, id, name, false)) return false;
@@ -421,12 +446,24 @@ bool DialogSpec::pruefen() {
         int id;
         double min;
     };
-    const Bereich bereiche[] = {
-        {MassenstromWarm, 0},  {MassenstromKalt, 0},  {VolumenstromWarm, 0}, {VolumenstromKalt, 0},
-        {TEinWarm, -DBL_MAX},  {TEinKalt, -DBL_MAX},  {TAusWarm, -DBL_MAX},  {TAusKalt, -DBL_MAX},
-        {DruckverlustWarm, 0}, {DruckverlustKalt, 0}, {Leistung, 0},         {Flaeche, 0},
-        {Lmtd, 0},             {Cmtd, 0},             {KErf, 0},             {KEff, 0},
-        {Fouling, -DBL_MAX},   {Sicherheit, -DBL_MAX}};
+    const Bereich bereiche[] = {{MassenstromWarm, 0},
+                                {MassenstromKalt, 0},
+                                {VolumenstromWarm, 0},
+                                {VolumenstromKalt, 0},
+                                {TEinWarm, -DBL_MAX},
+                                {TEinKalt, -DBL_MAX},
+                                {TAusWarm, -DBL_MAX},
+                                {TAusKalt, -DBL_MAX},
+                                {DruckverlustWarm, 0},
+                                {DruckverlustKalt, 0},
+                                {Leistung, 0},
+                                {Flaeche, 0},
+                                {Lmtd, 0},
+                                {Cmtd, 0},
+                                {KErf, 0},
+                                {KEff, 0},
+                                {Fouling, -DBL_MAX},
+                                {Sicherheit, -DBL_MAX}};
     double wert = 0;
     for (const Bereich& b : bereiche)
         if (!eingabe_.validateEditDouble(f, b.id, wert, false, b.min, DBL_MAX)) return false;
@@ -446,7 +483,8 @@ bool DialogSpec::pruefen() {
     }
     if (t > dichtungsgrenze_)
         return temperaturFehler(
-            formatiere("%s %.2f %s", sprache().GetValue("error", "ErrorMaxBetriebstemp", "").c_str(),
+            formatiere("%s %.2f %s",
+                       sprache().GetValue("error", "ErrorMaxBetriebstemp", "").c_str(),
                        dichtungsgrenze_, f.text(EinheitMaxTemperatur).c_str()),
             "ErrorMaxBetriebstemp");
     if (t < mindestTemperatur_)
@@ -462,9 +500,9 @@ bool DialogSpec::pruefen() {
 // ---------------------------------------------------------------- outputs
 
 std::string DialogSpec::tabellenText() const {
-    spez::Ausgabekontext k{fall_, sprache(),
-                           std::string(KAL_VERSION) + "." +
-                               app_.getSettings().GetValue("Daten", "version", "")};
+    spez::Ausgabekontext k{
+        fall_, sprache(),
+        std::string(KAL_VERSION) + "." + app_.getSettings().GetValue("Daten", "version", "")};
     return spez::tabellenText(form(), k);
 }
 

@@ -27,7 +27,9 @@ void zeilen(QGridLayout* g, QWidget* p, int ab, std::initializer_list<Zeile> z) 
         g->addWidget(label(p, x.label), r, 0);
         int spalte = 1;
         for (int id : {x.warm, x.einheitWarm, x.kalt, x.einheitKalt}) {
-            if (id != 0) g->addWidget(spalte % 2 ? static_cast<QWidget*>(feld(p, id)) : label(p, id), r, spalte);
+            if (id != 0)
+                g->addWidget(spalte % 2 ? static_cast<QWidget*>(feld(p, id)) : label(p, id), r,
+                             spalte);
             ++spalte;
         }
         ++r;
@@ -94,24 +96,24 @@ QWidget* DialogSpecView::baueSeiten(QWidget* p) {
     g->addWidget(label(box, LabelBemerkungSeite), 2, 0);
     g->addWidget(feld(box, BemerkungWarm, 160), 2, 1, 1, 2);
     g->addWidget(feld(box, BemerkungKalt, 160), 2, 3, 1, 2);
-    zeilen(g, box, 3,
-           {{LabelMassenstrom, MassenstromWarm, EinheitMassenstromWarm, MassenstromKalt,
-             EinheitMassenstromKalt},
-            {LabelVolumenstrom, VolumenstromWarm, EinheitVolumenstromWarm, VolumenstromKalt,
-             EinheitVolumenstromKalt},
-            {LabelEintritt, TEinWarm, EinheitTEinWarm, TEinKalt, EinheitTEinKalt},
-            {LabelAustritt, TAusWarm, EinheitTAusWarm, TAusKalt, EinheitTAusKalt},
-            {LabelViskositaet, ViskositaetWarm, EinheitViskositaetWarm, ViskositaetKalt,
-             EinheitViskositaetKalt},
-            {LabelDichte, DichteWarm, EinheitDichteWarm, DichteKalt, EinheitDichteKalt},
-            {LabelCp, CpWarm, EinheitCpWarm, CpKalt, EinheitCpKalt},
-            {LabelLambda, LambdaWarm, EinheitLambdaWarm, LambdaKalt, EinheitLambdaKalt},
-            {LabelKondensationsenthalpie, Kondensationsenthalpie, EinheitKondensationsenthalpie, 0,
-             0},
-            {LabelDruckverlust, DruckverlustWarm, EinheitDruckverlustWarm, DruckverlustKalt,
-             EinheitDruckverlustKalt},
-            {LabelSerien, SerienWarm, 0, SerienKalt, 0},
-            {LabelInhalt, InhaltWarm, EinheitInhaltWarm, InhaltKalt, EinheitInhaltKalt}});
+    zeilen(
+        g, box, 3,
+        {{LabelMassenstrom, MassenstromWarm, EinheitMassenstromWarm, MassenstromKalt,
+          EinheitMassenstromKalt},
+         {LabelVolumenstrom, VolumenstromWarm, EinheitVolumenstromWarm, VolumenstromKalt,
+          EinheitVolumenstromKalt},
+         {LabelEintritt, TEinWarm, EinheitTEinWarm, TEinKalt, EinheitTEinKalt},
+         {LabelAustritt, TAusWarm, EinheitTAusWarm, TAusKalt, EinheitTAusKalt},
+         {LabelViskositaet, ViskositaetWarm, EinheitViskositaetWarm, ViskositaetKalt,
+          EinheitViskositaetKalt},
+         {LabelDichte, DichteWarm, EinheitDichteWarm, DichteKalt, EinheitDichteKalt},
+         {LabelCp, CpWarm, EinheitCpWarm, CpKalt, EinheitCpKalt},
+         {LabelLambda, LambdaWarm, EinheitLambdaWarm, LambdaKalt, EinheitLambdaKalt},
+         {LabelKondensationsenthalpie, Kondensationsenthalpie, EinheitKondensationsenthalpie, 0, 0},
+         {LabelDruckverlust, DruckverlustWarm, EinheitDruckverlustWarm, DruckverlustKalt,
+          EinheitDruckverlustKalt},
+         {LabelSerien, SerienWarm, 0, SerienKalt, 0},
+         {LabelInhalt, InhaltWarm, EinheitInhaltWarm, InhaltKalt, EinheitInhaltKalt}});
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
     return box;

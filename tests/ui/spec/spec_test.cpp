@@ -34,8 +34,8 @@ struct Spez {
     std::unique_ptr<DialogSpec> dlg;
 
     explicit Spez(const std::string& projekt,
-                  const std::function<void(Berechnungsfall&)>& aendern = {},
-                  kaltest::Start s = {}, const std::function<void(kaltest::Umgebung&)>& vorher = {})
+                  const std::function<void(Berechnungsfall&)>& aendern = {}, kaltest::Start s = {},
+                  const std::function<void(kaltest::Umgebung&)>& vorher = {})
         : u(s) {
         if (vorher) vorher(u);
         hd = std::make_unique<CBerechnungDlg>(u.app);
@@ -108,51 +108,97 @@ INSTANTIATE_TEST_SUITE_P(
         // liquid/liquid, SI: mass flow in the entered unit, volume flow in
         // the display unit; two channel types; painted steel frame
         Feldfall{probe("water_water_design.kal"),
-                 {{MassenstromWarm, "3.98"}, {EinheitMassenstromWarm, "[kg/s]"},
-                  {VolumenstromWarm, "14.698"}, {EinheitVolumenstromWarm, "[m³/h]"},
-                  {TEinWarm, "90.00"}, {EinheitTEinWarm, "[°C]"},
-                  {ViskositaetKalt, "0.719126"}, {EinheitViskositaetKalt, "[mPa·s]"},
-                  {DruckverlustWarm, "28.292"}, {SerienWarm, "1"}, {SerienKalt, "1"},
-                  {InhaltWarm, "1.805"}, {EinheitInhaltWarm, "[l]"}, {SpaltenGesamt, "24"},
-                  {Anzahl1, "7"}, {Spalttyp1, "MM"}, {Anzahl2, "5"}, {Spalttyp2, "LL"},
-                  {Plattendicke, "0.50"}, {Gestell, "C-Steel, Ral 5012, DIN"},
-                  {Leistung, "500.47"}, {EinheitLeistung, "[kW]"}, {Lmtd, "40.00"},
-                  {EinheitTemperaturdifferenz, "[K]"}, {Fouling, "0.0000004"},
-                  {Sicherheit, "0.29"}, {EinheitSicherheit, "[%]"}, {Gewicht, "176"},
-                  {Druck, "10"}, {EinheitDruck, "[bar]"}, {MaxTemperatur, "90"},
-                  {Kondensationsenthalpie, ""}, {Dampfdruck, ""}, {KondensatDichte, ""},
-                  {GasDruckWarm, ""}, {ViskositaetWandWarm, ""},
+                 {{MassenstromWarm, "3.98"},
+                  {EinheitMassenstromWarm, "[kg/s]"},
+                  {VolumenstromWarm, "14.698"},
+                  {EinheitVolumenstromWarm, "[m³/h]"},
+                  {TEinWarm, "90.00"},
+                  {EinheitTEinWarm, "[°C]"},
+                  {ViskositaetKalt, "0.719126"},
+                  {EinheitViskositaetKalt, "[mPa·s]"},
+                  {DruckverlustWarm, "28.292"},
+                  {SerienWarm, "1"},
+                  {SerienKalt, "1"},
+                  {InhaltWarm, "1.805"},
+                  {EinheitInhaltWarm, "[l]"},
+                  {SpaltenGesamt, "24"},
+                  {Anzahl1, "7"},
+                  {Spalttyp1, "MM"},
+                  {Anzahl2, "5"},
+                  {Spalttyp2, "LL"},
+                  {Plattendicke, "0.50"},
+                  {Gestell, "C-Steel, Ral 5012, DIN"},
+                  {Leistung, "500.47"},
+                  {EinheitLeistung, "[kW]"},
+                  {Lmtd, "40.00"},
+                  {EinheitTemperaturdifferenz, "[K]"},
+                  {Fouling, "0.0000004"},
+                  {Sicherheit, "0.29"},
+                  {EinheitSicherheit, "[%]"},
+                  {Gewicht, "176"},
+                  {Druck, "10"},
+                  {EinheitDruck, "[bar]"},
+                  {MaxTemperatur, "90"},
+                  {Kondensationsenthalpie, ""},
+                  {Dampfdruck, ""},
+                  {KondensatDichte, ""},
+                  {GasDruckWarm, ""},
+                  {ViskositaetWandWarm, ""},
                   {EinheitViskositaetWandWarm, "[]"}}},
         // condensing: vapour in the visible fields, the condensate hidden
         Feldfall{probe("steam_condenser_design.kal"),
-                 {{DichteWarm, "5.15877"}, {KondensatDichte, "887.579"},
-                  {KondensatViskositaet, "0.150847"}, {KondensatCp, "4.40339"},
-                  {KondensatLambda, "0.670693"}, {Kondensationsenthalpie, "2013.81"},
-                  {EinheitKondensationsenthalpie, "[kJ/kg]"}, {Dampfdruck, "10.0263"},
-                  {Plattendicke, "0.60"}, {Druck, "16"}, {MaxTemperatur, "180"},
-                  {Anzahl2, ""}, {Spalttyp2, ""}}},
+                 {{DichteWarm, "5.15877"},
+                  {KondensatDichte, "887.579"},
+                  {KondensatViskositaet, "0.150847"},
+                  {KondensatCp, "4.40339"},
+                  {KondensatLambda, "0.670693"},
+                  {Kondensationsenthalpie, "2013.81"},
+                  {EinheitKondensationsenthalpie, "[kJ/kg]"},
+                  {Dampfdruck, "10.0263"},
+                  {Plattendicke, "0.60"},
+                  {Druck, "16"},
+                  {MaxTemperatur, "180"},
+                  {Anzahl2, ""},
+                  {Spalttyp2, ""}}},
         // gas on the warm side: its pressure in the entered unit
         Feldfall{probe("air_cooler_design.kal"),
-                 {{GasDruckWarm, "6.000"}, {EinheitGasDruckWarm, "[bar]"}, {GasDruckKalt, ""},
-                  {DichteWarm, "5.52745"}, {Fouling, "0.0026168"}}},
+                 {{GasDruckWarm, "6.000"},
+                  {EinheitGasDruckWarm, "[bar]"},
+                  {GasDruckKalt, ""},
+                  {DichteWarm, "5.52745"},
+                  {Fouling, "0.0026168"}}},
         // user-defined medium: its own units, its wall viscosity, no gas pressure
         Feldfall{probe("user_medium_design.kal"),
-                 {{MediumWarm, "Process Oil 46"}, {ViskositaetWarm, "12"},
-                  {ViskositaetWandWarm, "18"}, {EinheitViskositaetWandWarm, "[mPa·s]"},
-                  {ViskositaetWandKalt, ""}, {EinheitViskositaetWandKalt, "[]"},
-                  {DichteWarm, "860"}, {EinheitGasDruckWarm, ""}}},
+                 {{MediumWarm, "Process Oil 46"},
+                  {ViskositaetWarm, "12"},
+                  {ViskositaetWandWarm, "18"},
+                  {EinheitViskositaetWandWarm, "[mPa·s]"},
+                  {ViskositaetWandKalt, ""},
+                  {EinheitViskositaetWandKalt, "[]"},
+                  {DichteWarm, "860"},
+                  {EinheitGasDruckWarm, ""}}},
         // US units: every display unit of the unit system, the design
         // pressure converted and rounded
         Feldfall{fall("water_us_inch.kal"),
-                 {{MassenstromWarm, "31588.00"}, {EinheitMassenstromWarm, "[lb/h]"},
-                  {EinheitVolumenstromWarm, "[US gpm]"}, {TEinWarm, "194.00"},
-                  {EinheitTEinWarm, "[°F]"}, {EinheitViskositaetWarm, "[cP]"},
-                  {DichteWarm, "60.8583"}, {EinheitDichteWarm, "[lb/ft³]"},
-                  {EinheitDruckverlustWarm, "[psi]"}, {EinheitInhaltWarm, "[US gal]"},
-                  {Flaeche, "21.53"}, {EinheitFlaeche, "[ft²]"},
-                  {EinheitK, "[BTU/(h·ft²·°F)]"}, {EinheitFouling, "[h·ft²·°F/BTU]"},
-                  {Gewicht, "389"}, {EinheitGewicht, "[lb]"}, {Druck, "145"},
-                  {EinheitDruck, "[psi]"}, {MaxTemperatur, "194"},
+                 {{MassenstromWarm, "31588.00"},
+                  {EinheitMassenstromWarm, "[lb/h]"},
+                  {EinheitVolumenstromWarm, "[US gpm]"},
+                  {TEinWarm, "194.00"},
+                  {EinheitTEinWarm, "[°F]"},
+                  {EinheitViskositaetWarm, "[cP]"},
+                  {DichteWarm, "60.8583"},
+                  {EinheitDichteWarm, "[lb/ft³]"},
+                  {EinheitDruckverlustWarm, "[psi]"},
+                  {EinheitInhaltWarm, "[US gal]"},
+                  {Flaeche, "21.53"},
+                  {EinheitFlaeche, "[ft²]"},
+                  {EinheitK, "[BTU/(h·ft²·°F)]"},
+                  {EinheitFouling, "[h·ft²·°F/BTU]"},
+                  {Gewicht, "389"},
+                  {EinheitGewicht, "[lb]"},
+                  {Druck, "145"},
+                  {EinheitDruck, "[psi]"},
+                  {MaxTemperatur, "194"},
                   {EinheitMaxTemperatur, "[°F]"}}},
         Feldfall{fall("water_safety_plates.kal"), {{Plattendicke, "2 x 0.50"}}}));
 
@@ -229,8 +275,8 @@ TEST_P(Pruefungen, Boundary) {
     Spez s(p.projekt);
     s.tippe(p.feld, p.text);
     EXPECT_EQ(s.dlg->pruefen(), p.key.empty());
-    EXPECT_EQ(s.u.meldungsKeys(), p.key.empty() ? std::vector<std::string>{}
-                                                : std::vector<std::string>{p.key});
+    EXPECT_EQ(s.u.meldungsKeys(),
+              p.key.empty() ? std::vector<std::string>{} : std::vector<std::string>{p.key});
     if (!p.key.empty()) {
         EXPECT_EQ(s.f().focus(), p.fokus ? p.fokus : p.feld);
     }
@@ -599,8 +645,11 @@ TEST(Ausgaben, TenderFileWritten) {
     s.u.p.files.saveAnswers = {tmp.pfad("a.txt"), tmp.pfad("missing/b.txt"), std::nullopt};
     s.klick(Ausschreibung);
     const std::string datei = kaltest::liesDatei(tmp.pfad("a.txt"));
-    EXPECT_NE(datei.find("Inlet temperature: 90.00 [\xB0" "C]\r\n"), std::string::npos);
-    EXPECT_EQ(datei.size(), s.dlg->ausschreibungText().size() - 6);  // six characters of two bytes in UTF-8, one in the code page
+    EXPECT_NE(datei.find("Inlet temperature: 90.00 [\xB0"
+                         "C]\r\n"),
+              std::string::npos);
+    EXPECT_EQ(datei.size(), s.dlg->ausschreibungText().size() -
+                                6);  // six characters of two bytes in UTF-8, one in the code page
     s.klick(Ausschreibung);
     EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"dateiNichtGespeichert"});
     EXPECT_EQ(s.u.p.messages.shown[0].text,
