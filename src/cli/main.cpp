@@ -22,7 +22,10 @@ const Befehl befehle[] = {
      kal::cli::befehlLists},
     {"calc", "calc FILE [--json]           open a project file and calculate it",
      kal::cli::befehlCalc},
-    {"offer", "offer FILE [--choices F] [--json]  calculate, then complete the offer item",
+    {"offer",
+     "offer FILE [--choices F] [--spec S] [--out DIR] [--json]  calculate, complete the offer\n"
+     "           item, then (with --spec or --out) the specification; --out writes\n"
+     "           DIR/tender.txt and DIR/spec-sheet.txt",
      kal::cli::befehlOffer},
 };
 
