@@ -120,6 +120,8 @@ def baue(code, ziel, paste=None):
     abschnitt = xlwt.easyxf("font: bold on; borders: bottom thin")
     wert = xlwt.easyxf("alignment: horizontal right")
     links = xlwt.easyxf("alignment: horizontal left")
+    blatt.fit_num_pages = 1  # printed on one page
+    blatt.portrait = True
     for spalte, breite in enumerate((44, 22, 16, 22, 16)):
         blatt.col(spalte).width = 256 * breite
     blatt.write_merge(0, 0, 0, 4, t["titel"], titel)
