@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of a first start (language choice, then main window), of a
 # second start (main window only), of a calculated and of a completed design
+# and its specification
 # under Xvfb, with a fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
@@ -62,4 +63,8 @@ JSON
 KALVORIA_SCREENSHOT="$out/completed.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
   --choices "$tmp/choices.json"
+# The specification of the completed design.
+KALVORIA_SCREENSHOT="$out/specification.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
+  --choices "$tmp/choices.json" --spezifikation
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

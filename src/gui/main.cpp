@@ -34,19 +34,22 @@ int main(int argc, char** argv) {
     kal::registerAssemblyView(qt.dialogs);
     kal::registerSpecView(qt.dialogs);
 
-    // kalvoria [--werksmodus] [PROJECT [--berechnen [--komplettieren [--choices FILE]]]]:
+    // kalvoria [--werksmodus] [PROJECT [--berechnen [--komplettieren [--choices FILE]
+    //          [--spezifikation]]]]:
     // a project given on the command line is opened at start, calculated
     // with --berechnen, and completed with --komplettieren, the user actions
     // of a choices file applied to the completion dialog as kalvoria-cli
-    // offer applies them.
+    // offer applies them; --spezifikation then opens the specification.
     std::string projekt, choices;
-    bool berechnen = false, komplettieren = false;
+    bool berechnen = false, komplettieren = false, spezifikation = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--berechnen")
             berechnen = true;
         else if (a == "--komplettieren")
             komplettieren = true;
+        else if (a == "--spezifikation")
+            spezifikation = true;
         else if (a == "--choices" && i + 1 < argc)
             choices = argv[++i];
         else if (!a.empty() && a[0] != '-')
@@ -78,6 +81,11 @@ int main(int argc, char** argv) {
                             c.form(), ak, [&c](int id, kal::BindEvent e) { c.ereignis(id, e); });
                         if (!grund.empty()) std::fprintf(stderr, "%s\n", grund.c_str());
                     }
+                    // its menu item, once the completion is on screen
+                    if (spezifikation)
+                        QTimer::singleShot(0, [&c] {
+                            c.ereignis(kal::kp::CmdPrintSpec, kal::BindEvent::Command);
+                        });
                 });
             });
         a.getPorts().dialogs->runDialog(dlg);

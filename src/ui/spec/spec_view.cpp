@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,6 +63,8 @@ DialogSpecView::DialogSpecView(DialogSpec& model, QWidget* parent) : ModellView(
     layout->addLayout(knoepfe);
     binder_.bindAll(this);
     binder_.push();
+    // long texts (connections) read from their start
+    for (auto* e : findChildren<QLineEdit*>()) e->setCursorPosition(0);
 }
 
 // Project data and the device.
@@ -116,6 +119,7 @@ QWidget* DialogSpecView::baueSeiten(QWidget* p) {
          {LabelInhalt, InhaltWarm, EinheitInhaltWarm, InhaltKalt, EinheitInhaltKalt}});
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
+    g->setRowStretch(g->rowCount(), 1);  // the rows at the top when the box is taller
     return box;
 }
 
