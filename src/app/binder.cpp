@@ -122,6 +122,25 @@ void FormBinder::push() {
     }
 }
 
+namespace {
+// Computed values on pale blue, values beyond a limit dark red on pale red.
+void hervorheben(QLineEdit* e, Emphasis emphasis) {
+    const QVariant bisher = e->property("emphasis");
+    if (bisher.isValid() ? bisher.toInt() == static_cast<int>(emphasis)
+                         : emphasis == Emphasis::None)
+        return;
+    e->setProperty("emphasis", static_cast<int>(emphasis));
+    QPalette p;  // no role set: the widget inherits the application's palette
+    if (emphasis == Emphasis::Computed) {
+        p.setColor(QPalette::Base, QColor(0xdc, 0xe9, 0xfa));
+    } else if (emphasis == Emphasis::Warning) {
+        p.setColor(QPalette::Base, QColor(0xfb, 0xd5, 0xcf));
+        p.setColor(QPalette::Text, QColor(0x9b, 0x1c, 0x1c));
+    }
+    e->setPalette(p);
+}
+}  // namespace
+
 void FormBinder::pushWidget(int id, QWidget* w) {
     const ControlState* s = form_.find(id);
     if (!s) return;
@@ -130,8 +149,15 @@ void FormBinder::pushWidget(int id, QWidget* w) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         if (s->maxLength > 0) e->setMaxLength(s->maxLength);
         e->setPlaceholderText(QString::fromStdString(s->placeholder));
-        if (e->text() != text) e->setText(text);
+        if (e->text() != text) {
+            // a rule that rewrites characters as they are typed keeps the cursor
+            const int cursor = e->cursorPosition();
+            const bool gleichLang = e->text().size() == text.size();
+            e->setText(text);
+            if (gleichLang) e->setCursorPosition(cursor);
+        }
         e->setReadOnly(s->readOnly);
+        hervorheben(e, s->emphasis);
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         bool gleich = c->count() == static_cast<int>(s->items.size());
         for (int i = 0; gleich && i < c->count(); ++i) {
@@ -162,6 +188,8 @@ void FormBinder::pushWidget(int id, QWidget* w) {
         if (t->toPlainText() != text) t->setPlainText(text);
         t->setReadOnly(s->readOnly);
     }
+    const QString tip = QString::fromStdString(s->toolTip);
+    if (w->toolTip() != tip) w->setToolTip(tip);
     w->setEnabled(s->enabled);
     if (w->isWindow() || w->parentWidget() == nullptr) return;
     w->setVisible(s->visible);

@@ -4,12 +4,17 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "screenshot.h"
 
@@ -54,27 +59,44 @@ void QtMessages::showMessage(const Message& m) {
     box.exec();
 }
 
-Answer QtQuestions::askYesNoCancel(const std::string& text, const std::string& caption) {
+Answer QtQuestions::askYesNoCancel(const std::string& text, const std::string& caption,
+                                   const AnswerTexts& answers) {
     QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     elternFenster(parent_));
-    screenshotModus(&box, "question", [&box] { box.reject(); });
+    const std::pair<QMessageBox::StandardButton, const std::string*> texte[] = {
+        {QMessageBox::Yes, &answers.yes},
+        {QMessageBox::No, &answers.no},
+        {QMessageBox::Cancel, &answers.cancel}};
+    for (const auto& [knopf, t] : texte)
+        if (!t->empty()) box.button(knopf)->setText(q(*t));
+    // unattended runs never keep a window open nor save: they answer "No"
+    screenshotModus(&box, "question", [&box] { box.button(QMessageBox::No)->click(); });
     int r = box.exec();
     if (r == QMessageBox::Yes) return Answer::Yes;
     if (r == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
 }
 
-std::optional<std::string> QtFiles::chooseFileToOpen() {
-    QString f = QFileDialog::getOpenFileName(elternFenster(parent_));
+namespace {
+QString startOrdner(const std::string& folder) {
+    if (!folder.empty() && QFileInfo(q(folder)).isDir()) return q(folder);
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+}  // namespace
+
+std::optional<std::string> QtFiles::chooseFileToOpen(const std::string& folder) {
+    QString f =
+        QFileDialog::getOpenFileName(elternFenster(parent_), QString(), startOrdner(folder));
     if (f.isEmpty()) return std::nullopt;
     return f.toStdString();
 }
 
-std::optional<std::string> QtFiles::chooseFileToSave(const std::string& ext) {
+std::optional<std::string> QtFiles::chooseFileToSave(const std::string& ext,
+                                                     const std::string& folder) {
     QString filter;
     if (!ext.empty()) filter = "*." + q(ext) + ";;*";
-    QFileDialog dlg(elternFenster(parent_), QString(), QString(), filter);
+    QFileDialog dlg(elternFenster(parent_), QString(), startOrdner(folder), filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     if (!ext.empty()) dlg.setDefaultSuffix(q(ext));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
@@ -93,6 +115,22 @@ bool QtClipboard::setText(const std::string& text) {
 
 bool QtDocuments::openDocument(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+}
+
+void QtDocuments::showHelpWindow(const std::string& path) {
+    auto* fenster = new QDialog(elternFenster(parent_));
+    fenster->setAttribute(Qt::WA_DeleteOnClose);
+    fenster->setObjectName("hilfe");
+    auto* layout = new QVBoxLayout(fenster);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* browser = new QTextBrowser(fenster);
+    browser->setOpenExternalLinks(true);
+    browser->setSource(QUrl::fromLocalFile(q(path)));
+    layout->addWidget(browser);
+    fenster->setWindowTitle(browser->documentTitle());
+    fenster->resize(760, 640);
+    screenshotModus(fenster, "help", [fenster] { fenster->close(); });
+    fenster->show();
 }
 
 QtPageDevice::QtPageDevice(std::unique_ptr<QPrinter> printer)

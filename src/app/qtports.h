@@ -30,7 +30,8 @@ class QtQuestions : public QuestionPort {
 public:
     explicit QtQuestions(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& caption,
+                          const AnswerTexts& answers) override;
 
 private:
     QPointer<QWidget> parent_;
@@ -40,8 +41,9 @@ class QtFiles : public FileDialogPort {
 public:
     explicit QtFiles(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
-    std::optional<std::string> chooseFileToOpen() override;
-    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& folder) override;
+    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension,
+                                                const std::string& folder) override;
 
 private:
     QPointer<QWidget> parent_;
@@ -60,7 +62,15 @@ public:
 
 class QtDocuments : public DocumentPort {
 public:
+    explicit QtDocuments(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* p) { parent_ = p; }
     bool openDocument(const std::string& path) override;
+    // A modeless window with the page in a QTextBrowser; links within the
+    // help folder are followed there.
+    void showHelpWindow(const std::string& path) override;
+
+private:
+    QPointer<QWidget> parent_;
 };
 
 // Page interface on a QPainter, for a printer or any paint device. Font

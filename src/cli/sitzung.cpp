@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "hinweise.h"
+
 namespace kal::cli {
 
 namespace {
@@ -149,6 +151,9 @@ Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bo
     Json anzeige = Json::object();
     for (int id : CBerechnungDlg::kErgebnisFelder) anzeige[std::to_string(id)] = anzeigeText(f, id);
     for (int id : kKanalZeile) anzeige[std::to_string(id)] = anzeigeText(f, id);
+    // the balance entries as a save after this calculation stores them
+    Json eingaben = Json::object();
+    for (int id : hinweise::kBilanzFelder) eingaben[std::to_string(id)] = f.text(id);
     return Json{{"messages", meldungenJson(meldungen)},
                 {"status", f.text(Statuszeile)},
                 {"ergebnisVorhanden", ergebnis},
@@ -160,7 +165,8 @@ Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bo
                               {"deltaTm", fall.arbeitswerte.deltaTm},
                               {"warm", seiteJson(fall.eingaben.warm)},
                               {"kalt", seiteJson(fall.eingaben.kalt)}}},
-                {"anzeige", anzeige}};
+                {"anzeige", anzeige},
+                {"eingaben", eingaben}};
 }
 
 }  // namespace kal::cli

@@ -12,11 +12,38 @@ void zeigeMeldung(MessagePort* port, const CIniEx& sprache, const std::string& s
     if (!port) return;
     Message m;
     m.text = sprache.GetValue(section, key, "") + anhang;
-    m.caption = caption;
+    m.caption = caption.empty() ? meldungsTitel(sprache, icon) : caption;
     m.section = section;
     m.key = key;
     m.icon = icon;
     port->showMessage(m);
+}
+
+std::string meldungsTitel(const CIniEx& sprache, MessageIcon icon) {
+    if (icon == MessageIcon::Error) return sprache.GetValue("error", "error", "");
+    if (icon == MessageIcon::Warning) return sprache.GetValue("warning", "warning", "");
+    return sprache.GetValue("title");
+}
+
+AnswerTexts antwortTexte(const CIniEx& sprache) {
+    return {sprache.GetValue("global", "antwort_ja", ""),
+            sprache.GetValue("global", "antwort_nein", ""),
+            sprache.GetValue("global", "antwort_abbrechen", "")};
+}
+
+std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte) {
+    std::string aus;
+    for (size_t i = 0; i < vorlage.size(); ++i) {
+        const char c = i + 1 < vorlage.size() ? vorlage[i + 1] : '\0';
+        const size_t n = static_cast<size_t>(c - '1');
+        if (vorlage[i] == '%' && c >= '1' && c <= '9' && n < werte.size()) {
+            aus += werte[n];
+            ++i;
+        } else {
+            aus += vorlage[i];
+        }
+    }
+    return aus;
 }
 
 InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::string& titel) {

@@ -22,11 +22,24 @@ struct Beschriftung {
 // Sets every caption of the table from the language file (a missing key gives an empty text).
 void beschriftungenSetzen(Form& f, const CIniEx& sprache, std::span<const Beschriftung> tabelle);
 
+// The one rule for message captions: errors are titled by section "error"
+// key "error", warnings by section "warning" key "warning", everything else
+// (questions, information) by the program title.
+std::string meldungsTitel(const CIniEx& sprache, MessageIcon icon);
+
+// The texts of the answers to a question (section "global").
+AnswerTexts antwortTexte(const CIniEx& sprache);
+
 // Builds the language message section/key (+ `anhang`) with `caption` and shows it; nothing
-// when `port` is null. Message.section/key carry the lookup (the CLI reports them).
+// when `port` is null. An empty caption follows meldungsTitel. Message.section/key carry
+// the lookup (the CLI reports them).
 void zeigeMeldung(MessagePort* port, const CIniEx& sprache, const std::string& section,
                   const std::string& key, const std::string& caption,
                   MessageIcon icon = MessageIcon::Error, const std::string& anhang = {});
+
+// `vorlage` with "%1", "%2", ... replaced by `werte` in order of their
+// numbers (a translation may reorder them); other text stays as it is.
+std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte);
 
 // The validator of a dialog: error title and the three texts of section "global"
 // (error_empty, error_notanumber, error_outofrange).

@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -123,6 +124,12 @@ std::string zahlText(double wert, int nachkomma, int stellen) {
     }
     if (s == "-0") s = "0";
     return s;
+}
+
+int nachkommaMindestens(double wert, int nachkomma, int signifikant) {
+    if (!std::isfinite(wert) || wert == 0.0) return nachkomma;
+    const int ganz = static_cast<int>(std::floor(std::log10(std::fabs(wert)))) + 1;
+    return std::max(nachkomma, signifikant - ganz);
 }
 
 double runden(double wert, int nachkomma) {

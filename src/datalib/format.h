@@ -29,6 +29,10 @@ int textZuInt(const std::string& text);
 // decimal point removed. Non-finite values give an empty text.
 std::string zahlText(double wert, int nachkomma, int stellen);
 
+// Decimals for showing `wert` with `nachkomma` decimals but never fewer
+// than `signifikant` significant digits (more decimals for small values).
+int nachkommaMindestens(double wert, int nachkomma, int signifikant);
+
 // Round half away from zero to `nachkomma` decimals.
 double runden(double wert, int nachkomma);
 

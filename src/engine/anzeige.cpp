@@ -1,8 +1,10 @@
 // The texts of the result display, the status line among them.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
 
+#include "dialoghilfe.h"
 #include "engine.h"
 #include "format.h"
 
@@ -90,6 +92,56 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
     f.setText(hd::StutzenHorizontal, kal::formatiere("%g", e.stutzenabstandHorizontal / teiler));
     f.setText(hd::StutzenVertikal, kal::formatiere("%g", e.stutzenabstandVertikal / teiler));
     f.setText(hd::Lieferzeit, kal::formatiere("%i", e.lieferzeit));
+}
+
+std::vector<Grenzhinweis> ergebnisGrenzen(const Data& d, const CIniEx& sprache,
+                                          const Berechnungsfall& fall) {
+    namespace eg = einheitengruppe;
+    const Berechnungsergebnis& e = fall.ergebnis;
+    const Arbeitswerte& a = fall.arbeitswerte;
+    const int sys = fall.eingaben.einheitensystem == 1 ? 1 : 0;
+    std::vector<Grenzhinweis> hinweise;
+    auto melde = [&](int id, const char* key, const std::string& grenze) {
+        const std::string werte[] = {grenze};
+        hinweise.push_back({id, kal::einsetzen(sprache.GetValue("maindialog", key, ""), werte)});
+    };
+    auto geschwindigkeit = [&](double v) {
+        const Einheit* einheit = anzeigeEinheit(d, eg::Geschwindigkeit, sys);
+        return kal::zahlText(anzeige(d, eg::Geschwindigkeit, sys, v), 2, 10) +
+               (einheit ? " " + einheit->getName() : std::string());
+    };
+    struct Seite {
+        const Mediumseite& m;
+        const Seitenwerte& a;
+        double dp, vMin, vMax, vStutzen;
+        int idDp, idVMin, idVMax, idVStutzen;
+    };
+    const Seite seiten[] = {
+        {fall.eingaben.warm, a.warm, e.druckverlustWarm, e.vSpaltMinWarm, e.vSpaltMaxWarm,
+         e.vStutzenWarm, hd::ErgDruckverlustWarm, hd::VMinWarm, hd::VMaxWarm, hd::VStutzenWarm},
+        {fall.eingaben.kalt, a.kalt, e.druckverlustKalt, e.vSpaltMinKalt, e.vSpaltMaxKalt,
+         e.vStutzenKalt, hd::ErgDruckverlustKalt, hd::VMinKalt, hd::VMaxKalt, hd::VStutzenKalt},
+    };
+    for (const Seite& s : seiten) {
+        if (s.dp > s.m.druckverlustZul) {
+            // in the unit beside the permitted loss, as the result shows it
+            const Einheit* kpa = einheitAn(d, eg::Druck, eg::DruckKPa);
+            const Einheit* ziel = einheitAn(d, eg::Druck, s.m.einheitDruckverlust);
+            const double basis =
+                kpa ? kpa->umrechnenInBasisEinheit(s.m.druckverlustZul) : s.m.druckverlustZul;
+            melde(s.idDp, "grenze_dp",
+                  kal::zahlText(ziel ? ziel->umrechnenInDieseEinheit(basis) : basis, 2, 10) +
+                      (ziel ? " " + ziel->getName() : std::string()));
+        }
+        if (s.vMin < s.a.vSpaltMin) melde(s.idVMin, "grenze_vmin", geschwindigkeit(s.a.vSpaltMin));
+        if (s.vMax > s.a.vSpaltMax) melde(s.idVMax, "grenze_vmax", geschwindigkeit(s.a.vSpaltMax));
+        if (s.vStutzen > s.a.vStutzenMax)
+            melde(s.idVStutzen, "grenze_vstutzen", geschwindigkeit(s.a.vStutzenMax));
+    }
+    const double reserve = std::max(0.0, fall.eingaben.sicherheit);
+    if (e.flaechenreserve < reserve)
+        melde(hd::ErgSicherheit, "grenze_reserve", kal::zahlText(reserve, 2, 10) + " %");
+    return hinweise;
 }
 
 void ergebnisAnzeigeLeeren(kal::EntrySource& f, int berechnungsart) {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dialoghilfe.h"
 #include "engine.h"
 
 namespace {
@@ -154,21 +155,32 @@ bool Rechenkern::leistungBestimmen(const Berechnungsfall& fall, int nw, int nc, 
                    m.massenstrom;
         return spanne * a.waermekapazitaet * m.massenstrom;
     };
+    // The message names the four entries that contradict each other.
+    auto ueberbestimmt = [&](int s) {
+        const CIniEx& t = k_.sprache;
+        const bool kond = e.seite(s).kondensation;
+        const std::string felder[] = {
+            t.GetValue("maindialog", "power", "") + "; " +
+            t.GetValue("maindialog", s == kWarm ? "warm" : "cold", "") + ": " +
+            t.GetValue("maindialog", kond ? "kondens" : "ton", "") + ", " +
+            t.GetValue("maindialog", kond ? "unterkuehlung" : "toff", "") + ", " +
+            t.GetValue("maindialog", "flowrate", "")};
+        meldeText(t.GetValue("error", "ueberbestimmt", "") + "\n" +
+                      kal::einsetzen(t.GetValue("error", "ueberbestimmtFelder", ""), felder),
+                  "ueberbestimmt");
+        return false;
+    };
     const bool warmKomplett = nw == 3, kaltKomplett = nc == 3;
     double qw = 0, qc = 0;
     if (warmKomplett) {
         qw = qSeite(kWarm);
-        if (e.leistungVorgegeben && std::fabs(e.leistung / qw - 1.0) > kUeberbestimmtToleranz) {
-            meldeFehler("ueberbestimmt");
-            return false;
-        }
+        if (e.leistungVorgegeben && std::fabs(e.leistung / qw - 1.0) > kUeberbestimmtToleranz)
+            return ueberbestimmt(kWarm);
     }
     if (kaltKomplett) {
         qc = qSeite(kKalt);
-        if (e.leistungVorgegeben && std::fabs(e.leistung / qc - 1.0) > kUeberbestimmtToleranz) {
-            meldeFehler("ueberbestimmt");
-            return false;
-        }
+        if (e.leistungVorgegeben && std::fabs(e.leistung / qc - 1.0) > kUeberbestimmtToleranz)
+            return ueberbestimmt(kKalt);
     }
     if (e.leistungVorgegeben)
         q = e.leistung;

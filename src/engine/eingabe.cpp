@@ -17,7 +17,7 @@ int positionOderNull(int p) { return p < 0 ? 0 : p; }
 Rechenkern::Rechenkern(Rechenkontext& kontext)
     : k_(kontext),
       eingabe_(kal::eingabePruefer(kontext.sprache, kontext.meldungen,
-                                   kontext.sprache.GetValue("title"))) {
+                                   kal::meldungsTitel(kontext.sprache, kal::MessageIcon::Error))) {
     // kPa to bar through the base unit
     const Einheit* e1 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckKPa);
     const Einheit* e4 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckBar);
@@ -264,6 +264,10 @@ double Rechenkern::temperaturAnzeige(double tC, int pos) const {
                            inBasisEinheit(k_.data, eg::Temperatur, eg::TemperaturGradC, tC));
 }
 
+// 2 decimals, but at least 4 significant digits: the written value is an
+// entry that a saved project calculates again.
 void Rechenkern::zurueckschreiben(int id, double wertAnzeige) {
-    if (std::isfinite(wertAnzeige)) kal::setTextfield(k_.felder, id, wertAnzeige, 2, 15);
+    if (std::isfinite(wertAnzeige))
+        kal::setTextfield(k_.felder, id, wertAnzeige, kal::nachkommaMindestens(wertAnzeige, 2, 4),
+                          15);
 }

@@ -290,6 +290,7 @@ private:
 
     // validation and balance
     bool grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a);
+    bool temperaturenImBereich(const Falleingaben& e);
     bool arbeitswerteAbleiten(Berechnungsfall& fall);
     bool leistungBestimmen(const Berechnungsfall& fall, int nWarm, int nKalt, double& q);
     bool fehlendeErgaenzen(Berechnungsfall& fall, double q);
@@ -326,6 +327,18 @@ private:
 // the unit system, dimensions in mm or inch). Pure: reads only its inputs.
 void ergebnisAnzeigen(const Data& data, const CIniEx& sprache, const Berechnungsfall& fall,
                       kal::EntrySource& felder);
+// A shown result value beyond a limit: its control and a text naming the
+// limit in the unit shown.
+struct Grenzhinweis {
+    int control;
+    std::string text;
+};
+// The result's pressure drops above the permitted ones, channel velocities
+// outside the minimum and maximum, nozzle velocities above the maximum and
+// an area reserve below the required one (at least 0 %). Design keeps
+// within them; rating shows what a fixed pack does.
+std::vector<Grenzhinweis> ergebnisGrenzen(const Data& data, const CIniEx& sprache,
+                                          const Berechnungsfall& fall);
 // The result controls emptied (result reset of the main dialog).
 void ergebnisAnzeigeLeeren(kal::EntrySource& felder, int berechnungsart);
 // Status line text: one floating %-conversion receives the count; any other

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dialoghilfe.h"
 #include "engine.h"
 #include "format.h"
 
@@ -119,6 +120,7 @@ bool Rechenkern::grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a) {
     if ((!w.kondensation || w.unterkuehlung) && w.tEin <= w.tAus)
         return fehler("wrongWarmTemperature");
     if (c.tEin >= c.tAus) return fehler("wrongColdTemperature");
+    if (!temperaturenImBereich(e)) return false;
 
     if (w.tEin - c.tAus > kWarnTemperaturdifferenz) meldeWarnung("tempdiffTeinwarm-Tauskalt");
     if (w.tAus - c.tEin > kWarnTemperaturdifferenz) meldeWarnung("tempdiffTauswarm-Teinkalt");
@@ -132,6 +134,45 @@ bool Rechenkern::grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a) {
         return fehler("warmGasBetriebsdrucktoLow");
     if (c.istGas && !c.eigenesMedium && c.gasDruck < kMinGasDruck)
         return fehler("coldGasBetriebsdrucktoLow");
+    return true;
+}
+
+// Every inlet and outlet temperature (entered or completed) within the
+// range of its medium's fluid data: the properties are only evaluated at
+// the mean temperature, so a side could start far outside the table. The
+// outlet of a condensing side is condensate.
+bool Rechenkern::temperaturenImBereich(const Falleingaben& e) {
+    namespace eg = einheitengruppe;
+    const StoffdatenListe& stoffe = k_.data.getStoffdatenListe();
+    const int ids[kAnzahlSeiten][2] = {{hd::TEinWarm, hd::TAusWarm}, {hd::TEinKalt, hd::TAusKalt}};
+    for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
+        const Mediumseite& m = e.seite(seite);
+        const Stoffdaten* ein = stoffe.internalGetAt(m.medium);  // none: user-defined
+        if (!ein) continue;
+        const Stoffdaten* aus =
+            m.kondensation ? stoffe.internalGetAt(ein->GetCodeKondensat()) : ein;
+        for (int i = 0; i < 2; ++i) {
+            const Stoffdaten* stoff = i == 0 ? ein : aus;
+            const double t = i == 0 ? m.tEin : m.tAus;
+            if (!stoff || stoff->IsTemperaturOK(t)) continue;
+            const int pos = i == 0 ? m.einheitTEin : m.einheitTAus;
+            const Einheit* einheit = einheitAn(k_.data, eg::Temperatur, pos);
+            auto zahl = [&](double tC) { return kal::zahlText(temperaturAnzeige(tC, pos), 2, 10); };
+            const std::string name = einheit ? " " + einheit->getName() : std::string();
+            const char* feld = i == 1 ? "toff" : m.kondensation ? "kondens" : "ton";
+            const std::string werte[] = {
+                k_.sprache.GetValue("maindialog", seite == kWarm ? "warm" : "cold", ""),
+                k_.sprache.GetValue("maindialog", feld, ""),
+                zahl(t) + name,
+                stoff->getName(),
+                zahl(stoff->tMin),
+                zahl(stoff->tMax) + name};
+            meldeText(kal::einsetzen(k_.sprache.GetValue("error", "temperaturBereich", ""), werte),
+                      "temperaturBereich");
+            k_.felder.setFocus(ids[seite][i]);
+            return false;
+        }
+    }
     return true;
 }
 

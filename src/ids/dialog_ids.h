@@ -110,6 +110,7 @@ enum : int {
     SerienModus = 1040,
     Serien = 1041,
     ErgSerien = 1042,
+    ErgPlatten = 1440,  // this program's own: channels per side and plates of the result
     Sicherheitsplatte = 1421,
 
     // channel row

@@ -138,6 +138,21 @@ void Form::setVisible(int id, bool on) {
     changed(id);
 }
 
+void Form::setToolTip(int id, const std::string& text) {
+    control(id).toolTip = text;
+    changed(id);
+}
+
+Emphasis Form::emphasis(int id) const {
+    const ControlState* c = find(id);
+    return c ? c->emphasis : kEmpty.emphasis;
+}
+
+void Form::setEmphasis(int id, Emphasis e) {
+    control(id).emphasis = e;
+    changed(id);
+}
+
 void Form::setFocus(int id) {
     focus_ = id;
     changed(id);

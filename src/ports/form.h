@@ -23,6 +23,10 @@ enum class BindEvent {
     Command,    // menu action chosen
 };
 
+// How a control is set apart from its neighbours: a value the program
+// filled in itself, or one beyond a limit.
+enum class Emphasis { None, Computed, Warning };
+
 struct ControlState {
     std::string text;              // edit text, caption or label text
     std::vector<ListEntry> items;  // list entries
@@ -33,6 +37,8 @@ struct ControlState {
     bool readOnly = false;
     int maxLength = 0;        // edit: most bytes a user may type, 0 unlimited
     std::string placeholder;  // edit: grey hint while it is empty
+    std::string toolTip;
+    Emphasis emphasis = Emphasis::None;
 };
 
 // `text` cut to at most `maxLength` bytes at a character boundary (UTF-8);
@@ -93,6 +99,9 @@ public:
     void setEnabled(int id, bool on);
     bool visible(int id) const;
     void setVisible(int id, bool on);
+    void setToolTip(int id, const std::string& text);
+    Emphasis emphasis(int id) const;
+    void setEmphasis(int id, Emphasis e);
 
     int focus() const { return focus_; }
     void setFocus(int id) override;

@@ -30,19 +30,28 @@ public:
 
 enum class Answer { Yes, No, Cancel };
 
+// The buttons' texts in the program's language; an empty one keeps the
+// toolkit's own, which may be in another language.
+struct AnswerTexts {
+    std::string yes, no, cancel;
+};
+
 class QuestionPort {
 public:
     virtual ~QuestionPort() = default;
     // Yes/No/Cancel question with the question icon.
-    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption) = 0;
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption,
+                                  const AnswerTexts& answers) = 0;
 };
 
 class FileDialogPort {
 public:
     virtual ~FileDialogPort() = default;
-    // nullopt when the user cancels.
-    virtual std::optional<std::string> chooseFileToOpen() = 0;
-    virtual std::optional<std::string> chooseFileToSave(const std::string& defaultExtension) = 0;
+    // nullopt when the user cancels. The dialogs start in `folder`; when it
+    // is empty or gone, in the user's documents folder.
+    virtual std::optional<std::string> chooseFileToOpen(const std::string& folder) = 0;
+    virtual std::optional<std::string> chooseFileToSave(const std::string& defaultExtension,
+                                                        const std::string& folder) = 0;
 };
 
 class WaitCursorPort {
@@ -88,6 +97,9 @@ public:
     virtual ~DocumentPort() = default;
     // Shell "open" of a document with its associated program.
     virtual bool openDocument(const std::string& path) = 0;
+    // An HTML page in a help window of the program itself (when no browser
+    // can be started).
+    virtual void showHelpWindow(const std::string& path) = 0;
 };
 
 // Printing: every printout draws through this page interface so tests can

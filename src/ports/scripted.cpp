@@ -2,22 +2,28 @@
 
 namespace kal {
 
-Answer ScriptedQuestions::askYesNoCancel(const std::string& text, const std::string&) {
+Answer ScriptedQuestions::askYesNoCancel(const std::string& text, const std::string& caption,
+                                         const AnswerTexts& texts) {
     asked.push_back(text);
+    captions.push_back(caption);
+    yesTexts.push_back(texts.yes);
     if (answers.empty()) return Answer::Cancel;
     Answer a = answers.front();
     answers.pop_front();
     return a;
 }
 
-std::optional<std::string> ScriptedFiles::chooseFileToOpen() {
+std::optional<std::string> ScriptedFiles::chooseFileToOpen(const std::string& folder) {
+    folders.push_back(folder);
     if (openAnswers.empty()) return std::nullopt;
     auto a = openAnswers.front();
     openAnswers.pop_front();
     return a;
 }
 
-std::optional<std::string> ScriptedFiles::chooseFileToSave(const std::string&) {
+std::optional<std::string> ScriptedFiles::chooseFileToSave(const std::string&,
+                                                           const std::string& folder) {
+    folders.push_back(folder);
     if (saveAnswers.empty()) return std::nullopt;
     auto a = saveAnswers.front();
     saveAnswers.pop_front();

@@ -23,17 +23,22 @@ public:
 
 class ScriptedQuestions : public QuestionPort {
 public:
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& caption,
+                          const AnswerTexts& texts) override;
     std::deque<Answer> answers;  // empty queue answers Cancel
     std::vector<std::string> asked;
+    std::vector<std::string> captions;
+    std::vector<std::string> yesTexts;
 };
 
 class ScriptedFiles : public FileDialogPort {
 public:
-    std::optional<std::string> chooseFileToOpen() override;
-    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& folder) override;
+    std::optional<std::string> chooseFileToSave(const std::string& defaultExtension,
+                                                const std::string& folder) override;
     std::deque<std::optional<std::string>> openAnswers;  // empty queue = cancel
     std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<std::string> folders;  // the start folder of every dialog shown
 };
 
 class CountingWaitCursor : public WaitCursorPort {
@@ -72,9 +77,12 @@ class RecordingDocuments : public DocumentPort {
 public:
     bool openDocument(const std::string& path) override {
         opened.push_back(path);
-        return true;
+        return canOpen;
     }
+    void showHelpWindow(const std::string& path) override { helpWindows.push_back(path); }
+    bool canOpen = true;  // false: no browser can be started
     std::vector<std::string> opened;
+    std::vector<std::string> helpWindows;
 };
 
 // Records every drawing call as one text line, for exact comparisons.

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
+#include <set>
 
 using kal::BindEvent;
 using kal::Form;
@@ -183,4 +185,32 @@ TEST(FormBinder, EditLimitCountsBytes) {
     QTest::keyClicks(f.edit, "ab\xc2\xb0\xc2\xb0");  // two-byte characters
     EXPECT_EQ(f.form.text(10), "ab\xc2\xb0");
     EXPECT_LE(f.form.text(10).size(), 5u);
+}
+
+// A rule that rewrites characters as they are typed (a decimal comma
+// becoming a point) leaves the cursor where the user types; tooltip and
+// emphasis follow the form, and no emphasis is the normal look again.
+TEST(FormBinder, RewrittenTextKeepsTheCursorTooltipAndEmphasisFollowTheForm) {
+    Fenster f;
+    f.root.show();
+    f.regel = [&](int id) {
+        std::string t = f.form.text(id);
+        std::replace(t.begin(), t.end(), ',', '.');
+        f.form.setText(id, t);
+    };
+    QTest::keyClicks(f.edit, "125");
+    f.edit->setCursorPosition(1);
+    QTest::keyClicks(f.edit, ",");
+    EXPECT_EQ(f.edit->text(), "1.25");
+    EXPECT_EQ(f.edit->cursorPosition(), 2);
+    auto grund = [&] { return f.edit->palette().color(QPalette::Base).rgb(); };
+    std::set<QRgb> farben = {grund()};
+    for (auto e : {kal::Emphasis::Computed, kal::Emphasis::Warning, kal::Emphasis::None}) {
+        f.form.setEmphasis(10, e);
+        f.form.setToolTip(10, e == kal::Emphasis::None ? "" : "calculated");
+        f.binder.push();
+        farben.insert(grund());
+        EXPECT_EQ(f.edit->toolTip().isEmpty(), e == kal::Emphasis::None);
+    }
+    EXPECT_EQ(farben.size(), 3u);  // two colours of their own, then the normal one again
 }

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTextBrowser>
+#include <QTimer>
 
+#include "bildablage.h"
 #include "screenshot.h"
 #include "verzeichnis.h"
 
@@ -18,6 +24,37 @@ TEST(QtWaitCursor, GuardRestoresTheCursor) {
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtDocuments, HelpWindowShowsThePageWithItsTitle) {
+    QWidget hauptfenster;
+    kal::QtDocuments docs(&hauptfenster);
+    docs.showHelpWindow(kaltest::distDir() + "/help/uk/index.htm");
+    auto* fenster = hauptfenster.findChild<QDialog*>("hilfe");
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_FALSE(fenster->isModal());
+    EXPECT_EQ(fenster->windowTitle(), QString::fromUtf8("kalvoria – user guide"));
+    auto* browser = fenster->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->toPlainText().contains("The two modes"));
+    kaltest::bildAblegen(*fenster, "help_window");
+    fenster->close();
+}
+
+// The answers carry the program's texts; an empty text keeps the toolkit's.
+TEST(QtQuestions, ButtonsInTheProgramsLanguage) {
+    kal::QtQuestions fragen;
+    QStringList texte;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (auto k : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            texte << box->button(k)->text().remove('&');
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(fragen.askYesNoCancel("Speichern?", "kal", {"Ja", "Nein", ""}), kal::Answer::No);
+    EXPECT_EQ(texte, (QStringList{"Ja", "Nein", "Cancel"}));
 }
 
 TEST(QtClipboard, PutsPlainText) {

@@ -18,6 +18,22 @@ CIniEx sprache() {
 }
 }  // namespace
 
+// One rule for every caption: what a message is, not who shows it.
+TEST(MeldungsTitel, ByKindOfMessageAndPlaceholdersInAnyOrder) {
+    CIniEx s;
+    s.OpenFromText("[general]\ntitle=kal\n[error]\nerror=Error\n[warning]\nwarning=Warning\n");
+    RecordingMessages port;
+    for (const auto& [icon, titel] : {std::pair{MessageIcon::Error, "Error"},
+                                      {MessageIcon::Warning, "Warning"},
+                                      {MessageIcon::Question, "kal"},
+                                      {MessageIcon::Information, "kal"}}) {
+        zeigeMeldung(&port, s, "error", "x", "", icon);  // no caption of its own
+        EXPECT_EQ(port.shown.back().caption, titel);
+    }
+    const std::string werte[] = {"a", "b"};
+    EXPECT_EQ(einsetzen("%2 %1 %1, %3 50 % %", werte), "b a a, %3 50 % %");
+}
+
 TEST(Beschriftungen, TableSetsEveryCaptionAndAMissingKeyEmptiesIt) {
     Form f;
     f.setText(3, "old text");

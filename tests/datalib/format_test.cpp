@@ -83,6 +83,16 @@ TEST(ZahlText, DecimalsDigitsAndTrailingZeros) {
         EXPECT_EQ(zahlText(f.wert, f.nachkomma, f.stellen), f.text) << f.wert;
 }
 
+// Computed entries: 2 decimals, yet never fewer than 4 significant digits.
+TEST(ZahlText, AtLeastFourSignificantDigits) {
+    const std::pair<double, const char*> faelle[] = {
+        {0.19862847, "0.1986"},  {0.00123456, "0.001235"}, {3.98, "3.98"}, {402.757, "402.76"},
+        {12345.678, "12345.68"}, {-0.0456789, "-0.04568"}, {0.0, "0"},
+    };
+    for (const auto& [wert, text] : faelle)
+        EXPECT_EQ(zahlText(wert, nachkommaMindestens(wert, 2, 4), 15), text) << wert;
+}
+
 TEST(Runden, HalfAwayFromZero) {
     EXPECT_DOUBLE_EQ(runden(2.5, 0), 3);
     EXPECT_DOUBLE_EQ(runden(-2.5, 0), -3);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 
 #include "fixture.h"
@@ -418,7 +419,7 @@ TEST(Eingabe, SerienNullWirdEinsUndErsterFehler) {
     EXPECT_EQ(u.kern.letzterEingabefehler().code, 1);
     ASSERT_EQ(u.meldungen.shown.size(), 1u);
     EXPECT_EQ(u.meldungen.shown[0].key, "error_empty");
-    EXPECT_EQ(u.meldungen.shown[0].caption, "kalvoria");
+    EXPECT_EQ(u.meldungen.shown[0].caption, "Fehler");
     EXPECT_EQ(u.form.focus(), hd::DruckverlustWarm);
 }
 
@@ -682,6 +683,40 @@ TEST(Anzeige, LeerenUndZollMasse) {
     EXPECT_EQ(zoll.text(hd::KEff), "");
     EXPECT_EQ(zoll.text(hd::Statuszeile), "");
     EXPECT_EQ(zoll.text(hd::ErgPlattentyp), "");
+}
+
+// A design keeps within every limit; each limit moved past the result flags
+// exactly its field and names the limit in the unit the field shows.
+TEST(Anzeige, GrenzenNennenDasUeberschrittene) {
+    Umgebung u;
+    ASSERT_TRUE(u.rechne(wasserWasser()));
+    CIniEx t;
+    t.OpenFromText(
+        "[maindialog]\ngrenze_dp=dp %1\ngrenze_vmin=vmin %1\ngrenze_vmax=vmax %1\n"
+        "grenze_vstutzen=vs %1\ngrenze_reserve=res %1\n");
+    EXPECT_TRUE(ergebnisGrenzen(u.data, t, u.fall).empty());
+    using F = Berechnungsfall&;
+    const std::tuple<std::function<void(F)>, int, const char*> faelle[] = {
+        {[](F f) { f.eingaben.warm.druckverlustZul = 1.0; }, hd::ErgDruckverlustWarm, "dp 1 kPa"},
+        {[](F f) { f.arbeitswerte.kalt.vSpaltMin = 20.0; }, hd::VMinKalt, "vmin 20 m/s"},
+        {[](F f) { f.arbeitswerte.kalt.vSpaltMin = 20.0, f.eingaben.einheitensystem = 1; },
+         hd::VMinKalt, "vmin 65.62 ft/s"},
+        {[](F f) { f.arbeitswerte.warm.vSpaltMax = 0.01; }, hd::VMaxWarm, "vmax 0.01 m/s"},
+        {[](F f) { f.arbeitswerte.kalt.vStutzenMax = 0.01; }, hd::VStutzenKalt, "vs 0.01 m/s"},
+        {[](F f) { f.ergebnis.flaechenreserve = 5.0, f.eingaben.sicherheit = 12.5; },
+         hd::ErgSicherheit, "res 12.5 %"},
+        // a negative reserve whatever was asked for
+        {[](F f) { f.ergebnis.flaechenreserve = -3.0, f.eingaben.sicherheit = -10.0; },
+         hd::ErgSicherheit, "res 0 %"},
+    };
+    for (const auto& [aendern, control, text] : faelle) {
+        Berechnungsfall f = u.fall;
+        aendern(f);
+        const std::vector<Grenzhinweis> g = ergebnisGrenzen(u.data, t, f);
+        ASSERT_EQ(g.size(), 1u) << text;
+        EXPECT_EQ(g[0].control, control);
+        EXPECT_EQ(g[0].text, text);
+    }
 }
 
 TEST(Mischen, SchrittweiteUndAbbruch) {

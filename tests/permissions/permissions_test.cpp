@@ -89,7 +89,7 @@ TEST(Zulaessig, MigrationEinmalUndRegistryFehler) {
     ASSERT_TRUE(t.tab.lesen(t.settings, &t.meldungen, t.sprache));
     ASSERT_EQ(t.meldungen.shown.size(), 1u);
     EXPECT_EQ(t.meldungen.shown[0].key, "readregistrySpalttypZulaessig");
-    EXPECT_EQ(t.meldungen.shown[0].caption, "");
+    EXPECT_EQ(t.meldungen.shown[0].caption, "Fehler");
     EXPECT_EQ(t.settings.values.at("PlattentypSpalttypZulaessig3.1"), "");
     EXPECT_EQ(t.settings.values.at("PlattentypSpalttypZulaessig"), "old");
     t.meldungen.shown.clear();

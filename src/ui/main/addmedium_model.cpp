@@ -54,7 +54,7 @@ AddMediumModel::AddMediumModel(const Data& data, const CIniEx& sprache, Ports po
     : data_(data), sprache_(sprache), ports_(ports), seite_(seite) {
     Form& f = form();
     setCaption(titel);
-    input_ = eingabePruefer(sprache_, ports_.messages, titel);
+    input_ = eingabePruefer(sprache_, ports_.messages, meldungsTitel(sprache_, MessageIcon::Error));
     beschriftungenSetzen(f, sprache_, kBeschriftungen);
     f.setVisible(am::VorlageOk, false);
     f.setEnabled(am::VorlageOk, false);

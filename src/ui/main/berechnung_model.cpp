@@ -1,5 +1,7 @@
 #include "berechnung_model.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "addmedium_model.h"
@@ -8,6 +10,7 @@
 #include "dialoginfo.h"
 #include "engine.h"
 #include "format.h"
+#include "hinweise.h"
 #include "kal_version.h"
 #include "projektdatei.h"
 #include "spalttypdlg_model.h"
@@ -177,6 +180,9 @@ bool enthalten(const int (&liste)[N], int id) {
     return false;
 }
 
+// Per-user value holding the folder of the project file last chosen.
+constexpr const char* kOrdnerWert = "lastfolder";
+
 bool lesbar(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);
     return f.good();
@@ -231,6 +237,7 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     }
     spaltenEditiert_ = false;
     warnungAktualisieren();
+    standMerken();
 }
 
 void CBerechnungDlg::warnungAktualisieren() {
@@ -244,7 +251,8 @@ void CBerechnungDlg::textsRoutine() {
     titel_ = formatiere("%s %s.%s", s.GetValue("title").c_str(), KAL_VERSION,
                         ini.GetValue("Daten", "version", "").c_str());
     setCaption(titel_);
-    eingabe_ = eingabePruefer(s, ports_.messages, s.GetValue("title"));
+    eingabe_ = eingabePruefer(s, ports_.messages, meldungsTitel(s, MessageIcon::Error));
+    dezimalKomma_ = s.GetValue("global", "dezimaltrenner", ".") == ",";
 
     // the specification popup waits for its dialogs
     std::erase_if(menu_, [](const MenuPopup& p) { return p.id == PopupSpez; });
@@ -258,6 +266,7 @@ void CBerechnungDlg::textsRoutine() {
     f.setText(EinheitCustomPreis, waehrung_);
 
     listen::fuelleModusListen(f, s);
+    hinweiseSetzen();
 }
 
 regeln::Medienzustand CBerechnungDlg::zustand() const {
@@ -419,6 +428,14 @@ void CBerechnungDlg::ergebnisZuruecksetzen() {
     ergebnisAnzeigeLeeren(felder_, modus_);
     form().setEnabled(Komplettieren, false);
     ergebnisVorhanden_ = false;
+    hinweiseSetzen();
+}
+
+void CBerechnungDlg::hinweiseSetzen() {
+    std::vector<Grenzhinweis> grenzen;
+    if (ergebnisVorhanden_) grenzen = ergebnisGrenzen(data(), app_.getSprache(), fall_);
+    hinweise::anwenden(form(), app_.getSprache(), berechnet_, grenzen,
+                       ergebnisVorhanden_ ? &fall_.ergebnis : nullptr);
 }
 
 void CBerechnungDlg::eingabenLeeren() { regeln::eingabenLeeren(form(), modus_); }
@@ -432,6 +449,7 @@ void CBerechnungDlg::arbeitswerteLeeren() {
 
 void CBerechnungDlg::neuesProjekt() {
     Form& f = form();
+    berechnet_.clear();
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();
@@ -449,6 +467,41 @@ void CBerechnungDlg::neuesProjekt() {
     regeln::spalttypenRegel(f, zustand());
     projektPfad_.clear();
     setCaption(titel_);
+    standMerken();
+}
+
+std::string CBerechnungDlg::projektBytes() const {
+    return projektAusFormular(form(), medien_, modus_).kodieren();
+}
+
+std::string CBerechnungDlg::letzterOrdner() const {
+    if (!ports_.settings || !ports_.settings->openKey()) return {};
+    return ports_.settings->readValue(kOrdnerWert).value_or("");
+}
+
+void CBerechnungDlg::ordnerMerken(const std::string& datei) {
+    // a store that fails only costs the convenience: no message
+    const std::string ordner = std::filesystem::path(datei).parent_path().string();
+    if (!ordner.empty() && ports_.settings && ports_.settings->openKey())
+        ports_.settings->writeValue(kOrdnerWert, ordner);
+}
+
+bool CBerechnungDlg::getGeaendert() const { return projektBytes() != gespeichert_; }
+
+bool CBerechnungDlg::aenderungenSichern() {
+    if (!ports_.questions || !getGeaendert()) return true;
+    const CIniEx& s = app_.getSprache();
+    switch (ports_.questions->askYesNoCancel(s.GetValue("global", "quest_save_project", ""),
+                                             meldungsTitel(s, MessageIcon::Question),
+                                             antwortTexte(s))) {
+        case Answer::Yes:
+            return speichern(false);
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void CBerechnungDlg::einheitenLesen() {
@@ -496,8 +549,15 @@ bool CBerechnungDlg::berechnen() {
     for (const auto& [pos, id] : zulassungen_.plattentypen)
         k.freigegebenePlattentypen.push_back(id);
     Rechenkern kern(k);
+    std::vector<int> leer;
+    for (int id : hinweise::kBilanzFelder)
+        if (f.text(id).empty()) leer.push_back(id);
     ergebnisVorhanden_ = kern.berechnen(fall_);
+    // what the balance filled in stays marked, also when a later check refused
+    for (int id : leer)
+        if (!f.text(id).empty()) berechnet_.insert(id);
     f.setEnabled(Komplettieren, ergebnisVorhanden_);
+    hinweiseSetzen();
     return ergebnisVorhanden_;
 }
 
@@ -506,6 +566,7 @@ void CBerechnungDlg::ergebnisNeuAnzeigen() {
     fall_.eingaben.einheitensystem = einheitensystem_;
     fall_.eingaben.masseInMm = millimeter_ == 1;
     ergebnisAnzeigen(data(), app_.getSprache(), fall_, felder_);
+    hinweiseSetzen();
 }
 
 bool CBerechnungDlg::einheitenSpeichern() {
@@ -555,7 +616,12 @@ void CBerechnungDlg::millimeterGeaendert() {
     ergebnisNeuAnzeigen();
 }
 
+void CBerechnungDlg::escape() {
+    if (aenderungenSichern()) close(2);
+}
+
 bool CBerechnungDlg::schliessfeld() {
+    if (!aenderungenSichern()) return false;
     if (!einheitenSpeichern()) return false;
     close(2);
     return true;
@@ -564,7 +630,7 @@ bool CBerechnungDlg::schliessfeld() {
 void CBerechnungDlg::befehl(int cmd) {
     switch (cmd) {
         case CmdNeu:
-            neuesProjekt();
+            if (aenderungenSichern()) neuesProjekt();
             break;
         case CmdOeffnen:
             oeffnen();
@@ -576,6 +642,7 @@ void CBerechnungDlg::befehl(int cmd) {
             speichern(true);
             break;
         case CmdBeenden:
+            if (!aenderungenSichern()) break;
             einheitenSpeichern();  // closes even when the store failed
             close(1);
             break;
@@ -668,6 +735,14 @@ void CBerechnungDlg::auswahlGeaendert(int id) {
 }
 
 void CBerechnungDlg::textGeaendert(int id) {
+    // Every edit of the window is a number; typed with the language's decimal
+    // comma it becomes a point at once, the C format the project file holds.
+    if (dezimalKomma_ && !form().control(id).readOnly) {
+        std::string text = form().text(id);
+        std::replace(text.begin(), text.end(), ',', '.');
+        if (text != form().text(id)) form().setText(id, text);
+    }
+    if (berechnet_.erase(id)) hinweiseSetzen();  // the user's own value now
     if (id == Anzahl1 || id == Anzahl2) {
         spaltenEditiert_ = true;
         return;
@@ -704,9 +779,10 @@ void CBerechnungDlg::spalttypenBearbeiten() {
 }
 
 void CBerechnungDlg::oeffnen() {
-    if (!ports_.files) return;
-    std::optional<std::string> pfad = ports_.files->chooseFileToOpen();
+    if (!ports_.files || !aenderungenSichern()) return;
+    std::optional<std::string> pfad = ports_.files->chooseFileToOpen(letzterOrdner());
     if (!pfad) return;
+    ordnerMerken(*pfad);
     projektLesen(*pfad);
 }
 
@@ -714,7 +790,7 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     // one byte more than a project file: a longer file is seen as foreign
     std::optional<std::string> bytes = dateiLesen(pfad, kProjektGroesse + 1);
     if (!bytes) {
-        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGeoeffnet", titel_,
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGeoeffnet", "",
                      MessageIcon::Error, pfad);
         return 1;
     }
@@ -725,13 +801,14 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     }
     projektPfad_ = pfad;
     Form& f = form();
+    berechnet_.clear();
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();
     const Data& d = data();
     const CIniEx& s = app_.getSprache();
     int modus = projektInFormular(
-        *inhalt, f, medien_, s, titel_, ports_.messages, [this] { plattentypRegel(); },
+        *inhalt, f, medien_, s, "", ports_.messages, [this] { plattentypRegel(); },
         [&] {
             for (int seite = 0; seite < 2; ++seite) {
                 const EigenesMedium& m = medien_[static_cast<size_t>(seite)];
@@ -756,33 +833,36 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     modusWechseln(modus);
     spalttypenNeuFuellen();
     setCaption(titel_ + " - " + projektPfad_);
+    standMerken();
     return 0;
 }
 
-void CBerechnungDlg::speichern(bool unterNeuemNamen) {
+bool CBerechnungDlg::speichern(bool unterNeuemNamen) {
     std::string pfad = projektPfad_;
     if (unterNeuemNamen || pfad.empty()) {
-        if (!ports_.files) return;
-        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("");
-        if (!gewaehlt) return;
+        if (!ports_.files) return false;
+        // no filter and no default extension
+        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("", letzterOrdner());
+        if (!gewaehlt) return false;
+        ordnerMerken(*gewaehlt);
         pfad = *gewaehlt;
     }
-    projektSchreiben(pfad);
+    return projektSchreiben(pfad);
 }
 
 bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
     ProjektInhalt inhalt = projektAusFormular(form(), medien_, modus_);
     std::string fehler;
     if (!dateiSicherSchreiben(pfad, inhalt.kodieren(), &fehler)) {
-        // the next "save" asks for a name again; the old file is untouched
-        projektPfad_.clear();
-        setCaption(titel_);
-        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", titel_,
+        // the project path and the title keep naming the untouched file
+        // that holds the last saved state
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", "",
                      MessageIcon::Error, pfad);
         return false;
     }
     projektPfad_ = pfad;
     setCaption(titel_ + " - " + projektPfad_);
+    standMerken();
     return true;
 }
 
@@ -795,6 +875,13 @@ void CBerechnungDlg::spracheWechseln() {
     app_.spracheSpeichern();
     app_.spracheOeffnen(code);
     textsRoutine();
+    // texts the calculation wrote: the status line and the shown result
+    if (!form().text(Statuszeile).empty()) {
+        const char* key = fall_.suche.ergebnisAngezeigt ? "ergebnis" : "keinergebnis";
+        form().setText(Statuszeile, statusText(app_.getSprache().GetValue("result", key, ""),
+                                               fall_.suche.anzahlBerechnungen));
+    }
+    ergebnisNeuAnzeigen();
 }
 
 void CBerechnungDlg::hilfe() {
@@ -807,7 +894,9 @@ void CBerechnungDlg::hilfe() {
             return;
         }
     }
-    if (ports_.documents) ports_.documents->openDocument(pfad);
+    // without a browser the program shows the page itself
+    if (ports_.documents && !ports_.documents->openDocument(pfad))
+        ports_.documents->showHelpWindow(pfad);
 }
 
 void CBerechnungDlg::info() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,7 @@ public:
     // Close box: stores the units; false = the dialog stays open.
     bool schliessfeld();
     // Escape: closes without storing.
-    void escape() { close(2); }
+    void escape();
 
     // --- operations other parts use
     void textsRoutine();
@@ -82,6 +83,11 @@ public:
     // Stores "unit"; false (after the message) when the key failed.
     bool einheitenSpeichern();
     void einheitenLesen();
+    // Tooltips, emphasis and plate count for the entries and the result.
+    void hinweiseSetzen();
+    // Balance entries the calculation filled in and the user has not typed
+    // into since.
+    const std::set<int>& berechneteFelder() const { return berechnet_; }
     // Unit labels of the result rows for the current unit system.
     void ergebnisEinheitenSetzen();
     void warnungAktualisieren();
@@ -92,13 +98,19 @@ public:
 
     // --- project file
     void oeffnen();  // file dialog, then projektLesen
-    void speichern(bool unterNeuemNamen);
+    // false: nothing written (cancelled or failed)
+    bool speichern(bool unterNeuemNamen);
     // The reader from the chosen path on. 0 read, 1 file unreadable,
     // 2 not a project file of this version (message shown either way).
     int projektLesen(const std::string& pfad);
     // The writer to `pfad`; false (after the message) when it failed.
     bool projektSchreiben(const std::string& pfad);
     const std::string& getProjektPfad() const { return projektPfad_; }
+    // The entries differ from what the last new, open or save left.
+    bool getGeaendert() const;
+    // Before changed entries would be discarded: asks whether to save them.
+    // false: cancelled, or the save did not happen; the entries stay.
+    bool aenderungenSichern();
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }
@@ -136,6 +148,11 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
+    std::string projektBytes() const;
+    // The folder of the project file last chosen, per user; empty: none yet.
+    std::string letzterOrdner() const;
+    void ordnerMerken(const std::string& datei);
+    void standMerken() { gespeichert_ = projektBytes(); }
 
     CBerechnungApp& app_;
     Ports ports_;
@@ -148,6 +165,8 @@ private:
     std::string logoPfad_;
     std::string waehrung_;
     std::string projektPfad_;
+    std::string gespeichert_;
+    std::set<int> berechnet_;  // project file bytes of the last new, open or save
     Berechnungsfall fall_;
     EigeneMedien medien_{};
     bool nurTitan_[2] = {false, false};
@@ -158,6 +177,7 @@ private:
     int millimeter_ = 1;
     bool ergebnisVorhanden_ = false;
     bool spaltenEditiert_ = false;
+    bool dezimalKomma_ = false;  // the language writes numbers with a decimal comma
 };
 
 }  // namespace kal

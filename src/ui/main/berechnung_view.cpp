@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -72,8 +73,9 @@ QPixmap gestellZeichnung() {
     return bild;
 }
 
-// Top row: mode, duty and reserve; the logo sits to the right.
-QLayout* kopfZeile(QWidget* client) {
+// Top row: mode, duty and reserve; the logo at the right end, in the
+// layout, so that it never covers a control however the window is sized.
+QLayout* kopfZeile(QWidget* client, QLabel* logo) {
     auto* oben = new QHBoxLayout;
     auto* modus = mit(new QGroupBox(client), RahmenModus);
     auto* ml = new QVBoxLayout(modus);
@@ -90,11 +92,9 @@ QLayout* kopfZeile(QWidget* client) {
     zeilen->addWidget(edit(client, ErgSicherheit), 1, 2);
     zeilen->addWidget(label(client, LabelProzent), 1, 3);
     // keep the rows left of the logo, which sits at a fixed place
-    for (int id : {Leistung, ErgLeistung, Sicherheit, ErgSicherheit})
-        client->findChild<QLineEdit*>(QString::number(id))->setMaximumWidth(80);
     oben->addLayout(zeilen);
     oben->addStretch();
-    oben->addSpacing(200);  // room for the logo
+    oben->addWidget(logo, 0, Qt::AlignRight | Qt::AlignTop);
     return oben;
 }
 
@@ -130,13 +130,14 @@ QLayout* seitenRaster(QWidget* client) {
           {GasDruckKalt, EinheitGasDruckKalt, 0}}},
     };
     for (const Seite& s : beide) {
-        auto* m = liste(client, s.medium, 200);
+        // narrow columns: the window must fit a laptop screen in every language
+        auto* m = liste(client, s.medium, 180);
         seiten->addWidget(m, 1, s.spalte, 1, 3);
         for (int r = 0; r < 6; ++r) {
-            seiten->addWidget(edit(client, s.zeilen[r][0]), r + 2, s.spalte);
-            seiten->addWidget(liste(client, s.zeilen[r][1]), r + 2, s.spalte + 1);
+            seiten->addWidget(edit(client, s.zeilen[r][0], 60), r + 2, s.spalte);
+            seiten->addWidget(liste(client, s.zeilen[r][1], 70), r + 2, s.spalte + 1);
             if (s.zeilen[r][2] != 0)
-                seiten->addWidget(edit(client, s.zeilen[r][2]), r + 2, s.spalte + 2);
+                seiten->addWidget(edit(client, s.zeilen[r][2], 60), r + 2, s.spalte + 2);
         }
     }
     seiten->setRowMinimumHeight(8, 6);
@@ -144,7 +145,7 @@ QLayout* seitenRaster(QWidget* client) {
     return seiten;
 }
 
-// Channel row with the safety-plate box, then the buttons and the unit system.
+// Channel row, then the buttons and the unit system.
 QLayout* knopfZeilen(QWidget* client) {
     auto* zeilen = new QVBoxLayout;
     auto* spalt = new QHBoxLayout;
@@ -153,7 +154,6 @@ QLayout* knopfZeilen(QWidget* client) {
     spalt->addWidget(liste(client, Spalttyp1, 90));
     spalt->addWidget(edit(client, Anzahl2, 40));
     spalt->addWidget(liste(client, Spalttyp2, 90));
-    spalt->addWidget(mit(new QCheckBox(client), Sicherheitsplatte));
     spalt->addStretch();
     zeilen->addLayout(spalt);
     auto* knoepfe = new QHBoxLayout;
@@ -179,16 +179,18 @@ QWidget* geraetRahmen(QWidget* client) {
     g->setVerticalSpacing(3);
     int r = 0;
     g->addWidget(label(geraet, LabelPlatte), r, 0);
-    g->addWidget(liste(geraet, MaterialPlatte, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, MaterialPlatte, 120), r++, 1, 1, 3);
     g->addWidget(label(geraet, LabelDichtungWarm), r, 0);
-    g->addWidget(liste(geraet, DichtungWarm, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, DichtungWarm, 120), r++, 1, 1, 3);
     g->addWidget(label(geraet, LabelDichtungKalt), r, 0);
-    g->addWidget(liste(geraet, DichtungKalt, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, DichtungKalt, 120), r++, 1, 1, 3);
     g->addWidget(label(geraet, LabelGestell), r, 0);
     g->addWidget(liste(geraet, Gestell, 90), r, 1, 1, 2);
     g->addWidget(liste(geraet, GestellVariante, 60), r++, 3);
     g->addWidget(label(geraet, LabelDruckstufe), r, 0);
-    g->addWidget(liste(geraet, Druckstufe, 140), r++, 1, 1, 3);
+    g->addWidget(liste(geraet, Druckstufe, 120), r++, 1, 1, 3);
+    // the safety plates choose among the plate types below
+    g->addWidget(mit(new QCheckBox(geraet), Sicherheitsplatte), r++, 0, 1, 4);
     g->addWidget(label(geraet, LabelPlattentyp), r, 0);
     g->addWidget(liste(geraet, PlattentypModus, 60), r, 1);
     g->addWidget(edit(geraet, ErgPlattentyp, 60), r, 2);
@@ -201,6 +203,7 @@ QWidget* geraetRahmen(QWidget* client) {
     g->addWidget(liste(geraet, SerienModus, 60), r, 1);
     g->addWidget(edit(geraet, Serien, 50), r, 2);
     g->addWidget(edit(geraet, ErgSerien, 50), r++, 3);
+    g->addWidget(label(geraet, ErgPlatten), r++, 0, 1, 4, Qt::AlignRight);
     return geraet;
 }
 
@@ -267,25 +270,43 @@ BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent) : ModellV
     menuFuellen(menuBar_, model_.menu());
     layout->addWidget(baueClient());
     binder_.bindAll(this);
+    const std::pair<int, QKeySequence::StandardKey> kuerzel[] = {
+        {CmdNeu, QKeySequence::New},
+        {CmdOeffnen, QKeySequence::Open},
+        {CmdSpeichern, QKeySequence::Save}};
+    for (const auto& [id, taste] : kuerzel)
+        if (QAction* a = binder_.action(id)) a->setShortcut(taste);
     logoLaden();
     aktualisieren();
+    // Tab goes from entry to entry; a result field still takes a click, to
+    // select and copy its value.
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        if (e->isReadOnly()) e->setFocusPolicy(Qt::ClickFocus);
 }
 
+// Three bands that fit a 1366x768 screen: mode and duty with the logo;
+// the sides, the device and its dimensions side by side; the result with
+// the status line below.
 QWidget* BerechnungView::baueClient() {
     auto* client = new QWidget(this);
     auto* v = new QVBoxLayout(client);
-    v->addLayout(kopfZeile(client));
+    v->setSpacing(4);
+    logo_ = new QLabel(client);
+    logo_->setObjectName("logo");
+    logo_->hide();
+    v->addLayout(kopfZeile(client, logo_));
     auto* mitte = new QHBoxLayout;
     auto* links = new QVBoxLayout;
     links->addLayout(seitenRaster(client));
     links->addLayout(knopfZeilen(client));
     links->addStretch();
     mitte->addLayout(links);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(geraetRahmen(client));
-    rechts->addWidget(masseRahmen(client));
-    rechts->addStretch();
-    mitte->addLayout(rechts);
+    for (QWidget* rahmen : {geraetRahmen(client), masseRahmen(client)}) {
+        auto* spalte = new QVBoxLayout;
+        spalte->addWidget(rahmen);
+        spalte->addStretch();
+        mitte->addLayout(spalte);
+    }
     v->addLayout(mitte);
     v->addWidget(ergebnisRahmen(client));
 
@@ -296,19 +317,12 @@ QWidget* BerechnungView::baueClient() {
     warnung_->ctrl() = model_.warnung();
     warnung_->farbenGeaendert();
     v->addWidget(warnung_);
-
-    logo_ = new QLabel(client);
-    logo_->setObjectName("logo");
-    logo_->move(545, 6);
-    logo_->hide();
     return client;
 }
 
 void BerechnungView::logoLaden() {
     if (bitmap_.LoadImage(model_.getLogoPfad(), 0)) {
         logo_->setPixmap(bitmap_.pixmap());
-        logo_->resize(bitmap_.pixmap().size());
-        logo_->raise();
         logo_->show();
     }
 }
@@ -329,7 +343,7 @@ void BerechnungView::aktualisieren() {
 
 void BerechnungView::reject() {
     model_.escape();
-    QDialog::reject();
+    if (model_.closed()) QDialog::reject();  // else the question was cancelled
 }
 
 void BerechnungView::closeEvent(QCloseEvent* e) {

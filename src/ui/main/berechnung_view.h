@@ -18,7 +18,8 @@ class CColorLabel;
 class BerechnungView : public ModellView<CBerechnungDlg> {
 public:
     explicit BerechnungView(CBerechnungDlg& model, QWidget* parent = nullptr);
-    void autoSchliessen() override { close(); }
+    // Unattended runs leave as Escape does (a question they answer No).
+    void autoSchliessen() override { reject(); }
     void reject() override;  // Escape
     QMenuBar* menuBar() const { return menuBar_; }
     // Pushes the model into the widgets (after every handler).

@@ -133,7 +133,8 @@ void SpalttypDlgModel::schliessen(bool ueberEnde) {
     }
     Answer a = Answer::No;
     if (ports_.questions)
-        a = ports_.questions->askYesNoCancel(sprache_.GetValue("global", "quest_save", ""), "");
+        a = ports_.questions->askYesNoCancel(sprache_.GetValue("global", "quest_save", ""), "",
+                                             antwortTexte(sprache_));
     if (a == Answer::Yes) {
         inTabelleSchreiben();
         close(1);

@@ -523,7 +523,7 @@ void DialogSpec::tabelleUebergeben() {
 
 void DialogSpec::ausschreibungSchreiben() {
     if (!ports_.files) return;
-    std::optional<std::string> pfad = ports_.files->chooseFileToSave("txt");
+    std::optional<std::string> pfad = ports_.files->chooseFileToSave("txt", {});
     if (!pfad || pfad->empty()) return;  // cancelled: nothing written, nothing said
     // a file that cannot be written is said, and an existing one stays whole
     if (!dateiSicherSchreiben(*pfad, alsWindows1252(ausschreibungText())))

@@ -146,7 +146,7 @@ TEST(AddMedium, GasNeedsAlphaAndNegativeValuesAreRefused) {
     EXPECT_FALSE(m->closed());
     ASSERT_EQ(u.ports.messages.shown.size(), 1u);
     EXPECT_EQ(u.ports.messages.shown[0].key, "error_empty");
-    EXPECT_EQ(u.ports.messages.shown[0].caption, "Own medium");
+    EXPECT_EQ(u.ports.messages.shown[0].caption, "Error");
     EXPECT_EQ(f.focus(), am::Alfa);
     f.setText(am::Dichte, "-1");
     m->speichernGeklickt();

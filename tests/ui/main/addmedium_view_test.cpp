@@ -173,7 +173,7 @@ TEST(AddMediumView, BadEntriesKeepTheDialogOpenAtTheFirstBadField) {
         EXPECT_TRUE(u.view->isVisible()) << f.name;
         EXPECT_FALSE(u.model->closed()) << f.name;
         ASSERT_EQ(u.p.messages.shown.size(), 1u) << f.name;
-        EXPECT_EQ(u.p.messages.shown[0].caption, "User-defined medium, warm side") << f.name;
+        EXPECT_EQ(u.p.messages.shown[0].caption, "Error") << f.name;
         EXPECT_EQ(u.view->focusWidget(), u.w<QWidget>(f.feld)) << f.name;
         EXPECT_TRUE(u.p.settings.values.empty()) << f.name;
     }

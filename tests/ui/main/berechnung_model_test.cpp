@@ -59,7 +59,7 @@ TEST(CBerechnungDlg, InitialisationTitleMenuAndTexts) {
     EXPECT_FALSE(d.form().enabled(Komplettieren));
     EXPECT_FALSE(d.form().visible(LabelWarnung));
     EXPECT_EQ(d.getLogoPfad(), u.dir.dir() + "/pic/Logo.bmp");
-    EXPECT_EQ(d.eingabe().errorTitle(), "Kalvoria Test");
+    EXPECT_EQ(d.eingabe().errorTitle(), "");  // the test texts have no error caption
     EXPECT_EQ(d.warnung().getBkColor(), 255u);
 }
 
@@ -132,6 +132,26 @@ TEST(CBerechnungDlg, HelpFallbackAndMessage) {
     EXPECT_EQ(u.p.documents.opened, (std::vector<std::string>{u.dir.dir() + "/help/uk/index.htm",
                                                               u.dir.dir() + "/help/de/index.htm"}));
     EXPECT_EQ(u.p.messages.shown.size(), 1u);
+    u.p.documents.canOpen = false;  // no browser: the program's own help window
+    d.befehl(CmdHilfe);
+    EXPECT_EQ(u.p.documents.helpWindows,
+              std::vector<std::string>{u.dir.dir() + "/help/de/index.htm"});
+}
+
+// The file dialogs start where the user last chose a project file, also
+// after a new start; the first time the platform's documents folder.
+TEST(CBerechnungDlg, FileDialogsStartInTheFolderLastUsed) {
+    Umgebung u(kTest);
+    {
+        CBerechnungDlg d(u.app);
+        u.p.files.saveAnswers.push_back(u.dir.pfad("projekte/a.kal"));
+        d.befehl(CmdSpeichernUnter);  // the folder is missing: not saved
+        d.befehl(CmdOeffnen);         // cancelled
+    }
+    CBerechnungDlg(u.app).befehl(CmdOeffnen);
+    EXPECT_EQ(u.p.files.folders,
+              (std::vector<std::string>{"", u.dir.pfad("projekte"), u.dir.pfad("projekte")}));
+    EXPECT_EQ(u.p.settings.values["lastfolder"], u.dir.pfad("projekte"));
 }
 
 TEST(CBerechnungDlg, AboutCaptionIsInfoMenuTextWithoutAmpersand) {
@@ -183,6 +203,7 @@ TEST(CBerechnungDlg, QuitStoresUnitsAndCloses) {
     d.form().select(EinheitGasDruckKalt, 1);
     d.geklickt(SystemUS);
     d.geklickt(MassInch);
+    u.p.questions.answers.push_back(Answer::No);  // the units are in a project too
     d.befehl(CmdBeenden);
     EXPECT_EQ(u.p.settings.values["unit"], "2,0,0,0,0,0,0,0,0,0,0,1,0,0,1");
     EXPECT_EQ(d.result(), 1);

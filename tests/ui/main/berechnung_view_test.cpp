@@ -82,21 +82,51 @@ TEST(BerechnungView, RadioClicksReachTheModel) {
     EXPECT_FALSE(v.findChild<QRadioButton*>(QString::number(SystemSI))->isChecked());
 }
 
-TEST(BerechnungView, LogoAt545x6WhenItLoads) {
-    Umgebung u(kTest);
-    QImage bild(20, 10, QImage::Format_RGB32);
-    bild.fill(Qt::blue);
-    std::filesystem::create_directories(u.dir.pfad("pic"));
-    ASSERT_TRUE(bild.save(QString::fromStdString(u.dir.pfad("pic/Logo.bmp")), "BMP"));
+// The window fits a 1366x768 laptop screen (less a task bar and the title
+// bar); the logo sits in the layout and covers no control at any size; Tab
+// skips the read-only result fields.
+TEST(BerechnungView, FitsALaptopScreenLogoCoversNothingTabSkipsResults) {
+    for (const char* sprache : {"Deutsch", "English"}) {  // German has the longer texts
+        Umgebung u({.sprache = sprache});
+        CBerechnungDlg d(u.app);
+        const QSize s = BerechnungView(d).minimumSizeHint();
+        EXPECT_TRUE(s.width() <= 1366 - 16 && s.height() <= 768 - 40 - 30) << sprache;
+    }
+    Umgebung u;  // the shipped installation with its logo
     CBerechnungDlg d(u.app);
     BerechnungView v(d);
+    const QSize mindestens = v.minimumSizeHint();
     auto* logo = v.findChild<QLabel*>("logo");
     ASSERT_NE(logo, nullptr);
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
     EXPECT_FALSE(logo->isHidden());
-    EXPECT_EQ(logo->pos(), QPoint(545, 6));
-    EXPECT_EQ(logo->size(), QSize(20, 10));
+    for (const QSize groesse : {mindestens, QSize(1366, 700), QSize(1600, 1000)}) {
+        v.resize(groesse);
+        QApplication::processEvents();
+        const QRect l(logo->mapTo(&v, QPoint(0, 0)), logo->size());
+        for (QWidget* w : v.findChildren<QWidget*>()) {
+            if (w == logo || !w->isVisible() || FormBinder::controlId(w->objectName()) == 0 ||
+                qobject_cast<QGroupBox*>(w))
+                continue;
+            EXPECT_FALSE(l.intersects(QRect(w->mapTo(&v, QPoint(0, 0)), w->size())))
+                << w->objectName().toStdString() << " at " << groesse.width();
+        }
+    }
+    // Tab from the duty through the whole window lands on entries only
+    auto* start = v.findChild<QLineEdit*>(QString::number(Leistung));
+    start->setFocus();
+    int edits = 0;
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            ++edits;
+            EXPECT_FALSE(e->isReadOnly()) << e->objectName().toStdString();
+        }
+    }
+    EXPECT_GT(edits, 5);
 
-    Umgebung ohne(kTest);
+    Umgebung ohne(kTest);  // no logo: nothing shown
     CBerechnungDlg d2(ohne.app);
     BerechnungView v2(d2);
     EXPECT_TRUE(v2.findChild<QLabel*>("logo")->isHidden());
@@ -124,6 +154,32 @@ TEST(BerechnungView, EscapeClosesWithoutStoring) {
     EXPECT_FALSE(v.isVisible());
     EXPECT_EQ(u.p.settings.values.count("unit"), 0u);
     EXPECT_EQ(d.result(), 2);
+}
+
+// Ctrl+S, Ctrl+N and Ctrl+O reach the file commands; Escape with typed
+// entries asks first, and Cancel keeps the window open.
+TEST(BerechnungView, KeysReachTheFileCommandsAndEscapeAsks) {
+    Umgebung u(kTest);
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    auto* leistung = v.findChild<QLineEdit*>(QString::number(Leistung));
+    QTest::keyClicks(leistung, "12");
+    u.p.files.saveAnswers.push_back(u.dir.pfad("p.kal"));
+    QTest::keyClick(&v, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&v, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(leistung->text().isEmpty());
+    u.p.files.openAnswers.push_back(u.dir.pfad("p.kal"));
+    QTest::keyClick(&v, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(leistung->text(), "12");
+    QTest::keyClicks(leistung, "3");
+    QTest::keyClick(&v, Qt::Key_Escape);  // no answer queued: Cancel
+    EXPECT_TRUE(v.isVisible());
+    u.p.questions.answers.push_back(Answer::No);
+    QTest::keyClick(&v, Qt::Key_Escape);
+    EXPECT_EQ(u.p.questions.asked.size(), 2u);
+    EXPECT_FALSE(v.isVisible());
 }
 
 TEST(CColorLabel, TimerRunsOnlyWhileBlinking) {

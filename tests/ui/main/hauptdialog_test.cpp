@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <iterator>
+#include <optional>
+#include <tuple>
 
 #include "addmedium_model.h"
 #include "berechnung_model.h"
@@ -175,6 +178,17 @@ TEST(Hauptdialog, WarningLabelOnlyInWerksmodusWithDeviations) {
     }
 }
 
+// A decimal comma becomes a point as typed in German only: in English
+// "1,000" is no 1.0 and stays to be refused.
+TEST(Hauptdialog, DecimalCommaBecomesAPointInGerman) {
+    for (const auto& [sprache, text] : {std::pair{"Deutsch", "-12.5"}, {"English", "-12,5"}}) {
+        Umgebung u({.sprache = sprache});
+        CBerechnungDlg d(u.app);
+        tippe(d, FoulingWarm, "-12,5");
+        EXPECT_EQ(d.form().text(FoulingWarm), text) << sprache;
+    }
+}
+
 // --- calculation and the result reset ----------------------------------------
 
 TEST(Hauptdialog, WaterWaterDesignGivesAConsistentResult) {
@@ -223,6 +237,35 @@ TEST(Hauptdialog, RefusedInputAfterAResultDoesNotEnableCompletion) {
     EXPECT_TRUE(ergebnisLeer(d));
     EXPECT_EQ(u.p.waitCursor.begun, 2);
     EXPECT_EQ(u.p.waitCursor.depth, 0);
+}
+
+// The properties are taken at the mean temperature only; an inlet or outlet
+// beyond its medium's data is refused with the side, the value and the
+// range in the unit of its field, and the field gets the focus.
+TEST(Hauptdialog, TemperaturesOutsideTheFluidDataAreRefused) {
+    const std::tuple<const char*, int, const char*, const char*, const char*> faelle[] = {
+        {"Water", TEinKalt, "-10", "°C",
+         "Cold side, Inlet temperature: -10 °C lies outside the range of the fluid data of Water "
+         "(1 to 200 °C)."},
+        {"Water", TEinKalt, "14", "°F",
+         ": 14 °F lies outside the range of the fluid data of Water (33.8 to 392 °F)."},
+        {"Ethylene Glycol 30 %", TAusKalt, "110", "°C",
+         "Cold side, Outlet temperature: 110 °C lies outside the range of the fluid data of "
+         "Ethylene Glycol 30 % (-15 to 100 °C)."},
+    };
+    for (const auto& [medium, feld, wert, einheit, text] : faelle) {
+        Umgebung u;
+        CBerechnungDlg d(u.app);
+        wasserWasser(d);
+        waehle(d, MediumKalt, medium);
+        waehle(d, EinheitTEinKalt, einheit);
+        tippe(d, feld, wert);
+        EXPECT_FALSE(d.berechnen());
+        ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"temperaturBereich"}) << wert;
+        EXPECT_NE(u.p.messages.shown[0].text.find(text), std::string::npos)
+            << u.p.messages.shown[0].text;
+        EXPECT_EQ(d.form().focus(), feld);
+    }
 }
 
 TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {
@@ -304,6 +347,59 @@ TEST(Hauptdialog, GasPressureAndUnitChoicesKeepTheResult) {
 }
 
 // --- modes ------------------------------------------------------------------
+
+// Values the balance filled in look computed until the user types into
+// them, so that the refusal of a later contradiction is understandable; it
+// names the entries that contradict each other.
+TEST(Hauptdialog, ComputedEntriesAreMarkedAndAContradictionNamed) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    const Form& f = d.form();
+    wasserWasser(d);  // the duty and four temperatures: both flows are computed
+    ASSERT_TRUE(d.berechnen());
+    EXPECT_EQ(f.emphasis(Leistung), Emphasis::None);
+    EXPECT_EQ(f.emphasis(DurchsatzWarm), Emphasis::Computed);
+    EXPECT_EQ(f.find(DurchsatzKalt)->toolTip,
+              "Calculated from the heat balance; clear it to enter your own value.");
+    const int spalten = std::atoi(f.text(ErgSpalten).c_str());
+    EXPECT_EQ(f.text(ErgPlatten), std::to_string(spalten) + " channels per side, " +
+                                      std::to_string(2 * spalten + 1) + " plates");
+
+    tippe(d, Leistung, "600");  // the computed flows were for 500 kW
+    EXPECT_FALSE(d.berechnen());
+    ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"ueberbestimmt"});
+    EXPECT_NE(u.p.messages.shown[0].text.find(
+                  "\nEntries that contradict each other: Heat duty; Warm side: Inlet temperature, "
+                  "Outlet temperature, Flow rate."),
+              std::string::npos);
+    EXPECT_TRUE(f.text(ErgPlatten).empty());
+    tippe(d, DurchsatzWarm, "");  // the user's own entry from now on
+    EXPECT_EQ(f.emphasis(DurchsatzWarm), Emphasis::None);
+    EXPECT_EQ(f.emphasis(DurchsatzKalt), Emphasis::Computed);
+    u.p.questions.answers.push_back(Answer::No);
+    d.befehl(CmdNeu);
+    EXPECT_EQ(f.emphasis(DurchsatzKalt), Emphasis::None);
+}
+
+// A rating shows a fixed pack as it is: a result beyond a limit stands out
+// and its tooltip adds the limit; the result reset takes the mark away.
+TEST(Hauptdialog, RatingShowsWhatIsBeyondTheLimits) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    const Form& f = d.form();
+    wasserWasser(d);
+    ASSERT_TRUE(d.berechnen());
+    d.geklickt(Nachrechnen);
+    tippe(d, DruckverlustWarm, "5");
+    ASSERT_TRUE(d.berechnen());
+    EXPECT_EQ(f.emphasis(ErgDruckverlustWarm), Emphasis::Warning);
+    EXPECT_EQ(f.emphasis(ErgDruckverlustKalt), Emphasis::None);
+    EXPECT_EQ(
+        f.find(ErgDruckverlustWarm)->toolTip,
+        f.find(ErgDruckverlustKalt)->toolTip + "\nAbove the permitted pressure drop of 5 kPa.");
+    tippe(d, DruckverlustWarm, "50");
+    EXPECT_EQ(f.emphasis(ErgDruckverlustWarm), Emphasis::None);
+}
 
 TEST(Hauptdialog, RatingAfterDesignCalculatesTheSamePack) {
     Umgebung u;
@@ -728,6 +824,55 @@ TEST(Hauptdialog, RatingProjectKeepsItsChannelTypes) {
     EXPECT_TRUE(u.p.messages.shown.empty());
 }
 
+// Escape, the close box, quit, new and open would discard edited entries:
+// each asks first (Yes saves, No discards, Cancel or a cancelled save keeps
+// everything); an entry typed and put back is no change and asks nothing.
+TEST(Hauptdialog, ChangedEntriesAreNeverDiscardedWithoutAQuestion) {
+    using Getan = std::function<bool(const CBerechnungDlg&)>;
+    const std::tuple<int, Getan> wege[] = {
+        // 0: escape, -1: close box
+        {0, [](const CBerechnungDlg& d) { return d.result() == 2; }},
+        {-1, [](const CBerechnungDlg& d) { return d.result() == 2; }},
+        {CmdBeenden, [](const CBerechnungDlg& d) { return d.result() == 1; }},
+        {CmdNeu, [](const CBerechnungDlg& d) { return d.form().text(Leistung).empty(); }},
+        {CmdOeffnen, [](const CBerechnungDlg& d) { return d.form().text(Leistung) == "7"; }}};
+    enum Fall { Unveraendert, Abbrechen, Nein, Ja, JaOhneDatei };
+    for (const auto& [weg, getan] : wege) {
+        for (Fall fall : {Unveraendert, Abbrechen, Nein, Ja, JaOhneDatei}) {
+            SCOPED_TRACE(std::to_string(weg) + " " + std::to_string(fall));
+            Umgebung u;
+            {
+                CBerechnungDlg vorher(u.app);
+                tippe(vorher, Leistung, "7");
+                ASSERT_TRUE(vorher.projektSchreiben(u.dir.pfad("alt.kal")));
+            }
+            CBerechnungDlg d(u.app);
+            tippe(d, Leistung, "500");
+            if (fall == Unveraendert) tippe(d, Leistung, "");
+            u.p.questions.answers.push_back(fall == Nein ? Answer::No
+                                            : fall >= Ja ? Answer::Yes
+                                                         : Answer::Cancel);
+            u.p.files.saveAnswers.push_back(fall == Ja ? std::optional(u.dir.pfad("neu.kal"))
+                                                       : std::nullopt);
+            u.p.files.openAnswers.push_back(u.dir.pfad("alt.kal"));
+            if (weg == 0)
+                d.escape();
+            else if (weg < 0)
+                d.schliessfeld();
+            else
+                d.befehl(weg);
+            EXPECT_EQ(u.p.questions.asked.size(), fall == Unveraendert ? 0u : 1u);
+            EXPECT_EQ(getan(d), fall == Unveraendert || fall == Nein || fall == Ja);
+            EXPECT_EQ(fs::exists(u.dir.pfad("neu.kal")), fall == Ja);
+        }
+    }
+    Umgebung de({.sprache = "Deutsch"});  // the answers in the program's language
+    CBerechnungDlg d(de.app);
+    tippe(d, Leistung, "5");
+    d.escape();
+    EXPECT_EQ(de.p.questions.yesTexts, std::vector<std::string>{"Ja"});
+}
+
 TEST(Hauptdialog, CancelledSaveWritesNothing) {
     Umgebung u;
     CBerechnungDlg d(u.app);
@@ -771,6 +916,7 @@ TEST(Hauptdialog, ForeignOrUnreadableFilesChangeNothing) {
     for (const Fall& c : faelle) {
         SCOPED_TRACE(c.pfad);
         u.p.messages.shown.clear();
+        u.p.questions.answers.push_back(Answer::No);  // discard the typed entries
         u.p.files.openAnswers.push_back(c.pfad);
         d.befehl(CmdOeffnen);
         EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{c.key});
@@ -780,6 +926,7 @@ TEST(Hauptdialog, ForeignOrUnreadableFilesChangeNothing) {
     }
     // a cancelled open dialog
     u.p.messages.shown.clear();
+    u.p.questions.answers.push_back(Answer::No);
     d.befehl(CmdOeffnen);
     EXPECT_TRUE(u.p.messages.shown.empty());
     EXPECT_EQ(eintraege(d), vorher);
@@ -802,8 +949,23 @@ TEST(Hauptdialog, SaveIntoAMissingFolderLeavesOtherFilesAlone) {
     EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"dateiNichtGespeichert"});
     EXPECT_FALSE(fs::exists(schlecht));
     EXPECT_EQ(liesDatei(gut), inhalt);
-    EXPECT_EQ(d.caption(), "kalvoria 3.26.12");
-    EXPECT_TRUE(d.getProjektPfad().empty());
+    // the window still names the file that holds the last saved state
+    EXPECT_EQ(d.caption(), "kalvoria 3.26.12 - " + gut);
+    EXPECT_EQ(d.getProjektPfad(), gut);
+}
+
+// The status line of a shown result follows a language change as every
+// other text does.
+TEST(Hauptdialog, StatusLineFollowsTheLanguage) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    wasserWasser(d);
+    ASSERT_TRUE(d.berechnen());
+    const std::string zeile = d.form().text(Statuszeile);
+    u.spracheWaehlen("Deutsch");
+    d.befehl(CmdEinstellungen);
+    EXPECT_EQ(d.form().text(Statuszeile),
+              zeile.substr(0, zeile.find(' ')) + " Konfigurationen berechnet");
 }
 
 TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
@@ -827,7 +989,7 @@ TEST(Hauptdialog, MissingPlateTypeSelectsTheSecondAndLoadsTheRest) {
     u.p.files.openAnswers.push_back(pfad);
     d.befehl(CmdOeffnen);
     ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"Plattentypfehlt"});
-    EXPECT_EQ(u.p.messages.shown[0].caption, "kalvoria 3.26.12");
+    EXPECT_EQ(u.p.messages.shown[0].caption, "Error");
     EXPECT_EQ(d.form().selection(Plattentyp), 1);
     EXPECT_EQ(d.form().focus(), Plattentyp);
     EXPECT_EQ(d.form().text(Leistung), "500");
