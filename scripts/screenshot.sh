@@ -41,6 +41,7 @@ open(sys.argv[1], "wb").write(head + info + data)
 PY
 fi
 export XDG_CONFIG_HOME="$tmp/config"
+export KAL_ROOT="$root"
 export KALVORIA_AUTOCLOSE=1
 cd "$tmp/dist"
 KALVORIA_SCREENSHOT="$out/first.png" xvfb-run -a "$root/$build/bin/kalvoria"
@@ -67,4 +68,19 @@ KALVORIA_SCREENSHOT="$out/completed.png" xvfb-run -a -s "-screen 0 1600x1000x24"
 KALVORIA_SCREENSHOT="$out/specification.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
   --choices "$tmp/choices.json" --spezifikation
+# The alternatives of the same design, and why an air cooler warming its
+# water from 30 to 60 °C finds no pack.
+KALVORIA_SCREENSHOT="$out/alternatives.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --alternativen
+python3 - "$root/$build/bin/kalvoria-cli" "$tmp/dist" "$tmp/air_water_60.kal" <<'PY'
+import os, sys
+sys.path.insert(0, os.path.join(os.environ["KAL_ROOT"], "tools/examples"))
+from make_examples import Lists, project
+cli, dist, ziel = sys.argv[1:]
+p = dict(warm="Dry Air", cold="Water", tin_w="150", tout_w="60", flow_w="0.5", gas_w="6",
+         tin_k="30", tout_k="60", dp_w="20", dp_k="50")
+open(ziel, "wb").write(project(Lists(cli, dist, dict(os.environ)), p))
+PY
+KALVORIA_SCREENSHOT="$out/why.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" "$tmp/air_water_60.kal" --berechnen --alternativen
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "format.h"
 #include "sitzung.h"
 
 namespace kal::cli {
@@ -113,10 +114,65 @@ int befehlLists(const Args& args) {
     return 0;
 }
 
+namespace {
+// More packs than a window or a terminal shows make no sense.
+constexpr long long kMaxAlternativen = 100;
+
+// "12 HM+8 ML": channels per pass and channel type
+std::string spalttypText(const Data& d, const std::array<SpalttypAnzahl, 2>& typen) {
+    std::string t;
+    for (const SpalttypAnzahl& p : typen) {
+        const Spalttyp* typ = d.getSpalttypListe().internalGetAt(p.spalttyp);
+        if (typ && p.anzahl > 0)
+            t += (t.empty() ? "" : "+") + std::to_string(p.anzahl) + " " + typ->getName();
+    }
+    return t;
+}
+
+// The packs as a table (the result first, marked *), then each pack's
+// limits; without a result the reasons and the entry change.
+void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIniEx& sprache) {
+    if (!b.pakete.empty()) {
+        std::printf("\n%s:\n", sprache.GetValue("alternatives", "title", "").c_str());
+        std::printf("   %-6s %-10s %6s %6s %-12s %-12s %8s %8s %8s %8s %6s %s\n", "#", "type",
+                    "plates", "passes", "warm", "cold", "area", "reserve", "dp warm", "dp cold",
+                    "weeks", "price");
+        for (size_t i = 0; i < b.pakete.size(); ++i) {
+            const Berechnungsergebnis& e = b.pakete[i].ergebnis;
+            std::printf(" %s %-6zu %-10s %6d %6d %-12s %-12s %8.2f %8.2f %8.2f %8.2f %6d %s\n",
+                        i == 0 ? "*" : " ", i + 1, e.plattentypName.c_str(), e.spaltenGesamt + 1,
+                        e.serien, spalttypText(d, e.spalttypenWarm).c_str(),
+                        spalttypText(d, e.spalttypenKalt).c_str(), e.flaeche, e.flaechenreserve,
+                        e.druckverlustWarm, e.druckverlustKalt, e.lieferzeit,
+                        preisText(e, sprache).c_str());
+        }
+        for (size_t i = 0; i < b.pakete.size(); ++i) {
+            std::printf("\n%zu %s\n", i + 1, b.pakete[i].ergebnis.preisCode.c_str());
+            for (const Paketgrenze& g : b.pakete[i].grenzen)
+                std::printf("  %s %-32s %12s %12s %7.1f %%\n", g.bindend ? "!" : " ",
+                            grenzText(sprache, g.grenze).c_str(),
+                            grenzZahl(g.grenze, g.wert).c_str(),
+                            grenzZahl(g.grenze, g.erlaubt).c_str(), 100.0 * g.abstand);
+        }
+        return;
+    }
+    if (b.nichtsBewertet)
+        std::printf("%s\n", sprache.GetValue("alternatives", "nichtsBewertet", "").c_str());
+    for (const Grund& g : b.gruende) std::printf("  %s\n", grundText(sprache, g).c_str());
+    if (b.aenderung) std::printf("%s\n", aenderungText(sprache, *b.aenderung).c_str());
+}
+}  // namespace
+
 int befehlCalc(const Args& args) {
-    Optionen o = lies(args);
+    Optionen o = lies(args, {"--alternatives"});
+    int anzahl = 0;
+    if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
+        long long n = 0;
+        if (pruefeInteger(a->second, 1, kMaxAlternativen, n) != ZahlOk) o.positionen.clear();
+        anzahl = static_cast<int>(n);
+    }
     if (o.positionen.size() != 1) {
-        std::fprintf(stderr, "usage: kalvoria-cli calc FILE [--json]\n");
+        std::fprintf(stderr, "usage: kalvoria-cli calc FILE [--alternatives N] [--json]\n");
         return 2;
     }
     Sitzung s(o.werksmodus, !o.json);
@@ -129,12 +185,18 @@ int befehlCalc(const Args& args) {
     }
     bool ergebnis = d.berechnen();
     const Form& f = d.form();
+    const CIniEx& sprache = s.app->getSprache();
     if (o.json) {
-        jsonAusgeben(calcJson(d, s.meldungenSeit(vorher), ergebnis));
+        Json j = calcJson(d, s.meldungenSeit(vorher), ergebnis);
+        if (anzahl > 0) alternativenJson(j, d.alternativen(anzahl), sprache);
+        jsonAusgeben(j);
         return ergebnis ? 0 : 1;
     }
     std::printf("status: %s\n", f.text(Statuszeile).c_str());
-    if (!ergebnis) return 1;
+    if (!ergebnis) {
+        if (anzahl > 0) alternativenAusgeben(d.alternativen(anzahl), s.app->getData(), sprache);
+        return 1;
+    }
     for (const Zeile& z : kZeilen) {
         if (!f.visible(z.wert1)) continue;
         // rows the display leaves empty (the side columns) are not printed
@@ -153,6 +215,7 @@ int befehlCalc(const Args& args) {
                 f.checked(MassMm) ? "mm" : "inch", f.text(Hoehe).c_str(), f.text(Breite).c_str(),
                 f.text(LaengeTotal).c_str(), f.text(StutzenHorizontal).c_str(),
                 f.text(StutzenVertikal).c_str());
+    if (anzahl > 0) alternativenAusgeben(d.alternativen(anzahl), s.app->getData(), sprache);
     return 0;
 }
 

@@ -91,7 +91,47 @@ Json seiteJson(const Mediumseite& m) {
                 {"volumenstrom", m.volumenstrom}};
 }
 
+Json grenzenJson(const Paketgrenzen& g) {
+    Json a = Json::array();
+    for (const Paketgrenze& p : g)
+        a.push_back(Json{{"name", grenzName(p.grenze)},
+                         {"value", p.wert},
+                         {"limit", p.erlaubt},
+                         {"margin", p.abstand},
+                         {"binding", p.bindend}});
+    return a;
+}
+
+const char* const kEintraege[] = {"druckverlustWarm", "druckverlustKalt", "sicherheit", "serien",
+                                  "plattentyp"};
+
 }  // namespace
+
+void alternativenJson(Json& calc, const Alternativenbericht& b, const CIniEx& sprache) {
+    Json pakete = Json::array();
+    for (const Alternative& a : b.pakete) {
+        Json e = ergebnisJson(a.ergebnis);
+        e["limits"] = grenzenJson(a.grenzen);
+        pakete.push_back(std::move(e));
+    }
+    calc["alternatives"] = std::move(pakete);
+    if (!b.pakete.empty()) return;
+    Json gruende = Json::array();
+    for (const Grund& g : b.gruende)
+        gruende.push_back(Json{{"plattentypName", g.plattentypName},
+                               {"serien", g.serien},
+                               {"spaltenGesamt", g.spaltenGesamt},
+                               {"limit", grenzName(g.grenze)},
+                               {"value", g.wert},
+                               {"allowed", g.erlaubt},
+                               {"text", grundText(sprache, g)}});
+    calc["reasons"] = std::move(gruende);
+    if (b.aenderung)
+        calc["change"] = Json{{"entry", kEintraege[b.aenderung->eintrag]},
+                              {"value", b.aenderung->wert},
+                              {"text", aenderungText(sprache, *b.aenderung)},
+                              {"pack", ergebnisJson(b.aenderung->paket)}};
+}
 
 void CliMeldungen::showMessage(const Message& m) {
     shown.push_back(m);

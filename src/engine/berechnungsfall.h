@@ -203,6 +203,7 @@ struct Berechnungsergebnis {
     double druckverlustWarm = 0.0, druckverlustKalt = 0.0;
     double vSpaltMinWarm = 0.0, vSpaltMinKalt = 0.0, vSpaltMaxWarm = 0.0, vSpaltMaxKalt = 0.0;
     double vStutzenWarm = 0.0, vStutzenKalt = 0.0;
+    double vEintrittWarm = 0.0, vEintrittKalt = 0.0;  // channel inlet
     double kRein = 0.0, kErf = 0.0, kEff = 0.0;
     double foulingSoll = 0.0, foulingIst = 0.0;
     double cmtd = 0.0, lmtd = 0.0;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "alternativen.h"
 #include "berechnungsfall.h"
 #include "data.h"
 #include "dialog_ids.h"
@@ -192,6 +193,14 @@ public:
     // (drives "Komplettieren" and the print entries).
     bool berechnen(Berechnungsfall& fall);
     bool fuehreBerechnungAus(Berechnungsfall& fall);
+    // berechnen() keeps the validated case there before its search.
+    void vorSucheMerken(std::optional<Berechnungsfall>* ziel) { vorSuche_ = ziel; }
+    // Second searches (alternativen.cpp): the packs a design accepts go to
+    // `s`, bounded by its price limit, instead of the result; or every
+    // configuration evaluated goes to `p` and none is accepted. Null: the
+    // search of the run.
+    void sammelnIn(Paketsammler* s) { sammler_ = s; }
+    void protokollierenIn(Ablehnungsprotokoll* p) { protokoll_ = p; }
 
     // acquisition
     bool eingabenLesen(Falleingaben& e);
@@ -306,6 +315,10 @@ private:
     void ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
                            const Konfigurationswerte& w);
     void kondensationUebernehmen(Berechnungsfall& fall, double tAusNeu);
+    void paketSammeln(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                      const Konfigurationswerte& w);
+    void konfigurationNotieren(const Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                               const Konfigurationswerte& w, double reserve);
 
     // driver
     enum class Suchschritt { Weiter, NaechsterPlattentyp, Ende };
@@ -321,6 +334,9 @@ private:
     std::vector<std::string> gezeigteSuchmeldungen_;
     PlattenCache cache_;
     Paketgedaechtnis paket_;
+    std::optional<Berechnungsfall>* vorSuche_ = nullptr;
+    Paketsammler* sammler_ = nullptr;
+    Ablehnungsprotokoll* protokoll_ = nullptr;
 };
 
 // Display of a stored result into the result controls (display units of

@@ -110,7 +110,7 @@ bool Rechenkern::kondensationReserve(const Berechnungsfall& fall, int p, double 
     const double dtm = mittlereTemperaturdifferenz(w.tEin, tAusNeu, c.tEin, c.tAus, true);
     if (dtm < 0) return false;
     const double kn = fall.arbeitswerte.leistungSoll / (p * aPass * dtm);
-    if (!endlich(kn) || k < kn) return false;
+    if (!endlich(kn) || (k < kn && !protokoll_)) return false;
     reserve = (k / kn) * 100.0 - 100.0;
     return endlich(reserve);
 }
@@ -138,7 +138,8 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     const double q1 = r.leistungNurWarm(aDtm, w.alfaWarm);
     if (!endlich(q1)) return false;
     s.qMaxEinseitig = std::max(s.qMaxEinseitig, q1);
-    if (auslegen && q1 < a.leistungSoll) {
+    // a search with the limits lifted evaluates short of the duty as well
+    if (auslegen && !protokoll_ && q1 < a.leistungSoll) {
         s.aussichtslos = true;
         return false;
     }
@@ -156,18 +157,20 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     const double qVoll = aDtm * w.k;
     if (!endlich(qVoll) || !endlich(w.kRein)) return false;
     s.qMax = std::max(s.qMax, qVoll);
-    if (auslegen && qVoll < a.leistungSoll) return false;
+    if (auslegen && !protokoll_ && qVoll < a.leistungSoll) return false;
 
     w.kondensiert = auslegen && e.warm.kondensation;
     w.tAusNeu = e.warm.tAus;
+    double reserve = (qVoll / a.leistungSoll - 1.0) * 100.0;
     if (auslegen) {
-        double reserve;
-        if (!w.kondensiert)
-            reserve = (qVoll / a.leistungSoll - 1.0) * 100.0;
-        else if (!kondensationReserve(fall, p, w.flaecheJeSerie, w.k, w.druckverlustWarm, reserve,
-                                      w.tAusNeu))
+        if (w.kondensiert && !kondensationReserve(fall, p, w.flaecheJeSerie, w.k,
+                                                  w.druckverlustWarm, reserve, w.tAusNeu))
             return false;
         if (reserve < e.sicherheit) return false;
+    }
+    if (protokoll_) {
+        konfigurationNotieren(fall, pc, f, p, w, reserve);
+        return false;
     }
     if (e.warm.kondensation) {
         const DruckstufeA* ds = k_.data.getDruckstufeAListe().internalGetForObjectId(e.druckstufe);
@@ -180,7 +183,10 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
 
     s.ergebnisVorhanden = true;
     if (preisPruefen(s, pc, f, s.serienSeite[kWarm], s.serienSeite[kKalt])) return false;
-    ergebnisSpeichern(fall, pc, f, p, w);
+    if (sammler_)
+        paketSammeln(fall, pc, f, p, w);
+    else
+        ergebnisSpeichern(fall, pc, f, p, w);
     return true;
 }
 
@@ -248,6 +254,8 @@ void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc
     spaltgeschwindigkeiten(s, kKalt, e.spalttypenKalt, e.vSpaltMinKalt, e.vSpaltMaxKalt);
     e.vStutzenWarm = a.warm.vStutzen;
     e.vStutzenKalt = a.kalt.vStutzen;
+    e.vEintrittWarm = s.vEintritt[kWarm];
+    e.vEintrittKalt = s.vEintritt[kKalt];
     e.inhaltWarm = inhalt(s, pc, kWarm, p);
     e.inhaltKalt = inhalt(s, pc, kKalt, p);
     e.preisCode = preisCode(ein, pc.name, n);
@@ -264,6 +272,7 @@ void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc
 }
 
 void Rechenkern::ergebnisAnzeigenWennGueltig(Berechnungsfall& fall) {
+    if (sammler_) return;  // a second search shows nothing
     Suchzustand& s = fall.suche;
     if (s.ergebnisVorhanden && fall.ergebnis.grundpreis > 0 &&
         fall.ergebnis.grundpreis < kKeinPreis && s.kandidat.preis != kKeinPreis) {
@@ -366,12 +375,13 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
     const Arbeitswerte& a = fall.arbeitswerte;
     s.seiteLeeren(kWarm);
     s.seiteLeeren(kKalt);
-    if (pc.standard[kSpalttypSchnell]) {
+    if (pc.standard[kSpalttypSchnell] && !protokoll_) {
         if (schnellpruefungAussichtslos(fall, pc, q, p)) return true;
         s.seiteLeeren(kWarm);
         s.seiteLeeren(kKalt);
     }
-    const bool mischen = !e.warm.kondensation && !e.warm.istGas && !e.kalt.istGas;
+    // a search with the limits lifted judges each type alone, for speed
+    const bool mischen = !e.warm.kondensation && !e.warm.istGas && !e.kalt.istGas && !protokoll_;
     // the inlet velocities depend on the pack only
     const double vEintrittWarm = eintrittsgeschwindigkeit(pc, e.warm.volumenstrom, f, p);
     const double vEintrittKalt = eintrittsgeschwindigkeit(pc, e.kalt.volumenstrom, f, p);

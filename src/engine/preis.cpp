@@ -69,7 +69,7 @@ bool Rechenkern::preisPruefen(Suchzustand& s, const PlattenCache& pc, int f, int
     s.kandidatPlatten = n;
     s.kandidatSerienWarm = sw;
     s.kandidatSerienKalt = sk;
-    return lp > s.bestPreis;
+    return lp > (sammler_ ? sammler_->schranke() : s.bestPreis);
 }
 
 double Rechenkern::gewicht(const Falleingaben& e, const PlattenCache& pc, int n) const {

@@ -29,6 +29,7 @@ bool Rechenkern::berechnen(Berechnungsfall& fall) {
     // A run stopped by a refused entry shows no result, whatever an earlier
     // run left in the case.
     fall.suche.ergebnisVorhanden = fall.suche.ergebnisAngezeigt = false;
+    if (vorSuche_) vorSuche_->reset();
     Komplettierung& k = fall.komplettierung;
     k.waermeisolierung = k.spritzschutz = k.sonderlackierung = false;
     k.ralNr = k_.einstellungen.GetValue("Daten", "Ral-Nr", "5012");
@@ -37,6 +38,7 @@ bool Rechenkern::berechnen(Berechnungsfall& fall) {
     if (fall.eingaben.berechnungsart == 1 && !pruefeKombination(fall.eingaben))
         return fall.suche.ergebnisAngezeigt;
     if (!pruefeEingaben(fall)) return fall.suche.ergebnisAngezeigt;
+    if (vorSuche_) vorSuche_->emplace(fall);
     fuehreBerechnungAus(fall);
     return fall.suche.ergebnisAngezeigt;
 }
@@ -82,6 +84,7 @@ bool Rechenkern::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA&
     const bool auslegen = e.berechnungsart == 0;
     if (!cacheAufbauen(e, id, cache_)) return true;  // unusable geometry: never a result
     prandtlCachen(fall, cache_);
+    if (protokoll_) protokoll_->plattentyp(id);
     const PlattenCache& pc = cache_;
     Seitenwerte& w = fall.arbeitswerte.warm;
     Seitenwerte& c = fall.arbeitswerte.kalt;

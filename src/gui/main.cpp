@@ -34,14 +34,15 @@ int main(int argc, char** argv) {
     kal::registerAssemblyView(qt.dialogs);
     kal::registerSpecView(qt.dialogs);
 
-    // kalvoria [--werksmodus] [PROJECT [--berechnen [--komplettieren [--choices FILE]
-    //          [--spezifikation]]]]:
+    // kalvoria [--werksmodus] [PROJECT [--berechnen [--alternativen | --komplettieren
+    //          [--choices FILE] [--spezifikation]]]]:
     // a project given on the command line is opened at start, calculated
     // with --berechnen, and completed with --komplettieren, the user actions
     // of a choices file applied to the completion dialog as kalvoria-cli
-    // offer applies them; --spezifikation then opens the specification.
+    // offer applies them; --spezifikation then opens the specification;
+    // --alternativen opens the alternatives window.
     std::string projekt, choices;
-    bool berechnen = false, komplettieren = false, spezifikation = false;
+    bool berechnen = false, komplettieren = false, spezifikation = false, alternativen = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--berechnen")
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
             komplettieren = true;
         else if (a == "--spezifikation")
             spezifikation = true;
+        else if (a == "--alternativen")
+            alternativen = true;
         else if (a == "--choices" && i + 1 < argc)
             choices = argv[++i];
         else if (!a.empty() && a[0] != '-')
@@ -73,6 +76,7 @@ int main(int argc, char** argv) {
     return app.start([&](kal::CBerechnungApp& a) {
         kal::CBerechnungDlg dlg(a);
         if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
+        if (alternativen) QTimer::singleShot(0, [&] { dlg.alternativenZeigen(); });
         if (komplettieren)
             QTimer::singleShot(0, [&] {
                 dlg.komplettieren([&](kal::CAssembly& c) {

@@ -123,6 +123,8 @@ enum : int {
     // buttons
     Berechnen = 1166,
     Komplettieren = 1167,
+    Alternativen = 1510,  // opens the alternatives window
+    Warum = 1511,         // beside the status line when there is no result
 
     // result frame
     RahmenErgebnis = 1081,
@@ -254,6 +256,22 @@ enum : int {
 };
 
 }  // namespace kal::sg
+
+// Alternatives window (AlternativenDlg): the packs of a run, the limits of
+// the selected one, or why the run found none.
+namespace kal::alt {
+
+enum : int {
+    Schliessen = 2,
+    Tabelle = 1500,
+    LabelGrenzen = 1501,
+    Grenzen = 1502,
+    LabelGruende = 1503,
+    Gruende = 1504,
+    Uebernehmen = 1505,
+};
+
+}  // namespace kal::alt
 
 // Language choice (DialogSettings).
 namespace kal::sprache {

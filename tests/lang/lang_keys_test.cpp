@@ -33,7 +33,8 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
                                                     "zubehoerliste",
                                                     "spezifikation",
                                                     "ausschreibung",
-                                                    "plattentypspalttypdlg"};
+                                                    "plattentypspalttypdlg",
+                                                    "alternatives"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "addmedium_model.h"
+#include "alternativen_model.h"
 #include "assembly_model.h"
 #include "dialoghilfe.h"
 #include "dialoginfo.h"
@@ -153,6 +154,8 @@ constexpr Beschriftung kBeschriftungen[] = {
     {LabelSpalttyp, "maindialog", "spalte"},
     {Berechnen, "buttons", "start"},
     {Komplettieren, "buttons", "complete"},
+    {Alternativen, "alternatives", "oeffnen"},
+    {Warum, "alternatives", "warum"},
     {RahmenErgebnis, "maindialog", "result"},
     {LabelAlfa, "maindialog", "alfa"},
     {LabelVMin, "maindialog", "splitmin"},
@@ -428,6 +431,9 @@ void CBerechnungDlg::ergebnisZuruecksetzen() {
     ergebnisAnzeigeLeeren(felder_, modus_);
     form().setEnabled(Komplettieren, false);
     ergebnisVorhanden_ = false;
+    vorSuche_.reset();
+    form().setEnabled(Alternativen, false);
+    form().setVisible(Warum, false);
     hinweiseSetzen();
 }
 
@@ -543,12 +549,9 @@ bool CBerechnungDlg::berechnen() {
         d.waermeleitfaehigkeit = m.werte[EG_Waermeleitfaehigkeit];
         d.alfaWert = m.werte[EG_Alfa];
     }
-    Rechenkontext k{data(),           app_.getSprache(), app_.getSettings(),
-                    ports_.messages,  ports_.waitCursor, app_.getWerksmodus(),
-                    zulaessig_.get(), felder_,           {}};
-    for (const auto& [pos, id] : zulassungen_.plattentypen)
-        k.freigegebenePlattentypen.push_back(id);
+    Rechenkontext k = rechenkontext();
     Rechenkern kern(k);
+    kern.vorSucheMerken(&vorSuche_);
     std::vector<int> leer;
     for (int id : hinweise::kBilanzFelder)
         if (f.text(id).empty()) leer.push_back(id);
@@ -557,8 +560,34 @@ bool CBerechnungDlg::berechnen() {
     for (int id : leer)
         if (!f.text(id).empty()) berechnet_.insert(id);
     f.setEnabled(Komplettieren, ergebnisVorhanden_);
+    f.setEnabled(Alternativen, sucheGelaufen());
+    f.setVisible(Warum, sucheGelaufen() && !ergebnisVorhanden_);
     hinweiseSetzen();
     return ergebnisVorhanden_;
+}
+
+Rechenkontext CBerechnungDlg::rechenkontext() {
+    Rechenkontext k{data(),           app_.getSprache(), app_.getSettings(),
+                    ports_.messages,  ports_.waitCursor, app_.getWerksmodus(),
+                    zulaessig_.get(), felder_,           {}};
+    for (const auto& [pos, id] : zulassungen_.plattentypen)
+        k.freigegebenePlattentypen.push_back(id);
+    return k;
+}
+
+Alternativenbericht CBerechnungDlg::alternativen(int anzahl) {
+    if (!vorSuche_) return {};
+    return alternativenBericht(rechenkontext(), *vorSuche_, fall_, anzahl);
+}
+
+void CBerechnungDlg::alternativenZeigen() {
+    if (!vorSuche_ || !ports_.dialogs) return;
+    std::optional<WaitCursorGuard> warten;  // the second searches take a moment
+    if (ports_.waitCursor) warten.emplace(*ports_.waitCursor);
+    AlternativenDlgModel dlg(alternativen(kAnzahlAlternativen), data(), app_.getSprache());
+    warten.reset();
+    if (ports_.dialogs->runDialog(dlg) == 1 && dlg.uebernommen())
+        paketUebernehmen(*this, *dlg.uebernommen());
 }
 
 void CBerechnungDlg::ergebnisNeuAnzeigen() {
@@ -692,6 +721,10 @@ void CBerechnungDlg::geklickt(int id) {
             break;
         case Komplettieren:
             komplettieren();
+            break;
+        case Alternativen:
+        case Warum:
+            alternativenZeigen();
             break;
         default:
             break;

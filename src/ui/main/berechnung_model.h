@@ -5,10 +5,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "alternativen.h"
 #include "app.h"
 #include "auswahllisten.h"
 #include "berechnungsfall.h"
@@ -20,6 +22,8 @@
 #include "projekt_formular.h"
 #include "registry.h"
 #include "spalttypen_zulaessig.h"
+
+struct Rechenkontext;
 
 namespace kal {
 
@@ -80,6 +84,14 @@ public:
     void spalttypenNeuFuellen();
     // "Berechnen": returns whether a result is stored and shown.
     bool berechnen();
+    // The last run's result and next-best packs (`anzahl` in all), or why it
+    // found none; empty when no run reached its search since the last reset.
+    Alternativenbericht alternativen(int anzahl);
+    bool sucheGelaufen() const { return vorSuche_.has_value(); }
+    // The alternatives window on the last run; "use this pack" continues
+    // with the chosen pack in rating.
+    void alternativenZeigen();
+    static constexpr int kAnzahlAlternativen = 10;
     // Stores "unit"; false (after the message) when the key failed.
     bool einheitenSpeichern();
     void einheitenLesen();
@@ -148,6 +160,7 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
+    Rechenkontext rechenkontext();
     std::string projektBytes() const;
     // The folder of the project file last chosen, per user; empty: none yet.
     std::string letzterOrdner() const;
@@ -168,6 +181,7 @@ private:
     std::string gespeichert_;
     std::set<int> berechnet_;  // project file bytes of the last new, open or save
     Berechnungsfall fall_;
+    std::optional<Berechnungsfall> vorSuche_;  // the last run's case before its search
     EigeneMedien medien_{};
     bool nurTitan_[2] = {false, false};
     listen::Zulassungen zulassungen_;

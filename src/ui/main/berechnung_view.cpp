@@ -161,6 +161,7 @@ QLayout* knopfZeilen(QWidget* client) {
     berechnen->setDefault(true);
     knoepfe->addWidget(berechnen);
     knoepfe->addWidget(mit(new QPushButton(client), Komplettieren));
+    knoepfe->addWidget(mit(new QPushButton(client), Alternativen));
     knoepfe->addStretch();
     auto* einheit = new QWidget(client);  // own parent: its radios form their own group
     auto* el = new QHBoxLayout(einheit);
@@ -312,7 +313,10 @@ QWidget* BerechnungView::baueClient() {
 
     auto* meldung = edit(client, Statuszeile, 600);
     meldung->setMaximumWidth(QWIDGETSIZE_MAX);
-    v->addWidget(meldung);
+    auto* status = new QHBoxLayout;
+    status->addWidget(meldung, 1);
+    status->addWidget(mit(new QPushButton(client), Warum));  // only without a result
+    v->addLayout(status);
     warnung_ = mit(new CColorLabel(client), LabelWarnung);
     warnung_->ctrl() = model_.warnung();
     warnung_->farbenGeaendert();

@@ -1,6 +1,7 @@
 #include "unterdialog_views.h"
 
 #include "addmedium_view.h"
+#include "alternativen_view.h"
 #include "spalttypdlg_view.h"
 
 namespace kal {
@@ -9,6 +10,7 @@ void registerUnterdialogViews(QtDialogRunner& runner) {
     // The names are the models' dialogName().
     registriereView<AddMediumModel, AddMediumView>(runner, "DialogAddMedium");
     registriereView<SpalttypDlgModel, SpalttypDlgView>(runner, "PlattentypSpalttypDlg");
+    registriereView<AlternativenDlgModel, AlternativenView>(runner, "AlternativenDlg");
 }
 
 }  // namespace kal

@@ -1,0 +1,150 @@
+#include "alternativen_model.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "berechnung_model.h"
+#include "feldregeln.h"
+#include "format.h"
+
+namespace kal {
+
+namespace {
+const char* const kKoepfe[] = {"spalteNr",      "spaltePreis",     "spalteTyp",    "spaltePlatten",
+                               "spalteSerien",  "spalteReserve",   "spalteDpWarm", "spalteDpKalt",
+                               "spalteBindend", "spalteFlaeche",   "spalteWarm",   "spalteKalt",
+                               "spalteGewicht", "spalteLieferzeit"};
+static_assert(std::size(kKoepfe) == AlternativenDlgModel::kSpalten);
+
+std::string text(const CIniEx& s, const char* key) { return s.GetValue("alternatives", key, ""); }
+
+std::string spalttypen(const Data& d, const std::array<SpalttypAnzahl, 2>& paare) {
+    std::string t;
+    for (const SpalttypAnzahl& p : paare) {
+        const Spalttyp* typ = d.getSpalttypListe().internalGetAt(p.spalttyp);
+        if (p.spalttyp < 0 || p.anzahl <= 0 || !typ) continue;
+        t += (t.empty() ? "" : " + ") + std::to_string(p.anzahl) + " " + typ->getName();
+    }
+    return t;
+}
+
+AlternativenDlgModel::Zelle zahl(double x, const char* format) {
+    return {formatiere(format, x), x};
+}
+}  // namespace
+
+AlternativenDlgModel::AlternativenDlgModel(Alternativenbericht bericht, const Data& data,
+                                           const CIniEx& sprache)
+    : bericht_(std::move(bericht)), sprache_(sprache) {
+    setCaption(text(sprache, "title"));
+    for (const char* k : kKoepfe) koepfe_.push_back(text(sprache, k));
+    for (size_t i = 0; i < bericht_.pakete.size(); ++i) {
+        const Alternative& a = bericht_.pakete[i];
+        const Berechnungsergebnis& e = a.ergebnis;
+        Grenze bindend = Grenze::Flaechenreserve;
+        for (const Paketgrenze& g : a.grenzen)
+            if (g.bindend) bindend = g.grenze;
+        std::string nr = std::to_string(i + 1);
+        if (i == 0) nr += " (" + text(sprache, "ergebnis") + ")";
+        zellen_.push_back({{nr, static_cast<double>(i)},
+                           {preisText(e, sprache), e.grundpreis},
+                           {e.plattentypName, 0.0},
+                           zahl(e.spaltenGesamt + 1, "%.0f"),
+                           zahl(e.serien, "%.0f"),
+                           zahl(e.flaechenreserve, "%.1f"),
+                           zahl(e.druckverlustWarm, "%.1f"),
+                           zahl(e.druckverlustKalt, "%.1f"),
+                           {grenzText(sprache, bindend), 0.0},
+                           zahl(e.flaeche, "%.2f"),
+                           {spalttypen(data, e.spalttypenWarm), 0.0},
+                           {spalttypen(data, e.spalttypenKalt), 0.0},
+                           zahl(e.gewicht, "%.0f"),
+                           zahl(e.lieferzeit, "%.0f")});
+        reihenfolge_.push_back(static_cast<int>(i));
+    }
+    Form& f = form();
+    f.setText(alt::LabelGrenzen, text(sprache, "grenzenTitel"));
+    f.setText(alt::LabelGruende, text(sprache, "gruendeTitel"));
+    f.setText(alt::Uebernehmen, text(sprache, "uebernehmen"));
+    f.setText(alt::Schliessen, text(sprache, "schliessen"));
+    const bool pakete = !bericht_.pakete.empty();
+    for (int id : {alt::Tabelle, alt::LabelGrenzen, alt::Grenzen, alt::Uebernehmen})
+        f.setVisible(id, pakete);
+    for (int id : {alt::LabelGruende, alt::Gruende}) f.setVisible(id, !pakete);
+    std::string gruende;
+    if (bericht_.nichtsBewertet) gruende = text(sprache, "nichtsBewertet") + "\n";
+    for (const Grund& g : bericht_.gruende) gruende += grundText(sprache, g) + "\n";
+    if (bericht_.aenderung) gruende += "\n" + aenderungText(sprache, *bericht_.aenderung) + "\n";
+    f.setText(alt::Gruende, gruende);
+    waehlen(pakete ? 0 : -1);
+}
+
+const AlternativenDlgModel::Zelle& AlternativenDlgModel::zelle(int zeile, int spalte) const {
+    return zellen_.at(static_cast<size_t>(paket(zeile))).at(static_cast<size_t>(spalte));
+}
+
+void AlternativenDlgModel::sortieren(int spalte) {
+    if (spalte < 0 || spalte >= kSpalten) return;
+    const int gewaehltesPaket = gewaehlt_ >= 0 ? paket(gewaehlt_) : -1;
+    absteigend_ = spalte == sortSpalte_ && !absteigend_;
+    sortSpalte_ = spalte;
+    const bool textSpalte = spalte == Typ || spalte == Bindend || spalte == Warm || spalte == Kalt;
+    std::stable_sort(reihenfolge_.begin(), reihenfolge_.end(), [&](int a, int b) {
+        const Zelle& x = zellen_[static_cast<size_t>(a)][static_cast<size_t>(spalte)];
+        const Zelle& y = zellen_[static_cast<size_t>(b)][static_cast<size_t>(spalte)];
+        if (absteigend_) return textSpalte ? y.text < x.text : y.wert < x.wert;
+        return textSpalte ? x.text < y.text : x.wert < y.wert;
+    });
+    // the selection stays on its pack
+    for (int z = 0; z < zeilen(); ++z)
+        if (paket(z) == gewaehltesPaket) gewaehlt_ = z;
+}
+
+void AlternativenDlgModel::waehlen(int zeile) {
+    gewaehlt_ = zeile >= 0 && zeile < zeilen() ? zeile : -1;
+    form().setEnabled(alt::Uebernehmen, gewaehlt_ >= 0);
+}
+
+std::vector<AlternativenDlgModel::Grenzzeile> AlternativenDlgModel::grenzZeilen() const {
+    std::vector<Grenzzeile> z;
+    if (gewaehlt_ < 0) return z;
+    for (const Paketgrenze& g : bericht_.pakete[static_cast<size_t>(paket(gewaehlt_))].grenzen)
+        z.push_back({grenzText(sprache_, g.grenze), grenzZahl(g.grenze, g.wert),
+                     grenzZahl(g.grenze, g.erlaubt), formatiere("%.1f %%", 100.0 * g.abstand),
+                     g.bindend});
+    return z;
+}
+
+std::vector<std::string> AlternativenDlgModel::grenzKoepfe() const {
+    return {text(sprache_, "spalteGrenze"), text(sprache_, "spalteWert"),
+            text(sprache_, "spalteErlaubt"), text(sprache_, "spalteAbstand")};
+}
+
+void AlternativenDlgModel::geklickt(int id) {
+    if (id == alt::Uebernehmen && gewaehlt_ >= 0) {
+        uebernommen_ = paket(gewaehlt_);
+        close(1);
+    } else if (id == alt::Schliessen) {
+        close(2);
+    }
+}
+
+void paketUebernehmen(CBerechnungDlg& d, const Berechnungsergebnis& e) {
+    using namespace hd;
+    if (d.getModus() != 1) d.modusWechseln(1);
+    Form& f = d.form();
+    f.select(Plattentyp, f.findValue(Plattentyp, e.plattentyp));
+    f.setText(Serien, std::to_string(e.serien));
+    d.spalttypenNeuFuellen();  // the channel types the plate type permits
+    const int paare[2][2] = {{Anzahl1, Spalttyp1}, {Anzahl2, Spalttyp2}};
+    for (size_t i = 0; i < 2; ++i) {
+        const SpalttypAnzahl& p = e.spalttypenWarm[i];
+        const bool da = p.spalttyp >= 0 && p.anzahl > 0;
+        f.setText(paare[i][0], da ? std::to_string(p.anzahl) : "");
+        f.select(paare[i][1], da ? f.findValue(paare[i][1], p.spalttyp) : -1);
+    }
+    f.setText(Spalten, std::to_string(e.spaltenGesamt / 2));
+    d.ergebnisZuruecksetzen();
+}
+
+}  // namespace kal

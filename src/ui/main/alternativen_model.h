@@ -1,0 +1,93 @@
+// AlternativenDlg: the packs of the last run in a table sorted by any
+// column (the result marked), the limits of the selected pack, and without a
+// result the reasons. "Use this pack" hands the selected pack back to the
+// main dialog, which continues with it in rating.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "alternativen.h"
+#include "data.h"
+#include "dialog_ids.h"
+#include "form.h"
+#include "ini.h"
+
+namespace kal {
+
+class CBerechnungDlg;
+
+class AlternativenDlgModel : public HandlerDialogModel {
+public:
+    enum Spalte {
+        Nr,
+        Preis,
+        Typ,
+        Platten,
+        Serien,
+        Reserve,
+        DpWarm,
+        DpKalt,
+        Bindend,
+        Flaeche,
+        Warm,
+        Kalt,
+        Gewicht,
+        Lieferzeit,
+        kSpalten
+    };
+    struct Zelle {
+        std::string text;
+        double wert = 0.0;  // the sort key of a number column
+    };
+
+    AlternativenDlgModel(Alternativenbericht bericht, const Data& data, const CIniEx& sprache);
+    std::string dialogName() const override { return "AlternativenDlg"; }
+    void geklickt(int id) override;
+
+    const std::vector<std::string>& spaltenKoepfe() const { return koepfe_; }
+    int zeilen() const { return static_cast<int>(reihenfolge_.size()); }
+    // Row `zeile` as shown (after sorting).
+    const Zelle& zelle(int zeile, int spalte) const;
+    bool istErgebnis(int zeile) const { return paket(zeile) == 0; }
+    // By a column; the same column again turns the order round.
+    void sortieren(int spalte);
+    int sortSpalte() const { return sortSpalte_; }
+    bool absteigend() const { return absteigend_; }
+    void waehlen(int zeile);
+    int gewaehlt() const { return gewaehlt_; }
+
+    // The limits of the selected pack: name, value, limit, margin; the
+    // binding one in `bindend`.
+    struct Grenzzeile {
+        std::string name, wert, erlaubt, abstand;
+        bool bindend = false;
+    };
+    std::vector<Grenzzeile> grenzZeilen() const;
+    std::vector<std::string> grenzKoepfe() const;
+
+    // The pack chosen with "use this pack" (null: none).
+    const Berechnungsergebnis* uebernommen() const {
+        return uebernommen_ < 0 ? nullptr
+                                : &bericht_.pakete[static_cast<size_t>(uebernommen_)].ergebnis;
+    }
+
+private:
+    int paket(int zeile) const { return reihenfolge_.at(static_cast<size_t>(zeile)); }
+
+    Alternativenbericht bericht_;
+    const CIniEx& sprache_;
+    std::vector<std::string> koepfe_;
+    std::vector<std::vector<Zelle>> zellen_;  // by pack
+    std::vector<int> reihenfolge_;            // shown row -> pack
+    int sortSpalte_ = Nr;
+    bool absteigend_ = false;
+    int gewaehlt_ = -1;
+    int uebernommen_ = -1;
+};
+
+// The main dialog continues with pack `e` in rating: its plate type,
+// channels, passes and warm channel types entered, the result reset.
+void paketUebernehmen(CBerechnungDlg& d, const Berechnungsergebnis& e);
+
+}  // namespace kal

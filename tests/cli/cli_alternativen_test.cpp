@@ -1,0 +1,128 @@
+// kalvoria-cli calc --alternatives on every golden case and sample: the run
+// itself is what `calc --json` recorded, the packs are sorted and the first
+// is the result, and a run without a result says why.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+using kaltest::distDir;
+using kaltest::Lauf;
+using kaltest::liesDatei;
+
+namespace {
+Lauf starte(const std::string& args) {
+    return kaltest::cliLauf("--appdir " + distDir() + " " + args + " 2>/dev/null");
+}
+
+std::string kalDatei(const std::string& fall) {
+    return fall.rfind("examples/", 0) == 0 ? distDir() + "/" + fall + ".kal"
+                                           : (fs::path(KAL_GOLDEN) / (fall + ".kal")).string();
+}
+
+std::vector<std::string> faelle() {
+    std::vector<std::string> namen;
+    for (const char* ordner : {"cases", "examples"})
+        for (const auto& e : fs::directory_iterator(fs::path(KAL_GOLDEN) / ordner))
+            if (e.path().extension() == ".json")
+                namen.push_back(std::string(ordner) + "/" + e.path().stem().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+const char* const kGrenzen[] = {"flaechenreserve", "druckverlustWarm", "druckverlustKalt",
+                                "vSpaltMinWarm",   "vSpaltMinKalt",    "vSpaltMaxWarm",
+                                "vSpaltMaxKalt",   "vStutzenWarm",     "vStutzenKalt",
+                                "vEintrittWarm",   "vEintrittKalt"};
+}  // namespace
+
+class CliAlternativen : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CliAlternativen, LaufUnveraendertPaketeSortiertGruendeOhneErgebnis) {
+    const Json golden = Json::parse(liesDatei(fs::path(KAL_GOLDEN) / (GetParam() + ".json")));
+    Lauf l = starte("calc " + kalDatei(GetParam()) + " --alternatives 10 --json");
+    Json j = Json::parse(l.out, nullptr, false);
+    ASSERT_FALSE(j.is_discarded()) << l.out;
+    const Json pakete = j["alternatives"];
+    const Json gruende = j.contains("reasons") ? j["reasons"] : Json::array();
+    for (const char* zusatz : {"alternatives", "reasons", "change"}) j.erase(zusatz);
+    EXPECT_EQ(j, golden);  // the run, its messages, status and count as without
+
+    const bool ergebnis = golden["ergebnisVorhanden"];
+    ASSERT_EQ(pakete.empty(), !ergebnis);
+    for (size_t i = 0; i < pakete.size(); ++i) {
+        Json p = pakete[i];
+        ASSERT_EQ(p["limits"].size(), std::size(kGrenzen));
+        int bindend = 0;
+        for (size_t g = 0; g < std::size(kGrenzen); ++g) {
+            const Json& limit = p["limits"][g];
+            EXPECT_EQ(limit["name"], kGrenzen[g]);
+            for (const char* feld : {"value", "limit", "margin"})
+                EXPECT_TRUE(limit[feld].is_number()) << feld;
+            bindend += limit["binding"].get<bool>();
+        }
+        EXPECT_EQ(bindend, 1);
+        p.erase("limits");
+        if (i == 0) {
+            EXPECT_EQ(p, golden["ergebnis"]);
+        } else {
+            EXPECT_LE(pakete[i - 1]["grundpreis"].get<double>(), p["grundpreis"].get<double>());
+        }
+        for (const auto& [feld, wert] : golden["ergebnis"].items())
+            EXPECT_TRUE(p.contains(feld)) << feld;
+    }
+    // no result after a search: the reasons, each with its text
+    if (!ergebnis && j["anzahlBerechnungen"].get<double>() > 0) {
+        ASSERT_FALSE(gruende.empty());
+        for (const Json& g : gruende) {
+            EXPECT_FALSE(g["text"].get<std::string>().empty());
+            const bool bekannt = g["limit"] == "keinPreis" ||
+                                 std::find(std::begin(kGrenzen), std::end(kGrenzen), g["limit"]) !=
+                                     std::end(kGrenzen);
+            EXPECT_TRUE(bekannt) << g;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Alle, CliAlternativen, ::testing::ValuesIn(faelle()),
+                         [](const auto& info) {
+                             std::string n = info.param;
+                             for (char& c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return n;
+                         });
+
+TEST(CliAlternativen, TextNenntTabelleGrenzenUndGruende) {
+    Lauf mit = starte("calc " + kalDatei("examples/water_water_design") + " --alternatives 3");
+    EXPECT_EQ(mit.rc, 0);
+    const Lauf ohne = starte("calc " + kalDatei("examples/water_water_design"));
+    // the usual output first, unchanged
+    ASSERT_EQ(mit.out.substr(0, ohne.out.size()), ohne.out);
+    const std::string rest = mit.out.substr(ohne.out.size());
+    EXPECT_NE(rest.find("\nAlternatives:\n"), std::string::npos) << rest;
+    EXPECT_NE(rest.find("\n * 1 "), std::string::npos) << rest;
+    EXPECT_NE(rest.find("\n   3 "), std::string::npos) << rest;
+    EXPECT_EQ(rest.find("\n   4 "), std::string::npos) << rest;
+    EXPECT_EQ(std::count(rest.begin(), rest.end(), '!'), 3) << rest;  // a binding limit each
+
+    Lauf warum = starte("calc " + kalDatei("cases/water_dp_too_low") + " --alternatives 3");
+    EXPECT_EQ(warum.rc, 1);
+    EXPECT_NE(warum.out.find("pressure drop"), std::string::npos) << warum.out;
+}
+
+TEST(CliAlternativen, UngueltigeAnzahlIstEinAufruffehler) {
+    for (const char* n : {"0", "-1", "abc", "101", ""})
+        EXPECT_EQ(starte("calc " + kalDatei("examples/water_water_design") + " --alternatives " +
+                         std::string(n))
+                      .rc,
+                  2)
+            << n;
+}

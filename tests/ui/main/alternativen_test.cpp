@@ -1,0 +1,96 @@
+// The alternatives window on the shipped samples: sorting keeps the selected
+// pack, "use this pack" continues in rating with the very same pack, and a
+// run without a result shows its reasons instead of a table.
+#include <gtest/gtest.h>
+
+#include "alternativen_model.h"
+#include "berechnung_model.h"
+#include "umgebung.h"
+#include "verzeichnis.h"
+
+using namespace kal;
+using kaltest::Umgebung;
+
+namespace {
+int klicke(DialogModel& m, int id) {
+    m.ereignis(id, BindEvent::Clicked);
+    return m.result();
+}
+}  // namespace
+
+TEST(AlternativenDlg, SortierenUndPaketUebernehmen) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    ASSERT_EQ(d.projektLesen(kaltest::distDir() + "/examples/water_water_design.kal"), 0);
+    EXPECT_FALSE(d.form().enabled(hd::Alternativen));
+    ASSERT_TRUE(d.berechnen());
+    EXPECT_TRUE(d.form().enabled(hd::Alternativen));
+    EXPECT_FALSE(d.form().visible(hd::Warum));
+
+    Berechnungsergebnis gewaehlt;
+    u.p.dialogs.scripts["AlternativenDlg"].push_back([&](DialogModel& m) {
+        auto& a = dynamic_cast<AlternativenDlgModel&>(m);
+        EXPECT_EQ(a.zeilen(), CBerechnungDlg::kAnzahlAlternativen);
+        EXPECT_TRUE(a.istErgebnis(0));
+        EXPECT_EQ(a.gewaehlt(), 0);
+        EXPECT_FALSE(a.form().visible(alt::Gruende));
+        a.sortieren(AlternativenDlgModel::Preis);
+        a.sortieren(AlternativenDlgModel::Preis);  // again: dearest first
+        EXPECT_TRUE(a.absteigend());
+        for (int z = 1; z < a.zeilen(); ++z)
+            EXPECT_GE(a.zelle(z - 1, AlternativenDlgModel::Preis).wert,
+                      a.zelle(z, AlternativenDlgModel::Preis).wert);
+        EXPECT_TRUE(a.istErgebnis(a.gewaehlt()));  // the selection stayed on its pack
+        const auto grenzen = a.grenzZeilen();
+        EXPECT_EQ(grenzen.size(), static_cast<size_t>(kAnzahlPaketgrenzen));
+        EXPECT_EQ(
+            std::count_if(grenzen.begin(), grenzen.end(), [](const auto& g) { return g.bindend; }),
+            1);
+        a.waehlen(a.zeilen() - 2);  // the cheapest but one
+        EXPECT_FALSE(a.istErgebnis(a.gewaehlt()));
+        const int r = klicke(a, alt::Uebernehmen);
+        gewaehlt = *a.uebernommen();
+        return r;
+    });
+    d.geklickt(hd::Alternativen);
+    ASSERT_EQ(u.p.dialogs.run.size(), 1u);
+
+    // in rating with that pack: the rating gives its figures
+    EXPECT_EQ(d.getModus(), 1);
+    EXPECT_FALSE(d.getErgebnisVorhanden());
+    ASSERT_TRUE(d.berechnen()) << (u.p.messages.shown.empty() ? "" : u.p.messages.shown[0].key);
+    const Berechnungsergebnis& r = d.fall().ergebnis;
+    EXPECT_EQ(r.plattentyp, gewaehlt.plattentyp);
+    EXPECT_EQ(r.spaltenGesamt, gewaehlt.spaltenGesamt);
+    EXPECT_EQ(r.serien, gewaehlt.serien);
+    EXPECT_EQ(r.grundpreis, gewaehlt.grundpreis);
+    EXPECT_EQ(r.spalttypenWarm[0].spalttyp, gewaehlt.spalttypenWarm[0].spalttyp);
+    EXPECT_EQ(r.spalttypenWarm[1].anzahl, gewaehlt.spalttypenWarm[1].anzahl);
+    EXPECT_NEAR(r.flaechenreserve, gewaehlt.flaechenreserve, 0.05);
+}
+
+TEST(AlternativenDlg, OhneErgebnisZeigtDieGruende) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    ASSERT_EQ(d.projektLesen(std::string(KAL_GOLDEN) + "/cases/water_plate_too_small.kal"), 0);
+    EXPECT_FALSE(d.berechnen());
+    EXPECT_TRUE(d.form().visible(hd::Warum));
+    u.p.dialogs.scripts["AlternativenDlg"].push_back([&](DialogModel& m) {
+        auto& a = dynamic_cast<AlternativenDlgModel&>(m);
+        EXPECT_EQ(a.zeilen(), 0);
+        EXPECT_FALSE(a.form().visible(alt::Tabelle));
+        EXPECT_FALSE(a.form().visible(alt::Uebernehmen));
+        EXPECT_TRUE(a.form().visible(alt::Gruende));
+        EXPECT_NE(a.form().text(alt::Gruende).find("nozzle velocity"), std::string::npos)
+            << a.form().text(alt::Gruende);
+        return klicke(a, alt::Schliessen);
+    });
+    d.geklickt(hd::Warum);
+    EXPECT_EQ(u.p.dialogs.run.size(), 1u);
+    EXPECT_EQ(d.getModus(), 0);  // closing changes nothing
+    // a changed entry makes the window's run stale: closed to it
+    d.form().setText(hd::DruckverlustWarm, "50");
+    d.textGeaendert(hd::DruckverlustWarm);
+    EXPECT_FALSE(d.form().visible(hd::Warum));
+    EXPECT_FALSE(d.form().enabled(hd::Alternativen));
+}
