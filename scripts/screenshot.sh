@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of a first start (language choice, then main window), of a
 # second start (main window only), of a calculated and of a completed design
-# and of its price list's project data and print preview under Xvfb, with a
-# fresh settings folder.
+# and of its price list's project data and print preview, and of its
+# specification under Xvfb, with a fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -64,6 +64,10 @@ JSON
 KALVORIA_SCREENSHOT="$out/completed.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
   --choices "$tmp/choices.json"
+# The specification of the completed design.
+KALVORIA_SCREENSHOT="$out/specification.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
+  --choices "$tmp/choices.json" --spezifikation
 # The alternatives of the same design, and why an air cooler warming its
 # water from 30 to 60 °C finds no pack.
 KALVORIA_SCREENSHOT="$out/alternatives.png" xvfb-run -a -s "-screen 0 1600x1000x24" \

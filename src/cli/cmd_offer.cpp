@@ -1,9 +1,12 @@
 // offer: the completion dialog without a screen. Opens a project,
 // calculates it, opens the completion model on the result, applies the
 // user actions of a choices file through the model's own handlers and
-// prints the dialog as the user would see it.
+// prints the dialog as the user would see it. With --spec or --out it goes
+// on to the specification dialog the way a user does: its menu item, the
+// entries of the spec file, then the spreadsheet and tender-text buttons.
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -15,6 +18,7 @@
 #include "commands.h"
 #include "dialog_ids.h"
 #include "sitzung.h"
+#include "spec_model.h"
 
 namespace kal::cli {
 
@@ -82,6 +86,67 @@ std::string ohneKuerzel(const std::string& text) {
     return aus;
 }
 
+// A list of user actions from a file; nullopt after saying why.
+std::optional<std::vector<Benutzeraktion>> aktionenAus(const std::string& pfad) {
+    std::string fehler;
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    auto gelesen = in ? aktionenLesen(text.str(), fehler) : std::nullopt;
+    if (!in) fehler = "cannot read " + pfad;
+    if (!gelesen) std::fprintf(stderr, "%s: %s\n", pfad.c_str(), fehler.c_str());
+    return gelesen;
+}
+
+// What the specification dialog showed and wrote.
+struct SpezLauf {
+    bool geoeffnet = false;
+    bool abgelehnt = false;    // an action of the spec file was refused
+    bool geschrieben = false;  // both files, after the checks passed
+    Json anzeige = Json::object(), sichtbar = Json::object();
+};
+
+// Runs the specification dialog as a user would once it opens: the spec
+// entries, then (with `aus`) the spreadsheet button, whose clipboard text
+// becomes spec-sheet.txt, and the tender-text button saving tender.txt.
+void spezifikationSkript(Sitzung& s, const std::vector<Benutzeraktion>& aktionen,
+                         const std::optional<std::string>& aus, SpezLauf& lauf) {
+    s.scripted.dialogs.scripts["DialogSpec"].push_back([&s, &aktionen, aus, &lauf](DialogModel& m) {
+        lauf.geoeffnet = true;
+        Form& f = m.form();
+        auto ziel = [&m](int id, BindEvent e) { m.ereignis(id, e); };
+        for (const Benutzeraktion& a : aktionen) {
+            std::string grund = anwenden(f, a, ziel);
+            if (!grund.empty()) {
+                s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
+                lauf.abgelehnt = true;
+                break;
+            }
+        }
+        if (!lauf.abgelehnt && aus) {
+            namespace fs = std::filesystem;
+            std::error_code ec;
+            fs::create_directories(*aus, ec);
+            const std::string tabelle = (fs::path(*aus) / "spec-sheet.txt").string();
+            const std::string tender = (fs::path(*aus) / "tender.txt").string();
+            s.scripted.documents.opened.clear();
+            anwenden(f, {sp::Excel, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
+            // the template opens only once the checks passed
+            if (!s.scripted.documents.opened.empty()) {
+                std::ofstream(tabelle, std::ios::binary) << s.scripted.clipboard.text;
+                s.scripted.files.saveAnswers = {tender};
+                anwenden(f, {sp::Ausschreibung, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
+                lauf.geschrieben = fs::exists(tender) && fs::exists(tabelle);
+            }
+        }
+        for (const auto& [id, c] : f.controls()) {
+            lauf.anzeige[std::to_string(id)] = c.text;
+            lauf.sichtbar[std::to_string(id)] = c.visible;
+        }
+        return 2;
+    });
+}
+
 void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
     const Form& f = d.form();
     for (int id : {kp::AnschlussWarm, kp::AnschlussKalt}) {
@@ -126,28 +191,25 @@ void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
 }  // namespace
 
 int befehlOffer(const Args& args) {
-    Optionen o = lies(args, {"--choices", "--out"});
+    Optionen o = lies(args, {"--choices", "--spec", "--out"});
     const bool pdf = std::erase(o.positionen, "--pdf") > 0;
-    if (o.positionen.size() != 1 || pdf != o.werte.count("--out")) {
+    if (o.positionen.size() != 1 || (pdf && !o.werte.count("--out"))) {
         std::fprintf(stderr,
-                     "usage: kalvoria-cli offer FILE [--choices CHOICES.json] [--json] "
-                     "[--out DIR --pdf]\n");
+                     "usage: kalvoria-cli offer FILE [--choices CHOICES.json] [--spec SPEC.json] "
+                     "[--out DIR [--pdf]] [--json]\n");
         return 2;
     }
-    std::vector<Benutzeraktion> aktionen;
-    if (auto it = o.werte.find("--choices"); it != o.werte.end()) {
-        std::string fehler;
-        std::ifstream in(it->second, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        auto gelesen = in ? aktionenLesen(text.str(), fehler) : std::nullopt;
-        if (!in) fehler = "cannot read " + it->second;
-        if (!gelesen) {
-            std::fprintf(stderr, "%s: %s\n", it->second.c_str(), fehler.c_str());
-            return 2;
-        }
-        aktionen = *gelesen;
+    std::vector<Benutzeraktion> aktionen, spezAktionen;
+    for (auto [option, ziel] : {std::pair{"--choices", &aktionen}, {"--spec", &spezAktionen}}) {
+        auto it = o.werte.find(option);
+        if (it == o.werte.end()) continue;
+        auto gelesen = aktionenAus(it->second);
+        if (!gelesen) return 2;
+        *ziel = *gelesen;
     }
+    std::optional<std::string> aus;
+    if (auto it = o.werte.find("--out"); it != o.werte.end()) aus = it->second;
+    const bool mitSpez = aus || o.werte.count("--spec");
     Sitzung s(o.werksmodus, false);
     CBerechnungDlg& hd = *s.dlg;
     const size_t vorher = s.meldungen.shown.size();
@@ -180,6 +242,15 @@ int befehlOffer(const Args& args) {
             break;
         }
     }
+    SpezLauf spez;
+    if (mitSpez && !abgelehnt) {
+        // the menu item, after the completion's own checks
+        spezifikationSkript(s, spezAktionen, aus, spez);
+        anwenden(dlg.form(), {kp::CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, {}},
+                 [&](int id, BindEvent e) { dlg.ereignis(id, e); });
+    }
+    const bool spezFehler =
+        mitSpez && (!spez.geoeffnet || spez.abgelehnt || (aus && !spez.geschrieben));
     const std::vector<Message> meldungen = s.meldungenSeit(beiOeffnen);
     if (o.json) {
         Json j{{"messages", meldungenJson(meldungen)}};
@@ -187,12 +258,17 @@ int befehlOffer(const Args& args) {
         for (const auto& [k, v] : dialog.items()) j[k] = v;
         j["fall"] = komplettierungJson(hd.fall().komplettierung);
         j["calc"] = calc;
+        if (spez.geoeffnet)
+            j["spec"] = Json{{"anzeige", spez.anzeige}, {"sichtbar", spez.sichtbar}};
         if (!jsonAusgeben(j)) return kNichtDarstellbar;
     } else {
         textAusgeben(dlg, meldungen);
+        if (spez.geschrieben)
+            std::printf("written: %s, %s\n", (*aus + "/tender.txt").c_str(),
+                        (*aus + "/spec-sheet.txt").c_str());
     }
-    if (abgelehnt || !dlg.letzteUebernahmeGelungen()) return 1;
-    return pdf ? ausdruckeSchreiben(o.werte["--out"], *s.app, dlg, hd.fall()) : 0;
+    if (abgelehnt || spezFehler || !dlg.letzteUebernahmeGelungen()) return 1;
+    return pdf ? ausdruckeSchreiben(*aus, *s.app, dlg, hd.fall()) : 0;
 }
 
 }  // namespace kal::cli

@@ -23,8 +23,10 @@ const Befehl befehle[] = {
     {"calc", "calc FILE [--json]           open a project file and calculate it",
      kal::cli::befehlCalc},
     {"offer",
-     "offer FILE [--choices F] [--json] [--out DIR --pdf]\n"
-     "                               calculate, complete the offer item, write its printouts",
+     "offer FILE [--choices F] [--spec S] [--out DIR [--pdf]] [--json]\n"
+     "                               calculate, complete the offer item, then (with --spec\n"
+     "                               or --out) the specification; --out writes\n"
+     "                               DIR/tender.txt and DIR/spec-sheet.txt, --pdf the printouts",
      kal::cli::befehlOffer},
 };
 

@@ -137,4 +137,38 @@ double runden(double wert, int nachkomma) {
     return std::round(wert * f) / f;
 }
 
+std::string alsWindows1252(const std::string& utf8) {
+    // the code points Windows-1252 puts at 0x80..0x9F (0: none there)
+    static const char32_t k80[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    std::string aus;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const int laenge = b < 0x80         ? 1
+                           : (b >> 5) == 6  ? 2
+                           : (b >> 4) == 14 ? 3
+                           : (b >> 3) == 30 ? 4
+                                            : 0;
+        char32_t c = laenge == 1   ? b
+                     : laenge == 2 ? (b & 0x1F)
+                     : laenge == 3 ? (b & 0x0F)
+                                   : (b & 0x07);
+        bool gut = laenge > 0 && i + static_cast<size_t>(laenge) <= utf8.size();
+        for (int k = 1; gut && k < laenge; ++k) {
+            const auto f = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
+            gut = (f & 0xC0) == 0x80;
+            c = (c << 6) | (f & 0x3F);
+        }
+        i += gut ? static_cast<size_t>(laenge) : 1;
+        char z = '?';
+        if (gut && (c < 0x80 || (c >= 0xA0 && c <= 0xFF))) z = static_cast<char>(c);
+        for (int k = 0; gut && k < 32; ++k)
+            if (k80[k] != 0 && k80[k] == c) z = static_cast<char>(0x80 + k);
+        aus += z;
+    }
+    return aus;
+}
+
 }  // namespace kal

@@ -36,4 +36,9 @@ int nachkommaMindestens(double wert, int nachkomma, int signifikant);
 // Round half away from zero to `nachkomma` decimals.
 double runden(double wert, int nachkomma);
 
+// UTF-8 text in Windows-1252, the 8-bit code page of both shipped
+// languages (the files a user hands on in that code page). A character the
+// code page lacks, and a byte that is no UTF-8, becomes '?'.
+std::string alsWindows1252(const std::string& utf8);
+
 }  // namespace kal

@@ -15,6 +15,7 @@
 #include "berechnung_view.h"
 #include "qtports.h"
 #include "qtsettings.h"
+#include "spec_view.h"
 #include "unterdialog_views.h"
 #include "views.h"
 
@@ -31,21 +32,25 @@ int main(int argc, char** argv) {
     kal::registerBerechnungView(qt.dialogs);
     kal::registerUnterdialogViews(qt.dialogs);
     kal::registerAssemblyView(qt.dialogs);
+    kal::registerSpecView(qt.dialogs);
 
     // kalvoria [--werksmodus] [PROJECT [--berechnen [--alternativen | --komplettieren
-    //          [--choices FILE]]]]:
+    //          [--choices FILE] [--spezifikation]]]]:
     // a project given on the command line is opened at start, calculated
     // with --berechnen, and completed with --komplettieren, the user actions
     // of a choices file applied to the completion dialog as kalvoria-cli
-    // offer applies them; --alternativen opens the alternatives window.
+    // offer applies them; --spezifikation then opens the specification;
+    // --alternativen opens the alternatives window.
     std::string projekt, choices;
-    bool berechnen = false, komplettieren = false, alternativen = false;
+    bool berechnen = false, komplettieren = false, spezifikation = false, alternativen = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--berechnen")
             berechnen = true;
         else if (a == "--komplettieren")
             komplettieren = true;
+        else if (a == "--spezifikation")
+            spezifikation = true;
         else if (a == "--alternativen")
             alternativen = true;
         else if (a == "--choices" && i + 1 < argc)
@@ -80,6 +85,11 @@ int main(int argc, char** argv) {
                             c.form(), ak, [&c](int id, kal::BindEvent e) { c.ereignis(id, e); });
                         if (!grund.empty()) std::fprintf(stderr, "%s\n", grund.c_str());
                     }
+                    // its menu item, once the completion is on screen
+                    if (spezifikation)
+                        QTimer::singleShot(0, [&c] {
+                            c.ereignis(kal::kp::CmdPrintSpec, kal::BindEvent::Command);
+                        });
                 });
             });
         a.getPorts().dialogs->runDialog(dlg);

@@ -2,6 +2,7 @@
 // choices file, its text and JSON output and its exit codes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -119,5 +120,41 @@ TEST(CliOffer, WritesThePrintoutsAsPdf) {
         EXPECT_NE(pdf.find("/MediaBox [0 0 595.000000 842.000000]"), std::string::npos);
     }
     EXPECT_EQ(offer("examples/steam_condenser_design.kal --pdf").rc, 2);
-    EXPECT_EQ(offer("examples/steam_condenser_design.kal --out " + d.pfad("x")).rc, 2);
+}
+
+// The specification after the completion: the spec entries through the
+// dialog's controls, then the tender text and the spreadsheet hand-over
+// written to --out; a failed check writes nothing and exits 1.
+TEST(CliOffer, SpecificationWritesTenderTextAndHandOver) {
+    kaltest::TempDir aus;
+    Wahl spez(R"([{"id": 1267, "text": "P-7"}, {"id": 1395, "text": "Smith"},
+                  {"id": 1369, "text": "urgent"}])");
+    Lauf l = offer("examples/steam_condenser_design.kal --spec " + spez.pfad() + " --out " +
+                   aus.dir() + " --json");
+    ASSERT_EQ(l.rc, 0) << l.out;
+    const std::string tender = kaltest::liesDatei(aus.pfad("tender.txt"));
+    EXPECT_EQ(tender, kaltest::liesDatei(std::string(KAL_GOLDEN) + "/tender_steam.txt"));
+    const std::string tabelle = kaltest::liesDatei(aus.pfad("spec-sheet.txt"));
+    EXPECT_EQ(tabelle.rfind("Smith\r\nP-7\r\n", 0), 0u);
+    EXPECT_EQ(tabelle.substr(tabelle.size() - 8), "urgent\r\n");
+    Json j = Json::parse(l.out, nullptr, false);
+    ASSERT_FALSE(j.is_discarded());
+    EXPECT_TRUE(j["messages"].empty()) << j["messages"];
+    // hidden values too, with their visibility
+    EXPECT_EQ(j["spec"]["anzeige"][k(kal::sp::Dampfdruck)], "10.0263");
+    EXPECT_FALSE(j["spec"]["sichtbar"][k(kal::sp::Dampfdruck)].get<bool>());
+    EXPECT_EQ(j["spec"]["anzeige"][k(kal::sp::Projekt)], "P-7");
+
+    kaltest::TempDir leer;
+    Wahl heiss(R"([{"id": 1341, "text": "250"}])");
+    l = offer("examples/steam_condenser_design.kal --spec " + heiss.pfad() + " --out " +
+              leer.dir());
+    EXPECT_EQ(l.rc, 1);
+    EXPECT_NE(l.out.find("message [error/ErrorBetriebstempC]: The operating temperature must "
+                         "not exceed 200 °C."),
+              std::string::npos)
+        << l.out;
+    EXPECT_TRUE(std::filesystem::is_empty(leer.dir()));
+    Wahl falsch(R"([{"id": 1379, "text": "X"}])");  // read-only
+    EXPECT_EQ(offer("examples/steam_condenser_design.kal --spec " + falsch.pfad()).rc, 1);
 }

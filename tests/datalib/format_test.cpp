@@ -131,3 +131,22 @@ TEST(TextZu, CConversions) {
     EXPECT_EQ(textZuInt("-99999999999"), -2147483647 - 1);
     EXPECT_EQ(textZuInt(""), 0);
 }
+
+// Latin-1 maps to itself, the typographic characters to 0x80..0x9F, what
+// the code page lacks and broken UTF-8 to '?'.
+TEST(AlsWindows1252, CodePage) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"ASCII 20 [m3/h]", "ASCII 20 [m3/h]"},
+        {"90 \u00b0C, m\u00b2, Gr\u00fc\u00dfe",
+         "90 \xb0"
+         "C, m\xb2, Gr\xfc\xdf"
+         "e"},
+        {"\u20ac \u2013 \u201e\u201c \u2122 \u0178", "\x80 \x96 \x84\x93 \x99 \x9f"},
+        {"\u2192 \u4e2d \U0001F600", "? ? ?"},
+        {"a\xc3", "a?"},  // cut off in the middle of a character
+        {"\x81"
+         "b",
+         "?b"},  // a continuation byte alone
+    };
+    for (const auto& [utf8, cp] : faelle) EXPECT_EQ(kal::alsWindows1252(utf8), cp) << utf8;
+}

@@ -9,6 +9,7 @@
 #include "dialoghilfe.h"
 #include "druckauftrag.h"
 #include "format.h"
+#include "spec_model.h"
 
 namespace kal {
 
@@ -92,11 +93,12 @@ std::string CAssembly::bildDatei(int bitmap) const {
 }
 
 CAssembly::CAssembly(CBerechnungApp& app, const Berechnungsfall& fall,
-                     Komplettierung& komplettierung)
+                     Komplettierung& komplettierung, const EigeneMedien* medien)
     : app_(app),
       ports_(app.getPorts()),
       fall_(fall),
       k_(komplettierung),
+      medien_(medien),
       eingabe_(eingabePruefer(app.getSprache(), app.getPorts().messages,
                               app.getSprache().GetValue("assemblydialog", "titel", ""))),
       werksmodus_(app.getWerksmodus()) {
@@ -729,11 +731,12 @@ void CAssembly::befehl(int cmd) {
                              : cmd == CmdKonstruktion ? "Fehler in OnKonstruktionsblatt"
                                                       : "Fehler in OnPlattenlegeplan";
     try {
-        if (cmd == CmdPrintSpec)
-            zeigeMeldung(ports_.messages, app_.getSprache(), "assemblydialog", "nichtverfuegbar",
-                         text("titel"), MessageIcon::Information);
-        else
-            drucken(cmd);
+        if (cmd == CmdPrintSpec) {
+            DialogSpec spec(app_, fall_, medien_);
+            if (ports_.dialogs) ports_.dialogs->runDialog(spec);
+            return;
+        }
+        drucken(cmd);
     } catch (const std::exception&) {
         if (ports_.messages) {
             Message m;

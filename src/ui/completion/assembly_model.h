@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "addmedium_model.h"
 #include "anschluesse.h"
 #include "app.h"
 #include "berechnungsfall.h"
@@ -36,7 +37,9 @@ public:
     };
 
     // `komplettierung` is the case's own part: the dialog writes nothing else.
-    CAssembly(CBerechnungApp& app, const Berechnungsfall& fall, Komplettierung& komplettierung);
+    // `medien`: the user-defined media, for the specification (may be null).
+    CAssembly(CBerechnungApp& app, const Berechnungsfall& fall, Komplettierung& komplettierung,
+              const EigeneMedien* medien = nullptr);
     std::string dialogName() const override { return "CAssembly"; }
 
     // --- handlers
@@ -111,6 +114,7 @@ private:
     Ports ports_;
     const Berechnungsfall& fall_;
     Komplettierung& k_;
+    const EigeneMedien* medien_;
     InputHelper eingabe_;
     std::vector<MenuPopup> menu_;
     std::unique_ptr<CGeraeteKennstring> kennstring_;

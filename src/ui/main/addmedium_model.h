@@ -38,6 +38,8 @@ struct EigenesMedium {
     bool benutzt = false;                    // the side's medium list stands on it
 };
 
+using EigeneMedien = std::array<EigenesMedium, 2>;  // warm, cold
+
 class AddMediumModel : public DialogModel {
 public:
     static const std::array<int, EG_Anzahl> kEdits;

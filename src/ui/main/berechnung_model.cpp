@@ -795,7 +795,7 @@ void CBerechnungDlg::fokusVerloren(int id) {
 void CBerechnungDlg::komplettieren(const std::function<void(CAssembly&)>& vorher) {
     // only a shown result can be completed (the button is greyed otherwise)
     if (!ergebnisVorhanden_ || !ports_.dialogs) return;
-    CAssembly dlg(app_, fall_, fall_.komplettierung);
+    CAssembly dlg(app_, fall_, fall_.komplettierung, &medien_);
     if (vorher) vorher(dlg);
     ports_.dialogs->runDialog(dlg);
 }

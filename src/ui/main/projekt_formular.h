@@ -15,8 +15,6 @@
 
 namespace kal {
 
-using EigeneMedien = std::array<EigenesMedium, 2>;  // warm, cold
-
 // How a field is tied to the dialog.
 enum class FeldArt {
     Version,    // the format version; no control

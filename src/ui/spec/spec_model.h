@@ -1,0 +1,79 @@
+// DialogSpec: the specification dialog's model. On opening every field is
+// filled from the completed case, its media and the data library; the user
+// may overwrite most of them, and the outputs (printout, spreadsheet
+// hand-over, tender text) read the fields back after the entry checks.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "addmedium_model.h"
+#include "app.h"
+#include "berechnungsfall.h"
+#include "form.h"
+#include "inputhelper.h"
+
+namespace kal {
+
+class DialogSpec : public HandlerDialogModel {
+public:
+    // `medien`: the units chosen for the user-defined media (may be null
+    // when no side uses one).
+    DialogSpec(CBerechnungApp& app, const Berechnungsfall& fall, const EigeneMedien* medien);
+    std::string dialogName() const override { return "DialogSpec"; }
+
+    void geklickt(int id) override;
+
+    // The entry checks, in their order; the project data strings are taken
+    // from their fields first, whatever the outcome.
+    bool pruefen();
+
+    // The outputs' texts from the fields as they stand.
+    std::string tabellenText() const;
+    std::string ausschreibungText() const;
+
+    // Button handlers (after the checks): hand the text to the spreadsheet
+    // template, write the tender text file; printing comes with the printouts.
+    void tabelleUebergeben();
+    void ausschreibungSchreiben();
+    void drucken();
+
+    double dichtungsgrenze() const { return dichtungsgrenze_; }
+    double mindestTemperatur() const { return mindestTemperatur_; }
+    const std::array<std::string, 4>& projektdaten() const { return projektdaten_; }
+    // The template the hand-over opens: excel/spec-sheet_<code>.xls.
+    std::string vorlagenPfad() const;
+
+private:
+    const Data& data() const { return app_.getData(); }
+    const CIniEx& sprache() const { return app_.getSprache(); }
+    void oeffnen();
+    void beschriften();
+    void projektdatenLesen();
+    bool projektdatenSchreiben();
+    void fuellen();
+    void fuelleSeite(int seite);
+    void fuelleStoffwerte(int seite);
+    void fuelleKondensat();
+    void fuellePaket();
+    void fuelleKenndaten();
+    void fuelleBetrieb();
+    // The unit of group `gruppe` that the unit system displays.
+    int anzeigePosition(int gruppe) const;
+    // Writes `basis` (in the group's base unit) in the unit at `pos` with
+    // `format`, and that unit's name in square brackets into `einheit`.
+    void zeige(int feld, int einheit, int gruppe, int pos, double basis, const char* format);
+    std::string klammer(int gruppe, int pos) const;
+    void fehlertext(const char* text) const;
+
+    CBerechnungApp& app_;
+    Ports ports_;
+    const Berechnungsfall& fall_;
+    const EigeneMedien* medien_;
+    InputHelper eingabe_;
+    std::array<std::string, 4> projektdaten_;  // projekt, position, name, telefon
+    double dichtungsgrenze_ = 0.0;
+    double mindestTemperatur_ = 0.0;
+};
+
+}  // namespace kal
