@@ -59,9 +59,9 @@ Berechnungsfall gelockert(const Berechnungsfall& vorher) {
     return f;
 }
 
-std::optional<Berechnungsergebnis> guenstigstes(const Rechenkontext& k,
-                                                const Berechnungsfall& fall) {
-    std::vector<Berechnungsergebnis> p = guenstigstePakete(k, fall, 1);
+std::optional<Berechnungsergebnis> guenstigstes(const Rechenkontext& k, const Berechnungsfall& fall,
+                                                Plattencaches& caches) {
+    std::vector<Berechnungsergebnis> p = guenstigstePakete(k, fall, 1, &caches);
     if (p.empty()) return std::nullopt;
     return std::move(p.front());
 }
@@ -126,7 +126,7 @@ std::vector<Grund> gruendeAus(const Data& d, const Ablehnungsprotokoll& p, bool 
 
 // The one entry change that admits the closest pack, tried by a search with it.
 std::optional<Aenderung> aenderungSuchen(const Rechenkontext& k, const Berechnungsfall& vorher,
-                                         const Ablehnungsprotokoll& p) {
+                                         const Ablehnungsprotokoll& p, Plattencaches& caches) {
     const Ablehnungsprotokoll::Naechste* n = nullptr;
     for (const auto& t : p.naechste())
         if (t.verfehlung < HUGE_VAL && (!n || t.verfehlung < n->verfehlung)) n = &t;
@@ -158,7 +158,7 @@ std::optional<Aenderung> aenderungSuchen(const Rechenkontext& k, const Berechnun
         if (eintrag == Aenderung::Sicherheit) fe.sicherheit = wert;
         if (eintrag == Aenderung::Serien) fe.serienModus = 0;
         if (eintrag == Aenderung::Plattentyp) fe.plattentypModus = 0;
-        std::optional<Berechnungsergebnis> paket = guenstigstes(k, f);
+        std::optional<Berechnungsergebnis> paket = guenstigstes(k, f, caches);
         if (!paket) continue;
         Aenderung a{eintrag, wert, std::move(*paket)};
         if (eintrag == Aenderung::Serien) a.wert = a.paket.serien;
@@ -308,23 +308,26 @@ void Rechenkern::konfigurationNotieren(const Berechnungsfall& fall, const Platte
 // ------------------------------------------------------------ the searches
 
 std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
-                                                   const Berechnungsfall& vorher, int n) {
+                                                   const Berechnungsfall& vorher, int n,
+                                                   Plattencaches* caches) {
     Suchlauf l(k);
     Paketsammler s(n);
     l.kern.sammelnIn(&s);
+    l.kern.cachesIn(caches);
     Berechnungsfall fall = vorher;
     l.kern.fuehreBerechnungAus(fall);
     return s.pakete();
 }
 
 Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnungsfall& vorher,
-                                        const Berechnungsfall& nachher, int anzahl) {
+                                        const Berechnungsfall& nachher, int anzahl,
+                                        Plattencaches* caches) {
     Alternativenbericht b;
     const Grenzwerte erlaubt = fallGrenzen(vorher);
     if (nachher.suche.ergebnisAngezeigt) {
         b.pakete.push_back({nachher.ergebnis, paketGrenzen(paketWerte(nachher.ergebnis), erlaubt)});
         if (vorher.eingaben.berechnungsart != 0 || anzahl <= 1) return b;
-        for (Berechnungsergebnis& e : guenstigstePakete(k, vorher, anzahl)) {
+        for (Berechnungsergebnis& e : guenstigstePakete(k, vorher, anzahl, caches)) {
             if (b.pakete.size() >= static_cast<size_t>(anzahl)) break;
             if (gleichesPaket(e, nachher.ergebnis)) continue;
             const Paketgrenzen g = paketGrenzen(paketWerte(e), erlaubt);
@@ -332,14 +335,18 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
         }
         return b;
     }
+    // the searches below differ in limits only: they share their caches
+    Plattencaches eigene;
+    if (!caches) caches = &eigene;
     Suchlauf l(k);
     Ablehnungsprotokoll p(erlaubt, static_cast<size_t>(k.data.getPlattentypAListe().getSize()));
     l.kern.protokollierenIn(&p);
+    l.kern.cachesIn(caches);
     Berechnungsfall fall = gelockert(vorher);
     l.kern.fuehreBerechnungAus(fall);
     b.nichtsBewertet = p.konfigurationen() == 0;
     b.gruende = gruendeAus(k.data, p, vorher.eingaben.berechnungsart == 0);
-    b.aenderung = aenderungSuchen(k, vorher, p);
+    b.aenderung = aenderungSuchen(k, vorher, p, *caches);
     return b;
 }
 

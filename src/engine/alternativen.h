@@ -16,6 +16,7 @@
 
 struct Rechenkontext;
 class CIniEx;
+class Plattencaches;
 
 // The limits a pack has to keep; a missing price last (no figure).
 enum class Grenze : unsigned char {
@@ -140,14 +141,17 @@ struct Alternativenbericht {
 
 // The cheapest `n` packs a design of `vorher` accepts, by a second search
 // whose price bound is the n-th best price.
+// `caches`: what the run built for the case, reused (null: built afresh).
 std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
-                                                   const Berechnungsfall& vorher, int n);
+                                                   const Berechnungsfall& vorher, int n,
+                                                   Plattencaches* caches = nullptr);
 
 // After a run: `vorher` is the case as validation left it, `nachher` the
 // case after the run. With a result: it and, in a design, the next-best
 // packs, `anzahl` in all; without one: the explanation.
 Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnungsfall& vorher,
-                                        const Berechnungsfall& nachher, int anzahl);
+                                        const Berechnungsfall& nachher, int anzahl,
+                                        Plattencaches* caches = nullptr);
 
 // Texts of the language section "alternatives"; %1, %2, ... in a text take
 // the parts (einsetzen).
