@@ -323,6 +323,7 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
                                         const Berechnungsfall& nachher, int anzahl,
                                         Plattencaches* caches) {
     Alternativenbericht b;
+    b.einheiten = anzeigeeinheiten(k.data, vorher.eingaben);
     const Grenzwerte erlaubt = fallGrenzen(vorher);
     if (nachher.suche.ergebnisAngezeigt) {
         b.pakete.push_back({nachher.ergebnis, paketGrenzen(paketWerte(nachher.ergebnis), erlaubt)});
@@ -350,16 +351,68 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
     return b;
 }
 
+// ------------------------------------------------------------ units
+
+Anzeigeeinheiten anzeigeeinheiten(const Data& d, const Falleingaben& e) {
+    namespace eg = einheitengruppe;
+    const int sys = e.einheitensystem == 1 ? 1 : 0;
+    auto anzeige = [&](int gruppe) -> const Einheit* {
+        const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
+        return g ? g->getForObjectId(g->getAnzeigeEinheitObjectId(sys)) : nullptr;
+    };
+    Anzeigeeinheiten u;
+    u.kpa = einheitAn(d, eg::Druck, eg::DruckKPa);
+    for (int seite = 0; seite < kAnzahlSeiten; ++seite)
+        u.druckverlust[static_cast<size_t>(seite)] =
+            einheitAn(d, eg::Druck, e.seite(seite).einheitDruckverlust);
+    u.geschwindigkeit = anzeige(eg::Geschwindigkeit);
+    u.flaeche = anzeige(eg::Flaeche);
+    u.gewicht = anzeige(eg::Gewicht);
+    return u;
+}
+
+namespace {
+const Einheit* einheitVon(const Anzeigeeinheiten& u, Grenze g) {
+    if (g == Grenze::DruckverlustWarm) return u.druckverlust[kWarm];
+    if (g == Grenze::DruckverlustKalt) return u.druckverlust[kKalt];
+    if (g == Grenze::Flaechenreserve || g == Grenze::KeinPreis) return nullptr;
+    return u.geschwindigkeit;
+}
+double inEinheit(const Einheit* e, double basis) {
+    return e ? e->umrechnenInDieseEinheit(basis) : basis;
+}
+}  // namespace
+
+double Anzeigeeinheiten::zahl(Grenze g, double wert) const {
+    const Einheit* e = einheitVon(*this, g);
+    const bool druck = g == Grenze::DruckverlustWarm || g == Grenze::DruckverlustKalt;
+    // a pressure drop through the base unit: the engine keeps kPa
+    if (druck && e && kpa) return e->umrechnenInDieseEinheit(kpa->umrechnenInBasisEinheit(wert));
+    return druck ? wert : inEinheit(e, wert);
+}
+
+std::string Anzeigeeinheiten::name(Grenze g) const {
+    if (g == Grenze::Flaechenreserve) return "%";
+    if (g == Grenze::KeinPreis) return "";
+    const bool druck = g == Grenze::DruckverlustWarm || g == Grenze::DruckverlustKalt;
+    const Einheit* e = einheitVon(*this, g);
+    if (druck && !kpa) e = nullptr;
+    return e ? e->getName() : druck ? "kPa" : "m/s";
+}
+
+double Anzeigeeinheiten::flaecheZahl(double m2) const { return inEinheit(flaeche, m2); }
+double Anzeigeeinheiten::gewichtZahl(double kg) const { return inEinheit(gewicht, kg); }
+std::string Anzeigeeinheiten::flaecheName() const { return flaeche ? flaeche->getName() : "m²"; }
+std::string Anzeigeeinheiten::gewichtName() const { return gewicht ? gewicht->getName() : "kg"; }
+
 // ------------------------------------------------------------ texts
 
-std::string grenzZahl(Grenze g, double wert) {
+std::string grenzZahl(Grenze g, double wert, const Anzeigeeinheiten& u) {
     if (g == Grenze::Flaechenreserve) return kal::formatiere("%.1f %%", wert);
-    // three significant digits, whole numbers from 100 on
-    const char* f = std::fabs(wert) >= 100 ? "%.0f %s" : "%.3g %s";
-    if (g == Grenze::DruckverlustWarm || g == Grenze::DruckverlustKalt)
-        return kal::formatiere(f, wert, "kPa");
     if (g == Grenze::KeinPreis) return kal::formatiere("%.0f", wert);
-    return kal::formatiere(f, wert, "m/s");
+    const double z = u.zahl(g, wert);
+    // three significant digits, whole numbers from 100 on
+    return kal::formatiere(std::fabs(z) >= 100 ? "%.0f %s" : "%.3g %s", z, u.name(g).c_str());
 }
 
 std::string grenzText(const CIniEx& sprache, Grenze g) {
@@ -391,7 +444,7 @@ std::string paketText(const CIniEx& sprache, const std::string& name, int spalte
 }
 }  // namespace
 
-std::string grundText(const CIniEx& sprache, const Grund& g) {
+std::string grundText(const CIniEx& sprache, const Grund& g, const Anzeigeeinheiten& u) {
     const std::string paket = g.plattentyp == 0
                                   ? sprache.GetValue("alternatives", "jedesPaket", "")
                                   : paketText(sprache, g.plattentypName, g.spaltenGesamt, g.serien);
@@ -401,8 +454,8 @@ std::string grundText(const CIniEx& sprache, const Grund& g) {
                                                           : "ueber";
     return paket + ": " +
            einsetzen(sprache.GetValue("alternatives", key, ""),
-                     {grenzText(sprache, g.grenze), grenzZahl(g.grenze, g.wert),
-                      grenzZahl(g.grenze, g.erlaubt)});
+                     {grenzText(sprache, g.grenze), grenzZahl(g.grenze, g.wert, u),
+                      grenzZahl(g.grenze, g.erlaubt, u)});
 }
 
 std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache) {
@@ -411,15 +464,15 @@ std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache) {
     return sprache.GetValue("maindialog", "price_ask", "");
 }
 
-std::string aenderungText(const CIniEx& sprache, const Aenderung& a) {
+std::string aenderungText(const CIniEx& sprache, const Aenderung& a, const Anzeigeeinheiten& u) {
     static const char* const keys[] = {"aenderungDruckverlustWarm", "aenderungDruckverlustKalt",
                                        "aenderungSicherheit", "aenderungSerien",
                                        "aenderungPlattentyp"};
     std::string wert;
     if (a.eintrag == Aenderung::DruckverlustWarm)
-        wert = grenzZahl(Grenze::DruckverlustWarm, a.wert);
+        wert = grenzZahl(Grenze::DruckverlustWarm, a.wert, u);
     if (a.eintrag == Aenderung::DruckverlustKalt)
-        wert = grenzZahl(Grenze::DruckverlustKalt, a.wert);
+        wert = grenzZahl(Grenze::DruckverlustKalt, a.wert, u);
     if (a.eintrag == Aenderung::Sicherheit) wert = grenzZahl(Grenze::Flaechenreserve, a.wert);
     if (a.eintrag == Aenderung::Serien) wert = kal::formatiere("%.0f", a.wert);
     if (a.eintrag == Aenderung::Plattentyp) wert = a.paket.plattentypName;

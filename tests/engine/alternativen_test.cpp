@@ -321,7 +321,9 @@ TEST(Alternativen, CachesDesLaufsAendernNichts) {
             EXPECT_EQ(a.gruende[i].wert, b.gruende[i].wert);
         }
         ASSERT_EQ(a.aenderung.has_value(), b.aenderung.has_value());
-        if (a.aenderung) EXPECT_EQ(a.aenderung->paket.preisCode, b.aenderung->paket.preisCode);
+        if (a.aenderung) {
+            EXPECT_EQ(a.aenderung->paket.preisCode, b.aenderung->paket.preisCode);
+        }
     }
 }
 
@@ -386,6 +388,24 @@ TEST(Alternativen, TexteSetzenIhreTeileEin) {
     EXPECT_EQ(grundText(s, h), "every pack: slowest cold channel 0.06 m/s < 0.1 m/s minimum");
     // a stray conversion in an edited text stays as it is
     EXPECT_EQ(einsetzen("%s %1 %9 100%", {"a"}), "%s a %9 100%");
+
+    // a US case: psi and ft/s; bar where the cold side's allowed loss is in bar
+    Falleingaben us;
+    us.einheitensystem = 1;
+    us.warm.einheitDruckverlust = 5;  // psi
+    us.kalt.einheitDruckverlust = einheitengruppe::DruckBar;
+    const Anzeigeeinheiten u = anzeigeeinheiten(daten(), us);
+    Grund psi{5, "KX 14", 2, 40, Grenze::DruckverlustWarm, 68.94757, 34.473786};
+    EXPECT_EQ(grundText(s, psi, u),
+              "KX 14 with 41 plates in 2 pass(es): warm pressure drop 10 psi > 5 psi allowed");
+    Grund fuss{0, "", 0, 0, Grenze::VSpaltMinKalt, 0.06096, 0.1524};
+    EXPECT_EQ(grundText(s, fuss, u),
+              "every pack: slowest cold channel 0.2 ft/s < 0.5 ft/s minimum");
+    EXPECT_EQ(grenzZahl(Grenze::DruckverlustKalt, 150, u), "1.5 bar");
+    EXPECT_EQ(grenzZahl(Grenze::Flaechenreserve, 12.5, u), "12.5 %");
+    EXPECT_EQ(u.flaecheName(), "ft²");
+    EXPECT_NEAR(u.flaecheZahl(0.09290304), 1.0, 1e-9);
+    EXPECT_NEAR(u.gewichtZahl(0.45359237), 1.0, 1e-9);
 }
 
 }  // namespace
