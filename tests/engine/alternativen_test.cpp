@@ -284,7 +284,7 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Gruende, ::testing::ValuesIn(kOhneErgebnis),
                          [](const auto& i) { return std::string(i.param.fall.name); });
 
 // The second searches on the run's caches: the same report as on their
-// own, nothing rebuilt, and the run itself unchanged by keeping them.
+// own, none of the run's caches rebuilt, the run unchanged by keeping them.
 TEST(Alternativen, CachesDesLaufsAendernNichts) {
     std::vector<Fall> faelle(std::begin(kMitErgebnis), std::end(kMitErgebnis));
     for (const OhneErgebnis& o : kOhneErgebnis) faelle.push_back(o.fall);
@@ -307,7 +307,9 @@ TEST(Alternativen, CachesDesLaufsAendernNichts) {
 
         const Alternativenbericht a = alternativenBericht(u.kontext, vorher, ohne, kAnzahl);
         const Alternativenbericht b = alternativenBericht(u.kontext, vorher, mit, kAnzahl, &caches);
-        EXPECT_EQ(caches.groesse(), gebaut);
+        // the next-best packs search the run's plate types; an entry change may free others
+        if (mit.suche.ergebnisAngezeigt) EXPECT_EQ(caches.groesse(), gebaut);
+        EXPECT_GE(caches.groesse(), gebaut);
         ASSERT_EQ(a.pakete.size(), b.pakete.size());
         for (size_t i = 0; i < a.pakete.size(); ++i) {
             EXPECT_EQ(a.pakete[i].ergebnis.preisCode, b.pakete[i].ergebnis.preisCode);
