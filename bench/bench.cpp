@@ -162,11 +162,15 @@ void lauf(benchmark::State& state, Fall fallNr, int alternativen) {
     const Berechnungsfall vorlage = fall;
     for (auto _ : state) {
         fall = vorlage;  // a condensing search changes tAus/deltaTm of the case
+        // a run keeps its caches for its alternatives only, as the main window does
+        Plattencaches caches;
+        kern.cachesIn(&caches);
         kern.fuehreBerechnungAus(fall);
         konfigurationen = fall.suche.anzahlBerechnungen;
         if (alternativen > 0)
-            benchmark::DoNotOptimize(alternativenBericht(k, vorlage, fall, alternativen));
+            benchmark::DoNotOptimize(alternativenBericht(k, vorlage, fall, alternativen, &caches));
     }
+    kern.cachesIn(nullptr);
     state.counters["configs"] = konfigurationen;
     state.counters["found"] = fall.suche.ergebnisAngezeigt ? 1 : 0;
     state.counters["t_per_config"] =

@@ -133,16 +133,22 @@ std::string spalttypText(const Data& d, const std::array<SpalttypAnzahl, 2>& typ
 void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIniEx& sprache) {
     if (!b.pakete.empty()) {
         std::printf("\n%s:\n", sprache.GetValue("alternatives", "title", "").c_str());
+        // the case's display units, named under their columns
+        const Anzeigeeinheiten& u = b.einheiten;
         std::printf("   %-6s %-10s %6s %6s %-12s %-12s %8s %8s %8s %8s %6s %s\n", "#", "type",
                     "plates", "passes", "warm", "cold", "area", "reserve", "dp warm", "dp cold",
                     "weeks", "price");
+        std::printf("   %-6s %-10s %6s %6s %-12s %-12s %8s %8s %8s %8s\n", "", "", "", "", "", "",
+                    u.flaecheName().c_str(), "%", u.name(Grenze::DruckverlustWarm).c_str(),
+                    u.name(Grenze::DruckverlustKalt).c_str());
         for (size_t i = 0; i < b.pakete.size(); ++i) {
             const Berechnungsergebnis& e = b.pakete[i].ergebnis;
             std::printf(" %s %-6zu %-10s %6d %6d %-12s %-12s %8.2f %8.2f %8.2f %8.2f %6d %s\n",
                         i == 0 ? "*" : " ", i + 1, e.plattentypName.c_str(), e.spaltenGesamt + 1,
                         e.serien, spalttypText(d, e.spalttypenWarm).c_str(),
-                        spalttypText(d, e.spalttypenKalt).c_str(), e.flaeche, e.flaechenreserve,
-                        e.druckverlustWarm, e.druckverlustKalt, e.lieferzeit,
+                        spalttypText(d, e.spalttypenKalt).c_str(), u.flaecheZahl(e.flaeche),
+                        e.flaechenreserve, u.zahl(Grenze::DruckverlustWarm, e.druckverlustWarm),
+                        u.zahl(Grenze::DruckverlustKalt, e.druckverlustKalt), e.lieferzeit,
                         preisText(e, sprache).c_str());
         }
         for (size_t i = 0; i < b.pakete.size(); ++i) {
@@ -150,15 +156,16 @@ void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIn
             for (const Paketgrenze& g : b.pakete[i].grenzen)
                 std::printf("  %s %-32s %12s %12s %7.1f %%\n", g.bindend ? "!" : " ",
                             grenzText(sprache, g.grenze).c_str(),
-                            grenzZahl(g.grenze, g.wert).c_str(),
-                            grenzZahl(g.grenze, g.erlaubt).c_str(), 100.0 * g.abstand);
+                            grenzZahl(g.grenze, g.wert, u).c_str(),
+                            grenzZahl(g.grenze, g.erlaubt, u).c_str(), 100.0 * g.abstand);
         }
         return;
     }
     if (b.nichtsBewertet)
         std::printf("%s\n", sprache.GetValue("alternatives", "nichtsBewertet", "").c_str());
-    for (const Grund& g : b.gruende) std::printf("  %s\n", grundText(sprache, g).c_str());
-    if (b.aenderung) std::printf("%s\n", aenderungText(sprache, *b.aenderung).c_str());
+    for (const Grund& g : b.gruende)
+        std::printf("  %s\n", grundText(sprache, g, b.einheiten).c_str());
+    if (b.aenderung) std::printf("%s\n", aenderungText(sprache, *b.aenderung, b.einheiten).c_str());
 }
 }  // namespace
 

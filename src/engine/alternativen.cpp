@@ -59,9 +59,9 @@ Berechnungsfall gelockert(const Berechnungsfall& vorher) {
     return f;
 }
 
-std::optional<Berechnungsergebnis> guenstigstes(const Rechenkontext& k,
-                                                const Berechnungsfall& fall) {
-    std::vector<Berechnungsergebnis> p = guenstigstePakete(k, fall, 1);
+std::optional<Berechnungsergebnis> guenstigstes(const Rechenkontext& k, const Berechnungsfall& fall,
+                                                Plattencaches& caches) {
+    std::vector<Berechnungsergebnis> p = guenstigstePakete(k, fall, 1, &caches);
     if (p.empty()) return std::nullopt;
     return std::move(p.front());
 }
@@ -126,7 +126,7 @@ std::vector<Grund> gruendeAus(const Data& d, const Ablehnungsprotokoll& p, bool 
 
 // The one entry change that admits the closest pack, tried by a search with it.
 std::optional<Aenderung> aenderungSuchen(const Rechenkontext& k, const Berechnungsfall& vorher,
-                                         const Ablehnungsprotokoll& p) {
+                                         const Ablehnungsprotokoll& p, Plattencaches& caches) {
     const Ablehnungsprotokoll::Naechste* n = nullptr;
     for (const auto& t : p.naechste())
         if (t.verfehlung < HUGE_VAL && (!n || t.verfehlung < n->verfehlung)) n = &t;
@@ -158,7 +158,7 @@ std::optional<Aenderung> aenderungSuchen(const Rechenkontext& k, const Berechnun
         if (eintrag == Aenderung::Sicherheit) fe.sicherheit = wert;
         if (eintrag == Aenderung::Serien) fe.serienModus = 0;
         if (eintrag == Aenderung::Plattentyp) fe.plattentypModus = 0;
-        std::optional<Berechnungsergebnis> paket = guenstigstes(k, f);
+        std::optional<Berechnungsergebnis> paket = guenstigstes(k, f, caches);
         if (!paket) continue;
         Aenderung a{eintrag, wert, std::move(*paket)};
         if (eintrag == Aenderung::Serien) a.wert = a.paket.serien;
@@ -308,23 +308,27 @@ void Rechenkern::konfigurationNotieren(const Berechnungsfall& fall, const Platte
 // ------------------------------------------------------------ the searches
 
 std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
-                                                   const Berechnungsfall& vorher, int n) {
+                                                   const Berechnungsfall& vorher, int n,
+                                                   Plattencaches* caches) {
     Suchlauf l(k);
     Paketsammler s(n);
     l.kern.sammelnIn(&s);
+    l.kern.cachesIn(caches);
     Berechnungsfall fall = vorher;
     l.kern.fuehreBerechnungAus(fall);
     return s.pakete();
 }
 
 Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnungsfall& vorher,
-                                        const Berechnungsfall& nachher, int anzahl) {
+                                        const Berechnungsfall& nachher, int anzahl,
+                                        Plattencaches* caches) {
     Alternativenbericht b;
+    b.einheiten = anzeigeeinheiten(k.data, vorher.eingaben);
     const Grenzwerte erlaubt = fallGrenzen(vorher);
     if (nachher.suche.ergebnisAngezeigt) {
         b.pakete.push_back({nachher.ergebnis, paketGrenzen(paketWerte(nachher.ergebnis), erlaubt)});
         if (vorher.eingaben.berechnungsart != 0 || anzahl <= 1) return b;
-        for (Berechnungsergebnis& e : guenstigstePakete(k, vorher, anzahl)) {
+        for (Berechnungsergebnis& e : guenstigstePakete(k, vorher, anzahl, caches)) {
             if (b.pakete.size() >= static_cast<size_t>(anzahl)) break;
             if (gleichesPaket(e, nachher.ergebnis)) continue;
             const Paketgrenzen g = paketGrenzen(paketWerte(e), erlaubt);
@@ -332,27 +336,83 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
         }
         return b;
     }
+    // the searches below differ in limits only: they share their caches
+    Plattencaches eigene;
+    if (!caches) caches = &eigene;
     Suchlauf l(k);
     Ablehnungsprotokoll p(erlaubt, static_cast<size_t>(k.data.getPlattentypAListe().getSize()));
     l.kern.protokollierenIn(&p);
+    l.kern.cachesIn(caches);
     Berechnungsfall fall = gelockert(vorher);
     l.kern.fuehreBerechnungAus(fall);
     b.nichtsBewertet = p.konfigurationen() == 0;
     b.gruende = gruendeAus(k.data, p, vorher.eingaben.berechnungsart == 0);
-    b.aenderung = aenderungSuchen(k, vorher, p);
+    b.aenderung = aenderungSuchen(k, vorher, p, *caches);
     return b;
 }
 
+// ------------------------------------------------------------ units
+
+Anzeigeeinheiten anzeigeeinheiten(const Data& d, const Falleingaben& e) {
+    namespace eg = einheitengruppe;
+    const int sys = e.einheitensystem == 1 ? 1 : 0;
+    auto anzeige = [&](int gruppe) -> const Einheit* {
+        const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
+        return g ? g->getForObjectId(g->getAnzeigeEinheitObjectId(sys)) : nullptr;
+    };
+    Anzeigeeinheiten u;
+    u.kpa = einheitAn(d, eg::Druck, eg::DruckKPa);
+    for (int seite = 0; seite < kAnzahlSeiten; ++seite)
+        u.druckverlust[static_cast<size_t>(seite)] =
+            einheitAn(d, eg::Druck, e.seite(seite).einheitDruckverlust);
+    u.geschwindigkeit = anzeige(eg::Geschwindigkeit);
+    u.flaeche = anzeige(eg::Flaeche);
+    u.gewicht = anzeige(eg::Gewicht);
+    return u;
+}
+
+namespace {
+const Einheit* einheitVon(const Anzeigeeinheiten& u, Grenze g) {
+    if (g == Grenze::DruckverlustWarm) return u.druckverlust[kWarm];
+    if (g == Grenze::DruckverlustKalt) return u.druckverlust[kKalt];
+    if (g == Grenze::Flaechenreserve || g == Grenze::KeinPreis) return nullptr;
+    return u.geschwindigkeit;
+}
+double inEinheit(const Einheit* e, double basis) {
+    return e ? e->umrechnenInDieseEinheit(basis) : basis;
+}
+}  // namespace
+
+double Anzeigeeinheiten::zahl(Grenze g, double wert) const {
+    const Einheit* e = einheitVon(*this, g);
+    const bool druck = g == Grenze::DruckverlustWarm || g == Grenze::DruckverlustKalt;
+    // a pressure drop through the base unit: the engine keeps kPa
+    if (druck && e && kpa) return e->umrechnenInDieseEinheit(kpa->umrechnenInBasisEinheit(wert));
+    return druck ? wert : inEinheit(e, wert);
+}
+
+std::string Anzeigeeinheiten::name(Grenze g) const {
+    if (g == Grenze::Flaechenreserve) return "%";
+    if (g == Grenze::KeinPreis) return "";
+    const bool druck = g == Grenze::DruckverlustWarm || g == Grenze::DruckverlustKalt;
+    const Einheit* e = einheitVon(*this, g);
+    if (druck && !kpa) e = nullptr;
+    return e ? e->getName() : druck ? "kPa" : "m/s";
+}
+
+double Anzeigeeinheiten::flaecheZahl(double m2) const { return inEinheit(flaeche, m2); }
+double Anzeigeeinheiten::gewichtZahl(double kg) const { return inEinheit(gewicht, kg); }
+std::string Anzeigeeinheiten::flaecheName() const { return flaeche ? flaeche->getName() : "m²"; }
+std::string Anzeigeeinheiten::gewichtName() const { return gewicht ? gewicht->getName() : "kg"; }
+
 // ------------------------------------------------------------ texts
 
-std::string grenzZahl(Grenze g, double wert) {
+std::string grenzZahl(Grenze g, double wert, const Anzeigeeinheiten& u) {
     if (g == Grenze::Flaechenreserve) return kal::formatiere("%.1f %%", wert);
-    // three significant digits, whole numbers from 100 on
-    const char* f = std::fabs(wert) >= 100 ? "%.0f %s" : "%.3g %s";
-    if (g == Grenze::DruckverlustWarm || g == Grenze::DruckverlustKalt)
-        return kal::formatiere(f, wert, "kPa");
     if (g == Grenze::KeinPreis) return kal::formatiere("%.0f", wert);
-    return kal::formatiere(f, wert, "m/s");
+    const double z = u.zahl(g, wert);
+    // three significant digits, whole numbers from 100 on
+    return kal::formatiere(std::fabs(z) >= 100 ? "%.0f %s" : "%.3g %s", z, u.name(g).c_str());
 }
 
 std::string grenzText(const CIniEx& sprache, Grenze g) {
@@ -384,7 +444,7 @@ std::string paketText(const CIniEx& sprache, const std::string& name, int spalte
 }
 }  // namespace
 
-std::string grundText(const CIniEx& sprache, const Grund& g) {
+std::string grundText(const CIniEx& sprache, const Grund& g, const Anzeigeeinheiten& u) {
     const std::string paket = g.plattentyp == 0
                                   ? sprache.GetValue("alternatives", "jedesPaket", "")
                                   : paketText(sprache, g.plattentypName, g.spaltenGesamt, g.serien);
@@ -394,8 +454,8 @@ std::string grundText(const CIniEx& sprache, const Grund& g) {
                                                           : "ueber";
     return paket + ": " +
            einsetzen(sprache.GetValue("alternatives", key, ""),
-                     {grenzText(sprache, g.grenze), grenzZahl(g.grenze, g.wert),
-                      grenzZahl(g.grenze, g.erlaubt)});
+                     {grenzText(sprache, g.grenze), grenzZahl(g.grenze, g.wert, u),
+                      grenzZahl(g.grenze, g.erlaubt, u)});
 }
 
 std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache) {
@@ -404,15 +464,15 @@ std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache) {
     return sprache.GetValue("maindialog", "price_ask", "");
 }
 
-std::string aenderungText(const CIniEx& sprache, const Aenderung& a) {
+std::string aenderungText(const CIniEx& sprache, const Aenderung& a, const Anzeigeeinheiten& u) {
     static const char* const keys[] = {"aenderungDruckverlustWarm", "aenderungDruckverlustKalt",
                                        "aenderungSicherheit", "aenderungSerien",
                                        "aenderungPlattentyp"};
     std::string wert;
     if (a.eintrag == Aenderung::DruckverlustWarm)
-        wert = grenzZahl(Grenze::DruckverlustWarm, a.wert);
+        wert = grenzZahl(Grenze::DruckverlustWarm, a.wert, u);
     if (a.eintrag == Aenderung::DruckverlustKalt)
-        wert = grenzZahl(Grenze::DruckverlustKalt, a.wert);
+        wert = grenzZahl(Grenze::DruckverlustKalt, a.wert, u);
     if (a.eintrag == Aenderung::Sicherheit) wert = grenzZahl(Grenze::Flaechenreserve, a.wert);
     if (a.eintrag == Aenderung::Serien) wert = kal::formatiere("%.0f", a.wert);
     if (a.eintrag == Aenderung::Plattentyp) wert = a.paket.plattentypName;

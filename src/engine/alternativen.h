@@ -16,6 +16,9 @@
 
 struct Rechenkontext;
 class CIniEx;
+class Plattencaches;
+class Data;
+class Einheit;
 
 // The limits a pack has to keep; a missing price last (no figure).
 enum class Grenze : unsigned char {
@@ -131,7 +134,26 @@ struct Aenderung {
     Berechnungsergebnis paket;
 };
 
+// The units a case shows the figures of its limits and packs in: the
+// pressure drop of a side in the unit beside its allowed loss, the rest by
+// the unit system. Null: the engine's own (kPa, m/s, m², kg).
+struct Anzeigeeinheiten {
+    const Einheit* kpa = nullptr;  // the engine's pressure unit in its group
+    std::array<const Einheit*, kAnzahlSeiten> druckverlust{};
+    const Einheit *geschwindigkeit = nullptr, *flaeche = nullptr, *gewicht = nullptr;
+
+    // A figure of limit g (engine unit) in its display unit, and that unit's name.
+    double zahl(Grenze g, double wert) const;
+    std::string name(Grenze g) const;
+    double flaecheZahl(double m2) const;
+    double gewichtZahl(double kg) const;
+    std::string flaecheName() const;
+    std::string gewichtName() const;
+};
+Anzeigeeinheiten anzeigeeinheiten(const Data& d, const Falleingaben& e);
+
 struct Alternativenbericht {
+    Anzeigeeinheiten einheiten;       // of the case
     std::vector<Alternative> pakete;  // the result first, then by price
     std::vector<Grund> gruende;       // without a result: the closest first
     std::optional<Aenderung> aenderung;
@@ -140,23 +162,27 @@ struct Alternativenbericht {
 
 // The cheapest `n` packs a design of `vorher` accepts, by a second search
 // whose price bound is the n-th best price.
+// `caches`: what the run built for the case, reused (null: built afresh).
 std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
-                                                   const Berechnungsfall& vorher, int n);
+                                                   const Berechnungsfall& vorher, int n,
+                                                   Plattencaches* caches = nullptr);
 
 // After a run: `vorher` is the case as validation left it, `nachher` the
 // case after the run. With a result: it and, in a design, the next-best
 // packs, `anzahl` in all; without one: the explanation.
 Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnungsfall& vorher,
-                                        const Berechnungsfall& nachher, int anzahl);
+                                        const Berechnungsfall& nachher, int anzahl,
+                                        Plattencaches* caches = nullptr);
 
 // Texts of the language section "alternatives"; %1, %2, ... in a text take
 // the parts (einsetzen).
 std::string einsetzen(const std::string& text, const std::vector<std::string>& teile);
 std::string grenzText(const CIniEx& sprache, Grenze g);
-std::string grundText(const CIniEx& sprache, const Grund& g);
-std::string aenderungText(const CIniEx& sprache, const Aenderung& a);
+std::string grundText(const CIniEx& sprache, const Grund& g, const Anzeigeeinheiten& u = {});
+std::string aenderungText(const CIniEx& sprache, const Aenderung& a,
+                          const Anzeigeeinheiten& u = {});
 // The price as the main window shows it: the customer's, never the list price;
 // "on request" where the data hold none.
 std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache);
-// A figure of a limit with its unit ("41 kPa", "12.5 %").
-std::string grenzZahl(Grenze g, double wert);
+// A figure of a limit (engine unit) with its display unit ("41 kPa", "12.5 %").
+std::string grenzZahl(Grenze g, double wert, const Anzeigeeinheiten& u = {});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -106,6 +107,32 @@ struct PlattenCache {
     }
 };
 
+// The plate type caches of one run, kept for the second searches on the
+// same case (alternatives): they look up nothing the run looked up already.
+// Entries hold for the data, permissions and device choices they were built
+// with; any other asks for fresh ones.
+class Plattencaches {
+public:
+    void leeren() { caches_.clear(); }
+    // The cache of plate type `id` as built before for these inputs, else null.
+    PlattenCache* finden(const Rechenkontext& k, const Falleingaben& e, int id);
+    // A new entry for it, for the caller to build.
+    PlattenCache& anlegen(const Rechenkontext& k, const Falleingaben& e, int id);
+    size_t groesse() const { return caches_.size(); }
+
+private:
+    struct Kennung {
+        const Data* data = nullptr;
+        const CSpalttypenZulaessig* zulaessig = nullptr;
+        int materialPlatte = 0, druckstufe = 0, dichtungWarm = 0, dichtungKalt = 0, gestell = 0,
+            gestellVariante = 0;
+        bool operator==(const Kennung&) const = default;
+    };
+    static Kennung kennung(const Rechenkontext& k, const Falleingaben& e);
+    Kennung kennung_;
+    std::deque<PlattenCache> caches_;  // references stay valid as it grows
+};
+
 // Thermal resistances (m2 K/W) between the media besides the two alphas.
 struct Widerstaende {
     double wand = 0.0;       // plate wall, thickness / conductivity
@@ -201,6 +228,9 @@ public:
     // search of the run.
     void sammelnIn(Paketsammler* s) { sammler_ = s; }
     void protokollierenIn(Ablehnungsprotokoll* p) { protokoll_ = p; }
+    // Plate type caches go to and come from `c`, kept beyond the run; null:
+    // one cache rebuilt per plate type.
+    void cachesIn(Plattencaches* c) { caches_ = c; }
 
     // acquisition
     bool eingabenLesen(Falleingaben& e);
@@ -337,6 +367,7 @@ private:
     std::optional<Berechnungsfall>* vorSuche_ = nullptr;
     Paketsammler* sammler_ = nullptr;
     Ablehnungsprotokoll* protokoll_ = nullptr;
+    Plattencaches* caches_ = nullptr;
 };
 
 // Display of a stored result into the result controls (display units of

@@ -38,6 +38,26 @@ void laengenCachen(const Data& d, const Falleingaben& e, PlattenCache& pc) {
 }
 }  // namespace
 
+Plattencaches::Kennung Plattencaches::kennung(const Rechenkontext& k, const Falleingaben& e) {
+    return {&k.data,        k.zulaessig,    e.materialPlatte, e.druckstufe,
+            e.dichtungWarm, e.dichtungKalt, e.gestell,        e.gestellVariante};
+}
+
+PlattenCache* Plattencaches::finden(const Rechenkontext& k, const Falleingaben& e, int id) {
+    if (!(kennung(k, e) == kennung_)) return nullptr;
+    for (PlattenCache& pc : caches_)
+        if (pc.id == id) return &pc;
+    return nullptr;
+}
+
+PlattenCache& Plattencaches::anlegen(const Rechenkontext& k, const Falleingaben& e, int id) {
+    const Kennung neu = kennung(k, e);
+    if (!(neu == kennung_)) caches_.clear(), kennung_ = neu;
+    PlattenCache& pc = caches_.emplace_back();
+    pc.id = id;
+    return pc;
+}
+
 int Rechenkern::istStandard(const Falleingaben& e, int plattentyp, int typ) const {
     if (k_.zulaessig)
         return k_.zulaessig->istStandard(e.materialPlatte, plattentyp, e.druckstufe, typ);
@@ -55,6 +75,7 @@ bool Rechenkern::cacheAufbauen(const Falleingaben& e, int id, PlattenCache& pc) 
     const Data& d = k_.data;
     pc.gueltig = false;
     pc.id = id;
+    pc.prandtl = {};  // its terms belong to the plate type
     pc.a = d.getPlattentypAListe().internalGetForObjectId(id);
     pc.u = d.getPlattentypUListe().internalGetForObjectId(id);
     pc.c = d.getPlattentypCListe().internalGetForObjectId(id);

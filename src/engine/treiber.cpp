@@ -82,10 +82,15 @@ bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
 bool Rechenkern::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, int id) {
     const Falleingaben& e = fall.eingaben;
     const bool auslegen = e.berechnungsart == 0;
-    if (!cacheAufbauen(e, id, cache_)) return true;  // unusable geometry: never a result
-    prandtlCachen(fall, cache_);
+    PlattenCache* gebaut = caches_ ? caches_->finden(k_, e, id) : nullptr;
+    if (!gebaut) {
+        gebaut = caches_ ? &caches_->anlegen(k_, e, id) : &cache_;
+        cacheAufbauen(e, id, *gebaut);
+    }
+    if (!gebaut->gueltig) return true;  // unusable geometry: never a result
+    prandtlCachen(fall, *gebaut);
     if (protokoll_) protokoll_->plattentyp(id);
-    const PlattenCache& pc = cache_;
+    const PlattenCache& pc = *gebaut;
     Seitenwerte& w = fall.arbeitswerte.warm;
     Seitenwerte& c = fall.arbeitswerte.kalt;
     w.vKanal = e.warm.volumenstrom / pc.querKanal;

@@ -92,8 +92,11 @@ double Rechenkern::flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, 
 void Rechenkern::prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) const {
     for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
         PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
-        c.pr = fall.arbeitswerte.seite(seite).prandtl;
-        c.gas = fall.eingaben.seite(seite).istGas;
+        const double pr = fall.arbeitswerte.seite(seite).prandtl;
+        const bool gas = fall.eingaben.seite(seite).istGas;
+        if (pr == c.pr && gas == c.gas) continue;  // a kept cache: its terms still hold
+        c.pr = pr;
+        c.gas = gas;
         c.da = {};
     }
 }

@@ -118,6 +118,24 @@ TEST(CliAlternativen, TextNenntTabelleGrenzenUndGruende) {
     EXPECT_NE(warum.out.find("pressure drop"), std::string::npos) << warum.out;
 }
 
+// A US case: the table and the limits in the main window's units, the
+// result's row with the figures of its result fields; the JSON in the
+// engine's units as "ergebnis".
+TEST(CliAlternativen, TextInDenAnzeigeeinheitenDesFalls) {
+    const Lauf l = starte("calc " + kalDatei("cases/water_us_inch") + " --alternatives 2");
+    EXPECT_EQ(l.rc, 0);
+    for (const char* zeile :
+         {"\n * 1      KX 08          27      1 6 HM+7 LL    1 ML+5 MH       21.53     2.77     "
+          "3.63     3.41      4 2959\n",
+          "\n    warm pressure drop                   3.63 psi        4 psi     9.2 %\n",
+          "\n    warm nozzle velocity                6.82 ft/s    9.84 ft/s    30.7 %\n"})
+        EXPECT_NE(l.out.find(zeile), std::string::npos) << zeile << l.out;
+    const Lauf j = starte("calc " + kalDatei("cases/water_us_inch") + " --alternatives 2 --json");
+    const Json r = Json::parse(j.out)["alternatives"].at(0);
+    EXPECT_NEAR(r["druckverlustWarm"].get<double>(), 3.63 * 6.894757, 0.05);  // kPa
+    EXPECT_NEAR(r["flaeche"].get<double>(), 21.53 * 0.09290304, 0.001);       // m²
+}
+
 TEST(CliAlternativen, UngueltigeAnzahlIstEinAufruffehler) {
     for (const char* n : {"0", "-1", "abc", "101", ""})
         EXPECT_EQ(starte("calc " + kalDatei("examples/water_water_design") + " --alternatives " +

@@ -283,6 +283,73 @@ const OhneErgebnis kOhneErgebnis[] = {
 INSTANTIATE_TEST_SUITE_P(Faelle, Gruende, ::testing::ValuesIn(kOhneErgebnis),
                          [](const auto& i) { return std::string(i.param.fall.name); });
 
+// The second searches on the run's caches: the same report as on their
+// own, none of the run's caches rebuilt, the run unchanged by keeping them.
+TEST(Alternativen, CachesDesLaufsAendernNichts) {
+    std::vector<Fall> faelle(std::begin(kMitErgebnis), std::end(kMitErgebnis));
+    for (const OhneErgebnis& o : kOhneErgebnis) faelle.push_back(o.fall);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Umgebung u;
+        Berechnungsfall vorher;
+        ASSERT_TRUE(u.lies(f, vorher));
+        Berechnungsfall ohne = vorher, mit = vorher;
+        u.kern.fuehreBerechnungAus(ohne);
+        Plattencaches caches;
+        u.kern.cachesIn(&caches);
+        u.kern.fuehreBerechnungAus(mit);
+        u.kern.cachesIn(nullptr);
+        EXPECT_EQ(mit.suche.anzahlBerechnungen, ohne.suche.anzahlBerechnungen);
+        EXPECT_EQ(mit.suche.ergebnisAngezeigt, ohne.suche.ergebnisAngezeigt);
+        EXPECT_EQ(mit.ergebnis.preisCode, ohne.ergebnis.preisCode);
+        const size_t gebaut = caches.groesse();
+        EXPECT_GT(gebaut, 0u);
+
+        const Alternativenbericht a = alternativenBericht(u.kontext, vorher, ohne, kAnzahl);
+        const Alternativenbericht b = alternativenBericht(u.kontext, vorher, mit, kAnzahl, &caches);
+        // the next-best packs search the run's plate types; an entry change may free others
+        if (mit.suche.ergebnisAngezeigt) {
+            EXPECT_EQ(caches.groesse(), gebaut);
+        }
+        EXPECT_GE(caches.groesse(), gebaut);
+        ASSERT_EQ(a.pakete.size(), b.pakete.size());
+        for (size_t i = 0; i < a.pakete.size(); ++i) {
+            EXPECT_EQ(a.pakete[i].ergebnis.preisCode, b.pakete[i].ergebnis.preisCode);
+            EXPECT_EQ(a.pakete[i].ergebnis.flaechenreserve, b.pakete[i].ergebnis.flaechenreserve);
+            EXPECT_EQ(a.pakete[i].ergebnis.druckverlustWarm, b.pakete[i].ergebnis.druckverlustWarm);
+        }
+        ASSERT_EQ(a.gruende.size(), b.gruende.size());
+        for (size_t i = 0; i < a.gruende.size(); ++i) {
+            EXPECT_EQ(a.gruende[i].plattentyp, b.gruende[i].plattentyp);
+            EXPECT_EQ(a.gruende[i].grenze, b.gruende[i].grenze);
+            EXPECT_EQ(a.gruende[i].wert, b.gruende[i].wert);
+        }
+        ASSERT_EQ(a.aenderung.has_value(), b.aenderung.has_value());
+        if (a.aenderung) {
+            EXPECT_EQ(a.aenderung->paket.preisCode, b.aenderung->paket.preisCode);
+        }
+    }
+}
+
+// Caches built for other device choices are never handed out.
+TEST(Alternativen, CachesGeltenNurFuerIhreGeraeteauswahl) {
+    Umgebung u;
+    Falleingaben e;
+    e.dichtungWarm = 3;
+    Plattencaches c;
+    c.anlegen(u.kontext, e, 7).name = "kept";
+    c.anlegen(u.kontext, e, 8);
+    ASSERT_NE(c.finden(u.kontext, e, 7), nullptr);
+    EXPECT_EQ(c.finden(u.kontext, e, 7)->name, "kept");
+    EXPECT_EQ(c.finden(u.kontext, e, 9), nullptr);
+    Falleingaben andere = e;
+    andere.dichtungWarm = 4;
+    EXPECT_EQ(c.finden(u.kontext, andere, 7), nullptr);
+    c.anlegen(u.kontext, andere, 7);
+    EXPECT_EQ(c.groesse(), 1u);  // the old entries went
+    EXPECT_EQ(c.finden(u.kontext, e, 8), nullptr);
+}
+
 TEST(Alternativen, GrenzAbstandIstFuerOberUndUntergrenzeGleichSkaliert) {
     // 10 % beyond an upper and a lower limit is the same miss
     EXPECT_NEAR(grenzAbstand(Grenze::DruckverlustWarm, 55, 50), -0.1, 1e-12);
@@ -325,6 +392,24 @@ TEST(Alternativen, TexteSetzenIhreTeileEin) {
     EXPECT_EQ(grundText(s, h), "every pack: slowest cold channel 0.06 m/s < 0.1 m/s minimum");
     // a stray conversion in an edited text stays as it is
     EXPECT_EQ(einsetzen("%s %1 %9 100%", {"a"}), "%s a %9 100%");
+
+    // a US case: psi and ft/s; bar where the cold side's allowed loss is in bar
+    Falleingaben us;
+    us.einheitensystem = 1;
+    us.warm.einheitDruckverlust = 5;  // psi
+    us.kalt.einheitDruckverlust = einheitengruppe::DruckBar;
+    const Anzeigeeinheiten u = anzeigeeinheiten(daten(), us);
+    Grund psi{5, "KX 14", 2, 40, Grenze::DruckverlustWarm, 68.94757, 34.473786};
+    EXPECT_EQ(grundText(s, psi, u),
+              "KX 14 with 41 plates in 2 pass(es): warm pressure drop 10 psi > 5 psi allowed");
+    Grund fuss{0, "", 0, 0, Grenze::VSpaltMinKalt, 0.06096, 0.1524};
+    EXPECT_EQ(grundText(s, fuss, u),
+              "every pack: slowest cold channel 0.2 ft/s < 0.5 ft/s minimum");
+    EXPECT_EQ(grenzZahl(Grenze::DruckverlustKalt, 150, u), "1.5 bar");
+    EXPECT_EQ(grenzZahl(Grenze::Flaechenreserve, 12.5, u), "12.5 %");
+    EXPECT_EQ(u.flaecheName(), "ft²");
+    EXPECT_NEAR(u.flaecheZahl(0.09290304), 1.0, 1e-9);
+    EXPECT_NEAR(u.gewichtZahl(0.45359237), 1.0, 1e-9);
 }
 
 }  // namespace

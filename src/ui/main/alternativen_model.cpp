@@ -37,7 +37,15 @@ AlternativenDlgModel::AlternativenDlgModel(Alternativenbericht bericht, const Da
                                            const CIniEx& sprache)
     : bericht_(std::move(bericht)), sprache_(sprache) {
     setCaption(text(sprache, "title"));
+    // figures in the case's display units, as the main window shows its result
+    const Anzeigeeinheiten& u = bericht_.einheiten;
     for (const char* k : kKoepfe) koepfe_.push_back(text(sprache, k));
+    const std::pair<Spalte, std::string> einheiten[] = {{DpWarm, u.name(Grenze::DruckverlustWarm)},
+                                                        {DpKalt, u.name(Grenze::DruckverlustKalt)},
+                                                        {Flaeche, u.flaecheName()},
+                                                        {Gewicht, u.gewichtName()}};
+    for (const auto& [spalte, name] : einheiten)
+        koepfe_[spalte] = einsetzen(koepfe_[spalte], {name});
     for (size_t i = 0; i < bericht_.pakete.size(); ++i) {
         const Alternative& a = bericht_.pakete[i];
         const Berechnungsergebnis& e = a.ergebnis;
@@ -52,13 +60,13 @@ AlternativenDlgModel::AlternativenDlgModel(Alternativenbericht bericht, const Da
                            zahl(e.spaltenGesamt + 1, "%.0f"),
                            zahl(e.serien, "%.0f"),
                            zahl(e.flaechenreserve, "%.1f"),
-                           zahl(e.druckverlustWarm, "%.1f"),
-                           zahl(e.druckverlustKalt, "%.1f"),
+                           zahl(u.zahl(Grenze::DruckverlustWarm, e.druckverlustWarm), "%.1f"),
+                           zahl(u.zahl(Grenze::DruckverlustKalt, e.druckverlustKalt), "%.1f"),
                            {grenzText(sprache, bindend), 0.0},
-                           zahl(e.flaeche, "%.2f"),
+                           zahl(u.flaecheZahl(e.flaeche), "%.2f"),
                            {spalttypen(data, e.spalttypenWarm), 0.0},
                            {spalttypen(data, e.spalttypenKalt), 0.0},
-                           zahl(e.gewicht, "%.0f"),
+                           zahl(u.gewichtZahl(e.gewicht), "%.0f"),
                            zahl(e.lieferzeit, "%.0f")});
         reihenfolge_.push_back(static_cast<int>(i));
     }
@@ -73,8 +81,8 @@ AlternativenDlgModel::AlternativenDlgModel(Alternativenbericht bericht, const Da
     for (int id : {alt::LabelGruende, alt::Gruende}) f.setVisible(id, !pakete);
     std::string gruende;
     if (bericht_.nichtsBewertet) gruende = text(sprache, "nichtsBewertet") + "\n";
-    for (const Grund& g : bericht_.gruende) gruende += grundText(sprache, g) + "\n";
-    if (bericht_.aenderung) gruende += "\n" + aenderungText(sprache, *bericht_.aenderung) + "\n";
+    for (const Grund& g : bericht_.gruende) gruende += grundText(sprache, g, u) + "\n";
+    if (bericht_.aenderung) gruende += "\n" + aenderungText(sprache, *bericht_.aenderung, u) + "\n";
     f.setText(alt::Gruende, gruende);
     waehlen(pakete ? 0 : -1);
 }
@@ -109,9 +117,9 @@ std::vector<AlternativenDlgModel::Grenzzeile> AlternativenDlgModel::grenzZeilen(
     std::vector<Grenzzeile> z;
     if (gewaehlt_ < 0) return z;
     for (const Paketgrenze& g : bericht_.pakete[static_cast<size_t>(paket(gewaehlt_))].grenzen)
-        z.push_back({grenzText(sprache_, g.grenze), grenzZahl(g.grenze, g.wert),
-                     grenzZahl(g.grenze, g.erlaubt), formatiere("%.1f %%", 100.0 * g.abstand),
-                     g.bindend});
+        z.push_back({grenzText(sprache_, g.grenze), grenzZahl(g.grenze, g.wert, bericht_.einheiten),
+                     grenzZahl(g.grenze, g.erlaubt, bericht_.einheiten),
+                     formatiere("%.1f %%", 100.0 * g.abstand), g.bindend});
     return z;
 }
 

@@ -432,6 +432,7 @@ void CBerechnungDlg::ergebnisZuruecksetzen() {
     form().setEnabled(Komplettieren, false);
     ergebnisVorhanden_ = false;
     vorSuche_.reset();
+    plattencaches_.reset();
     form().setEnabled(Alternativen, false);
     form().setVisible(Warum, false);
     hinweiseSetzen();
@@ -552,6 +553,8 @@ bool CBerechnungDlg::berechnen() {
     Rechenkontext k = rechenkontext();
     Rechenkern kern(k);
     kern.vorSucheMerken(&vorSuche_);
+    plattencaches_ = std::make_shared<Plattencaches>();
+    kern.cachesIn(plattencaches_.get());
     std::vector<int> leer;
     for (int id : hinweise::kBilanzFelder)
         if (f.text(id).empty()) leer.push_back(id);
@@ -577,7 +580,7 @@ Rechenkontext CBerechnungDlg::rechenkontext() {
 
 Alternativenbericht CBerechnungDlg::alternativen(int anzahl) {
     if (!vorSuche_) return {};
-    return alternativenBericht(rechenkontext(), *vorSuche_, fall_, anzahl);
+    return alternativenBericht(rechenkontext(), *vorSuche_, fall_, anzahl, plattencaches_.get());
 }
 
 void CBerechnungDlg::alternativenZeigen() {

@@ -181,7 +181,8 @@ private:
     std::string gespeichert_;
     std::set<int> berechnet_;  // project file bytes of the last new, open or save
     Berechnungsfall fall_;
-    std::optional<Berechnungsfall> vorSuche_;  // the last run's case before its search
+    std::optional<Berechnungsfall> vorSuche_;       // the last run's case before its search
+    std::shared_ptr<Plattencaches> plattencaches_;  // that run's, for its alternatives
     EigeneMedien medien_{};
     bool nurTitan_[2] = {false, false};
     listen::Zulassungen zulassungen_;

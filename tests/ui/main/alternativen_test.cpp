@@ -3,6 +3,8 @@
 // run without a result shows its reasons instead of a table.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "alternativen_model.h"
 #include "berechnung_model.h"
 #include "umgebung.h"
@@ -93,4 +95,30 @@ TEST(AlternativenDlg, OhneErgebnisZeigtDieGruende) {
     d.textGeaendert(hd::DruckverlustWarm);
     EXPECT_FALSE(d.form().visible(hd::Warum));
     EXPECT_FALSE(d.form().enabled(hd::Alternativen));
+}
+
+// A US case: the table and the limits in the units of the main window's
+// result fields (ft², psi, lb, ft/s), the result's row with its very figures.
+TEST(AlternativenDlg, ZeigtDieAnzeigeeinheitenDesFalls) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    ASSERT_EQ(d.projektLesen(std::string(KAL_GOLDEN) + "/cases/water_us_inch.kal"), 0);
+    ASSERT_TRUE(d.berechnen());
+    AlternativenDlgModel a(d.alternativen(2), u.app.getData(), u.app.getSprache());
+    using S = AlternativenDlgModel;
+    const auto& koepfe = a.spaltenKoepfe();
+    EXPECT_EQ(koepfe[S::DpWarm], "Δp warm psi");
+    EXPECT_EQ(koepfe[S::Flaeche], "Area ft²");
+    EXPECT_EQ(koepfe[S::Gewicht], "Weight lb");
+    const Form& f = d.form();
+    EXPECT_EQ(a.zelle(0, S::Flaeche).text, f.text(hd::Flaeche));
+    EXPECT_EQ(a.zelle(0, S::Gewicht).text, f.text(hd::Gewicht));
+    EXPECT_NEAR(a.zelle(0, S::DpWarm).wert, std::atof(f.text(hd::ErgDruckverlustWarm).c_str()),
+                0.005);
+    std::string zeile;
+    for (int s = S::Platten; s < S::kSpalten; ++s) zeile += a.zelle(0, s).text + "|";
+    EXPECT_EQ(zeile, "27|1|2.8|3.6|3.4|area reserve|21.53|6 HM + 7 LL|1 ML + 5 MH|389|4|");
+    const auto grenzen = a.grenzZeilen();
+    EXPECT_EQ(grenzen[static_cast<size_t>(Grenze::VStutzenWarm)].wert,
+              f.text(hd::VStutzenWarm) + " ft/s");
 }
