@@ -2,8 +2,8 @@
 // calculates it, opens the completion model on the result, applies the
 // user actions of a choices file through the model's own handlers and
 // prints the dialog as the user would see it. With --spec or --out it goes
-// on to the specification dialog the way a user does: its menu item, the
-// entries of the spec file, then the spreadsheet and tender-text buttons.
+// on to the data sheet dialog the way a user does: its menu item, the
+// actions of the --spec file, then the spreadsheet and tender-text buttons.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -98,15 +98,15 @@ std::optional<std::vector<Benutzeraktion>> aktionenAus(const std::string& pfad) 
     return gelesen;
 }
 
-// What the specification dialog showed and wrote.
+// What the data sheet dialog showed and wrote.
 struct SpezLauf {
     bool geoeffnet = false;
-    bool abgelehnt = false;    // an action of the spec file was refused
+    bool abgelehnt = false;    // an action on the data sheet was refused
     bool geschrieben = false;  // both files, after the checks passed
     Json anzeige = Json::object(), sichtbar = Json::object();
 };
 
-// Runs the specification dialog as a user would once it opens: the spec
+// Runs the data sheet dialog as a user would once it opens: the typed
 // entries, then (with `aus`) the spreadsheet button, whose clipboard text
 // becomes spec-sheet.txt, and the tender-text button saving tender.txt.
 void spezifikationSkript(Sitzung& s, const std::vector<Benutzeraktion>& aktionen,

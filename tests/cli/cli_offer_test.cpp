@@ -122,7 +122,7 @@ TEST(CliOffer, WritesThePrintoutsAsPdf) {
     EXPECT_EQ(offer("examples/steam_condenser_design.kal --pdf").rc, 2);
 }
 
-// The specification after the completion: the spec entries through the
+// The data sheet after the completion: typed entries through the
 // dialog's controls, then the tender text and the spreadsheet hand-over
 // written to --out; a failed check writes nothing and exits 1.
 TEST(CliOffer, SpecificationWritesTenderTextAndHandOver) {

@@ -53,7 +53,8 @@ std::ostream& operator<<(std::ostream& o, const Fall& f) {
 }
 
 // An oil cooler whose cheapest pack the search once missed, then cases
-// drawn with a fixed seed (splitmix64, the same on every platform).
+// drawn from a fixed start value (splitmix64, so every machine draws the
+// same cases).
 std::vector<Fall> faelle() {
     std::vector<Fall> v = {{"Thermal Oil", "Water", 150, 90, 30, 60, 400, 100, 50, 10, false}};
     std::uint64_t s = 14;

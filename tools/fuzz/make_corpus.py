@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpora and dictionaries of fuzz/ from the shipped files:
+"""Writes the starting inputs and dictionaries of fuzz/ from the installed files:
 the sample projects, the language files and the settings file, the data
 files (the large ones cut to their first entries, so the seeds stay small)
 and permission strings built from the data's own ids.
