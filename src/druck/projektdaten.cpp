@@ -109,12 +109,13 @@ Projektdaten CDialogProjektDaten::projektdaten() const {
 
 int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
                                      const std::string& kennstring, const std::string& preisCode,
-                                     const std::string& abschnitt, int seite) const {
+                                     const std::string& abschnitt, int seite,
+                                     double rechtsAnteil) const {
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int links = r.left + static_cast<int>(w * 0.07),
-              rechts = r.left + static_cast<int>(w * 0.95);
+              rechts = r.left + static_cast<int>(w * rechtsAnteil);
     const int oben = r.top + static_cast<int>(h * 0.03), unten = r.top + static_cast<int>(h * 0.97);
-    const int x0 = r.left + static_cast<int>(w * 0.1), xr = r.left + static_cast<int>(w * 0.92);
+    const int x0 = r.left + static_cast<int>(w * 0.1), xr = rechts - static_cast<int>(w * 0.03);
     const int stift = w / 1500 > 1 ? w / 1500 : 1;
     const int l11 = dc.lineHeight(11), l14 = dc.lineHeight(14);
     const PageFont normal = schrift(dc, 9), fett = schrift(dc, 9, true),
@@ -124,8 +125,8 @@ int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
 
     dc.drawRect(links, oben, rechts, unten, stift);
     // logo left, the sheet's title right, on one band
-    int y = oben + l11;
-    const int logoHoehe = 3 * l14;
+    int y = oben + l11 / 2;
+    const int logoHoehe = 5 * l14 / 2;
     dc.drawPicture(x0, y, x0 + 4 * logoHoehe, y + logoHoehe, app_.getAppDir() + "/pic/Logo.bmp");
     dc.drawText(xr, y + (logoHoehe - titel.height) / 2,
                 sprache.GetValue(abschnitt, "titel", abschnitt), titel, TextAlign::Right);

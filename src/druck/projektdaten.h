@@ -37,11 +37,12 @@ public:
 
     // The page header inside `r`: logo, the sheet's title (language section
     // `abschnitt`), project data, identification string, price code, page
-    // number from the second page on, and the page frame. Gives the first
-    // body line.
+    // number from the second page on, and the page frame, whose right edge
+    // lies at `rechts` of the width (a sheet whose body reaches further
+    // moves it out). Gives the first body line.
     int KopfDrucken(PageDevice& dc, const Rechteck& r, const std::string& kennstring,
-                    const std::string& preisCode, const std::string& abschnitt,
-                    int seite = 1) const;
+                    const std::string& preisCode, const std::string& abschnitt, int seite = 1,
+                    double rechts = 0.95) const;
 
     CBerechnungApp& app() const { return app_; }
 

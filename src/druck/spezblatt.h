@@ -1,0 +1,39 @@
+// The printed specification sheet: the data sheet dialog's fields as they
+// stand, below the page header in five framed sections (process data,
+// fluid properties, performance data, design, remark) and an optional note.
+#pragma once
+
+#include <string>
+
+#include "form.h"
+#include "ini.h"
+#include "ports.h"
+
+namespace kal {
+
+class CDialogProjektDaten;
+
+// What the sheet needs besides the dialog's fields.
+struct Spezblattangaben {
+    std::string geraetekennstring, preisCode;
+    bool kondensation = false;  // the warm side condenses
+    bool gasWarm = false, gasKalt = false;
+    bool eigenesWarm = false, eigenesKalt = false;  // user-defined media
+    bool werksmodus = false;
+    int entleerungVarianteWarm = 0, entleerungVarianteKalt = 0;
+    std::string entleerungTextWarm, nennweiteTextWarm, entleerungTextKalt, nennweiteTextKalt;
+};
+
+// The sheet's columns, each a fraction of the printable width (truncated).
+struct Spezspalten {
+    int links, einheitWarm, wertWarm, mitte, einheitKalt, wertKalt, unterspalte, rahmenRechts;
+    explicit Spezspalten(int breite);
+};
+
+// Prints the sheet; a section that does not fit the page continues on the
+// next one below the header. false when the device fails.
+bool druckeSpezifikationsblatt(PageDevice& dc, const CIniEx& sprache,
+                               const CDialogProjektDaten& kopf, const Form& felder,
+                               const Spezblattangaben& a);
+
+}  // namespace kal
