@@ -2,7 +2,8 @@
 # Screenshots of a first start (language choice, then main window), of a
 # second start (main window only), of a calculated and of a completed design
 # and of its price list's project data and print preview, and of its
-# specification under Xvfb, with a fresh settings folder.
+# specification, and of a printed specification sheet's preview under Xvfb,
+# with a fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -88,4 +89,10 @@ sed 's/}]$/}, {"id": 40043, "command": true}]/' "$tmp/choices.json" > "$tmp/prin
 KALVORIA_SCREENSHOT="$out/printed.png" xvfb-run -a -s "-screen 0 1600x1200x24" \
   "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --komplettieren \
   --choices "$tmp/print.json"
+# The steam condenser's specification printed: its project data, then the
+# print preview of the sheet.
+echo '[{"id": 1398, "click": true}]' > "$tmp/spec.json"
+KALVORIA_SCREENSHOT="$out/spec-printed.png" xvfb-run -a -s "-screen 0 1600x1200x24" \
+  "$root/$build/bin/kalvoria" examples/steam_condenser_design.kal --berechnen --komplettieren \
+  --spezifikation --spec "$tmp/spec.json"
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -189,6 +190,8 @@ int QtDialogRunner::runDialog(DialogModel& dialog) {
     }
     DialogView* v = view.get();
     screenshotModus(v, dialog.dialogName(), [v] { v->autoSchliessen(); });
+    if (auto skript = beimOeffnen.find(dialog.dialogName()); skript != beimOeffnen.end())
+        QTimer::singleShot(0, v, [&dialog, f = skript->second] { f(dialog); });
     int r = view->exec();
     if (!dialog.closed()) dialog.close(r == QDialog::Accepted ? 1 : 2);
     return dialog.result();

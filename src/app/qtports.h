@@ -105,6 +105,9 @@ public:
     int runDialog(DialogModel& dialog) override;
     // Parent of the dialogs run next (the innermost open dialog by default).
     void setParent(QWidget* p) { parent_ = p; }
+    // Run once the dialog of that name is on screen, each time it opens:
+    // the user actions the command line hands in.
+    std::map<std::string, std::function<void(DialogModel&)>> beimOeffnen;
 
 private:
     std::map<std::string, Factory> factories_;

@@ -23,11 +23,15 @@ void guiAnwendung() {
 }
 }  // namespace
 
+bool alsPdf(const std::string& pfad, const std::string& titel, const PrintPort::Zeichnung& z) {
+    guiAnwendung();
+    return druckeAlsPdf(pfad, titel, z);
+}
+
 int ausdruckeSchreiben(const std::string& verzeichnis, CBerechnungApp& app, const CAssembly& dlg,
                        const Berechnungsfall& fall) {
     std::error_code ec;
     std::filesystem::create_directories(verzeichnis, ec);
-    guiAnwendung();
     CDialogProjektDaten kopf(app);
     const std::pair<Ausdruck, const char*> dateien[] = {
         {Ausdruck::Zubehoerliste, "price-list.pdf"},
@@ -38,7 +42,7 @@ int ausdruckeSchreiben(const std::string& verzeichnis, CBerechnungApp& app, cons
     for (const auto& [art, name] : dateien) {
         const std::string pfad = (std::filesystem::path(verzeichnis) / name).string();
         const std::string titel = app.getSprache().GetValue(abschnitt(art), "titel", "");
-        if (!druckeAlsPdf(pfad, titel, ausdruck(art, dlg, fall, kopf))) {
+        if (!alsPdf(pfad, titel, ausdruck(art, dlg, fall, kopf))) {
             std::fprintf(stderr, "cannot write %s\n", pfad.c_str());
             ++fehler;
         }

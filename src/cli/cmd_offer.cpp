@@ -3,7 +3,8 @@
 // user actions of a choices file through the model's own handlers and
 // prints the dialog as the user would see it. With --spec or --out it goes
 // on to the data sheet dialog the way a user does: its menu item, the
-// actions of the --spec file, then the spreadsheet and tender-text buttons.
+// actions of the --spec file, then the spreadsheet and tender-text buttons
+// and, with --pdf, its print button.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -102,16 +103,34 @@ std::optional<std::vector<Benutzeraktion>> aktionenAus(const std::string& pfad) 
 struct SpezLauf {
     bool geoeffnet = false;
     bool abgelehnt = false;    // an action on the data sheet was refused
-    bool geschrieben = false;  // both files, after the checks passed
+    bool geschrieben = false;  // both files (and the sheet's PDF when asked), after the checks
     Json anzeige = Json::object(), sichtbar = Json::object();
 };
 
+// The print button with the project data's "save as PDF": the sheet goes
+// to `pfad`.
+bool spezblattDrucken(Sitzung& s, Form& f, const Ereignisziel& ziel, const std::string& pfad) {
+    s.scripted.printer.geraet = [pfad](const std::string& titel, const PrintPort::Zeichnung& z) {
+        return alsPdf(pfad, titel, z);
+    };
+    s.scripted.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& m) {
+        m.ereignis(pd::AlsPdf, BindEvent::Clicked);
+        return m.result();
+    });
+    const size_t vorher = s.scripted.printer.auftraege.size();
+    anwenden(f, {sp::Drucken, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
+    s.scripted.printer.geraet = nullptr;
+    return s.scripted.printer.auftraege.size() > vorher && std::filesystem::exists(pfad);
+}
+
 // Runs the data sheet dialog as a user would once it opens: the typed
 // entries, then (with `aus`) the spreadsheet button, whose clipboard text
-// becomes spec-sheet.txt, and the tender-text button saving tender.txt.
+// becomes spec-sheet.txt, the tender-text button saving tender.txt and,
+// with `pdf`, the print button writing spec-sheet.pdf.
 void spezifikationSkript(Sitzung& s, const std::vector<Benutzeraktion>& aktionen,
-                         const std::optional<std::string>& aus, SpezLauf& lauf) {
-    s.scripted.dialogs.scripts["DialogSpec"].push_back([&s, &aktionen, aus, &lauf](DialogModel& m) {
+                         const std::optional<std::string>& aus, bool pdf, SpezLauf& lauf) {
+    s.scripted.dialogs.scripts["DialogSpec"].push_back([&s, &aktionen, aus, pdf,
+                                                        &lauf](DialogModel& m) {
         lauf.geoeffnet = true;
         Form& f = m.form();
         auto ziel = [&m](int id, BindEvent e) { m.ereignis(id, e); };
@@ -136,7 +155,10 @@ void spezifikationSkript(Sitzung& s, const std::vector<Benutzeraktion>& aktionen
                 std::ofstream(tabelle, std::ios::binary) << s.scripted.clipboard.text;
                 s.scripted.files.saveAnswers = {tender};
                 anwenden(f, {sp::Ausschreibung, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
-                lauf.geschrieben = fs::exists(tender) && fs::exists(tabelle);
+                lauf.geschrieben =
+                    fs::exists(tender) && fs::exists(tabelle) &&
+                    (!pdf ||
+                     spezblattDrucken(s, f, ziel, (fs::path(*aus) / "spec-sheet.pdf").string()));
             }
         }
         for (const auto& [id, c] : f.controls()) {
@@ -245,7 +267,7 @@ int befehlOffer(const Args& args) {
     SpezLauf spez;
     if (mitSpez && !abgelehnt) {
         // the menu item, after the completion's own checks
-        spezifikationSkript(s, spezAktionen, aus, spez);
+        spezifikationSkript(s, spezAktionen, aus, pdf, spez);
         anwenden(dlg.form(), {kp::CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, {}},
                  [&](int id, BindEvent e) { dlg.ereignis(id, e); });
     }

@@ -4,8 +4,10 @@
 #include <clocale>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app.h"
 #include "assembly_model.h"
@@ -35,13 +37,14 @@ int main(int argc, char** argv) {
     kal::registerSpecView(qt.dialogs);
 
     // kalvoria [--werksmodus] [PROJECT [--berechnen [--alternativen | --komplettieren
-    //          [--choices FILE] [--spezifikation]]]]:
+    //          [--choices FILE] [--spezifikation [--spec FILE]]]]]:
     // a project given on the command line is opened at start, calculated
     // with --berechnen, and completed with --komplettieren, the user actions
     // of a choices file applied to the completion dialog as kalvoria-cli
-    // offer applies them; --spezifikation then opens the specification;
+    // offer applies them; --spezifikation then opens the specification,
+    // with the actions of --spec applied once it is on screen;
     // --alternativen opens the alternatives window.
-    std::string projekt, choices;
+    std::string projekt, choices, spec;
     bool berechnen = false, komplettieren = false, spezifikation = false, alternativen = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -55,22 +58,36 @@ int main(int argc, char** argv) {
             alternativen = true;
         else if (a == "--choices" && i + 1 < argc)
             choices = argv[++i];
+        else if (a == "--spec" && i + 1 < argc)
+            spec = argv[++i];
         else if (!a.empty() && a[0] != '-')
             projekt = a;
     }
-    std::vector<kal::Benutzeraktion> aktionen;
-    if (!choices.empty()) {
-        std::ifstream in(choices, std::ios::binary);
+    // A file of user actions, or nullopt (after a message) when unusable.
+    auto aktionenAus =
+        [](const std::string& datei) -> std::optional<std::vector<kal::Benutzeraktion>> {
+        if (datei.empty()) return std::vector<kal::Benutzeraktion>{};
+        std::ifstream in(datei, std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
         std::string fehler = "cannot read the file";
         auto gelesen = in ? kal::aktionenLesen(text.str(), fehler) : std::nullopt;
-        if (!gelesen) {
-            std::fprintf(stderr, "%s: %s\n", choices.c_str(), fehler.c_str());
-            return 2;
+        if (!gelesen) std::fprintf(stderr, "%s: %s\n", datei.c_str(), fehler.c_str());
+        return gelesen;
+    };
+    const auto aktionen = aktionenAus(choices), specAktionen = aktionenAus(spec);
+    if (!aktionen || !specAktionen) return 2;
+    auto anwenden = [](kal::DialogModel& m, const std::vector<kal::Benutzeraktion>& liste) {
+        for (const kal::Benutzeraktion& ak : liste) {
+            std::string grund =
+                kal::anwenden(m.form(), ak, [&m](int id, kal::BindEvent e) { m.ereignis(id, e); });
+            if (!grund.empty()) std::fprintf(stderr, "%s\n", grund.c_str());
         }
-        aktionen = *gelesen;
-    }
+    };
+    if (!specAktionen->empty())
+        qt.dialogs.beimOeffnen["DialogSpec"] = [&](kal::DialogModel& m) {
+            anwenden(m, *specAktionen);
+        };
 
     kal::CBerechnungApp app(qt.ports(&settings), kal::CBerechnungApp::werksmodusAus(argc, argv));
     return app.start([&](kal::CBerechnungApp& a) {
@@ -80,11 +97,7 @@ int main(int argc, char** argv) {
         if (komplettieren)
             QTimer::singleShot(0, [&] {
                 dlg.komplettieren([&](kal::CAssembly& c) {
-                    for (const kal::Benutzeraktion& ak : aktionen) {
-                        std::string grund = kal::anwenden(
-                            c.form(), ak, [&c](int id, kal::BindEvent e) { c.ereignis(id, e); });
-                        if (!grund.empty()) std::fprintf(stderr, "%s\n", grund.c_str());
-                    }
+                    anwenden(c, *aktionen);
                     // its menu item, once the completion is on screen
                     if (spezifikation)
                         QTimer::singleShot(0, [&c] {

@@ -92,6 +92,10 @@ int RecordingPage::textWidth(const std::string& text, const PageFont& font) cons
 
 bool ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) {
     if (cancel) return false;
+    if (geraet) {
+        auftraege.push_back({ziel, titel, {}});
+        return geraet(titel, zeichnen);
+    }
     RecordingPage page;
     const bool ok = zeichnen(page);
     auftraege.push_back({ziel, titel, std::move(page.log)});

@@ -118,6 +118,9 @@ class ScriptedPrinter : public PrintPort {
 public:
     bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) override;
     bool cancel = false;
+    // When set, draws on this device instead (the command line's PDF files);
+    // the job is still recorded, without a log.
+    std::function<bool(const std::string& titel, const Zeichnung&)> geraet;
     struct Auftrag {
         Druckziel ziel;
         std::string titel;

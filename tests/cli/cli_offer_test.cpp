@@ -107,13 +107,14 @@ TEST(CliOffer, ExitCodesAndRefusals) {
     EXPECT_EQ(offer("").rc, 2);
 }
 
-// The printouts as A4 PDF files, through the same drawing as the menu;
-// --pdf needs the folder to write to.
+// The printouts as A4 PDF files, through the same drawing as the menus
+// (the data sheet through its print button); --pdf needs the folder.
 TEST(CliOffer, WritesThePrintoutsAsPdf) {
     kaltest::TempDir d;
     Lauf l = offer("examples/steam_condenser_design.kal --out " + d.pfad("out") + " --pdf");
     ASSERT_EQ(l.rc, 0) << l.out;
-    for (const char* name : {"price-list.pdf", "data-sheet.pdf", "plate-plan.pdf"}) {
+    for (const char* name :
+         {"price-list.pdf", "data-sheet.pdf", "plate-plan.pdf", "spec-sheet.pdf"}) {
         SCOPED_TRACE(name);
         const std::string pdf = kaltest::liesDatei(d.pfad("out/" + std::string(name)));
         EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);

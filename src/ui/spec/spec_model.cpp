@@ -3,12 +3,14 @@
 #include <cfloat>
 #include <cmath>
 #include <exception>
+#include <memory>
 
 #include "dialog_ids.h"
 #include "dialoghilfe.h"
 #include "format.h"
 #include "kal_version.h"
 #include "projektdatei.h"
+#include "projektdaten.h"
 #include "spec_ausgaben.h"
 
 namespace kal {
@@ -531,10 +533,48 @@ void DialogSpec::ausschreibungSchreiben() {
                      MessageIcon::Error, *pfad);
 }
 
+Spezblattangaben DialogSpec::blattangaben() const {
+    const Falleingaben& e = fall_.eingaben;
+    const Komplettierung& k = fall_.komplettierung;
+    Spezblattangaben a;
+    a.geraetekennstring = k.geraetekennstring;
+    a.preisCode = fall_.ergebnis.preisCode;
+    a.kondensation = e.warm.kondensation;
+    a.gasWarm = e.warm.istGas;
+    a.gasKalt = e.kalt.istGas;
+    a.eigenesWarm = e.warm.eigenesMedium;
+    a.eigenesKalt = e.kalt.eigenesMedium;
+    a.werksmodus = app_.getWerksmodus();
+    a.entleerungVarianteWarm = k.entleerungVarianteWarm;
+    a.entleerungVarianteKalt = k.entleerungVarianteKalt;
+    a.entleerungTextWarm = k.entleerungTextWarm;
+    a.nennweiteTextWarm = k.nennweiteTextWarm;
+    a.entleerungTextKalt = k.entleerungTextKalt;
+    a.nennweiteTextKalt = k.nennweiteTextKalt;
+    return a;
+}
+
+// The project data first (its buttons choose printer, preview or PDF); what
+// the header then prints is written back here, so sheet and dialog agree.
 void DialogSpec::drucken() {
-    // the sheet printout comes with the printouts
-    zeigeMeldung(ports_.messages, sprache(), "assemblydialog", "nichtverfuegbar", caption(),
-                 MessageIcon::Information);
+    CDialogProjektDaten kopf(app_);
+    kopf.SetProjektdaten(projektdaten_[2], projektdaten_[0], projektdaten_[1], projektdaten_[3]);
+    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1 || !ports_.printer) return;
+    const Projektdaten p = kopf.projektdaten();
+    projektdaten_ = {p.projekt, p.position, p.sachbearbeiter, p.telefon};
+    for (size_t i = 0; i < projektdaten_.size(); ++i)
+        form().setText(kProjektdatenFelder[i], projektdaten_[i]);
+    // a cancelled printer dialog draws nothing and says nothing
+    auto fehlgeschlagen = std::make_shared<bool>(false);
+    const CIniEx& s = sprache();
+    ports_.printer->drucken(
+        kopf.ziel(), s.GetValue("title"),
+        [&kopf, &s, felder = form(), a = blattangaben(), fehlgeschlagen](PageDevice& dc) {
+            const bool ok = druckeSpezifikationsblatt(dc, s, kopf, felder, a);
+            if (!ok) *fehlgeschlagen = true;
+            return ok;
+        });
+    if (*fehlgeschlagen) zeigeMeldung(ports_.messages, s, "error", "spezdrucken", caption());
 }
 
 void DialogSpec::geklickt(int id) {

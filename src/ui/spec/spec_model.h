@@ -12,6 +12,7 @@
 #include "berechnungsfall.h"
 #include "form.h"
 #include "inputhelper.h"
+#include "spezblatt.h"
 
 namespace kal {
 
@@ -33,7 +34,7 @@ public:
     std::string ausschreibungText() const;
 
     // Button handlers (after the checks): hand the text to the spreadsheet
-    // template, write the tender text file; printing comes with the printouts.
+    // template, write the tender text file, print the sheet.
     void tabelleUebergeben();
     void ausschreibungSchreiben();
     void drucken();
@@ -41,6 +42,8 @@ public:
     double dichtungsgrenze() const { return dichtungsgrenze_; }
     double mindestTemperatur() const { return mindestTemperatur_; }
     const std::array<std::string, 4>& projektdaten() const { return projektdaten_; }
+    // What the printed sheet takes from the case besides the fields.
+    Spezblattangaben blattangaben() const;
     // The template the hand-over opens: excel/spec-sheet_<code>.xls.
     std::string vorlagenPfad() const;
 

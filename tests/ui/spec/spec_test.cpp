@@ -4,12 +4,14 @@
 // hands on, written and handed over through the ports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 #include "assembly_model.h"
 #include "benutzeraktion.h"
 #include "berechnung_model.h"
+#include "dialog_ids.h"
 #include "spec_ausgaben.h"
 #include "spec_model.h"
 #include "umgebung.h"
@@ -623,13 +625,56 @@ TEST(Ausgaben, TenderFileWritten) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.dir()), {}), 1);
 }
 
-TEST(Ausgaben, GermanTemplateAndPrintNote) {
+TEST(Ausgaben, GermanTemplate) {
     Spez s(probe("water_water_design.kal"), {}, {kaltest::Vorlage::Ausgeliefert, "Deutsch"});
     s.klick(Excel);
     EXPECT_EQ(s.u.p.documents.opened,
               std::vector<std::string>{s.u.dir.dir() + "/excel/spec-sheet_de.xls"});
-    s.klick(Drucken);
-    EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"nichtverfuegbar"});
     s.klick(Zurueck);
     EXPECT_EQ(s.dlg->result(), 2);
+}
+
+// Print: the project data first (prefilled from the sheet's four fields,
+// its button picks the target), what it ends with written back to the
+// fields; cancelling prints nothing; a failing device says so.
+TEST(Ausgaben, PrintThroughTheProjectData) {
+    Spez s(probe("steam_condenser_design.kal"));
+    s.tippe(Projekt, "P-7");
+    s.u.p.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& m) {
+        EXPECT_EQ(m.form().text(pd::Projekt), "P-7");
+        m.form().setText(pd::Sachbearbeiter, "A. Kern");
+        m.ereignis(pd::Vorschau, BindEvent::Clicked);
+        return m.result();
+    });
+    s.klick(Drucken);
+    ASSERT_EQ(s.u.p.printer.auftraege.size(), 1u);
+    const auto& a = s.u.p.printer.auftraege[0];
+    EXPECT_EQ(a.ziel, Druckziel::Vorschau);
+    EXPECT_EQ(a.titel, s.u.app.getSprache().GetValue("title"));
+    EXPECT_EQ(s.f().text(Sachbearbeiter), "A. Kern");
+    EXPECT_EQ(s.u.p.settings.values["name"], "A. Kern");
+    auto gezeichnet = [&](const std::string& text) {
+        return std::count_if(a.log.begin(), a.log.end(), [&](const std::string& l) {
+            return l.size() >= text.size() &&
+                   l.compare(l.size() - text.size(), text.size(), text) == 0;
+        });
+    };
+    const auto seiten = std::count(a.log.begin(), a.log.end(), "startPage");
+    for (const char* t : {"A. Kern", "P-7"}) EXPECT_EQ(gezeichnet(t), seiten) << t;  // header
+    for (const char* t : {"Condensate", "10.0263"}) EXPECT_EQ(gezeichnet(t), 1) << t;
+    EXPECT_TRUE(s.u.p.messages.shown.empty());
+
+    s.klick(Drucken);  // no answer: the project data cancelled
+    EXPECT_EQ(s.u.p.printer.auftraege.size(), 1u);
+    s.u.p.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& m) {
+        m.ereignis(pd::Drucken, BindEvent::Clicked);
+        return m.result();
+    });
+    s.u.p.printer.geraet = [](const std::string&, const PrintPort::Zeichnung& z) {
+        RecordingPage kaputt;
+        kaputt.failEndPage = true;
+        return z(kaputt);
+    };
+    s.klick(Drucken);
+    EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"spezdrucken"});
 }
