@@ -2,6 +2,8 @@
 // for a condensing case, the row and frame variants of gas, user-defined
 // media, drain lines and the note, the column fractions, and a long remark
 // that wraps and continues below a fresh header.
+#include "spezblatt.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,7 +13,6 @@
 #include "dialog_ids.h"
 #include "projektdaten.h"
 #include "seite.h"
-#include "spezblatt.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -60,7 +61,7 @@ struct Blatt {
                              "spezifikation", 2, 0.995);
         const Spezspalten s(seite.pageWidth());
         const std::map<int, std::string> namen = {
-            {s.links, "L"},   {s.unterspalte, "S"},  {s.einheitWarm, "UW"}, {s.wertWarm, "VW"},
+            {s.links, "L"},  {s.unterspalte, "S"},  {s.einheitWarm, "UW"}, {s.wertWarm, "VW"},
             {s.mitte, "VM"}, {s.einheitKalt, "UC"}, {s.wertKalt, "VC"}};
         const int h = seite.lineHeight(11);
         std::string aus;
@@ -95,8 +96,10 @@ struct Blatt {
             std::getline(in, text);
             auto spalte = namen.find(x);
             if (y != zeileY && letzteY >= 0)
-                aus += "\n+" + ((y - letzteY) % h ? std::to_string(y - letzteY) + "u"
-                                                   : std::to_string((y - letzteY) / h)) + " ";
+                aus += "\n+" +
+                       ((y - letzteY) % h ? std::to_string(y - letzteY) + "u"
+                                          : std::to_string((y - letzteY) / h)) +
+                       " ";
             else if (y != zeileY)
                 aus += "\n";
             aus += (y == zeileY ? "  " : "") +
@@ -179,8 +182,8 @@ L* Design
 struct Variante {
     const char* name;
     std::function<void(Spezblattangaben&, Form&)> setzen;
-    const char* rahmen;       // the five frames' line counts
-    const char* zeilen;       // the rows that vary, as the layout shows them
+    const char* rahmen;  // the five frames' line counts
+    const char* zeilen;  // the rows that vary, as the layout shows them
 };
 
 class Varianten : public ::testing::TestWithParam<Variante> {};
@@ -196,8 +199,8 @@ TEST_P(Varianten, RowsAndFrames) {
     std::istringstream in(layout);
     for (std::string z; std::getline(in, z);) {
         if (z.rfind("[frame ", 0) == 0) rahmen += z.substr(7, z.size() - 8) + " ";
-        for (const char* merkmal : {"Operating pressure", "at the wall", "customer", "Channels",
-                                    "drain", " remark", "Outlet"})
+        for (const char* merkmal : {"Operating pressure", "at the wall", "customer", "+ 1335",
+                                    "drain", " remark", "VM 1278"})
             if (z.find(merkmal) != std::string::npos) zeilen += z + "\n";
     }
     EXPECT_EQ(rahmen, GetParam().rahmen);
@@ -207,47 +210,32 @@ TEST_P(Varianten, RowsAndFrames) {
 INSTANTIATE_TEST_SUITE_P(
     Blatt, Varianten,
     ::testing::Values(
-        Variante{"LiquidsNoRemarks", [](Spezblattangaben&, Form&) {}, "4 4 10 17 1 ",
-                 "+1 L Outlet temperature  UW 1314  UC 1371  VW 1278  VC 1279\n"
-                 "+1 L Channels  VM 1302*1366\n"},
-        Variante{"WarmGas",
-                 [](Spezblattangaben& a, Form&) { a.gasWarm = true; }, "4 5 10 17 1 ",
-                 "+1 L Outlet temperature  UW 1314  UC 1371  VW 1278  VC 1279\n"
-                 "+1 L Operating pressure  UW 1401  VW 1362  UC ---  VC ---\n"
-                 "+1 L Channels  VM 1302*1366\n"},
+        Variante{"LiquidsNoRemarks", [](Spezblattangaben&, Form&) {}, "4 4 10 17 1 ", ""},
+        Variante{"WarmGas", [](Spezblattangaben& a, Form&) { a.gasWarm = true; }, "4 5 10 17 1 ",
+                 "+1 L Operating pressure  UW 1401  VW 1362  UC ---  VC ---\n"},
         Variante{"ColdGasBesideCondensing",
                  [](Spezblattangaben& a, Form&) { a.gasKalt = a.kondensation = a.gasWarm = true; },
                  "4 7 10 17 1 ",
                  "+1 L Outlet temperature  UW 1314  UC 1371  VM 1278  VC 1279\n"
-                 "+1 L Operating pressure  UW ---  VW ---  VM ---  UC 1388  VC 1387\n"
-                 "+1 L Channels  VM 1302*1366\n"},
-        Variante{"UserDefinedWarmGasNoteEvenInWerksmodus",
-                 [](Spezblattangaben& a, Form&) {
-                     a.gasWarm = a.eigenesWarm = a.werksmodus = true;
-                 },
-                 // the gas adds its frame line, yet a user-defined gas prints no pressure row
-                 "4 6 10 17 1 ",
-                 "+1 L Outlet temperature  UW 1314  UC 1371  VW 1278  VC 1279\n"
-                 "+1 L Dynamic viscosity at the wall  UW 1402  VW 1429\n"
-                 "+1 L Channels  VM 1302*1366\n"
-                 "+3 L The heat transfer coefficient of the user-defined gas was given by the "
-                 "customer.\n"},
+                 "+1 L Operating pressure  UW ---  VW ---  VM ---  UC 1388  VC 1387\n"},
+        Variante{
+            "UserDefinedWarmGasNoteEvenInWerksmodus",
+            [](Spezblattangaben& a, Form&) { a.gasWarm = a.eigenesWarm = a.werksmodus = true; },
+            // the gas adds its frame line, yet a user-defined gas prints no pressure row
+            "4 6 10 17 1 ",
+            "+1 L Dynamic viscosity at the wall  UW 1402  VW 1429\n"
+            "+3 L The heat transfer coefficient of the user-defined gas was given by the "
+            "customer.\n"},
         Variante{"UserDefinedColdGasNote",
                  [](Spezblattangaben& a, Form&) { a.gasKalt = a.eigenesKalt = true; },
                  "4 6 10 17 1 ",
-                 "+1 L Outlet temperature  UW 1314  UC 1371  VW 1278  VC 1279\n"
                  "+1 L Dynamic viscosity at the wall  UC 1403  VC 1428\n"
-                 "+1 L Channels  VM 1302*1366\n"
                  "+3 L The heat transfer coefficient of the user-defined gas was given by the "
                  "customer.\n"},
-        Variante{"UserDefinedColdGasInWerksmodus",
-                 [](Spezblattangaben& a, Form&) {
-                     a.gasKalt = a.eigenesKalt = a.werksmodus = true;
-                 },
-                 "4 6 10 17 1 ",
-                 "+1 L Outlet temperature  UW 1314  UC 1371  VW 1278  VC 1279\n"
-                 "+1 L Dynamic viscosity at the wall  UC 1403  VC 1428\n"
-                 "+1 L Channels  VM 1302*1366\n"},
+        Variante{
+            "UserDefinedColdGasInWerksmodus",
+            [](Spezblattangaben& a, Form&) { a.gasKalt = a.eigenesKalt = a.werksmodus = true; },
+            "4 6 10 17 1 ", "+1 L Dynamic viscosity at the wall  UC 1403  VC 1428\n"},
         Variante{"DrainsBothSidesSecondTypeColdRemark",
                  [](Spezblattangaben& a, Form& f) {
                      a.entleerungVarianteWarm = a.entleerungVarianteKalt = 2;
@@ -258,7 +246,6 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "4 4 10 21 1 ",
                  "+140u UC remark\n"
-                 "+1 L Outlet temperature  UW 1314  UC 1371  VW 1278  VC 1279\n"
                  "+1 L Channels  VM 1302*1366 + 1335*LL\n"
                  "+1 UW F4 : drain\n"
                  "+2 UW F2 : drain\n"}),  // after the cold text's empty second line
@@ -297,12 +284,4 @@ TEST(Spezblatt, LongRemarksWrapAndContinue) {
     EXPECT_EQ(titel, seiten);
     const std::string layout = b.layout();
     EXPECT_NE(layout.find("[frame 4]\n+145u L word0 "), std::string::npos) << layout;
-}
-
-TEST(Spezblatt, FailingPageEndAbortsTheJob) {
-    RecordingPage s(4960, 7016, 10);
-    s.failEndPage = true;
-    Blatt b(felder(), kondensierend(), s);
-    EXPECT_FALSE(b.ok);
-    EXPECT_EQ(b.seite.log.back(), "abortDocument");
 }
