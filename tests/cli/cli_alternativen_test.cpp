@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "golden.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
@@ -23,21 +24,6 @@ Lauf starte(const std::string& args) {
     return kaltest::cliLauf("--appdir " + distDir() + " " + args + " 2>/dev/null");
 }
 
-std::string kalDatei(const std::string& fall) {
-    return fall.rfind("examples/", 0) == 0 ? distDir() + "/" + fall + ".kal"
-                                           : (fs::path(KAL_GOLDEN) / (fall + ".kal")).string();
-}
-
-std::vector<std::string> faelle() {
-    std::vector<std::string> namen;
-    for (const char* ordner : {"cases", "examples"})
-        for (const auto& e : fs::directory_iterator(fs::path(KAL_GOLDEN) / ordner))
-            if (e.path().extension() == ".json")
-                namen.push_back(std::string(ordner) + "/" + e.path().stem().string());
-    std::sort(namen.begin(), namen.end());
-    return namen;
-}
-
 const char* const kGrenzen[] = {"flaechenreserve", "druckverlustWarm", "druckverlustKalt",
                                 "vSpaltMinWarm",   "vSpaltMinKalt",    "vSpaltMaxWarm",
                                 "vSpaltMaxKalt",   "vStutzenWarm",     "vStutzenKalt",
@@ -48,7 +34,7 @@ class CliAlternativen : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliAlternativen, LaufUnveraendertPaketeSortiertGruendeOhneErgebnis) {
     const Json golden = Json::parse(liesDatei(fs::path(KAL_GOLDEN) / (GetParam() + ".json")));
-    Lauf l = starte("calc " + kalDatei(GetParam()) + " --alternatives 10 --json");
+    Lauf l = starte("calc " + kaltest::goldeneKal(GetParam()) + " --alternatives 10 --json");
     Json j = Json::parse(l.out, nullptr, false);
     ASSERT_FALSE(j.is_discarded()) << l.out;
     const Json pakete = j["alternatives"];
@@ -92,18 +78,14 @@ TEST_P(CliAlternativen, LaufUnveraendertPaketeSortiertGruendeOhneErgebnis) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Alle, CliAlternativen, ::testing::ValuesIn(faelle()),
-                         [](const auto& info) {
-                             std::string n = info.param;
-                             for (char& c : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Alle, CliAlternativen, ::testing::ValuesIn(kaltest::goldeneFaelle()),
+                         [](const auto& info) { return kaltest::testname(info.param); });
 
 TEST(CliAlternativen, TextNenntTabelleGrenzenUndGruende) {
-    Lauf mit = starte("calc " + kalDatei("examples/water_water_design") + " --alternatives 3");
+    Lauf mit =
+        starte("calc " + kaltest::goldeneKal("examples/water_water_design") + " --alternatives 3");
     EXPECT_EQ(mit.rc, 0);
-    const Lauf ohne = starte("calc " + kalDatei("examples/water_water_design"));
+    const Lauf ohne = starte("calc " + kaltest::goldeneKal("examples/water_water_design"));
     // the usual output first, unchanged
     ASSERT_EQ(mit.out.substr(0, ohne.out.size()), ohne.out);
     const std::string rest = mit.out.substr(ohne.out.size());
@@ -113,7 +95,8 @@ TEST(CliAlternativen, TextNenntTabelleGrenzenUndGruende) {
     EXPECT_EQ(rest.find("\n   4 "), std::string::npos) << rest;
     EXPECT_EQ(std::count(rest.begin(), rest.end(), '!'), 3) << rest;  // a binding limit each
 
-    Lauf warum = starte("calc " + kalDatei("cases/water_dp_too_low") + " --alternatives 3");
+    Lauf warum =
+        starte("calc " + kaltest::goldeneKal("cases/water_dp_too_low") + " --alternatives 3");
     EXPECT_EQ(warum.rc, 1);
     EXPECT_NE(warum.out.find("pressure drop"), std::string::npos) << warum.out;
 }
@@ -122,7 +105,8 @@ TEST(CliAlternativen, TextNenntTabelleGrenzenUndGruende) {
 // result's row with the figures of its result fields; the JSON in the
 // engine's units as "ergebnis".
 TEST(CliAlternativen, TextInDenAnzeigeeinheitenDesFalls) {
-    const Lauf l = starte("calc " + kalDatei("cases/water_us_inch") + " --alternatives 2");
+    const Lauf l =
+        starte("calc " + kaltest::goldeneKal("cases/water_us_inch") + " --alternatives 2");
     EXPECT_EQ(l.rc, 0);
     for (const char* zeile :
          {"\n * 1      KX 08          27      1 6 HM+7 LL    1 ML+5 MH       21.53     2.77     "
@@ -130,7 +114,8 @@ TEST(CliAlternativen, TextInDenAnzeigeeinheitenDesFalls) {
           "\n    warm pressure drop                   3.63 psi        4 psi     9.2 %\n",
           "\n    warm nozzle velocity                6.82 ft/s    9.84 ft/s    30.7 %\n"})
         EXPECT_NE(l.out.find(zeile), std::string::npos) << zeile << l.out;
-    const Lauf j = starte("calc " + kalDatei("cases/water_us_inch") + " --alternatives 2 --json");
+    const Lauf j =
+        starte("calc " + kaltest::goldeneKal("cases/water_us_inch") + " --alternatives 2 --json");
     const Json r = Json::parse(j.out)["alternatives"].at(0);
     EXPECT_NEAR(r["druckverlustWarm"].get<double>(), 3.63 * 6.894757, 0.05);  // kPa
     EXPECT_NEAR(r["flaeche"].get<double>(), 21.53 * 0.09290304, 0.001);       // m²
@@ -138,8 +123,8 @@ TEST(CliAlternativen, TextInDenAnzeigeeinheitenDesFalls) {
 
 TEST(CliAlternativen, UngueltigeAnzahlIstEinAufruffehler) {
     for (const char* n : {"0", "-1", "abc", "101", ""})
-        EXPECT_EQ(starte("calc " + kalDatei("examples/water_water_design") + " --alternatives " +
-                         std::string(n))
+        EXPECT_EQ(starte("calc " + kaltest::goldeneKal("examples/water_water_design") +
+                         " --alternatives " + std::string(n))
                       .rc,
                   2)
             << n;

@@ -11,6 +11,7 @@
 
 #include "cli.h"
 #include "dialog_ids.h"
+#include "golden.h"
 
 namespace fs = std::filesystem;
 namespace hd = kal::hd;
@@ -208,28 +209,9 @@ TEST(CliLists, JsonHoldsEveryListInOrder) {
 class CliGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliGolden, CalcJsonIsByteIdentical) {
-    fs::path json = fs::path(KAL_GOLDEN) / (GetParam() + ".json");
-    std::string kal = GetParam().rfind("examples/", 0) == 0
-                          ? distDir() + "/" + GetParam() + ".kal"
-                          : (fs::path(KAL_GOLDEN) / (GetParam() + ".kal")).string();
-    Lauf l = starte("calc " + kal + " --json");
-    EXPECT_EQ(l.out, liesDatei(json));
+    Lauf l = starte("calc " + kaltest::goldeneKal(GetParam()) + " --json");
+    EXPECT_EQ(l.out, liesDatei(fs::path(KAL_GOLDEN) / (GetParam() + ".json")));
 }
 
-std::vector<std::string> goldeneFaelle() {
-    std::vector<std::string> namen;
-    for (const char* ordner : {"cases", "examples"})
-        for (const auto& e : fs::directory_iterator(fs::path(KAL_GOLDEN) / ordner))
-            if (e.path().extension() == ".json")
-                namen.push_back(std::string(ordner) + "/" + e.path().stem().string());
-    std::sort(namen.begin(), namen.end());
-    return namen;
-}
-
-INSTANTIATE_TEST_SUITE_P(Alle, CliGolden, ::testing::ValuesIn(goldeneFaelle()),
-                         [](const auto& info) {
-                             std::string n = info.param;
-                             for (char& c : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Alle, CliGolden, ::testing::ValuesIn(kaltest::goldeneFaelle()),
+                         [](const auto& info) { return kaltest::testname(info.param); });

@@ -7,99 +7,38 @@
 #include <string>
 #include <vector>
 
-#include "ausgeliefert.h"
-#include "engine.h"
-#include "fixture.h"
-#include "format.h"
-#include "scripted.h"
+#include "ausgeliefert_fall.h"
 
 namespace {
 
 constexpr int kAnzahl = 10;
 constexpr int kMaxSpalten = 14;  // small enough to rate every pack
 
-const Data& daten() { return kaltest::ausgelieferteDaten(); }
-
-int medium(const std::string& name) {
-    const auto& l = daten().getStoffdatenListe().alle();
-    for (size_t i = 0; i < l.size(); ++i)
-        if (l[i].getName() == name) return static_cast<int>(i);
-    ADD_FAILURE() << "no fluid " << name;
-    return 0;
-}
+using kaltest::daten;
 
 struct Fall {
     const char* name;
-    std::string warm, kalt;
-    double tEinWarm, tAusWarm, tEinKalt, tAusKalt, leistung, dpWarm, dpKalt, sicherheit;
-    bool serienFrei = true;
-    int maxSpalten = 0;  // 0: free
-    int plattentyp = 0;  // 0: free, else the only one
+    kaltest::Auslegungsfall a;
 };
 
 std::ostream& operator<<(std::ostream& o, const Fall& f) { return o << f.name; }
 
-std::string zahl(double x) { return kal::formatiere("%g", x); }
-
-struct Umgebung {
-    CIniEx sprache = testdaten::baueSprache();
-    CIniEx einstellungen;
-    kal::RecordingMessages meldungen;
-    kal::Form form;
-    Rechenkontext kontext{daten(), sprache, einstellungen, &meldungen, nullptr,
-                          false,   nullptr, form,          {}};
-    Rechenkern kern{kontext};
-
-    bool lies(const Fall& f, Berechnungsfall& fall) {
-        testdaten::Eingaben e;
-        e.mediumWarm = medium(f.warm), e.mediumKalt = medium(f.kalt);
-        e.tEinWarm = zahl(f.tEinWarm), e.tAusWarm = zahl(f.tAusWarm);
-        e.tEinKalt = zahl(f.tEinKalt), e.tAusKalt = zahl(f.tAusKalt);
-        e.leistung = zahl(f.leistung), e.sicherheit = zahl(f.sicherheit);
-        e.dpWarm = zahl(f.dpWarm), e.dpKalt = zahl(f.dpKalt);
-        e.plattentypModus = f.plattentyp ? 1 : 0;
-        e.plattentyp = f.plattentyp;
-        e.spaltenModus = f.maxSpalten ? 3 : 0;
-        e.spalten = f.maxSpalten ? std::to_string(f.maxSpalten) : "";
-        e.serienModus = f.serienFrei ? 0 : 1;
-        testdaten::fuelleForm(form, daten(), e);
-        auto waehle = [&](int id, int wert) {
-            form.clearItems(id);
-            form.addItem(id, "", wert);
-            form.select(id, 0);
-        };
-        waehle(hd::MaterialPlatte, 1);
-        waehle(hd::DichtungWarm, 3);
-        waehle(hd::DichtungKalt, 3);
-        waehle(hd::Gestell, 1);
-        waehle(hd::Druckstufe, 2);
-        if (f.plattentyp) waehle(hd::Plattentyp, f.plattentyp);
-        fall = Berechnungsfall{};
-        return kern.eingabenLesen(fall.eingaben) && kern.pruefeEingaben(fall);
-    }
-
+struct Umgebung : kaltest::AusgelieferteEngine {
+    bool lies(const Fall& f, Berechnungsfall& fall) { return AusgelieferteEngine::lies(f.a, fall); }
     // Rating of one pack with the given warm channel types.
     Berechnungsfall nachrechnen(const Berechnungsfall& basis, int plattentyp, int f, int p,
-                                const std::array<SpalttypAnzahl, 2>& warm) {
-        Berechnungsfall fall = basis;
-        Falleingaben& e = fall.eingaben;
-        e.berechnungsart = 1;
-        e.plattentypModus = e.spaltenModus = e.serienModus = 1;
-        e.plattentyp = plattentyp, e.spalten = f, e.serien = p;
-        e.spaltenJeSpalttyp.fill(0);
-        e.nachrechnenPaare = warm;
-        for (const SpalttypAnzahl& w : warm)
-            if (w.spalttyp >= 0) e.spaltenJeSpalttyp[static_cast<size_t>(w.spalttyp)] = w.anzahl;
+                                std::span<const SpalttypAnzahl> warm) {
+        Berechnungsfall fall = bewertung(basis, plattentyp, f, p, warm);
         kern.fuehreBerechnungAus(fall);
         return fall;
     }
 };
 
 const Fall kMitErgebnis[] = {
-    {"water_water", "Water", "Water", 90, 60, 20, 50, 500, 50, 50, 0},
-    {"oil_water_fixed_passes", "Thermal Oil", "Water", 150, 90, 30, 60, 400, 100, 50, 10, false},
-    {"glycol_water", "Ethylene Glycol 30 %", "Water", 60, 35, 15, 30, 180, 40, 60, 5},
-    {"milk_water_small", "Milk", "Water", 70, 40, 10, 35, 60, 80, 80, 0, true, kMaxSpalten},
+    {"water_water", {"Water", "Water", 90, 60, 20, 50, 500, 50, 50, 0}},
+    {"oil_water_fixed_passes", {"Thermal Oil", "Water", 150, 90, 30, 60, 400, 100, 50, 10, false}},
+    {"glycol_water", {"Ethylene Glycol 30 %", "Water", 60, 35, 15, 30, 180, 40, 60, 5}},
+    {"milk_water_small", {"Milk", "Water", 70, 40, 10, 35, 60, 80, 80, 0, true, kMaxSpalten}},
 };
 
 class MitErgebnis : public ::testing::TestWithParam<Fall> {};
@@ -263,19 +202,19 @@ std::ostream& operator<<(std::ostream& o, const OhneErgebnis& f) { return o << f
 
 // KX 04 (id 1) alone, water 90 -> 60 against 20 -> 50
 const OhneErgebnis kOhneErgebnis[] = {
-    {{"warm_pressure_drop", "Water", "Water", 90, 60, 20, 50, 60, 3, 150, 0, true, 3, 1},
+    {{"warm_pressure_drop", {"Water", "Water", 90, 60, 20, 50, 60, 3, 150, 0, true, 3, 1}},
      Grenze::DruckverlustWarm,
      true},
-    {{"cold_pressure_drop", "Water", "Water", 90, 60, 20, 50, 60, 150, 3, 0, true, 3, 1},
+    {{"cold_pressure_drop", {"Water", "Water", 90, 60, 20, 50, 60, 150, 3, 0, true, 3, 1}},
      Grenze::DruckverlustKalt,
      true},
-    {{"reserve_few_channels", "Water", "Water", 90, 60, 20, 50, 100, 150, 150, 0, true, 3, 1},
+    {{"reserve_few_channels", {"Water", "Water", 90, 60, 20, 50, 100, 150, 150, 0, true, 3, 1}},
      Grenze::Flaechenreserve,
      true},
-    {{"nozzle", "Water", "Water", 90, 60, 20, 50, 300, 150, 150, 0, true, 0, 1},
+    {{"nozzle", {"Water", "Water", 90, 60, 20, 50, 300, 150, 150, 0, true, 0, 1}},
      Grenze::VStutzenWarm,
      true},
-    {{"slow_warm_channels", "Water", "Water", 90, 30, 20, 22, 5, 50, 50, 0},
+    {{"slow_warm_channels", {"Water", "Water", 90, 30, 20, 22, 5, 50, 50, 0}},
      Grenze::VSpaltMinWarm,
      true},
 };

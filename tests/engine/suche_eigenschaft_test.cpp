@@ -10,11 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ausgeliefert.h"
-#include "engine.h"
-#include "fixture.h"
-#include "format.h"
-#include "scripted.h"
+#include "ausgeliefert_fall.h"
 
 namespace {
 
@@ -29,21 +25,10 @@ constexpr double kDruckAbstand = 1e-9;    // relative
 // while the screening type was not the strongest.
 constexpr int kZufallsfaelle = 40;
 
-const Data& daten() { return kaltest::ausgelieferteDaten(); }
+using kaltest::daten;
 
-int medium(const std::string& name) {
-    const auto& l = daten().getStoffdatenListe().alle();
-    for (size_t i = 0; i < l.size(); ++i)
-        if (l[i].getName() == name) return static_cast<int>(i);
-    ADD_FAILURE() << "no fluid " << name;
-    return 0;
-}
-
-struct Fall {
-    std::string warm, kalt;
-    double tEinWarm, tAusWarm, tEinKalt, tAusKalt, leistung, dpWarm, dpKalt, sicherheit;
-    bool serienFrei;
-};
+// Passes free or one; at most kMaxSpalten channels per side.
+using Fall = kaltest::Auslegungsfall;
 
 std::ostream& operator<<(std::ostream& o, const Fall& f) {
     return o << f.warm << " " << f.tEinWarm << "->" << f.tAusWarm << " / " << f.kalt << " "
@@ -56,7 +41,8 @@ std::ostream& operator<<(std::ostream& o, const Fall& f) {
 // drawn from a fixed start value (splitmix64, so every machine draws the
 // same cases).
 std::vector<Fall> faelle() {
-    std::vector<Fall> v = {{"Thermal Oil", "Water", 150, 90, 30, 60, 400, 100, 50, 10, false}};
+    std::vector<Fall> v = {
+        {"Thermal Oil", "Water", 150, 90, 30, 60, 400, 100, 50, 10, false, kMaxSpalten}};
     std::uint64_t s = 14;
     auto zufall = [&](double lo, double hi) {
         std::uint64_t z = (s += 0x9E3779B97F4A7C15ULL);
@@ -85,6 +71,7 @@ std::vector<Fall> faelle() {
         f.dpKalt = gerundet(zufall(20, 100));
         f.sicherheit = gerundet(zufall(0, 15));
         f.serienFrei = i % 2 == 1;
+        f.maxSpalten = kMaxSpalten;
         v.push_back(f);
     }
     return v;
@@ -92,57 +79,13 @@ std::vector<Fall> faelle() {
 
 std::string zahl(double x) { return kal::formatiere("%g", x); }
 
-// One engine on the shipped data whose entries hold a case.
-struct Umgebung {
-    CIniEx sprache = testdaten::baueSprache();
-    CIniEx einstellungen;
-    kal::RecordingMessages meldungen;
-    kal::Form form;
-    Rechenkontext kontext{daten(), sprache, einstellungen, &meldungen, nullptr,
-                          false,   nullptr, form,          {}};
-    Rechenkern kern{kontext};
-
-    // Entries read and checked; false when the case is refused.
-    bool lies(const Fall& f, Berechnungsfall& fall) {
-        testdaten::Eingaben e;
-        e.mediumWarm = medium(f.warm), e.mediumKalt = medium(f.kalt);
-        e.tEinWarm = zahl(f.tEinWarm), e.tAusWarm = zahl(f.tAusWarm);
-        e.tEinKalt = zahl(f.tEinKalt), e.tAusKalt = zahl(f.tAusKalt);
-        e.leistung = zahl(f.leistung), e.sicherheit = zahl(f.sicherheit);
-        e.dpWarm = zahl(f.dpWarm), e.dpKalt = zahl(f.dpKalt);
-        e.plattentypModus = 0, e.spaltenModus = 3, e.spalten = std::to_string(kMaxSpalten);
-        e.serienModus = f.serienFrei ? 0 : 1;
-        testdaten::fuelleForm(form, daten(), e);
-        // AISI 316, EPDM HT on both sides, C-Steel frame, pressure stage 10
-        auto waehle = [&](int id, int wert) {
-            form.clearItems(id);
-            form.addItem(id, "", wert);
-            form.select(id, 0);
-        };
-        waehle(hd::MaterialPlatte, 1);
-        waehle(hd::DichtungWarm, 3);
-        waehle(hd::DichtungKalt, 3);
-        waehle(hd::Gestell, 1);
-        waehle(hd::Druckstufe, 2);
-        fall = Berechnungsfall{};
-        return kern.eingabenLesen(fall.eingaben) && kern.pruefeEingaben(fall);
-    }
-
+struct Umgebung : kaltest::AusgelieferteEngine {
     // Rating of one pack; true when it keeps duty, reserve and both
     // allowed pressure drops.
     bool tragfaehig(const Berechnungsfall& basis, int plattentyp, int f, int p,
                     const std::vector<SpalttypAnzahl>& warm) {
-        Berechnungsfall fall = basis;
-        Falleingaben& e = fall.eingaben;
-        e.berechnungsart = 1;
-        e.plattentypModus = e.spaltenModus = e.serienModus = 1;
-        e.plattentyp = plattentyp, e.spalten = f, e.serien = p;
-        e.spaltenJeSpalttyp.fill(0);
-        e.nachrechnenPaare = {};
-        for (size_t i = 0; i < warm.size(); ++i) {
-            e.nachrechnenPaare[i] = warm[i];
-            e.spaltenJeSpalttyp[static_cast<size_t>(warm[i].spalttyp)] = warm[i].anzahl;
-        }
+        Berechnungsfall fall = bewertung(basis, plattentyp, f, p, warm);
+        const Falleingaben& e = fall.eingaben;
         meldungen.shown.clear();
         if (!kern.pruefeKombination(e)) return false;  // the rating refuses the mixture
         kern.fuehreBerechnungAus(fall);

@@ -1,0 +1,96 @@
+// One engine on the shipped data with a case in its entries, and a pack of
+// that case set up for rating: the search property tests compare the
+// engine's own choices with packs rated one by one.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "ausgeliefert.h"
+#include "engine.h"
+#include "fixture.h"
+#include "format.h"
+#include "scripted.h"
+
+namespace kaltest {
+
+// A case by its library fluids and entries.
+struct Auslegungsfall {
+    std::string warm, kalt;
+    double tEinWarm, tAusWarm, tEinKalt, tAusKalt, leistung, dpWarm, dpKalt, sicherheit;
+    bool serienFrei = true;
+    int maxSpalten = 0;  // 0: free
+    int plattentyp = 0;  // 0: free, else the only one
+};
+
+inline const Data& daten() { return ausgelieferteDaten(); }
+
+inline int medium(const std::string& name) {
+    const auto& l = daten().getStoffdatenListe().alle();
+    for (size_t i = 0; i < l.size(); ++i)
+        if (l[i].getName() == name) return static_cast<int>(i);
+    ADD_FAILURE() << "no fluid " << name;
+    return 0;
+}
+
+struct AusgelieferteEngine {
+    CIniEx sprache = testdaten::baueSprache();
+    CIniEx einstellungen;
+    kal::RecordingMessages meldungen;
+    kal::Form form;
+    Rechenkontext kontext{daten(), sprache, einstellungen, &meldungen, nullptr,
+                          false,   nullptr, form,          {}};
+    Rechenkern kern{kontext};
+
+    // Entries read and checked (AISI 316, EPDM HT on both sides, C-Steel
+    // frame, pressure stage 10); false when the case is refused.
+    bool lies(const Auslegungsfall& f, Berechnungsfall& fall) {
+        auto zahl = [](double x) { return kal::formatiere("%g", x); };
+        testdaten::Eingaben e;
+        e.mediumWarm = medium(f.warm), e.mediumKalt = medium(f.kalt);
+        e.tEinWarm = zahl(f.tEinWarm), e.tAusWarm = zahl(f.tAusWarm);
+        e.tEinKalt = zahl(f.tEinKalt), e.tAusKalt = zahl(f.tAusKalt);
+        e.leistung = zahl(f.leistung), e.sicherheit = zahl(f.sicherheit);
+        e.dpWarm = zahl(f.dpWarm), e.dpKalt = zahl(f.dpKalt);
+        e.plattentypModus = f.plattentyp ? 1 : 0;
+        e.plattentyp = f.plattentyp;
+        e.spaltenModus = f.maxSpalten ? 3 : 0;
+        e.spalten = f.maxSpalten ? std::to_string(f.maxSpalten) : "";
+        e.serienModus = f.serienFrei ? 0 : 1;
+        testdaten::fuelleForm(form, daten(), e);
+        auto waehle = [&](int id, int wert) {
+            form.clearItems(id);
+            form.addItem(id, "", wert);
+            form.select(id, 0);
+        };
+        waehle(kal::hd::MaterialPlatte, 1);
+        waehle(kal::hd::DichtungWarm, 3);
+        waehle(kal::hd::DichtungKalt, 3);
+        waehle(kal::hd::Gestell, 1);
+        waehle(kal::hd::Druckstufe, 2);
+        if (f.plattentyp) waehle(kal::hd::Plattentyp, f.plattentyp);
+        fall = Berechnungsfall{};
+        return kern.eingabenLesen(fall.eingaben) && kern.pruefeEingaben(fall);
+    }
+
+    // `basis` set to rate one pack: plate type, channels per side `f`,
+    // passes `p`, the warm side's channel types (unused ones negative).
+    static Berechnungsfall bewertung(const Berechnungsfall& basis, int plattentyp, int f, int p,
+                                     std::span<const SpalttypAnzahl> warm) {
+        Berechnungsfall fall = basis;
+        Falleingaben& e = fall.eingaben;
+        e.berechnungsart = 1;
+        e.plattentypModus = e.spaltenModus = e.serienModus = 1;
+        e.plattentyp = plattentyp, e.spalten = f, e.serien = p;
+        e.spaltenJeSpalttyp.fill(0);
+        e.nachrechnenPaare = {};
+        for (size_t i = 0; i < warm.size() && i < e.nachrechnenPaare.size(); ++i) {
+            if (warm[i].spalttyp < 0) continue;
+            e.nachrechnenPaare[i] = warm[i];
+            e.spaltenJeSpalttyp[static_cast<size_t>(warm[i].spalttyp)] = warm[i].anzahl;
+        }
+        return fall;
+    }
+};
+
+}  // namespace kaltest
