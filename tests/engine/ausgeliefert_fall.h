@@ -3,6 +3,7 @@
 // engine's own choices with packs rated one by one.
 #pragma once
 
+#include <ostream>
 #include <span>
 #include <string>
 
@@ -22,6 +23,14 @@ struct Auslegungsfall {
     int maxSpalten = 0;  // 0: free
     int plattentyp = 0;  // 0: free, else the only one
 };
+
+// The case in one line, for test names and failures.
+inline std::ostream& operator<<(std::ostream& o, const Auslegungsfall& f) {
+    return o << f.warm << " " << f.tEinWarm << "->" << f.tAusWarm << " / " << f.kalt << " "
+             << f.tEinKalt << "->" << f.tAusKalt << ", " << f.leistung << " kW, " << f.dpWarm << "/"
+             << f.dpKalt << " kPa, reserve " << f.sicherheit << " %"
+             << (f.serienFrei ? ", passes free" : "");
+}
 
 inline const Data& daten() { return ausgelieferteDaten(); }
 

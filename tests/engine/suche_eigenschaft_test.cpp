@@ -30,13 +30,6 @@ using kaltest::daten;
 // Passes free or one; at most kMaxSpalten channels per side.
 using Fall = kaltest::Auslegungsfall;
 
-std::ostream& operator<<(std::ostream& o, const Fall& f) {
-    return o << f.warm << " " << f.tEinWarm << "->" << f.tAusWarm << " / " << f.kalt << " "
-             << f.tEinKalt << "->" << f.tAusKalt << ", " << f.leistung << " kW, " << f.dpWarm << "/"
-             << f.dpKalt << " kPa, reserve " << f.sicherheit << " %"
-             << (f.serienFrei ? ", passes free" : "");
-}
-
 // An oil cooler whose cheapest pack the search once missed, then cases
 // drawn from a fixed start value (splitmix64, so every machine draws the
 // same cases).
