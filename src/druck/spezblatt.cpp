@@ -298,8 +298,8 @@ bool Blatt::drucken() {
     }
     y() -= h_;
     // the customer gave the heat transfer of a user-defined gas
-    const bool hinweis = (a_.gasWarm && a_.eigenesWarm) ||
-                         (a_.gasKalt && a_.eigenesKalt && !a_.werksmodus);
+    const bool hinweis =
+        (a_.gasWarm && a_.eigenesWarm) || (a_.gasKalt && a_.eigenesKalt && !a_.werksmodus);
     if (hinweis) {
         doc_.vor(3 * h_, h_);
         text(s_.links, t("hinweisalfa"), fontA_);
