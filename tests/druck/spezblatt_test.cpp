@@ -186,6 +186,8 @@ struct Variante {
     const char* zeilen;  // the rows that vary, as the layout shows them
 };
 
+void PrintTo(const Variante& v, std::ostream* o) { *o << v.name; }
+
 class Varianten : public ::testing::TestWithParam<Variante> {};
 
 TEST_P(Varianten, RowsAndFrames) {
