@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -90,11 +89,7 @@ std::string ohneKuerzel(const std::string& text) {
 // A list of user actions from a file; nullopt after saying why.
 std::optional<std::vector<Benutzeraktion>> aktionenAus(const std::string& pfad) {
     std::string fehler;
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    auto gelesen = in ? aktionenLesen(text.str(), fehler) : std::nullopt;
-    if (!in) fehler = "cannot read " + pfad;
+    auto gelesen = aktionenDatei(pfad, fehler);
     if (!gelesen) std::fprintf(stderr, "%s: %s\n", pfad.c_str(), fehler.c_str());
     return gelesen;
 }

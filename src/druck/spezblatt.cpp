@@ -50,7 +50,6 @@ public:
                                       kSeitenrahmenRechts);
           }) {
         fontA_ = schrift(dc, 11);
-        fontB_ = fontA_;
         fontC_ = schrift(dc, 11, true);
         fontD_ = schrift(dc, 14);
     }
@@ -94,7 +93,8 @@ private:
     Spezspalten s_;
     int h_, gross_;
     Dokument doc_;
-    PageFont fontA_, fontB_, fontC_, fontD_;
+    // unit labels share the text font: Qt selects no character set
+    PageFont fontA_, fontC_, fontD_;
     int rahmenUnten_ = 0;
 };
 
@@ -129,8 +129,8 @@ void Blatt::abschnitt(const char* ueberschrift, int zeilen) {
 void Blatt::zeile(const char* key, int einheitW, int wertW, int einheitK, int wertK,
                   int zweiterWertW) {
     beschriftung(s_.links, t(key), s_.einheitWarm);
-    text(s_.einheitWarm, feld(einheitW), fontB_);
-    text(s_.einheitKalt, feld(einheitK), fontB_);
+    text(s_.einheitWarm, feld(einheitW), fontA_);
+    text(s_.einheitKalt, feld(einheitK), fontA_);
     text(s_.wertWarm, feld(wertW), fontA_);
     if (a_.kondensation) text(s_.mitte, feld(zweiterWertW), fontA_);
     text(s_.wertKalt, feld(wertK), fontA_);
@@ -210,7 +210,7 @@ bool Blatt::drucken() {
           KondensatLambda);
     auto strichzeile = [&](const char* key, const std::string& einheit, int wert) {
         beschriftung(s_.links, t(key), s_.einheitWarm);
-        text(s_.einheitWarm, einheit, fontB_);
+        text(s_.einheitWarm, einheit, fontA_);
         text(s_.wertWarm, feld(wert), fontA_);
         for (int x : {s_.mitte, s_.einheitKalt, s_.wertKalt}) text(x, kStriche, fontA_);
         naechste();
@@ -224,10 +224,10 @@ bool Blatt::drucken() {
     const bool kaltTeil = a_.gasKalt && !a_.eigenesKalt;
     if (warmTeil || kaltTeil) {
         beschriftung(s_.links, t("betriebsdruck"), s_.einheitWarm);
-        text(s_.einheitWarm, warmTeil ? feld(EinheitGasDruckWarm) : kStriche, fontB_);
+        text(s_.einheitWarm, warmTeil ? feld(EinheitGasDruckWarm) : kStriche, fontA_);
         text(s_.wertWarm, warmTeil ? feld(GasDruckWarm) : kStriche, fontA_);
         if (!warmTeil && kond) text(s_.mitte, kStriche, fontA_);
-        text(s_.einheitKalt, kaltTeil ? feld(EinheitGasDruckKalt) : kStriche, fontB_);
+        text(s_.einheitKalt, kaltTeil ? feld(EinheitGasDruckKalt) : kStriche, fontA_);
         text(s_.wertKalt, kaltTeil ? feld(GasDruckKalt) : kStriche, fontA_);
         naechste();
     }
@@ -237,7 +237,7 @@ bool Blatt::drucken() {
     abschnitt("kenndaten", 10);
     auto eineZeile = [&](const char* key, int einheit, const std::string& wert) {
         beschriftung(s_.links, t(key), s_.einheitWarm);
-        text(s_.einheitWarm, feld(einheit), fontB_);
+        text(s_.einheitWarm, feld(einheit), fontA_);
         text(s_.mitte, wert, fontA_);
         naechste();
     };

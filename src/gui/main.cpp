@@ -3,9 +3,7 @@
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -67,11 +65,8 @@ int main(int argc, char** argv) {
     auto aktionenAus =
         [](const std::string& datei) -> std::optional<std::vector<kal::Benutzeraktion>> {
         if (datei.empty()) return std::vector<kal::Benutzeraktion>{};
-        std::ifstream in(datei, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string fehler = "cannot read the file";
-        auto gelesen = in ? kal::aktionenLesen(text.str(), fehler) : std::nullopt;
+        std::string fehler;
+        auto gelesen = kal::aktionenDatei(datei, fehler);
         if (!gelesen) std::fprintf(stderr, "%s: %s\n", datei.c_str(), fehler.c_str());
         return gelesen;
     };

@@ -1,6 +1,8 @@
 #include "benutzeraktion.h"
 
+#include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 namespace kal {
 
@@ -81,6 +83,18 @@ std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& text
         aktionen.push_back(a);
     }
     return aktionen;
+}
+
+std::optional<std::vector<Benutzeraktion>> aktionenDatei(const std::string& pfad,
+                                                         std::string& fehler) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    if (!in) {
+        fehler = "cannot read the file";
+        return std::nullopt;
+    }
+    return aktionenLesen(text.str(), fehler);
 }
 
 }  // namespace kal

@@ -42,5 +42,9 @@ std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel)
 // nullopt, with `fehler` saying where, when `text` is not such a list.
 std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& text,
                                                          std::string& fehler);
+// The same list from the file `pfad` (the command lines' action files);
+// nullopt with `fehler` when it cannot be read or is no such list.
+std::optional<std::vector<Benutzeraktion>> aktionenDatei(const std::string& pfad,
+                                                         std::string& fehler);
 
 }  // namespace kal
