@@ -4,7 +4,7 @@
 // any value never shows empty.
 #include <vector>
 
-#include "engine.h"
+#include "ergebnisanzeige.h"
 #include "ini.h"
 #include "pruefen.h"
 
@@ -49,6 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KAL_PRUEFE(inhalt(wieder) == gelesen);
     for (const Abschnitt& a : gelesen)
         for (const auto& [k, v] : a.eintraege)
-            if (!v.empty()) KAL_PRUEFE(!statusText(v, 18.0).empty());
+            if (!v.empty()) KAL_PRUEFE(!kal::statusText(v, 18.0).empty());
     return 0;
 }

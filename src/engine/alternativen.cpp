@@ -8,6 +8,7 @@
 
 #include "engine.h"
 #include "format.h"
+#include "ini.h"
 
 namespace {
 const char* const kGrenzNamen[] = {"flaechenreserve", "druckverlustWarm", "druckverlustKalt",
@@ -16,29 +17,6 @@ const char* const kGrenzNamen[] = {"flaechenreserve", "druckverlustWarm", "druck
                                    "vEintrittWarm",   "vEintrittKalt",    "keinPreis"};
 
 size_t idx(Grenze g) { return static_cast<size_t>(g); }
-
-// The entries of a second search go nowhere: it shows nothing.
-class KeineFelder : public kal::EntrySource {
-public:
-    std::string text(int) const override { return {}; }
-    int selection(int) const override { return -1; }
-    int selectedValue(int, int fallback) const override { return fallback; }
-    int itemCount(int) const override { return 0; }
-    void setText(int, const std::string&) override {}
-    void setFocus(int) override {}
-};
-
-// An engine of its own for a second search: no messages, no wait cursor,
-// no display.
-struct Suchlauf {
-    KeineFelder felder;
-    Rechenkontext kontext;
-    Rechenkern kern;
-    explicit Suchlauf(const Rechenkontext& k)
-        : kontext{k.data,      k.sprache, k.einstellungen,           nullptr, nullptr, k.werksmodus,
-                  k.zulaessig, felder,    k.freigegebenePlattentypen},
-          kern(kontext) {}
-};
 
 bool gleichesPaket(const Berechnungsergebnis& a, const Berechnungsergebnis& b) {
     return a.plattentyp == b.plattentyp && a.spaltenGesamt == b.spaltenGesamt &&
@@ -310,12 +288,12 @@ void Rechenkern::konfigurationNotieren(const Berechnungsfall& fall, const Platte
 std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
                                                    const Berechnungsfall& vorher, int n,
                                                    Plattencaches* caches) {
-    Suchlauf l(k);
+    Rechenkern kern(k);  // an engine of its own: its messages are dropped
     Paketsammler s(n);
-    l.kern.sammelnIn(&s);
-    l.kern.cachesIn(caches);
+    kern.sammelnIn(&s);
+    kern.cachesIn(caches);
     Berechnungsfall fall = vorher;
-    l.kern.fuehreBerechnungAus(fall);
+    kern.fuehreBerechnungAus(fall);
     return s.pakete();
 }
 
@@ -339,12 +317,12 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
     // the searches below differ in limits only: they share their caches
     Plattencaches eigene;
     if (!caches) caches = &eigene;
-    Suchlauf l(k);
+    Rechenkern kern(k);  // an engine of its own: its messages are dropped
     Ablehnungsprotokoll p(erlaubt, static_cast<size_t>(k.data.getPlattentypAListe().getSize()));
-    l.kern.protokollierenIn(&p);
-    l.kern.cachesIn(caches);
+    kern.protokollierenIn(&p);
+    kern.cachesIn(caches);
     Berechnungsfall fall = gelockert(vorher);
-    l.kern.fuehreBerechnungAus(fall);
+    kern.fuehreBerechnungAus(fall);
     b.nichtsBewertet = p.konfigurationen() == 0;
     b.gruende = gruendeAus(k.data, p, vorher.eingaben.berechnungsart == 0);
     b.aenderung = aenderungSuchen(k, vorher, p, *caches);

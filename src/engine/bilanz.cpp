@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dialoghilfe.h"
 #include "engine.h"
 
 namespace {
@@ -37,7 +36,10 @@ bool Rechenkern::fehlendeTemperatur(Berechnungsfall& fall, int seite, double q, 
     double te = schritt();
     for (int it = 0;; ++it) {
         if (seite == kWarm && m.kondensation) {
-            meldeText("interner Fehler !", "");
+            Meldung m;
+            m.abschnitt.clear();
+            m.text = "interner Fehler !";
+            meldungen_.melden(std::move(m));
             return false;
         }
         if (!seiteStoffwerte(fall, seite, (tk + te) / 2.0)) return false;
@@ -113,18 +115,15 @@ bool Rechenkern::bilanzErgaenzen(Berechnungsfall& fall) {
     const int nw = e.warm.tEinVorgegeben + e.warm.tAusVorgegeben + e.warm.durchsatzVorgegeben;
     const int nc = e.kalt.tEinVorgegeben + e.kalt.tAusVorgegeben + e.kalt.durchsatzVorgegeben;
     if (nw < 2) {
-        meldeFehler("warmeSeite");
-        k_.felder.setFocus(hd::TEinWarm);
+        meldeFehler("warmeSeite", Feld::TEinWarm);
         return false;
     }
     if (nc < 2) {
-        meldeFehler("kalteSeite");
-        k_.felder.setFocus(hd::TEinKalt);
+        meldeFehler("kalteSeite", Feld::TEinKalt);
         return false;
     }
     if (nw + nc + (e.leistungVorgegeben ? 1 : 0) < 5) {
-        meldeFehler("mindestens5");
-        k_.felder.setFocus(hd::TEinWarm);
+        meldeFehler("mindestens5", Feld::TEinWarm);
         return false;
     }
     for (int s = 0; s < kAnzahlSeiten; ++s) {
@@ -155,19 +154,12 @@ bool Rechenkern::leistungBestimmen(const Berechnungsfall& fall, int nw, int nc, 
                    m.massenstrom;
         return spanne * a.waermekapazitaet * m.massenstrom;
     };
-    // The message names the four entries that contradict each other.
+    // The message names the side whose entries contradict the duty.
     auto ueberbestimmt = [&](int s) {
-        const CIniEx& t = k_.sprache;
-        const bool kond = e.seite(s).kondensation;
-        const std::string felder[] = {
-            t.GetValue("maindialog", "power", "") + "; " +
-            t.GetValue("maindialog", s == kWarm ? "warm" : "cold", "") + ": " +
-            t.GetValue("maindialog", kond ? "kondens" : "ton", "") + ", " +
-            t.GetValue("maindialog", kond ? "unterkuehlung" : "toff", "") + ", " +
-            t.GetValue("maindialog", "flowrate", "")};
-        meldeText(t.GetValue("error", "ueberbestimmt", "") + "\n" +
-                      kal::einsetzen(t.GetValue("error", "ueberbestimmtFelder", ""), felder),
-                  "ueberbestimmt");
+        Meldung m;
+        m.key = "ueberbestimmt";
+        m.seite = s;
+        meldungen_.melden(std::move(m));
         return false;
     };
     const bool warmKomplett = nw == 3, kaltKomplett = nc == 3;
@@ -195,35 +187,24 @@ bool Rechenkern::leistungBestimmen(const Berechnungsfall& fall, int nw, int nc, 
     return true;
 }
 
-// Missing flows, then missing temperatures, then the duty; each written
-// back into its field.
+// Missing flows, then missing temperatures, then the duty; each one noted
+// for its field.
 bool Rechenkern::fehlendeErgaenzen(Berechnungsfall& fall, double q) {
-    namespace eg = einheitengruppe;
     Falleingaben& e = fall.eingaben;
-    const Data& d = k_.data;
-    auto flussAnzeige = [&](const Mediumseite& m) {
-        return m.durchsatzIstMasse
-                   ? ausBasisEinheit(d, eg::Massenstrom, m.einheitDurchsatz, m.massenstrom)
-                   : ausBasisEinheit(d, eg::Volumenstrom, m.einheitDurchsatz, m.volumenstrom);
-    };
-    const int durchsatzIds[kAnzahlSeiten] = {hd::DurchsatzWarm, hd::DurchsatzKalt};
     for (int s = 0; s < kAnzahlSeiten; ++s) {
         Mediumseite& m = e.seite(s);
         if (m.durchsatzVorgegeben) continue;
         if (!fehlendeFlussBerechnen(fall, s, q)) return false;
-        m.durchsatzEingabe = flussAnzeige(m);
-        zurueckschreiben(durchsatzIds[s], m.durchsatzEingabe);
+        ergaenzt_.push_back(
+            {durchsatzFeld(s), m.durchsatzIstMasse ? m.massenstrom : m.volumenstrom});
     }
     struct Fehlt {
         int seite;
         bool ein;
         int richtung;
-        int id;
     };
-    const Fehlt faelle[] = {{kWarm, true, +1, hd::TEinWarm},
-                            {kWarm, false, -1, hd::TAusWarm},
-                            {kKalt, true, -1, hd::TEinKalt},
-                            {kKalt, false, +1, hd::TAusKalt}};
+    const Fehlt faelle[] = {
+        {kWarm, true, +1}, {kWarm, false, -1}, {kKalt, true, -1}, {kKalt, false, +1}};
     for (const Fehlt& f : faelle) {
         Mediumseite& m = e.seite(f.seite);
         bool& gegeben = f.ein ? m.tEinVorgegeben : m.tAusVorgegeben;
@@ -233,14 +214,12 @@ bool Rechenkern::fehlendeErgaenzen(Berechnungsfall& fall, double q) {
         if (!fehlendeTemperatur(fall, f.seite, q, bekannt, f.richtung, t)) return false;
         (f.ein ? m.tEin : m.tAus) = t;
         gegeben = true;
-        zurueckschreiben(f.id, temperaturAnzeige(t, f.ein ? m.einheitTEin : m.einheitTAus));
+        ergaenzt_.push_back({temperaturFeld(f.seite, f.ein), t});
     }
     if (!e.leistungVorgegeben) {
         e.leistung = q;
         e.leistungVorgegeben = true;
-        zurueckschreiben(hd::Leistung,
-                         ausBasisEinheit(d, eg::Leistung, e.einheitLeistung,
-                                         inBasisEinheit(d, eg::Leistung, eg::LeistungKW, q)));
+        ergaenzt_.push_back({Feld::Leistung, q});
     }
     return true;
 }

@@ -1,5 +1,5 @@
-// The thermal engine's interface: the calculation kernel `Rechenkern` and
-// the result display. Every message goes through the message port.
+// The thermal engine's interface: the calculation kernel `Rechenkern`.
+// Its messages are data (meldung.h) for the caller to show.
 #pragma once
 
 #include <array>
@@ -9,32 +9,11 @@
 #include <vector>
 
 #include "alternativen.h"
+#include "berechnung.h"
 #include "berechnungsfall.h"
 #include "data.h"
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
-#include "inputhelper.h"
-#include "ports.h"
+#include "meldung.h"
 #include "spalttypen_zulaessig.h"
-
-// The main dialog's controls the engine reads and writes.
-namespace hd = kal::hd;
-
-// What the engine needs from its surroundings, for one main dialog.
-struct Rechenkontext {
-    const Data& data;
-    const CIniEx& sprache;        // language file (message texts)
-    const CIniEx& einstellungen;  // settings file ("Daten"/"Ral-Nr")
-    kal::MessagePort* meldungen = nullptr;
-    kal::WaitCursorPort* warteCursor = nullptr;
-    bool werksmodus = false;
-    const CSpalttypenZulaessig* zulaessig = nullptr;  // null: library defaults
-    kal::EntrySource& felder;
-    // Object ids of the released plate types in the main dialog's order;
-    // empty: every PlattentypU with getZulaessig, in list order.
-    std::vector<int> freigegebenePlattentypen;
-};
 
 // Fluid properties of one side at one temperature (stoffwerte).
 struct Stoffwerte {
@@ -43,13 +22,6 @@ struct Stoffwerte {
     double viskositaet = 0.0, dichte = 0.0, waermekapazitaet = 0.0, waermeleitfaehigkeit = 0.0;
     double kondensationsenthalpie = 0.0, dampfdruck = 0.0, alfaWert = 0.0;
     int codeKondensat = -1;
-};
-
-// First bad entry of the acquisition.
-struct Eingabefehler {
-    int control = 0;
-    int code = 0;  // 1 empty, 2 not a number, 3 out of range, 0 other (message key)
-    std::string key;
 };
 
 // Channel types that are never mixed on one side.
@@ -214,14 +186,11 @@ struct Konfigurationswerte {
 
 class Rechenkern {
 public:
-    explicit Rechenkern(Rechenkontext& kontext);
+    explicit Rechenkern(const Rechenkontext& kontext);
 
-    // "Berechnen": the whole calculation. Returns whether a result is shown
-    // (drives "Komplettieren" and the print entries).
-    bool berechnen(Berechnungsfall& fall);
+    // The search of a validated case; false when a rating check or a fatal
+    // condition stopped it.
     bool fuehreBerechnungAus(Berechnungsfall& fall);
-    // berechnen() keeps the validated case there before its search.
-    void vorSucheMerken(std::optional<Berechnungsfall>* ziel) { vorSuche_ = ziel; }
     // Second searches (alternativen.cpp): the packs a design accepts go to
     // `s`, bounded by its price limit, instead of the result; or every
     // configuration evaluated goes to `p` and none is accepted. Null: the
@@ -231,10 +200,6 @@ public:
     // Plate type caches go to and come from `c`, kept beyond the run; null:
     // one cache rebuilt per plate type.
     void cachesIn(Plattencaches* c) { caches_ = c; }
-
-    // acquisition
-    bool eingabenLesen(Falleingaben& e);
-    const Eingabefehler& letzterEingabefehler() const { return eingabefehler_; }
 
     // validation and balance
     bool pruefeKombination(const Falleingaben& e);
@@ -306,27 +271,19 @@ public:
     int istStandard(const Falleingaben& e, int plattentyp, int typ) const;
     int istZulaessig(const Falleingaben& e, int plattentyp, int typ) const;
 
-    // Display of the stored result (after an acceptance).
-    void ergebnisAnzeigenWennGueltig(Berechnungsfall& fall);
+    // A stored result with a price: marks the case's result as one to show.
+    void ergebnisFreigeben(Berechnungsfall& fall);
 
-    // Messages: text of section "error" + key, caption section "error" key
-    // "error" (warnings: section "warning" key "warning").
-    void meldeFehler(const char* key);
-    void meldeWarnung(const char* key);
-    void meldeText(const std::string& text, const std::string& key);
+    // The run's messages and the entries its balance filled in.
+    Meldungen& meldungen() { return meldungen_; }
+    std::vector<Ergaenzung>& ergaenzt() { return ergaenzt_; }
+
+    // Messages: text of section "error" + key (warnings take the caption
+    // of section "warning").
+    void meldeFehler(const char* key, Feld feld = Feld::Keins) { meldungen_.fehler(key, feld); }
+    void meldeWarnung(const char* key) { meldungen_.warnung(key); }
 
 private:
-    // acquisition, one group of entries each
-    bool leseDouble(int id, double& wert, bool leerErlaubt, double min, double max, bool* leer);
-    bool leseInteger(int id, int& wert, bool leerErlaubt, int min, int max, bool* leer);
-    void auswahlLesen(Falleingaben& e);
-    bool spaltenUndSerienLesen(Falleingaben& e);
-    bool nachrechnenPaareLesen(Falleingaben& e);
-    void einheitenLesen(Falleingaben& e);
-    bool temperaturenLesen(Falleingaben& e);
-    bool seitenwerteLesen(Falleingaben& e);
-    bool leistungLesen(Falleingaben& e);
-
     // validation and balance
     bool grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a);
     bool temperaturenImBereich(const Falleingaben& e);
@@ -334,8 +291,6 @@ private:
     bool leistungBestimmen(const Berechnungsfall& fall, int nWarm, int nKalt, double& q);
     bool fehlendeErgaenzen(Berechnungsfall& fall, double q);
     bool seiteStoffwerte(Berechnungsfall& fall, int seite, double t);
-    void zurueckschreiben(int id, double wertAnzeige);
-    double temperaturAnzeige(double tC, int einheitPos) const;
     bool fehlendeFlussBerechnen(Berechnungsfall& fall, int seite, double q);
 
     // configuration evaluation
@@ -354,40 +309,15 @@ private:
     enum class Suchschritt { Weiter, NaechsterPlattentyp, Ende };
     bool plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, int id);
     Suchschritt spaltenzahlDurchsuchen(Berechnungsfall& fall, const PlattenCache& pc, int f);
-    void statuszeileSetzen(Berechnungsfall& fall);
+    void statusBestimmen(Berechnungsfall& fall);
 
-    Rechenkontext& k_;
-    kal::InputHelper eingabe_;
-    Eingabefehler eingabefehler_;
-    double druck1ZuDruck4_ = 0.001;   // kPa -> bar factor (pressure units 1 -> 4)
-    bool leiseKondensation_ = false;  // suppress repeated messages during a search
-    std::vector<std::string> gezeigteSuchmeldungen_;
+    const Rechenkontext& k_;
+    Meldungen meldungen_;
+    std::vector<Ergaenzung> ergaenzt_;
+    double druck1ZuDruck4_ = 0.001;  // kPa -> bar factor (pressure units 1 -> 4)
     PlattenCache cache_;
     Paketgedaechtnis paket_;
-    std::optional<Berechnungsfall>* vorSuche_ = nullptr;
     Paketsammler* sammler_ = nullptr;
     Ablehnungsprotokoll* protokoll_ = nullptr;
     Plattencaches* caches_ = nullptr;
 };
-
-// Display of a stored result into the result controls (display units of
-// the unit system, dimensions in mm or inch). Pure: reads only its inputs.
-void ergebnisAnzeigen(const Data& data, const CIniEx& sprache, const Berechnungsfall& fall,
-                      kal::EntrySource& felder);
-// A shown result value beyond a limit: its control and a text naming the
-// limit in the unit shown.
-struct Grenzhinweis {
-    int control;
-    std::string text;
-};
-// The result's pressure drops above the permitted ones, channel velocities
-// outside the minimum and maximum, nozzle velocities above the maximum and
-// an area reserve below the required one (at least 0 %). Design keeps
-// within them; rating shows what a fixed pack does.
-std::vector<Grenzhinweis> ergebnisGrenzen(const Data& data, const CIniEx& sprache,
-                                          const Berechnungsfall& fall);
-// The result controls emptied (result reset of the main dialog).
-void ergebnisAnzeigeLeeren(kal::EntrySource& felder, int berechnungsart);
-// Status line text: one floating %-conversion receives the count; any other
-// conversion makes the text show as it is.
-std::string statusText(const std::string& format, double anzahl);

@@ -271,14 +271,12 @@ void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc
     fall.ergebnis = std::move(e);
 }
 
-void Rechenkern::ergebnisAnzeigenWennGueltig(Berechnungsfall& fall) {
-    if (sammler_) return;  // a second search shows nothing
+void Rechenkern::ergebnisFreigeben(Berechnungsfall& fall) {
+    if (sammler_) return;  // a second search keeps its packs to itself
     Suchzustand& s = fall.suche;
     if (s.ergebnisVorhanden && fall.ergebnis.grundpreis > 0 &&
-        fall.ergebnis.grundpreis < kKeinPreis && s.kandidat.preis != kKeinPreis) {
-        ergebnisAnzeigen(k_.data, k_.sprache, fall, k_.felder);
+        fall.ergebnis.grundpreis < kKeinPreis && s.kandidat.preis != kKeinPreis)
         s.ergebnisAngezeigt = true;
-    }
 }
 
 // ------------------------------------------------------------ one pack
@@ -324,7 +322,7 @@ bool warmseiteBewerten(Rechenkern& kern, Berechnungsfall& fall, const PlattenCac
     bool fatal = false;
     fertig = true;
     if (kern.bewerteKonfiguration(fall, pc, f, q, p, fatal)) {
-        kern.ergebnisAnzeigenWennGueltig(fall);
+        kern.ergebnisFreigeben(fall);
         return true;
     }
     fertig = fatal;
@@ -442,6 +440,6 @@ bool Rechenkern::nachrechnenPaket(Berechnungsfall& fall, const PlattenCache& pc,
     if (summe != q) return true;  // counts do not make up the pack: nothing to rate
     spalttypenZweiteSeite(s, pc, p);
     bool fatal = false;
-    if (bewerteKonfiguration(fall, pc, f, q, p, fatal)) ergebnisAnzeigenWennGueltig(fall);
+    if (bewerteKonfiguration(fall, pc, f, q, p, fatal)) ergebnisFreigeben(fall);
     return !fatal;
 }

@@ -2,9 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dialoghilfe.h"
 #include "engine.h"
-#include "format.h"
 
 namespace {
 bool positiv(double x) { return std::isfinite(x) && x > 0.0; }
@@ -46,9 +44,11 @@ bool Rechenkern::pruefeKombination(const Falleingaben& e) {
     const int maxSpalte = pa ? pa->getMaxSpalte() : 0;
     if (static_cast<long long>(a.anzahl + static_cast<long long>(b.anzahl)) * e.serien >
         maxSpalte) {
-        meldeText(kal::formatiere("%d %s", maxSpalte,
-                                  k_.sprache.GetValue("error", "maxspalten", "").c_str()),
-                  "maxspalten");
+        // the text follows the plate type's limit
+        Meldung m;
+        m.key = "maxspalten";
+        m.zahlen = {static_cast<double>(maxSpalte)};
+        meldungen_.melden(std::move(m));
         return false;
     }
     auto klein = [](int n) { return n == 1 || n == 2; };
@@ -142,9 +142,7 @@ bool Rechenkern::grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a) {
 // the mean temperature, so a side could start far outside the table. The
 // outlet of a condensing side is condensate.
 bool Rechenkern::temperaturenImBereich(const Falleingaben& e) {
-    namespace eg = einheitengruppe;
     const StoffdatenListe& stoffe = k_.data.getStoffdatenListe();
-    const int ids[kAnzahlSeiten][2] = {{hd::TEinWarm, hd::TAusWarm}, {hd::TEinKalt, hd::TAusKalt}};
     for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
         const Mediumseite& m = e.seite(seite);
         const Stoffdaten* ein = stoffe.internalGetAt(m.medium);  // none: user-defined
@@ -155,21 +153,14 @@ bool Rechenkern::temperaturenImBereich(const Falleingaben& e) {
             const Stoffdaten* stoff = i == 0 ? ein : aus;
             const double t = i == 0 ? m.tEin : m.tAus;
             if (!stoff || stoff->IsTemperaturOK(t)) continue;
-            const int pos = i == 0 ? m.einheitTEin : m.einheitTAus;
-            const Einheit* einheit = einheitAn(k_.data, eg::Temperatur, pos);
-            auto zahl = [&](double tC) { return kal::zahlText(temperaturAnzeige(tC, pos), 2, 10); };
-            const std::string name = einheit ? " " + einheit->getName() : std::string();
-            const char* feld = i == 1 ? "toff" : m.kondensation ? "kondens" : "ton";
-            const std::string werte[] = {
-                k_.sprache.GetValue("maindialog", seite == kWarm ? "warm" : "cold", ""),
-                k_.sprache.GetValue("maindialog", feld, ""),
-                zahl(t) + name,
-                stoff->getName(),
-                zahl(stoff->tMin),
-                zahl(stoff->tMax) + name};
-            meldeText(kal::einsetzen(k_.sprache.GetValue("error", "temperaturBereich", ""), werte),
-                      "temperaturBereich");
-            k_.felder.setFocus(ids[seite][i]);
+            // the temperature, the fluid and its range, for the entry's field
+            Meldung meldung;
+            meldung.key = "temperaturBereich";
+            meldung.text = stoff->getName();
+            meldung.zahlen = {t, stoff->tMin, stoff->tMax};
+            meldung.seite = seite;
+            meldung.feld = temperaturFeld(seite, i == 0);
+            meldungen_.melden(std::move(meldung));
             return false;
         }
     }

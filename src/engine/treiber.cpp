@@ -1,7 +1,6 @@
 // The design and rating driver: plate types, channel counts and passes in turn.
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "engine.h"
 
@@ -23,30 +22,9 @@ void modusBereich(int modus, int wert, int& lo, int& hi) {
 }
 }  // namespace
 
-bool Rechenkern::berechnen(Berechnungsfall& fall) {
-    std::optional<kal::WaitCursorGuard> warten;
-    if (k_.warteCursor) warten.emplace(*k_.warteCursor);
-    // A run stopped by a refused entry shows no result, whatever an earlier
-    // run left in the case.
-    fall.suche.ergebnisVorhanden = fall.suche.ergebnisAngezeigt = false;
-    if (vorSuche_) vorSuche_->reset();
-    Komplettierung& k = fall.komplettierung;
-    k.waermeisolierung = k.spritzschutz = k.sonderlackierung = false;
-    k.ralNr = k_.einstellungen.GetValue("Daten", "Ral-Nr", "5012");
-    k.sonderanschluesse = false;
-    if (!eingabenLesen(fall.eingaben)) return fall.suche.ergebnisAngezeigt;
-    if (fall.eingaben.berechnungsart == 1 && !pruefeKombination(fall.eingaben))
-        return fall.suche.ergebnisAngezeigt;
-    if (!pruefeEingaben(fall)) return fall.suche.ergebnisAngezeigt;
-    if (vorSuche_) vorSuche_->emplace(fall);
-    fuehreBerechnungAus(fall);
-    return fall.suche.ergebnisAngezeigt;
-}
-
 bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
     fall.suche.zuruecksetzen();
-    gezeigteSuchmeldungen_.clear();
-    leiseKondensation_ = fall.eingaben.berechnungsart == 0;
+    meldungen_.einmalig(fall.eingaben.berechnungsart == 0);
     const Data& d = k_.data;
     const auto& listeA = d.getPlattentypAListe();
     Falleingaben& e = fall.eingaben;
@@ -73,8 +51,8 @@ bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
         if (a->getReihenfolge() < rLo || a->getReihenfolge() > rHi) continue;
         weiter = plattentypDurchsuchen(fall, *a, id);
     }
-    leiseKondensation_ = false;
-    statuszeileSetzen(fall);
+    meldungen_.einmalig(false);
+    statusBestimmen(fall);
     return weiter;
 }
 
@@ -201,17 +179,12 @@ bool Rechenkern::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc
     return true;
 }
 
-void Rechenkern::statuszeileSetzen(Berechnungsfall& fall) {
+// Only a stored pack with a price is a result to show.
+void Rechenkern::statusBestimmen(Berechnungsfall& fall) {
     Suchzustand& s = fall.suche;
     const bool gespeichert = s.ergebnisAngezeigt && fall.ergebnis.grundpreis > 0 &&
                              fall.ergebnis.grundpreis < kKeinPreis;
-    if (!gespeichert) {
-        s.ergebnisAngezeigt = false;
-        ergebnisAnzeigeLeeren(k_.felder, fall.eingaben.berechnungsart);
-    }
-    const char* key = gespeichert ? "ergebnis" : "keinergebnis";
-    k_.felder.setText(hd::Statuszeile,
-                      statusText(k_.sprache.GetValue("result", key, ""), s.anzahlBerechnungen));
+    if (!gespeichert) s.ergebnisAngezeigt = false;
 }
 
 bool Suchzustand::istErlaubteSpaltenzahl(int q) const {

@@ -48,7 +48,7 @@ class MitErgebnis : public ::testing::TestWithParam<Fall> {};
 TEST_P(MitErgebnis, PaketeSindSortiertUndTragfaehig) {
     Umgebung u;
     Berechnungsfall vorher;
-    ASSERT_TRUE(u.lies(GetParam(), vorher)) << u.meldungen.shown.at(0).key;
+    ASSERT_TRUE(u.lies(GetParam(), vorher)) << u.ersterKey();
     Berechnungsfall nachher = vorher;
     u.kern.fuehreBerechnungAus(nachher);
     ASSERT_TRUE(nachher.suche.ergebnisAngezeigt);
@@ -175,13 +175,11 @@ TEST_P(Gruende, ErsterGrundNenntDieGrenze) {
     const OhneErgebnis& o = GetParam();
     Umgebung u;
     Berechnungsfall vorher;
-    ASSERT_TRUE(u.lies(o.fall, vorher)) << u.meldungen.shown.at(0).key;
+    ASSERT_TRUE(u.lies(o.fall, vorher)) << u.ersterKey();
     Berechnungsfall nachher = vorher;
     u.kern.fuehreBerechnungAus(nachher);
     ASSERT_FALSE(nachher.suche.ergebnisAngezeigt);
-    const size_t meldungen = u.meldungen.shown.size();
     const Alternativenbericht b = alternativenBericht(u.kontext, vorher, nachher, kAnzahl);
-    EXPECT_EQ(u.meldungen.shown.size(), meldungen);  // the second searches say nothing
     EXPECT_TRUE(b.pakete.empty());
     EXPECT_FALSE(b.nichtsBewertet);
     ASSERT_FALSE(b.gruende.empty());

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ausgeliefert_fall.h"
+#include "format.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ struct Umgebung : kaltest::AusgelieferteEngine {
                     const std::vector<SpalttypAnzahl>& warm) {
         Berechnungsfall fall = bewertung(basis, plattentyp, f, p, warm);
         const Falleingaben& e = fall.eingaben;
-        meldungen.shown.clear();
+        kern.meldungen() = Meldungen{};
         if (!kern.pruefeKombination(e)) return false;  // the rating refuses the mixture
         kern.fuehreBerechnungAus(fall);
         if (!fall.suche.ergebnisAngezeigt) return false;
@@ -105,7 +106,7 @@ TEST_P(SucheGegenAllePakete, KeinTragfaehigesPaketIstBilliger) {
     const Fall& f = GetParam();
     Umgebung u;
     Berechnungsfall basis;
-    if (!u.lies(f, basis)) GTEST_SKIP() << "refused: " << u.meldungen.shown.at(0).key;
+    if (!u.lies(f, basis)) GTEST_SKIP() << "refused: " << u.ersterKey();
     Berechnungsfall entwurf = basis;
     u.kern.fuehreBerechnungAus(entwurf);
     const bool gefunden = entwurf.suche.ergebnisAngezeigt;

@@ -160,6 +160,7 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
+    bool rechnen();
     Rechenkontext rechenkontext();
     std::string projektBytes() const;
     // The folder of the project file last chosen, per user; empty: none yet.

@@ -6,7 +6,9 @@
 #include <set>
 #include <span>
 
-#include "engine.h"
+#include "berechnungsfall.h"
+#include "dialog_ids.h"
+#include "ergebnisanzeige.h"
 #include "form.h"
 #include "ini.h"
 

@@ -42,21 +42,11 @@ struct Lauf {
 // and their pressure drops after the flow distribution.
 struct Nachbewertung {
     Berechnungsfall fall;
-    RecordingMessages meldungen;
-    Form form;
     bool angenommen = false;
 
     explicit Nachbewertung(Lauf& l) : fall(l.dlg.fall()) {
         const Berechnungsergebnis& r = fall.ergebnis;
-        Rechenkontext k{l.u.app.getData(),
-                        l.u.app.getSprache(),
-                        l.u.app.getSettings(),
-                        &meldungen,
-                        nullptr,
-                        false,
-                        &l.dlg.zulaessig(),
-                        form,
-                        {}};
+        const Rechenkontext k{l.u.app.getData(), false, &l.dlg.zulaessig(), {}};
         Rechenkern kern(k);
         PlattenCache pc;
         EXPECT_TRUE(kern.cacheAufbauen(fall.eingaben, r.plattentyp, pc));
