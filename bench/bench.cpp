@@ -7,10 +7,15 @@
 #include <memory>
 #include <string>
 
-#include "engine.h"
+#include "alternativen.h"
 #include "fixture.h"
+#include "plattencache.h"
+#include "pruefung.h"
+#include "suche.h"
 
 namespace {
+
+using namespace kal::engine;
 
 struct Satz {
     std::unique_ptr<Data> data;
@@ -132,9 +137,11 @@ void lauf(benchmark::State& state, Fall fallNr, int alternativen) {
     // the narrow span needs the larger plates, which the highest stage lacks
     geraeteAusDaten(fall.eingaben, *s.data, fallNr == SchmaleSpanne ? 10 : 0);
     const Rechenkontext k{*s.data};
-    Rechenkern kern(k);
-    if (!kern.pruefeEingaben(fall)) {
-        const auto& m = kern.meldungen().liste();
+    Meldungen meldungen;
+    std::vector<Ergaenzung> ergaenzt;
+    Suche suche(k, meldungen);
+    if (!pruefeEingaben(k, fall, meldungen, ergaenzt)) {
+        const auto& m = meldungen.liste();
         state.SkipWithError(m.empty() ? "input rejected" : ("input rejected: " + m[0].key).c_str());
         return;
     }
@@ -144,13 +151,13 @@ void lauf(benchmark::State& state, Fall fallNr, int alternativen) {
         fall = vorlage;  // a condensing search changes tAus/deltaTm of the case
         // a run keeps its caches for its alternatives only, as the main window does
         Plattencaches caches;
-        kern.cachesIn(&caches);
-        kern.fuehreBerechnungAus(fall);
+        suche.cachesIn(&caches);
+        suche.fuehreBerechnungAus(fall);
         konfigurationen = fall.suche.anzahlBerechnungen;
         if (alternativen > 0)
             benchmark::DoNotOptimize(alternativenBericht(k, vorlage, fall, alternativen, &caches));
     }
-    kern.cachesIn(nullptr);
+    suche.cachesIn(nullptr);
     state.counters["configs"] = konfigurationen;
     state.counters["found"] = fall.suche.ergebnisAngezeigt ? 1 : 0;
     state.counters["t_per_config"] =

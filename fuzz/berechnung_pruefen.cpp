@@ -9,6 +9,8 @@
 
 namespace kalfuzz {
 
+using namespace kal::engine;
+
 namespace {
 bool nahe(double x, double y, double relativ, double absolut = 0.0) {
     return std::fabs(x - y) <= absolut + relativ * std::max(std::fabs(x), std::fabs(y));

@@ -7,6 +7,8 @@
 
 namespace kal::cli {
 
+using namespace kal::engine;
+
 namespace {
 using namespace kal::hd;
 

@@ -64,6 +64,6 @@ Json meldungenJson(const std::vector<Message>& shown);
 Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bool ergebnis);
 // The packs with their limits, the reasons without a result and the entry
 // change that admits a pack, added to `calc` (texts from `sprache`).
-void alternativenJson(Json& calc, const Alternativenbericht& b, const CIniEx& sprache);
+void alternativenJson(Json& calc, const engine::Alternativenbericht& b, const CIniEx& sprache);
 
 }  // namespace kal::cli

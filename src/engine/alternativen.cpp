@@ -6,9 +6,12 @@
 #include <cmath>
 #include <utility>
 
-#include "engine.h"
 #include "format.h"
 #include "ini.h"
+#include "preis.h"
+#include "suche.h"
+
+namespace kal::engine {
 
 namespace {
 const char* const kGrenzNamen[] = {"flaechenreserve", "druckverlustWarm", "druckverlustKalt",
@@ -244,8 +247,8 @@ void Ablehnungsprotokoll::konfiguration(int spaltenGesamt, int serien, const Gre
 // A pack the design accepts, for the collector. A condensing design moves
 // the warm outlet with each new cheapest pack, as the run does; the other
 // packs leave the case as it was.
-void Rechenkern::paketSammeln(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
-                              const Konfigurationswerte& w) {
+void Suche::paketSammeln(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                         const Konfigurationswerte& w) {
     const double tAus = fall.eingaben.warm.tAus, dtm = fall.arbeitswerte.deltaTm;
     const Kondensatwerte kondensat = fall.arbeitswerte.warm.kondensat;
     const bool billigstes = !(fall.suche.kandidat.preis > sammler_->billigster());
@@ -258,8 +261,8 @@ void Rechenkern::paketSammeln(Berechnungsfall& fall, const PlattenCache& pc, int
     }
 }
 
-void Rechenkern::konfigurationNotieren(const Berechnungsfall& fall, const PlattenCache& pc, int f,
-                                       int p, const Konfigurationswerte& w, double reserve) {
+void Suche::konfigurationNotieren(const Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                                  const Konfigurationswerte& w, double reserve) {
     const Suchzustand& s = fall.suche;
     Grenzwerte v{};
     v[idx(Grenze::Flaechenreserve)] = reserve;
@@ -288,12 +291,13 @@ void Rechenkern::konfigurationNotieren(const Berechnungsfall& fall, const Platte
 std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
                                                    const Berechnungsfall& vorher, int n,
                                                    Plattencaches* caches) {
-    Rechenkern kern(k);  // an engine of its own: its messages are dropped
+    Meldungen meldungen;  // a search of its own: its messages are dropped
+    Suche suche(k, meldungen);
     Paketsammler s(n);
-    kern.sammelnIn(&s);
-    kern.cachesIn(caches);
+    suche.sammelnIn(&s);
+    suche.cachesIn(caches);
     Berechnungsfall fall = vorher;
-    kern.fuehreBerechnungAus(fall);
+    suche.fuehreBerechnungAus(fall);
     return s.pakete();
 }
 
@@ -317,12 +321,13 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
     // the searches below differ in limits only: they share their caches
     Plattencaches eigene;
     if (!caches) caches = &eigene;
-    Rechenkern kern(k);  // an engine of its own: its messages are dropped
+    Meldungen meldungen;  // a search of its own: its messages are dropped
+    Suche suche(k, meldungen);
     Ablehnungsprotokoll p(erlaubt, static_cast<size_t>(k.data.getPlattentypAListe().getSize()));
-    kern.protokollierenIn(&p);
-    kern.cachesIn(caches);
+    suche.protokollierenIn(&p);
+    suche.cachesIn(caches);
     Berechnungsfall fall = gelockert(vorher);
-    kern.fuehreBerechnungAus(fall);
+    suche.fuehreBerechnungAus(fall);
     b.nichtsBewertet = p.konfigurationen() == 0;
     b.gruende = gruendeAus(k.data, p, vorher.eingaben.berechnungsart == 0);
     b.aenderung = aenderungSuchen(k, vorher, p, *caches);
@@ -459,3 +464,5 @@ std::string aenderungText(const CIniEx& sprache, const Aenderung& a, const Anzei
         {wert, paketText(sprache, a.paket.plattentypName, a.paket.spaltenGesamt, a.paket.serien),
          preisText(a.paket, sprache) + " " + sprache.GetValue("unit", "waehrung", "")});
 }
+
+}  // namespace kal::engine

@@ -8,30 +8,12 @@
 #include <vector>
 
 #include "berechnungsfall.h"
-#include "data.h"
+#include "kontext.h"
 #include "meldung.h"
-#include "spalttypen_zulaessig.h"
+
+namespace kal::engine {
 
 class Plattencaches;
-
-// What a calculation needs besides the case: the data, the permissions and
-// the plate types the device choices release.
-struct Rechenkontext {
-    explicit Rechenkontext(const Data& d, bool werks = false,
-                           const CSpalttypenZulaessig* z = nullptr,
-                           std::vector<int> freigegeben = {})
-        : data(d),
-          werksmodus(werks),
-          zulaessig(z),
-          freigegebenePlattentypen(std::move(freigegeben)) {}
-
-    const Data& data;
-    bool werksmodus = false;
-    const CSpalttypenZulaessig* zulaessig = nullptr;  // null: library defaults
-    // Object ids of the released plate types in the main dialog's order;
-    // empty: every PlattentypU with getZulaessig, in list order.
-    std::vector<int> freigegebenePlattentypen;
-};
 
 // The status line's parts: a text of section "result" and the count it takes.
 struct Statuszeile {
@@ -66,3 +48,5 @@ inline Berechnungsbericht berechnen(const Rechenkontext& k, const Falleingaben& 
     fall.eingaben = e;
     return berechnen(k, std::move(fall), caches);
 }
+
+}  // namespace kal::engine

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace kal::engine {
+
 // The entries a message or a filled-in value concerns: the seven quantities
 // of the heat balance.
 enum class Feld {
@@ -64,3 +66,5 @@ private:
     bool einmalig_ = false;
     std::vector<std::string> gesagt_;
 };
+
+}  // namespace kal::engine

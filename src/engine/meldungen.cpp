@@ -3,6 +3,8 @@
 
 #include "meldung.h"
 
+namespace kal::engine {
+
 Feld temperaturFeld(int seite, bool eintritt) {
     if (seite == 0) return eintritt ? Feld::TEinWarm : Feld::TAusWarm;
     return eintritt ? Feld::TEinKalt : Feld::TAusKalt;
@@ -27,3 +29,5 @@ void Meldungen::warnung(const char* key) {
     m.key = key;
     liste_.push_back(std::move(m));
 }
+
+}  // namespace kal::engine

@@ -7,11 +7,17 @@
 #include <span>
 #include <string>
 
+#include "alternativen.h"
 #include "ausgeliefert.h"
-#include "engine.h"
 #include "fixture.h"
+#include "plattencache.h"
+#include "preis.h"
+#include "pruefung.h"
+#include "suche.h"
 
 namespace kaltest {
+
+using namespace kal::engine;
 
 // A case by its library fluids and entries.
 struct Auslegungsfall {
@@ -42,7 +48,9 @@ inline int medium(const std::string& name) {
 
 struct AusgelieferteEngine {
     Rechenkontext kontext{daten()};
-    Rechenkern kern{kontext};
+    Meldungen gemeldet;
+    std::vector<Ergaenzung> ergaenzt;
+    Suche suche{kontext, gemeldet};
 
     // The entries (AISI 316, EPDM HT on both sides, C-Steel frame, pressure
     // stage 10) checked; false when the case is refused.
@@ -61,11 +69,11 @@ struct AusgelieferteEngine {
         e.material = 1, e.dichtungWarm = e.dichtungKalt = 3, e.druckstufe = 2;
         fall = Berechnungsfall{};
         fall.eingaben = testdaten::falleingaben(daten(), e);
-        return kern.pruefeEingaben(fall);
+        return pruefeEingaben(kontext, fall, gemeldet, ergaenzt);
     }
     // The key of the first message, for a refused case.
     std::string ersterKey() {
-        const auto& m = kern.meldungen().liste();
+        const auto& m = gemeldet.liste();
         return m.empty() ? std::string() : m[0].key;
     }
 

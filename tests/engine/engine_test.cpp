@@ -1,20 +1,30 @@
-#include "engine.h"
-
+// The engine's parts, each on its own and in whole calculations, on the
+// in-memory data: entries built directly, the report read as data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "berechnung.h"
 #include "fixture.h"
 #include "format.h"
+#include "hydraulik.h"
+#include "plattencache.h"
+#include "preis.h"
+#include "pruefung.h"
+#include "suche.h"
+#include "waermeuebergang.h"
 
 using namespace testdaten;
+using namespace kal::engine;
 
 namespace {
 struct Umgebung {
     Data data = baueDaten();
     Rechenkontext kontext{data};
-    Rechenkern kern{kontext};
+    Meldungen gemeldet;
+    std::vector<Ergaenzung> ergaenzt;
+    Suche suche{kontext, gemeldet};
     Berechnungsfall fall;
     Berechnungsbericht bericht;
 
@@ -28,17 +38,16 @@ struct Umgebung {
     // Entries validated: the working values of a case without a search.
     bool vorbereiten(const Eingaben& e) {
         fall.eingaben = falleingaben(data, e);
-        return kern.pruefeEingaben(fall);
+        return pruefeEingaben(kontext, fall, gemeldet, ergaenzt);
     }
     const std::vector<Meldung>& meldungen() {
-        return bericht.meldungen.empty() ? kern.meldungen().liste() : bericht.meldungen;
+        return bericht.meldungen.empty() ? gemeldet.liste() : bericht.meldungen;
     }
     std::string ersterKey() { return meldungen().empty() ? std::string() : meldungen()[0].key; }
-    bool ergaenzt(Feld feld) {
-        for (const Ergaenzung& x : bericht.ergaenzt)
-            if (x.feld == feld) return true;
-        for (const Ergaenzung& x : kern.ergaenzt())
-            if (x.feld == feld) return true;
+    bool ergaenztIst(Feld feld) {
+        for (const auto* liste : {&bericht.ergaenzt, &ergaenzt})
+            for (const Ergaenzung& x : *liste)
+                if (x.feld == feld) return true;
         return false;
     }
 };
@@ -84,7 +93,7 @@ TEST(Lmtd, Faelle) {
     };
     for (const Fall& f : faelle) {
         Umgebung u;
-        EXPECT_NEAR(u.kern.mittlereTemperaturdifferenz(f.tew, f.taw, f.tek, f.tak, false),
+        EXPECT_NEAR(mittlereTemperaturdifferenz(f.tew, f.taw, f.tek, f.tak, false, u.gemeldet),
                     f.erwartet, 1e-9);
         if (*f.key) {
             ASSERT_EQ(u.meldungen().size(), 1u);
@@ -95,7 +104,7 @@ TEST(Lmtd, Faelle) {
         }
     }
     Umgebung u;
-    EXPECT_EQ(u.kern.mittlereTemperaturdifferenz(80, 20.05, 20, 50, true), kDeltaTmUngueltig);
+    EXPECT_EQ(mittlereTemperaturdifferenz(80, 20.05, 20, 50, true, u.gemeldet), kDeltaTmUngueltig);
     EXPECT_EQ(u.meldungen().at(0).key, "kondenstemplowerteinkalt");
 }
 
@@ -104,22 +113,22 @@ TEST(Preis, RundungWegeaufschlagUndUngleicheSerien) {
     Falleingaben& e = u.fall.eingaben;
     e.materialPlatte = 1, e.druckstufe = 1, e.gestell = 1, e.dichtungWarm = 1, e.dichtungKalt = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(e, 10, pc));
+    ASSERT_TRUE(cacheAufbauen(u.kontext, e, 10, pc));
     // pack part 100.5, frame part 200.4 -> 101 + 200
     pc.listen.plattenPreis = 100.5 / 3.0;
     pc.listen.dichtungWarm = pc.listen.dichtungKalt = 0.0;
     pc.listen.grundpreis = 200.4;
     pc.laengen = {{1000, 7, 0.0, 0.0}};
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 1, 1), 301.0);
+    EXPECT_DOUBLE_EQ(listenpreis(pc, 3, 1, 1), 301.0);
     pc.listen.wege = 50.0;
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 1, 1), 301.0);           // one pass: no surcharge
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 2, 2), 351.0);           // 2 x 2 passes once
-    EXPECT_DOUBLE_EQ(u.kern.listenpreis(pc, 3, 1, 2), 503.0 + 1252.0);  // x5 each part
+    EXPECT_DOUBLE_EQ(listenpreis(pc, 3, 1, 1), 301.0);           // one pass: no surcharge
+    EXPECT_DOUBLE_EQ(listenpreis(pc, 3, 2, 2), 351.0);           // 2 x 2 passes once
+    EXPECT_DOUBLE_EQ(listenpreis(pc, 3, 1, 2), 503.0 + 1252.0);  // x5 each part
     pc.listen.plattenPreis = 0.0;
-    EXPECT_EQ(u.kern.listenpreis(pc, 3, 1, 1), kKeinPreis);
+    EXPECT_EQ(listenpreis(pc, 3, 1, 1), kKeinPreis);
     pc.listen.plattenPreis = 10.0;
     pc.laengen.clear();  // no length class holds the pack
-    EXPECT_EQ(u.kern.listenpreis(pc, 3, 1, 1), kKeinPreis);
+    EXPECT_EQ(listenpreis(pc, 3, 1, 1), kKeinPreis);
 }
 
 TEST(Preis, PreisPruefenGleichstandIstNichtTeurer) {
@@ -128,16 +137,16 @@ TEST(Preis, PreisPruefenGleichstandIstNichtTeurer) {
     Suchzustand& s = u.fall.suche;
     e.materialPlatte = 1, e.druckstufe = 1, e.gestell = 1, e.dichtungWarm = 1, e.dichtungKalt = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(e, 10, pc));
-    EXPECT_FALSE(u.kern.preisPruefen(s, pc, 10, 1, 1));  // nothing accepted yet
+    ASSERT_TRUE(cacheAufbauen(u.kontext, e, 10, pc));
+    EXPECT_FALSE(u.suche.preisPruefen(s, pc, 10, 1, 1));  // nothing accepted yet
     EXPECT_EQ(s.kandidat.preis, 0.0);
     s.ergebnisVorhanden = true;
-    const double p = u.kern.listenpreis(pc, 21, 1, 1);
+    const double p = listenpreis(pc, 21, 1, 1);
     s.bestPreis = p;
-    EXPECT_FALSE(u.kern.preisPruefen(s, pc, 10, 1, 1));
+    EXPECT_FALSE(u.suche.preisPruefen(s, pc, 10, 1, 1));
     EXPECT_EQ(s.kandidat.preis, p);
     s.bestPreis = p - 1;
-    EXPECT_TRUE(u.kern.preisPruefen(s, pc, 10, 1, 1));
+    EXPECT_TRUE(u.suche.preisPruefen(s, pc, 10, 1, 1));
 }
 
 // The cold channels lie between the warm ones: as many as warm channels,
@@ -165,7 +174,7 @@ TEST(Kaltseite, SpalttypenZweiteSeite) {
             s.spalttypAktiv[kWarm][typ] = true, s.spaltenJeTyp[kWarm][typ] = n;
             summe += n;
         }
-        u.kern.spalttypenZweiteSeite(s, pc, k.serien);
+        spalttypenZweiteSeite(s, pc, k.serien);
         int kalt = 0, typen = 0;
         for (int i = 0; i < kAnzahlSpalttypen; ++i) {
             EXPECT_EQ(s.spalttypAktiv[kKalt][i], s.spaltenJeTyp[kKalt][i] > 0);
@@ -225,7 +234,7 @@ TEST(Hydraulik, VerteilungGleichtDruckverlusteAus) {
     ASSERT_TRUE(u.vorbereiten(e)) << u.ersterKey();
     Berechnungsfall& f = u.fall;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 20, pc));
+    ASSERT_TRUE(cacheAufbauen(u.kontext, f.eingaben, 20, pc));
     Seitenwerte& w = f.arbeitswerte.warm;
     w.vKanal = f.eingaben.warm.volumenstrom / pc.querKanal;
     w.vSpaltMin = 0, w.vSpaltMax = 100;
@@ -235,7 +244,7 @@ TEST(Hydraulik, VerteilungGleichtDruckverlusteAus) {
     s.spalttypAktiv[kWarm][7] = true, s.spaltenJeTyp[kWarm][7] = 20;
     f.eingaben.berechnungsart = 1;
     double dp = 0;
-    ASSERT_TRUE(u.kern.verteileDurchsatz(f, pc, kWarm, 30, 1.5, dp));
+    ASSERT_TRUE(verteileDurchsatz(f, pc, kWarm, 30, 1.5, dp, nullptr, u.gemeldet));
     const double* v = s.durchsatzJeTyp[kWarm];
     const double* dpi = s.druckverlustJeTyp[kWarm];
     EXPECT_NEAR(10 * v[0] + 20 * v[7], f.eingaben.warm.volumenstrom, 1e-12);
@@ -244,11 +253,11 @@ TEST(Hydraulik, VerteilungGleichtDruckverlusteAus) {
     EXPECT_GE(dp, std::min(dpi[0], dpi[7]));
     EXPECT_LE(dp, std::max(dpi[0], dpi[7]));
     const double tw = 30.0;
-    const double a0 = u.kern.alfaSpalttyp(f, pc, kWarm, 0, s.reJeTyp[kWarm][0], w.prandtl, tw, 1.5,
-                                          s.vSpalt[kWarm][0]);
-    const double a7 = u.kern.alfaSpalttyp(f, pc, kWarm, 7, s.reJeTyp[kWarm][7], w.prandtl, tw, 1.5,
-                                          s.vSpalt[kWarm][7]);
-    const double seite = u.kern.alfaSeite(f, pc, kWarm, 30, tw, 1.5);
+    const double a0 =
+        alfaSpalttyp(f, pc, kWarm, 0, s.reJeTyp[kWarm][0], w.prandtl, tw, 1.5, s.vSpalt[kWarm][0]);
+    const double a7 =
+        alfaSpalttyp(f, pc, kWarm, 7, s.reJeTyp[kWarm][7], w.prandtl, tw, 1.5, s.vSpalt[kWarm][7]);
+    const double seite = alfaSeite(f, pc, kWarm, 30, tw, 1.5);
     EXPECT_GT(seite, std::min(a0, a7));
     EXPECT_LT(seite, std::max(a0, a7));
 }
@@ -260,12 +269,12 @@ TEST(Alfa, ReynoldsGenauAufGrenzeGehoertZumUnterenBereich) {
     Berechnungsfall& f = u.fall;
     f.eingaben.materialPlatte = 1, f.eingaben.druckstufe = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 10, pc));
+    ASSERT_TRUE(cacheAufbauen(u.kontext, f.eingaben, 10, pc));
     Seitenwerte& w = f.arbeitswerte.warm;
     w.waermeleitfaehigkeit = 0.6, w.waermekapazitaet = 4.18, w.viskositaet = 1;
     SpalttypKorrelation geaendert = *pc.korr[1];
     const double grenze = geaendert.alphaReGrenze[0];
-    auto alfa = [&](double re) { return u.kern.alfaSpalttyp(f, pc, kWarm, 1, re, 5.0, 0, 0, 0); };
+    auto alfa = [&](double re) { return alfaSpalttyp(f, pc, kWarm, 1, re, 5.0, 0, 0, 0); };
     const double aufGrenze = alfa(grenze), darueber = alfa(grenze + 0.5);
     pc.alfaOpt = true;  // water-like media gain 5 %
     EXPECT_NEAR(alfa(grenze), 1.05 * aufGrenze, 1e-9 * aufGrenze);
@@ -281,19 +290,19 @@ TEST(Hydraulik, NullGeometrieWirdAbgelehnt) {
     Berechnungsfall& f = u.fall;
     f.eingaben.materialPlatte = 1, f.eingaben.druckstufe = 1;
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 10, pc));
+    ASSERT_TRUE(cacheAufbauen(u.kontext, f.eingaben, 10, pc));
     Seitenwerte& w = f.arbeitswerte.warm;
     w.dichte = 990, w.viskositaet = 0.5, w.waermekapazitaet = 4.18;
     double dp, re, v;
-    EXPECT_TRUE(u.kern.spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0, dp, re, v));
+    EXPECT_TRUE(spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0, dp, re, v));
     EXPECT_TRUE(std::isfinite(dp));
     pc.querSpalt[1] = 0;
-    EXPECT_FALSE(u.kern.spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0, dp, re, v));
+    EXPECT_FALSE(spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0, dp, re, v));
     pc.querSpalt[1] = 1e-3;
     pc.trevan = true;
     w.vKanal = 0;  // port Re of 0: the port term's log is undefined
-    EXPECT_FALSE(u.kern.spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0.5, dp, re, v));
-    EXPECT_EQ(u.kern.eintrittsgeschwindigkeit(pc, 1e-3, 0, 1), kGeschwindigkeitOhneQuerschnitt);
+    EXPECT_FALSE(spaltDruckverlust(f, pc, kWarm, 1, 1e-3, 0.5, dp, re, v));
+    EXPECT_EQ(eintrittsgeschwindigkeit(pc, 1e-3, 0, 1), kGeschwindigkeitOhneQuerschnitt);
 }
 
 namespace {
@@ -515,7 +524,7 @@ TEST(Alfa, FesterWertNurUeberNullKommaNullEins) {
     Berechnungsfall& f = u.fall;
     ASSERT_TRUE(u.vorbereiten(wasserWasser()));
     PlattenCache pc;
-    ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 10, pc));
+    ASSERT_TRUE(cacheAufbauen(u.kontext, f.eingaben, 10, pc));
     for (int s = 0; s < kAnzahlSeiten; ++s) {
         Seitenwerte& a = f.arbeitswerte.seite(s);
         a.vKanal = f.eingaben.seite(s).volumenstrom / pc.querKanal;
@@ -525,11 +534,11 @@ TEST(Alfa, FesterWertNurUeberNullKommaNullEins) {
     auto bewerte = [&]() {
         f.suche.seiteLeeren(kWarm);
         f.suche.spalttypAktiv[kWarm][1] = true, f.suche.spaltenJeTyp[kWarm][1] = 20;
-        u.kern.spalttypenZweiteSeite(f.suche, pc, 1);
+        spalttypenZweiteSeite(f.suche, pc, 1);
         bool fatal = false;
         f.suche.ergebnisVorhanden = false;
         f.suche.bestPreis = kKeinPreis;
-        EXPECT_TRUE(u.kern.bewerteKonfiguration(f, pc, 20, 20, 1, fatal));
+        EXPECT_TRUE(u.suche.bewerteKonfiguration(f, pc, 20, 20, 1, fatal));
         return f.ergebnis.alfaWarm;
     };
     const double korrelation = bewerte();
@@ -560,7 +569,7 @@ TEST(Bilanz, FehlendeTemperaturNaheNull) {
     ASSERT_TRUE(u.vorbereiten(e)) << u.ersterKey();
     EXPECT_TRUE(u.fall.eingaben.kalt.tEinVorgegeben);
     EXPECT_NEAR(u.fall.eingaben.kalt.tEin, 0.0, 0.3);
-    EXPECT_TRUE(u.ergaenzt(Feld::TEinKalt));
+    EXPECT_TRUE(u.ergaenztIst(Feld::TEinKalt));
 }
 
 TEST(Auslegung, PreisgleichstandGehtAnDenSpaeterenPlattentyp) {
@@ -615,7 +624,7 @@ TEST(Mischen, SchrittweiteUndAbbruch) {
         Berechnungsfall& f = u.fall;
         ASSERT_TRUE(u.vorbereiten(e));
         PlattenCache pc;
-        ASSERT_TRUE(u.kern.cacheAufbauen(f.eingaben, 20, pc));
+        ASSERT_TRUE(cacheAufbauen(u.kontext, f.eingaben, 20, pc));
         pc.standard.fill(0);
         pc.zulaessig.fill(0);
         pc.zulaessig[0] = pc.zulaessig[2] = 1;
@@ -627,7 +636,7 @@ TEST(Mischen, SchrittweiteUndAbbruch) {
         }
         f.arbeitswerte.leistungSoll = 1e12;
         f.suche.anzahlBerechnungen = 0;
-        EXPECT_TRUE(u.kern.pruefePaket(f, pc, m.q, m.q, 1));
+        EXPECT_TRUE(u.suche.pruefePaket(f, pc, m.q, m.q, 1));
         EXPECT_EQ(f.suche.anzahlBerechnungen, m.erwartet) << m.q << " " << m.nichtOk;
     }
 }

@@ -5,6 +5,8 @@
 
 namespace testdaten {
 
+using namespace kal::engine;
+
 namespace {
 Einheit einheit(int id, const char* name, double faktor, double offset = 0.0) {
     Einheit e;

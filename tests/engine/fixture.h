@@ -10,6 +10,9 @@
 
 namespace testdaten {
 
+using kal::engine::Falleingaben;
+using kal::engine::SpalttypAnzahl;
+
 enum Medium { Wasser = 0, Glykol = 1, Dampf = 2, Luft = 3 };
 
 Data baueDaten();

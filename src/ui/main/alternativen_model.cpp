@@ -9,6 +9,8 @@
 
 namespace kal {
 
+using namespace engine;
+
 namespace {
 const char* const kKoepfe[] = {"spalteNr",      "spaltePreis",     "spalteTyp",    "spaltePlatten",
                                "spalteSerien",  "spalteReserve",   "spalteDpWarm", "spalteDpKalt",

@@ -41,7 +41,8 @@ public:
         double wert = 0.0;  // the sort key of a number column
     };
 
-    AlternativenDlgModel(Alternativenbericht bericht, const Data& data, const CIniEx& sprache);
+    AlternativenDlgModel(engine::Alternativenbericht bericht, const Data& data,
+                         const CIniEx& sprache);
     std::string dialogName() const override { return "AlternativenDlg"; }
     void geklickt(int id) override;
 
@@ -75,7 +76,7 @@ public:
 private:
     int paket(int zeile) const { return reihenfolge_.at(static_cast<size_t>(zeile)); }
 
-    Alternativenbericht bericht_;
+    engine::Alternativenbericht bericht_;
     const CIniEx& sprache_;
     std::vector<std::string> koepfe_;
     std::vector<std::vector<Zelle>> zellen_;  // by pack

@@ -10,18 +10,19 @@
 #include "bericht.h"
 #include "dialoghilfe.h"
 #include "dialoginfo.h"
-#include "engine.h"
 #include "erfassung.h"
 #include "ergebnisanzeige.h"
 #include "format.h"
 #include "hinweise.h"
 #include "kal_version.h"
+#include "plattencache.h"
 #include "projektdatei.h"
 #include "spalttypdlg_model.h"
 
 namespace kal {
 
 using namespace hd;
+using engine::Rechenkontext;
 
 const std::array<int, 15> CBerechnungDlg::kUnitListen = {EinheitLeistung,
                                                          EinheitTEinWarm,
@@ -553,7 +554,7 @@ bool CBerechnungDlg::berechnen() {
         d.waermeleitfaehigkeit = m.werte[EG_Waermeleitfaehigkeit];
         d.alfaWert = m.werte[EG_Alfa];
     }
-    plattencaches_ = std::make_shared<Plattencaches>();
+    plattencaches_ = std::make_shared<engine::Plattencaches>();
     std::vector<int> leer;
     for (int id : hinweise::kBilanzFelder)
         if (f.text(id).empty()) leer.push_back(id);
@@ -584,7 +585,8 @@ bool CBerechnungDlg::rechnen() {
     k.sonderanschluesse = false;
     Erfassung erfassung(data(), app_.getSprache(), ports_.messages, eingabe_, felder_);
     if (!erfassung.lesen(fall_.eingaben)) return false;
-    Berechnungsbericht b = ::berechnen(rechenkontext(), std::move(fall_), plattencaches_.get());
+    engine::Berechnungsbericht b =
+        engine::berechnen(rechenkontext(), std::move(fall_), plattencaches_.get());
     fall_ = std::move(b.fall);
     vorSuche_ = std::move(b.geprueft);
     berichtAnwenden(b, fall_, data(), app_.getSprache(), ports_.messages, felder_);
@@ -598,7 +600,7 @@ Rechenkontext CBerechnungDlg::rechenkontext() {
     return k;
 }
 
-Alternativenbericht CBerechnungDlg::alternativen(int anzahl) {
+engine::Alternativenbericht CBerechnungDlg::alternativen(int anzahl) {
     if (!vorSuche_) return {};
     return alternativenBericht(rechenkontext(), *vorSuche_, fall_, anzahl, plattencaches_.get());
 }

@@ -11,6 +11,8 @@
 
 namespace kal {
 
+using namespace engine;
+
 namespace {
 namespace eg = einheitengruppe;
 

@@ -12,11 +12,11 @@
 namespace kal {
 
 // The control of an entry the engine speaks of; 0 for none.
-int feldControl(Feld feld);
+int feldControl(engine::Feld feld);
 
 // The message box of one message: the language text with what it takes
 // (numbers in the units of the entries of `fall`), the caption of its kind.
-Message meldungsBox(const Meldung& m, const CIniEx& sprache, const Data& data,
+Message meldungsBox(const engine::Meldung& m, const CIniEx& sprache, const Data& data,
                     const Falleingaben& fall);
 
 // Applies `bericht` of the run that left `fall` to the dialog in the order
@@ -24,7 +24,8 @@ Message meldungsBox(const Meldung& m, const CIniEx& sprache, const Data& data,
 // significant digits, in the unit beside them; a flow is also kept as the
 // case's flow entry), the messages, then the result or the emptied display
 // and the status line.
-void berichtAnwenden(const Berechnungsbericht& bericht, Berechnungsfall& fall, const Data& data,
-                     const CIniEx& sprache, MessagePort* meldungen, EntrySource& felder);
+void berichtAnwenden(const engine::Berechnungsbericht& bericht, Berechnungsfall& fall,
+                     const Data& data, const CIniEx& sprache, MessagePort* meldungen,
+                     EntrySource& felder);
 
 }  // namespace kal

@@ -10,6 +10,9 @@
 namespace kal {
 
 namespace {
+// Bound of an entry range that has none.
+constexpr double kOffeneGrenze = HUGE_VAL;
+
 int gruppenGroesse(const Data& d, int gruppe) {
     const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
     return g ? g->getAnzahlEinheiten() : 0;

@@ -11,6 +11,7 @@
 #include "verzeichnis.h"
 
 using namespace kal;
+using namespace kal::engine;
 using kaltest::Umgebung;
 
 namespace {

@@ -10,6 +10,7 @@
 #include "ausgeliefert.h"
 
 using namespace kal;
+using namespace kal::engine;
 using M = AlternativenDlgModel;
 
 namespace {

@@ -14,6 +14,7 @@
 #include "format.h"
 
 using namespace kal;
+using namespace kal::engine;
 
 namespace {
 // Water/water, 500 kW, designed on the in-memory data.

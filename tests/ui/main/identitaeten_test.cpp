@@ -8,10 +8,12 @@
 #include <tuple>
 
 #include "berechnung_model.h"
-#include "engine.h"
+#include "plattencache.h"
+#include "suche.h"
 #include "umgebung.h"
 
 using namespace kal;
+using namespace kal::engine;
 using kaltest::distDir;
 namespace fs = std::filesystem;
 
@@ -47,9 +49,10 @@ struct Nachbewertung {
     explicit Nachbewertung(Lauf& l) : fall(l.dlg.fall()) {
         const Berechnungsergebnis& r = fall.ergebnis;
         const Rechenkontext k{l.u.app.getData(), false, &l.dlg.zulaessig(), {}};
-        Rechenkern kern(k);
+        Meldungen meldungen;
+        Suche suche(k, meldungen);
         PlattenCache pc;
-        EXPECT_TRUE(kern.cacheAufbauen(fall.eingaben, r.plattentyp, pc));
+        EXPECT_TRUE(cacheAufbauen(k, fall.eingaben, r.plattentyp, pc));
         for (int s = 0; s < kAnzahlSeiten; ++s)
             fall.arbeitswerte.seite(s).vKanal = fall.eingaben.seite(s).volumenstrom / pc.querKanal;
         const int f = r.spaltenGesamt / 2, p = r.serien;
@@ -60,11 +63,11 @@ struct Nachbewertung {
                 su.spalttypAktiv[kWarm][t.spalttyp] = true,
                 su.spaltenJeTyp[kWarm][t.spalttyp] = t.anzahl;
         su.serienSeite[kWarm] = su.serienSeite[kKalt] = p;
-        kern.spalttypenZweiteSeite(su, pc, p);
+        spalttypenZweiteSeite(su, pc, p);
         su.ergebnisVorhanden = false;
         fall.ergebnis = Berechnungsergebnis{};
         bool fatal = false;
-        angenommen = kern.bewerteKonfiguration(fall, pc, f, f / p, p, fatal);
+        angenommen = suche.bewerteKonfiguration(fall, pc, f, f / p, p, fatal);
     }
 };
 
