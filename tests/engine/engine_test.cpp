@@ -108,6 +108,26 @@ TEST(Lmtd, Faelle) {
     EXPECT_EQ(u.meldungen().at(0).key, "kondenstemplowerteinkalt");
 }
 
+// Inside a design search an error is said once per run; warnings and
+// messages outside the search every time.
+TEST(Meldungen, ImSuchlaufEinmal) {
+    Meldungen m;
+    m.fehler("a");
+    m.fehler("a");
+    m.einmalig(true);
+    m.fehler("b", Feld::TEinWarm);
+    m.fehler("b");
+    m.warnung("w");
+    m.warnung("w");
+    m.einmalig(false);
+    m.fehler("b");
+    std::string keys;
+    for (const Meldung& x : m.liste())
+        keys +=
+            x.key + (x.schwere == Schwere::Warnung ? "!" : "") + (x.feld != Feld::Keins ? "*" : "");
+    EXPECT_EQ(keys, "aab*w!w!b");
+}
+
 TEST(Preis, RundungWegeaufschlagUndUngleicheSerien) {
     Umgebung u;
     Falleingaben& e = u.fall.eingaben;
@@ -498,6 +518,7 @@ TEST(Nachrechnen, KombinationsPruefung) {
         EXPECT_FALSE(u.rechne(e));
         EXPECT_EQ(u.ersterKey(), k.key);
         EXPECT_FALSE(u.bericht.status);  // no search
+        EXPECT_FALSE(u.bericht.geprueft);
     }
 }
 

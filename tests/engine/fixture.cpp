@@ -257,12 +257,6 @@ Data baueDaten() {
     return d;
 }
 
-CIniEx baueSprache() {
-    CIniEx ini;
-    ini.OpenFromText("[error]\nerror=Fehler\nreadregistry=readregistry\n");
-    return ini;
-}
-
 Falleingaben falleingaben(const Data& d, const Eingaben& e) {
     Falleingaben f;
     f.berechnungsart = e.berechnungsart;

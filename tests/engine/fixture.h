@@ -6,7 +6,6 @@
 
 #include "berechnungsfall.h"
 #include "data.h"
-#include "ini.h"
 
 namespace testdaten {
 
@@ -16,9 +15,6 @@ using kal::engine::SpalttypAnzahl;
 enum Medium { Wasser = 0, Glykol = 1, Dampf = 2, Luft = 3 };
 
 Data baueDaten();
-
-// Language text with every key the permission table uses mapped to its own name.
-CIniEx baueSprache();
 
 // A case as the user gives it, in degC, kg/s, kPa, bar and kW; an empty
 // value is an entry left empty. A condensing warm side's outlet below its
