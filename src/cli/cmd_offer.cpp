@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "assembly_model.h"
 #include "ausdrucke.h"
 #include "benutzeraktion.h"
 #include "commands.h"
+#include "completion_model.h"
 #include "dialog_ids.h"
 #include "sitzung.h"
 #include "spec_model.h"

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "app.h"
-#include "assembly_model.h"
-#include "assembly_view.h"
 #include "benutzeraktion.h"
 #include "berechnung_model.h"
 #include "berechnung_view.h"
+#include "completion_model.h"
+#include "completion_view.h"
 #include "qtports.h"
 #include "qtsettings.h"
 #include "spec_view.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "assembly_model.h"
+#include "completion_model.h"
 #include "konstruktionsblatt.h"
 #include "plattenlegeplan.h"
 #include "projektdaten.h"

@@ -6,8 +6,8 @@
 
 #include "addmedium_model.h"
 #include "alternativen_model.h"
-#include "assembly_model.h"
 #include "bericht.h"
+#include "completion_model.h"
 #include "dialoghilfe.h"
 #include "dialoginfo.h"
 #include "erfassung.h"

@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 
-#include "assembly_model.h"
 #include "benutzeraktion.h"
 #include "berechnung_model.h"
+#include "completion_model.h"
 #include "dialog_ids.h"
 #include "spec_ausgaben.h"
 #include "spec_model.h"

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
-#include "assembly_model.h"
 #include "berechnung_model.h"
 #include "cli.h"
+#include "completion_model.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -1,7 +1,7 @@
 // The completion dialog on screen (offscreen): reached from the main
 // window's button, and given the same choices through its widgets it shows
 // what `kalvoria-cli offer` prints for them.
-#include "assembly_view.h"
+#include "completion_view.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "assembly_model.h"
 #include "benutzeraktion.h"
 #include "berechnung_model.h"
+#include "completion_model.h"
 #include "druckauftrag.h"
 #include "umgebung.h"
 

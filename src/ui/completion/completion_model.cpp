@@ -1,4 +1,4 @@
-#include "assembly_model.h"
+#include "completion_model.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -14,6 +14,7 @@
 namespace kal {
 
 using namespace kp;
+namespace anschluss = engine::anschluss;
 
 namespace {
 const Beschriftung kBeschriftungen[] = {

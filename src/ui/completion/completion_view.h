@@ -4,7 +4,7 @@
 
 #include <QMenuBar>
 
-#include "assembly_model.h"
+#include "completion_model.h"
 #include "modellview.h"
 
 namespace kal {

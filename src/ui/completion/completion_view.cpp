@@ -1,4 +1,4 @@
-#include "assembly_view.h"
+#include "completion_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -91,13 +91,13 @@ private:
     void menuZustand();
     void drucken(int cmd);
     // connections
-    anschluss::Seitenfilter filter(int seite) const;
+    engine::anschluss::Seitenfilter filter(int seite) const;
     void listeFuellen(int seite);
     void normGewechselt();
     void auswahlVerarbeiten(int seite);
     void sonderanschluesseGeklickt();
     // arrangement
-    void belegungSetzen(anschluss::Eintritt eintritt);
+    void belegungSetzen(engine::anschluss::Eintritt eintritt);
     void belegungSonder();
     bool uebernehmenSchritte();
     // options and prices

@@ -9,7 +9,7 @@
 
 #include "ausgeliefert.h"
 
-using namespace kal::anschluss;
+using namespace kal::engine::anschluss;
 
 namespace {
 const Data& daten() { return kaltest::ausgelieferteDaten(); }
