@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cli.h"
 #include "verzeichnis.h"
 
 namespace af = kal::aufruf;
@@ -27,16 +28,7 @@ std::string roffName(const std::string& s) {
     return aus;
 }
 
-std::string ausgabe(const std::string& cmd) {
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    pclose(p);
-    return out;
-}
+std::string ausgabe(const std::string& cmd) { return kaltest::shellLauf(cmd).out; }
 
 TEST(Aufruf, EveryCommandHasOneRow) {
     for (auto id : {af::BefehlId::Fluid, af::BefehlId::DataCheck, af::BefehlId::Lists,

@@ -12,20 +12,9 @@
 namespace fs = std::filesystem;
 using kaltest::distDir;
 using kaltest::Lauf;
+using kaltest::shellLauf;
 
 namespace {
-
-Lauf lauf(const std::string& cmd) {
-    Lauf l{-1, ""};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return l;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) l.out.append(buf, n);
-    const int st = pclose(p);
-    l.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return l;
-}
 
 // A copy of the executable in PREFIX/bin and of the shipped tree in
 // PREFIX/share/kalvoria, and an unrelated working directory.
@@ -43,9 +32,9 @@ struct Installation : kaltest::TempDir {
     }
     // Runs the installed copy in home/projects with a settings folder of its own.
     Lauf starte(const std::string& args) const {
-        return lauf("cd " + pfad("home/projects") + " && env -u KALVORIA_WERKSMODUS " +
-                    "XDG_CONFIG_HOME=" + pfad("config") + " " + pfad("usr/bin/kalvoria-cli") + " " +
-                    args + " 2>&1");
+        return shellLauf("cd " + pfad("home/projects") + " && env -u KALVORIA_WERKSMODUS " +
+                         "XDG_CONFIG_HOME=" + pfad("config") + " " + pfad("usr/bin/kalvoria-cli") +
+                         " " + args + " 2>&1");
     }
 };
 
@@ -76,15 +65,15 @@ TEST(CliInstallation, AppdirStillWins) {
 }
 
 TEST(CliInstallation, HelpIsTheCommandTable) {
-    Lauf cli = lauf(std::string(KAL_CLI) + " --help");
+    Lauf cli = shellLauf(std::string(KAL_CLI) + " --help");
     EXPECT_EQ(cli.rc, 0);
     EXPECT_EQ(cli.out, kal::aufruf::hilfe(kal::aufruf::kommandozeile()));
 #ifdef KAL_GUI
     // before Qt: no display needed
-    Lauf gui = lauf("env -u DISPLAY -u QT_QPA_PLATFORM " + std::string(KAL_GUI) + " --help");
+    Lauf gui = shellLauf("env -u DISPLAY -u QT_QPA_PLATFORM " + std::string(KAL_GUI) + " --help");
     EXPECT_EQ(gui.rc, 0);
     EXPECT_EQ(gui.out, kal::aufruf::hilfe(kal::aufruf::programm()));
-    EXPECT_EQ(lauf(std::string(KAL_GUI) + " --no-such-option 2>&1").rc, 2);
+    EXPECT_EQ(shellLauf(std::string(KAL_GUI) + " --no-such-option 2>&1").rc, 2);
 #endif
 }
 
