@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "format.h"
-#include "sitzung.h"
+#include "cli/sitzung.h"
+#include "datalib/format.h"
 
 namespace kal::cli {
 

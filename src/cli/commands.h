@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "aufruf.h"
+#include "app/aufruf.h"
 
 namespace kal::cli {
 

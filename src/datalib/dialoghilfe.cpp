@@ -1,4 +1,4 @@
-#include "dialoghilfe.h"
+#include "datalib/dialoghilfe.h"
 
 namespace kal {
 

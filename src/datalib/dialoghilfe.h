@@ -5,10 +5,10 @@
 #include <span>
 #include <string>
 
-#include "form.h"
-#include "ini.h"
-#include "inputhelper.h"
-#include "ports.h"
+#include "datalib/ini.h"
+#include "datalib/inputhelper.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "form.h"
-#include "format.h"
-#include "ports.h"
+#include "datalib/format.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "hydraulik.h"
+#include "engine/hydraulik.h"
 
 #include <algorithm>
 #include <array>

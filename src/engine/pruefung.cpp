@@ -1,12 +1,12 @@
-#include "pruefung.h"
+#include "engine/pruefung.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "bilanz.h"
-#include "hydraulik.h"
-#include "stoffwerte.h"
-#include "waermeuebergang.h"
+#include "engine/bilanz.h"
+#include "engine/hydraulik.h"
+#include "engine/stoffwerte.h"
+#include "engine/waermeuebergang.h"
 
 namespace kal::engine {
 

@@ -1,4 +1,4 @@
-#include "stoffwerte.h"
+#include "engine/stoffwerte.h"
 
 #include <cmath>
 

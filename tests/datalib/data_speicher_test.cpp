@@ -1,7 +1,7 @@
 // Accessor behaviour on a small data set built in memory.
 #include <gtest/gtest.h>
 
-#include "data.h"
+#include "datalib/data.h"
 
 namespace {
 Data kleineDaten() {

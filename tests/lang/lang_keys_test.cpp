@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ini.h"
+#include "datalib/ini.h"
 #include "source_scan.h"
 #include "verzeichnis.h"
 

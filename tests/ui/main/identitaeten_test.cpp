@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <tuple>
 
-#include "berechnung_model.h"
-#include "plattencache.h"
-#include "suche.h"
+#include "engine/plattencache.h"
+#include "engine/suche.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 
 using namespace kal;
