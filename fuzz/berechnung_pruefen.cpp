@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cli/json_endlich.h"
-#include "cli/sitzung.h"
+#include "json_endlich.h"
 #include "pruefen.h"
+#include "sitzung.h"
 
 namespace kalfuzz {
 

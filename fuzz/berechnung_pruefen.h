@@ -2,7 +2,7 @@
 // that calculate.
 #pragma once
 
-#include "ui/main/berechnung_model.h"
+#include "berechnung_model.h"
 
 namespace kalfuzz {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/aufruf.h"
+#include "aufruf.h"
 
 namespace {
 bool schreibe(const std::string& pfad, const std::string& text) {

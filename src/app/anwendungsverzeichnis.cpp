@@ -1,4 +1,4 @@
-#include "app/anwendungsverzeichnis.h"
+#include "anwendungsverzeichnis.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "app/app.h"
+#include "app.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/dialogsettings.h"
-#include "app/registry.h"
+#include "dialogsettings.h"
+#include "registry.h"
 
 namespace kal {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "datalib/data.h"
-#include "datalib/ini.h"
-#include "ports/ports.h"
+#include "data.h"
+#include "ini.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "app/aufruf.h"
+#include "aufruf.h"
 
 #include <stdexcept>
 

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <sstream>
 
-#include "app/aufruf.h"
+#include "aufruf.h"
 
 namespace kal::aufruf {
 

@@ -1,4 +1,4 @@
-#include "app/binder.h"
+#include "binder.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -12,7 +12,7 @@
 #include <map>
 #include <vector>
 
-#include "ports/form.h"
+#include "form.h"
 
 class QWidget;
 class QAction;

@@ -1,8 +1,8 @@
-#include "app/dialogsettings.h"
+#include "dialogsettings.h"
 
 #include <vector>
 
-#include "datalib/dialoghilfe.h"
+#include "dialoghilfe.h"
 
 namespace kal {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "datalib/ini.h"
-#include "ids/dialog_ids.h"
-#include "ports/form.h"
+#include "dialog_ids.h"
+#include "form.h"
+#include "ini.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "app/enbitmap.h"
+#include "enbitmap.h"
 
 int CEnBitmap::LoadImage(const std::string& path, int) {
     QPixmap p;

@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "app/binder.h"
-#include "app/qtports.h"
+#include "binder.h"
+#include "qtports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "app/qtports.h"
+#include "qtports.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,8 +18,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/screenshot.h"
-#include "druck/qtseite.h"
+#include "qtseite.h"
+#include "screenshot.h"
 
 namespace kal {
 

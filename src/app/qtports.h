@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "ports/form.h"
-#include "ports/ports.h"
+#include "form.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "app/qtsettings.h"
+#include "qtsettings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "ports/ports.h"
+#include "ports.h"
 
 class QSettings;
 

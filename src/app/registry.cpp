@@ -1,7 +1,7 @@
-#include "app/registry.h"
+#include "registry.h"
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
+#include "dialoghilfe.h"
+#include "format.h"
 
 namespace kal {
 

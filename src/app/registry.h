@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "datalib/ini.h"
-#include "ports/ports.h"
+#include "ini.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "app/screenshot.h"
+#include "screenshot.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/views.h"
+#include "views.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

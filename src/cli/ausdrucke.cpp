@@ -1,13 +1,13 @@
 // The printouts of an offer as PDF files, without a screen: the same
 // drawing as the dialog's menu, on A4 pages.
-#include "cli/ausdrucke.h"
+#include "ausdrucke.h"
 
 #include <QGuiApplication>
 #include <cstdio>
 #include <filesystem>
 
-#include "druck/qtseite.h"
-#include "ui/completion/druckauftrag.h"
+#include "druckauftrag.h"
+#include "qtseite.h"
 
 namespace kal::cli {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/completion/completion_model.h"
+#include "completion_model.h"
 
 namespace kal::cli {
 

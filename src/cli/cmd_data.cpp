@@ -2,12 +2,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/aufruf.h"
-#include "cli/commands.h"
-#include "cli/sitzung.h"
-#include "datalib/data.h"
-#include "datalib/format.h"
-#include "datalib/spalttyprollen.h"
+#include "aufruf.h"
+#include "commands.h"
+#include "data.h"
+#include "format.h"
+#include "sitzung.h"
+#include "spalttyprollen.h"
 
 namespace kal::cli {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/sitzung.h"
-#include "datalib/format.h"
+#include "format.h"
+#include "sitzung.h"
 
 namespace kal::cli {
 

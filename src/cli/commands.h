@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/aufruf.h"
+#include "aufruf.h"
 
 namespace kal::cli {
 

@@ -1,9 +1,9 @@
-#include "cli/sitzung.h"
+#include "sitzung.h"
 
 #include <cstdio>
 
-#include "cli/json_endlich.h"
-#include "ui/main/hinweise.h"
+#include "hinweise.h"
+#include "json_endlich.h"
 
 namespace kal::cli {
 

@@ -1,4 +1,4 @@
-#include "datalib/data.h"
+#include "data.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "datalib/dialoghilfe.h"
+#include "dialoghilfe.h"
 
 namespace kal {
 

@@ -5,10 +5,10 @@
 #include <span>
 #include <string>
 
-#include "datalib/ini.h"
-#include "datalib/inputhelper.h"
-#include "ports/form.h"
-#include "ports/ports.h"
+#include "form.h"
+#include "ini.h"
+#include "inputhelper.h"
+#include "ports.h"
 
 namespace kal {
 

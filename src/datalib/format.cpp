@@ -1,4 +1,4 @@
-#include "datalib/format.h"
+#include "format.h"
 
 #include <locale.h>
 

@@ -1,4 +1,4 @@
-#include "datalib/geraetekennstring.h"
+#include "geraetekennstring.h"
 
 #include <charconv>
 #include <vector>

@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-#include "datalib/data.h"
+#include "data.h"
 
 class CGeraeteKennstring {
 public:

@@ -1,4 +1,4 @@
-#include "datalib/ini.h"
+#include "ini.h"
 
 #include <filesystem>
 #include <fstream>

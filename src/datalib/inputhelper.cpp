@@ -1,4 +1,4 @@
-#include "datalib/inputhelper.h"
+#include "inputhelper.h"
 
 namespace kal {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "datalib/format.h"
-#include "ports/form.h"
-#include "ports/ports.h"
+#include "form.h"
+#include "format.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -8,7 +8,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "datalib/data.h"
+#include "data.h"
 
 using nlohmann::json;
 

@@ -1,9 +1,9 @@
 // The channel types at the role positions checked against every other type.
-#include "datalib/spalttyprollen.h"
+#include "spalttyprollen.h"
 
 #include <algorithm>
 
-#include "datalib/format.h"
+#include "format.h"
 
 namespace {
 // Reynolds numbers a channel may see, from a viscous oil creeping through a

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "datalib/data.h"
+#include "data.h"
 
 // One line per plate type and channel type that breaks a role somewhere in
 // the Reynolds range: a type with a higher Nusselt law than the one at

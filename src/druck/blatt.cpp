@@ -1,6 +1,6 @@
-#include "druck/blatt.h"
+#include "blatt.h"
 
-#include "datalib/format.h"
+#include "format.h"
 
 namespace kal {
 

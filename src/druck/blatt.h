@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "ports/ports.h"
+#include "ports.h"
 
 namespace kal {
 

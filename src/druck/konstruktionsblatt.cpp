@@ -1,11 +1,11 @@
-#include "druck/konstruktionsblatt.h"
+#include "konstruktionsblatt.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "datalib/format.h"
-#include "druck/blatt.h"
-#include "druck/projektdaten.h"
+#include "blatt.h"
+#include "format.h"
+#include "projektdaten.h"
 
 namespace kal {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "datalib/data.h"
-#include "ports/ports.h"
+#include "data.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -1,10 +1,10 @@
-#include "druck/plattenlegeplan.h"
+#include "plattenlegeplan.h"
 
 #include <algorithm>
 
-#include "datalib/format.h"
-#include "druck/blatt.h"
-#include "druck/projektdaten.h"
+#include "blatt.h"
+#include "format.h"
+#include "projektdaten.h"
 
 namespace kal {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/ports.h"
+#include "ports.h"
 
 namespace kal {
 

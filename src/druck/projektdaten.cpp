@@ -1,11 +1,11 @@
-#include "druck/projektdaten.h"
+#include "projektdaten.h"
 
 #include <ctime>
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
-#include "druck/blatt.h"
-#include "ids/dialog_ids.h"
+#include "blatt.h"
+#include "dialog_ids.h"
+#include "dialoghilfe.h"
+#include "format.h"
 
 namespace kal {
 

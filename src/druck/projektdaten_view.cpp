@@ -1,11 +1,11 @@
-#include "druck/projektdaten_view.h"
+#include "projektdaten_view.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ids/dialog_ids.h"
+#include "dialog_ids.h"
 
 namespace kal {
 

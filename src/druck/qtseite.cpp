@@ -1,4 +1,4 @@
-#include "druck/qtseite.h"
+#include "qtseite.h"
 
 #include <QFontMetrics>
 #include <QImage>

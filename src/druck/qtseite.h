@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "ports/ports.h"
+#include "ports.h"
 
 class QPagedPaintDevice;
 

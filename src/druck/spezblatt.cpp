@@ -1,11 +1,11 @@
-#include "druck/spezblatt.h"
+#include "spezblatt.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "druck/blatt.h"
-#include "druck/projektdaten.h"
-#include "ids/dialog_ids.h"
+#include "blatt.h"
+#include "dialog_ids.h"
+#include "projektdaten.h"
 
 namespace kal {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "datalib/ini.h"
-#include "ports/form.h"
-#include "ports/ports.h"
+#include "form.h"
+#include "ini.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "datalib/ini.h"
-#include "ports/ports.h"
+#include "ini.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -1,15 +1,15 @@
 // The next-best packs of a design, the limits of a pack and the reasons a
 // run found none: second searches on copies of the case.
-#include "engine/alternativen.h"
+#include "alternativen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "datalib/format.h"
-#include "datalib/ini.h"
-#include "engine/preis.h"
-#include "engine/suche.h"
+#include "format.h"
+#include "ini.h"
+#include "preis.h"
+#include "suche.h"
 
 namespace kal::engine {
 

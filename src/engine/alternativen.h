@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/berechnungsfall.h"
+#include "berechnungsfall.h"
 
 class CIniEx;
 class Data;

@@ -1,8 +1,8 @@
-#include "engine/anschluesse.h"
+#include "anschluesse.h"
 
 #include <cmath>
 
-#include "datalib/format.h"
+#include "format.h"
 
 namespace kal::engine::anschluss {
 

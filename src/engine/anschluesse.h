@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "datalib/data.h"
-#include "datalib/ini.h"
+#include "data.h"
+#include "ini.h"
 
 namespace kal::engine::anschluss {
 

@@ -1,7 +1,7 @@
-#include "engine/berechnung.h"
+#include "berechnung.h"
 
-#include "engine/pruefung.h"
-#include "engine/suche.h"
+#include "pruefung.h"
+#include "suche.h"
 
 namespace kal::engine {
 

@@ -15,7 +15,7 @@
 #include <array>
 #include <string>
 
-#include "engine/konstanten.h"
+#include "konstanten.h"
 
 namespace kal::engine {
 

@@ -1,9 +1,9 @@
-#include "engine/bilanz.h"
+#include "bilanz.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "engine/stoffwerte.h"
+#include "stoffwerte.h"
 
 namespace kal::engine {
 

@@ -1,4 +1,4 @@
-#include "engine/hydraulik.h"
+#include "hydraulik.h"
 
 #include <algorithm>
 #include <array>

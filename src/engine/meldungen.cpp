@@ -1,7 +1,7 @@
 // The engine's messages, collected for the caller.
 #include <algorithm>
 
-#include "engine/meldung.h"
+#include "meldung.h"
 
 namespace kal::engine {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/konstanten.h"
+#include "konstanten.h"
 
 namespace kal::engine {
 

@@ -1,9 +1,9 @@
-#include "engine/plattencache.h"
+#include "plattencache.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "engine/hydraulik.h"
+#include "hydraulik.h"
 
 namespace kal::engine {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "datalib/data.h"
-#include "engine/berechnungsfall.h"
-#include "engine/kontext.h"
+#include "berechnungsfall.h"
+#include "data.h"
+#include "kontext.h"
 
 namespace kal::engine {
 

@@ -1,9 +1,9 @@
-#include "engine/preis.h"
+#include "preis.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "datalib/format.h"
+#include "format.h"
 
 namespace kal::engine {
 

@@ -1,12 +1,12 @@
-#include "engine/pruefung.h"
+#include "pruefung.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "engine/bilanz.h"
-#include "engine/hydraulik.h"
-#include "engine/stoffwerte.h"
-#include "engine/waermeuebergang.h"
+#include "bilanz.h"
+#include "hydraulik.h"
+#include "stoffwerte.h"
+#include "waermeuebergang.h"
 
 namespace kal::engine {
 

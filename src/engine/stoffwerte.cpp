@@ -1,4 +1,4 @@
-#include "engine/stoffwerte.h"
+#include "stoffwerte.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "engine/waermeuebergang.h"
+#include "waermeuebergang.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "permissions/spalttypen_zulaessig.h"
+#include "spalttypen_zulaessig.h"
 
 #include <algorithm>
 
-#include "datalib/format.h"
+#include "format.h"
 
 namespace {
 bool gueltigePosition(int j) { return j >= 0 && j < kAnzahlSpalttypen; }

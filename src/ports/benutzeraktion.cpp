@@ -1,4 +1,4 @@
-#include "ports/benutzeraktion.h"
+#include "benutzeraktion.h"
 
 #include <fstream>
 #include <nlohmann/json.hpp>

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/form.h"
+#include "form.h"
 
 namespace kal {
 

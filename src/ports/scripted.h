@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ports/form.h"
-#include "ports/ports.h"
+#include "form.h"
+#include "ports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "projekt/projektdatei.h"
+#include "projektdatei.h"
 
 #include <cerrno>
 #include <cmath>
@@ -9,8 +9,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "datalib/format.h"
-#include "ports/form.h"
+#include "form.h"
+#include "format.h"
 
 namespace kal {
 

@@ -1,6 +1,6 @@
 // Where the program finds its tree: option, beside the executable, under its
 // prefix, else the working directory.
-#include "app/anwendungsverzeichnis.h"
+#include "anwendungsverzeichnis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "app/app.h"
+#include "app.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "app/dialogsettings.h"
-#include "ports/scripted.h"
+#include "dialogsettings.h"
+#include "scripted.h"
 #include "verzeichnis.h"
 
 using kal::CBerechnungApp;

@@ -1,4 +1,4 @@
-#include "app/qtsettings.h"
+#include "qtsettings.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

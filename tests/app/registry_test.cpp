@@ -1,8 +1,8 @@
-#include "app/registry.h"
+#include "registry.h"
 
 #include <gtest/gtest.h>
 
-#include "ports/scripted.h"
+#include "scripted.h"
 
 using kal::UnitWerte;
 

@@ -1,4 +1,4 @@
-#include "app/views.h"
+#include "views.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ports/scripted.h"
+#include "scripted.h"
 
 namespace {
 CIniEx ini(const std::string& text) {

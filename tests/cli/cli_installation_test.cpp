@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/aufruf.h"
+#include "aufruf.h"
 #include "cli.h"
 #include "verzeichnis.h"
 

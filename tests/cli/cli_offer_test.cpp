@@ -8,8 +8,8 @@
 
 #include "ausgeliefert.h"
 #include "cli.h"
-#include "datalib/geraetekennstring.h"
-#include "ids/dialog_ids.h"
+#include "dialog_ids.h"
+#include "geraetekennstring.h"
 
 namespace kp = kal::kp;
 using Json = nlohmann::json;

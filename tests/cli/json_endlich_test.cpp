@@ -1,4 +1,4 @@
-#include "cli/json_endlich.h"
+#include "json_endlich.h"
 
 #include <gtest/gtest.h>
 

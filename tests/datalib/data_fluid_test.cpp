@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ausgeliefert.h"
-#include "datalib/data.h"
+#include "data.h"
 
 namespace {
 using kaltest::ausgelieferteDaten;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ausgeliefert.h"
-#include "datalib/data.h"
+#include "data.h"
 
 namespace {
 using kaltest::ausgelieferteDaten;

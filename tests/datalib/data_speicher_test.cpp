@@ -1,7 +1,7 @@
 // Accessor behaviour on a small data set built in memory.
 #include <gtest/gtest.h>
 
-#include "datalib/data.h"
+#include "data.h"
 
 namespace {
 Data kleineDaten() {

@@ -1,8 +1,8 @@
-#include "datalib/dialoghilfe.h"
+#include "dialoghilfe.h"
 
 #include <gtest/gtest.h>
 
-#include "ports/scripted.h"
+#include "scripted.h"
 
 using namespace kal;
 

@@ -1,8 +1,8 @@
-#include "datalib/inputhelper.h"
+#include "inputhelper.h"
 
 #include <gtest/gtest.h>
 
-#include "ports/scripted.h"
+#include "scripted.h"
 
 using namespace kal;
 

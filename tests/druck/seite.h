@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/scripted.h"
+#include "scripted.h"
 
 namespace kaltest {
 

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "datalib/data.h"
-#include "engine/berechnungsfall.h"
+#include "berechnungsfall.h"
+#include "data.h"
 
 namespace testdaten {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "datalib/ini.h"
+#include "ini.h"
 #include "source_scan.h"
 #include "verzeichnis.h"
 

@@ -1,4 +1,4 @@
-#include "ports/form.h"
+#include "form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ports/scripted.h"
+#include "scripted.h"
 
 #include <gtest/gtest.h>
 

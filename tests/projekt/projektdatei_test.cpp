@@ -1,11 +1,11 @@
-#include "projekt/projektdatei.h"
+#include "projektdatei.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 
-#include "datalib/format.h"
+#include "format.h"
 #include "verzeichnis.h"
 
 namespace fs = std::filesystem;

@@ -1,15 +1,15 @@
-#include "ui/completion/completion_model.h"
+#include "completion_model.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <stdexcept>
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
-#include "ids/dialog_ids.h"
-#include "ui/completion/druckauftrag.h"
-#include "ui/spec/spec_model.h"
+#include "dialog_ids.h"
+#include "dialoghilfe.h"
+#include "druckauftrag.h"
+#include "format.h"
+#include "spec_model.h"
 
 namespace kal {
 

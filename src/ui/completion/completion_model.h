@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "datalib/geraetekennstring.h"
-#include "datalib/inputhelper.h"
-#include "engine/anschluesse.h"
-#include "engine/berechnungsfall.h"
-#include "ports/form.h"
-#include "ui/main/addmedium_model.h"
+#include "addmedium_model.h"
+#include "anschluesse.h"
+#include "app.h"
+#include "berechnungsfall.h"
+#include "form.h"
+#include "geraetekennstring.h"
+#include "inputhelper.h"
 
 namespace kal {
 

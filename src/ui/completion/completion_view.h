@@ -4,8 +4,8 @@
 
 #include <QMenuBar>
 
-#include "app/modellview.h"
-#include "ui/completion/completion_model.h"
+#include "completion_model.h"
+#include "modellview.h"
 
 namespace kal {
 

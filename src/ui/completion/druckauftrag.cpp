@@ -1,6 +1,6 @@
-#include "ui/completion/druckauftrag.h"
+#include "druckauftrag.h"
 
-#include "ids/dialog_ids.h"
+#include "dialog_ids.h"
 
 namespace kal {
 

@@ -1,12 +1,12 @@
-#include "ui/main/addmedium_model.h"
+#include "addmedium_model.h"
 
 #include <cfloat>
 #include <cmath>
 #include <sstream>
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
-#include "projekt/projektdatei.h"
+#include "dialoghilfe.h"
+#include "format.h"
+#include "projektdatei.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "ui/main/addmedium_view.h"
+#include "addmedium_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

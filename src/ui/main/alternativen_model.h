@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "datalib/data.h"
-#include "datalib/ini.h"
-#include "engine/alternativen.h"
-#include "ids/dialog_ids.h"
-#include "ports/form.h"
+#include "alternativen.h"
+#include "data.h"
+#include "dialog_ids.h"
+#include "form.h"
+#include "ini.h"
 
 namespace kal {
 

@@ -1,6 +1,6 @@
-#include "ui/main/auswahllisten.h"
+#include "auswahllisten.h"
 
-#include "datalib/format.h"
+#include "format.h"
 
 namespace kal::listen {
 

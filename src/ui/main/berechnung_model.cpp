@@ -1,23 +1,23 @@
-#include "ui/main/berechnung_model.h"
+#include "berechnung_model.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "app/dialoginfo.h"
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
-#include "engine/plattencache.h"
-#include "projekt/projektdatei.h"
-#include "ui/completion/completion_model.h"
-#include "ui/main/addmedium_model.h"
-#include "ui/main/alternativen_model.h"
-#include "ui/main/bericht.h"
-#include "ui/main/erfassung.h"
-#include "ui/main/ergebnisanzeige.h"
-#include "ui/main/hinweise.h"
-#include "ui/main/spalttypdlg_model.h"
-#include "version/kal_version.h"
+#include "addmedium_model.h"
+#include "alternativen_model.h"
+#include "bericht.h"
+#include "completion_model.h"
+#include "dialoghilfe.h"
+#include "dialoginfo.h"
+#include "erfassung.h"
+#include "ergebnisanzeige.h"
+#include "format.h"
+#include "hinweise.h"
+#include "kal_version.h"
+#include "plattencache.h"
+#include "projektdatei.h"
+#include "spalttypdlg_model.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "ui/main/berechnung_view.h"
+#include "berechnung_view.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/main/colorlabel.h"
+#include "colorlabel.h"
 
 namespace kal {
 

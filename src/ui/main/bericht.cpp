@@ -1,13 +1,13 @@
-#include "ui/main/bericht.h"
+#include "bericht.h"
 
 #include <cmath>
 #include <utility>
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
-#include "datalib/inputhelper.h"
-#include "ids/dialog_ids.h"
-#include "ui/main/ergebnisanzeige.h"
+#include "dialog_ids.h"
+#include "dialoghilfe.h"
+#include "ergebnisanzeige.h"
+#include "format.h"
+#include "inputhelper.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "ui/main/colorctrl.h"
+#include "colorctrl.h"
 
 namespace kal {
 

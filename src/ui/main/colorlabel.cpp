@@ -1,4 +1,4 @@
-#include "ui/main/colorlabel.h"
+#include "colorlabel.h"
 
 #include <QEvent>
 #include <QPainter>

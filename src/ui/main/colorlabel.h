@@ -4,7 +4,7 @@
 #include <QBasicTimer>
 #include <QLabel>
 
-#include "ui/main/colorctrl.h"
+#include "colorctrl.h"
 
 namespace kal {
 

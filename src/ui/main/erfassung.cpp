@@ -1,11 +1,11 @@
-#include "ui/main/erfassung.h"
+#include "erfassung.h"
 
 #include <climits>
 #include <cmath>
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
-#include "ids/dialog_ids.h"
+#include "dialog_ids.h"
+#include "dialoghilfe.h"
+#include "format.h"
 
 namespace kal {
 

@@ -1,6 +1,6 @@
-#include "ui/main/feldregeln.h"
+#include "feldregeln.h"
 
-#include "datalib/format.h"
+#include "format.h"
 
 namespace kal::regeln {
 

@@ -1,8 +1,8 @@
-#include "ui/main/hinweise.h"
+#include "hinweise.h"
 
 #include <string>
 
-#include "datalib/dialoghilfe.h"
+#include "dialoghilfe.h"
 
 namespace kal::hinweise {
 

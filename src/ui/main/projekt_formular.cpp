@@ -1,7 +1,7 @@
-#include "ui/main/projekt_formular.h"
+#include "projekt_formular.h"
 
-#include "datalib/dialoghilfe.h"
-#include "ids/dialog_ids.h"
+#include "dialog_ids.h"
+#include "dialoghilfe.h"
 
 namespace kal {
 

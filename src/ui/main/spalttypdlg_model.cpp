@@ -1,7 +1,7 @@
-#include "ui/main/spalttypdlg_model.h"
+#include "spalttypdlg_model.h"
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
+#include "dialoghilfe.h"
+#include "format.h"
 
 namespace kal {
 

@@ -2,7 +2,7 @@
 // medium, channel-type permission grid) with the dialog runner.
 #pragma once
 
-#include "app/qtports.h"
+#include "qtports.h"
 
 namespace kal {
 

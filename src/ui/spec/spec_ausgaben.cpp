@@ -1,7 +1,7 @@
-#include "ui/spec/spec_ausgaben.h"
+#include "spec_ausgaben.h"
 
-#include "datalib/format.h"
-#include "ids/dialog_ids.h"
+#include "dialog_ids.h"
+#include "format.h"
 
 namespace kal::spez {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "datalib/ini.h"
-#include "engine/berechnungsfall.h"
-#include "ports/form.h"
+#include "berechnungsfall.h"
+#include "form.h"
+#include "ini.h"
 
 namespace kal::spez {
 

@@ -1,17 +1,17 @@
-#include "ui/spec/spec_model.h"
+#include "spec_model.h"
 
 #include <cfloat>
 #include <cmath>
 #include <exception>
 #include <memory>
 
-#include "datalib/dialoghilfe.h"
-#include "datalib/format.h"
-#include "druck/projektdaten.h"
-#include "ids/dialog_ids.h"
-#include "projekt/projektdatei.h"
-#include "ui/spec/spec_ausgaben.h"
-#include "version/kal_version.h"
+#include "dialog_ids.h"
+#include "dialoghilfe.h"
+#include "format.h"
+#include "kal_version.h"
+#include "projektdatei.h"
+#include "projektdaten.h"
+#include "spec_ausgaben.h"
 
 namespace kal {
 

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "ports/benutzeraktion.h"
-#include "ui/completion/completion_model.h"
-#include "ui/completion/druckauftrag.h"
-#include "ui/main/berechnung_model.h"
+#include "benutzeraktion.h"
+#include "berechnung_model.h"
+#include "completion_model.h"
+#include "druckauftrag.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ports/scripted.h"
-#include "ui/main/addmedium_model.h"
+#include "addmedium_model.h"
+#include "scripted.h"
 
 using namespace kal;
 

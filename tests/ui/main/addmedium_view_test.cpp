@@ -1,4 +1,4 @@
-#include "ui/main/addmedium_view.h"
+#include "addmedium_view.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 
 #include "ausgeliefert.h"
 #include "bildablage.h"
-#include "ports/scripted.h"
+#include "scripted.h"
 
 using namespace kal;
 

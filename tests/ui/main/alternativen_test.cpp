@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "ui/main/alternativen_model.h"
-#include "ui/main/berechnung_model.h"
+#include "alternativen_model.h"
+#include "berechnung_model.h"
 #include "umgebung.h"
 #include "verzeichnis.h"
 

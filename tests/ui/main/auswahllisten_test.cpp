@@ -1,4 +1,4 @@
-#include "ui/main/auswahllisten.h"
+#include "auswahllisten.h"
 
 #include <gtest/gtest.h>
 

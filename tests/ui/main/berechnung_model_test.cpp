@@ -1,11 +1,11 @@
-#include "ui/main/berechnung_model.h"
+#include "berechnung_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "app/dialoginfo.h"
-#include "app/dialogsettings.h"
+#include "dialoginfo.h"
+#include "dialogsettings.h"
 #include "umgebung.h"
 
 using namespace kal;

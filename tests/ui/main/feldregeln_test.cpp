@@ -1,8 +1,8 @@
-#include "ui/main/feldregeln.h"
+#include "feldregeln.h"
 
 #include <gtest/gtest.h>
 
-#include "ports/scripted.h"
+#include "scripted.h"
 
 using namespace kal;
 namespace R = kal::regeln;

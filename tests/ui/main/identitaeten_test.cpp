@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <tuple>
 
-#include "engine/plattencache.h"
-#include "engine/suche.h"
-#include "ui/main/berechnung_model.h"
+#include "berechnung_model.h"
+#include "plattencache.h"
+#include "suche.h"
 #include "umgebung.h"
 
 using namespace kal;

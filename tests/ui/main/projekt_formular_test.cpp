@@ -1,11 +1,11 @@
-#include "ui/main/projekt_formular.h"
+#include "projekt_formular.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "ids/dialog_ids.h"
-#include "ports/scripted.h"
+#include "dialog_ids.h"
+#include "scripted.h"
 
 using namespace kal;
 

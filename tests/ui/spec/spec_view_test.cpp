@@ -2,7 +2,7 @@
 // through its widgets it writes the tender text and hands over the text that
 // `kalvoria-cli offer --spec --out` writes, and its widgets show the texts
 // the CLI reports.
-#include "ui/spec/spec_view.h"
+#include "spec_view.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
+#include "berechnung_model.h"
 #include "cli.h"
-#include "ui/completion/completion_model.h"
-#include "ui/main/berechnung_model.h"
+#include "completion_model.h"
 #include "umgebung.h"
 
 using namespace kal;
