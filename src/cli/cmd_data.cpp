@@ -5,6 +5,8 @@
 #include "commands.h"
 #include "data.h"
 #include "format.h"
+#include "gasphase.h"
+#include "sitzung.h"
 #include "spalttyprollen.h"
 
 namespace kal::cli {
@@ -29,6 +31,15 @@ int befehlDataCheck(const Args& args) {
 
 namespace {
 std::string zahl(double v) { return kal::formatiere("%.6g", v); }
+}  // namespace
+
+namespace {
+// The language the program would start in (the stored one, else English),
+// for the texts the data alone do not hold.
+struct Sprache {
+    Sitzung sitzung{false, false};
+    const CIniEx& texte() const { return sitzung.app->getSprache(); }
+};
 }  // namespace
 
 int befehlFluid(const Args& args) {
@@ -71,13 +82,27 @@ int befehlFluid(const Args& args) {
                      zahl(s->tMin).c_str(), zahl(s->tMax).c_str());
         return 1;
     }
+    // a gas below its dew point (or beyond its tables) has no gas properties
+    const Gasphasenbefund phase = s->pruefeGasphase(t, p);
+    if (phase.phase != Gasphase::Gas) {
+        const char* grenze = phase.phase == Gasphase::UnterTaupunkt       ? "%.4g °C"
+                             : phase.phase == Gasphase::DruckUeberTabelle ? "%.4g bar"
+                                                                          : "%.4g kg/m³";
+        const std::string text =
+            gasphaseText(Sprache().texte(), phase.phase, zahl(t) + " °C", zahl(p) + " bar",
+                         s->getName(), kal::formatiere(grenze, phase.grenze));
+        // without a language file the key says which check refused
+        std::fprintf(stderr, "%s\n", text.empty() ? gasphaseSchluessel(phase.phase) : text.c_str());
+        return 1;
+    }
     // a condensing fluid is read at saturation
+    const bool gasDruck = s->IsGas() && !s->IsKondensation();
     double druck = s->IsKondensation() ? s->GetDampfdruck(t) : p;
     std::vector<std::pair<const char*, double>> werte = {
         {"dichte", s->GetDichte(t, druck)},
-        {"waermekapazitaet", s->GetWaermekapazitaet(t)},
-        {"viskositaet", s->GetViskositaet(t)},
-        {"waermeleitfaehigkeit", s->GetWaermeleitfaehigkeit(t)}};
+        {"waermekapazitaet", s->GetWaermekapazitaet(t, gasDruck ? p : 0.0)},
+        {"viskositaet", s->GetViskositaet(t, gasDruck ? p : 0.0)},
+        {"waermeleitfaehigkeit", s->GetWaermeleitfaehigkeit(t, gasDruck ? p : 0.0)}};
     if (s->IsKondensation()) {
         werte.push_back({"dampfdruck", s->GetDampfdruck(t)});
         werte.push_back({"kondensationsenthalpie", s->GetKondensationsenthalpie(t)});

@@ -269,6 +269,39 @@ TEST(Hauptdialog, TemperaturesOutsideTheFluidDataAreRefused) {
     }
 }
 
+// A gas must stay a gas at its pressure from inlet to outlet: carbon
+// dioxide at 25 bar condenses below -12 degC, whatever the mean temperature.
+TEST(Hauptdialog, AGasSideBelowItsDewPointIsRefused) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    wasserWasser(d);
+    waehle(d, MediumKalt, "Carbon Dioxide");
+    waehle(d, Druckstufe, "25");
+    waehle(d, EinheitGasDruckKalt, "bar");
+    tippe(d, GasDruckKalt, "25");
+    tippe(d, TEinKalt, "-20");
+    tippe(d, TAusKalt, "50");
+    EXPECT_FALSE(d.berechnen());
+    ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"gasUnterTaupunkt"});
+    EXPECT_EQ(u.p.messages.shown[0].text,
+              "Cold side, Inlet temperature: Carbon Dioxide at -20 °C and 25 bar lies below its "
+              "dew point (-12.01 °C): it condenses there and is no gas.");
+    EXPECT_EQ(d.form().focus(), TEinKalt);
+    EXPECT_TRUE(ergebnisLeer(d));
+    // the same entry as a gas at 16 bar passes that check
+    Umgebung u2;
+    CBerechnungDlg d2(u2.app);
+    wasserWasser(d2);
+    waehle(d2, MediumKalt, "Carbon Dioxide");
+    waehle(d2, Druckstufe, "25");
+    waehle(d2, EinheitGasDruckKalt, "bar");
+    tippe(d2, GasDruckKalt, "16");
+    tippe(d2, TEinKalt, "-20");
+    tippe(d2, TAusKalt, "50");
+    d2.berechnen();
+    for (const auto& k : u2.meldungsKeys()) EXPECT_NE(k.rfind("gas", 0), 0u) << k;
+}
+
 TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {
     Umgebung u;
     CBerechnungDlg d(u.app);
