@@ -8,6 +8,7 @@
 #include "gasphase.h"
 #include "sitzung.h"
 #include "spalttyprollen.h"
+#include "stoffinfo.h"
 
 namespace kal::cli {
 
@@ -43,23 +44,27 @@ struct Sprache {
 }  // namespace
 
 int befehlFluid(const Args& args) {
-    bool alsJson = false;
+    bool alsJson = false, info = false;
     Args pos;
     std::string dir = "data/";
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--json")
             alsJson = true;
+        else if (args[i] == "--info")
+            info = true;
         else if (args[i] == "--data" && i + 1 < args.size())
             dir = args[++i];
         else
             pos.push_back(args[i]);
     }
-    if (pos.size() < 2 || pos.size() > 3) {
-        std::fprintf(stderr, "usage: kalvoria-cli fluid NAME T [p] [--json] [--data DIR]\n");
+    if (pos.size() < (info ? 1u : 2u) || pos.size() > 3 || (info && (pos.size() > 1 || alsJson))) {
+        std::fprintf(stderr,
+                     "usage: kalvoria-cli fluid NAME T [p] [--json] [--data DIR]\n"
+                     "       kalvoria-cli fluid NAME --info [--data DIR]\n");
         return 2;
     }
     double t = 0.0, p = 1.01325;
-    if (kal::pruefeDouble(pos[1], -273.15, 1e6, t) != kal::ZahlOk) {
+    if (!info && kal::pruefeDouble(pos[1], -273.15, 1e6, t) != kal::ZahlOk) {
         std::fprintf(stderr, "not a temperature: %s\n", pos[1].c_str());
         return 2;
     }
@@ -76,6 +81,11 @@ int befehlFluid(const Args& args) {
     if (!s) {
         std::fprintf(stderr, "unknown fluid: %s\n", pos[0].c_str());
         return 1;
+    }
+    if (info) {
+        // the text of the main window's tooltip on the medium list
+        std::printf("%s\n", kal::stoffInfo(data, Sprache().texte(), *s).c_str());
+        return 0;
     }
     if (!s->IsTemperaturOK(t)) {
         std::fprintf(stderr, "%s: temperature outside %s .. %s degC\n", s->getName().c_str(),

@@ -14,7 +14,9 @@ using kal::cli::Befehl;
 
 // New subcommands go here (each in its own file).
 const Befehl befehle[] = {
-    {"fluid", "fluid NAME T [p] [--json]   properties at T degC (p bar for a gas)",
+    {"fluid",
+     "fluid NAME T [p] [--json]   properties at T degC (p bar absolute for a gas)\n"
+     "                               fluid NAME --info: the data's range, basis and sources",
      kal::cli::befehlFluid},
     {"data-check", "data-check [DIR]            validate a data directory (default data/)",
      kal::cli::befehlDataCheck},

@@ -68,6 +68,22 @@ TEST(CliFluid, GasBelowItsDewPointIsRefused) {
     EXPECT_NE(starte("--appdir " + distDir() + " fluid \"Carbon Dioxide\" 20 30").rc, 0);
 }
 
+// The same text as the tooltip of the main window's medium list.
+TEST(CliFluid, InfoShowsRangeBasisAndSources) {
+    Lauf l = starte("--appdir " + distDir() + " fluid Milk --info");
+    EXPECT_EQ(l.rc, 0);
+    EXPECT_EQ(l.out,
+              "Milk (liquid)\n"
+              "Valid from 2 to 135 °C\n"
+              "Basis: whole milk: 3.5 % fat, 3.3 % protein, 4.7 % lactose, 0.7 % ash (mass)\n"
+              "Density: Choi and Okos (1986) from the composition\n"
+              "Heat capacity: Choi and Okos (1986) from the composition\n"
+              "Viscosity: Fernandez-Martin (1972) to 70 °C, Bertsch and Cerf (1983) from 80 °C, "
+              "blended between\n"
+              "Thermal conductivity: Choi and Okos (1986) from the composition\n");
+    EXPECT_NE(starte("--appdir " + distDir() + " fluid Milk 20 --info").rc, 0);
+}
+
 TEST(CliFluid, BadInputIsAnErrorNotACrash) {
     EXPECT_NE(starte("--appdir " + distDir() + " fluid Water abc").rc, 0);
     EXPECT_NE(starte("--appdir " + distDir() + " fluid Water 500").rc, 0);

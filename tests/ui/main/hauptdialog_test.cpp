@@ -302,6 +302,37 @@ TEST(Hauptdialog, AGasSideBelowItsDewPointIsRefused) {
     for (const auto& k : u2.meldungsKeys()) EXPECT_NE(k.rfind("gas", 0), 0u) << k;
 }
 
+// The tooltip of a medium list: the selected fluid's range, basis and sources.
+TEST(Hauptdialog, MediumListsTellWhatTheirDataRestOn) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    waehle(d, MediumWarm, "Milk");
+    EXPECT_EQ(d.form().find(MediumWarm)->toolTip,
+              "Milk (liquid)\n"
+              "Valid from 2 to 135 °C\n"
+              "Basis: whole milk: 3.5 % fat, 3.3 % protein, 4.7 % lactose, 0.7 % ash (mass)\n"
+              "Density: Choi and Okos (1986) from the composition\n"
+              "Heat capacity: Choi and Okos (1986) from the composition\n"
+              "Viscosity: Fernandez-Martin (1972) to 70 °C, Bertsch and Cerf (1983) from 80 °C, "
+              "blended between\n"
+              "Thermal conductivity: Choi and Okos (1986) from the composition");
+    waehle(d, MediumKalt, "Ethylene Glycol 50 %");
+    const std::string glykol = d.form().find(MediumKalt)->toolTip;
+    EXPECT_NE(
+        glykol.find("Valid from -30 to 100 °C\nBasis: 50 % ethylene glycol in water by volume"),
+        std::string::npos)
+        << glykol;
+    waehle(d, MediumKalt, "Carbon Dioxide");
+    EXPECT_NE(d.form()
+                  .find(MediumKalt)
+                  ->toolTip.find("Carbon Dioxide (gas)\nValid from -20 to 400 °C, gas pressure 0.5 "
+                                 "to 25 bar absolute"),
+              std::string::npos);
+    waehle(d, MediumWarm, "Steam");
+    EXPECT_NE(d.form().find(MediumWarm)->toolTip.find("Vapour pressure: IAPWS-IF97 region 4"),
+              std::string::npos);
+}
+
 TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {
     Umgebung u;
     CBerechnungDlg d(u.app);
