@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "aufruf.h"
 #include "commands.h"
 #include "data.h"
 #include "format.h"
@@ -14,10 +15,10 @@ namespace kal::cli {
 
 int befehlDataCheck(const Args& args) {
     if (args.size() > 1) {
-        std::fprintf(stderr, "usage: kalvoria-cli data-check [DIR]\n");
+        std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::DataCheck).c_str());
         return 2;
     }
-    std::string dir = args.empty() ? std::string("data/") : args[0];
+    std::string dir = args.empty() ? imAnwendungsverzeichnis("data/") : args[0];
     Data data(dir);
     // a data set that breaks a role of the search loads, but selects worse packs
     std::vector<std::string> fehler = data.getFehler();
@@ -46,7 +47,7 @@ struct Sprache {
 int befehlFluid(const Args& args) {
     bool alsJson = false, info = false;
     Args pos;
-    std::string dir = "data/";
+    std::string dir = imAnwendungsverzeichnis("data/");
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--json")
             alsJson = true;
@@ -58,9 +59,7 @@ int befehlFluid(const Args& args) {
             pos.push_back(args[i]);
     }
     if (pos.size() < (info ? 1u : 2u) || pos.size() > 3 || (info && (pos.size() > 1 || alsJson))) {
-        std::fprintf(stderr,
-                     "usage: kalvoria-cli fluid NAME T [p] [--json] [--data DIR]\n"
-                     "       kalvoria-cli fluid NAME --info [--data DIR]\n");
+        std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Fluid).c_str());
         return 2;
     }
     double t = 0.0, p = 1.01325;
