@@ -272,15 +272,18 @@ TEST(Hauptdialog, TemperaturesOutsideTheFluidDataAreRefused) {
 // A gas must stay a gas at its pressure from inlet to outlet: carbon
 // dioxide at 25 bar condenses below -12 degC, whatever the mean temperature.
 TEST(Hauptdialog, AGasSideBelowItsDewPointIsRefused) {
+    auto kohlendioxid = [](CBerechnungDlg& d, const char* bar) {
+        wasserWasser(d);
+        waehle(d, MediumKalt, "Carbon Dioxide");
+        waehle(d, Druckstufe, "25");
+        waehle(d, EinheitGasDruckKalt, "bar");
+        tippe(d, GasDruckKalt, bar);
+        tippe(d, TEinKalt, "-20");
+        tippe(d, TAusKalt, "50");
+    };
     Umgebung u;
     CBerechnungDlg d(u.app);
-    wasserWasser(d);
-    waehle(d, MediumKalt, "Carbon Dioxide");
-    waehle(d, Druckstufe, "25");
-    waehle(d, EinheitGasDruckKalt, "bar");
-    tippe(d, GasDruckKalt, "25");
-    tippe(d, TEinKalt, "-20");
-    tippe(d, TAusKalt, "50");
+    kohlendioxid(d, "25");
     EXPECT_FALSE(d.berechnen());
     ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"gasUnterTaupunkt"});
     EXPECT_EQ(u.p.messages.shown[0].text,
@@ -291,13 +294,7 @@ TEST(Hauptdialog, AGasSideBelowItsDewPointIsRefused) {
     // the same entry as a gas at 16 bar passes that check
     Umgebung u2;
     CBerechnungDlg d2(u2.app);
-    wasserWasser(d2);
-    waehle(d2, MediumKalt, "Carbon Dioxide");
-    waehle(d2, Druckstufe, "25");
-    waehle(d2, EinheitGasDruckKalt, "bar");
-    tippe(d2, GasDruckKalt, "16");
-    tippe(d2, TEinKalt, "-20");
-    tippe(d2, TAusKalt, "50");
+    kohlendioxid(d2, "16");
     d2.berechnen();
     for (const auto& k : u2.meldungsKeys()) EXPECT_NE(k.rfind("gas", 0), 0u) << k;
 }
