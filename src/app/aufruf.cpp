@@ -51,12 +51,16 @@ Programm machKommandozeile() {
          "fluid",
          "NAME T [P]",
          Art::Text,
-         "Print the properties of the library fluid NAME at T degC (for a gas at P bar, "
-         "default 1.01325): density, specific heat capacity, viscosity and thermal "
+         "Print the properties of the library fluid NAME at T degC (for a gas at P bar "
+         "absolute, default 1.01325): density, specific heat capacity, viscosity and thermal "
          "conductivity, for a condensing fluid at saturation with its vapour pressure and "
-         "enthalpy of condensation. Exit 1 for an unknown fluid or a temperature outside its "
-         "range.",
+         "enthalpy of condensation. With --info (and no T) print instead what the fluid's data "
+         "rest on: its valid range, basis and the source of each property. Exit 1 for an "
+         "unknown fluid, a temperature outside its range or a gas state below its dew point or "
+         "beyond its tables.",
          {kJson,
+          {"--info", nullptr, nullptr, Art::Keiner,
+           "print the fluid's valid range, basis and sources (the main window's tooltip)"},
           {"--data", nullptr, "DIR", Art::Verzeichnis,
            "read the engineering data from DIR instead of data/ of the application "
            "directory"}}},

@@ -18,7 +18,8 @@ constexpr int kMischSchritte = 15;
 double wandviskositaet(const Data& d, const Mediumseite& m, double tWand) {
     if (m.medium == d.getStoffdatenListe().getSize()) return m.eigenesMediumDaten.viskositaetWand;
     const Stoffdaten* s = d.getStoffdatenListe().internalGetAt(m.medium);
-    return s ? s->GetViskositaet(tWand) : 0.0;
+    // a gas at its pressure, as its bulk viscosity
+    return s ? s->GetViskositaet(tWand, m.istGas && !m.kondensation ? m.gasDruck : 0.0) : 0.0;
 }
 
 // The first two active channel types of a side and its channel velocity range.

@@ -5,6 +5,7 @@
 #include "dialoghilfe.h"
 #include "engine.h"
 #include "format.h"
+#include "gasphase.h"
 
 namespace {
 bool positiv(double x) { return std::isfinite(x) && x > 0.0; }
@@ -140,7 +141,8 @@ bool Rechenkern::grenzenPruefen(const Falleingaben& e, const Arbeitswerte& a) {
 // Every inlet and outlet temperature (entered or completed) within the
 // range of its medium's fluid data: the properties are only evaluated at
 // the mean temperature, so a side could start far outside the table. The
-// outlet of a condensing side is condensate.
+// outlet of a condensing side is condensate. A gas must stay a gas at its
+// pressure from inlet to outlet; its coldest point is one of them.
 bool Rechenkern::temperaturenImBereich(const Falleingaben& e) {
     namespace eg = einheitengruppe;
     const StoffdatenListe& stoffe = k_.data.getStoffdatenListe();
@@ -154,21 +156,48 @@ bool Rechenkern::temperaturenImBereich(const Falleingaben& e) {
         for (int i = 0; i < 2; ++i) {
             const Stoffdaten* stoff = i == 0 ? ein : aus;
             const double t = i == 0 ? m.tEin : m.tAus;
-            if (!stoff || stoff->IsTemperaturOK(t)) continue;
+            if (!stoff) continue;
+            const bool imBereich = stoff->IsTemperaturOK(t) != 0;
+            const Gasphasenbefund phase = imBereich && m.istGas && !m.kondensation
+                                              ? stoff->pruefeGasphase(t, m.gasDruck)
+                                              : Gasphasenbefund{};
+            if (imBereich && phase.phase == Gasphase::Gas) continue;
             const int pos = i == 0 ? m.einheitTEin : m.einheitTAus;
             const Einheit* einheit = einheitAn(k_.data, eg::Temperatur, pos);
             auto zahl = [&](double tC) { return kal::zahlText(temperaturAnzeige(tC, pos), 2, 10); };
             const std::string name = einheit ? " " + einheit->getName() : std::string();
             const char* feld = i == 1 ? "toff" : m.kondensation ? "kondens" : "ton";
-            const std::string werte[] = {
-                k_.sprache.GetValue("maindialog", seite == kWarm ? "warm" : "cold", ""),
-                k_.sprache.GetValue("maindialog", feld, ""),
-                zahl(t) + name,
-                stoff->getName(),
-                zahl(stoff->tMin),
-                zahl(stoff->tMax) + name};
-            meldeText(kal::einsetzen(k_.sprache.GetValue("error", "temperaturBereich", ""), werte),
-                      "temperaturBereich");
+            const std::string seiteText =
+                k_.sprache.GetValue("maindialog", seite == kWarm ? "warm" : "cold", "");
+            const std::string feldText = k_.sprache.GetValue("maindialog", feld, "");
+            if (!imBereich) {
+                const std::string werte[] = {seiteText,         feldText,
+                                             zahl(t) + name,    stoff->getName(),
+                                             zahl(stoff->tMin), zahl(stoff->tMax) + name};
+                meldeText(
+                    kal::einsetzen(k_.sprache.GetValue("error", "temperaturBereich", ""), werte),
+                    "temperaturBereich");
+            } else {
+                // the pressure in the unit of its field, the limit in its own
+                const Einheit* pe = einheitAn(k_.data, eg::Druck, m.einheitGasDruck);
+                auto druck = [&](double bar) {
+                    const double pa = inBasisEinheit(k_.data, eg::Druck, eg::DruckBar, bar);
+                    return kal::zahlText(ausBasisEinheit(k_.data, eg::Druck, m.einheitGasDruck, pa),
+                                         2, 10) +
+                           (pe ? " " + pe->getName() : std::string());
+                };
+                std::string grenze;
+                if (phase.phase == Gasphase::UnterTaupunkt)
+                    grenze = zahl(phase.grenze) + name;
+                else if (phase.phase == Gasphase::DruckUeberTabelle)
+                    grenze = druck(phase.grenze);
+                else if (const Einheit* de = einheitAn(k_.data, eg::Dichte, 0))
+                    grenze = kal::zahlText(phase.grenze, 2, 10) + " " + de->getName();
+                meldeText(kal::formatiere("%s, %s: ", seiteText.c_str(), feldText.c_str()) +
+                              gasphaseText(k_.sprache, phase.phase, zahl(t) + name,
+                                           druck(m.gasDruck), stoff->getName(), grenze),
+                          gasphaseSchluessel(phase.phase));
+            }
             k_.felder.setFocus(ids[seite][i]);
             return false;
         }

@@ -37,10 +37,14 @@ bool Rechenkern::stoffwerte(const Falleingaben& e, int seite, int mediumIndex, d
     aus.eigenesMedium = false;
     aus.alfaWert = 0.0;
     aus.name = s->getName();
-    aus.viskositaet = s->GetViskositaet(t);
-    aus.waermekapazitaet = s->GetWaermekapazitaet(t);
-    aus.waermeleitfaehigkeit = s->GetWaermeleitfaehigkeit(t);
-    if (seite == kWarm && m.kondensation) {
+    // a gas side's properties at its pressure; liquids and vapour at
+    // saturation have no pressure tables
+    const bool kondensiert = seite == kWarm && m.kondensation;
+    const double pGas = m.istGas && !kondensiert ? p : 0.0;
+    aus.viskositaet = s->GetViskositaet(t, pGas);
+    aus.waermekapazitaet = s->GetWaermekapazitaet(t, pGas);
+    aus.waermeleitfaehigkeit = s->GetWaermeleitfaehigkeit(t, pGas);
+    if (kondensiert) {
         aus.codeKondensat = s->GetCodeKondensat();
         aus.kondensationsenthalpie = s->GetKondensationsenthalpie(t);
         aus.dampfdruck = s->GetDampfdruck(t);
@@ -48,7 +52,7 @@ bool Rechenkern::stoffwerte(const Falleingaben& e, int seite, int mediumIndex, d
     } else {
         aus.kondensationsenthalpie = 0.0;
         aus.dampfdruck = 0.0;
-        aus.dichte = s->GetDichte(t, m.istGas ? p : 0.0);
+        aus.dichte = s->GetDichte(t, pGas);
     }
     return true;
 }

@@ -37,7 +37,8 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
                                                     "alternatives",
                                                     "projektdaten",
                                                     "kondatenblatt",
-                                                    "plattenlegeplan"};
+                                                    "plattenlegeplan",
+                                                    "stoffinfo"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 

@@ -74,11 +74,34 @@ def data_files(dist, corpus, fuzz):
             text = json.dumps(content, ensure_ascii=False, separators=(",", ":")).encode()
         # first byte: the file (its position by name) and the water sample
         write(os.path.join(corpus, "daten", name), bytes([index]) + text)
+        if name == "stoffe.json":
+            gas = gas_seed(json.loads(open(os.path.join(folder, name), "rb").read()))
+            if gas:
+                write(os.path.join(corpus, "daten", "stoffe_gas.json"), bytes([index]) + gas)
     tokens = ["{", "}", "[", "]", ":", ",", "true", "false", "null", "-1", "0", "1e308",
               "1e-320", "-0"] + ['"%s"' % k for k in sorted(keys)]
     write(os.path.join(fuzz, "daten.dict"),
           "".join('"%s"\n' % t.replace("\\", "\\\\").replace('"', '\\"') for t in tokens).encode())
     return names
+
+
+def gas_seed(content, temperatures=4, pressures=3):
+    """The first fluid and the first gas with a dew line, its tables cut to
+    a few temperatures and pressures, so that the seed holds the pressure
+    tables, the critical point and the dew line in little space."""
+    fluids = content["stoffe"]
+    gas = next((f for f in fluids if "druck" in f and "taupunkt" in f), None)
+    if gas is None:
+        return None
+    gas = dict(gas)
+    gas["temperatur"] = gas["temperatur"][:temperatures]
+    gas["tMin"], gas["tMax"] = gas["temperatur"][0], gas["temperatur"][-1]
+    gas["druck"] = gas["druck"][:pressures]
+    for key in ("dichte", "waermekapazitaet", "viskositaet", "waermeleitfaehigkeit"):
+        gas[key] = [row[:temperatures] for row in gas[key][:pressures]]
+    gas["taupunkt"] = {k: v[:3] for k, v in gas["taupunkt"].items()}
+    return json.dumps({"stoffe": [fluids[0], gas]}, ensure_ascii=False,
+                      separators=(",", ":")).encode()
 
 
 def collect_keys(value, keys):

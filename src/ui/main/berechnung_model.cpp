@@ -15,6 +15,7 @@
 #include "kal_version.h"
 #include "projektdatei.h"
 #include "spalttypdlg_model.h"
+#include "stoffinfo.h"
 
 namespace kal {
 
@@ -270,6 +271,8 @@ void CBerechnungDlg::textsRoutine() {
 
     listen::fuelleModusListen(f, s);
     hinweiseSetzen();
+    stoffInfoSetzen(0);
+    stoffInfoSetzen(1);
 }
 
 regeln::Medienzustand CBerechnungDlg::zustand() const {
@@ -359,6 +362,20 @@ void CBerechnungDlg::medienFlagsNeu(int seite) {
         m.istGas = m.kondensation = false;
         nurTitan_[seite] = false;
     }
+    stoffInfoSetzen(seite);
+}
+
+// The medium list's tooltip: what the selected fluid's data rest on.
+void CBerechnungDlg::stoffInfoSetzen(int seite) {
+    const int liste = seite == 0 ? MediumWarm : MediumKalt;
+    const StoffdatenListe& stoffe = data().getStoffdatenListe();
+    const int wert = form().selectedValue(liste, -1);
+    std::string tipp;
+    if (const Stoffdaten* st = stoffe.internalGetAt(wert))
+        tipp = stoffInfo(data(), app_.getSprache(), *st);
+    else if (wert == stoffe.getSize())
+        tipp = app_.getSprache().GetValue("stoffinfo", "eigenes", "");
+    form().setToolTip(liste, tipp);
 }
 
 bool CBerechnungDlg::eigenesMediumPruefen(int seite) {

@@ -149,6 +149,7 @@ private:
     const Data& data() const { return app_.hatData() ? app_.getData() : leer_; }
     regeln::Medienzustand zustand() const;
     void medienFlagsNeu(int seite);
+    void stoffInfoSetzen(int seite);
     // false: the handler ran again from the first medium and the caller stops
     bool eigenesMediumPruefen(int seite);
     void mediumGeaendert(int seite);
