@@ -174,7 +174,11 @@ int befehlCalc(const Args& args) {
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
-        if (pruefeInteger(a->second, 1, kMaxAlternativen, n) != ZahlOk) o.positionen.clear();
+        if (pruefeInteger(a->second, 1, kMaxAlternativen, n) != ZahlOk) {
+            std::fprintf(stderr, "--alternatives takes a whole number from 1 to %lld, not \"%s\"\n",
+                         kMaxAlternativen, a->second.c_str());
+            return 2;
+        }
         anzahl = static_cast<int>(n);
     }
     if (o.positionen.size() != 1) {

@@ -20,7 +20,10 @@ const Befehl befehle[] = {
      kal::cli::befehlDataCheck},
     {"lists", "lists [--json]               the main dialog's selection lists at start",
      kal::cli::befehlLists},
-    {"calc", "calc FILE [--json]           open a project file and calculate it",
+    {"calc",
+     "calc FILE [--alternatives N] [--json]\n"
+     "                               open a project file and calculate it; --alternatives\n"
+     "                               lists the N (1 to 100) best packs besides the result",
      kal::cli::befehlCalc},
     {"offer",
      "offer FILE [--choices F] [--spec S] [--out DIR [--pdf]] [--json]\n"
