@@ -7,12 +7,76 @@
 
 namespace kal {
 
+namespace {
 using Art = Benutzeraktion::Art;
+
+// The action each kind of control takes (the one JSON key a script writes).
+const char* aktionName(Art art) {
+    switch (art) {
+        case Art::Auswahl:
+            return "select";
+        case Art::Haken:
+            return "check";
+        case Art::Text:
+            return "text";
+        case Art::Klick:
+            return "click";
+        case Art::Befehl:
+            return "command";
+    }
+    return "";
+}
+
+const char* artName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit:
+            return "an edit field";
+        case ControlKind::Label:
+            return "a label";
+        case ControlKind::CheckBox:
+            return "a check box";
+        case ControlKind::Radio:
+            return "a radio button";
+        case ControlKind::Button:
+            return "a push button";
+        case ControlKind::List:
+            return "a list";
+        case ControlKind::MenuItem:
+            return "a menu item";
+        case ControlKind::Unknown:
+            break;
+    }
+    return "a control";
+}
+
+bool passt(ControlKind kind, Art art) {
+    switch (kind) {
+        case ControlKind::Unknown:
+            return true;  // a dialog that does not name its kinds
+        case ControlKind::Edit:
+            return art == Art::Text;
+        case ControlKind::CheckBox:
+            return art == Art::Haken;
+        case ControlKind::Radio:
+        case ControlKind::Button:
+            return art == Art::Klick;
+        case ControlKind::List:
+            return art == Art::Auswahl;
+        case ControlKind::MenuItem:
+            return art == Art::Befehl;
+        case ControlKind::Label:
+            return false;
+    }
+    return false;
+}
+}  // namespace
 
 std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel) {
     const std::string name = "control " + std::to_string(a.id);
     const ControlState* c = f.find(a.id);
     if (!c) return name + " does not exist";
+    if (!passt(c->kind, a.art))
+        return name + " is " + artName(c->kind) + ", which takes no \"" + aktionName(a.art) + "\"";
     if (!c->visible) return name + " is hidden";
     if (!c->enabled) return name + " is disabled";
     switch (a.art) {
@@ -36,7 +100,8 @@ std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel)
             break;
         }
         case Art::Klick:
-            f.setChecked(a.id, true);
+            // a push button keeps no check mark
+            if (c->kind != ControlKind::Button) f.setChecked(a.id, true);
             ziel(a.id, BindEvent::Clicked);
             break;
         case Art::Befehl:

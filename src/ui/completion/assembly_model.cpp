@@ -106,6 +106,50 @@ CAssembly::CAssembly(CBerechnungApp& app, const Berechnungsfall& fall,
     for (int id : {NettoPaket, NettoGestell, Grundpreis, Kennung, Einzelpreis, Lieferzeit})
         form().control(id).readOnly = true;
     oeffnen();
+    artenSetzen();
+}
+
+// What each control is, so that a script does to it only what a user can.
+void CAssembly::artenSetzen() {
+    Form& f = form();
+    f.setKind(ControlKind::Edit, {RabattPaket,
+                                  NettoPaket,
+                                  RabattGestell,
+                                  NettoGestell,
+                                  Grundpreis,
+                                  SonderAnschlussWarm,
+                                  PreisAnschlussWarm,
+                                  SonderAnschlussKalt,
+                                  PreisAnschlussKalt,
+                                  RalNr,
+                                  PreisLackierung,
+                                  PreisIsolierung,
+                                  PreisSpritzschutz,
+                                  Kennung,
+                                  Einzelpreis,
+                                  Lieferzeit,
+                                  DokuAnzahl,
+                                  BelegungMediumWarm,
+                                  BelegungMediumKalt,
+                                  BelegungEntleerungWarm,
+                                  BelegungEntleerungKalt});
+    f.setKind(ControlKind::Label,
+              {LabelRabatt,     LabelWaehrung,     LabelPreisPaket,    LabelPreisGestell,
+               LabelGrundpreis, PreisCode,         LabelAnschlussWarm, LabelAnschlussKalt,
+               LabelRalNr,      LabelRalStandard,  LabelKennung,       LabelEinzelpreis,
+               LabelLieferzeit, EinheitLieferzeit, RahmenDoku,         LabelDokuAnzahl,
+               Zusatztext12,    Zusatztext3,       ZusatztextFda,      RahmenBelegung,
+               LabelMedium,     LabelEntleerung,   LabelEntlueftung,   LabelWarmKurz,
+               LabelKaltKurz,   BildEineSerie,     BildGerade,         BildUngerade});
+    f.setKind(ControlKind::CheckBox,
+              {Sonderanschluesse, Lackierung, Isolierung, Spritzschutz, Massblatt, DokuPlan,
+               DokuZeugnisse, DokuAbnahmezeichnung, DokuAblaufplan, DokuStueckliste, DokuZertifikat,
+               DokuFestigkeit, DokuQcPlan});
+    f.setKind(ControlKind::Radio, {Ansi, Din, EintrittOben, EintrittUnten, EintrittSonder});
+    f.setKind(ControlKind::Button, {Zurueck});
+    f.setKind(ControlKind::List, {AnschlussWarm, AnschlussKalt, DokuSprache});
+    f.setKind(ControlKind::MenuItem,
+              {PopupSpez, CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer});
 }
 
 std::string CAssembly::text(const char* key) const {

@@ -81,6 +81,7 @@ private:
     std::string ralStandard() const;
     void textsSetzen();
     void oeffnen();
+    void artenSetzen();
     void optionsLieferzeiten();
     // update chain
     void aktualisieren();

@@ -153,10 +153,65 @@ void DialogSpec::oeffnen() {
         if (id < LabelProjekt && c.items.empty()) f.control(id).readOnly = true;
     for (int id : kEditierbar) f.control(id).readOnly = false;
     for (int id : kProjektdatenFelder) f.control(id).readOnly = false;
+    artenSetzen();
     if (app_.getSettings().GetValue("Daten", "kennstring", "") != "1") {
         f.setVisible(LabelKennung, false);
         f.setVisible(Kennung, false);
         f.setEnabled(Kennung, false);
+    }
+}
+
+// What each control is, so that a script does to it only what a user can:
+// the buttons, the captions and unit labels; every other control is a field.
+void DialogSpec::artenSetzen() {
+    Form& f = form();
+    f.setKind(ControlKind::Button, {Drucken, Excel, Ausschreibung, Zurueck});
+    f.setKind(ControlKind::Label, {KopfWarm,
+                                   KopfKalt,
+                                   LabelKennung,
+                                   LabelBemerkungSeite,
+                                   LabelAnschlussWarm,
+                                   LabelAnschlussKalt,
+                                   LabelBemerkung,
+                                   EinheitViskositaetWandWarm,
+                                   EinheitViskositaetWandKalt,
+                                   EinheitGasDruckWarm,
+                                   EinheitGasDruckKalt,
+                                   EinheitMassenstromWarm,
+                                   EinheitMassenstromKalt,
+                                   EinheitVolumenstromWarm,
+                                   EinheitVolumenstromKalt,
+                                   EinheitTEinWarm,
+                                   EinheitTEinKalt,
+                                   EinheitTAusWarm,
+                                   EinheitTAusKalt,
+                                   EinheitViskositaetWarm,
+                                   EinheitViskositaetKalt,
+                                   EinheitDichteWarm,
+                                   EinheitDichteKalt,
+                                   EinheitCpWarm,
+                                   EinheitCpKalt,
+                                   EinheitLambdaWarm,
+                                   EinheitLambdaKalt,
+                                   EinheitKondensationsenthalpie,
+                                   EinheitDruckverlustWarm,
+                                   EinheitDruckverlustKalt,
+                                   EinheitInhaltWarm,
+                                   EinheitInhaltKalt,
+                                   EinheitLeistung,
+                                   EinheitFlaeche,
+                                   EinheitTemperaturdifferenz,
+                                   EinheitK,
+                                   EinheitFouling,
+                                   EinheitSicherheit,
+                                   EinheitGewicht,
+                                   EinheitDruck,
+                                   EinheitMaxTemperatur});
+    for (const auto& [id, c] : f.controls()) {
+        if (id >= LabelProjekt)
+            f.control(id).kind = ControlKind::Label;  // the row captions
+        else if (c.kind == ControlKind::Unknown)
+            f.control(id).kind = ControlKind::Edit;
     }
 }
 

@@ -51,6 +51,7 @@ private:
     const Data& data() const { return app_.getData(); }
     const CIniEx& sprache() const { return app_.getSprache(); }
     void oeffnen();
+    void artenSetzen();
     void beschriften();
     void projektdatenLesen();
     bool projektdatenSchreiben();

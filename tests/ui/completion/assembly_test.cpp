@@ -11,6 +11,8 @@
 #include "benutzeraktion.h"
 #include "berechnung_model.h"
 #include "druckauftrag.h"
+#include "format.h"
+#include "spec_model.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -292,6 +294,79 @@ TEST(Komplettierung, EverySampleRoundTripsItsIdentificationAndResetsOnCalculatio
         EXPECT_FALSE(c.k().sonderlackierung);
         EXPECT_EQ(c.k().ralNr, "5012");
     }
+}
+
+// What a script may not do, as one table: an action the control's kind
+// does not take, an action on a hidden, disabled or read-only control, an
+// entry or control that is not there, and numbers beyond the int range,
+// which must not wrap into another control's id. A refused action changes
+// nothing and says nothing.
+TEST(Komplettierung, ActionsAUserCouldNotDoAreRefused) {
+    const std::string idBereich =
+        "action 1: needs an integer \"id\" from -2147483648 to 2147483647";
+    struct Fall {
+        const char* name;
+        bool spez;  // on the specification dialog, else on the completion
+        const char* json;
+        std::string grund;  // the reader's or the dialog's refusal
+    };
+    const Fall faelle[] = {
+        {"label_text", false, R"([{"id": 1382, "text": "x"}])",
+         "control 1382 is a label, which takes no \"text\""},
+        {"button_check", true, R"([{"id": 1398, "check": true}])",
+         "control 1398 is a push button, which takes no \"check\""},
+        {"list_click", false, R"([{"id": 1176, "click": true}])",
+         "control 1176 is a list, which takes no \"click\""},
+        {"edit_command", false, R"([{"id": 1046, "command": true}])",
+         "control 1046 is an edit field, which takes no \"command\""},
+        {"checkbox_click", false, R"([{"id": 1178, "click": true}])",
+         "control 1178 is a check box, which takes no \"click\""},
+        {"radio_check", false, R"([{"id": 1403, "check": true}])",
+         "control 1403 is a radio button, which takes no \"check\""},
+        {"menu_text", false, R"([{"id": 40031, "text": "x"}])",
+         "control 40031 is a menu item, which takes no \"text\""},
+        {"edit_select", true, R"([{"id": 1341, "select": 1}])",
+         "control 1341 is an edit field, which takes no \"select\""},
+        {"hidden", false, R"([{"id": 1055, "text": "10"}])", "control 1055 is hidden"},
+        {"disabled", false, R"([{"id": 1205, "check": false}])", "control 1205 is disabled"},
+        {"read_only", true, R"([{"id": 1379, "text": "X"}])", "control 1379 is read-only"},
+        {"no_entry", false, R"([{"id": 1176, "select": 99999}])",
+         "control 1176 has no entry with item value 99999"},
+        {"no_control", false, R"([{"id": 9999, "click": true}])", "control 9999 does not exist"},
+        {"id_wraps", false, R"([{"id": 4294968472, "select": 26}])", idBereich},
+        {"id_wraps_negative", false, R"([{"id": -4294966120, "select": 26}])", idBereich},
+        {"id_beyond_64_bits", false, R"([{"id": 18446744073709552792, "click": true}])", idBereich},
+        {"id_fraction", false, R"([{"id": 1176.5, "select": 26}])", idBereich},
+        {"value_wraps", false, R"([{"id": 1176, "select": 4294967322}])",
+         "action 1: \"select\" needs an integer item value from -2147483648 to 2147483647"},
+    };
+    Offen c(probe("water_water_design.kal"));
+    DialogSpec spec(c.u.app, c.hd->fall(), nullptr);
+    auto zustand = [](const Form& f) {
+        std::string z = std::to_string(f.focus());
+        for (const auto& [id, k] : f.controls())
+            z += formatiere("|%d:%s:%d:%d:%d:%d", id, k.text.c_str(), k.selection, k.checked,
+                            k.enabled, k.visible);
+        return z;
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        std::string fehler;
+        const auto aktionen = aktionenLesen(fall.json, fehler);
+        if (!aktionen) {
+            EXPECT_EQ(fehler, fall.grund);
+            continue;
+        }
+        ASSERT_EQ(aktionen->size(), 1u);
+        DialogModel& d = fall.spez ? static_cast<DialogModel&>(spec) : *c.dlg;
+        const std::string vorher = zustand(d.form());
+        EXPECT_EQ(
+            anwenden(d.form(), aktionen->front(), [&d](int id, BindEvent e) { d.ereignis(id, e); }),
+            fall.grund);
+        EXPECT_EQ(zustand(d.form()), vorher);
+    }
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_TRUE(c.u.p.dialogs.run.empty());
 }
 
 }  // namespace
