@@ -14,7 +14,7 @@ int befehlDataCheck(const Args& args) {
         std::fprintf(stderr, "usage: kalvoria-cli data-check [DIR]\n");
         return 2;
     }
-    std::string dir = args.empty() ? std::string("data/") : args[0];
+    std::string dir = args.empty() ? std::string("data/") : vomStart(args[0]);
     Data data(dir);
     // a data set that breaks a role of the search loads, but selects worse packs
     std::vector<std::string> fehler = data.getFehler();
@@ -39,7 +39,7 @@ int befehlFluid(const Args& args) {
         if (args[i] == "--json")
             alsJson = true;
         else if (args[i] == "--data" && i + 1 < args.size())
-            dir = args[++i];
+            dir = vomStart(args[++i]);
         else
             pos.push_back(args[i]);
     }

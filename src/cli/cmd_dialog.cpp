@@ -189,7 +189,7 @@ int befehlCalc(const Args& args) {
     CBerechnungDlg& d = *s.dlg;
     // messages of the start (e.g. an unusable settings store) stay apart
     const size_t vorher = s.meldungen.shown.size();
-    if (d.projektLesen(o.positionen[0]) != 0) {
+    if (d.projektLesen(vomStart(o.positionen[0])) != 0) {
         if (o.json && !jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}}))
             return kNichtDarstellbar;
         return 2;

@@ -216,6 +216,8 @@ int befehlOffer(const Args& args) {
                      "[--out DIR [--pdf]] [--json]\n");
         return 2;
     }
+    for (auto& [option, wert] : o.werte) wert = vomStart(wert);  // every value is a path
+    o.positionen[0] = vomStart(o.positionen[0]);
     std::vector<Benutzeraktion> aktionen, spezAktionen;
     for (auto [option, ziel] : {std::pair{"--choices", &aktionen}, {"--spec", &spezAktionen}}) {
         auto it = o.werte.find(option);

@@ -12,6 +12,9 @@
 namespace {
 using kal::cli::Befehl;
 
+// Where the program was started, once --appdir left it.
+std::filesystem::path startverzeichnis;
+
 // New subcommands go here (each in its own file).
 const Befehl befehle[] = {
     {"fluid", "fluid NAME T [p] [--json]   properties at T degC (p bar for a gas)",
@@ -33,13 +36,22 @@ const Befehl befehle[] = {
      kal::cli::befehlOffer},
 };
 
+}  // namespace
+
+std::string kal::cli::vomStart(const std::string& pfad) {
+    if (pfad.empty() || startverzeichnis.empty()) return pfad;
+    return (startverzeichnis / pfad).string();  // an absolute path stays as it is
+}
+
+namespace {
 void hilfe() {
     std::puts(
         "usage: kalvoria-cli [--appdir DIR] COMMAND [ARGS]\n"
         "\n"
         "  --help       this text\n"
         "  --version    program version\n"
-        "  --appdir DIR working directory for the run (the installation tree)\n"
+        "  --appdir DIR working directory for the run (the installation tree); the\n"
+        "               files named after the command stay relative to the current one\n"
         "  --werksmodus factory mode (also KALVORIA_WERKSMODUS=1)\n"
         "\n"
         "commands:");
@@ -69,6 +81,7 @@ int main(int argc, char** argv) {
                 return 2;
             }
             std::error_code ec;
+            if (startverzeichnis.empty()) startverzeichnis = std::filesystem::current_path(ec);
             std::filesystem::current_path(argv[++i], ec);
             if (ec) {
                 std::fprintf(stderr, "cannot change to %s: %s\n", argv[i], ec.message().c_str());
