@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 
 #include "assembly_model.h"
 #include "benutzeraktion.h"
@@ -294,6 +295,161 @@ TEST(Komplettierung, EverySampleRoundTripsItsIdentificationAndResetsOnCalculatio
         EXPECT_FALSE(c.k().sonderlackierung);
         EXPECT_EQ(c.k().ralNr, "5012");
     }
+}
+
+// Leaving special connections makes the lists' choices the connections
+// again; with prices on request too, where ticking once used to lose both texts.
+TEST(Komplettierung, LeavingSpecialConnectionsRestoresTheListChoices) {
+    for (bool aufAnfrage : {false, true}) {
+        SCOPED_TRACE(aufAnfrage);
+        Offen c(probe("water_water_design.kal"), {.werksmodus = true},
+                aufAnfrage ? ohneKundenpreise : nullptr);
+        Form& f = c.f();
+        const std::string warm = f.selectedText(AnschlussWarm);
+        c.haken(Sonderanschluesse, true);
+        EXPECT_EQ(f.text(SonderAnschlussWarm), warm);  // the choice, to edit
+        EXPECT_TRUE(c.menuAn());
+        c.tippe(SonderAnschlussWarm, "DN 50 special flange");
+        EXPECT_EQ(c.k().anschlussTextWarm, "DN 50 special flange");
+        c.haken(Sonderanschluesse, false);
+        EXPECT_EQ(c.k().anschlussTextWarm, warm);
+        EXPECT_EQ(c.k().anschlussTextKalt, f.selectedText(AnschlussKalt));
+        EXPECT_FALSE(c.k().geraetekennstring.empty());
+        EXPECT_TRUE(c.menuAn());
+        EXPECT_EQ(f.enabled(PreisAnschlussWarm), !aufAnfrage);
+        EXPECT_FALSE(c.dlg->posten(CAssembly::PostenAnschlussWarm).bekannt);
+        EXPECT_TRUE(c.u.p.messages.shown.empty());
+    }
+}
+
+// Painting without its RAL number yet: a change of the connections still
+// refreshes prices and identification and reports a forbidden pair; only
+// the menu's commands insist on the number.
+TEST(Komplettierung, MissingRalNumberStopsOnlyTheMenuCommands) {
+    Offen c(probe("water_water_design.kal"));
+    Form& f = c.f();
+    c.tippe(PreisAnschlussWarm, "180");
+    c.tippe(PreisAnschlussKalt, "150");
+    c.haken(Lackierung, true);
+    c.tippe(PreisLackierung, "310");
+    EXPECT_EQ(f.text(Einzelpreis), "3483");
+    const int zweiter = f.control(AnschlussWarm).items[1].value;
+    c.waehle(AnschlussWarm, zweiter);
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_EQ(f.text(Einzelpreis), "");  // the new connection has no price yet
+    EXPECT_EQ(c.dlg->kennstring().angaben().anschlussWarm, zweiter);
+    EXPECT_EQ(f.text(Kennung), c.k().geraetekennstring);
+    EXPECT_NE(c.k().geraetekennstring.find("-RAL"), std::string::npos);
+    const int bogen = c.anschlussMitArt(AnschlussWarm, "flansch am rohrbogen");
+    c.waehle(AnschlussWarm, bogen);
+    c.waehle(AnschlussKalt, bogen);
+    EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"unzulaessige Kombination"});
+    EXPECT_FALSE(c.menuAn());
+    c.waehle(AnschlussKalt, c.anschlussMitArt(AnschlussKalt, "bohrbild"));
+    EXPECT_TRUE(c.menuAn());
+    c.tue({CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, ""});
+    EXPECT_EQ(c.u.meldungsKeys().back(), "missingRalNr");
+    EXPECT_TRUE(c.u.p.dialogs.run.empty());
+}
+
+// A data set without ANSI connections: both lists empty after the switch,
+// nothing priced, identified or offered until DIN again.
+void ohneAnsi(kaltest::AppDir& d) {
+    const std::string pfad = d.pfad("data/anschluesse.json");
+    nlohmann::json j = nlohmann::json::parse(kaltest::liesDatei(pfad));
+    auto& liste = j["anschluesse"];
+    liste.erase(std::remove_if(liste.begin(), liste.end(),
+                               [](const nlohmann::json& a) { return !a["din"].get<bool>(); }),
+                liste.end());
+    d.schreibe("data/anschluesse.json", j.dump());
+}
+
+TEST(Komplettierung, EmptyConnectionListsLeaveNothingChecked) {
+    Offen c(probe("water_water_design.kal"), {}, ohneAnsi);
+    Form& f = c.f();
+    c.tippe(PreisAnschlussWarm, "180");
+    c.tippe(PreisAnschlussKalt, "150");
+    ASSERT_EQ(f.text(Einzelpreis), "3173");
+    c.klick(Ansi);
+    EXPECT_EQ(f.itemCount(AnschlussWarm) + f.itemCount(AnschlussKalt), 0);
+    EXPECT_EQ(c.k().anschlussTextWarm + c.k().anschlussTextKalt, "");
+    EXPECT_FALSE(c.dlg->anschluesseGeprueft());
+    for (int id : {Einzelpreis, Lieferzeit, Kennung, PreisAnschlussWarm, PreisAnschlussKalt})
+        EXPECT_EQ(f.text(id), "") << id;
+    EXPECT_FALSE(f.enabled(PreisAnschlussWarm));
+    EXPECT_FALSE(c.menuAn());
+    EXPECT_FALSE(c.dlg->uebernehmen());
+    EXPECT_TRUE(c.u.p.messages.shown.empty());  // silently, as an empty list is
+    c.klick(Din);
+    EXPECT_TRUE(c.menuAn());
+    EXPECT_FALSE(c.k().anschlussTextWarm.empty());
+}
+
+// Re-clicking the chosen standard changes nothing; an option unticked
+// keeps no list price that would make it look priced.
+TEST(Komplettierung, ChosenStandardStaysAndUnchosenOptionsShowNoPrice) {
+    Offen c(probe("water_water_design.kal"));
+    Form& f = c.f();
+    const int zweiter = f.control(AnschlussWarm).items[1].value;
+    c.waehle(AnschlussWarm, zweiter);
+    c.tippe(PreisAnschlussWarm, "180");
+    c.klick(Din);
+    EXPECT_EQ(f.selectedValue(AnschlussWarm), zweiter);
+    EXPECT_EQ(f.text(PreisAnschlussWarm), "180");
+    EXPECT_TRUE(c.dlg->posten(CAssembly::PostenAnschlussWarm).bekannt);
+    EXPECT_TRUE(f.checked(Din));
+    for (int haken : {Isolierung, Spritzschutz, Lackierung}) {
+        const int feld = haken == Isolierung     ? PreisIsolierung
+                         : haken == Spritzschutz ? PreisSpritzschutz
+                                                 : PreisLackierung;
+        c.haken(haken, true);
+        EXPECT_EQ(f.control(feld).placeholder.rfind("list price ", 0), 0u) << haken;
+        c.haken(haken, false);
+        EXPECT_EQ(f.control(feld).placeholder, "") << haken;
+        EXPECT_FALSE(f.enabled(feld));
+    }
+}
+
+// Free texts of special connections and of a special arrangement must be
+// filled: an empty one keeps the menu disabled and the menu says which.
+TEST(Komplettierung, EmptySpecialTextsKeepTheMenuDisabled) {
+    Offen c(probe("water_water_design.kal"), {.werksmodus = true});
+    Form& f = c.f();
+    c.haken(Sonderanschluesse, true);
+    ASSERT_TRUE(c.menuAn());
+    c.tippe(SonderAnschlussKalt, "  ");
+    EXPECT_FALSE(c.menuAn());
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_FALSE(c.dlg->uebernehmen());
+    EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"error_empty"});
+    EXPECT_EQ(f.focus(), SonderAnschlussKalt);
+    c.tippe(SonderAnschlussKalt, "DN 65 flange");
+    EXPECT_TRUE(c.menuAn());
+
+    c.klick(EintrittSonder);
+    c.tippe(BelegungMediumWarm, "");
+    EXPECT_FALSE(c.menuAn());
+    c.tippe(BelegungMediumWarm, "F1 => F3");
+    EXPECT_TRUE(c.menuAn());
+    EXPECT_EQ(c.k().belegungMediumWarm, "F1 => F3");
+}
+
+// Amounts round half up like the net prices; a typed price has at most the
+// digits the fields show.
+TEST(Komplettierung, PricesRoundHalfUpAndAreBounded) {
+    Offen c(probe("water_water_design.kal"));
+    Form& f = c.f();
+    ASSERT_EQ(f.text(Grundpreis), "2843");
+    c.tippe(PreisAnschlussWarm, "1");
+    c.tippe(PreisAnschlussKalt, "0.5");
+    EXPECT_EQ(f.text(Einzelpreis), "2845");  // 2844.5
+    c.tippe(PreisAnschlussKalt, "1e308");
+    EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"error_outofrange"});
+    EXPECT_EQ(f.text(Einzelpreis), "");
+    c.tippe(PreisAnschlussKalt, "9999999");
+    EXPECT_EQ(f.text(Einzelpreis), "10002843");
+    c.tippe(PreisAnschlussKalt, "10000000");
+    EXPECT_EQ(c.u.meldungsKeys().size(), 2u);
 }
 
 // What a script may not do, as one table: an action the control's kind
