@@ -101,7 +101,8 @@ CAssembly::CAssembly(CBerechnungApp& app, const Berechnungsfall& fall,
       medien_(medien),
       eingabe_(eingabePruefer(app.getSprache(), app.getPorts().messages,
                               app.getSprache().GetValue("assemblydialog", "titel", ""))),
-      werksmodus_(app.getWerksmodus()) {
+      werksmodus_(app.getWerksmodus()),
+      dezimalKomma_(dezimalKomma(app.getSprache())) {
     menu_ = {{PopupSpez, {CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer}}};
     for (int id : {NettoPaket, NettoGestell, Grundpreis, Kennung, Einzelpreis, Lieferzeit})
         form().control(id).readOnly = true;
@@ -810,6 +811,7 @@ void CAssembly::auswahlGeaendert(int id) {
 void CAssembly::textGeaendert(int id) {
     kombinationGemeldet_ = false;
     const bool rabatt = id == RabattPaket || id == RabattGestell;
+    if (dezimalKomma_ && (rabatt || postenVonFeld(id) >= 0)) dezimalpunkt(form(), id);
     if (postenVonFeld(id) >= 0) {
         preisTextGeaendert(id);
     } else if (rabatt) {

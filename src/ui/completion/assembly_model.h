@@ -144,6 +144,7 @@ private:
     bool din_ = true;
     bool kombinationGemeldet_ = false;  // within one user action
     bool sondertextGeaendert_ = false;  // typed since the last commit
+    bool dezimalKomma_ = false;         // the language writes numbers with a decimal comma
     int bild_ = 0;
 };
 

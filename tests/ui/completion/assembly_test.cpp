@@ -452,6 +452,23 @@ TEST(Komplettierung, PricesRoundHalfUpAndAreBounded) {
     EXPECT_EQ(c.u.meldungsKeys().size(), 2u);
 }
 
+// In the German interface a price or discount typed with the decimal comma
+// is the number it reads as.
+TEST(Komplettierung, DecimalCommaInTheGermanInterface) {
+    Offen c(probe("water_water_design.kal"),
+            {.vorlage = kaltest::Vorlage::Ausgeliefert, .sprache = "Deutsch", .werksmodus = true});
+    Form& f = c.f();
+    c.tippe(PreisAnschlussWarm, "180,5");
+    c.tippe(PreisAnschlussKalt, "150");
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_EQ(f.text(PreisAnschlussWarm), "180.5");
+    EXPECT_EQ(c.dlg->posten(CAssembly::PostenAnschlussWarm).preis, 180.5);
+    c.tippe(RabattPaket, "12,5");
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_EQ(f.text(NettoPaket), std::to_string(static_cast<int>(CAssembly::nettopreis(
+                                      c.hd->fall().ergebnis.customPreisteile.paket, 12.5))));
+}
+
 // What a script may not do, as one table: an action the control's kind
 // does not take, an action on a hidden, disabled or read-only control, an
 // entry or control that is not there, and numbers beyond the int range,
