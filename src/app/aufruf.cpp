@@ -12,7 +12,8 @@ const Option kVersion{"--version", nullptr, nullptr, Art::Keiner,
 const Option kAppdir{"--appdir", nullptr, "DIR", Art::Verzeichnis,
                      "use DIR as the application directory (kalvoria.ini, data/, language/, "
                      "help/, pic/, excel/, examples/); it becomes the working directory for the "
-                     "run, so relative file names name files in it"};
+                     "run, while the files named on the command line stay relative to the "
+                     "directory the program was started in"};
 const Option kWerksmodus{"--werksmodus", nullptr, nullptr, Art::Keiner,
                          "in-house mode for this run (also KALVORIA_WERKSMODUS=1)"};
 const Option kJson{"--json", nullptr, nullptr, Art::Keiner, "print the output as JSON"};

@@ -18,7 +18,7 @@ int befehlDataCheck(const Args& args) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::DataCheck).c_str());
         return 2;
     }
-    std::string dir = args.empty() ? imAnwendungsverzeichnis("data/") : args[0];
+    std::string dir = args.empty() ? imAnwendungsverzeichnis("data/") : vomStart(args[0]);
     Data data(dir);
     // a data set that breaks a role of the search loads, but selects worse packs
     std::vector<std::string> fehler = data.getFehler();
@@ -54,7 +54,7 @@ int befehlFluid(const Args& args) {
         else if (args[i] == "--info")
             info = true;
         else if (args[i] == "--data" && i + 1 < args.size())
-            dir = args[++i];
+            dir = vomStart(args[++i]);
         else
             pos.push_back(args[i]);
     }

@@ -174,7 +174,11 @@ int befehlCalc(const Args& args) {
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
-        if (pruefeInteger(a->second, 1, kMaxAlternativen, n) != ZahlOk) o.positionen.clear();
+        if (pruefeInteger(a->second, 1, kMaxAlternativen, n) != ZahlOk) {
+            std::fprintf(stderr, "--alternatives takes a whole number from 1 to %lld, not \"%s\"\n",
+                         kMaxAlternativen, a->second.c_str());
+            return 2;
+        }
         anzahl = static_cast<int>(n);
     }
     if (o.positionen.size() != 1) {
@@ -185,7 +189,7 @@ int befehlCalc(const Args& args) {
     CBerechnungDlg& d = *s.dlg;
     // messages of the start (e.g. an unusable settings store) stay apart
     const size_t vorher = s.meldungen.shown.size();
-    if (d.projektLesen(o.positionen[0]) != 0) {
+    if (d.projektLesen(vomStart(o.positionen[0])) != 0) {
         if (o.json && !jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}}))
             return kNichtDarstellbar;
         return 2;

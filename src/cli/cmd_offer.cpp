@@ -214,6 +214,8 @@ int befehlOffer(const Args& args) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Offer).c_str());
         return 2;
     }
+    for (auto& [option, wert] : o.werte) wert = vomStart(wert);  // every value is a path
+    o.positionen[0] = vomStart(o.positionen[0]);
     std::vector<Benutzeraktion> aktionen, spezAktionen;
     for (auto [option, ziel] : {std::pair{"--choices", &aktionen}, {"--spec", &spezAktionen}}) {
         auto it = o.werte.find(option);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "anwendungsverzeichnis.h"
 #include "aufruf.h"
 
 namespace kal::cli {
@@ -16,6 +17,9 @@ constexpr int kNichtDarstellbar = 3;
 
 // The usage line of a command, from the command table.
 std::string nutzung(aufruf::BefehlId id);
+
+// Paths from the command line are taken from the starting directory.
+using kal::vomStart;
 
 int befehlFluid(const Args& args);
 int befehlDataCheck(const Args& args);

@@ -1,5 +1,7 @@
 #include "dialoghilfe.h"
 
+#include <algorithm>
+
 namespace kal {
 
 void beschriftungenSetzen(Form& f, const CIniEx& sprache, std::span<const Beschriftung> tabelle) {
@@ -44,6 +46,16 @@ std::string einsetzen(const std::string& vorlage, std::span<const std::string> w
         }
     }
     return aus;
+}
+
+bool dezimalKomma(const CIniEx& sprache) {
+    return sprache.GetValue("global", "dezimaltrenner", ".") == ",";
+}
+
+void dezimalpunkt(Form& f, int id) {
+    std::string text = f.text(id);
+    std::replace(text.begin(), text.end(), ',', '.');
+    if (text != f.text(id)) f.setText(id, text);
 }
 
 InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::string& titel) {

@@ -41,6 +41,13 @@ void zeigeMeldung(MessagePort* port, const CIniEx& sprache, const std::string& s
 // numbers (a translation may reorder them); other text stays as it is.
 std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte);
 
+// Whether the language writes numbers with a decimal comma (section
+// "global" key "dezimaltrenner").
+bool dezimalKomma(const CIniEx& sprache);
+// A number typed with the language's decimal comma becomes the "C" format
+// at once: every ',' of field `id` a '.'.
+void dezimalpunkt(Form& f, int id);
+
 // The validator of a dialog: error title and the three texts of section "global"
 // (error_empty, error_notanumber, error_outofrange).
 InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::string& titel);

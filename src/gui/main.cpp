@@ -70,8 +70,6 @@ int main(int argc, char** argv) {
         auto it = g.optionen.find(name);
         return it == g.optionen.end() ? std::string() : it->second;
     };
-    const std::string projekt = g.positionen.empty() ? "" : g.positionen.front();
-    const std::string choices = wert("--choices"), spec = wert("--spec");
     const bool berechnen = g.optionen.count("--berechnen"),
                komplettieren = g.optionen.count("--komplettieren"),
                spezifikation = g.optionen.count("--spezifikation"),
@@ -83,6 +81,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kalvoria: %s\n", fehler.c_str());
         return 2;
     }
+    const std::string projekt = kal::vomStart(g.positionen.empty() ? "" : g.positionen.front());
+    const std::string choices = kal::vomStart(wert("--choices")),
+                      spec = kal::vomStart(wert("--spec"));
     // A file of user actions, or nullopt (after a message) when unusable.
     auto aktionenAus =
         [](const std::string& datei) -> std::optional<std::vector<kal::Benutzeraktion>> {

@@ -153,6 +153,15 @@ void Form::setEmphasis(int id, Emphasis e) {
     changed(id);
 }
 
+ControlKind Form::kind(int id) const {
+    const ControlState* c = find(id);
+    return c ? c->kind : kEmpty.kind;
+}
+
+void Form::setKind(ControlKind kind, std::initializer_list<int> ids) {
+    for (int id : ids) control(id).kind = kind;
+}
+
 void Form::setFocus(int id) {
     focus_ = id;
     changed(id);

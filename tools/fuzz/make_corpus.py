@@ -133,6 +133,54 @@ def permissions(dist, corpus):
         write(os.path.join(corpus, "zulaessig", name), text.encode())
 
 
+# The offer path's actions (fuzz_angebot.cpp): kinds with the control's id
+# in the next two bytes.
+SELECT, CHECK, TEXT, CLICK, COMMAND = 0x80, 0x81, 0x82, 0x83, 0x84
+TO_SPEC = b"\xff"
+
+
+def action(kind, control, value=None):
+    data = bytes([kind]) + control.to_bytes(2, "little")
+    if kind == SELECT:
+        data += value.to_bytes(4, "little", signed=True)
+    elif kind == CHECK:
+        data += bytes([1 if value else 0])
+    elif kind == TEXT:
+        raw = value.encode()
+        assert len(raw) < 48
+        data += bytes([len(raw)]) + raw
+    return data
+
+
+def offers(corpus):
+    """First byte: sample + 5 Werksmodus + 10 German + 20 printed sheet."""
+    seeds = {"open_" + name: bytes([i]) for i, name in enumerate(SAMPLES)}
+    seeds["open_water_printed"] = bytes([20])
+    seeds["priced_water"] = bytes([20]) + b"".join([
+        action(SELECT, 1176, 26), action(TEXT, 1046, "180"), action(TEXT, 1047, "150"),
+        action(CHECK, 1178, True), action(TEXT, 1048, "420"), action(CHECK, 1181, True),
+        action(TEXT, 1187, "7035"), action(TEXT, 1051, "310"), action(CLICK, 1430),
+        TO_SPEC, action(TEXT, 1267, "P-7"), action(TEXT, 1341, "180")])
+    seeds["special_werksmodus_german"] = bytes([15]) + b"".join([
+        action(TEXT, 1055, "10,5"), action(CHECK, 1418, True),
+        action(TEXT, 1058, "DN 50 Sonderflansch"), action(TEXT, 1046, "100"),
+        action(TEXT, 1047, "99,5"), action(CLICK, 1433), action(TEXT, 1057, "F1 => F3"),
+        action(COMMAND, 40043), TO_SPEC, action(TEXT, 1369, "1,5 bar"),
+        action(TEXT, 1386, "12,5")])
+    seeds["forbidden_pair"] = bytes([0]) + action(SELECT, 1176, 28) + action(SELECT, 1182, 28)
+    seeds["standards"] = bytes([0]) + action(CLICK, 1403) + action(CLICK, 1402) + \
+        action(CLICK, 1402)
+    seeds["ral_missing"] = bytes([0]) + b"".join([
+        action(CHECK, 1181, True), action(COMMAND, 40031), action(TEXT, 1187, "3000"),
+        action(COMMAND, 40031), action(TEXT, 1341, "250")])
+    seeds["refused"] = bytes([0]) + b"".join([
+        action(TEXT, 1382, "x"), action(CLICK, 1176), action(COMMAND, 1046),
+        action(CLICK, 0xFFFF), action(SELECT, 1176, 99999), action(CHECK, 1205, False)])
+    seeds["steam_too_hot"] = bytes([2]) + TO_SPEC + action(TEXT, 1341, "250")
+    for name, data in seeds.items():
+        write(os.path.join(corpus, "angebot", name), data)
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
@@ -142,6 +190,7 @@ def main():
     texts(dist, corpus)
     data_files(dist, corpus, fuzz)
     permissions(dist, corpus)
+    offers(corpus)
     write(os.path.join(fuzz, "ini.dict"),
           b'"["\n"]"\n"="\n"\\""\n";"\n"#"\n"\\x0a"\n"\\x0d\\x0a"\n"\\xef\\xbb\\xbf"\n'
           b'"%"\n"%%"\n"%.0f"\n"\\x00"\n')

@@ -15,6 +15,7 @@
 #include "berechnung_view.h"
 #include "bildablage.h"
 #include "cli.h"
+#include "steuerelementarten.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -126,4 +127,11 @@ TEST(AssemblyView, ShowsWhatTheCliPrintsForTheSameChoices) {
         EXPECT_EQ(f.hd.fall().komplettierung.geraetekennstring, j["fall"]["geraetekennstring"]);
         if (std::string(name) == "water_water_design.kal") kaltest::bildAblegen(*f.v, "assembly");
     }
+}
+
+// The kind the model gives each control is the widget on screen, so a
+// script does to a control only what a user can.
+TEST(AssemblyView, ControlKindsAreTheWidgets) {
+    Fenster f(probe("water_water_design.kal"));
+    EXPECT_EQ(kaltest::artAbweichungen(*f.v, f.dlg->form()), std::vector<std::string>{});
 }

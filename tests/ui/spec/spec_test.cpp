@@ -319,6 +319,38 @@ TEST(Spezifikation, TemperatureMessagesCarryTheLimits) {
     EXPECT_EQ(s.u.p.messages.shown[1].icon, MessageIcon::Error);
 }
 
+// A message about a field names it by its row and side; in the German
+// interface a number typed with the decimal comma is that number, while a
+// text keeps its comma.
+TEST(Spezifikation, MessagesNameTheFieldGermanTakesTheDecimalComma) {
+    {
+        Spez s(probe("water_water_design.kal"));
+        const std::pair<int, const char*> faelle[] = {
+            {MassenstromKalt, "Mass flow (Cold side): Please enter a valid number."},
+            {Cmtd, "CMTD: Please enter a valid number."},
+            {MaxTemperatur, "Max. operating temperature: Please enter a valid number."}};
+        for (auto [feld, text] : faelle) {
+            const std::string vorher = s.f().text(feld);
+            s.tippe(feld, "1,5");  // the English interface has no decimal comma
+            EXPECT_FALSE(s.dlg->pruefen());
+            ASSERT_FALSE(s.u.p.messages.shown.empty());
+            EXPECT_EQ(s.u.p.messages.shown.back().text, text);
+            s.tippe(feld, vorher);
+        }
+    }
+    Spez s(probe("water_water_design.kal"), {}, {kaltest::Vorlage::Ausgeliefert, "Deutsch"});
+    s.tippe(MassenstromKalt, "12,5");
+    s.tippe(MaxTemperatur, "90,5");
+    s.tippe(Bemerkung, "1,5 bar");
+    EXPECT_EQ(s.f().text(MassenstromKalt), "12.5");
+    EXPECT_EQ(s.f().text(Bemerkung), "1,5 bar");
+    EXPECT_TRUE(s.dlg->pruefen());
+    s.tippe(MediumWarm, "");
+    EXPECT_FALSE(s.dlg->pruefen());
+    EXPECT_EQ(s.u.p.messages.shown.back().text,
+              "Medium (Warme Seite): Bitte füllen Sie dieses Feld aus.");
+}
+
 // Without a connection (completion not done) the check fails last, after
 // every temperature passed; the project data are taken all the same.
 TEST(Spezifikation, EmptyConnectionFailsLastProjectDataTaken) {

@@ -15,6 +15,7 @@
 #include "assembly_model.h"
 #include "berechnung_model.h"
 #include "cli.h"
+#include "steuerelementarten.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -82,4 +83,15 @@ TEST(SpecView, WritesWhatTheCliWritesForTheSameEntries) {
         }
         EXPECT_GT(gesehen, 100);
     }
+}
+
+// The kind the model gives each control is the widget on screen.
+TEST(SpecView, ControlKindsAreTheWidgets) {
+    kaltest::Umgebung u;
+    CBerechnungDlg hd(u.app);
+    ASSERT_EQ(hd.projektLesen(probe("steam_condenser_design.kal")), 0);
+    ASSERT_TRUE(hd.berechnen());
+    DialogSpec dlg(u.app, hd.fall(), &hd.eigeneMedien());
+    DialogSpecView v(dlg);
+    EXPECT_EQ(kaltest::artAbweichungen(v, dlg.form()), std::vector<std::string>{});
 }
