@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "alternativen.h"
+#include "engine/alternativen.h"
+#include "engine/plattencache.h"
+#include "engine/pruefung.h"
+#include "engine/suche.h"
 #include "fixture.h"
-#include "plattencache.h"
-#include "pruefung.h"
-#include "suche.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "json_endlich.h"
+#include "cli/json_endlich.h"
+#include "cli/sitzung.h"
 #include "pruefen.h"
-#include "sitzung.h"
 
 namespace kalfuzz {
 

@@ -4,9 +4,9 @@
 // any value never shows empty.
 #include <vector>
 
-#include "ergebnisanzeige.h"
-#include "ini.h"
+#include "datalib/ini.h"
 #include "pruefen.h"
+#include "ui/main/ergebnisanzeige.h"
 
 namespace {
 struct Abschnitt {

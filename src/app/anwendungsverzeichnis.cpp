@@ -1,4 +1,4 @@
-#include "anwendungsverzeichnis.h"
+#include "app/anwendungsverzeichnis.h"
 
 #include <filesystem>
 #include <system_error>
@@ -52,10 +52,21 @@ std::string laufendesProgramm(const char* argv0) {
     return a.find('/') == std::string::npos ? std::string() : a;
 }
 
+namespace {
+// Where the program was started, once --appdir left it.
+fs::path startverzeichnis;
+}  // namespace
+
+std::string vomStart(const std::string& pfad) {
+    if (pfad.empty() || startverzeichnis.empty()) return pfad;
+    return (startverzeichnis / pfad).string();  // an absolute path stays as it is
+}
+
 std::optional<std::string> anwendungsverzeichnisFestlegen(const std::string& option,
                                                           const char* argv0, std::string& fehler) {
     std::error_code ec;
     if (!option.empty()) {
+        if (startverzeichnis.empty()) startverzeichnis = fs::current_path(ec);
         fs::current_path(option, ec);
         if (ec) {
             fehler = "cannot change to " + option + ": " + ec.message();

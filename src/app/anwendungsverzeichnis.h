@@ -25,10 +25,15 @@ std::string laufendesProgramm(const char* argv0);
 
 // Start-up of both front ends, with the installation's own `vonBin`
 // (bin/ -> share/kalvoria/ under one prefix): an --appdir `option` becomes the working
-// directory too, so relative paths on the command line name files in it;
-// otherwise the working directory stays. nullopt with `fehler` set when
-// the option names no usable folder.
+// directory too (the tree's relative paths name files in it); otherwise the
+// working directory stays. nullopt with `fehler` set when the option names
+// no usable folder.
 std::optional<std::string> anwendungsverzeichnisFestlegen(const std::string& option,
                                                           const char* argv0, std::string& fehler);
+
+// A path from the command line as the user meant it: relative to the
+// directory the program was started in, also after --appdir changed into
+// the installation tree. Empty and absolute paths stay as they are.
+std::string vomStart(const std::string& pfad);
 
 }  // namespace kal

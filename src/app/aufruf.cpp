@@ -1,4 +1,4 @@
-#include "aufruf.h"
+#include "app/aufruf.h"
 
 #include <stdexcept>
 
@@ -12,7 +12,8 @@ const Option kVersion{"--version", nullptr, nullptr, Art::Keiner,
 const Option kAppdir{"--appdir", nullptr, "DIR", Art::Verzeichnis,
                      "use DIR as the application directory (kalvoria.ini, data/, language/, "
                      "help/, pic/, excel/, examples/); it becomes the working directory for the "
-                     "run, so relative file names name files in it"};
+                     "run, while the files named on the command line stay relative to the "
+                     "directory the program was started in"};
 const Option kWerksmodus{"--werksmodus", nullptr, nullptr, Art::Keiner,
                          "in-house mode for this run (also KALVORIA_WERKSMODUS=1)"};
 const Option kJson{"--json", nullptr, nullptr, Art::Keiner, "print the output as JSON"};
@@ -51,12 +52,16 @@ Programm machKommandozeile() {
          "fluid",
          "NAME T [P]",
          Art::Text,
-         "Print the properties of the library fluid NAME at T degC (for a gas at P bar, "
-         "default 1.01325): density, specific heat capacity, viscosity and thermal "
+         "Print the properties of the library fluid NAME at T degC (for a gas at P bar "
+         "absolute, default 1.01325): density, specific heat capacity, viscosity and thermal "
          "conductivity, for a condensing fluid at saturation with its vapour pressure and "
-         "enthalpy of condensation. Exit 1 for an unknown fluid or a temperature outside its "
-         "range.",
+         "enthalpy of condensation. With --info (and no T) print instead what the fluid's data "
+         "rest on: its valid range, basis and the source of each property. Exit 1 for an "
+         "unknown fluid, a temperature outside its range or a gas state below its dew point or "
+         "beyond its tables.",
          {kJson,
+          {"--info", nullptr, nullptr, Art::Keiner,
+           "print the fluid's valid range, basis and sources (the main window's tooltip)"},
           {"--data", nullptr, "DIR", Art::Verzeichnis,
            "read the engineering data from DIR instead of data/ of the application "
            "directory"}}},

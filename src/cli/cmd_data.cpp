@@ -2,12 +2,15 @@
 #include <cmath>
 #include <cstdio>
 
-#include "aufruf.h"
-#include "commands.h"
-#include "data.h"
-#include "format.h"
-#include "sitzung.h"
-#include "spalttyprollen.h"
+#include "app/aufruf.h"
+#include "cli/commands.h"
+#include "cli/sitzung.h"
+#include "datalib/data.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "datalib/gasphase.h"
+#include "datalib/spalttyprollen.h"
+#include "ui/main/stoffinfo.h"
 
 namespace kal::cli {
 
@@ -16,7 +19,7 @@ int befehlDataCheck(const Args& args) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::DataCheck).c_str());
         return 2;
     }
-    std::string dir = args.empty() ? imAnwendungsverzeichnis("data/") : args[0];
+    std::string dir = args.empty() ? imAnwendungsverzeichnis("data/") : vomStart(args[0]);
     Data data(dir);
     // a data set that breaks a role of the search loads, but selects worse packs
     std::vector<std::string> fehler = data.getFehler();
@@ -33,24 +36,35 @@ namespace {
 std::string zahl(double v) { return kal::formatiere("%.6g", v); }
 }  // namespace
 
+namespace {
+// The language the program would start in (the stored one, else English),
+// for the texts the data alone do not hold.
+struct Sprache {
+    Sitzung sitzung{false, false};
+    const CIniEx& texte() const { return sitzung.app->getSprache(); }
+};
+}  // namespace
+
 int befehlFluid(const Args& args) {
-    bool alsJson = false;
+    bool alsJson = false, info = false;
     Args pos;
     std::string dir = imAnwendungsverzeichnis("data/");
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--json")
             alsJson = true;
+        else if (args[i] == "--info")
+            info = true;
         else if (args[i] == "--data" && i + 1 < args.size())
-            dir = args[++i];
+            dir = vomStart(args[++i]);
         else
             pos.push_back(args[i]);
     }
-    if (pos.size() < 2 || pos.size() > 3) {
+    if (pos.size() < (info ? 1u : 2u) || pos.size() > 3 || (info && (pos.size() > 1 || alsJson))) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Fluid).c_str());
         return 2;
     }
     double t = 0.0, p = 1.01325;
-    if (kal::pruefeDouble(pos[1], -273.15, 1e6, t) != kal::ZahlOk) {
+    if (!info && kal::pruefeDouble(pos[1], -273.15, 1e6, t) != kal::ZahlOk) {
         std::fprintf(stderr, "not a temperature: %s\n", pos[1].c_str());
         return 2;
     }
@@ -68,18 +82,37 @@ int befehlFluid(const Args& args) {
         std::fprintf(stderr, "unknown fluid: %s\n", pos[0].c_str());
         return 1;
     }
+    if (info) {
+        // the text of the main window's tooltip on the medium list
+        std::printf("%s\n", kal::stoffInfo(data, Sprache().texte(), *s).c_str());
+        return 0;
+    }
     if (!s->IsTemperaturOK(t)) {
         std::fprintf(stderr, "%s: temperature outside %s .. %s degC\n", s->getName().c_str(),
                      zahl(s->tMin).c_str(), zahl(s->tMax).c_str());
         return 1;
     }
+    // a gas below its dew point (or beyond its tables) has no gas properties
+    const Gasphasenbefund phase = s->pruefeGasphase(t, p);
+    if (phase.phase != Gasphase::Gas) {
+        const char* grenze = phase.phase == Gasphase::UnterTaupunkt       ? "%.4g °C"
+                             : phase.phase == Gasphase::DruckUeberTabelle ? "%.4g bar"
+                                                                          : "%.4g kg/m³";
+        const std::string text =
+            gasphaseText(Sprache().texte(), phase.phase, zahl(t) + " °C", zahl(p) + " bar",
+                         s->getName(), kal::formatiere(grenze, phase.grenze));
+        // without a language file the key says which check refused
+        std::fprintf(stderr, "%s\n", text.empty() ? gasphaseSchluessel(phase.phase) : text.c_str());
+        return 1;
+    }
     // a condensing fluid is read at saturation
+    const bool gasDruck = s->IsGas() && !s->IsKondensation();
     double druck = s->IsKondensation() ? s->GetDampfdruck(t) : p;
     std::vector<std::pair<const char*, double>> werte = {
         {"dichte", s->GetDichte(t, druck)},
-        {"waermekapazitaet", s->GetWaermekapazitaet(t)},
-        {"viskositaet", s->GetViskositaet(t)},
-        {"waermeleitfaehigkeit", s->GetWaermeleitfaehigkeit(t)}};
+        {"waermekapazitaet", s->GetWaermekapazitaet(t, gasDruck ? p : 0.0)},
+        {"viskositaet", s->GetViskositaet(t, gasDruck ? p : 0.0)},
+        {"waermeleitfaehigkeit", s->GetWaermeleitfaehigkeit(t, gasDruck ? p : 0.0)}};
     if (s->IsKondensation()) {
         werte.push_back({"dampfdruck", s->GetDampfdruck(t)});
         werte.push_back({"kondensationsenthalpie", s->GetKondensationsenthalpie(t)});

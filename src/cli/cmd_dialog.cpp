@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "format.h"
-#include "sitzung.h"
+#include "cli/sitzung.h"
+#include "datalib/format.h"
 
 namespace kal::cli {
 
@@ -176,7 +176,11 @@ int befehlCalc(const Args& args) {
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
-        if (pruefeInteger(a->second, 1, kMaxAlternativen, n) != ZahlOk) o.positionen.clear();
+        if (pruefeInteger(a->second, 1, kMaxAlternativen, n) != ZahlOk) {
+            std::fprintf(stderr, "--alternatives takes a whole number from 1 to %lld, not \"%s\"\n",
+                         kMaxAlternativen, a->second.c_str());
+            return 2;
+        }
         anzahl = static_cast<int>(n);
     }
     if (o.positionen.size() != 1) {
@@ -187,7 +191,7 @@ int befehlCalc(const Args& args) {
     CBerechnungDlg& d = *s.dlg;
     // messages of the start (e.g. an unusable settings store) stay apart
     const size_t vorher = s.meldungen.shown.size();
-    if (d.projektLesen(o.positionen[0]) != 0) {
+    if (d.projektLesen(vomStart(o.positionen[0])) != 0) {
         if (o.json && !jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(vorher))}}))
             return kNichtDarstellbar;
         return 2;

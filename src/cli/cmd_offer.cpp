@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "ausdrucke.h"
-#include "benutzeraktion.h"
-#include "commands.h"
-#include "completion_model.h"
-#include "dialog_ids.h"
-#include "sitzung.h"
-#include "spec_model.h"
+#include "cli/ausdrucke.h"
+#include "cli/commands.h"
+#include "cli/sitzung.h"
+#include "ids/dialog_ids.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/spec/spec_model.h"
 
 namespace kal::cli {
 
@@ -214,6 +214,8 @@ int befehlOffer(const Args& args) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Offer).c_str());
         return 2;
     }
+    for (auto& [option, wert] : o.werte) wert = vomStart(wert);  // every value is a path
+    o.positionen[0] = vomStart(o.positionen[0]);
     std::vector<Benutzeraktion> aktionen, spezAktionen;
     for (auto [option, ziel] : {std::pair{"--choices", &aktionen}, {"--spec", &spezAktionen}}) {
         auto it = o.werte.find(option);

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "aufruf.h"
+#include "app/anwendungsverzeichnis.h"
+#include "app/aufruf.h"
 
 namespace kal::cli {
 
@@ -16,6 +17,9 @@ constexpr int kNichtDarstellbar = 3;
 
 // The usage line of a command, from the command table.
 std::string nutzung(aufruf::BefehlId id);
+
+// Paths from the command line are taken from the starting directory.
+using kal::vomStart;
 
 int befehlFluid(const Args& args);
 int befehlDataCheck(const Args& args);

@@ -1,9 +1,9 @@
-#include "sitzung.h"
+#include "cli/sitzung.h"
 
 #include <cstdio>
 
-#include "hinweise.h"
-#include "json_endlich.h"
+#include "cli/json_endlich.h"
+#include "ui/main/hinweise.h"
 
 namespace kal::cli {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "berechnung_model.h"
-#include "commands.h"
-#include "qtsettings.h"
-#include "scripted.h"
+#include "app/app.h"
+#include "app/qtsettings.h"
+#include "cli/commands.h"
+#include "ports/scripted.h"
+#include "ui/main/berechnung_model.h"
 
 namespace kal::cli {
 

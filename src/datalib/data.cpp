@@ -1,19 +1,27 @@
-#include "data.h"
+#include "datalib/data.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-// Linear interpolation in an ascending table, clamped at its ends.
-double interpoliere(const std::vector<double>& x, const std::vector<double>& y, double t) {
-    if (x.empty() || y.size() != x.size()) return 0.0;
-    if (t <= x.front()) return y.front();
-    if (t >= x.back()) return y.back();
+// Linear interpolation in an ascending table, clamped at its ends; `y`
+// holds x.size() values from `y0`.
+double interpoliere(const std::vector<double>& x, const double* y, double t) {
+    const size_t n = x.size();
+    if (n == 0) return 0.0;
+    if (std::isnan(t)) return t;  // the search below would run past the end
+    if (t <= x.front()) return y[0];
+    if (t >= x.back()) return y[n - 1];
     auto it = std::upper_bound(x.begin(), x.end(), t);
     size_t i = static_cast<size_t>(it - x.begin());
     double x0 = x[i - 1], x1 = x[i];
     double w = (x1 > x0) ? (t - x0) / (x1 - x0) : 0.0;
     return y[i - 1] + w * (y[i] - y[i - 1]);
+}
+
+double interpoliere(const std::vector<double>& x, const std::vector<double>& y, double t) {
+    if (x.empty() || y.size() != x.size()) return 0.0;
+    return interpoliere(x, y.data(), t);
 }
 
 template <class M, class K>
@@ -47,20 +55,71 @@ int Stoffdaten::IsMediumFuerSeiteZulaessig(int seite) const {
 
 int Stoffdaten::IsTemperaturOK(double t) const { return (t >= tMin && t <= tMax) ? 1 : 0; }
 
-double Stoffdaten::GetViskositaet(double t) const {
-    return interpoliere(temperatur, viskositaet, t);
-}
-double Stoffdaten::GetWaermekapazitaet(double t) const {
-    return interpoliere(temperatur, waermekapazitaet, t);
-}
-double Stoffdaten::GetWaermeleitfaehigkeit(double t) const {
-    return interpoliere(temperatur, waermeleitfaehigkeit, t);
+// One property at (t, p): rows of pressure-dependent tables interpolated
+// in temperature, then in pressure; a density as rho/p, which is exact for
+// an ideal gas and holds it below the lowest pressure.
+double Stoffdaten::wert(const std::vector<double>& spalte, double t, double p,
+                        bool istDichte) const {
+    const size_t nT = temperatur.size();
+    if (druck.empty()) {
+        const double v = interpoliere(temperatur, spalte, t);
+        if (istDichte && gas && !kondensation && bezugsdruck > 0.0) return v * p / bezugsdruck;
+        return v;
+    }
+    if (nT == 0 || spalte.size() != nT * druck.size()) return 0.0;
+    auto zeile = [&](size_t j) { return interpoliere(temperatur, spalte.data() + j * nT, t); };
+    if (std::isnan(p)) return p;
+    size_t j = 1;
+    if (druck.size() == 1 || p <= druck.front()) {
+        j = 0;
+    } else if (p >= druck.back()) {
+        j = druck.size() - 1;
+    } else {
+        j = static_cast<size_t>(std::upper_bound(druck.begin(), druck.end(), p) - druck.begin());
+        const double p0 = druck[j - 1], p1 = druck[j];
+        const double w = (p - p0) / (p1 - p0);
+        if (!istDichte) return zeile(j - 1) + w * (zeile(j) - zeile(j - 1));
+        return p * (zeile(j - 1) / p0 + w * (zeile(j) / p1 - zeile(j - 1) / p0));
+    }
+    return istDichte ? zeile(j) * p / druck[j] : zeile(j);
 }
 
-double Stoffdaten::GetDichte(double t, double p) const {
-    double rho = interpoliere(temperatur, dichte, t);
-    if (gas && !kondensation && bezugsdruck > 0.0) return rho * p / bezugsdruck;
-    return rho;
+double Stoffdaten::GetViskositaet(double t) const { return GetViskositaet(t, bezugsdruck); }
+double Stoffdaten::GetWaermekapazitaet(double t) const {
+    return GetWaermekapazitaet(t, bezugsdruck);
+}
+double Stoffdaten::GetWaermeleitfaehigkeit(double t) const {
+    return GetWaermeleitfaehigkeit(t, bezugsdruck);
+}
+double Stoffdaten::GetViskositaet(double t, double p) const {
+    return wert(viskositaet, t, p, false);
+}
+double Stoffdaten::GetWaermekapazitaet(double t, double p) const {
+    return wert(waermekapazitaet, t, p, false);
+}
+double Stoffdaten::GetWaermeleitfaehigkeit(double t, double p) const {
+    return wert(waermeleitfaehigkeit, t, p, false);
+}
+
+double Stoffdaten::GetDichte(double t, double p) const { return wert(dichte, t, p, true); }
+
+Gasphasenbefund Stoffdaten::pruefeGasphase(double t, double p) const {
+    if (!gas || kondensation || druck.empty()) return {};
+    if (p > druck.back()) return {Gasphase::DruckUeberTabelle, druck.back()};
+    // the dew line ends at the critical point; above it no liquid forms
+    if (taupunktDruck.size() >= 2 && p >= taupunktDruck.front() && p <= taupunktDruck.back()) {
+        const double tTau = interpoliere(taupunktDruck, taupunktTemperatur, p);
+        if (t < tTau) return {Gasphase::UnterTaupunkt, tTau};
+    }
+    if (kritischeDichte > 0.0 && GetDichte(t, p) > kritischeDichte)
+        return {Gasphase::UeberKritischeDichte, kritischeDichte};
+    return {};
+}
+
+const std::string& Stoffdaten::getQuelle(const std::string& groesse) const {
+    static const std::string keine;
+    auto it = quellen.find(groesse);
+    return it == quellen.end() ? keine : it->second;
 }
 
 double Stoffdaten::GetKondensationsenthalpie(double t) const {

@@ -137,8 +137,24 @@ public:
 
 // ---------------------------------------------------------------- fluids
 
+// Outcome of the phase check of a gas entry (Stoffdaten::pruefeGasphase).
+enum class Gasphase {
+    Gas,                  // a gas state the tables describe
+    DruckUeberTabelle,    // the pressure lies above the tables
+    UnterTaupunkt,        // below the dew point at this pressure: it condenses
+    UeberKritischeDichte  // denser than at the critical point: no gas
+};
+struct Gasphasenbefund {
+    Gasphase phase = Gasphase::Gas;
+    // the limit it broke: highest table pressure (bar), dew temperature
+    // (degC) or critical density (kg/m3)
+    double grenze = 0.0;
+};
+
 // Property table of one fluid: values at ascending temperatures (degC),
-// interpolated linearly. Gas densities scale with pressure (see GetDichte).
+// interpolated linearly. A gas may hold its tables over pressure too (one
+// row over `temperatur` per entry of `druck`); without them its density
+// scales with pressure as an ideal gas's (see GetDichte).
 class Stoffdaten : public DataObject {
 public:
     const std::string& getName() const { return name; }
@@ -149,17 +165,32 @@ public:
     int NurTitanZulaessig() const { return nurTitan ? 1 : 0; }
     // 1 when tMin <= T <= tMax
     int IsTemperaturOK(double t) const;
+    // At the reference pressure `bezugsdruck` (gases with pressure tables).
     double GetViskositaet(double t) const;           // mPa s
     double GetWaermekapazitaet(double t) const;      // kJ/(kg K)
     double GetWaermeleitfaehigkeit(double t) const;  // W/(m K)
-    // kg/m3; p in bar (absolute). Liquids ignore p; a gas table holds the
-    // density at bezugsdruck, scaled by p / bezugsdruck (ideal gas).
+    // At p bar absolute; fluids without pressure tables ignore p.
+    double GetViskositaet(double t, double p) const;
+    double GetWaermekapazitaet(double t, double p) const;
+    double GetWaermeleitfaehigkeit(double t, double p) const;
+    // kg/m3; p in bar (absolute). Liquids ignore p; a gas interpolates its
+    // pressure tables (rho/p linear in p, ideal below the lowest pressure)
+    // or, without them, scales the density at bezugsdruck by p / bezugsdruck.
     double GetDichte(double t, double p) const;
     // condensing fluids only
     int GetCodeKondensat() const { return codeKondensat; }  // index in the fluid list
     double GetKondensationsenthalpie(double t) const;       // kJ/kg
     double GetDampfdruck(double t) const;                   // bar absolute
     double GetTempDampf(double p) const;                    // degC at saturation pressure p bar
+    // Whether (t degC, p bar) is a gas state of this fluid's tables: always
+    // Gas for liquids, condensing fluids and gases without pressure tables.
+    Gasphasenbefund pruefeGasphase(double t, double p) const;
+    bool hatDruckTabellen() const { return !druck.empty(); }
+
+    // Provenance: what the values describe, and the source of each
+    // property by its field name ("dichte", ..., "dampfdruck").
+    const std::string& getBasis() const { return basis; }
+    const std::string& getQuelle(const std::string& groesse) const;
 
     std::string name;
     bool gas = false;
@@ -170,9 +201,21 @@ public:
     double tMin = 0.0, tMax = 0.0;  // valid range, degC
     double bezugsdruck = 1.0;       // bar, gas density reference
     int codeKondensat = -1;
+    std::string basis;
+    std::map<std::string, std::string> quellen;
     std::vector<double> temperatur;  // degC, ascending
+    // bar absolute, ascending; empty: one row (no pressure dependence)
+    std::vector<double> druck;
+    // rows over `temperatur`, one per pressure (row-major)
     std::vector<double> dichte, waermekapazitaet, viskositaet, waermeleitfaehigkeit;
     std::vector<double> kondensationsenthalpie, dampfdruck;  // condensing only
+    // Phase check of gases with pressure tables: the critical point and the
+    // dew line (temperature degC over pressure bar, ascending; may be empty).
+    double kritischeTemperatur = 0.0, kritischerDruck = 0.0, kritischeDichte = 0.0;
+    std::vector<double> taupunktDruck, taupunktTemperatur;
+
+private:
+    double wert(const std::vector<double>& spalte, double t, double p, bool istDichte) const;
 };
 
 class StoffdatenListe : public DataList<Stoffdaten> {
@@ -207,6 +250,12 @@ struct SpalttypKorrelation {
     std::array<double, kWerte> druckReGrenze{};
     std::array<double, kWerte> druckFaktor{};
     std::array<double, kWerte> druckExp{};
+    // Provenance of the table: source, what it describes, the corrugation
+    // angle to the main flow (degrees) of the correlation it follows, and
+    // the Reynolds range it was made for.
+    std::string quelle, basis;
+    double stroemungswinkel = 0.0;
+    double reMin = 0.0, reMax = 0.0;
 
     // Range of `re`: the first of the descending bounds 0..3 it exceeds, else 4.
     static size_t bereich(const std::array<double, kWerte>& grenzen, double re) {
@@ -223,6 +272,15 @@ struct SpalttypKorrelation {
     double reibungRe(double re) const {
         const size_t k = bereich(druckReGrenze, re);
         return druckFaktor[k] * std::pow(re, druckExp[k]);
+    }
+    // Friction range of plate types with trevanberechnung: range 0 above
+    // druckReGrenze[0] for every medium (a bound of 0: water-like media at
+    // every Reynolds number, the others never), else range 1 above
+    // druckReGrenze[1], else range 2.
+    size_t trevanDruckBereich(double re, bool wasserAehnlich) const {
+        const double grenze0 = druckReGrenze[0];
+        if (grenze0 > 0.0 ? re > grenze0 : wasserAehnlich) return 0;
+        return re > druckReGrenze[kTrevanDruckOben] ? kTrevanDruckOben : kTrevanDruckUnten;
     }
 };
 

@@ -1,4 +1,6 @@
-#include "dialoghilfe.h"
+#include "datalib/dialoghilfe.h"
+
+#include <algorithm>
 
 namespace kal {
 
@@ -46,6 +48,16 @@ std::string einsetzen(const std::string& vorlage, std::span<const std::string> w
     return aus;
 }
 
+bool dezimalKomma(const CIniEx& sprache) {
+    return sprache.GetValue("global", "dezimaltrenner", ".") == ",";
+}
+
+void dezimalpunkt(Form& f, int id) {
+    std::string text = f.text(id);
+    std::replace(text.begin(), text.end(), ',', '.');
+    if (text != f.text(id)) f.setText(id, text);
+}
+
 InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::string& titel) {
     InputHelper pruefer(port);
     pruefer.setErrorTitle(titel);
@@ -54,6 +66,15 @@ InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::
     pruefer.setErrorMessage(2, sprache.GetValue("global", "error_notanumber", ""));
     pruefer.setErrorMessage(3, sprache.GetValue("global", "error_outofrange", ""));
     return pruefer;
+}
+
+std::string gasphaseText(const CIniEx& sprache, Gasphase phase, const std::string& temperatur,
+                         const std::string& druck, const std::string& stoff,
+                         const std::string& grenze) {
+    const char* key = gasphaseSchluessel(phase);
+    if (!key) return {};
+    const std::string werte[] = {temperatur, druck, stoff, grenze};
+    return einsetzen(sprache.GetValue("error", key, ""), werte);
 }
 
 }  // namespace kal

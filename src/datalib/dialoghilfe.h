@@ -5,10 +5,11 @@
 #include <span>
 #include <string>
 
-#include "form.h"
-#include "ini.h"
-#include "inputhelper.h"
-#include "ports.h"
+#include "datalib/gasphase.h"
+#include "datalib/ini.h"
+#include "datalib/inputhelper.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 
@@ -41,8 +42,22 @@ void zeigeMeldung(MessagePort* port, const CIniEx& sprache, const std::string& s
 // numbers (a translation may reorder them); other text stays as it is.
 std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte);
 
+// Whether the language writes numbers with a decimal comma (section
+// "global" key "dezimaltrenner").
+bool dezimalKomma(const CIniEx& sprache);
+// A number typed with the language's decimal comma becomes the "C" format
+// at once: every ',' of field `id` a '.'.
+void dezimalpunkt(Form& f, int id);
+
 // The validator of a dialog: error title and the three texts of section "global"
 // (error_empty, error_notanumber, error_outofrange).
 InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::string& titel);
+
+// The text of a gas phase check's key (gasphaseSchluessel) with its values:
+// the entry's temperature and pressure, the fluid and the limit it broke,
+// each already formatted with its unit.
+std::string gasphaseText(const CIniEx& sprache, Gasphase phase, const std::string& temperatur,
+                         const std::string& druck, const std::string& stoff,
+                         const std::string& grenze);
 
 }  // namespace kal

@@ -1,4 +1,4 @@
-#include "inputhelper.h"
+#include "datalib/inputhelper.h"
 
 namespace kal {
 
@@ -14,6 +14,8 @@ void InputHelper::melde(EntrySource& felder, int id, int code) {
     if (messages_) {
         Message m;
         m.text = texte_[code];
+        if (const std::string name = namen_ ? namen_(id) : std::string(); !name.empty())
+            m.text = name + ": " + m.text;
         m.caption = title_;
         m.section = "global";
         m.key = kKeys[code];

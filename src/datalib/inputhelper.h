@@ -3,11 +3,12 @@
 // 3 out of range from section "global").
 #pragma once
 
+#include <functional>
 #include <string>
 
-#include "form.h"
-#include "format.h"
-#include "ports.h"
+#include "datalib/format.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 
@@ -18,6 +19,9 @@ public:
     void setErrorTitle(const std::string& title) { title_ = title; }
     void setErrorMessage(int code, const std::string& text);
     const std::string& errorTitle() const { return title_; }
+    // The name of a field as its dialog shows it; a message about a field
+    // with a name begins with it.
+    void setFeldnamen(std::function<std::string(int id)> namen) { namen_ = std::move(namen); }
 
     // true on a good entry. With `leerErlaubt` an empty field passes, leaves
     // `wert` untouched and sets *leer. On a bad entry the message is shown,
@@ -37,6 +41,7 @@ private:
     MessagePort* messages_;
     std::string title_;
     std::string texte_[4];
+    std::function<std::string(int id)> namen_;
 };
 
 // setTextfield: writes a number into a field (see zahlText).

@@ -8,7 +8,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "data.h"
+#include "datalib/data.h"
 
 using nlohmann::json;
 
@@ -73,15 +73,22 @@ const json& feldListe(const Ort& o, const json& j, const char* name) {
     return v;
 }
 
-std::vector<double> zahlen(const Ort& o, const json& j, const char* name, double min = -1e300) {
+// The numbers of the list `liste` (field `name` of the entry).
+std::vector<double> zahlenAus(const Ort& o, const json& liste, const char* name,
+                              double min = -1e300) {
+    if (!liste.is_array()) o.fehler(name, "not a list");
     std::vector<double> r;
-    for (const json& v : feldListe(o, j, name)) {
+    for (const json& v : liste) {
         if (!v.is_number()) o.fehler(name, "element not a number");
         double d = v.get<double>();
         if (!std::isfinite(d) || d < min) o.fehler(name, "element out of range");
         r.push_back(d);
     }
     return r;
+}
+
+std::vector<double> zahlen(const Ort& o, const json& j, const char* name, double min = -1e300) {
+    return zahlenAus(o, feld(o, j, name), name, min);
 }
 
 std::vector<int> ganze(const Ort& o, const json& j, const char* name) {
@@ -225,8 +232,8 @@ private:
             o.fehler("einheitengruppen", "needs 17 groups");
     }
 
-    // Fluids: property tables over ascending temperatures; a condensing fluid
-    // names its condensate.
+    // Fluids: property tables over ascending temperatures (a gas's also over
+    // pressure), their provenance; a condensing fluid names its condensate.
     void stoffe(Ort& o, const json& j) {
         eintraege(o, j, "stoffe", [&](const json& e, int id) {
             Stoffdaten s;
@@ -241,14 +248,37 @@ private:
             s.tMax = zahl(o, e, "tMax", s.tMin);
             s.bezugsdruck = zahl(o, e, "bezugsdruck", 1e-6);
             s.codeKondensat = ganz(o, e, "codeKondensat", -1);
+            herkunftLesen(o, e, s);
             s.temperatur = zahlen(o, e, "temperatur", -273.15);
             if (s.temperatur.size() < 2) o.fehler("temperatur", "needs two values or more");
             aufsteigend(o, s.temperatur, "temperatur");
             if (s.tMin < s.temperatur.front() || s.tMax > s.temperatur.back())
                 o.fehler("tMin", "valid range outside the table");
+            if (e.is_object() && e.contains("druck")) {
+                if (!s.gas || s.kondensation)
+                    o.fehler("druck", "pressure tables only for a gas that does not condense");
+                s.druck = zahlen(o, e, "druck", 1e-6);
+                if (s.druck.empty()) o.fehler("druck", "empty");
+                if (s.druck.front() <= 0.0) o.fehler("druck", "element out of range");
+                aufsteigend(o, s.druck, "druck");
+                gasphaseLesen(o, e, s);
+            }
             auto spalte = [&](const char* n, std::vector<double>& v) {
-                v = zahlen(o, e, n);
-                if (v.size() != s.temperatur.size()) o.fehler(n, "length differs from temperatur");
+                if (s.druck.empty()) {
+                    v = zahlen(o, e, n);
+                    if (v.size() != s.temperatur.size())
+                        o.fehler(n, "length differs from temperatur");
+                } else {
+                    const json& zeilen = feldListe(o, e, n);
+                    if (zeilen.size() != s.druck.size()) o.fehler(n, "needs one row per druck");
+                    v.clear();
+                    for (const json& z : zeilen) {
+                        const std::vector<double> w = zahlenAus(o, z, n);
+                        if (w.size() != s.temperatur.size())
+                            o.fehler(n, "row length differs from temperatur");
+                        v.insert(v.end(), w.begin(), w.end());
+                    }
+                }
                 for (double d : v)
                     if (!(d > 0.0)) o.fehler(n, "value not positive");
             };
@@ -274,6 +304,45 @@ private:
         }
     }
 
+    // What the values describe and the source of every property they hold.
+    static void herkunftLesen(const Ort& o, const json& e, Stoffdaten& s) {
+        s.basis = text(o, e, "basis");
+        if (s.basis.empty()) o.fehler("basis", "empty");
+        const json& q = feld(o, e, "quellen");
+        if (!q.is_object()) o.fehler("quellen", "not an object");
+        std::vector<const char*> groessen = {"dichte", "waermekapazitaet", "viskositaet",
+                                             "waermeleitfaehigkeit"};
+        if (s.kondensation) {
+            groessen.push_back("dampfdruck");
+            groessen.push_back("kondensationsenthalpie");
+        }
+        for (const char* g : groessen) {
+            const std::string name = std::string("quellen.") + g;
+            const auto it = q.find(g);
+            if (it == q.end()) o.fehler(name, "missing");
+            if (!it->is_string() || it->get<std::string>().empty()) o.fehler(name, "not a text");
+            s.quellen[g] = it->get<std::string>();
+        }
+    }
+
+    // The critical point and the dew line the phase check of a gas needs.
+    static void gasphaseLesen(const Ort& o, const json& e, Stoffdaten& s) {
+        const json& k = feld(o, e, "kritisch");
+        s.kritischeTemperatur = zahl(o, k, "temperatur", -273.15);
+        s.kritischerDruck = zahl(o, k, "druck", 1e-6);
+        s.kritischeDichte = zahl(o, k, "dichte", 1e-6);
+        if (!e.contains("taupunkt")) return;
+        const json& t = feld(o, e, "taupunkt");
+        s.taupunktTemperatur = zahlen(o, t, "temperatur", -273.15);
+        s.taupunktDruck = zahlen(o, t, "druck", 1e-6);
+        if (s.taupunktDruck.size() < 2 || s.taupunktDruck.size() != s.taupunktTemperatur.size())
+            o.fehler("taupunkt", "needs two (temperatur, druck) pairs or more");
+        aufsteigend(o, s.taupunktTemperatur, "taupunkt.temperatur");
+        aufsteigend(o, s.taupunktDruck, "taupunkt.druck");
+        if (s.taupunktDruck.back() > s.kritischerDruck * (1 + 1e-9))
+            o.fehler("taupunkt.druck", "above the critical pressure");
+    }
+
     // The nine channel types with their correlation tables per wave angle.
     void spalttypen(Ort& o, const json& j) {
         eintraege(o, j, "spalttypen", [&](const json& e, int id) {
@@ -290,6 +359,15 @@ private:
                 int ww = ganz(o, t, "wellenwinkel", 0, 90);
                 if (s.tabellen.count(ww)) o.fehler("tabellen.wellenwinkel", "duplicate");
                 SpalttypKorrelation k;
+                k.quelle = text(o, t, "quelle");
+                k.basis = text(o, t, "basis");
+                if (k.quelle.empty() || k.basis.empty())
+                    o.fehler("tabellen.quelle", "source or basis empty");
+                const auto re = feste<2>(o, zahlen(o, t, "reGueltig", 1e-9), "reGueltig");
+                if (!(re[0] < re[1])) o.fehler("reGueltig", "lower bound not below the upper");
+                k.stroemungswinkel = zahl(o, t, "stroemungswinkel", 0.0, 90.0);
+                k.reMin = re[0];
+                k.reMax = re[1];
                 k.alphaReGrenze = feste<SpalttypKorrelation::kWerte>(
                     o, zahlen(o, t, "alphaReGrenze", 0.0), "alphaReGrenze");
                 k.alphaFaktor = feste<SpalttypKorrelation::kWerte>(

@@ -1,15 +1,15 @@
 // The next-best packs of a design, the limits of a pack and the reasons a
 // run found none: second searches on copies of the case.
-#include "alternativen.h"
+#include "engine/alternativen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "format.h"
-#include "ini.h"
-#include "preis.h"
-#include "suche.h"
+#include "datalib/format.h"
+#include "datalib/ini.h"
+#include "engine/preis.h"
+#include "engine/suche.h"
 
 namespace kal::engine {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "berechnungsfall.h"
+#include "engine/berechnungsfall.h"
 
 class CIniEx;
 class Data;

@@ -1,8 +1,8 @@
-#include "anschluesse.h"
+#include "engine/anschluesse.h"
 
 #include <cmath>
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace kal::engine::anschluss {
 

@@ -1,7 +1,7 @@
-#include "berechnung.h"
+#include "engine/berechnung.h"
 
-#include "pruefung.h"
-#include "suche.h"
+#include "engine/pruefung.h"
+#include "engine/suche.h"
 
 namespace kal::engine {
 

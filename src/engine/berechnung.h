@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "berechnungsfall.h"
-#include "kontext.h"
-#include "meldung.h"
+#include "engine/berechnungsfall.h"
+#include "engine/kontext.h"
+#include "engine/meldung.h"
 
 namespace kal::engine {
 

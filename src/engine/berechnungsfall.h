@@ -15,7 +15,7 @@
 #include <array>
 #include <string>
 
-#include "konstanten.h"
+#include "engine/konstanten.h"
 
 namespace kal::engine {
 

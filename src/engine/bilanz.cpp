@@ -1,9 +1,9 @@
-#include "bilanz.h"
+#include "engine/bilanz.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "stoffwerte.h"
+#include "engine/stoffwerte.h"
 
 namespace kal::engine {
 

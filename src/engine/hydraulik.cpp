@@ -1,4 +1,4 @@
-#include "hydraulik.h"
+#include "engine/hydraulik.h"
 
 #include <algorithm>
 #include <array>
@@ -103,12 +103,7 @@ bool spaltDruckverlust(const Berechnungsfall& fall, const PlattenCache& pc, int 
         zeta = t.reibungRe(re);
     } else {
         const bool wasserAehnlich = m.waermekapazitaet > kWasserAehnlichCp;
-        size_t k;
-        if (wasserAehnlich)
-            k = 0;
-        else
-            k = re > t.druckReGrenze[K::kTrevanDruckOben] ? K::kTrevanDruckOben
-                                                          : K::kTrevanDruckUnten;
+        const size_t k = t.trevanDruckBereich(re, wasserAehnlich);
         zeta = t.druckFaktor[k] * std::pow(re, t.druckExp[k]);
         const size_t j = fall.eingaben.seite(seite).istGas
                              ? K::kTrevanSonst

@@ -2,11 +2,11 @@
 // flow distribution over a side's channel types.
 #pragma once
 
-#include "berechnungsfall.h"
-#include "data.h"
-#include "meldung.h"
-#include "paketgedaechtnis.h"
-#include "plattencache.h"
+#include "datalib/data.h"
+#include "engine/berechnungsfall.h"
+#include "engine/meldung.h"
+#include "engine/paketgedaechtnis.h"
+#include "engine/plattencache.h"
 
 namespace kal::engine {
 

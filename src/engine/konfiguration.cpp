@@ -3,13 +3,13 @@
 #include <cmath>
 #include <utility>
 
-#include "alternativen.h"
-#include "format.h"
-#include "hydraulik.h"
-#include "preis.h"
-#include "stoffwerte.h"
-#include "suche.h"
-#include "waermeuebergang.h"
+#include "datalib/format.h"
+#include "engine/alternativen.h"
+#include "engine/hydraulik.h"
+#include "engine/preis.h"
+#include "engine/stoffwerte.h"
+#include "engine/suche.h"
+#include "engine/waermeuebergang.h"
 
 namespace kal::engine {
 

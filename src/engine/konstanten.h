@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "data.h"  // kAnzahlSpalttypen: the channel type list's length
+#include "datalib/data.h"  // kAnzahlSpalttypen: the channel type list's length
 
 namespace kal::engine {
 

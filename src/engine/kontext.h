@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "data.h"
-#include "spalttypen_zulaessig.h"
+#include "datalib/data.h"
+#include "permissions/spalttypen_zulaessig.h"
 
 namespace kal::engine {
 

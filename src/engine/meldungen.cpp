@@ -1,7 +1,7 @@
 // The engine's messages, collected for the caller.
 #include <algorithm>
 
-#include "meldung.h"
+#include "engine/meldung.h"
 
 namespace kal::engine {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "konstanten.h"
+#include "engine/konstanten.h"
 
 namespace kal::engine {
 

@@ -1,9 +1,9 @@
-#include "plattencache.h"
+#include "engine/plattencache.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "hydraulik.h"
+#include "engine/hydraulik.h"
 
 namespace kal::engine {
 

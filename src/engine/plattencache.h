@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "berechnungsfall.h"
-#include "data.h"
-#include "kontext.h"
+#include "datalib/data.h"
+#include "engine/berechnungsfall.h"
+#include "engine/kontext.h"
 
 namespace kal::engine {
 

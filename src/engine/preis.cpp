@@ -1,9 +1,9 @@
-#include "preis.h"
+#include "engine/preis.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace kal::engine {
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "berechnungsfall.h"
-#include "data.h"
-#include "plattencache.h"
+#include "datalib/data.h"
+#include "engine/berechnungsfall.h"
+#include "engine/plattencache.h"
 
 namespace kal::engine {
 

@@ -1,12 +1,13 @@
-#include "pruefung.h"
+#include "engine/pruefung.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "bilanz.h"
-#include "hydraulik.h"
-#include "stoffwerte.h"
-#include "waermeuebergang.h"
+#include "datalib/gasphase.h"
+#include "engine/bilanz.h"
+#include "engine/hydraulik.h"
+#include "engine/stoffwerte.h"
+#include "engine/waermeuebergang.h"
 
 namespace kal::engine {
 
@@ -27,7 +28,8 @@ constexpr double kBilanzToleranz = 0.05;
 // Every inlet and outlet temperature (entered or completed) within the
 // range of its medium's fluid data: the properties are only evaluated at
 // the mean temperature, so a side could start far outside the table. The
-// outlet of a condensing side is condensate.
+// outlet of a condensing side is condensate. A gas must stay a gas at its
+// pressure from inlet to outlet; its coldest point is one of them.
 bool temperaturenImBereich(const Data& d, const Falleingaben& e, Meldungen& meldungen) {
     const StoffdatenListe& stoffe = d.getStoffdatenListe();
     for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
@@ -39,12 +41,23 @@ bool temperaturenImBereich(const Data& d, const Falleingaben& e, Meldungen& meld
         for (int i = 0; i < 2; ++i) {
             const Stoffdaten* stoff = i == 0 ? ein : aus;
             const double t = i == 0 ? m.tEin : m.tAus;
-            if (!stoff || stoff->IsTemperaturOK(t)) continue;
-            // the temperature, the fluid and its range, for the entry's field
+            if (!stoff) continue;
+            const bool imBereich = stoff->IsTemperaturOK(t) != 0;
+            const Gasphasenbefund phase = imBereich && m.istGas && !m.kondensation
+                                              ? stoff->pruefeGasphase(t, m.gasDruck)
+                                              : Gasphasenbefund{};
+            if (imBereich && phase.phase == Gasphase::Gas) continue;
+            // the temperature, the fluid and its range (or the gas's pressure
+            // and the limit it broke), for the entry's field
             Meldung meldung;
-            meldung.key = "temperaturBereich";
             meldung.text = stoff->getName();
-            meldung.zahlen = {t, stoff->tMin, stoff->tMax};
+            if (!imBereich) {
+                meldung.key = "temperaturBereich";
+                meldung.zahlen = {t, stoff->tMin, stoff->tMax};
+            } else {
+                meldung.key = gasphaseSchluessel(phase.phase);
+                meldung.zahlen = {t, m.gasDruck, phase.grenze};
+            }
             meldung.seite = seite;
             meldung.feld = temperaturFeld(seite, i == 0);
             meldungen.melden(std::move(meldung));

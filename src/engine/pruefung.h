@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "berechnungsfall.h"
-#include "data.h"
-#include "kontext.h"
-#include "meldung.h"
+#include "datalib/data.h"
+#include "engine/berechnungsfall.h"
+#include "engine/kontext.h"
+#include "engine/meldung.h"
 
 namespace kal::engine {
 

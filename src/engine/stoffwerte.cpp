@@ -1,4 +1,4 @@
-#include "stoffwerte.h"
+#include "engine/stoffwerte.h"
 
 #include <cmath>
 
@@ -39,10 +39,14 @@ bool stoffwerte(const Data& d, const Falleingaben& e, int seite, int mediumIndex
     aus.eigenesMedium = false;
     aus.alfaWert = 0.0;
     aus.name = s->getName();
-    aus.viskositaet = s->GetViskositaet(t);
-    aus.waermekapazitaet = s->GetWaermekapazitaet(t);
-    aus.waermeleitfaehigkeit = s->GetWaermeleitfaehigkeit(t);
-    if (seite == kWarm && m.kondensation) {
+    // a gas side's properties at its pressure; liquids and vapour at
+    // saturation have no pressure tables
+    const bool kondensiert = seite == kWarm && m.kondensation;
+    const double pGas = m.istGas && !kondensiert ? p : 0.0;
+    aus.viskositaet = s->GetViskositaet(t, pGas);
+    aus.waermekapazitaet = s->GetWaermekapazitaet(t, pGas);
+    aus.waermeleitfaehigkeit = s->GetWaermeleitfaehigkeit(t, pGas);
+    if (kondensiert) {
         aus.codeKondensat = s->GetCodeKondensat();
         aus.kondensationsenthalpie = s->GetKondensationsenthalpie(t);
         aus.dampfdruck = s->GetDampfdruck(t);
@@ -50,7 +54,7 @@ bool stoffwerte(const Data& d, const Falleingaben& e, int seite, int mediumIndex
     } else {
         aus.kondensationsenthalpie = 0.0;
         aus.dampfdruck = 0.0;
-        aus.dichte = s->GetDichte(t, m.istGas ? p : 0.0);
+        aus.dichte = s->GetDichte(t, pGas);
     }
     return true;
 }
@@ -95,7 +99,8 @@ bool seiteStoffwerte(const Data& d, Berechnungsfall& fall, int seite, double t,
 double wandviskositaet(const Data& d, const Mediumseite& m, double tWand) {
     if (m.medium == d.getStoffdatenListe().getSize()) return m.eigenesMediumDaten.viskositaetWand;
     const Stoffdaten* s = d.getStoffdatenListe().internalGetAt(m.medium);
-    return s ? s->GetViskositaet(tWand) : 0.0;
+    // a gas at its pressure, as its bulk viscosity
+    return s ? s->GetViskositaet(tWand, m.istGas && !m.kondensation ? m.gasDruck : 0.0) : 0.0;
 }
 
 }  // namespace kal::engine

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "berechnungsfall.h"
-#include "data.h"
-#include "meldung.h"
+#include "datalib/data.h"
+#include "engine/berechnungsfall.h"
+#include "engine/meldung.h"
 
 namespace kal::engine {
 

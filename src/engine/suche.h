@@ -3,11 +3,11 @@
 // and the cheapest accepted one as the result.
 #pragma once
 
-#include "berechnungsfall.h"
-#include "kontext.h"
-#include "meldung.h"
-#include "paketgedaechtnis.h"
-#include "plattencache.h"
+#include "engine/berechnungsfall.h"
+#include "engine/kontext.h"
+#include "engine/meldung.h"
+#include "engine/paketgedaechtnis.h"
+#include "engine/plattencache.h"
 
 namespace kal::engine {
 

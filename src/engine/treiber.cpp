@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "alternativen.h"
-#include "hydraulik.h"
-#include "preis.h"
-#include "suche.h"
+#include "engine/alternativen.h"
+#include "engine/hydraulik.h"
+#include "engine/preis.h"
+#include "engine/suche.h"
 
 namespace kal::engine {
 

@@ -1,4 +1,4 @@
-#include "waermeuebergang.h"
+#include "engine/waermeuebergang.h"
 
 #include <algorithm>
 #include <cmath>

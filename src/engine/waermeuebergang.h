@@ -3,9 +3,9 @@
 // types and of a side, and the resistances of the overall coefficient.
 #pragma once
 
-#include "berechnungsfall.h"
-#include "meldung.h"
-#include "plattencache.h"
+#include "engine/berechnungsfall.h"
+#include "engine/meldung.h"
+#include "engine/plattencache.h"
 
 namespace kal::engine {
 

@@ -8,20 +8,20 @@
 #include <string>
 #include <vector>
 
-#include "anwendungsverzeichnis.h"
-#include "app.h"
-#include "aufruf.h"
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "berechnung_view.h"
-#include "completion_model.h"
-#include "completion_view.h"
-#include "kal_version.h"
-#include "qtports.h"
-#include "qtsettings.h"
-#include "spec_view.h"
-#include "unterdialog_views.h"
-#include "views.h"
+#include "app/anwendungsverzeichnis.h"
+#include "app/app.h"
+#include "app/aufruf.h"
+#include "app/qtports.h"
+#include "app/qtsettings.h"
+#include "app/views.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/completion/completion_view.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/main/berechnung_view.h"
+#include "ui/main/unterdialog_views.h"
+#include "ui/spec/spec_view.h"
+#include "version/kal_version.h"
 
 int main(int argc, char** argv) {
     namespace af = kal::aufruf;
@@ -70,8 +70,6 @@ int main(int argc, char** argv) {
         auto it = g.optionen.find(name);
         return it == g.optionen.end() ? std::string() : it->second;
     };
-    const std::string projekt = g.positionen.empty() ? "" : g.positionen.front();
-    const std::string choices = wert("--choices"), spec = wert("--spec");
     const bool berechnen = g.optionen.count("--berechnen"),
                komplettieren = g.optionen.count("--komplettieren"),
                spezifikation = g.optionen.count("--spezifikation"),
@@ -83,6 +81,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kalvoria: %s\n", fehler.c_str());
         return 2;
     }
+    const std::string projekt = kal::vomStart(g.positionen.empty() ? "" : g.positionen.front());
+    const std::string choices = kal::vomStart(wert("--choices")),
+                      spec = kal::vomStart(wert("--spec"));
     // A file of user actions, or nullopt (after a message) when unusable.
     auto aktionenAus =
         [](const std::string& datei) -> std::optional<std::vector<kal::Benutzeraktion>> {

@@ -1,8 +1,8 @@
-#include "spalttypen_zulaessig.h"
+#include "permissions/spalttypen_zulaessig.h"
 
 #include <algorithm>
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace {
 bool gueltigePosition(int j) { return j >= 0 && j < kAnzahlSpalttypen; }

@@ -4,12 +4,13 @@
 // choices files) and tests drive dialogs through it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "form.h"
+#include "ports/form.h"
 
 namespace kal {
 
@@ -32,18 +33,26 @@ using Ereignisziel = std::function<void(int id, BindEvent event)>;
 
 // Applies `a` to `f` and reports it to `ziel`. Returns an empty text, or
 // why a user could not have done it (unknown, hidden or disabled control,
-// no such list entry, a read-only field); then nothing is changed.
+// an action its kind does not take, no such list entry, a read-only
+// field); then nothing is changed. Each kind takes one action: a list
+// "select", a check box "check", an edit "text", a radio button or push
+// button "click", a menu item "command"; a label none.
 std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel);
+
+// The largest action file read; a larger one is refused unread.
+constexpr std::uintmax_t kAktionsdateiMax = std::uintmax_t{16} << 20;
 
 // A list of actions written as JSON, e.g.
 //   [{"id": 1176, "select": 17}, {"id": 1178, "check": true},
 //    {"id": 1046, "text": "150"}, {"id": 1402, "click": true},
 //    {"id": 40043, "command": true}]
-// nullopt, with `fehler` saying where, when `text` is not such a list.
+// nullopt, with `fehler` saying where, when `text` is not such a list (ids
+// and item values must be integers within the int range).
 std::optional<std::vector<Benutzeraktion>> aktionenLesen(const std::string& text,
                                                          std::string& fehler);
 // The same list from the file `pfad` (the command lines' action files);
-// nullopt with `fehler` when it cannot be read or is no such list.
+// nullopt with `fehler` when it cannot be read, is larger than
+// kAktionsdateiMax or is no such list.
 std::optional<std::vector<Benutzeraktion>> aktionenDatei(const std::string& pfad,
                                                          std::string& fehler);
 

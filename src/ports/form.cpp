@@ -1,4 +1,4 @@
-#include "form.h"
+#include "ports/form.h"
 
 #include <cctype>
 
@@ -151,6 +151,15 @@ Emphasis Form::emphasis(int id) const {
 void Form::setEmphasis(int id, Emphasis e) {
     control(id).emphasis = e;
     changed(id);
+}
+
+ControlKind Form::kind(int id) const {
+    const ControlState* c = find(id);
+    return c ? c->kind : kEmpty.kind;
+}
+
+void Form::setKind(ControlKind kind, std::initializer_list<int> ids) {
+    for (int id : ids) control(id).kind = kind;
 }
 
 void Form::setFocus(int id) {

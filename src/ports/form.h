@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ enum class BindEvent {
     Command,    // menu action chosen
 };
 
+// What kind of control an id is, so that scripts do to it only what a user
+// can. Unknown: a dialog that does not name its controls' kinds.
+enum class ControlKind { Unknown, Edit, Label, CheckBox, Radio, Button, List, MenuItem };
+
 // How a control is set apart from its neighbours: a value the program
 // filled in itself, or one beyond a limit.
 enum class Emphasis { None, Computed, Warning };
@@ -39,6 +44,7 @@ struct ControlState {
     std::string placeholder;  // edit: grey hint while it is empty
     std::string toolTip;
     Emphasis emphasis = Emphasis::None;
+    ControlKind kind = ControlKind::Unknown;
 };
 
 // `text` cut to at most `maxLength` bytes at a character boundary (UTF-8);
@@ -102,6 +108,9 @@ public:
     void setToolTip(int id, const std::string& text);
     Emphasis emphasis(int id) const;
     void setEmphasis(int id, Emphasis e);
+    ControlKind kind(int id) const;
+    // Names the kind of every control in `ids`.
+    void setKind(ControlKind kind, std::initializer_list<int> ids);
 
     int focus() const { return focus_; }
     void setFocus(int id) override;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "cli.h"
-#include "dialog_ids.h"
 #include "golden.h"
+#include "ids/dialog_ids.h"
 
 namespace fs = std::filesystem;
 namespace hd = kal::hd;
@@ -28,8 +28,9 @@ Lauf starte(const std::string& args) {
     return kaltest::cliLauf("--appdir " + distDir() + " " + args + " 2>/dev/null");
 }
 
+// `datei` relative to the installation tree.
 Json calcJson(const std::string& datei) {
-    Lauf l = starte("calc " + datei + " --json");
+    Lauf l = starte("calc " + distDir() + "/" + datei + " --json");
     EXPECT_LE(l.rc, 1) << l.out;
     return Json::parse(l.out, nullptr, false);
 }
@@ -99,7 +100,7 @@ TEST(CliCalc, CondenserAndUserMedium) {
 }
 
 TEST(CliCalc, WaterWaterTextOutputIsStable) {
-    Lauf l = starte("calc examples/water_water_design.kal");
+    Lauf l = starte("calc " + distDir() + "/examples/water_water_design.kal");
     EXPECT_EQ(l.rc, 0);
     EXPECT_EQ(l.out, liesDatei(fs::path(KAL_GOLDEN) / "water_water_design.txt"));
 }

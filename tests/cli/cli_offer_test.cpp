@@ -8,8 +8,8 @@
 
 #include "ausgeliefert.h"
 #include "cli.h"
-#include "dialog_ids.h"
-#include "geraetekennstring.h"
+#include "datalib/geraetekennstring.h"
+#include "ids/dialog_ids.h"
 
 namespace kp = kal::kp;
 using Json = nlohmann::json;
@@ -37,7 +37,7 @@ TEST(CliOffer, EverySampleOpensCompleted) {
     for (const char* name : {"water_water_design", "glycol_water_rating", "steam_condenser_design",
                              "air_cooler_design", "user_medium_design"}) {
         SCOPED_TRACE(name);
-        Lauf l = offer("examples/" + std::string(name) + ".kal --json");
+        Lauf l = offer(distDir() + "/examples/" + std::string(name) + ".kal --json");
         ASSERT_EQ(l.rc, 0) << l.out;
         Json j = Json::parse(l.out, nullptr, false);
         ASSERT_FALSE(j.is_discarded());
@@ -65,7 +65,7 @@ TEST(CliOffer, WaterSampleWithChoicesAsText) {
                {"id": 1048, "text": "420"}, {"id": 1181, "check": true},
                {"id": 1187, "text": "3000"}, {"id": 1051, "text": "310"},
                {"id": 1430, "click": true}, {"id": 40043, "command": true}])");
-    Lauf l = offer("examples/water_water_design.kal --choices " + w.pfad());
+    Lauf l = offer(distDir() + "/examples/water_water_design.kal --choices " + w.pfad());
     EXPECT_EQ(l.rc, 0);
     EXPECT_EQ(l.out, kaltest::liesDatei(std::string(KAL_GOLDEN) + "/offer_water_water.txt"));
 }
@@ -78,14 +78,14 @@ TEST(CliOffer, ExitCodesAndRefusals) {
         int rc;
         const char* key;  // the last message, or ""
     } faelle[] = {
-        {"hidden_control", R"([{"id": 1055, "text": "10"}])", "examples/water_water_design.kal", 1,
-         "aktion"},
-        {"no_such_entry", R"([{"id": 1176, "select": 99999}])", "examples/water_water_design.kal",
-         1, "aktion"},
+        {"hidden_control", R"([{"id": 1055, "text": "10"}])",
+         distDir() + "/examples/water_water_design.kal", 1, "aktion"},
+        {"no_such_entry", R"([{"id": 1176, "select": 99999}])",
+         distDir() + "/examples/water_water_design.kal", 1, "aktion"},
         {"forbidden_pair", R"([{"id": 1176, "select": 28}, {"id": 1182, "select": 28}])",
-         "examples/water_water_design.kal", 1, "unzulaessige Kombination"},
+         distDir() + "/examples/water_water_design.kal", 1, "unzulaessige Kombination"},
         {"missing_ral", R"([{"id": 1181, "check": true}, {"id": 40031, "command": true}])",
-         "examples/water_water_design.kal", 1, "missingRalNr"},
+         distDir() + "/examples/water_water_design.kal", 1, "missingRalNr"},
         {"no_result", "", std::string(KAL_GOLDEN) + "/cases/water_plate_too_small.kal", 1, ""},
     };
     for (const Fall& f : faelle) {
@@ -99,10 +99,13 @@ TEST(CliOffer, ExitCodesAndRefusals) {
         EXPECT_EQ(m.empty() ? "" : m.back()["key"].get<std::string>(), f.key);
     }
     Wahl kaputt("[{\"id\": 1176}]");
-    EXPECT_EQ(offer("examples/water_water_design.kal --choices " + kaputt.pfad()).rc, 2);
+    EXPECT_EQ(offer(distDir() + "/examples/water_water_design.kal --choices " + kaputt.pfad()).rc,
+              2);
     Wahl keinJson("not json");
-    EXPECT_EQ(offer("examples/water_water_design.kal --choices " + keinJson.pfad()).rc, 2);
-    EXPECT_EQ(offer("examples/water_water_design.kal --choices /nonexistent.json").rc, 2);
+    EXPECT_EQ(offer(distDir() + "/examples/water_water_design.kal --choices " + keinJson.pfad()).rc,
+              2);
+    EXPECT_EQ(offer(distDir() + "/examples/water_water_design.kal --choices /nonexistent.json").rc,
+              2);
     EXPECT_EQ(offer("/nonexistent.kal").rc, 2);
     EXPECT_EQ(offer("").rc, 2);
 }
@@ -111,7 +114,8 @@ TEST(CliOffer, ExitCodesAndRefusals) {
 // (the data sheet through its print button); --pdf needs the folder.
 TEST(CliOffer, WritesThePrintoutsAsPdf) {
     kaltest::TempDir d;
-    Lauf l = offer("examples/steam_condenser_design.kal --out " + d.pfad("out") + " --pdf");
+    Lauf l =
+        offer(distDir() + "/examples/steam_condenser_design.kal --out " + d.pfad("out") + " --pdf");
     ASSERT_EQ(l.rc, 0) << l.out;
     for (const char* name :
          {"price-list.pdf", "data-sheet.pdf", "plate-plan.pdf", "spec-sheet.pdf"}) {
@@ -120,7 +124,7 @@ TEST(CliOffer, WritesThePrintoutsAsPdf) {
         EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
         EXPECT_NE(pdf.find("/MediaBox [0 0 595.000000 842.000000]"), std::string::npos);
     }
-    EXPECT_EQ(offer("examples/steam_condenser_design.kal --pdf").rc, 2);
+    EXPECT_EQ(offer(distDir() + "/examples/steam_condenser_design.kal --pdf").rc, 2);
 }
 
 // The data sheet after the completion: typed entries through the
@@ -130,8 +134,8 @@ TEST(CliOffer, SpecificationWritesTenderTextAndHandOver) {
     kaltest::TempDir aus;
     Wahl spez(R"([{"id": 1267, "text": "P-7"}, {"id": 1395, "text": "Smith"},
                   {"id": 1369, "text": "urgent"}])");
-    Lauf l = offer("examples/steam_condenser_design.kal --spec " + spez.pfad() + " --out " +
-                   aus.dir() + " --json");
+    Lauf l = offer(distDir() + "/examples/steam_condenser_design.kal --spec " + spez.pfad() +
+                   " --out " + aus.dir() + " --json");
     ASSERT_EQ(l.rc, 0) << l.out;
     const std::string tender = kaltest::liesDatei(aus.pfad("tender.txt"));
     EXPECT_EQ(tender, kaltest::liesDatei(std::string(KAL_GOLDEN) + "/tender_steam.txt"));
@@ -148,8 +152,8 @@ TEST(CliOffer, SpecificationWritesTenderTextAndHandOver) {
 
     kaltest::TempDir leer;
     Wahl heiss(R"([{"id": 1341, "text": "250"}])");
-    l = offer("examples/steam_condenser_design.kal --spec " + heiss.pfad() + " --out " +
-              leer.dir());
+    l = offer(distDir() + "/examples/steam_condenser_design.kal --spec " + heiss.pfad() +
+              " --out " + leer.dir());
     EXPECT_EQ(l.rc, 1);
     EXPECT_NE(l.out.find("message [error/ErrorBetriebstempC]: The operating temperature must "
                          "not exceed 200 °C."),
@@ -157,5 +161,27 @@ TEST(CliOffer, SpecificationWritesTenderTextAndHandOver) {
         << l.out;
     EXPECT_TRUE(std::filesystem::is_empty(leer.dir()));
     Wahl falsch(R"([{"id": 1379, "text": "X"}])");  // read-only
-    EXPECT_EQ(offer("examples/steam_condenser_design.kal --spec " + falsch.pfad()).rc, 1);
+    EXPECT_EQ(offer(distDir() + "/examples/steam_condenser_design.kal --spec " + falsch.pfad()).rc,
+              1);
+}
+
+// With --appdir the files named on the command line are still those of the
+// directory the command was started in: project, actions and --out.
+TEST(CliOffer, AppdirKeepsRelativePathsOfTheStartingDirectory) {
+    kaltest::TempDir hier;
+    hier.schreibe("projekt.kal",
+                  kaltest::liesDatei(distDir() + "/examples/water_water_design.kal"));
+    hier.schreibe("wahl.json", R"([{"id": 1046, "text": "180"}])");
+    hier.schreibe("spez.json", R"([{"id": 1267, "text": "P-7"}])");
+    const Lauf l = kaltest::cliLauf("--appdir " + distDir() +
+                                        " offer projekt.kal --choices wahl.json --spec spez.json"
+                                        " --out aus --json 2>/dev/null",
+                                    hier.dir());
+    ASSERT_EQ(l.rc, 0) << l.out;
+    const Json j = Json::parse(l.out, nullptr, false);
+    ASSERT_FALSE(j.is_discarded()) << l.out;
+    EXPECT_EQ(j["anzeige"][k(kp::PreisAnschlussWarm)], "180");
+    EXPECT_EQ(j["spec"]["anzeige"][k(kal::sp::Projekt)], "P-7");
+    EXPECT_TRUE(std::filesystem::exists(hier.pfad("aus/tender.txt")));
+    EXPECT_EQ(kaltest::cliLauf("--appdir " + distDir() + " calc projekt.kal", hier.dir()).rc, 0);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data.h"
+#include "datalib/data.h"
 #include "verzeichnis.h"
 
 using kaltest::distDataDir;
@@ -68,6 +68,24 @@ INSTANTIATE_TEST_SUITE_P(
         Schaden{"stoffe.json", "\"temperatur\": [\n    1,\n    2,",
                 "\"temperatur\": [\n    2,\n    1,", "temperatur: not strictly ascending"},
         Schaden{"stoffe.json", "\"codeKondensat\": 0", "\"codeKondensat\": 40", "codeKondensat"},
+        // provenance and the tables over pressure
+        Schaden{"stoffe.json",
+                "\"basis\": \"pure water, liquid at max(1.01325 bar, saturation + 0.5 bar)\",", "",
+                "id 1: basis: missing"},
+        Schaden{"stoffe.json", "\"dichte\": \"IAPWS-IF97 region 1\",", "\"dichte\": \"\",",
+                "id 1: quellen.dichte: not a text"},
+        Schaden{"stoffe.json", "\"basis\": \"sea water, salinity 35 g/kg\",",
+                "\"basis\": \"sea water\", \"druck\": [1, 2],",
+                "id 2: druck: pressure tables only for a gas"},
+        Schaden{"stoffe.json", "\"druck\": [\n    0.5,\n", "\"druck\": [\n    0.4,\n    0.5,\n",
+                "id 10: dichte: needs one row per druck"},
+        Schaden{"stoffe.json", "\"druck\": [\n    0.5,\n    1.01325,",
+                "\"druck\": [\n    0.5,\n    0.5,", "id 10: druck: not strictly ascending"},
+        Schaden{"stoffe.json", "\"kritisch\": {", "\"kritischX\": {", "id 10: kritisch: missing"},
+        Schaden{"spalttypen.json", "\"reGueltig\": [\n      10.0,\n      50000.0",
+                "\"reGueltig\": [\n      50000.0,\n      10.0", "reGueltig"},
+        Schaden{"spalttypen.json", "\"stroemungswinkel\": 25,", "\"stroemungswinkel\": 95,",
+                "stroemungswinkel: out of range"},
         Schaden{"plattentypen.json", "\"dhSpalt\": 0.004,", "\"dhSpalt\": -0.004,", "dhSpalt"},
         Schaden{"plattentypen.json", "\"maxSpalte\": 40,", "", "maxSpalte: missing"},
         Schaden{"plattentyppreise.json", "\"dichtung\": 1,", "\"dichtung\": 99,", "unknown gasket"},

@@ -7,13 +7,13 @@
 #include <span>
 #include <string>
 
-#include "alternativen.h"
 #include "ausgeliefert.h"
+#include "engine/alternativen.h"
+#include "engine/plattencache.h"
+#include "engine/preis.h"
+#include "engine/pruefung.h"
+#include "engine/suche.h"
 #include "fixture.h"
-#include "plattencache.h"
-#include "preis.h"
-#include "pruefung.h"
-#include "suche.h"
 
 namespace kaltest {
 

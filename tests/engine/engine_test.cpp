@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "berechnung.h"
+#include "datalib/format.h"
+#include "engine/berechnung.h"
+#include "engine/hydraulik.h"
+#include "engine/plattencache.h"
+#include "engine/preis.h"
+#include "engine/pruefung.h"
+#include "engine/suche.h"
+#include "engine/waermeuebergang.h"
 #include "fixture.h"
-#include "format.h"
-#include "hydraulik.h"
-#include "plattencache.h"
-#include "preis.h"
-#include "pruefung.h"
-#include "suche.h"
-#include "waermeuebergang.h"
 
 using namespace testdaten;
 using namespace kal::engine;

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "berechnungsfall.h"
-#include "data.h"
+#include "datalib/data.h"
+#include "engine/berechnungsfall.h"
 
 namespace testdaten {
 

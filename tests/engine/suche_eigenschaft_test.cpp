@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ausgeliefert_fall.h"
-#include "format.h"
+#include "datalib/format.h"
 
 using namespace kal::engine;
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ini.h"
+#include "datalib/ini.h"
 #include "source_scan.h"
 #include "verzeichnis.h"
 
@@ -37,7 +37,8 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
                                                     "alternatives",
                                                     "projektdaten",
                                                     "kondatenblatt",
-                                                    "plattenlegeplan"};
+                                                    "plattenlegeplan",
+                                                    "stoffinfo"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "../engine/fixture.h"
-#include "format.h"
-#include "scripted.h"
-#include "spalttypen_zulaessig.h"
+#include "datalib/format.h"
+#include "permissions/spalttypen_zulaessig.h"
+#include "ports/scripted.h"
 
 namespace {
 struct Tabelle {

@@ -33,12 +33,14 @@ inline Lauf shellLauf(const std::string& cmd) {
 #ifdef KAL_CLI
 // Exit code and standard output; `args` go to the shell after the program's
 // path (redirections allowed). The runs of one test program share a settings
-// folder that starts empty, never the user's, and run outside Werksmodus.
-inline Lauf cliLauf(const std::string& args) {
+// folder that starts empty, never the user's, and run outside Werksmodus;
+// with `verzeichnis` in that working directory.
+inline Lauf cliLauf(const std::string& args, const std::string& verzeichnis = {}) {
     static const TempDir einstellungen;
     std::filesystem::create_directories(einstellungen.pfad("config"));
-    return shellLauf("env -u KALVORIA_WERKSMODUS XDG_CONFIG_HOME='" + einstellungen.pfad("config") +
-                     "' " + KAL_CLI + " " + args);
+    return shellLauf(
+        "env -u KALVORIA_WERKSMODUS " + (verzeichnis.empty() ? "" : "-C '" + verzeichnis + "' ") +
+        "XDG_CONFIG_HOME='" + einstellungen.pfad("config") + "' " + KAL_CLI + " " + args);
 }
 #endif
 

@@ -131,8 +131,8 @@ def main():
             with open(os.path.join(samples, name[:-4] + ".json"), "wb") as fh:
                 fh.write(calc(cli, dist, env, os.path.join(dist, "examples", name)))
     with open(os.path.join(golden, "water_water_design.txt"), "wb") as fh:
-        fh.write(subprocess.run([cli, "--appdir", dist, "calc", "examples/water_water_design.kal"],
-                                capture_output=True, env=env).stdout)
+        fh.write(subprocess.run([cli, "calc", "examples/water_water_design.kal"],
+                                capture_output=True, env=env, cwd=dist).stdout)
 
 
 if __name__ == "__main__":

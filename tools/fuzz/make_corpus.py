@@ -74,11 +74,34 @@ def data_files(dist, corpus, fuzz):
             text = json.dumps(content, ensure_ascii=False, separators=(",", ":")).encode()
         # first byte: the file (its position by name) and the water sample
         write(os.path.join(corpus, "daten", name), bytes([index]) + text)
+        if name == "stoffe.json":
+            gas = gas_seed(json.loads(open(os.path.join(folder, name), "rb").read()))
+            if gas:
+                write(os.path.join(corpus, "daten", "stoffe_gas.json"), bytes([index]) + gas)
     tokens = ["{", "}", "[", "]", ":", ",", "true", "false", "null", "-1", "0", "1e308",
               "1e-320", "-0"] + ['"%s"' % k for k in sorted(keys)]
     write(os.path.join(fuzz, "daten.dict"),
           "".join('"%s"\n' % t.replace("\\", "\\\\").replace('"', '\\"') for t in tokens).encode())
     return names
+
+
+def gas_seed(content, temperatures=4, pressures=3):
+    """The first fluid and the first gas with a dew line, its tables cut to
+    a few temperatures and pressures, so that the seed holds the pressure
+    tables, the critical point and the dew line in little space."""
+    fluids = content["stoffe"]
+    gas = next((f for f in fluids if "druck" in f and "taupunkt" in f), None)
+    if gas is None:
+        return None
+    gas = dict(gas)
+    gas["temperatur"] = gas["temperatur"][:temperatures]
+    gas["tMin"], gas["tMax"] = gas["temperatur"][0], gas["temperatur"][-1]
+    gas["druck"] = gas["druck"][:pressures]
+    for key in ("dichte", "waermekapazitaet", "viskositaet", "waermeleitfaehigkeit"):
+        gas[key] = [row[:temperatures] for row in gas[key][:pressures]]
+    gas["taupunkt"] = {k: v[:3] for k, v in gas["taupunkt"].items()}
+    return json.dumps({"stoffe": [fluids[0], gas]}, ensure_ascii=False,
+                      separators=(",", ":")).encode()
 
 
 def collect_keys(value, keys):
@@ -110,6 +133,54 @@ def permissions(dist, corpus):
         write(os.path.join(corpus, "zulaessig", name), text.encode())
 
 
+# The offer path's actions (fuzz_angebot.cpp): kinds with the control's id
+# in the next two bytes.
+SELECT, CHECK, TEXT, CLICK, COMMAND = 0x80, 0x81, 0x82, 0x83, 0x84
+TO_SPEC = b"\xff"
+
+
+def action(kind, control, value=None):
+    data = bytes([kind]) + control.to_bytes(2, "little")
+    if kind == SELECT:
+        data += value.to_bytes(4, "little", signed=True)
+    elif kind == CHECK:
+        data += bytes([1 if value else 0])
+    elif kind == TEXT:
+        raw = value.encode()
+        assert len(raw) < 48
+        data += bytes([len(raw)]) + raw
+    return data
+
+
+def offers(corpus):
+    """First byte: sample + 5 Werksmodus + 10 German + 20 printed sheet."""
+    seeds = {"open_" + name: bytes([i]) for i, name in enumerate(SAMPLES)}
+    seeds["open_water_printed"] = bytes([20])
+    seeds["priced_water"] = bytes([20]) + b"".join([
+        action(SELECT, 1176, 26), action(TEXT, 1046, "180"), action(TEXT, 1047, "150"),
+        action(CHECK, 1178, True), action(TEXT, 1048, "420"), action(CHECK, 1181, True),
+        action(TEXT, 1187, "7035"), action(TEXT, 1051, "310"), action(CLICK, 1430),
+        TO_SPEC, action(TEXT, 1267, "P-7"), action(TEXT, 1341, "180")])
+    seeds["special_werksmodus_german"] = bytes([15]) + b"".join([
+        action(TEXT, 1055, "10,5"), action(CHECK, 1418, True),
+        action(TEXT, 1058, "DN 50 Sonderflansch"), action(TEXT, 1046, "100"),
+        action(TEXT, 1047, "99,5"), action(CLICK, 1433), action(TEXT, 1057, "F1 => F3"),
+        action(COMMAND, 40043), TO_SPEC, action(TEXT, 1369, "1,5 bar"),
+        action(TEXT, 1386, "12,5")])
+    seeds["forbidden_pair"] = bytes([0]) + action(SELECT, 1176, 28) + action(SELECT, 1182, 28)
+    seeds["standards"] = bytes([0]) + action(CLICK, 1403) + action(CLICK, 1402) + \
+        action(CLICK, 1402)
+    seeds["ral_missing"] = bytes([0]) + b"".join([
+        action(CHECK, 1181, True), action(COMMAND, 40031), action(TEXT, 1187, "3000"),
+        action(COMMAND, 40031), action(TEXT, 1341, "250")])
+    seeds["refused"] = bytes([0]) + b"".join([
+        action(TEXT, 1382, "x"), action(CLICK, 1176), action(COMMAND, 1046),
+        action(CLICK, 0xFFFF), action(SELECT, 1176, 99999), action(CHECK, 1205, False)])
+    seeds["steam_too_hot"] = bytes([2]) + TO_SPEC + action(TEXT, 1341, "250")
+    for name, data in seeds.items():
+        write(os.path.join(corpus, "angebot", name), data)
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
@@ -119,6 +190,7 @@ def main():
     texts(dist, corpus)
     data_files(dist, corpus, fuzz)
     permissions(dist, corpus)
+    offers(corpus)
     write(os.path.join(fuzz, "ini.dict"),
           b'"["\n"]"\n"="\n"\\""\n";"\n"#"\n"\\x0a"\n"\\x0d\\x0a"\n"\\xef\\xbb\\xbf"\n'
           b'"%"\n"%%"\n"%.0f"\n"\\x00"\n')

@@ -1,15 +1,15 @@
-#include "completion_model.h"
+#include "ui/completion/completion_model.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <stdexcept>
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "druckauftrag.h"
-#include "format.h"
-#include "spec_model.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "ids/dialog_ids.h"
+#include "ui/completion/druckauftrag.h"
+#include "ui/spec/spec_model.h"
 
 namespace kal {
 
@@ -102,11 +102,56 @@ CAssembly::CAssembly(CBerechnungApp& app, const Berechnungsfall& fall,
       medien_(medien),
       eingabe_(eingabePruefer(app.getSprache(), app.getPorts().messages,
                               app.getSprache().GetValue("assemblydialog", "titel", ""))),
-      werksmodus_(app.getWerksmodus()) {
+      werksmodus_(app.getWerksmodus()),
+      dezimalKomma_(dezimalKomma(app.getSprache())) {
     menu_ = {{PopupSpez, {CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer}}};
     for (int id : {NettoPaket, NettoGestell, Grundpreis, Kennung, Einzelpreis, Lieferzeit})
         form().control(id).readOnly = true;
     oeffnen();
+    artenSetzen();
+}
+
+// What each control is, so that a script does to it only what a user can.
+void CAssembly::artenSetzen() {
+    Form& f = form();
+    f.setKind(ControlKind::Edit, {RabattPaket,
+                                  NettoPaket,
+                                  RabattGestell,
+                                  NettoGestell,
+                                  Grundpreis,
+                                  SonderAnschlussWarm,
+                                  PreisAnschlussWarm,
+                                  SonderAnschlussKalt,
+                                  PreisAnschlussKalt,
+                                  RalNr,
+                                  PreisLackierung,
+                                  PreisIsolierung,
+                                  PreisSpritzschutz,
+                                  Kennung,
+                                  Einzelpreis,
+                                  Lieferzeit,
+                                  DokuAnzahl,
+                                  BelegungMediumWarm,
+                                  BelegungMediumKalt,
+                                  BelegungEntleerungWarm,
+                                  BelegungEntleerungKalt});
+    f.setKind(ControlKind::Label,
+              {LabelRabatt,     LabelWaehrung,     LabelPreisPaket,    LabelPreisGestell,
+               LabelGrundpreis, PreisCode,         LabelAnschlussWarm, LabelAnschlussKalt,
+               LabelRalNr,      LabelRalStandard,  LabelKennung,       LabelEinzelpreis,
+               LabelLieferzeit, EinheitLieferzeit, RahmenDoku,         LabelDokuAnzahl,
+               Zusatztext12,    Zusatztext3,       ZusatztextFda,      RahmenBelegung,
+               LabelMedium,     LabelEntleerung,   LabelEntlueftung,   LabelWarmKurz,
+               LabelKaltKurz,   BildEineSerie,     BildGerade,         BildUngerade});
+    f.setKind(ControlKind::CheckBox,
+              {Sonderanschluesse, Lackierung, Isolierung, Spritzschutz, Massblatt, DokuPlan,
+               DokuZeugnisse, DokuAbnahmezeichnung, DokuAblaufplan, DokuStueckliste, DokuZertifikat,
+               DokuFestigkeit, DokuQcPlan});
+    f.setKind(ControlKind::Radio, {Ansi, Din, EintrittOben, EintrittUnten, EintrittSonder});
+    f.setKind(ControlKind::Button, {Zurueck});
+    f.setKind(ControlKind::List, {AnschlussWarm, AnschlussKalt, DokuSprache});
+    f.setKind(ControlKind::MenuItem,
+              {PopupSpez, CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer});
 }
 
 std::string CAssembly::text(const char* key) const {
@@ -273,10 +318,14 @@ void CAssembly::grundpreisAnzeigen() {
     const double gestell = nettopreis(preisGestell_, rabattGestell_);
     geraetegrundpreis_ = paket + gestell;
     if (preiseAufAnfrage_) return;
-    Form& f = form();
-    setTextfield(f, NettoPaket, paket, 0, 7);
-    setTextfield(f, NettoGestell, gestell, 0, 7);
-    setTextfield(f, Grundpreis, geraetegrundpreis_, 0, 7);
+    preisAnzeigen(NettoPaket, paket);
+    preisAnzeigen(NettoGestell, gestell);
+    preisAnzeigen(Grundpreis, geraetegrundpreis_);
+}
+
+// Whole amounts, rounded half up as the net prices are.
+void CAssembly::preisAnzeigen(int feld, double preis) {
+    setTextfield(form(), feld, runden(preis, 0), 0, 7);
 }
 
 void CAssembly::einzelpreisAnzeigen() {
@@ -292,7 +341,7 @@ void CAssembly::einzelpreisAnzeigen() {
     for (int p : {PostenAnschlussWarm, PostenAnschlussKalt, PostenSpritzschutz, PostenIsolierung,
                   PostenLackierung})
         if (!offen(p)) einzelpreis_ += posten_[static_cast<size_t>(p)].preis;
-    if (einzelpreisVollstaendig()) setTextfield(f, Einzelpreis, einzelpreis_, 0, 7);
+    if (einzelpreisVollstaendig()) preisAnzeigen(Einzelpreis, einzelpreis_);
 }
 
 bool CAssembly::einzelpreisVollstaendig() const {
@@ -385,14 +434,18 @@ void CAssembly::auswahlVerarbeiten(int seite) {
     std::string& text = seite == 0 ? k_.anschlussTextWarm : k_.anschlussTextKalt;
     text.clear();
     const int pos = f.selection(id);
+    Preisposten& p = posten_[static_cast<size_t>(seite)];
     if (pos < 0 || pos >= f.itemCount(id)) {
+        // a side without a connection: no price, and no pair that passed the checks
+        preisfeldSperren(feld);
+        p.preis = 0.0;
+        p.bekannt = false;
+        anschluesseGeprueft_ = false;
         aktualisieren();
         return;
     }
     const int objektId = f.selectedValue(id, 0);
-    Preisposten& p = posten_[static_cast<size_t>(seite)];
-    f.setEnabled(feld, false);
-    f.setText(feld, "");
+    preisfeldSperren(feld);
     p.preis = 0.0;
     p.bekannt = false;
     const AnschlussU* a = data().getAnschlussUListe().internalGetForObjectId(objektId);
@@ -409,7 +462,7 @@ void CAssembly::auswahlVerarbeiten(int seite) {
         anschluesseGeprueft_ = true;
         auswahlVerarbeiten(1 - seite);
     }
-    uebernehmen();
+    uebernehmen(false);
 }
 
 void CAssembly::sonderanschluesseGeklickt() {
@@ -424,20 +477,28 @@ void CAssembly::sonderanschluesseGeklickt() {
         f.setVisible(id, !an);
         f.setEnabled(id, !an);
     }
-    f.setText(PreisAnschlussWarm, "");
-    f.setText(PreisAnschlussKalt, "");
-    if (preiseAufAnfrage_) {
-        f.setText(PreisAnschlussWarm, text("aufanfrage"));
-        f.setText(PreisAnschlussKalt, text("aufanfrage"));
-    } else {
-        f.setText(SonderAnschlussWarm, k_.anschlussTextWarm);
-        f.setText(SonderAnschlussKalt, k_.anschlussTextKalt);
-        for (int seite : {0, 1}) {
-            preisfeldFreigeben(preisfeld(seite));
+    if (!an) {
+        // back to the lists: their selections are the connections again,
+        // with their texts and prices, not the free texts
+        auswahlVerarbeiten(0);
+        auswahlVerarbeiten(1);
+        return;
+    }
+    // the chosen connections' texts to edit, whether priced by hand or on request
+    f.setText(SonderAnschlussWarm, k_.anschlussTextWarm);
+    f.setText(SonderAnschlussKalt, k_.anschlussTextKalt);
+    for (int seite : {0, 1}) {
+        const int feld = preisfeld(seite);
+        f.control(feld).placeholder.clear();  // a list price is no special connection's
+        f.setText(feld, "");
+        if (preiseAufAnfrage_) {
+            f.setText(feld, text("aufanfrage"));
+        } else {
+            preisfeldFreigeben(feld);
             posten_[static_cast<size_t>(seite)].bekannt = false;
         }
     }
-    uebernehmen();
+    uebernehmen(false);
 }
 
 // ---------------------------------------------------------------- arrangement
@@ -484,10 +545,19 @@ void CAssembly::preisfeldFreigeben(int feld) {
     f.setFocus(feld);
 }
 
+// A price field out of use: empty, disabled and without a suggestion, so an
+// unchosen item does not look priced.
+void CAssembly::preisfeldSperren(int feld) {
+    Form& f = form();
+    f.control(feld).placeholder.clear();
+    f.setEnabled(feld, false);
+    f.setText(feld, "");
+}
+
 void CAssembly::listenpreisVorschlag(int feld, double preis) {
     ControlState& c = form().control(feld);
     c.placeholder = preis > 0.0 ? formatiere("%s %s", text("listenpreis").c_str(),
-                                             zahlText(preis, 0, 7).c_str())
+                                             zahlText(runden(preis, 0), 0, 7).c_str())
                                 : std::string();
 }
 
@@ -498,8 +568,7 @@ void CAssembly::optionGeklickt(int checkbox) {
     (isolierung ? k_.waermeisolierung : k_.spritzschutz) = an;
     const int feld = isolierung ? PreisIsolierung : PreisSpritzschutz;
     Preisposten& p = posten_[isolierung ? PostenIsolierung : PostenSpritzschutz];
-    f.setEnabled(feld, false);
-    f.setText(feld, "");
+    preisfeldSperren(feld);
     p.preis = 0.0;
     p.bekannt = false;
     if (an) {
@@ -522,8 +591,7 @@ void CAssembly::lackierungGeklickt() {
     f.setVisible(LabelRalNr, an);
     // the standard colour means nothing for a frame that cannot be painted
     f.setVisible(LabelRalStandard, !an && f.enabled(Lackierung));
-    f.setEnabled(PreisLackierung, false);
-    f.setText(PreisLackierung, "");
+    preisfeldSperren(PreisLackierung);
     Preisposten& p = posten_[PostenLackierung];
     p.preis = 0.0;
     p.bekannt = false;
@@ -561,7 +629,7 @@ void CAssembly::preisVerlassen(int feld) {
     p.bekannt = false;
     double wert = 0.0;
     bool leer = false;
-    if (!eingabe_.validateEditDouble(form(), feld, wert, true, 0.0, DBL_MAX, &leer)) return;
+    if (!eingabe_.validateEditDouble(form(), feld, wert, true, 0.0, kPreisMax, &leer)) return;
     if (!leer) {
         p.preis = wert;
         p.bekannt = true;
@@ -581,18 +649,41 @@ void CAssembly::rabattVerlassen(int feld) {
 
 // ---------------------------------------------------------------- commit
 
-bool CAssembly::uebernehmen() {
-    letzteUebernahme_ = uebernehmenSchritte();
+bool CAssembly::uebernehmen() { return uebernehmen(true); }
+
+bool CAssembly::uebernehmen(bool befehl) {
+    letzteUebernahme_ = uebernehmenSchritte(befehl);
     return letzteUebernahme_;
 }
 
-bool CAssembly::uebernehmenSchritte() {
+bool CAssembly::istSondertext(int id) const {
+    return id == SonderAnschlussWarm || id == SonderAnschlussKalt || id == BelegungMediumWarm ||
+           id == BelegungMediumKalt || id == BelegungEntleerungWarm || id == BelegungEntleerungKalt;
+}
+
+int CAssembly::fehlenderSondertext() const {
+    const Form& f = form();
+    auto leer = [&](int id) { return f.text(id).find_first_not_of(" \t") == std::string::npos; };
+    if (k_.sonderanschluesse)
+        for (int id : {SonderAnschlussWarm, SonderAnschlussKalt})
+            if (leer(id)) return id;
+    // the arrangement fields are enabled only for a special arrangement
+    for (int id :
+         {BelegungMediumWarm, BelegungMediumKalt, BelegungEntleerungWarm, BelegungEntleerungKalt})
+        if (f.enabled(id) && leer(id)) return id;
+    return 0;
+}
+
+bool CAssembly::uebernehmenSchritte(bool befehl) {
     Form& f = form();
     const CIniEx& s = app_.getSprache();
     const std::string fehlerTitel = s.GetValue("error", "error", "");
+    sondertextGeaendert_ = false;
     if (k_.sonderlackierung) {
         k_.ralNr = f.text(RalNr);
-        if (k_.ralNr.empty()) {
+        // the missing number stops the menu's commands; a change of the
+        // selections still refreshes prices, checks and identification
+        if (k_.ralNr.empty() && befehl) {
             zeigeMeldung(ports_.messages, s, "error", "missingRalNr", fehlerTitel);
             f.setFocus(RalNr);
             return false;
@@ -622,10 +713,18 @@ bool CAssembly::uebernehmenSchritte() {
     if (f.enabled(BelegungEntleerungKalt))
         k_.belegungEntleerungKalt = f.text(BelegungEntleerungKalt);
 
+    // an empty free text is no connection or arrangement to offer
+    if (const int leer = fehlenderSondertext()) {
+        if (befehl) eingabe_.melde(f, leer, ZahlLeer);
+        aktualisieren();
+        return false;
+    }
     if (!k_.sonderanschluesse) {
         for (int id : {AnschlussWarm, AnschlussKalt})
-            if (f.itemCount(id) == 0 || f.selection(id) < 0 || f.selection(id) >= f.itemCount(id))
+            if (f.itemCount(id) == 0 || f.selection(id) < 0 || f.selection(id) >= f.itemCount(id)) {
+                aktualisieren();  // nothing checked: no price, identification or menu
                 return false;
+            }
         auto art = [&](int id) {
             const AnschlussU* a =
                 data().getAnschlussUListe().internalGetForObjectId(f.selectedValue(id, 0));
@@ -663,6 +762,12 @@ void CAssembly::geklickt(int id) {
     switch (id) {
         case Din:
         case Ansi:
+            // the standard already chosen: its lists and typed prices stay
+            if ((id == Din) == din_) {
+                f.setChecked(Din, din_);
+                f.setChecked(Ansi, !din_);
+                break;
+            }
             din_ = id == Din;
             f.setChecked(Din, din_);
             f.setChecked(Ansi, !din_);
@@ -706,11 +811,17 @@ void CAssembly::auswahlGeaendert(int id) {
 
 void CAssembly::textGeaendert(int id) {
     kombinationGemeldet_ = false;
+    const bool rabatt = id == RabattPaket || id == RabattGestell;
+    if (dezimalKomma_ && (rabatt || postenVonFeld(id) >= 0)) dezimalpunkt(form(), id);
     if (postenVonFeld(id) >= 0) {
         preisTextGeaendert(id);
-    } else if (id == RabattPaket || id == RabattGestell) {
+    } else if (rabatt) {
         eingabenUebernommen_ = form().text(id).empty();
         aktualisieren();
+    } else if (istSondertext(id) && form().enabled(id)) {
+        sondertextGeaendert_ = true;
+        // emptied: the menu waits at once
+        if (fehlenderSondertext() != 0) uebernehmen(false);
     }
 }
 
@@ -720,6 +831,8 @@ void CAssembly::fokusVerloren(int id) {
         preisVerlassen(id);
     else if (id == RabattPaket || id == RabattGestell)
         rabattVerlassen(id);
+    else if (istSondertext(id) && sondertextGeaendert_)
+        uebernehmen(false);  // the typed text takes part in the checks
 }
 
 void CAssembly::befehl(int cmd) {

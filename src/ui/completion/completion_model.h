@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "addmedium_model.h"
-#include "anschluesse.h"
-#include "app.h"
-#include "berechnungsfall.h"
-#include "form.h"
-#include "geraetekennstring.h"
-#include "inputhelper.h"
+#include "app/app.h"
+#include "datalib/geraetekennstring.h"
+#include "datalib/inputhelper.h"
+#include "engine/anschluesse.h"
+#include "engine/berechnungsfall.h"
+#include "ports/form.h"
+#include "ui/main/addmedium_model.h"
 
 namespace kal {
 
@@ -49,8 +49,8 @@ public:
     void fokusVerloren(int id) override;     // edit left
     void befehl(int commandId) override;     // menu commands
 
-    // Commit of the selections: RAL number, drain texts, arrangement,
-    // connection combination. false when refused.
+    // Commit of the selections before a menu command: RAL number, drain
+    // texts, arrangement, connection combination. false when refused.
     bool uebernehmen();
 
     // --- state
@@ -74,6 +74,8 @@ public:
 
     // net(P, D) = trunc(P - P D 0.01 + 0.5)
     static double nettopreis(double preis, double rabatt);
+    // The most a typed price may be: the seven digits the price fields show.
+    static constexpr double kPreisMax = 9999999.0;
 
 private:
     const Data& data() const { return app_.getData(); }
@@ -81,6 +83,7 @@ private:
     std::string ralStandard() const;
     void textsSetzen();
     void oeffnen();
+    void artenSetzen();
     void optionsLieferzeiten();
     // update chain
     void aktualisieren();
@@ -99,11 +102,19 @@ private:
     // arrangement
     void belegungSetzen(engine::anschluss::Eintritt eintritt);
     void belegungSonder();
-    bool uebernehmenSchritte();
+    // The commit; `befehl`: a menu command's, which also insists on the RAL
+    // number and says what is missing.
+    bool uebernehmen(bool befehl);
+    bool uebernehmenSchritte(bool befehl);
+    // A free text field (special connection or arrangement) in use and empty; 0 none.
+    int fehlenderSondertext() const;
+    bool istSondertext(int id) const;
     // options and prices
     void optionGeklickt(int checkbox);
     void lackierungGeklickt();
     void preisfeldFreigeben(int feld);
+    void preisfeldSperren(int feld);
+    void preisAnzeigen(int feld, double preis);
     int postenVonFeld(int feld) const;
     void preisTextGeaendert(int feld);
     void preisVerlassen(int feld);
@@ -132,6 +143,8 @@ private:
     bool eingabenUebernommen_ = true;
     bool din_ = true;
     bool kombinationGemeldet_ = false;  // within one user action
+    bool sondertextGeaendert_ = false;  // typed since the last commit
+    bool dezimalKomma_ = false;         // the language writes numbers with a decimal comma
     int bild_ = 0;
 };
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "alternativen.h"
-#include "data.h"
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "engine/alternativen.h"
+#include "ids/dialog_ids.h"
+#include "ports/form.h"
 
 namespace kal {
 

@@ -1,23 +1,24 @@
-#include "berechnung_model.h"
+#include "ui/main/berechnung_model.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "addmedium_model.h"
-#include "alternativen_model.h"
-#include "bericht.h"
-#include "completion_model.h"
-#include "dialoghilfe.h"
-#include "dialoginfo.h"
-#include "erfassung.h"
-#include "ergebnisanzeige.h"
-#include "format.h"
-#include "hinweise.h"
-#include "kal_version.h"
-#include "plattencache.h"
-#include "projektdatei.h"
-#include "spalttypdlg_model.h"
+#include "app/dialoginfo.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "engine/plattencache.h"
+#include "projekt/projektdatei.h"
+#include "ui/completion/completion_model.h"
+#include "ui/main/addmedium_model.h"
+#include "ui/main/alternativen_model.h"
+#include "ui/main/bericht.h"
+#include "ui/main/erfassung.h"
+#include "ui/main/ergebnisanzeige.h"
+#include "ui/main/hinweise.h"
+#include "ui/main/spalttypdlg_model.h"
+#include "ui/main/stoffinfo.h"
+#include "version/kal_version.h"
 
 namespace kal {
 
@@ -274,6 +275,8 @@ void CBerechnungDlg::textsRoutine() {
 
     listen::fuelleModusListen(f, s);
     hinweiseSetzen();
+    stoffInfoSetzen(0);
+    stoffInfoSetzen(1);
 }
 
 regeln::Medienzustand CBerechnungDlg::zustand() const {
@@ -363,6 +366,20 @@ void CBerechnungDlg::medienFlagsNeu(int seite) {
         m.istGas = m.kondensation = false;
         nurTitan_[seite] = false;
     }
+    stoffInfoSetzen(seite);
+}
+
+// The medium list's tooltip: what the selected fluid's data rest on.
+void CBerechnungDlg::stoffInfoSetzen(int seite) {
+    const int liste = seite == 0 ? MediumWarm : MediumKalt;
+    const StoffdatenListe& stoffe = data().getStoffdatenListe();
+    const int wert = form().selectedValue(liste, -1);
+    std::string tipp;
+    if (const Stoffdaten* st = stoffe.internalGetAt(wert))
+        tipp = stoffInfo(data(), app_.getSprache(), *st);
+    else if (wert == stoffe.getSize())
+        tipp = app_.getSprache().GetValue("stoffinfo", "eigenes", "");
+    form().setToolTip(liste, tipp);
 }
 
 bool CBerechnungDlg::eigenesMediumPruefen(int seite) {

@@ -10,18 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "alternativen.h"
-#include "app.h"
-#include "auswahllisten.h"
-#include "berechnungsfall.h"
-#include "colorctrl.h"
-#include "dialog_ids.h"
-#include "feldregeln.h"
-#include "form.h"
-#include "inputhelper.h"
-#include "projekt_formular.h"
-#include "registry.h"
-#include "spalttypen_zulaessig.h"
+#include "app/app.h"
+#include "app/registry.h"
+#include "datalib/inputhelper.h"
+#include "engine/alternativen.h"
+#include "engine/berechnungsfall.h"
+#include "ids/dialog_ids.h"
+#include "permissions/spalttypen_zulaessig.h"
+#include "ports/form.h"
+#include "ui/main/auswahllisten.h"
+#include "ui/main/colorctrl.h"
+#include "ui/main/feldregeln.h"
+#include "ui/main/projekt_formular.h"
 
 namespace kal::engine {
 struct Rechenkontext;
@@ -152,6 +152,7 @@ private:
     const Data& data() const { return app_.hatData() ? app_.getData() : leer_; }
     regeln::Medienzustand zustand() const;
     void medienFlagsNeu(int seite);
+    void stoffInfoSetzen(int seite);
     // false: the handler ran again from the first medium and the caller stops
     bool eigenesMediumPruefen(int seite);
     void mediumGeaendert(int seite);

@@ -1,13 +1,14 @@
-#include "bericht.h"
+#include "ui/main/bericht.h"
 
 #include <cmath>
 #include <utility>
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "ergebnisanzeige.h"
-#include "format.h"
-#include "inputhelper.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "datalib/gasphase.h"
+#include "datalib/inputhelper.h"
+#include "ids/dialog_ids.h"
+#include "ui/main/ergebnisanzeige.h"
 
 namespace kal {
 
@@ -56,6 +57,49 @@ std::string temperaturBereichText(const Meldung& m, const CIniEx& sprache, const
         zahl(1),
         zahl(2) + name};
     return einsetzen(sprache.GetValue("error", "temperaturBereich", ""), werte);
+}
+
+// "%1 %2: " and the gas phase check's text of a gas that does not stay a gas
+// at its pressure: temperature and pressure in the units beside their
+// entries, the limit in its own.
+std::string gasphaseMeldungText(const Meldung& m, Gasphase phase, const CIniEx& sprache,
+                                const Data& d, const Falleingaben& e) {
+    const int seite = m.seite == kKalt ? kKalt : kWarm;
+    const Mediumseite& s = e.seite(seite);
+    const bool ein = istEintritt(m.feld);
+    const int pos = ein ? s.einheitTEin : s.einheitTAus;
+    auto wert = [&](size_t i) { return i < m.zahlen.size() ? m.zahlen[i] : NAN; };
+    const Einheit* einheit = einheitAn(d, eg::Temperatur, pos);
+    const std::string name = einheit ? " " + einheit->getName() : std::string();
+    auto temperatur = [&](double tC) {
+        return zahlText(temperaturAnzeige(d, tC, pos), 2, 10) + name;
+    };
+    const Einheit* pe = einheitAn(d, eg::Druck, s.einheitGasDruck);
+    auto druck = [&](double bar) {
+        const double pa = inBasisEinheit(d, eg::Druck, eg::DruckBar, bar);
+        return zahlText(ausBasisEinheit(d, eg::Druck, s.einheitGasDruck, pa), 2, 10) +
+               (pe ? " " + pe->getName() : std::string());
+    };
+    std::string grenze;
+    if (phase == Gasphase::UnterTaupunkt)
+        grenze = temperatur(wert(2));
+    else if (phase == Gasphase::DruckUeberTabelle)
+        grenze = druck(wert(2));
+    else if (const Einheit* de = einheitAn(d, eg::Dichte, 0))
+        grenze = zahlText(wert(2), 2, 10) + " " + de->getName();
+    const char* feld = !ein ? "toff" : s.kondensation ? "kondens" : "ton";
+    return formatiere("%s, %s: ",
+                      sprache.GetValue("maindialog", seite == kWarm ? "warm" : "cold", "").c_str(),
+                      sprache.GetValue("maindialog", feld, "").c_str()) +
+           gasphaseText(sprache, phase, temperatur(wert(0)), druck(wert(1)), m.text, grenze);
+}
+
+// The gas phase whose check gave this message's key, Gas for any other key.
+Gasphase gasphaseAus(const std::string& key) {
+    for (Gasphase p :
+         {Gasphase::UnterTaupunkt, Gasphase::DruckUeberTabelle, Gasphase::UeberKritischeDichte})
+        if (const char* k = gasphaseSchluessel(p); k && key == k) return p;
+    return Gasphase::Gas;
 }
 
 // The duty entry contradicts a complete side: the text names its four entries.
@@ -108,6 +152,8 @@ Message meldungsBox(const Meldung& m, const CIniEx& sprache, const Data& data,
         b.text = temperaturBereichText(m, sprache, data, fall);
     else if (m.key == "ueberbestimmt")
         b.text = ueberbestimmtText(m, sprache, fall);
+    else if (const Gasphase p = gasphaseAus(m.key); p != Gasphase::Gas)
+        b.text = gasphaseMeldungText(m, p, sprache, data, fall);
     else
         b.text = sprache.GetValue(m.abschnitt, m.key, "");
     return b;

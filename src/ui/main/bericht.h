@@ -3,11 +3,11 @@
 // result controls and the status line.
 #pragma once
 
-#include "berechnung.h"
-#include "data.h"
-#include "form.h"
-#include "ini.h"
-#include "ports.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "engine/berechnung.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

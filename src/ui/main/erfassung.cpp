@@ -1,11 +1,11 @@
-#include "erfassung.h"
+#include "ui/main/erfassung.h"
 
 #include <climits>
 #include <cmath>
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "format.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "berechnungsfall.h"
-#include "data.h"
-#include "form.h"
-#include "ini.h"
-#include "inputhelper.h"
-#include "ports.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "datalib/inputhelper.h"
+#include "engine/berechnungsfall.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -1,14 +1,14 @@
-#include "ergebnisanzeige.h"
+#include "ui/main/ergebnisanzeige.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "format.h"
-#include "inputhelper.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "datalib/inputhelper.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

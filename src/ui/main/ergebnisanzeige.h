@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "berechnungsfall.h"
-#include "data.h"
-#include "form.h"
-#include "ini.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "engine/berechnungsfall.h"
+#include "ports/form.h"
 
 namespace kal {
 

@@ -1,17 +1,18 @@
-#include "spec_model.h"
+#include "ui/spec/spec_model.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <exception>
 #include <memory>
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "format.h"
-#include "kal_version.h"
-#include "projektdatei.h"
-#include "projektdaten.h"
-#include "spec_ausgaben.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "druck/projektdaten.h"
+#include "ids/dialog_ids.h"
+#include "projekt/projektdatei.h"
+#include "ui/spec/spec_ausgaben.h"
+#include "version/kal_version.h"
 
 namespace kal {
 
@@ -94,6 +95,59 @@ const int kEditierbar[] = {MediumWarm,
                            MaxTemperatur,
                            Bemerkung};
 
+// The number fields the checks read, each with its lower bound (the upper
+// one is DBL_MAX); the maximum operating temperature follows them.
+struct Bereich {
+    int id;
+    double min;
+};
+const Bereich kZahlfelder[] = {{MassenstromWarm, 0},
+                               {MassenstromKalt, 0},
+                               {VolumenstromWarm, 0},
+                               {VolumenstromKalt, 0},
+                               {TEinWarm, -DBL_MAX},
+                               {TEinKalt, -DBL_MAX},
+                               {TAusWarm, -DBL_MAX},
+                               {TAusKalt, -DBL_MAX},
+                               {DruckverlustWarm, 0},
+                               {DruckverlustKalt, 0},
+                               {Leistung, 0},
+                               {Flaeche, 0},
+                               {Lmtd, 0},
+                               {Cmtd, 0},
+                               {KErf, 0},
+                               {KEff, 0},
+                               {Fouling, -DBL_MAX},
+                               {Sicherheit, -DBL_MAX}};
+
+// A checked field's name in a message: its row caption and, for a field of
+// one side, that side's column heading (0: none).
+struct Feldname {
+    int feld, zeile, spalte;
+};
+const Feldname kFeldnamen[] = {{MediumWarm, LabelMedien, KopfWarm},
+                               {MediumKalt, LabelMedien, KopfKalt},
+                               {MassenstromWarm, LabelMassenstrom, KopfWarm},
+                               {MassenstromKalt, LabelMassenstrom, KopfKalt},
+                               {VolumenstromWarm, LabelVolumenstrom, KopfWarm},
+                               {VolumenstromKalt, LabelVolumenstrom, KopfKalt},
+                               {TEinWarm, LabelEintritt, KopfWarm},
+                               {TEinKalt, LabelEintritt, KopfKalt},
+                               {TAusWarm, LabelAustritt, KopfWarm},
+                               {TAusKalt, LabelAustritt, KopfKalt},
+                               {DruckverlustWarm, LabelDruckverlust, KopfWarm},
+                               {DruckverlustKalt, LabelDruckverlust, KopfKalt},
+                               {Leistung, LabelLeistung, 0},
+                               {Flaeche, LabelFlaeche, 0},
+                               {Fouling, LabelFouling, 0},
+                               {Sicherheit, LabelSicherheit, 0},
+                               {MaxTemperatur, LabelMaxTemperatur, 0},
+                               {AnschlussWarm, LabelAnschlussWarm, 0},
+                               {AnschlussKalt, LabelAnschlussKalt, 0}};
+// The two fields of a shared row, named by keys of their own.
+const std::pair<int, const char*> kFeldnamenKeys[] = {
+    {Lmtd, "lmtd"}, {Cmtd, "cmtd"}, {KErf, "kerf"}, {KEff, "keff"}};
+
 constexpr double kAbsolutGrenzeMetrisch = 200.0;  // degC
 constexpr double kAbsolutGrenzeUs = 392.0;        // degF
 // the single-precision 0.999 the default maximum temperature is rounded up with
@@ -107,7 +161,9 @@ DialogSpec::DialogSpec(CBerechnungApp& app, const Berechnungsfall& fall, const E
       fall_(fall),
       medien_(medien),
       eingabe_(eingabePruefer(app.getSprache(), app.getPorts().messages,
-                              app.getSprache().GetValue("spezifikation", "titel", ""))) {
+                              app.getSprache().GetValue("spezifikation", "titel", ""))),
+      dezimalKomma_(dezimalKomma(app.getSprache())) {
+    eingabe_.setFeldnamen([this](int id) { return feldname(id); });
     Form& f = form();
     for (int id : kProjektdatenFelder)
         f.control(id).maxLength = static_cast<int>(kLaengeProjektdaten);
@@ -153,10 +209,65 @@ void DialogSpec::oeffnen() {
         if (id < LabelProjekt && c.items.empty()) f.control(id).readOnly = true;
     for (int id : kEditierbar) f.control(id).readOnly = false;
     for (int id : kProjektdatenFelder) f.control(id).readOnly = false;
+    artenSetzen();
     if (app_.getSettings().GetValue("Daten", "kennstring", "") != "1") {
         f.setVisible(LabelKennung, false);
         f.setVisible(Kennung, false);
         f.setEnabled(Kennung, false);
+    }
+}
+
+// What each control is, so that a script does to it only what a user can:
+// the buttons, the captions and unit labels; every other control is a field.
+void DialogSpec::artenSetzen() {
+    Form& f = form();
+    f.setKind(ControlKind::Button, {Drucken, Excel, Ausschreibung, Zurueck});
+    f.setKind(ControlKind::Label, {KopfWarm,
+                                   KopfKalt,
+                                   LabelKennung,
+                                   LabelBemerkungSeite,
+                                   LabelAnschlussWarm,
+                                   LabelAnschlussKalt,
+                                   LabelBemerkung,
+                                   EinheitViskositaetWandWarm,
+                                   EinheitViskositaetWandKalt,
+                                   EinheitGasDruckWarm,
+                                   EinheitGasDruckKalt,
+                                   EinheitMassenstromWarm,
+                                   EinheitMassenstromKalt,
+                                   EinheitVolumenstromWarm,
+                                   EinheitVolumenstromKalt,
+                                   EinheitTEinWarm,
+                                   EinheitTEinKalt,
+                                   EinheitTAusWarm,
+                                   EinheitTAusKalt,
+                                   EinheitViskositaetWarm,
+                                   EinheitViskositaetKalt,
+                                   EinheitDichteWarm,
+                                   EinheitDichteKalt,
+                                   EinheitCpWarm,
+                                   EinheitCpKalt,
+                                   EinheitLambdaWarm,
+                                   EinheitLambdaKalt,
+                                   EinheitKondensationsenthalpie,
+                                   EinheitDruckverlustWarm,
+                                   EinheitDruckverlustKalt,
+                                   EinheitInhaltWarm,
+                                   EinheitInhaltKalt,
+                                   EinheitLeistung,
+                                   EinheitFlaeche,
+                                   EinheitTemperaturdifferenz,
+                                   EinheitK,
+                                   EinheitFouling,
+                                   EinheitSicherheit,
+                                   EinheitGewicht,
+                                   EinheitDruck,
+                                   EinheitMaxTemperatur});
+    for (const auto& [id, c] : f.controls()) {
+        if (id >= LabelProjekt)
+            f.control(id).kind = ControlKind::Label;  // the row captions
+        else if (c.kind == ControlKind::Unknown)
+            f.control(id).kind = ControlKind::Edit;
     }
 }
 
@@ -444,30 +555,8 @@ bool DialogSpec::pruefen() {
     std::string name;
     for (int id : {MediumWarm, MediumKalt})
         if (!eingabe_.validateEditString(f, id, name, false)) return false;
-    struct Bereich {
-        int id;
-        double min;
-    };
-    const Bereich bereiche[] = {{MassenstromWarm, 0},
-                                {MassenstromKalt, 0},
-                                {VolumenstromWarm, 0},
-                                {VolumenstromKalt, 0},
-                                {TEinWarm, -DBL_MAX},
-                                {TEinKalt, -DBL_MAX},
-                                {TAusWarm, -DBL_MAX},
-                                {TAusKalt, -DBL_MAX},
-                                {DruckverlustWarm, 0},
-                                {DruckverlustKalt, 0},
-                                {Leistung, 0},
-                                {Flaeche, 0},
-                                {Lmtd, 0},
-                                {Cmtd, 0},
-                                {KErf, 0},
-                                {KEff, 0},
-                                {Fouling, -DBL_MAX},
-                                {Sicherheit, -DBL_MAX}};
     double wert = 0;
-    for (const Bereich& b : bereiche)
+    for (const Bereich& b : kZahlfelder)
         if (!eingabe_.validateEditDouble(f, b.id, wert, false, b.min, DBL_MAX)) return false;
     double t = 0;
     if (!eingabe_.validateEditDouble(f, MaxTemperatur, t, false, 0, DBL_MAX)) return false;
@@ -497,6 +586,24 @@ bool DialogSpec::pruefen() {
     for (int id : {AnschlussWarm, AnschlussKalt})
         if (!eingabe_.validateEditString(f, id, name, false)) return false;
     return true;
+}
+
+std::string DialogSpec::feldname(int id) const {
+    const Form& f = form();
+    for (const Feldname& n : kFeldnamen)
+        if (n.feld == id)
+            return n.spalte ? f.text(n.zeile) + " (" + f.text(n.spalte) + ")" : f.text(n.zeile);
+    for (const auto& [feld, key] : kFeldnamenKeys)
+        if (feld == id) return sprache().GetValue("spezifikation", key, "");
+    return {};
+}
+
+void DialogSpec::textGeaendert(int id) {
+    if (!dezimalKomma_) return;
+    const bool zahl =
+        id == MaxTemperatur || std::any_of(std::begin(kZahlfelder), std::end(kZahlfelder),
+                                           [id](const Bereich& b) { return b.id == id; });
+    if (zahl) dezimalpunkt(form(), id);
 }
 
 // ---------------------------------------------------------------- outputs

@@ -7,12 +7,12 @@
 #include <array>
 #include <string>
 
-#include "addmedium_model.h"
-#include "app.h"
-#include "berechnungsfall.h"
-#include "form.h"
-#include "inputhelper.h"
-#include "spezblatt.h"
+#include "app/app.h"
+#include "datalib/inputhelper.h"
+#include "druck/spezblatt.h"
+#include "engine/berechnungsfall.h"
+#include "ports/form.h"
+#include "ui/main/addmedium_model.h"
 
 namespace kal {
 
@@ -21,9 +21,16 @@ public:
     // `medien`: the units chosen for the user-defined media (may be null
     // when no side uses one).
     DialogSpec(CBerechnungApp& app, const Berechnungsfall& fall, const EigeneMedien* medien);
+    DialogSpec(const DialogSpec&) = delete;  // its validator names fields through it
+    DialogSpec& operator=(const DialogSpec&) = delete;
     std::string dialogName() const override { return "DialogSpec"; }
 
     void geklickt(int id) override;
+    void textGeaendert(int id) override;  // a number typed with the decimal comma
+
+    // How a message names a checked field: row caption and side; empty for
+    // a field the checks do not read.
+    std::string feldname(int id) const;
 
     // The entry checks, in their order; the project data strings are taken
     // from their fields first, whatever the outcome.
@@ -51,6 +58,7 @@ private:
     const Data& data() const { return app_.getData(); }
     const CIniEx& sprache() const { return app_.getSprache(); }
     void oeffnen();
+    void artenSetzen();
     void beschriften();
     void projektdatenLesen();
     bool projektdatenSchreiben();
@@ -77,6 +85,7 @@ private:
     std::array<std::string, 4> projektdaten_;  // projekt, position, name, telefon
     double dichtungsgrenze_ = 0.0;
     double mindestTemperatur_ = 0.0;
+    bool dezimalKomma_ = false;  // the language writes numbers with a decimal comma
 };
 
 }  // namespace kal

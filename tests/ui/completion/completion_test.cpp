@@ -6,11 +6,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "completion_model.h"
-#include "druckauftrag.h"
+#include "datalib/format.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/completion/druckauftrag.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/spec/spec_model.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -292,6 +295,251 @@ TEST(Komplettierung, EverySampleRoundTripsItsIdentificationAndResetsOnCalculatio
         EXPECT_FALSE(c.k().sonderlackierung);
         EXPECT_EQ(c.k().ralNr, "5012");
     }
+}
+
+// Leaving special connections makes the lists' choices the connections
+// again; with prices on request too, where ticking once used to lose both texts.
+TEST(Komplettierung, LeavingSpecialConnectionsRestoresTheListChoices) {
+    for (bool aufAnfrage : {false, true}) {
+        SCOPED_TRACE(aufAnfrage);
+        Offen c(probe("water_water_design.kal"), {.werksmodus = true},
+                aufAnfrage ? ohneKundenpreise : nullptr);
+        Form& f = c.f();
+        const std::string warm = f.selectedText(AnschlussWarm);
+        c.haken(Sonderanschluesse, true);
+        EXPECT_EQ(f.text(SonderAnschlussWarm), warm);  // the choice, to edit
+        EXPECT_TRUE(c.menuAn());
+        c.tippe(SonderAnschlussWarm, "DN 50 special flange");
+        EXPECT_EQ(c.k().anschlussTextWarm, "DN 50 special flange");
+        c.haken(Sonderanschluesse, false);
+        EXPECT_EQ(c.k().anschlussTextWarm, warm);
+        EXPECT_EQ(c.k().anschlussTextKalt, f.selectedText(AnschlussKalt));
+        EXPECT_FALSE(c.k().geraetekennstring.empty());
+        EXPECT_TRUE(c.menuAn());
+        EXPECT_EQ(f.enabled(PreisAnschlussWarm), !aufAnfrage);
+        EXPECT_FALSE(c.dlg->posten(CAssembly::PostenAnschlussWarm).bekannt);
+        EXPECT_TRUE(c.u.p.messages.shown.empty());
+    }
+}
+
+// Painting without its RAL number yet: a change of the connections still
+// refreshes prices and identification and reports a forbidden pair; only
+// the menu's commands insist on the number.
+TEST(Komplettierung, MissingRalNumberStopsOnlyTheMenuCommands) {
+    Offen c(probe("water_water_design.kal"));
+    Form& f = c.f();
+    c.tippe(PreisAnschlussWarm, "180");
+    c.tippe(PreisAnschlussKalt, "150");
+    c.haken(Lackierung, true);
+    c.tippe(PreisLackierung, "310");
+    EXPECT_EQ(f.text(Einzelpreis), "3483");
+    const int zweiter = f.control(AnschlussWarm).items[1].value;
+    c.waehle(AnschlussWarm, zweiter);
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_EQ(f.text(Einzelpreis), "");  // the new connection has no price yet
+    EXPECT_EQ(c.dlg->kennstring().angaben().anschlussWarm, zweiter);
+    EXPECT_EQ(f.text(Kennung), c.k().geraetekennstring);
+    EXPECT_NE(c.k().geraetekennstring.find("-RAL"), std::string::npos);
+    const int bogen = c.anschlussMitArt(AnschlussWarm, "flansch am rohrbogen");
+    c.waehle(AnschlussWarm, bogen);
+    c.waehle(AnschlussKalt, bogen);
+    EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"unzulaessige Kombination"});
+    EXPECT_FALSE(c.menuAn());
+    c.waehle(AnschlussKalt, c.anschlussMitArt(AnschlussKalt, "bohrbild"));
+    EXPECT_TRUE(c.menuAn());
+    c.tue({CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, ""});
+    EXPECT_EQ(c.u.meldungsKeys().back(), "missingRalNr");
+    EXPECT_TRUE(c.u.p.dialogs.run.empty());
+}
+
+// A data set without ANSI connections: both lists empty after the switch,
+// nothing priced, identified or offered until DIN again.
+void ohneAnsi(kaltest::AppDir& d) {
+    const std::string pfad = d.pfad("data/anschluesse.json");
+    nlohmann::json j = nlohmann::json::parse(kaltest::liesDatei(pfad));
+    auto& liste = j["anschluesse"];
+    liste.erase(std::remove_if(liste.begin(), liste.end(),
+                               [](const nlohmann::json& a) { return !a["din"].get<bool>(); }),
+                liste.end());
+    d.schreibe("data/anschluesse.json", j.dump());
+}
+
+TEST(Komplettierung, EmptyConnectionListsLeaveNothingChecked) {
+    Offen c(probe("water_water_design.kal"), {}, ohneAnsi);
+    Form& f = c.f();
+    c.tippe(PreisAnschlussWarm, "180");
+    c.tippe(PreisAnschlussKalt, "150");
+    ASSERT_EQ(f.text(Einzelpreis), "3173");
+    c.klick(Ansi);
+    EXPECT_EQ(f.itemCount(AnschlussWarm) + f.itemCount(AnschlussKalt), 0);
+    EXPECT_EQ(c.k().anschlussTextWarm + c.k().anschlussTextKalt, "");
+    EXPECT_FALSE(c.dlg->anschluesseGeprueft());
+    for (int id : {Einzelpreis, Lieferzeit, Kennung, PreisAnschlussWarm, PreisAnschlussKalt})
+        EXPECT_EQ(f.text(id), "") << id;
+    EXPECT_FALSE(f.enabled(PreisAnschlussWarm));
+    EXPECT_FALSE(c.menuAn());
+    EXPECT_FALSE(c.dlg->uebernehmen());
+    EXPECT_TRUE(c.u.p.messages.shown.empty());  // silently, as an empty list is
+    c.klick(Din);
+    EXPECT_TRUE(c.menuAn());
+    EXPECT_FALSE(c.k().anschlussTextWarm.empty());
+}
+
+// Re-clicking the chosen standard changes nothing; an option unticked
+// keeps no list price that would make it look priced.
+TEST(Komplettierung, ChosenStandardStaysAndUnchosenOptionsShowNoPrice) {
+    Offen c(probe("water_water_design.kal"));
+    Form& f = c.f();
+    const int zweiter = f.control(AnschlussWarm).items[1].value;
+    c.waehle(AnschlussWarm, zweiter);
+    c.tippe(PreisAnschlussWarm, "180");
+    c.klick(Din);
+    EXPECT_EQ(f.selectedValue(AnschlussWarm), zweiter);
+    EXPECT_EQ(f.text(PreisAnschlussWarm), "180");
+    EXPECT_TRUE(c.dlg->posten(CAssembly::PostenAnschlussWarm).bekannt);
+    EXPECT_TRUE(f.checked(Din));
+    for (int haken : {Isolierung, Spritzschutz, Lackierung}) {
+        const int feld = haken == Isolierung     ? PreisIsolierung
+                         : haken == Spritzschutz ? PreisSpritzschutz
+                                                 : PreisLackierung;
+        c.haken(haken, true);
+        EXPECT_EQ(f.control(feld).placeholder.rfind("list price ", 0), 0u) << haken;
+        c.haken(haken, false);
+        EXPECT_EQ(f.control(feld).placeholder, "") << haken;
+        EXPECT_FALSE(f.enabled(feld));
+    }
+}
+
+// Free texts of special connections and of a special arrangement must be
+// filled: an empty one keeps the menu disabled and the menu says which.
+TEST(Komplettierung, EmptySpecialTextsKeepTheMenuDisabled) {
+    Offen c(probe("water_water_design.kal"), {.werksmodus = true});
+    Form& f = c.f();
+    c.haken(Sonderanschluesse, true);
+    ASSERT_TRUE(c.menuAn());
+    c.tippe(SonderAnschlussKalt, "  ");
+    EXPECT_FALSE(c.menuAn());
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_FALSE(c.dlg->uebernehmen());
+    EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"error_empty"});
+    EXPECT_EQ(f.focus(), SonderAnschlussKalt);
+    c.tippe(SonderAnschlussKalt, "DN 65 flange");
+    EXPECT_TRUE(c.menuAn());
+
+    c.klick(EintrittSonder);
+    c.tippe(BelegungMediumWarm, "");
+    EXPECT_FALSE(c.menuAn());
+    c.tippe(BelegungMediumWarm, "F1 => F3");
+    EXPECT_TRUE(c.menuAn());
+    EXPECT_EQ(c.k().belegungMediumWarm, "F1 => F3");
+}
+
+// Amounts round half up like the net prices; a typed price has at most the
+// digits the fields show.
+TEST(Komplettierung, PricesRoundHalfUpAndAreBounded) {
+    Offen c(probe("water_water_design.kal"));
+    Form& f = c.f();
+    ASSERT_EQ(f.text(Grundpreis), "2843");
+    c.tippe(PreisAnschlussWarm, "1");
+    c.tippe(PreisAnschlussKalt, "0.5");
+    EXPECT_EQ(f.text(Einzelpreis), "2845");  // 2844.5
+    c.tippe(PreisAnschlussKalt, "1e308");
+    EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"error_outofrange"});
+    EXPECT_EQ(f.text(Einzelpreis), "");
+    c.tippe(PreisAnschlussKalt, "9999999");
+    EXPECT_EQ(f.text(Einzelpreis), "10002843");
+    c.tippe(PreisAnschlussKalt, "10000000");
+    EXPECT_EQ(c.u.meldungsKeys().size(), 2u);
+}
+
+// In the German interface a price or discount typed with the decimal comma
+// is the number it reads as.
+TEST(Komplettierung, DecimalCommaInTheGermanInterface) {
+    Offen c(probe("water_water_design.kal"),
+            {.vorlage = kaltest::Vorlage::Ausgeliefert, .sprache = "Deutsch", .werksmodus = true});
+    Form& f = c.f();
+    c.tippe(PreisAnschlussWarm, "180,5");
+    c.tippe(PreisAnschlussKalt, "150");
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_EQ(f.text(PreisAnschlussWarm), "180.5");
+    EXPECT_EQ(c.dlg->posten(CAssembly::PostenAnschlussWarm).preis, 180.5);
+    c.tippe(RabattPaket, "12,5");
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_EQ(f.text(NettoPaket), std::to_string(static_cast<int>(CAssembly::nettopreis(
+                                      c.hd->fall().ergebnis.customPreisteile.paket, 12.5))));
+}
+
+// What a script may not do, as one table: an action the control's kind
+// does not take, an action on a hidden, disabled or read-only control, an
+// entry or control that is not there, and numbers beyond the int range,
+// which must not wrap into another control's id. A refused action changes
+// nothing and says nothing.
+TEST(Komplettierung, ActionsAUserCouldNotDoAreRefused) {
+    const std::string idBereich =
+        "action 1: needs an integer \"id\" from -2147483648 to 2147483647";
+    struct Fall {
+        const char* name;
+        bool spez;  // on the specification dialog, else on the completion
+        const char* json;
+        std::string grund;  // the reader's or the dialog's refusal
+    };
+    const Fall faelle[] = {
+        {"label_text", false, R"([{"id": 1382, "text": "x"}])",
+         "control 1382 is a label, which takes no \"text\""},
+        {"button_check", true, R"([{"id": 1398, "check": true}])",
+         "control 1398 is a push button, which takes no \"check\""},
+        {"list_click", false, R"([{"id": 1176, "click": true}])",
+         "control 1176 is a list, which takes no \"click\""},
+        {"edit_command", false, R"([{"id": 1046, "command": true}])",
+         "control 1046 is an edit field, which takes no \"command\""},
+        {"checkbox_click", false, R"([{"id": 1178, "click": true}])",
+         "control 1178 is a check box, which takes no \"click\""},
+        {"radio_check", false, R"([{"id": 1403, "check": true}])",
+         "control 1403 is a radio button, which takes no \"check\""},
+        {"menu_text", false, R"([{"id": 40031, "text": "x"}])",
+         "control 40031 is a menu item, which takes no \"text\""},
+        {"edit_select", true, R"([{"id": 1341, "select": 1}])",
+         "control 1341 is an edit field, which takes no \"select\""},
+        {"hidden", false, R"([{"id": 1055, "text": "10"}])", "control 1055 is hidden"},
+        {"disabled", false, R"([{"id": 1205, "check": false}])", "control 1205 is disabled"},
+        {"read_only", true, R"([{"id": 1379, "text": "X"}])", "control 1379 is read-only"},
+        {"no_entry", false, R"([{"id": 1176, "select": 99999}])",
+         "control 1176 has no entry with item value 99999"},
+        {"no_control", false, R"([{"id": 9999, "click": true}])", "control 9999 does not exist"},
+        {"id_wraps", false, R"([{"id": 4294968472, "select": 26}])", idBereich},
+        {"id_wraps_negative", false, R"([{"id": -4294966120, "select": 26}])", idBereich},
+        {"id_beyond_64_bits", false, R"([{"id": 18446744073709552792, "click": true}])", idBereich},
+        {"id_fraction", false, R"([{"id": 1176.5, "select": 26}])", idBereich},
+        {"value_wraps", false, R"([{"id": 1176, "select": 4294967322}])",
+         "action 1: \"select\" needs an integer item value from -2147483648 to 2147483647"},
+    };
+    Offen c(probe("water_water_design.kal"));
+    DialogSpec spec(c.u.app, c.hd->fall(), nullptr);
+    auto zustand = [](const Form& f) {
+        std::string z = std::to_string(f.focus());
+        for (const auto& [id, k] : f.controls())
+            z += formatiere("|%d:%s:%d:%d:%d:%d", id, k.text.c_str(), k.selection, k.checked,
+                            k.enabled, k.visible);
+        return z;
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        std::string fehler;
+        const auto aktionen = aktionenLesen(fall.json, fehler);
+        if (!aktionen) {
+            EXPECT_EQ(fehler, fall.grund);
+            continue;
+        }
+        ASSERT_EQ(aktionen->size(), 1u);
+        DialogModel& d = fall.spez ? static_cast<DialogModel&>(spec) : *c.dlg;
+        const std::string vorher = zustand(d.form());
+        EXPECT_EQ(
+            anwenden(d.form(), aktionen->front(), [&d](int id, BindEvent e) { d.ereignis(id, e); }),
+            fall.grund);
+        EXPECT_EQ(zustand(d.form()), vorher);
+    }
+    EXPECT_TRUE(c.u.p.messages.shown.empty());
+    EXPECT_TRUE(c.u.p.dialogs.run.empty());
 }
 
 }  // namespace

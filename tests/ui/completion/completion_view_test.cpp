@@ -1,7 +1,7 @@
 // The completion dialog on screen (offscreen): reached from the main
 // window's button, and given the same choices through its widgets it shows
 // what `kalvoria-cli offer` prints for them.
-#include "completion_view.h"
+#include "ui/completion/completion_view.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,10 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
-#include "berechnung_view.h"
 #include "bildablage.h"
 #include "cli.h"
+#include "steuerelementarten.h"
+#include "ui/main/berechnung_view.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -126,4 +127,11 @@ TEST(AssemblyView, ShowsWhatTheCliPrintsForTheSameChoices) {
         EXPECT_EQ(f.hd.fall().komplettierung.geraetekennstring, j["fall"]["geraetekennstring"]);
         if (std::string(name) == "water_water_design.kal") kaltest::bildAblegen(*f.v, "assembly");
     }
+}
+
+// The kind the model gives each control is the widget on screen, so a
+// script does to a control only what a user can.
+TEST(AssemblyView, ControlKindsAreTheWidgets) {
+    Fenster f(probe("water_water_design.kal"));
+    EXPECT_EQ(kaltest::artAbweichungen(*f.v, f.dlg->form()), std::vector<std::string>{});
 }

@@ -1,17 +1,17 @@
 // The report of a calculation on the main dialog: the result controls in
 // the units chosen, the limits a result goes beyond, the status line and the
 // message boxes of the engine's messages.
-#include "bericht.h"
+#include "ui/main/bericht.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <tuple>
 
-#include "dialog_ids.h"
-#include "ergebnisanzeige.h"
+#include "datalib/format.h"
 #include "fixture.h"
-#include "format.h"
+#include "ids/dialog_ids.h"
+#include "ui/main/ergebnisanzeige.h"
 
 using namespace kal;
 using namespace kal::engine;

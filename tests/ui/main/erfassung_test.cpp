@@ -1,13 +1,13 @@
 // Acquisition: the main dialog's entries into the case's entries, on the
 // shipped data. The first refused entry stops it with its message and the
 // focus on its field.
-#include "erfassung.h"
+#include "ui/main/erfassung.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "berechnung_model.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 
 using namespace kal;

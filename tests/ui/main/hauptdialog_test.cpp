@@ -8,10 +8,10 @@
 #include <optional>
 #include <tuple>
 
-#include "addmedium_model.h"
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "spalttypdlg_model.h"
+#include "ports/benutzeraktion.h"
+#include "ui/main/addmedium_model.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/main/spalttypdlg_model.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -267,6 +267,67 @@ TEST(Hauptdialog, TemperaturesOutsideTheFluidDataAreRefused) {
             << u.p.messages.shown[0].text;
         EXPECT_EQ(d.form().focus(), feld);
     }
+}
+
+// A gas must stay a gas at its pressure from inlet to outlet: carbon
+// dioxide at 25 bar condenses below -12 degC, whatever the mean temperature.
+TEST(Hauptdialog, AGasSideBelowItsDewPointIsRefused) {
+    auto kohlendioxid = [](CBerechnungDlg& d, const char* bar) {
+        wasserWasser(d);
+        waehle(d, MediumKalt, "Carbon Dioxide");
+        waehle(d, Druckstufe, "25");
+        waehle(d, EinheitGasDruckKalt, "bar");
+        tippe(d, GasDruckKalt, bar);
+        tippe(d, TEinKalt, "-20");
+        tippe(d, TAusKalt, "50");
+    };
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    kohlendioxid(d, "25");
+    EXPECT_FALSE(d.berechnen());
+    ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"gasUnterTaupunkt"});
+    EXPECT_EQ(u.p.messages.shown[0].text,
+              "Cold side, Inlet temperature: Carbon Dioxide at -20 °C and 25 bar lies below its "
+              "dew point (-12.01 °C): it condenses there and is no gas.");
+    EXPECT_EQ(d.form().focus(), TEinKalt);
+    EXPECT_TRUE(ergebnisLeer(d));
+    // the same entry as a gas at 16 bar passes that check
+    Umgebung u2;
+    CBerechnungDlg d2(u2.app);
+    kohlendioxid(d2, "16");
+    d2.berechnen();
+    for (const auto& k : u2.meldungsKeys()) EXPECT_NE(k.rfind("gas", 0), 0u) << k;
+}
+
+// The tooltip of a medium list: the selected fluid's range, basis and sources.
+TEST(Hauptdialog, MediumListsTellWhatTheirDataRestOn) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    waehle(d, MediumWarm, "Milk");
+    EXPECT_EQ(d.form().find(MediumWarm)->toolTip,
+              "Milk (liquid)\n"
+              "Valid from 2 to 135 °C\n"
+              "Basis: whole milk: 3.5 % fat, 3.3 % protein, 4.7 % lactose, 0.7 % ash (mass)\n"
+              "Density: Choi and Okos (1986) from the composition\n"
+              "Heat capacity: Choi and Okos (1986) from the composition\n"
+              "Viscosity: Fernandez-Martin (1972) to 70 °C, Bertsch and Cerf (1983) from 80 °C, "
+              "blended between\n"
+              "Thermal conductivity: Choi and Okos (1986) from the composition");
+    waehle(d, MediumKalt, "Ethylene Glycol 50 %");
+    const std::string glykol = d.form().find(MediumKalt)->toolTip;
+    EXPECT_NE(
+        glykol.find("Valid from -30 to 100 °C\nBasis: 50 % ethylene glycol in water by volume"),
+        std::string::npos)
+        << glykol;
+    waehle(d, MediumKalt, "Carbon Dioxide");
+    EXPECT_NE(d.form()
+                  .find(MediumKalt)
+                  ->toolTip.find("Carbon Dioxide (gas)\nValid from -20 to 400 °C, gas pressure 0.5 "
+                                 "to 25 bar absolute"),
+              std::string::npos);
+    waehle(d, MediumWarm, "Steam");
+    EXPECT_NE(d.form().find(MediumWarm)->toolTip.find("Vapour pressure: IAPWS-IF97 region 4"),
+              std::string::npos);
 }
 
 TEST(Hauptdialog, EveryResetTriggerClearsAShownResult) {

@@ -8,12 +8,12 @@
 #include <functional>
 #include <memory>
 
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "completion_model.h"
-#include "dialog_ids.h"
-#include "spec_ausgaben.h"
-#include "spec_model.h"
+#include "ids/dialog_ids.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/spec/spec_ausgaben.h"
+#include "ui/spec/spec_model.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -118,15 +118,15 @@ INSTANTIATE_TEST_SUITE_P(
                   {EinheitTEinWarm, "[°C]"},
                   {ViskositaetKalt, "0.719126"},
                   {EinheitViskositaetKalt, "[mPa·s]"},
-                  {DruckverlustWarm, "28.292"},
+                  {DruckverlustWarm, "28.834"},
                   {SerienWarm, "1"},
                   {SerienKalt, "1"},
                   {InhaltWarm, "1.805"},
                   {EinheitInhaltWarm, "[l]"},
                   {SpaltenGesamt, "24"},
-                  {Anzahl1, "7"},
+                  {Anzahl1, "6"},
                   {Spalttyp1, "MM"},
-                  {Anzahl2, "5"},
+                  {Anzahl2, "6"},
                   {Spalttyp2, "LL"},
                   {Plattendicke, "0.50"},
                   {Gestell, "C-Steel, Ral 5012, DIN"},
@@ -134,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {EinheitLeistung, "[kW]"},
                   {Lmtd, "40.00"},
                   {EinheitTemperaturdifferenz, "[K]"},
-                  {Fouling, "0.0000004"},
-                  {Sicherheit, "0.29"},
+                  {Fouling, "0.0000007"},
+                  {Sicherheit, "0.47"},
                   {EinheitSicherheit, "[%]"},
                   {Gewicht, "176"},
                   {Druck, "10"},
@@ -150,10 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
         // condensing: vapour in the visible fields, the condensate hidden
         Feldfall{probe("steam_condenser_design.kal"),
                  {{DichteWarm, "5.15877"},
-                  {KondensatDichte, "887.579"},
-                  {KondensatViskositaet, "0.150847"},
-                  {KondensatCp, "4.40339"},
-                  {KondensatLambda, "0.670693"},
+                  {KondensatDichte, "887.632"},
+                  {KondensatViskositaet, "0.150891"},
+                  {KondensatCp, "4.4032"},
+                  {KondensatLambda, "0.670718"},
                   {Kondensationsenthalpie, "2013.81"},
                   {EinheitKondensationsenthalpie, "[kJ/kg]"},
                   {Dampfdruck, "10.0263"},
@@ -167,8 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {{GasDruckWarm, "6.000"},
                   {EinheitGasDruckWarm, "[bar]"},
                   {GasDruckKalt, ""},
-                  {DichteWarm, "5.52745"},
-                  {Fouling, "0.0026168"}}},
+                  {DichteWarm, "5.5266"},
+                  {Fouling, "0.0029225"}}},
         // user-defined medium: its own units, its wall viscosity, no gas pressure
         Feldfall{probe("user_medium_design.kal"),
                  {{MediumWarm, "Process Oil 46"},
@@ -319,6 +319,38 @@ TEST(Spezifikation, TemperatureMessagesCarryTheLimits) {
     EXPECT_EQ(s.u.p.messages.shown[1].icon, MessageIcon::Error);
 }
 
+// A message about a field names it by its row and side; in the German
+// interface a number typed with the decimal comma is that number, while a
+// text keeps its comma.
+TEST(Spezifikation, MessagesNameTheFieldGermanTakesTheDecimalComma) {
+    {
+        Spez s(probe("water_water_design.kal"));
+        const std::pair<int, const char*> faelle[] = {
+            {MassenstromKalt, "Mass flow (Cold side): Please enter a valid number."},
+            {Cmtd, "CMTD: Please enter a valid number."},
+            {MaxTemperatur, "Max. operating temperature: Please enter a valid number."}};
+        for (auto [feld, text] : faelle) {
+            const std::string vorher = s.f().text(feld);
+            s.tippe(feld, "1,5");  // the English interface has no decimal comma
+            EXPECT_FALSE(s.dlg->pruefen());
+            ASSERT_FALSE(s.u.p.messages.shown.empty());
+            EXPECT_EQ(s.u.p.messages.shown.back().text, text);
+            s.tippe(feld, vorher);
+        }
+    }
+    Spez s(probe("water_water_design.kal"), {}, {kaltest::Vorlage::Ausgeliefert, "Deutsch"});
+    s.tippe(MassenstromKalt, "12,5");
+    s.tippe(MaxTemperatur, "90,5");
+    s.tippe(Bemerkung, "1,5 bar");
+    EXPECT_EQ(s.f().text(MassenstromKalt), "12.5");
+    EXPECT_EQ(s.f().text(Bemerkung), "1,5 bar");
+    EXPECT_TRUE(s.dlg->pruefen());
+    s.tippe(MediumWarm, "");
+    EXPECT_FALSE(s.dlg->pruefen());
+    EXPECT_EQ(s.u.p.messages.shown.back().text,
+              "Medium (Warme Seite): Bitte füllen Sie dieses Feld aus.");
+}
+
 // Without a connection (completion not done) the check fails last, after
 // every temperature passed; the project data are taken all the same.
 TEST(Spezifikation, EmptyConnectionFailsLastProjectDataTaken) {
@@ -427,27 +459,27 @@ Condensate
 [°C]
 [°C]
 
-178.99
+178.89
 120.00
 [mPa·s]
 [mPa·s]
 0.0149852
-0.150847
+0.150891
 0.267495
 [kg/m³]
 [kg/m³]
 5.15877
-887.579
+887.632
 954.731
 [kJ/(kg·K)]
 [kJ/(kg·K)]
-3
-4.40339
+2.7164
+4.4032
 4.22311
 [W/(m·K)]
 [W/(m·K)]
 0.0347933
-0.670693
+0.670718
 0.678971
 [kJ/kg]
 2013.81
@@ -462,17 +494,17 @@ Condensate
 [m²]
 1.04
 [K]
-73.54/73.54
+73.50/73.50
 [W/(m²·K)]
-5229.77/8129.18
+5232.87/8228.55
 [m²·K/W]
-0.0000682
+0.0000696
 [%]
-55.44
+57.25
 [kPa]
 [kPa]
-23.161
-31.656
+25.377
+34.812
 1
 1
 14
@@ -551,18 +583,18 @@ Connection cold side F3 => F2 :
    Drain/vent: Vent F6 DN 20
 
 Heat duty: 400.00 [kW]
-Area reserve: 55.44 [%]
+Area reserve: 57.25 [%]
 
 Warm side medium: Steam
    Inlet temperature: 180.00 [°C]
-   Outlet temperature: 178.99 [°C]
+   Outlet temperature: 178.89 [°C]
    Mass flow: 0.20 [kg/s]
-   Pressure drop: 23.161 [kPa]
+   Pressure drop: 25.377 [kPa]
 Cold side medium: Water
    Inlet temperature: 90.00 [°C]
    Outlet temperature: 120.00 [°C]
    Mass flow: 3.16 [kg/s]
-   Pressure drop: 31.656 [kPa]
+   Pressure drop: 34.812 [kPa]
 Number of channels: 14
 Channel types: 7 LL 
 Heat transfer area: 1.04 [m²]
@@ -598,8 +630,8 @@ TEST(Ausgaben, TenderTextGasThreeOpeningLines) {
     ASSERT_EQ(z.size(), 3u + 38u);
     EXPECT_EQ(z[2],
               "heat transfer plates with elastomer gaskets, clamped between a fixed and a movable");
-    EXPECT_EQ(z[3], "Type: KX 14-29-316-EPDMHT, 45.32 [kW]");
-    EXPECT_EQ(z[31], "Channel types: 14 LL ");  // no second type: a blank before the end
+    EXPECT_EQ(z[3], "Type: KX 14-31-316-EPDMHT, 45.79 [kW]");
+    EXPECT_EQ(z[31], "Channel types: 15 LL ");  // no second type: a blank before the end
     EXPECT_EQ(z.back(), "");                    // no insulation: ends with the empty line
 }
 

@@ -2,7 +2,7 @@
 // through its widgets it writes the tender text and hands over the text that
 // `kalvoria-cli offer --spec --out` writes, and its widgets show the texts
 // the CLI reports.
-#include "spec_view.h"
+#include "ui/spec/spec_view.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,10 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
-#include "berechnung_model.h"
 #include "cli.h"
-#include "completion_model.h"
+#include "steuerelementarten.h"
+#include "ui/completion/completion_model.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 
 using namespace kal;
@@ -82,4 +83,15 @@ TEST(SpecView, WritesWhatTheCliWritesForTheSameEntries) {
         }
         EXPECT_GT(gesehen, 100);
     }
+}
+
+// The kind the model gives each control is the widget on screen.
+TEST(SpecView, ControlKindsAreTheWidgets) {
+    kaltest::Umgebung u;
+    CBerechnungDlg hd(u.app);
+    ASSERT_EQ(hd.projektLesen(probe("steam_condenser_design.kal")), 0);
+    ASSERT_TRUE(hd.berechnen());
+    DialogSpec dlg(u.app, hd.fall(), &hd.eigeneMedien());
+    DialogSpecView v(dlg);
+    EXPECT_EQ(kaltest::artAbweichungen(v, dlg.form()), std::vector<std::string>{});
 }
