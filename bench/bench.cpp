@@ -7,11 +7,15 @@
 #include <memory>
 #include <string>
 
-#include "engine.h"
+#include "engine/alternativen.h"
+#include "engine/plattencache.h"
+#include "engine/pruefung.h"
+#include "engine/suche.h"
 #include "fixture.h"
-#include "scripted.h"
 
 namespace {
+
+using namespace kal::engine;
 
 struct Satz {
     std::unique_ptr<Data> data;
@@ -59,73 +63,60 @@ Satz& satz() {
     return s;
 }
 
-// The device lists of the form from the data: first entries that fit, the
-// pressure stage of `bar` (0: the highest).
-void geraeteAusDaten(kal::Form& f, const Data& d, int bar) {
-    auto liste = [&](int id, const auto& alle) {
-        f.clearItems(id);
-        for (const auto& x : alle) f.addItem(id, "", x.getObjectId());
-    };
-    liste(hd::MaterialPlatte, d.getMaterialPlatteAListe().alle());
-    liste(hd::Gestell, d.getMaterialGestellUListe().alle());
-    f.select(hd::MaterialPlatte, 0);
-    f.select(hd::Gestell, 0);
-    // the gasket with the highest temperature for both sides
-    int best = 0;
+// The device choices from the data: the first plate material and frame, the
+// gasket with the highest temperature on both sides, the pressure stage of
+// `bar` (0: the highest).
+void geraeteAusDaten(Falleingaben& e, const Data& d, int bar) {
+    e.materialPlatte = d.getMaterialPlatteAListe().alle().front().getObjectId();
+    e.gestell = d.getMaterialGestellUListe().alle().front().getObjectId();
     const auto& g = d.getDichtungAListe().alle();
+    size_t best = 0;
     for (size_t i = 0; i < g.size(); ++i)
-        if (g[i].getMaxTemp() > g[static_cast<size_t>(best)].getMaxTemp())
-            best = static_cast<int>(i);
-    liste(hd::DichtungWarm, g);
-    liste(hd::DichtungKalt, g);
-    f.select(hd::DichtungWarm, best);
-    f.select(hd::DichtungKalt, best);
+        if (g[i].getMaxTemp() > g[best].getMaxTemp()) best = i;
+    e.dichtungWarm = e.dichtungKalt = g[best].getObjectId();
     const auto& ds = d.getDruckstufeAListe().alle();
-    int hoch = 0;
+    size_t hoch = 0;
     for (size_t i = 0; i < ds.size(); ++i)
-        if (bar ? ds[i].getDruck() == bar
-                : ds[i].getDruck() > ds[static_cast<size_t>(hoch)].getDruck())
-            hoch = static_cast<int>(i);
-    liste(hd::Druckstufe, ds);
-    f.select(hd::Druckstufe, hoch);
-    f.clearItems(hd::Plattentyp);
+        if (bar ? ds[i].getDruck() == bar : ds[i].getDruck() > ds[hoch].getDruck()) hoch = i;
+    e.druckstufe = ds[hoch].getObjectId();
+    e.plattentyp = 0;
 }
 
 enum Fall { WasserWasser, GlykolWasser, Kondensator, GasKuehler, SchmaleSpanne };
 
 testdaten::Eingaben eingaben(Fall fall, const Satz& s) {
     testdaten::Eingaben e;
-    e.leistung = "";
+    e.leistung = {};
     switch (fall) {
         case WasserWasser:
             e.mediumWarm = e.mediumKalt = s.wasser;
-            e.tEinWarm = "90", e.tAusWarm = "60", e.durchsatzWarm = "3.98";
-            e.tEinKalt = "20", e.tAusKalt = "50";
+            e.tEinWarm = 90, e.tAusWarm = 60, e.durchsatzWarm = 3.98;
+            e.tEinKalt = 20, e.tAusKalt = 50;
             break;
         case GlykolWasser:
             e.mediumWarm = s.glykol, e.mediumKalt = s.wasser;
-            e.tEinWarm = "40", e.tAusWarm = "25", e.leistung = "300";
-            e.tEinKalt = "15", e.tAusKalt = "30";
-            e.dpWarm = "60", e.dpKalt = "60";
+            e.tEinWarm = 40, e.tAusWarm = 25, e.leistung = 300;
+            e.tEinKalt = 15, e.tAusKalt = 30;
+            e.dpWarm = 60, e.dpKalt = 60;
             break;
         case Kondensator:
             e.mediumWarm = s.dampf, e.mediumKalt = s.wasser;
-            e.tEinWarm = "180", e.tAusWarm = "", e.leistung = "400";
-            e.tEinKalt = "90", e.tAusKalt = "120";
-            e.dpWarm = "30";
+            e.tEinWarm = 180, e.tAusWarm = {}, e.leistung = 400;
+            e.tEinKalt = 90, e.tAusKalt = 120;
+            e.dpWarm = 30;
             break;
         case GasKuehler:
             e.mediumWarm = s.gas, e.mediumKalt = s.wasser;
-            e.tEinWarm = "150", e.tAusWarm = "60", e.durchsatzWarm = "0.5", e.gasWarm = "6";
-            e.tEinKalt = "30", e.tAusKalt = "35";
-            e.dpWarm = "20";
+            e.tEinWarm = 150, e.tAusWarm = 60, e.durchsatzWarm = 0.5, e.gasWarm = 6;
+            e.tEinKalt = 30, e.tAusKalt = 35;
+            e.dpWarm = 20;
             break;
         case SchmaleSpanne:
             // 0.6 K on the warm side: a flow no pack carries, so every pack
             // and channel configuration is evaluated (the slowest search)
             e.mediumWarm = e.mediumKalt = s.wasser;
-            e.tEinWarm = "60.6", e.tAusWarm = "60", e.leistung = "100";
-            e.tEinKalt = "20", e.tAusKalt = "30";
+            e.tEinWarm = 60.6, e.tAusWarm = 60, e.leistung = 100;
+            e.tEinKalt = 20, e.tAusKalt = 30;
             break;
     }
     e.plattentypModus = 0, e.spaltenModus = 0, e.serienModus = 0;
@@ -141,21 +132,17 @@ void lauf(benchmark::State& state, Fall fallNr, int alternativen) {
         state.SkipWithError("medium not in the data");
         return;
     }
-    CIniEx sprache = testdaten::baueSprache();
-    CIniEx einstellungen;
-    kal::RecordingMessages meldungen;
-    kal::Form form;
-    testdaten::fuelleForm(form, *s.data, e);
-    // the narrow span needs the larger plates, which the highest stage lacks
-    geraeteAusDaten(form, *s.data, fallNr == SchmaleSpanne ? 10 : 0);
-    Rechenkontext k{*s.data, sprache, einstellungen, &meldungen, nullptr, false, nullptr, form, {}};
-    Rechenkern kern(k);
     Berechnungsfall fall;
-    fall.eingaben.berechnungsart = 0;
-    if (!kern.eingabenLesen(fall.eingaben) || !kern.pruefeEingaben(fall)) {
-        state.SkipWithError(meldungen.shown.empty()
-                                ? "input rejected"
-                                : ("input rejected: " + meldungen.shown[0].key).c_str());
+    fall.eingaben = testdaten::falleingaben(*s.data, e);
+    // the narrow span needs the larger plates, which the highest stage lacks
+    geraeteAusDaten(fall.eingaben, *s.data, fallNr == SchmaleSpanne ? 10 : 0);
+    const Rechenkontext k{*s.data};
+    Meldungen meldungen;
+    std::vector<Ergaenzung> ergaenzt;
+    Suche suche(k, meldungen);
+    if (!pruefeEingaben(k, fall, meldungen, ergaenzt)) {
+        const auto& m = meldungen.liste();
+        state.SkipWithError(m.empty() ? "input rejected" : ("input rejected: " + m[0].key).c_str());
         return;
     }
     double konfigurationen = 0;
@@ -164,13 +151,13 @@ void lauf(benchmark::State& state, Fall fallNr, int alternativen) {
         fall = vorlage;  // a condensing search changes tAus/deltaTm of the case
         // a run keeps its caches for its alternatives only, as the main window does
         Plattencaches caches;
-        kern.cachesIn(&caches);
-        kern.fuehreBerechnungAus(fall);
+        suche.cachesIn(&caches);
+        suche.fuehreBerechnungAus(fall);
         konfigurationen = fall.suche.anzahlBerechnungen;
         if (alternativen > 0)
             benchmark::DoNotOptimize(alternativenBericht(k, vorlage, fall, alternativen, &caches));
     }
-    kern.cachesIn(nullptr);
+    suche.cachesIn(nullptr);
     state.counters["configs"] = konfigurationen;
     state.counters["found"] = fall.suche.ergebnisAngezeigt ? 1 : 0;
     state.counters["t_per_config"] =

@@ -5,10 +5,10 @@
 #include <map>
 #include <string>
 
+#include "datalib/format.h"
+#include "datalib/ini.h"
 #include "fixture.h"
-#include "format.h"
-#include "ini.h"
-#include "spalttypen_zulaessig.h"
+#include "permissions/spalttypen_zulaessig.h"
 
 namespace {
 constexpr int kEintraege = 200000;

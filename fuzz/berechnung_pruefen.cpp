@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "json_endlich.h"
+#include "cli/json_endlich.h"
+#include "cli/sitzung.h"
 #include "pruefen.h"
-#include "sitzung.h"
 
 namespace kalfuzz {
+
+using namespace kal::engine;
 
 namespace {
 bool nahe(double x, double y, double relativ, double absolut = 0.0) {

@@ -2,7 +2,7 @@
 // that calculate.
 #pragma once
 
-#include "berechnung_model.h"
+#include "ui/main/berechnung_model.h"
 
 namespace kalfuzz {
 

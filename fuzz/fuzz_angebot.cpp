@@ -29,14 +29,14 @@
 #include <string>
 #include <vector>
 
-#include "assembly_model.h"
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "dialog_ids.h"
-#include "format.h"
-#include "projektdaten.h"
+#include "datalib/format.h"
+#include "druck/projektdaten.h"
+#include "ids/dialog_ids.h"
+#include "ports/benutzeraktion.h"
 #include "pruefen.h"
-#include "spec_model.h"
+#include "ui/completion/completion_model.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/spec/spec_model.h"
 #include "umgebung.h"
 
 using namespace kal;

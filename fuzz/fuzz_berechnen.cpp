@@ -6,10 +6,10 @@
 #include <cstring>
 #include <memory>
 
-#include "berechnung_model.h"
 #include "berechnung_pruefen.h"
-#include "projektdatei.h"
+#include "projekt/projektdatei.h"
 #include "pruefen.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 
 using namespace kal;

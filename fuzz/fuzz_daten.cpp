@@ -8,10 +8,10 @@
 #include <regex>
 #include <vector>
 
-#include "berechnung_model.h"
 #include "berechnung_pruefen.h"
+#include "ports/scripted.h"
 #include "pruefen.h"
-#include "scripted.h"
+#include "ui/main/berechnung_model.h"
 #include "verzeichnis.h"
 
 using namespace kal;

@@ -8,9 +8,9 @@
 #include <iterator>
 #include <vector>
 
-#include "berechnung_model.h"
-#include "format.h"
+#include "datalib/format.h"
 #include "pruefen.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -4,9 +4,9 @@
 // any value never shows empty.
 #include <vector>
 
-#include "engine.h"
-#include "ini.h"
+#include "datalib/ini.h"
 #include "pruefen.h"
+#include "ui/main/ergebnisanzeige.h"
 
 namespace {
 struct Abschnitt {
@@ -49,6 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KAL_PRUEFE(inhalt(wieder) == gelesen);
     for (const Abschnitt& a : gelesen)
         for (const auto& [k, v] : a.eintraege)
-            if (!v.empty()) KAL_PRUEFE(!statusText(v, 18.0).empty());
+            if (!v.empty()) KAL_PRUEFE(!kal::statusText(v, 18.0).empty());
     return 0;
 }

@@ -3,9 +3,9 @@
 // writing those gives the same bytes again.
 #include <cstring>
 
-#include "dialog_ids.h"
-#include "projekt_formular.h"
+#include "ids/dialog_ids.h"
 #include "pruefen.h"
+#include "ui/main/projekt_formular.h"
 
 using namespace kal;
 

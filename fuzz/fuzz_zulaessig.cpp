@@ -3,10 +3,10 @@
 // leaves write a string that reads to the same table, and nothing is
 // permitted that the library does not permit.
 #include "ausgeliefert.h"
-#include "auswahllisten.h"
+#include "permissions/spalttypen_zulaessig.h"
+#include "ports/scripted.h"
 #include "pruefen.h"
-#include "scripted.h"
-#include "spalttypen_zulaessig.h"
+#include "ui/main/auswahllisten.h"
 
 using namespace kal;
 

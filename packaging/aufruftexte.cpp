@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "aufruf.h"
+#include "app/aufruf.h"
 
 namespace {
 bool schreibe(const std::string& pfad, const std::string& text) {

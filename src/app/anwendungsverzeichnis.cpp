@@ -1,4 +1,4 @@
-#include "anwendungsverzeichnis.h"
+#include "app/anwendungsverzeichnis.h"
 
 #include <filesystem>
 #include <system_error>

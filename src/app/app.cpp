@@ -1,4 +1,4 @@
-#include "app.h"
+#include "app/app.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <system_error>
 #include <vector>
 
-#include "dialogsettings.h"
-#include "registry.h"
+#include "app/dialogsettings.h"
+#include "app/registry.h"
 
 namespace kal {
 

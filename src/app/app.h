@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "data.h"
-#include "ini.h"
-#include "ports.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "ports/ports.h"
 
 namespace kal {
 

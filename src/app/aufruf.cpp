@@ -1,4 +1,4 @@
-#include "aufruf.h"
+#include "app/aufruf.h"
 
 #include <stdexcept>
 

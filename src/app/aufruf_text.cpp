@@ -3,7 +3,7 @@
 #include <cctype>
 #include <sstream>
 
-#include "aufruf.h"
+#include "app/aufruf.h"
 
 namespace kal::aufruf {
 

@@ -1,4 +1,4 @@
-#include "binder.h"
+#include "app/binder.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -12,7 +12,7 @@
 #include <map>
 #include <vector>
 
-#include "form.h"
+#include "ports/form.h"
 
 class QWidget;
 class QAction;

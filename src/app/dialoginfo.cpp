@@ -1,8 +1,8 @@
-#include "dialoginfo.h"
+#include "app/dialoginfo.h"
 
-#include "dialoghilfe.h"
-#include "format.h"
-#include "kal_version.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "version/kal_version.h"
 
 namespace kal {
 

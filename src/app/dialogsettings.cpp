@@ -1,8 +1,8 @@
-#include "dialogsettings.h"
+#include "app/dialogsettings.h"
 
 #include <vector>
 
-#include "dialoghilfe.h"
+#include "datalib/dialoghilfe.h"
 
 namespace kal {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
+#include "datalib/ini.h"
+#include "ids/dialog_ids.h"
+#include "ports/form.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "enbitmap.h"
+#include "app/enbitmap.h"
 
 int CEnBitmap::LoadImage(const std::string& path, int) {
     QPixmap p;

@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "binder.h"
-#include "qtports.h"
+#include "app/binder.h"
+#include "app/qtports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "qtports.h"
+#include "app/qtports.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,8 +18,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "qtseite.h"
-#include "screenshot.h"
+#include "app/screenshot.h"
+#include "druck/qtseite.h"
 
 namespace kal {
 

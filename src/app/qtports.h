@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "form.h"
-#include "ports.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

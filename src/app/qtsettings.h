@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "ports.h"
+#include "ports/ports.h"
 
 class QSettings;
 

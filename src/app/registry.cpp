@@ -1,7 +1,7 @@
-#include "registry.h"
+#include "app/registry.h"
 
-#include "dialoghilfe.h"
-#include "format.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
 
 namespace kal {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "ini.h"
-#include "ports.h"
+#include "datalib/ini.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "screenshot.h"
+#include "app/screenshot.h"
 
 #include <QFile>
 #include <QFileInfo>

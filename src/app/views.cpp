@@ -1,4 +1,4 @@
-#include "views.h"
+#include "app/views.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 // Qt views of the frame's dialogs: DialogSettings and DialogInfo.
 #pragma once
 
-#include "dialoginfo.h"
-#include "dialogsettings.h"
-#include "modellview.h"
+#include "app/dialoginfo.h"
+#include "app/dialogsettings.h"
+#include "app/modellview.h"
 
 namespace kal {
 

@@ -1,13 +1,13 @@
 // The printouts of an offer as PDF files, without a screen: the same
 // drawing as the dialog's menu, on A4 pages.
-#include "ausdrucke.h"
+#include "cli/ausdrucke.h"
 
 #include <QGuiApplication>
 #include <cstdio>
 #include <filesystem>
 
-#include "druckauftrag.h"
-#include "qtseite.h"
+#include "druck/qtseite.h"
+#include "ui/completion/druckauftrag.h"
 
 namespace kal::cli {
 

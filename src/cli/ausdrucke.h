@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "assembly_model.h"
+#include "ui/completion/completion_model.h"
 
 namespace kal::cli {
 

@@ -2,14 +2,15 @@
 #include <cmath>
 #include <cstdio>
 
-#include "aufruf.h"
-#include "commands.h"
-#include "data.h"
-#include "format.h"
-#include "gasphase.h"
-#include "sitzung.h"
-#include "spalttyprollen.h"
-#include "stoffinfo.h"
+#include "app/aufruf.h"
+#include "cli/commands.h"
+#include "cli/sitzung.h"
+#include "datalib/data.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "datalib/gasphase.h"
+#include "datalib/spalttyprollen.h"
+#include "ui/main/stoffinfo.h"
 
 namespace kal::cli {
 

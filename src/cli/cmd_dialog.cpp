@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "format.h"
-#include "sitzung.h"
+#include "cli/sitzung.h"
+#include "datalib/format.h"
 
 namespace kal::cli {
+
+using namespace kal::engine;
 
 namespace {
 using namespace kal::hd;

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "assembly_model.h"
-#include "ausdrucke.h"
-#include "benutzeraktion.h"
-#include "commands.h"
-#include "dialog_ids.h"
-#include "sitzung.h"
-#include "spec_model.h"
+#include "cli/ausdrucke.h"
+#include "cli/commands.h"
+#include "cli/sitzung.h"
+#include "ids/dialog_ids.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/spec/spec_model.h"
 
 namespace kal::cli {
 

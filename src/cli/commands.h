@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "anwendungsverzeichnis.h"
-#include "aufruf.h"
+#include "app/anwendungsverzeichnis.h"
+#include "app/aufruf.h"
 
 namespace kal::cli {
 

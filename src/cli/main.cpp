@@ -3,11 +3,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "anwendungsverzeichnis.h"
-#include "aufruf.h"
-#include "commands.h"
-#include "kal_version.h"
-#include "sitzung.h"
+#include "app/anwendungsverzeichnis.h"
+#include "app/aufruf.h"
+#include "cli/commands.h"
+#include "cli/sitzung.h"
+#include "version/kal_version.h"
 
 namespace {
 namespace af = kal::aufruf;

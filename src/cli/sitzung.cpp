@@ -1,11 +1,13 @@
-#include "sitzung.h"
+#include "cli/sitzung.h"
 
 #include <cstdio>
 
-#include "hinweise.h"
-#include "json_endlich.h"
+#include "cli/json_endlich.h"
+#include "ui/main/hinweise.h"
 
 namespace kal::cli {
+
+using namespace kal::engine;
 
 namespace {
 using namespace kal::hd;

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "berechnung_model.h"
-#include "commands.h"
-#include "qtsettings.h"
-#include "scripted.h"
+#include "app/app.h"
+#include "app/qtsettings.h"
+#include "cli/commands.h"
+#include "ports/scripted.h"
+#include "ui/main/berechnung_model.h"
 
 namespace kal::cli {
 
@@ -71,6 +71,6 @@ Json meldungenJson(const std::vector<Message>& shown);
 Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bool ergebnis);
 // The packs with their limits, the reasons without a result and the entry
 // change that admits a pack, added to `calc` (texts from `sprache`).
-void alternativenJson(Json& calc, const Alternativenbericht& b, const CIniEx& sprache);
+void alternativenJson(Json& calc, const engine::Alternativenbericht& b, const CIniEx& sprache);
 
 }  // namespace kal::cli

@@ -1,4 +1,4 @@
-#include "data.h"
+#include "datalib/data.h"
 
 #include <algorithm>
 #include <cmath>

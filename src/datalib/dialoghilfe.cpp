@@ -1,4 +1,4 @@
-#include "dialoghilfe.h"
+#include "datalib/dialoghilfe.h"
 
 #include <algorithm>
 
@@ -66,6 +66,15 @@ InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::
     pruefer.setErrorMessage(2, sprache.GetValue("global", "error_notanumber", ""));
     pruefer.setErrorMessage(3, sprache.GetValue("global", "error_outofrange", ""));
     return pruefer;
+}
+
+std::string gasphaseText(const CIniEx& sprache, Gasphase phase, const std::string& temperatur,
+                         const std::string& druck, const std::string& stoff,
+                         const std::string& grenze) {
+    const char* key = gasphaseSchluessel(phase);
+    if (!key) return {};
+    const std::string werte[] = {temperatur, druck, stoff, grenze};
+    return einsetzen(sprache.GetValue("error", key, ""), werte);
 }
 
 }  // namespace kal

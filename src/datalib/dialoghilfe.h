@@ -5,10 +5,11 @@
 #include <span>
 #include <string>
 
-#include "form.h"
-#include "ini.h"
-#include "inputhelper.h"
-#include "ports.h"
+#include "datalib/gasphase.h"
+#include "datalib/ini.h"
+#include "datalib/inputhelper.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 
@@ -51,5 +52,12 @@ void dezimalpunkt(Form& f, int id);
 // The validator of a dialog: error title and the three texts of section "global"
 // (error_empty, error_notanumber, error_outofrange).
 InputHelper eingabePruefer(const CIniEx& sprache, MessagePort* port, const std::string& titel);
+
+// The text of a gas phase check's key (gasphaseSchluessel) with its values:
+// the entry's temperature and pressure, the fluid and the limit it broke,
+// each already formatted with its unit.
+std::string gasphaseText(const CIniEx& sprache, Gasphase phase, const std::string& temperatur,
+                         const std::string& druck, const std::string& stoff,
+                         const std::string& grenze);
 
 }  // namespace kal

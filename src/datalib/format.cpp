@@ -1,4 +1,4 @@
-#include "format.h"
+#include "datalib/format.h"
 
 #include <locale.h>
 

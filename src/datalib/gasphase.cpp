@@ -1,6 +1,4 @@
-#include "gasphase.h"
-
-#include "dialoghilfe.h"
+#include "datalib/gasphase.h"
 
 const char* gasphaseSchluessel(Gasphase phase) {
     switch (phase) {
@@ -14,13 +12,4 @@ const char* gasphaseSchluessel(Gasphase phase) {
             break;
     }
     return nullptr;
-}
-
-std::string gasphaseText(const CIniEx& sprache, Gasphase phase, const std::string& temperatur,
-                         const std::string& druck, const std::string& stoff,
-                         const std::string& grenze) {
-    const char* key = gasphaseSchluessel(phase);
-    if (!key) return {};
-    const std::string werte[] = {temperatur, druck, stoff, grenze};
-    return kal::einsetzen(sprache.GetValue("error", key, ""), werte);
 }

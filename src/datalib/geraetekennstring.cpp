@@ -1,4 +1,4 @@
-#include "geraetekennstring.h"
+#include "datalib/geraetekennstring.h"
 
 #include <charconv>
 #include <vector>

@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-#include "data.h"
+#include "datalib/data.h"
 
 class CGeraeteKennstring {
 public:

@@ -1,4 +1,4 @@
-#include "ini.h"
+#include "datalib/ini.h"
 
 #include <filesystem>
 #include <fstream>

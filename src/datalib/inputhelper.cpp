@@ -1,4 +1,4 @@
-#include "inputhelper.h"
+#include "datalib/inputhelper.h"
 
 namespace kal {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "form.h"
-#include "format.h"
-#include "ports.h"
+#include "datalib/format.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -8,7 +8,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "data.h"
+#include "datalib/data.h"
 
 using nlohmann::json;
 

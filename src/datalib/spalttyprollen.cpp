@@ -1,9 +1,9 @@
 // The channel types at the role positions checked against every other type.
-#include "spalttyprollen.h"
+#include "datalib/spalttyprollen.h"
 
 #include <algorithm>
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace {
 // Reynolds numbers a channel may see, from a viscous oil creeping through a

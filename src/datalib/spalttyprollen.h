@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data.h"
+#include "datalib/data.h"
 
 // One line per plate type and channel type that breaks a role somewhere in
 // the Reynolds range: a type with a higher Nusselt law than the one at

@@ -1,6 +1,6 @@
-#include "blatt.h"
+#include "druck/blatt.h"
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace kal {
 

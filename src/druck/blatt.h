@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "ports.h"
+#include "ports/ports.h"
 
 namespace kal {
 

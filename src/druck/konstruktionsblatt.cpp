@@ -1,11 +1,11 @@
-#include "konstruktionsblatt.h"
+#include "druck/konstruktionsblatt.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "blatt.h"
-#include "format.h"
-#include "projektdaten.h"
+#include "datalib/format.h"
+#include "druck/blatt.h"
+#include "druck/projektdaten.h"
 
 namespace kal {
 

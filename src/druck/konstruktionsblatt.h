@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "data.h"
-#include "ports.h"
+#include "datalib/data.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -1,10 +1,10 @@
-#include "plattenlegeplan.h"
+#include "druck/plattenlegeplan.h"
 
 #include <algorithm>
 
-#include "blatt.h"
-#include "format.h"
-#include "projektdaten.h"
+#include "datalib/format.h"
+#include "druck/blatt.h"
+#include "druck/projektdaten.h"
 
 namespace kal {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ports.h"
+#include "ports/ports.h"
 
 namespace kal {
 

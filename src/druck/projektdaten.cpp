@@ -1,11 +1,11 @@
-#include "projektdaten.h"
+#include "druck/projektdaten.h"
 
 #include <ctime>
 
-#include "blatt.h"
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "format.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "druck/blatt.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "app.h"
-#include "form.h"
-#include "ports.h"
+#include "app/app.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -1,11 +1,11 @@
-#include "projektdaten_view.h"
+#include "druck/projektdaten_view.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialog_ids.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

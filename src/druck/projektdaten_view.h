@@ -2,8 +2,8 @@
 // preview, save as PDF and cancel; no rules here.
 #pragma once
 
-#include "modellview.h"
-#include "projektdaten.h"
+#include "app/modellview.h"
+#include "druck/projektdaten.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "qtseite.h"
+#include "druck/qtseite.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "ports.h"
+#include "ports/ports.h"
 
 class QPagedPaintDevice;
 

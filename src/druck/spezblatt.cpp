@@ -1,11 +1,11 @@
-#include "spezblatt.h"
+#include "druck/spezblatt.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "blatt.h"
-#include "dialog_ids.h"
-#include "projektdaten.h"
+#include "druck/blatt.h"
+#include "druck/projektdaten.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

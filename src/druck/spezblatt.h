@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "form.h"
-#include "ini.h"
-#include "ports.h"
+#include "datalib/ini.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

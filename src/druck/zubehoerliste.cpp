@@ -1,10 +1,10 @@
-#include "zubehoerliste.h"
+#include "druck/zubehoerliste.h"
 
 #include <algorithm>
 
-#include "blatt.h"
-#include "format.h"
-#include "projektdaten.h"
+#include "datalib/format.h"
+#include "druck/blatt.h"
+#include "druck/projektdaten.h"
 
 namespace kal {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "ini.h"
-#include "ports.h"
+#include "datalib/ini.h"
+#include "ports/ports.h"
 
 namespace kal {
 

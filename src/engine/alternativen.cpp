@@ -1,13 +1,17 @@
 // The next-best packs of a design, the limits of a pack and the reasons a
 // run found none: second searches on copies of the case.
-#include "alternativen.h"
+#include "engine/alternativen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "engine.h"
-#include "format.h"
+#include "datalib/format.h"
+#include "datalib/ini.h"
+#include "engine/preis.h"
+#include "engine/suche.h"
+
+namespace kal::engine {
 
 namespace {
 const char* const kGrenzNamen[] = {"flaechenreserve", "druckverlustWarm", "druckverlustKalt",
@@ -16,29 +20,6 @@ const char* const kGrenzNamen[] = {"flaechenreserve", "druckverlustWarm", "druck
                                    "vEintrittWarm",   "vEintrittKalt",    "keinPreis"};
 
 size_t idx(Grenze g) { return static_cast<size_t>(g); }
-
-// The entries of a second search go nowhere: it shows nothing.
-class KeineFelder : public kal::EntrySource {
-public:
-    std::string text(int) const override { return {}; }
-    int selection(int) const override { return -1; }
-    int selectedValue(int, int fallback) const override { return fallback; }
-    int itemCount(int) const override { return 0; }
-    void setText(int, const std::string&) override {}
-    void setFocus(int) override {}
-};
-
-// An engine of its own for a second search: no messages, no wait cursor,
-// no display.
-struct Suchlauf {
-    KeineFelder felder;
-    Rechenkontext kontext;
-    Rechenkern kern;
-    explicit Suchlauf(const Rechenkontext& k)
-        : kontext{k.data,      k.sprache, k.einstellungen,           nullptr, nullptr, k.werksmodus,
-                  k.zulaessig, felder,    k.freigegebenePlattentypen},
-          kern(kontext) {}
-};
 
 bool gleichesPaket(const Berechnungsergebnis& a, const Berechnungsergebnis& b) {
     return a.plattentyp == b.plattentyp && a.spaltenGesamt == b.spaltenGesamt &&
@@ -266,8 +247,8 @@ void Ablehnungsprotokoll::konfiguration(int spaltenGesamt, int serien, const Gre
 // A pack the design accepts, for the collector. A condensing design moves
 // the warm outlet with each new cheapest pack, as the run does; the other
 // packs leave the case as it was.
-void Rechenkern::paketSammeln(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
-                              const Konfigurationswerte& w) {
+void Suche::paketSammeln(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                         const Konfigurationswerte& w) {
     const double tAus = fall.eingaben.warm.tAus, dtm = fall.arbeitswerte.deltaTm;
     const Kondensatwerte kondensat = fall.arbeitswerte.warm.kondensat;
     const bool billigstes = !(fall.suche.kandidat.preis > sammler_->billigster());
@@ -280,8 +261,8 @@ void Rechenkern::paketSammeln(Berechnungsfall& fall, const PlattenCache& pc, int
     }
 }
 
-void Rechenkern::konfigurationNotieren(const Berechnungsfall& fall, const PlattenCache& pc, int f,
-                                       int p, const Konfigurationswerte& w, double reserve) {
+void Suche::konfigurationNotieren(const Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                                  const Konfigurationswerte& w, double reserve) {
     const Suchzustand& s = fall.suche;
     Grenzwerte v{};
     v[idx(Grenze::Flaechenreserve)] = reserve;
@@ -310,12 +291,13 @@ void Rechenkern::konfigurationNotieren(const Berechnungsfall& fall, const Platte
 std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
                                                    const Berechnungsfall& vorher, int n,
                                                    Plattencaches* caches) {
-    Suchlauf l(k);
+    Meldungen meldungen;  // a search of its own: its messages are dropped
+    Suche suche(k, meldungen);
     Paketsammler s(n);
-    l.kern.sammelnIn(&s);
-    l.kern.cachesIn(caches);
+    suche.sammelnIn(&s);
+    suche.cachesIn(caches);
     Berechnungsfall fall = vorher;
-    l.kern.fuehreBerechnungAus(fall);
+    suche.fuehreBerechnungAus(fall);
     return s.pakete();
 }
 
@@ -339,12 +321,13 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
     // the searches below differ in limits only: they share their caches
     Plattencaches eigene;
     if (!caches) caches = &eigene;
-    Suchlauf l(k);
+    Meldungen meldungen;  // a search of its own: its messages are dropped
+    Suche suche(k, meldungen);
     Ablehnungsprotokoll p(erlaubt, static_cast<size_t>(k.data.getPlattentypAListe().getSize()));
-    l.kern.protokollierenIn(&p);
-    l.kern.cachesIn(caches);
+    suche.protokollierenIn(&p);
+    suche.cachesIn(caches);
     Berechnungsfall fall = gelockert(vorher);
-    l.kern.fuehreBerechnungAus(fall);
+    suche.fuehreBerechnungAus(fall);
     b.nichtsBewertet = p.konfigurationen() == 0;
     b.gruende = gruendeAus(k.data, p, vorher.eingaben.berechnungsart == 0);
     b.aenderung = aenderungSuchen(k, vorher, p, *caches);
@@ -481,3 +464,5 @@ std::string aenderungText(const CIniEx& sprache, const Aenderung& a, const Anzei
         {wert, paketText(sprache, a.paket.plattentypName, a.paket.spaltenGesamt, a.paket.serien),
          preisText(a.paket, sprache) + " " + sprache.GetValue("unit", "waehrung", "")});
 }
+
+}  // namespace kal::engine

@@ -12,13 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "berechnungsfall.h"
+#include "engine/berechnungsfall.h"
 
-struct Rechenkontext;
 class CIniEx;
-class Plattencaches;
 class Data;
 class Einheit;
+
+namespace kal::engine {
+
+struct Rechenkontext;
+class Plattencaches;
 
 // The limits a pack has to keep; a missing price last (no figure).
 enum class Grenze : unsigned char {
@@ -186,3 +189,5 @@ std::string aenderungText(const CIniEx& sprache, const Aenderung& a,
 std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache);
 // A figure of a limit (engine unit) with its display unit ("41 kPa", "12.5 %").
 std::string grenzZahl(Grenze g, double wert, const Anzeigeeinheiten& u = {});
+
+}  // namespace kal::engine

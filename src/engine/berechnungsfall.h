@@ -15,7 +15,9 @@
 #include <array>
 #include <string>
 
-#include "konstanten.h"
+#include "engine/konstanten.h"
+
+namespace kal::engine {
 
 // User-defined medium of one side (entered in its own dialog).
 struct EigenesMediumDaten {
@@ -255,3 +257,22 @@ struct Berechnungsfall {
         suche.ergebnisAngezeigt = false;
     }
 };
+
+}  // namespace kal::engine
+
+// The case is what every dialog shares: the main dialog owns it, the
+// completion and the specification read it and write their own fields.
+namespace kal {
+using engine::Arbeitswerte;
+using engine::Berechnungsergebnis;
+using engine::Berechnungsfall;
+using engine::EigenesMediumDaten;
+using engine::Falleingaben;
+using engine::Komplettierung;
+using engine::Kondensatwerte;
+using engine::Mediumseite;
+using engine::Preisteile;
+using engine::Seitenwerte;
+using engine::SpalttypAnzahl;
+using engine::Suchzustand;
+}  // namespace kal

@@ -1,9 +1,11 @@
-// Heat balance: the missing flows, temperatures and duty from the given ones.
+#include "engine/bilanz.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "dialoghilfe.h"
-#include "engine.h"
+#include "engine/stoffwerte.h"
+
+namespace kal::engine {
 
 namespace {
 bool positiv(double x) { return std::isfinite(x) && x > 0.0; }
@@ -21,29 +23,32 @@ constexpr double kKondensationsRest = 0.005;
 constexpr long long kMaxKondensationsSchritte = 100000000LL;
 }  // namespace
 
-bool Rechenkern::fehlendeTemperatur(Berechnungsfall& fall, int seite, double q, double tk, int d,
-                                    double& t) {
+bool fehlendeTemperatur(const Data& daten, Berechnungsfall& fall, int seite, double q, double tk,
+                        int d, double& t, Meldungen& meldungen) {
     Mediumseite& m = fall.eingaben.seite(seite);
     const Seitenwerte& a = fall.arbeitswerte.seite(seite);
     auto schritt = [&]() { return tk + d * q / (m.massenstrom * a.waermekapazitaet); };
     if (!positiv(m.massenstrom * a.waermekapazitaet)) {
-        meldeFehler("bilanzUnvollstaendig");
+        meldungen.fehler("bilanzUnvollstaendig");
         return false;
     }
-    if (m.medium == k_.data.getStoffdatenListe().getSize()) {
+    if (m.medium == daten.getStoffdatenListe().getSize()) {
         t = schritt();
         return std::isfinite(t);
     }
     double te = schritt();
     for (int it = 0;; ++it) {
         if (seite == kWarm && m.kondensation) {
-            meldeText("interner Fehler !", "");
+            Meldung m;
+            m.abschnitt.clear();
+            m.text = "interner Fehler !";
+            meldungen.melden(std::move(m));
             return false;
         }
-        if (!seiteStoffwerte(fall, seite, (tk + te) / 2.0)) return false;
+        if (!seiteStoffwerte(daten, fall, seite, (tk + te) / 2.0, meldungen)) return false;
         if (!m.durchsatzIstMasse) m.massenstrom = m.volumenstrom * a.dichte;
         if (!positiv(m.massenstrom * a.waermekapazitaet)) {
-            meldeFehler("bilanzUnvollstaendig");
+            meldungen.fehler("bilanzUnvollstaendig");
             return false;
         }
         t = schritt();
@@ -54,7 +59,7 @@ bool Rechenkern::fehlendeTemperatur(Berechnungsfall& fall, int seite, double q, 
             break;
         te = t;
         if (it + 1 >= kMaxTemperaturSchritte) {
-            meldeFehler("fehlendeTemperatur");
+            meldungen.fehler("fehlendeTemperatur");
             return false;
         }
     }
@@ -65,7 +70,8 @@ bool Rechenkern::fehlendeTemperatur(Berechnungsfall& fall, int seite, double q, 
     return std::isfinite(t);
 }
 
-bool Rechenkern::fehlendeFlussBerechnen(Berechnungsfall& fall, int seite, double q) {
+namespace {
+bool fehlendeFlussBerechnen(Berechnungsfall& fall, int seite, double q, Meldungen& meldungen) {
     Mediumseite& m = fall.eingaben.seite(seite);
     const Seitenwerte& a = fall.arbeitswerte.seite(seite);
     const double spanne = std::max(m.tEin, m.tAus) - std::min(m.tEin, m.tAus);
@@ -73,7 +79,7 @@ bool Rechenkern::fehlendeFlussBerechnen(Berechnungsfall& fall, int seite, double
         const double cpc = a.kondensat.waermekapazitaet;
         const double r = a.kondensationsenthalpie;
         if (!positiv(r)) {
-            meldeFehler("bilanzUnvollstaendig");
+            meldungen.fehler("bilanzUnvollstaendig");
             return false;
         }
         double mf = q / r;
@@ -82,7 +88,7 @@ bool Rechenkern::fehlendeFlussBerechnen(Berechnungsfall& fall, int seite, double
         long long n = 0;
         while (!(s >= 0.0 && s <= kKondensationsRest)) {
             if (++n > kMaxKondensationsSchritte || !std::isfinite(s)) {
-                meldeFehler("kondensationIteration");
+                meldungen.fehler("kondensationIteration");
                 return false;
             }
             if (s > kKondensationsRest)
@@ -94,56 +100,24 @@ bool Rechenkern::fehlendeFlussBerechnen(Berechnungsfall& fall, int seite, double
         m.massenstrom = mf;
     } else {
         if (!positiv(spanne * a.waermekapazitaet)) {
-            meldeFehler("bilanzUnvollstaendig");
+            meldungen.fehler("bilanzUnvollstaendig");
             return false;
         }
         m.massenstrom = q / (spanne * a.waermekapazitaet);
     }
     m.volumenstrom = m.massenstrom / a.dichte;
     if (!std::isfinite(m.massenstrom) || !std::isfinite(m.volumenstrom)) {
-        meldeFehler("bilanzUnvollstaendig");
+        meldungen.fehler("bilanzUnvollstaendig");
         return false;
     }
     m.durchsatzVorgegeben = true;
     return true;
 }
 
-bool Rechenkern::bilanzErgaenzen(Berechnungsfall& fall) {
-    Falleingaben& e = fall.eingaben;
-    const int nw = e.warm.tEinVorgegeben + e.warm.tAusVorgegeben + e.warm.durchsatzVorgegeben;
-    const int nc = e.kalt.tEinVorgegeben + e.kalt.tAusVorgegeben + e.kalt.durchsatzVorgegeben;
-    if (nw < 2) {
-        meldeFehler("warmeSeite");
-        k_.felder.setFocus(hd::TEinWarm);
-        return false;
-    }
-    if (nc < 2) {
-        meldeFehler("kalteSeite");
-        k_.felder.setFocus(hd::TEinKalt);
-        return false;
-    }
-    if (nw + nc + (e.leistungVorgegeben ? 1 : 0) < 5) {
-        meldeFehler("mindestens5");
-        k_.felder.setFocus(hd::TEinWarm);
-        return false;
-    }
-    for (int s = 0; s < kAnzahlSeiten; ++s) {
-        Mediumseite& m = e.seite(s);
-        const double dichte = fall.arbeitswerte.seite(s).dichte;
-        if (!m.durchsatzVorgegeben) continue;
-        if (m.durchsatzIstMasse)
-            m.volumenstrom = m.massenstrom / dichte;
-        else
-            m.massenstrom = m.volumenstrom * dichte;
-    }
-    double q = 0;
-    if (!leistungBestimmen(fall, nw, nc, q)) return false;
-    return fehlendeErgaenzen(fall, q);
-}
-
 // The duty the balance works with (kW): the entered one, checked against
 // every complete side, else the larger duty of the complete sides.
-bool Rechenkern::leistungBestimmen(const Berechnungsfall& fall, int nw, int nc, double& q) {
+bool leistungBestimmen(const Berechnungsfall& fall, int nw, int nc, double& q,
+                       Meldungen& meldungen) {
     const Falleingaben& e = fall.eingaben;
     auto qSeite = [&](int s) {
         const Mediumseite& m = e.seite(s);
@@ -155,19 +129,12 @@ bool Rechenkern::leistungBestimmen(const Berechnungsfall& fall, int nw, int nc, 
                    m.massenstrom;
         return spanne * a.waermekapazitaet * m.massenstrom;
     };
-    // The message names the four entries that contradict each other.
+    // The message names the side whose entries contradict the duty.
     auto ueberbestimmt = [&](int s) {
-        const CIniEx& t = k_.sprache;
-        const bool kond = e.seite(s).kondensation;
-        const std::string felder[] = {
-            t.GetValue("maindialog", "power", "") + "; " +
-            t.GetValue("maindialog", s == kWarm ? "warm" : "cold", "") + ": " +
-            t.GetValue("maindialog", kond ? "kondens" : "ton", "") + ", " +
-            t.GetValue("maindialog", kond ? "unterkuehlung" : "toff", "") + ", " +
-            t.GetValue("maindialog", "flowrate", "")};
-        meldeText(t.GetValue("error", "ueberbestimmt", "") + "\n" +
-                      kal::einsetzen(t.GetValue("error", "ueberbestimmtFelder", ""), felder),
-                  "ueberbestimmt");
+        Meldung m;
+        m.key = "ueberbestimmt";
+        m.seite = s;
+        meldungen.melden(std::move(m));
         return false;
     };
     const bool warmKomplett = nw == 3, kaltKomplett = nc == 3;
@@ -189,58 +156,81 @@ bool Rechenkern::leistungBestimmen(const Berechnungsfall& fall, int nw, int nc, 
     else
         q = qc;
     if (!positiv(q)) {
-        meldeFehler("bilanzUnvollstaendig");
+        meldungen.fehler("bilanzUnvollstaendig");
         return false;
     }
     return true;
 }
 
-// Missing flows, then missing temperatures, then the duty; each written
-// back into its field.
-bool Rechenkern::fehlendeErgaenzen(Berechnungsfall& fall, double q) {
-    namespace eg = einheitengruppe;
+// Missing flows, then missing temperatures, then the duty; each one noted
+// for its field.
+bool fehlendeErgaenzen(const Data& d, Berechnungsfall& fall, double q, Meldungen& meldungen,
+                       std::vector<Ergaenzung>& ergaenzt) {
     Falleingaben& e = fall.eingaben;
-    const Data& d = k_.data;
-    auto flussAnzeige = [&](const Mediumseite& m) {
-        return m.durchsatzIstMasse
-                   ? ausBasisEinheit(d, eg::Massenstrom, m.einheitDurchsatz, m.massenstrom)
-                   : ausBasisEinheit(d, eg::Volumenstrom, m.einheitDurchsatz, m.volumenstrom);
-    };
-    const int durchsatzIds[kAnzahlSeiten] = {hd::DurchsatzWarm, hd::DurchsatzKalt};
     for (int s = 0; s < kAnzahlSeiten; ++s) {
         Mediumseite& m = e.seite(s);
         if (m.durchsatzVorgegeben) continue;
-        if (!fehlendeFlussBerechnen(fall, s, q)) return false;
-        m.durchsatzEingabe = flussAnzeige(m);
-        zurueckschreiben(durchsatzIds[s], m.durchsatzEingabe);
+        if (!fehlendeFlussBerechnen(fall, s, q, meldungen)) return false;
+        ergaenzt.push_back(
+            {durchsatzFeld(s), m.durchsatzIstMasse ? m.massenstrom : m.volumenstrom});
     }
     struct Fehlt {
         int seite;
         bool ein;
         int richtung;
-        int id;
     };
-    const Fehlt faelle[] = {{kWarm, true, +1, hd::TEinWarm},
-                            {kWarm, false, -1, hd::TAusWarm},
-                            {kKalt, true, -1, hd::TEinKalt},
-                            {kKalt, false, +1, hd::TAusKalt}};
+    const Fehlt faelle[] = {
+        {kWarm, true, +1}, {kWarm, false, -1}, {kKalt, true, -1}, {kKalt, false, +1}};
     for (const Fehlt& f : faelle) {
         Mediumseite& m = e.seite(f.seite);
         bool& gegeben = f.ein ? m.tEinVorgegeben : m.tAusVorgegeben;
         if (gegeben) continue;
         double t = 0;
         double bekannt = f.ein ? m.tAus : m.tEin;
-        if (!fehlendeTemperatur(fall, f.seite, q, bekannt, f.richtung, t)) return false;
+        if (!fehlendeTemperatur(d, fall, f.seite, q, bekannt, f.richtung, t, meldungen))
+            return false;
         (f.ein ? m.tEin : m.tAus) = t;
         gegeben = true;
-        zurueckschreiben(f.id, temperaturAnzeige(t, f.ein ? m.einheitTEin : m.einheitTAus));
+        ergaenzt.push_back({temperaturFeld(f.seite, f.ein), t});
     }
     if (!e.leistungVorgegeben) {
         e.leistung = q;
         e.leistungVorgegeben = true;
-        zurueckschreiben(hd::Leistung,
-                         ausBasisEinheit(d, eg::Leistung, e.einheitLeistung,
-                                         inBasisEinheit(d, eg::Leistung, eg::LeistungKW, q)));
+        ergaenzt.push_back({Feld::Leistung, q});
     }
     return true;
 }
+}  // namespace
+
+bool bilanzErgaenzen(const Data& d, Berechnungsfall& fall, Meldungen& meldungen,
+                     std::vector<Ergaenzung>& ergaenzt) {
+    Falleingaben& e = fall.eingaben;
+    const int nw = e.warm.tEinVorgegeben + e.warm.tAusVorgegeben + e.warm.durchsatzVorgegeben;
+    const int nc = e.kalt.tEinVorgegeben + e.kalt.tAusVorgegeben + e.kalt.durchsatzVorgegeben;
+    if (nw < 2) {
+        meldungen.fehler("warmeSeite", Feld::TEinWarm);
+        return false;
+    }
+    if (nc < 2) {
+        meldungen.fehler("kalteSeite", Feld::TEinKalt);
+        return false;
+    }
+    if (nw + nc + (e.leistungVorgegeben ? 1 : 0) < 5) {
+        meldungen.fehler("mindestens5", Feld::TEinWarm);
+        return false;
+    }
+    for (int s = 0; s < kAnzahlSeiten; ++s) {
+        Mediumseite& m = e.seite(s);
+        const double dichte = fall.arbeitswerte.seite(s).dichte;
+        if (!m.durchsatzVorgegeben) continue;
+        if (m.durchsatzIstMasse)
+            m.volumenstrom = m.massenstrom / dichte;
+        else
+            m.massenstrom = m.volumenstrom * dichte;
+    }
+    double q = 0;
+    if (!leistungBestimmen(fall, nw, nc, q, meldungen)) return false;
+    return fehlendeErgaenzen(d, fall, q, meldungen, ergaenzt);
+}
+
+}  // namespace kal::engine

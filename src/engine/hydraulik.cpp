@@ -1,10 +1,11 @@
-// Hydraulics: velocity limits, channel pressure drop, flow distribution.
+#include "engine/hydraulik.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
 
-#include "engine.h"
+namespace kal::engine {
 
 namespace {
 bool endlich(double x) { return std::isfinite(x); }
@@ -58,8 +59,8 @@ const char* spaltgeschwindigkeitFehler(const Suchzustand& s, const Seitenwerte& 
 }
 }  // namespace
 
-void Rechenkern::geschwindigkeitsgrenzen(Berechnungsfall& fall) const {
-    const GlobaleParameter& g = k_.data.getGlobaleParameter();
+void geschwindigkeitsgrenzen(const Data& d, Berechnungsfall& fall) {
+    const GlobaleParameter& g = d.getGlobaleParameter();
     for (int s = 0; s < kAnzahlSeiten; ++s) {
         Seitenwerte& a = fall.arbeitswerte.seite(s);
         if (fall.eingaben.seite(s).istGas) {
@@ -76,19 +77,18 @@ void Rechenkern::geschwindigkeitsgrenzen(Berechnungsfall& fall) const {
     }
 }
 
-double Rechenkern::laengenfaktor(double laengeSpalt, double dhSpalt) {
+double laengenfaktor(double laengeSpalt, double dhSpalt) {
     return std::pow(laengeSpalt / dhSpalt, kLaengenExponent);
 }
 
-double Rechenkern::eintrittsgeschwindigkeit(const PlattenCache& pc, double v, int f, int p) const {
+double eintrittsgeschwindigkeit(const PlattenCache& pc, double v, int f, int p) {
     const double quer = pc.dhSpalt * 0.5 * pc.dhKanal * kHalbPi;
     if (!(quer > 0) || f <= 0 || p <= 0) return kGeschwindigkeitOhneQuerschnitt;
     return v / quer / (static_cast<double>(f) * p);
 }
 
-bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
-                                   int typ, double durchsatz, double muWand, double& dp, double& re,
-                                   double& v) const {
+bool spaltDruckverlust(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int typ,
+                       double durchsatz, double muWand, double& dp, double& re, double& v) {
     const Seitenwerte& m = fall.arbeitswerte.seite(seite);
     const size_t ti = static_cast<size_t>(typ);
     if (!(pc.querSpalt[ti] > 0) || !(pc.dhSpalt > 0) || !(pc.dhKanal > 0) || !(m.dichte > 0) ||
@@ -127,10 +127,9 @@ bool Rechenkern::spaltDruckverlust(const Berechnungsfall& fall, const PlattenCac
     return endlich(dp) && endlich(re) && endlich(v);
 }
 
-// Splits the side's flow over its active channel types until their pressure
-// drops agree; the mean pressure drop of a channel in `dpMittel` (kPa).
-bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
-                                   double muWand, double& dpMittel) {
+bool verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
+                       double muWand, double& dpMittel, Paketgedaechtnis* paket,
+                       Meldungen& meldungen) {
     const bool rating = fall.eingaben.berechnungsart == 1;
     if (q <= 0) return false;
     const double vGesamt = fall.eingaben.seite(seite).volumenstrom;
@@ -158,12 +157,12 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
     }
     // The even share is the same for every configuration of a design's
     // pack: its pressure drops come from the pack's memory.
-    const bool gedaechtnis = !rating && paket_.aktiv();
+    const bool gedaechtnis = !rating && paket && paket->aktiv();
     auto spalt = [&](int i, bool gleich) {
         if (!gleich || !gedaechtnis)
             return spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, dpi[i], s.reJeTyp[seite][i],
                                      s.vSpalt[seite][i]);
-        Paketgedaechtnis::Gleichanteil& g = paket_.gleichanteil(seite, i);
+        Paketgedaechtnis::Gleichanteil& g = paket->gleichanteil(seite, i);
         if (!g.berechnet || g.durchsatz != vi[i] || g.muWand != muWand) {
             g.berechnet = true, g.durchsatz = vi[i], g.muWand = muWand;
             g.ok = spaltDruckverlust(fall, pc, seite, i, vi[i], muWand, g.dp, g.re, g.v);
@@ -209,14 +208,16 @@ bool Rechenkern::verteileDurchsatz(Berechnungsfall& fall, const PlattenCache& pc
         }
         ++k;
         if (k > kMaxSchritte) {
-            if (rating) meldeFehler("fehlerDruckverlust");
+            if (rating) meldungen.fehler("fehlerDruckverlust");
             return false;
         }
     } while (abw > kToleranz + kToleranzZuwachs * kLnSchritt[static_cast<size_t>(k)]);
 
     if (const char* key = spaltgeschwindigkeitFehler(s, fall.arbeitswerte.seite(seite), seite)) {
-        if (rating) meldeFehler(key);
+        if (rating) meldungen.fehler(key);
         return false;
     }
     return true;
 }
+
+}  // namespace kal::engine

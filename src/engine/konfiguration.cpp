@@ -3,8 +3,15 @@
 #include <cmath>
 #include <utility>
 
-#include "engine.h"
-#include "format.h"
+#include "datalib/format.h"
+#include "engine/alternativen.h"
+#include "engine/hydraulik.h"
+#include "engine/preis.h"
+#include "engine/stoffwerte.h"
+#include "engine/suche.h"
+#include "engine/waermeuebergang.h"
+
+namespace kal::engine {
 
 namespace {
 bool endlich(double x) { return std::isfinite(x); }
@@ -14,13 +21,6 @@ bool endlich(double x) { return std::isfinite(x); }
 constexpr int kSpalttypSchnell = kSpalttypStaerkster;
 // Mixing two types steps the split of a pass in about this many steps.
 constexpr int kMischSchritte = 15;
-
-double wandviskositaet(const Data& d, const Mediumseite& m, double tWand) {
-    if (m.medium == d.getStoffdatenListe().getSize()) return m.eigenesMediumDaten.viskositaetWand;
-    const Stoffdaten* s = d.getStoffdatenListe().internalGetAt(m.medium);
-    // a gas at its pressure, as its bulk viscosity
-    return s ? s->GetViskositaet(tWand, m.istGas && !m.kondensation ? m.gasDruck : 0.0) : 0.0;
-}
 
 // The first two active channel types of a side and its channel velocity range.
 void spaltgeschwindigkeiten(const Suchzustand& s, int seite, std::array<SpalttypAnzahl, 2>& typen,
@@ -42,7 +42,7 @@ void spaltgeschwindigkeiten(const Suchzustand& s, int seite, std::array<Spalttyp
 // The cold channels lie between the warm ones: each is formed by its two
 // warm neighbours; the pack closes with the last (one pass) or the first and
 // last warm type.
-void Rechenkern::spalttypenZweiteSeite(Suchzustand& s, const PlattenCache& pc, int serien) const {
+void spalttypenZweiteSeite(Suchzustand& s, const PlattenCache& pc, int serien) {
     s.seiteLeeren(kKalt);
     auto dazu = [&](int typ, int n) {
         if (typ < 0 || typ >= kAnzahlSpalttypen || n <= 0) return;
@@ -73,11 +73,11 @@ void Rechenkern::spalttypenZweiteSeite(Suchzustand& s, const PlattenCache& pc, i
 namespace {
 // Wall temperature and viscosity, flow distribution, pressure drop over all
 // passes (within the allowed one in design) and the alpha of one side.
-bool seiteBewerten(Rechenkern& kern, const Data& d, Berechnungsfall& fall, const PlattenCache& pc,
-                   Paketgedaechtnis* paket, int seite, int q, int p, double aSerie, double& alfa,
-                   double& dp) {
+bool seiteBewerten(const Data& d, Berechnungsfall& fall, const PlattenCache& pc,
+                   Paketgedaechtnis* paket, Meldungen& meldungen, int seite, int q, int p,
+                   double aSerie, double& alfa, double& dp) {
     const Mediumseite& m = fall.eingaben.seite(seite);
-    const double tw = kern.wandtemperatur(fall, pc, seite, p, aSerie);
+    const double tw = wandtemperatur(fall, pc, seite, p, aSerie);
     if (!endlich(tw)) return false;
     double mu;
     if (paket) {
@@ -88,18 +88,18 @@ bool seiteBewerten(Rechenkern& kern, const Data& d, Berechnungsfall& fall, const
         mu = wandviskositaet(d, m, tw);
     }
     double dpSpalt = 0;
-    if (!kern.verteileDurchsatz(fall, pc, seite, q, mu, dpSpalt)) return false;
+    if (!verteileDurchsatz(fall, pc, seite, q, mu, dpSpalt, paket, meldungen)) return false;
     dp = p * dpSpalt;
     if (fall.eingaben.berechnungsart == 0 && dp > m.druckverlustZul) return false;
-    alfa = kern.alfaWirksam(fall, pc, seite, q, tw, mu);
+    alfa = alfaWirksam(fall, pc, seite, q, tw, mu);
     return endlich(alfa) && alfa > 0;
 }
 }  // namespace
 
 // Reserve of a condensing design: the outlet follows the saturation
 // temperature at the outlet pressure (less the subcooling).
-bool Rechenkern::kondensationReserve(const Berechnungsfall& fall, int p, double aPass, double k,
-                                     double dpWarm, double& reserve, double& tAusNeu) {
+bool Suche::kondensationReserve(const Berechnungsfall& fall, int p, double aPass, double k,
+                                double dpWarm, double& reserve, double& tAusNeu) {
     const Mediumseite& w = fall.eingaben.warm;
     const Mediumseite& c = fall.eingaben.kalt;
     const Stoffdaten* s = k_.data.getStoffdatenListe().internalGetAt(w.medium);
@@ -108,7 +108,8 @@ bool Rechenkern::kondensationReserve(const Berechnungsfall& fall, int p, double 
     if (!(pAus > 0)) return false;
     const double tSat = s->GetTempDampf(pAus);
     tAusNeu = w.unterkuehlungEingabe > 0 ? tSat - w.unterkuehlungEingabe : tSat;
-    const double dtm = mittlereTemperaturdifferenz(w.tEin, tAusNeu, c.tEin, c.tAus, true);
+    const double dtm =
+        mittlereTemperaturdifferenz(w.tEin, tAusNeu, c.tEin, c.tAus, true, meldungen_);
     if (dtm < 0) return false;
     const double kn = fall.arbeitswerte.leistungSoll / (p * aPass * dtm);
     if (!endlich(kn) || (k < kn && !protokoll_)) return false;
@@ -116,8 +117,8 @@ bool Rechenkern::kondensationReserve(const Berechnungsfall& fall, int p, double 
     return endlich(reserve);
 }
 
-bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache& pc, int f, int q,
-                                      int p, bool& fatal) {
+bool Suche::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p,
+                                 bool& fatal) {
     Suchzustand& s = fall.suche;
     s.anzahlBerechnungen += 1.0;
     s.aussichtslos = false;
@@ -129,11 +130,11 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     Paketgedaechtnis* paket = paket_.aktiv() ? &paket_ : nullptr;
     Konfigurationswerte w;
     w.flaecheJeSerie = flaecheJeSerie(s, pc, kWarm);
-    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kWarm, q, p, w.flaecheJeSerie, w.alfaWarm,
-                       w.druckverlustWarm))
+    if (!seiteBewerten(k_.data, fall, pc, paket, meldungen_, kWarm, q, p, w.flaecheJeSerie,
+                       w.alfaWarm, w.druckverlustWarm))
         return false;
 
-    serienKorrektur(s.serienSeite[kWarm], s.serienSeite[kKalt]);  // for its message
+    serienKorrektur(s.serienSeite[kWarm], s.serienSeite[kKalt], meldungen_);  // for its message
     const Widerstaende r = widerstaende(fall, pc);
     const double aDtm = p * a.deltaTm * w.flaecheJeSerie;
     const double q1 = r.leistungNurWarm(aDtm, w.alfaWarm);
@@ -149,8 +150,8 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     for (int i = 0; i < kAnzahlSpalttypen; ++i)
         if (s.spalttypAktiv[kKalt][i]) nKalt += s.spaltenJeTyp[kKalt][i];
     if (nKalt != q) return false;
-    if (!seiteBewerten(*this, k_.data, fall, pc, paket, kKalt, q, p, flaecheJeSerie(s, pc, kKalt),
-                       w.alfaKalt, w.druckverlustKalt))
+    if (!seiteBewerten(k_.data, fall, pc, paket, meldungen_, kKalt, q, p,
+                       flaecheJeSerie(s, pc, kKalt), w.alfaKalt, w.druckverlustKalt))
         return false;
 
     w.k = r.k(w.alfaWarm, w.alfaKalt);
@@ -176,7 +177,7 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
     if (e.warm.kondensation) {
         const DruckstufeA* ds = k_.data.getDruckstufeAListe().internalGetForObjectId(e.druckstufe);
         if ((ds ? ds->getDruck() : 0) < a.warm.dampfdruck) {
-            meldeFehler("DruckstufeLowerDampfdruck");
+            meldungen_.fehler("DruckstufeLowerDampfdruck");
             fatal = true;
             return false;
         }
@@ -195,23 +196,24 @@ bool Rechenkern::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache&
 
 // A condensing design takes the outlet the pack reaches, its mean
 // temperature difference and the condensate at the new mean temperature.
-void Rechenkern::kondensationUebernehmen(Berechnungsfall& fall, double tAusNeu) {
+void Suche::kondensationUebernehmen(Berechnungsfall& fall, double tAusNeu) {
     Mediumseite& w = fall.eingaben.warm;
     const Mediumseite& c = fall.eingaben.kalt;
     Arbeitswerte& a = fall.arbeitswerte;
     w.tAus = tAusNeu;
-    const double dtm = mittlereTemperaturdifferenz(w.tEin, w.tAus, c.tEin, c.tAus, true);
+    const double dtm =
+        mittlereTemperaturdifferenz(w.tEin, w.tAus, c.tEin, c.tAus, true, meldungen_);
     if (dtm > 0) a.deltaTm = dtm;
     Stoffwerte kw;
-    if (stoffwerte(fall.eingaben, kWarm, a.warm.codeKondensat, (w.tEin + w.tAus) / 2.0, w.gasDruck,
-                   kw, true, false) &&
+    if (stoffwerte(k_.data, fall.eingaben, kWarm, a.warm.codeKondensat, (w.tEin + w.tAus) / 2.0,
+                   w.gasDruck, kw, true, false, meldungen_) &&
         kw.dichte > 0 && kw.waermeleitfaehigkeit > 0 && kw.viskositaet > 0)
         a.warm.kondensat = {kw.viskositaet, kw.waermeleitfaehigkeit, kw.waermekapazitaet,
                             kw.dichte};
 }
 
-void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
-                                   const Konfigurationswerte& w) {
+void Suche::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc, int f, int p,
+                              const Konfigurationswerte& w) {
     if (w.kondensiert) kondensationUebernehmen(fall, w.tAusNeu);
     const Data& d = k_.data;
     const Falleingaben& ein = fall.eingaben;
@@ -236,12 +238,12 @@ void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc
     e.druckverlustKalt = w.druckverlustKalt;
     e.spaltenGesamt = 2 * f;
     e.flaeche = w.flaecheJeSerie * p;
-    e.gewicht = gewicht(ein, pc, n);
+    e.gewicht = gewicht(d, ein, pc, n);
     e.grundpreis = s.kandidat.preis;
     e.customPreis = s.kandidatCustom.preis;
     e.preisteile = s.kandidat;
     e.customPreisteile = s.kandidatCustom;
-    e.lieferzeit = lieferzeit(ein, pc, n);
+    e.lieferzeit = lieferzeit(d, ein, pc, n);
     e.tAusWarm = ein.warm.tAus;
     const double q = p * a.deltaTm * w.flaecheJeSerie * w.k;
     e.flaechenreserve = kal::runden((q / a.leistungSoll - 1.0) * 100.0, 2);
@@ -259,7 +261,7 @@ void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc
     e.vEintrittKalt = s.vEintritt[kKalt];
     e.inhaltWarm = inhalt(s, pc, kWarm, p);
     e.inhaltKalt = inhalt(s, pc, kKalt, p);
-    e.preisCode = preisCode(ein, pc.name, n);
+    e.preisCode = preisCode(d, ein, pc.name, n);
     const auto* lz = pc.laengenklasse(n);
     e.hoehe = pc.u->getHoehe(d, ein.druckstufe, ein.gestellVariante);
     e.breite = pc.u->getBreite(d, ein.druckstufe, ein.gestellVariante);
@@ -272,22 +274,20 @@ void Rechenkern::ergebnisSpeichern(Berechnungsfall& fall, const PlattenCache& pc
     fall.ergebnis = std::move(e);
 }
 
-void Rechenkern::ergebnisAnzeigenWennGueltig(Berechnungsfall& fall) {
-    if (sammler_) return;  // a second search shows nothing
+void Suche::ergebnisFreigeben(Berechnungsfall& fall) {
+    if (sammler_) return;  // a second search keeps its packs to itself
     Suchzustand& s = fall.suche;
     if (s.ergebnisVorhanden && fall.ergebnis.grundpreis > 0 &&
-        fall.ergebnis.grundpreis < kKeinPreis && s.kandidat.preis != kKeinPreis) {
-        ergebnisAnzeigen(k_.data, k_.sprache, fall, k_.felder);
+        fall.ergebnis.grundpreis < kKeinPreis && s.kandidat.preis != kKeinPreis)
         s.ergebnisAngezeigt = true;
-    }
 }
 
 // ------------------------------------------------------------ one pack
 
 // Quick screening with the screening type on both sides: true when even
 // that misses the duty, so the pack is not searched.
-bool Rechenkern::schnellpruefungAussichtslos(Berechnungsfall& fall, const PlattenCache& pc, int q,
-                                             int p) {
+bool Suche::schnellpruefungAussichtslos(Berechnungsfall& fall, const PlattenCache& pc, int q,
+                                        int p) {
     Suchzustand& s = fall.suche;
     const Arbeitswerte& a = fall.arbeitswerte;
     for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
@@ -307,7 +307,7 @@ bool Rechenkern::schnellpruefungAussichtslos(Berechnungsfall& fall, const Platte
         return alfaWirksam(fall, pc, seite, q, tw, mu);
     };
     const Widerstaende r = widerstaende(fall, pc);
-    const double fKorr = serienKorrektur(s.serienSeite[kWarm], s.serienSeite[kKalt]);
+    const double fKorr = serienKorrektur(s.serienSeite[kWarm], s.serienSeite[kKalt], meldungen_);
     const double aDtm = p * a.deltaTm * aPass;
     const double alfaW = alfaEinzeln(kWarm);
     if (!(r.leistungNurWarm(aDtm, alfaW) * fKorr >= a.leistungSoll)) return true;
@@ -319,13 +319,13 @@ namespace {
 // The cold side for the warm side's channels, then the evaluation.
 // `fertig`: the pack's search is over, accepted (true) or stopped by a
 // fatal error (false).
-bool warmseiteBewerten(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache& pc, int f,
-                       int q, int p, bool& fertig) {
-    kern.spalttypenZweiteSeite(fall.suche, pc, p);
+bool warmseiteBewerten(Suche& suche, Berechnungsfall& fall, const PlattenCache& pc, int f, int q,
+                       int p, bool& fertig) {
+    spalttypenZweiteSeite(fall.suche, pc, p);
     bool fatal = false;
     fertig = true;
-    if (kern.bewerteKonfiguration(fall, pc, f, q, p, fatal)) {
-        kern.ergebnisAnzeigenWennGueltig(fall);
+    if (suche.bewerteKonfiguration(fall, pc, f, q, p, fatal)) {
+        suche.ergebnisFreigeben(fall);
         return true;
     }
     fertig = fatal;
@@ -333,7 +333,7 @@ bool warmseiteBewerten(Rechenkern& kern, Berechnungsfall& fall, const PlattenCac
 }
 
 // Warm side of types i and j, i's share falling step by step.
-bool mischungPruefen(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache& pc,
+bool mischungPruefen(Suche& suche, Berechnungsfall& fall, const PlattenCache& pc,
                      Paketgedaechtnis& paket, int f, int q, int p, int i, int j, bool& fertig) {
     Suchzustand& s = fall.suche;
     const int schritt = q / kMischSchritte + 1;
@@ -348,7 +348,7 @@ bool mischungPruefen(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache
         if (ni > 2 && nj > 2) {
             Paketgedaechtnis::Urteil& urteil = paket.urteil(i, ni, j);
             if (urteil == Paketgedaechtnis::Offen) {
-                const bool weiter = warmseiteBewerten(kern, fall, pc, f, q, p, fertig);
+                const bool weiter = warmseiteBewerten(suche, fall, pc, f, q, p, fertig);
                 if (fertig) return weiter;
                 urteil =
                     s.aussichtslos ? Paketgedaechtnis::Aussichtslos : Paketgedaechtnis::Abgelehnt;
@@ -370,7 +370,7 @@ bool mischungPruefen(Rechenkern& kern, Berechnungsfall& fall, const PlattenCache
 // Design of one pack (f channels per side in p passes of q): each permitted
 // type alone, then mixed with each other one. False: a fatal error ends the
 // whole search.
-bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p) {
+bool Suche::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p) {
     Suchzustand& s = fall.suche;
     const Falleingaben& e = fall.eingaben;
     const Arbeitswerte& a = fall.arbeitswerte;
@@ -418,15 +418,14 @@ bool Rechenkern::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int 
 
 // Rating of one pack with the entered channel counts. False: the rating
 // stopped with a message.
-bool Rechenkern::nachrechnenPaket(Berechnungsfall& fall, const PlattenCache& pc, int f, int q,
-                                  int p) {
+bool Suche::nachrechnenPaket(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p) {
     Suchzustand& s = fall.suche;
     const Falleingaben& e = fall.eingaben;
     const Arbeitswerte& a = fall.arbeitswerte;
     s.vEintritt[kWarm] = eintrittsgeschwindigkeit(pc, e.warm.volumenstrom, f, p);
     s.vEintritt[kKalt] = eintrittsgeschwindigkeit(pc, e.kalt.volumenstrom, f, p);
     if (s.vEintritt[kWarm] > a.warm.vEintrittMax || s.vEintritt[kKalt] > a.kalt.vEintrittMax) {
-        meldeFehler("maxEintrittsgeschwindigkeit");
+        meldungen_.fehler("maxEintrittsgeschwindigkeit");
         return false;
     }
     s.seiteLeeren(kWarm);
@@ -443,6 +442,8 @@ bool Rechenkern::nachrechnenPaket(Berechnungsfall& fall, const PlattenCache& pc,
     if (summe != q) return true;  // counts do not make up the pack: nothing to rate
     spalttypenZweiteSeite(s, pc, p);
     bool fatal = false;
-    if (bewerteKonfiguration(fall, pc, f, q, p, fatal)) ergebnisAnzeigenWennGueltig(fall);
+    if (bewerteKonfiguration(fall, pc, f, q, p, fatal)) ergebnisFreigeben(fall);
     return !fatal;
 }
+
+}  // namespace kal::engine

@@ -1,30 +1,33 @@
-// The engine's messages: language texts shown through the message port.
-#include "dialoghilfe.h"
-#include "engine.h"
+// The engine's messages, collected for the caller.
+#include <algorithm>
 
-void Rechenkern::meldeText(const std::string& text, const std::string& key) {
-    if (!k_.meldungen) return;
-    kal::Message m;
-    m.text = text;
-    m.caption = k_.sprache.GetValue("error", "error", "");
-    m.section = key.empty() ? "" : "error";
-    m.key = key;
-    m.icon = kal::MessageIcon::Error;
-    k_.meldungen->showMessage(m);
+#include "engine/meldung.h"
+
+namespace kal::engine {
+
+Feld temperaturFeld(int seite, bool eintritt) {
+    if (seite == 0) return eintritt ? Feld::TEinWarm : Feld::TAusWarm;
+    return eintritt ? Feld::TEinKalt : Feld::TAusKalt;
 }
 
-void Rechenkern::meldeFehler(const char* key) {
-    if (leiseKondensation_) {
-        // inside the design search: each text once per run
-        for (const auto& g : gezeigteSuchmeldungen_)
-            if (g == key) return;
-        gezeigteSuchmeldungen_.emplace_back(key);
+Feld durchsatzFeld(int seite) { return seite == 0 ? Feld::DurchsatzWarm : Feld::DurchsatzKalt; }
+
+void Meldungen::fehler(const char* key, Feld feld) {
+    if (einmalig_) {
+        if (std::find(gesagt_.begin(), gesagt_.end(), key) != gesagt_.end()) return;
+        gesagt_.emplace_back(key);
     }
-    kal::zeigeMeldung(k_.meldungen, k_.sprache, "error", key,
-                      k_.sprache.GetValue("error", "error", ""));
+    Meldung m;
+    m.key = key;
+    m.feld = feld;
+    liste_.push_back(std::move(m));
 }
 
-void Rechenkern::meldeWarnung(const char* key) {
-    kal::zeigeMeldung(k_.meldungen, k_.sprache, "error", key,
-                      k_.sprache.GetValue("warning", "warning", ""), kal::MessageIcon::Warning);
+void Meldungen::warnung(const char* key) {
+    Meldung m;
+    m.schwere = Schwere::Warnung;
+    m.key = key;
+    liste_.push_back(std::move(m));
 }
+
+}  // namespace kal::engine

@@ -1,8 +1,11 @@
-// The plate type cache: what the search needs of one plate type, looked up once.
+#include "engine/plattencache.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "engine.h"
+#include "engine/hydraulik.h"
+
+namespace kal::engine {
 
 namespace {
 const SpalttypKorrelation kNullTabelle{};
@@ -58,21 +61,21 @@ PlattenCache& Plattencaches::anlegen(const Rechenkontext& k, const Falleingaben&
     return pc;
 }
 
-int Rechenkern::istStandard(const Falleingaben& e, int plattentyp, int typ) const {
-    if (k_.zulaessig)
-        return k_.zulaessig->istStandard(e.materialPlatte, plattentyp, e.druckstufe, typ);
-    const PlattentypA* a = k_.data.getPlattentypAListe().internalGetForObjectId(plattentyp);
+int istStandard(const Rechenkontext& k, const Falleingaben& e, int plattentyp, int typ) {
+    if (k.zulaessig)
+        return k.zulaessig->istStandard(e.materialPlatte, plattentyp, e.druckstufe, typ);
+    const PlattentypA* a = k.data.getPlattentypAListe().internalGetForObjectId(plattentyp);
     return (a && a->getSpalttypZulaessig(e.materialPlatte, e.druckstufe, typ)) ? 1 : 0;
 }
 
-int Rechenkern::istZulaessig(const Falleingaben& e, int plattentyp, int typ) const {
-    if (k_.zulaessig)
-        return k_.zulaessig->istZulaessig(e.materialPlatte, plattentyp, e.druckstufe, typ);
-    return istStandard(e, plattentyp, typ);
+int istZulaessig(const Rechenkontext& k, const Falleingaben& e, int plattentyp, int typ) {
+    if (k.zulaessig)
+        return k.zulaessig->istZulaessig(e.materialPlatte, plattentyp, e.druckstufe, typ);
+    return istStandard(k, e, plattentyp, typ);
 }
 
-bool Rechenkern::cacheAufbauen(const Falleingaben& e, int id, PlattenCache& pc) const {
-    const Data& d = k_.data;
+bool cacheAufbauen(const Rechenkontext& k, const Falleingaben& e, int id, PlattenCache& pc) {
+    const Data& d = k.data;
     pc.gueltig = false;
     pc.id = id;
     pc.prandtl = {};  // its terms belong to the plate type
@@ -97,8 +100,8 @@ bool Rechenkern::cacheAufbauen(const Falleingaben& e, int id, PlattenCache& pc) 
             pc.weitermischenNichtOk[si][static_cast<size_t>(j)] =
                 t ? t->getWeitermischenNichtOk(j) : 0;
         }
-        pc.zulaessig[si] = t ? istZulaessig(e, id, i) : 0;
-        pc.standard[si] = t ? istStandard(e, id, i) : 0;
+        pc.zulaessig[si] = t ? istZulaessig(k, e, id, i) : 0;
+        pc.standard[si] = t ? istStandard(k, e, id, i) : 0;
     }
     pc.dhSpalt = a.getDhSpalt();
     pc.dhKanal = a.getDhKanal();
@@ -125,3 +128,17 @@ bool Rechenkern::cacheAufbauen(const Falleingaben& e, int id, PlattenCache& pc) 
                  std::isfinite(pc.dhSpalt + pc.dhKanal + pc.querKanal + pc.laengeSpalt);
     return pc.gueltig;
 }
+
+void prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) {
+    for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
+        PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
+        const double pr = fall.arbeitswerte.seite(seite).prandtl;
+        const bool gas = fall.eingaben.seite(seite).istGas;
+        if (pr == c.pr && gas == c.gas) continue;  // a kept cache: its terms still hold
+        c.pr = pr;
+        c.gas = gas;
+        c.da = {};
+    }
+}
+
+}  // namespace kal::engine

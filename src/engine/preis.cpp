@@ -1,9 +1,11 @@
-// Price, weight, delivery time, hold-up and price code of a pack.
+#include "engine/preis.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "engine.h"
-#include "format.h"
+#include "datalib/format.h"
+
+namespace kal::engine {
 
 namespace {
 // Packs with different passes per side are priced at five times their
@@ -43,38 +45,18 @@ double preisRechnen(const PlattenCache::Preisdaten& p, double zuschlag, bool lzD
 }
 }  // namespace
 
-double Rechenkern::listenpreis(const PlattenCache& pc, int n, int sw, int sk,
-                               Preisteile* teile) const {
+double listenpreis(const PlattenCache& pc, int n, int sw, int sk, Preisteile* teile) {
     const auto* lz = pc.laengenklasse(n);
     return preisRechnen(pc.listen, lz ? lz->zuschlagListe : 0.0, lz != nullptr, n, sw, sk, teile);
 }
 
-double Rechenkern::customPreis(const PlattenCache& pc, int n, int sw, int sk,
-                               Preisteile* teile) const {
+double customPreis(const PlattenCache& pc, int n, int sw, int sk, Preisteile* teile) {
     const auto* lz = pc.laengenklasse(n);
     return preisRechnen(pc.kunden, lz ? lz->zuschlagKunde : 0.0, lz != nullptr, n, sw, sk, teile);
 }
 
-// True when the pack of f channels per side is dearer than the best one so
-// far (nothing to evaluate); a priced pack becomes the candidate.
-bool Rechenkern::preisPruefen(Suchzustand& s, const PlattenCache& pc, int f, int sw, int sk) {
-    if (!s.ergebnisVorhanden) return false;
-    const int n = 2 * f + 1;
-    Preisteile lt, ct;
-    const double lp = listenpreis(pc, n, sw, sk, &lt);
-    customPreis(pc, n, sw, sk, &ct);
-    if (lp >= kKeinPreis) return true;
-    s.kandidat = lt;
-    s.kandidatCustom = ct;
-    s.kandidatPlatten = n;
-    s.kandidatSerienWarm = sw;
-    s.kandidatSerienKalt = sk;
-    return lp > (sammler_ ? sammler_->schranke() : s.bestPreis);
-}
-
-double Rechenkern::gewicht(const Falleingaben& e, const PlattenCache& pc, int n) const {
+double gewicht(const Data& d, const Falleingaben& e, const PlattenCache& pc, int n) {
     const auto* lz = pc.laengenklasse(n);
-    const Data& d = k_.data;
     return pc.u->getGestellGrundgewicht(d, e.gestell, e.druckstufe, e.gestellVariante) +
            n * pc.a->getPlattenGewicht(e.materialPlatte, e.druckstufe) +
            (lz ? pc.u->getGestellGewichtZuschlag(d, e.gestell, e.druckstufe, e.gestellVariante,
@@ -82,9 +64,8 @@ double Rechenkern::gewicht(const Falleingaben& e, const PlattenCache& pc, int n)
                : 0.0);
 }
 
-int Rechenkern::lieferzeit(const Falleingaben& e, const PlattenCache& pc, int n) const {
+int lieferzeit(const Data& d, const Falleingaben& e, const PlattenCache& pc, int n) {
     const auto* lz = pc.laengenklasse(n);
-    const Data& d = k_.data;
     int t = pc.u->getPlattenLieferzeit(e.materialPlatte, e.druckstufe);
     if (lz)
         t = std::max(
@@ -94,8 +75,7 @@ int Rechenkern::lieferzeit(const Falleingaben& e, const PlattenCache& pc, int n)
     return t;
 }
 
-double Rechenkern::inhalt(const Suchzustand& s, const PlattenCache& pc, int seite,
-                          int serien) const {
+double inhalt(const Suchzustand& s, const PlattenCache& pc, int seite, int serien) {
     double v = 0.0;
     for (int i = 0; i < kAnzahlSpalttypen; ++i)
         if (s.spalttypAktiv[seite][i])
@@ -103,8 +83,7 @@ double Rechenkern::inhalt(const Suchzustand& s, const PlattenCache& pc, int seit
     return v * serien;
 }
 
-std::string Rechenkern::preisCode(const Falleingaben& e, const std::string& name, int n) const {
-    const Data& d = k_.data;
+std::string preisCode(const Data& d, const Falleingaben& e, const std::string& name, int n) {
     const MaterialPlatteA* m = d.getMaterialPlatteAListe().internalGetForObjectId(e.materialPlatte);
     const DichtungA* gw = d.getDichtungAListe().internalGetForObjectId(e.dichtungWarm);
     const DichtungA* gk = d.getDichtungAListe().internalGetForObjectId(e.dichtungKalt);
@@ -115,3 +94,5 @@ std::string Rechenkern::preisCode(const Falleingaben& e, const std::string& name
         return kal::formatiere("%s-%d-%s-%s", name.c_str(), n, mc.c_str(), cw.c_str());
     return kal::formatiere("%s-%d-%s-%s/%s", name.c_str(), n, mc.c_str(), cw.c_str(), ck.c_str());
 }
+
+}  // namespace kal::engine

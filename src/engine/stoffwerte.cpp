@@ -1,16 +1,18 @@
-// Fluid properties of a side: from the fluid library or the user-defined medium.
+#include "engine/stoffwerte.h"
+
 #include <cmath>
 
-#include "engine.h"
+namespace kal::engine {
 
 namespace {
 // A denormal property divides into an infinity further on.
 bool positiv(double x) { return std::isnormal(x) && x > 0.0; }
 }  // namespace
 
-bool Rechenkern::stoffwerte(const Falleingaben& e, int seite, int mediumIndex, double t, double p,
-                            Stoffwerte& aus, bool temperaturPruefungAus, bool nurWandviskositaet) {
-    const StoffdatenListe& liste = k_.data.getStoffdatenListe();
+bool stoffwerte(const Data& d, const Falleingaben& e, int seite, int mediumIndex, double t,
+                double p, Stoffwerte& aus, bool temperaturPruefungAus, bool nurWandviskositaet,
+                Meldungen& meldungen) {
+    const StoffdatenListe& liste = d.getStoffdatenListe();
     const Mediumseite& m = e.seite(seite);
     if (mediumIndex == liste.getSize()) {
         const EigenesMediumDaten& eigen = m.eigenesMediumDaten;
@@ -31,7 +33,7 @@ bool Rechenkern::stoffwerte(const Falleingaben& e, int seite, int mediumIndex, d
     const Stoffdaten* s = liste.internalGetAt(mediumIndex);
     if (!s) return true;  // above the list: nothing set
     if (!temperaturPruefungAus && s->IsTemperaturOK(t) == 0) {
-        meldeFehler("mittltemp");
+        meldungen.fehler("mittltemp");
         return false;
     }
     aus.eigenesMedium = false;
@@ -57,14 +59,14 @@ bool Rechenkern::stoffwerte(const Falleingaben& e, int seite, int mediumIndex, d
     return true;
 }
 
-// Properties of a side at `t` into its working values (condensing warm
-// side: vapour and condensate). Whether the medium is user-defined and its
-// fixed alpha complete the entries.
-bool Rechenkern::seiteStoffwerte(Berechnungsfall& fall, int seite, double t) {
+// Whether the medium is user-defined and its fixed alpha complete the entries.
+bool seiteStoffwerte(const Data& d, Berechnungsfall& fall, int seite, double t,
+                     Meldungen& meldungen) {
     Mediumseite& m = fall.eingaben.seite(seite);
     Seitenwerte& a = fall.arbeitswerte.seite(seite);
     Stoffwerte w;
-    if (!stoffwerte(fall.eingaben, seite, m.medium, t, m.gasDruck, w, false, false)) return false;
+    if (!stoffwerte(d, fall.eingaben, seite, m.medium, t, m.gasDruck, w, false, false, meldungen))
+        return false;
     m.eigenesMedium = w.eigenesMedium;
     a.name = w.name;
     a.viskositaet = w.viskositaet;
@@ -79,16 +81,26 @@ bool Rechenkern::seiteStoffwerte(Berechnungsfall& fall, int seite, double t) {
               positiv(a.waermeleitfaehigkeit);
     if (seite == kWarm && m.kondensation && !m.eigenesMedium) {
         Stoffwerte c;
-        if (!stoffwerte(fall.eingaben, kWarm, a.codeKondensat, t, m.gasDruck, c, false, false))
+        if (!stoffwerte(d, fall.eingaben, kWarm, a.codeKondensat, t, m.gasDruck, c, false, false,
+                        meldungen))
             return false;
-        if (!k_.data.getStoffdatenListe().internalGetAt(a.codeKondensat)) c = Stoffwerte{};
+        if (!d.getStoffdatenListe().internalGetAt(a.codeKondensat)) c = Stoffwerte{};
         a.kondensat = {c.viskositaet, c.waermeleitfaehigkeit, c.waermekapazitaet, c.dichte};
         ok = ok && positiv(c.viskositaet) && positiv(c.waermeleitfaehigkeit) &&
              positiv(c.waermekapazitaet) && positiv(c.dichte) && positiv(a.kondensationsenthalpie);
     }
     if (!ok) {
-        meldeFehler("stoffwerteUngueltig");
+        meldungen.fehler("stoffwerteUngueltig");
         return false;
     }
     return true;
 }
+
+double wandviskositaet(const Data& d, const Mediumseite& m, double tWand) {
+    if (m.medium == d.getStoffdatenListe().getSize()) return m.eigenesMediumDaten.viskositaetWand;
+    const Stoffdaten* s = d.getStoffdatenListe().internalGetAt(m.medium);
+    // a gas at its pressure, as its bulk viscosity
+    return s ? s->GetViskositaet(tWand, m.istGas && !m.kondensation ? m.gasDruck : 0.0) : 0.0;
+}
+
+}  // namespace kal::engine

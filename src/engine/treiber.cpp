@@ -1,9 +1,13 @@
 // The design and rating driver: plate types, channel counts and passes in turn.
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
-#include "engine.h"
+#include "engine/alternativen.h"
+#include "engine/hydraulik.h"
+#include "engine/preis.h"
+#include "engine/suche.h"
+
+namespace kal::engine {
 
 namespace {
 // Channel type whose pressure drop bounds the channel count from below,
@@ -23,30 +27,21 @@ void modusBereich(int modus, int wert, int& lo, int& hi) {
 }
 }  // namespace
 
-bool Rechenkern::berechnen(Berechnungsfall& fall) {
-    std::optional<kal::WaitCursorGuard> warten;
-    if (k_.warteCursor) warten.emplace(*k_.warteCursor);
-    // A run stopped by a refused entry shows no result, whatever an earlier
-    // run left in the case.
-    fall.suche.ergebnisVorhanden = fall.suche.ergebnisAngezeigt = false;
-    if (vorSuche_) vorSuche_->reset();
-    Komplettierung& k = fall.komplettierung;
-    k.waermeisolierung = k.spritzschutz = k.sonderlackierung = false;
-    k.ralNr = k_.einstellungen.GetValue("Daten", "Ral-Nr", "5012");
-    k.sonderanschluesse = false;
-    if (!eingabenLesen(fall.eingaben)) return fall.suche.ergebnisAngezeigt;
-    if (fall.eingaben.berechnungsart == 1 && !pruefeKombination(fall.eingaben))
-        return fall.suche.ergebnisAngezeigt;
-    if (!pruefeEingaben(fall)) return fall.suche.ergebnisAngezeigt;
-    if (vorSuche_) vorSuche_->emplace(fall);
-    fuehreBerechnungAus(fall);
-    return fall.suche.ergebnisAngezeigt;
+Suche::Suche(const Rechenkontext& kontext, Meldungen& meldungen)
+    : k_(kontext), meldungen_(meldungen) {
+    // kPa to bar through the base unit
+    const Einheit* e1 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckKPa);
+    const Einheit* e4 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckBar);
+    if (e1 && e4) {
+        double a = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(1.0));
+        double b = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(0.0));
+        if (std::isfinite(a - b) && a - b > 0) druck1ZuDruck4_ = a - b;
+    }
 }
 
-bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
+bool Suche::fuehreBerechnungAus(Berechnungsfall& fall) {
     fall.suche.zuruecksetzen();
-    gezeigteSuchmeldungen_.clear();
-    leiseKondensation_ = fall.eingaben.berechnungsart == 0;
+    meldungen_.einmalig(fall.eingaben.berechnungsart == 0);
     const Data& d = k_.data;
     const auto& listeA = d.getPlattentypAListe();
     Falleingaben& e = fall.eingaben;
@@ -73,19 +68,19 @@ bool Rechenkern::fuehreBerechnungAus(Berechnungsfall& fall) {
         if (a->getReihenfolge() < rLo || a->getReihenfolge() > rHi) continue;
         weiter = plattentypDurchsuchen(fall, *a, id);
     }
-    leiseKondensation_ = false;
-    statuszeileSetzen(fall);
+    meldungen_.einmalig(false);
+    statusBestimmen(fall);
     return weiter;
 }
 
 // Every channel count of one plate type; false ends the whole search.
-bool Rechenkern::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, int id) {
+bool Suche::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, int id) {
     const Falleingaben& e = fall.eingaben;
     const bool auslegen = e.berechnungsart == 0;
     PlattenCache* gebaut = caches_ ? caches_->finden(k_, e, id) : nullptr;
     if (!gebaut) {
         gebaut = caches_ ? &caches_->anlegen(k_, e, id) : &cache_;
-        cacheAufbauen(e, id, *gebaut);
+        cacheAufbauen(k_, e, id, *gebaut);
     }
     if (!gebaut->gueltig) return true;  // unusable geometry: never a result
     prandtlCachen(fall, *gebaut);
@@ -99,7 +94,7 @@ bool Rechenkern::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA&
     c.vStutzen = e.kalt.volumenstrom / pc.querMaxStutzen;
     if (w.vStutzen > w.vStutzenMax || c.vStutzen > c.vStutzenMax) {
         if (auslegen) return true;
-        meldeFehler("maxStutzengeschwindigkeit");
+        meldungen_.fehler("maxStutzengeschwindigkeit");
         return false;
     }
     const int maxS = a.getMaxSpalte();
@@ -116,8 +111,8 @@ bool Rechenkern::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA&
 }
 
 // Every pass count of f channels per side.
-Rechenkern::Suchschritt Rechenkern::spaltenzahlDurchsuchen(Berechnungsfall& fall,
-                                                           const PlattenCache& pc, int f) {
+Suche::Suchschritt Suche::spaltenzahlDurchsuchen(Berechnungsfall& fall, const PlattenCache& pc,
+                                                 int f) {
     const Falleingaben& e = fall.eingaben;
     Suchzustand& s = fall.suche;
     const bool auslegen = e.berechnungsart == 0;
@@ -145,8 +140,7 @@ Rechenkern::Suchschritt Rechenkern::spaltenzahlDurchsuchen(Berechnungsfall& fall
 
 // Narrows the channel count of a design by bisection: the lower bound from
 // the pressure drop, the upper one from the minimum velocity.
-bool Rechenkern::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc, int& lo,
-                                   int& hi) {
+bool Suche::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc, int& lo, int& hi) {
     const Mediumseite& w = fall.eingaben.warm;
     const Mediumseite& c = fall.eingaben.kalt;
     const Falleingaben& e = fall.eingaben;
@@ -201,19 +195,33 @@ bool Rechenkern::eingrenzenSpalten(Berechnungsfall& fall, const PlattenCache& pc
     return true;
 }
 
-void Rechenkern::statuszeileSetzen(Berechnungsfall& fall) {
+// True when the pack of f channels per side is dearer than the best one so
+// far (nothing to evaluate); a priced pack becomes the candidate.
+bool Suche::preisPruefen(Suchzustand& s, const PlattenCache& pc, int f, int sw, int sk) {
+    if (!s.ergebnisVorhanden) return false;
+    const int n = 2 * f + 1;
+    Preisteile lt, ct;
+    const double lp = listenpreis(pc, n, sw, sk, &lt);
+    customPreis(pc, n, sw, sk, &ct);
+    if (lp >= kKeinPreis) return true;
+    s.kandidat = lt;
+    s.kandidatCustom = ct;
+    s.kandidatPlatten = n;
+    s.kandidatSerienWarm = sw;
+    s.kandidatSerienKalt = sk;
+    return lp > (sammler_ ? sammler_->schranke() : s.bestPreis);
+}
+
+// Only a stored pack with a price is a result to show.
+void Suche::statusBestimmen(Berechnungsfall& fall) {
     Suchzustand& s = fall.suche;
     const bool gespeichert = s.ergebnisAngezeigt && fall.ergebnis.grundpreis > 0 &&
                              fall.ergebnis.grundpreis < kKeinPreis;
-    if (!gespeichert) {
-        s.ergebnisAngezeigt = false;
-        ergebnisAnzeigeLeeren(k_.felder, fall.eingaben.berechnungsart);
-    }
-    const char* key = gespeichert ? "ergebnis" : "keinergebnis";
-    k_.felder.setText(hd::Statuszeile,
-                      statusText(k_.sprache.GetValue("result", key, ""), s.anzahlBerechnungen));
+    if (!gespeichert) s.ergebnisAngezeigt = false;
 }
 
 bool Suchzustand::istErlaubteSpaltenzahl(int q) const {
     return std::binary_search(erlaubteSpaltenJeSerie.begin(), erlaubteSpaltenJeSerie.end(), q);
 }
+
+}  // namespace kal::engine

@@ -1,8 +1,9 @@
-// Heat transfer: mean temperature difference, wall temperature and the alphas.
+#include "engine/waermeuebergang.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "engine.h"
+namespace kal::engine {
 
 namespace {
 // Mean temperature difference: each end difference must reach the first
@@ -47,16 +48,18 @@ constexpr double kKleineDifferenz = 1.5;
 constexpr double kKleineDifferenzZuschlag = 1.1;
 }  // namespace
 
-double Rechenkern::mittlereTemperaturdifferenz(double tEinWarm, double tAusWarm, double tEinKalt,
-                                               double tAusKalt, bool kondensationsVariante) {
+double mittlereTemperaturdifferenz(double tEinWarm, double tAusWarm, double tEinKalt,
+                                   double tAusKalt, bool kondensationsVariante,
+                                   Meldungen& meldungen) {
     const double dt1 = tAusWarm - tEinKalt;
     const double dt2 = tEinWarm - tAusKalt;
     if (!(dt1 >= kMinEndDifferenz)) {
-        meldeFehler(kondensationsVariante ? "kondenstemplowerteinkalt" : "temperatureDiffToLow0");
+        meldungen.fehler(kondensationsVariante ? "kondenstemplowerteinkalt"
+                                               : "temperatureDiffToLow0");
         return kDeltaTmUngueltig;
     }
     if (!(dt2 >= kMinEndDifferenz)) {
-        meldeFehler("temperatureDiffToLow1");
+        meldungen.fehler("temperatureDiffToLow1");
         return kDeltaTmUngueltig;
     }
     double dtm;
@@ -66,18 +69,18 @@ double Rechenkern::mittlereTemperaturdifferenz(double tEinWarm, double tAusWarm,
     } else {
         dtm = (dt1 + dt2) * 0.5;
     }
-    if (dtm < kNiedrigesDeltaTm) meldeFehler("deltaTMLow");
+    if (dtm < kNiedrigesDeltaTm) meldungen.fehler("deltaTMLow");
     return dtm;
 }
 
-double Rechenkern::serienKorrektur(int serienWarm, int serienKalt) {
+double serienKorrektur(int serienWarm, int serienKalt, Meldungen& meldungen) {
     if (serienWarm == serienKalt) return 1.0;
-    meldeFehler("ungleicheSerien");
+    meldungen.fehler("ungleicheSerien");
     return 0.0;
 }
 
 // The first channel of a side counts half: the end plates transfer nothing.
-double Rechenkern::flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, int seite) const {
+double flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, int seite) {
     double a = 0.0;
     int erster = -1;
     for (int i = 0; i < kAnzahlSpalttypen; ++i) {
@@ -89,25 +92,12 @@ double Rechenkern::flaecheJeSerie(const Suchzustand& s, const PlattenCache& pc, 
     return a;
 }
 
-void Rechenkern::prandtlCachen(const Berechnungsfall& fall, PlattenCache& pc) const {
-    for (int seite = 0; seite < kAnzahlSeiten; ++seite) {
-        PlattenCache::Prandtl& c = pc.prandtl[static_cast<size_t>(seite)];
-        const double pr = fall.arbeitswerte.seite(seite).prandtl;
-        const bool gas = fall.eingaben.seite(seite).istGas;
-        if (pr == c.pr && gas == c.gas) continue;  // a kept cache: its terms still hold
-        c.pr = pr;
-        c.gas = gas;
-        c.da = {};
-    }
-}
-
-double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
-                                  int serien) const {
+double wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int serien) {
     return wandtemperatur(fall, pc, seite, serien, flaecheJeSerie(fall.suche, pc, seite));
 }
 
-double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
-                                  int serien, double aSerie) const {
+double wandtemperatur(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int serien,
+                      double aSerie) {
     const double a = aSerie * serien;
     if (!(a > 0) || !(pc.lambda > 0)) return NAN;
     const Arbeitswerte& aw = fall.arbeitswerte;
@@ -116,9 +106,8 @@ double Rechenkern::wandtemperatur(const Berechnungsfall& fall, const PlattenCach
     return seite == kWarm ? aw.tMittel + dt : aw.tMittel - dt;
 }
 
-double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
-                                int typ, double re, double pr, double tWand, double muWand,
-                                double v) const {
+double alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int typ,
+                    double re, double pr, double tWand, double muWand, double v) {
     const Mediumseite& m = fall.eingaben.seite(seite);
     const Seitenwerte& a = fall.arbeitswerte.seite(seite);
     double alfa;
@@ -159,8 +148,8 @@ double Rechenkern::alfaSpalttyp(const Berechnungsfall& fall, const PlattenCache&
 }
 
 // The channel-weighted mean of the active channel types' alphas.
-double Rechenkern::alfaSeite(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
-                             double tWand, double muWand) const {
+double alfaSeite(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
+                 double tWand, double muWand) {
     if (q <= 0) return NAN;
     const Suchzustand& s = fall.suche;
     const double pr = fall.arbeitswerte.seite(seite).prandtl;
@@ -174,8 +163,8 @@ double Rechenkern::alfaSeite(const Berechnungsfall& fall, const PlattenCache& pc
     return summe / q;
 }
 
-double Rechenkern::alfaWirksam(const Berechnungsfall& fall, const PlattenCache& pc, int seite,
-                               int q, double tWand, double muWand) const {
+double alfaWirksam(const Berechnungsfall& fall, const PlattenCache& pc, int seite, int q,
+                   double tWand, double muWand) {
     const Mediumseite& m = fall.eingaben.seite(seite);
     if (m.eigenesMedium && m.alfaWert > kAlfaWertSchwelle) return m.alfaWert;
     double a = alfaSeite(fall, pc, seite, q, tWand, muWand);
@@ -183,7 +172,9 @@ double Rechenkern::alfaWirksam(const Berechnungsfall& fall, const PlattenCache& 
     return a;
 }
 
-Widerstaende Rechenkern::widerstaende(const Berechnungsfall& fall, const PlattenCache& pc) const {
+Widerstaende widerstaende(const Berechnungsfall& fall, const PlattenCache& pc) {
     return {pc.dickeOhneLuft / pc.lambda, fall.eingaben.warm.fouling + fall.eingaben.kalt.fouling,
             fall.arbeitswerte.rLuftspalt};
 }
+
+}  // namespace kal::engine

@@ -8,20 +8,20 @@
 #include <string>
 #include <vector>
 
-#include "anwendungsverzeichnis.h"
-#include "app.h"
-#include "assembly_model.h"
-#include "assembly_view.h"
-#include "aufruf.h"
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "berechnung_view.h"
-#include "kal_version.h"
-#include "qtports.h"
-#include "qtsettings.h"
-#include "spec_view.h"
-#include "unterdialog_views.h"
-#include "views.h"
+#include "app/anwendungsverzeichnis.h"
+#include "app/app.h"
+#include "app/aufruf.h"
+#include "app/qtports.h"
+#include "app/qtsettings.h"
+#include "app/views.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/completion/completion_view.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/main/berechnung_view.h"
+#include "ui/main/unterdialog_views.h"
+#include "ui/spec/spec_view.h"
+#include "version/kal_version.h"
 
 int main(int argc, char** argv) {
     namespace af = kal::aufruf;

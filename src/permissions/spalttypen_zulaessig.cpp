@@ -1,12 +1,24 @@
-#include "spalttypen_zulaessig.h"
+#include "permissions/spalttypen_zulaessig.h"
 
 #include <algorithm>
 
-#include "dialoghilfe.h"
-#include "format.h"
+#include "datalib/format.h"
 
 namespace {
 bool gueltigePosition(int j) { return j >= 0 && j < kAnzahlSpalttypen; }
+
+// A message box with the language text of `section`/`key` and the error caption.
+void zeigeFehler(kal::MessagePort* port, const CIniEx& sprache, const char* section,
+                 const char* key) {
+    if (!port) return;
+    kal::Message m;
+    m.text = sprache.GetValue(section, key, "");
+    m.caption = sprache.GetValue("error", "error", "");
+    m.section = section;
+    m.key = key;
+    m.icon = kal::MessageIcon::Error;
+    port->showMessage(m);
+}
 }  // namespace
 
 CSpalttypenZulaessig::CSpalttypenZulaessig(const Data& data, const std::map<int, int>& plattentypen,
@@ -140,7 +152,7 @@ bool CSpalttypenZulaessig::weichtAb() const {
 bool CSpalttypenZulaessig::schreiben(kal::SettingsPort& settings, kal::MessagePort* meldungen,
                                      const CIniEx& sprache) const {
     if (!settings.openKey() || !settings.writeValue(kWertName, abweichungenText())) {
-        kal::zeigeMeldung(meldungen, sprache, "error", "readregistry", "");
+        zeigeFehler(meldungen, sprache, "error", "readregistry");
         return false;
     }
     return true;
@@ -149,7 +161,7 @@ bool CSpalttypenZulaessig::schreiben(kal::SettingsPort& settings, kal::MessagePo
 bool CSpalttypenZulaessig::lesen(kal::SettingsPort& settings, kal::MessagePort* meldungen,
                                  const CIniEx& sprache) {
     if (!settings.openKey()) {
-        kal::zeigeMeldung(meldungen, sprache, "error", "readregistry", "");
+        zeigeFehler(meldungen, sprache, "error", "readregistry");
         return false;
     }
     // The string is taken whole, whatever its length.
@@ -160,7 +172,7 @@ bool CSpalttypenZulaessig::lesen(kal::SettingsPort& settings, kal::MessagePort* 
     if (settings.readValue(kAlterWertName)) {
         // Old format: not interpreted; storing the table once under the new
         // name makes this message a one-time one.
-        kal::zeigeMeldung(meldungen, sprache, "error", "readregistrySpalttypZulaessig", "");
+        zeigeFehler(meldungen, sprache, "error", "readregistrySpalttypZulaessig");
         return schreiben(settings, meldungen, sprache);
     }
     return true;

@@ -10,9 +10,9 @@
 #include <string>
 #include <unordered_map>
 
-#include "data.h"
-#include "ini.h"
-#include "ports.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "ports/ports.h"
 
 class CSpalttypenZulaessig {
 public:

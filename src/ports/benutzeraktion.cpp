@@ -1,4 +1,4 @@
-#include "benutzeraktion.h"
+#include "ports/benutzeraktion.h"
 
 #include <climits>
 #include <filesystem>

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "form.h"
+#include "ports/form.h"
 
 namespace kal {
 

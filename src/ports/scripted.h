@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "form.h"
-#include "ports.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -1,6 +1,6 @@
 // Where the program finds its tree: option, beside the executable, under its
 // prefix, else the working directory.
-#include "anwendungsverzeichnis.h"
+#include "app/anwendungsverzeichnis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "app.h"
+#include "app/app.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "dialogsettings.h"
-#include "scripted.h"
+#include "app/dialogsettings.h"
+#include "ports/scripted.h"
 #include "verzeichnis.h"
 
 using kal::CBerechnungApp;

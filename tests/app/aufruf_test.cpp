@@ -1,6 +1,6 @@
 // The command-line tables and the texts written from them: --help, manual
 // page, bash completion.
-#include "aufruf.h"
+#include "app/aufruf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "binder.h"
+#include "app/binder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "dialoginfo.h"
-#include "dialogsettings.h"
+#include "app/dialoginfo.h"
+#include "app/dialogsettings.h"
 
 using kal::DialogInfo;
 using kal::DialogSettings;

@@ -1,4 +1,4 @@
-#include "qtports.h"
+#include "app/qtports.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include "app/screenshot.h"
 #include "bildablage.h"
-#include "qtseite.h"
-#include "screenshot.h"
+#include "druck/qtseite.h"
 #include "verzeichnis.h"
 
 TEST(QtWaitCursor, GuardRestoresTheCursor) {

@@ -1,4 +1,4 @@
-#include "qtsettings.h"
+#include "app/qtsettings.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

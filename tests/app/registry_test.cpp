@@ -1,8 +1,8 @@
-#include "registry.h"
+#include "app/registry.h"
 
 #include <gtest/gtest.h>
 
-#include "scripted.h"
+#include "ports/scripted.h"
 
 using kal::UnitWerte;
 

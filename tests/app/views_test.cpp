@@ -1,4 +1,4 @@
-#include "views.h"
+#include "app/views.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "scripted.h"
+#include "ports/scripted.h"
 
 namespace {
 CIniEx ini(const std::string& text) {

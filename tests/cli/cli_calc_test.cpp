@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "cli.h"
-#include "dialog_ids.h"
 #include "golden.h"
+#include "ids/dialog_ids.h"
 
 namespace fs = std::filesystem;
 namespace hd = kal::hd;

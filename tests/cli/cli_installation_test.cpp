@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "aufruf.h"
+#include "app/aufruf.h"
 #include "cli.h"
 #include "verzeichnis.h"
 

@@ -8,8 +8,8 @@
 
 #include "ausgeliefert.h"
 #include "cli.h"
-#include "dialog_ids.h"
-#include "geraetekennstring.h"
+#include "datalib/geraetekennstring.h"
+#include "ids/dialog_ids.h"
 
 namespace kp = kal::kp;
 using Json = nlohmann::json;

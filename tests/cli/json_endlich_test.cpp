@@ -1,4 +1,4 @@
-#include "json_endlich.h"
+#include "cli/json_endlich.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ausgeliefert.h"
-#include "data.h"
+#include "datalib/data.h"
 
 namespace {
 using kaltest::ausgelieferteDaten;

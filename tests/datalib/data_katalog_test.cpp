@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ausgeliefert.h"
-#include "data.h"
+#include "datalib/data.h"
 
 namespace {
 using kaltest::ausgelieferteDaten;

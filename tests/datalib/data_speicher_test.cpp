@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "data.h"
+#include "datalib/data.h"
 
 namespace {
 Data kleineDaten() {

@@ -1,8 +1,8 @@
-#include "dialoghilfe.h"
+#include "datalib/dialoghilfe.h"
 
 #include <gtest/gtest.h>
 
-#include "scripted.h"
+#include "ports/scripted.h"
 
 using namespace kal;
 

@@ -1,7 +1,7 @@
 // The device identification string: its layout on the shipped data, that
 // different choices give different strings, and that every string reads
 // back into exactly the choices it was built from.
-#include "geraetekennstring.h"
+#include "datalib/geraetekennstring.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "inputhelper.h"
+#include "datalib/inputhelper.h"
 
 #include <gtest/gtest.h>
 
-#include "scripted.h"
+#include "ports/scripted.h"
 
 using namespace kal;
 

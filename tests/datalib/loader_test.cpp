@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data.h"
+#include "datalib/data.h"
 #include "verzeichnis.h"
 
 using kaltest::distDataDir;

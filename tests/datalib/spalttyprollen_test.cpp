@@ -1,6 +1,6 @@
 // The role check of channel-type positions on the shipped data and on data
 // sets edited so that they break it.
-#include "spalttyprollen.h"
+#include "datalib/spalttyprollen.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "ausgeliefert.h"
-#include "data.h"
+#include "datalib/data.h"
 
 namespace {
 using kaltest::distDataDir;

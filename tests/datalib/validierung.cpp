@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace kaltest::validierung {
 

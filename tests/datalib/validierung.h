@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data.h"
+#include "datalib/data.h"
 
 namespace kaltest::validierung {
 

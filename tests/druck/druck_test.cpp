@@ -5,12 +5,12 @@
 
 #include <algorithm>
 
-#include "blatt.h"
-#include "dialog_ids.h"
-#include "projektdaten.h"
+#include "druck/blatt.h"
+#include "druck/projektdaten.h"
+#include "druck/zubehoerliste.h"
+#include "ids/dialog_ids.h"
 #include "seite.h"
 #include "umgebung.h"
-#include "zubehoerliste.h"
 
 using namespace kal;
 using kaltest::Gezeichnet;

@@ -1,13 +1,13 @@
 // The plate arrangement plan checked against the pack it describes: plate
 // count, turning plates, port holes and channel types for 1 to 4 passes,
 // and the nozzles of the completion's arrangement table.
-#include "plattenlegeplan.h"
+#include "druck/plattenlegeplan.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "projektdaten.h"
+#include "druck/projektdaten.h"
 #include "seite.h"
 #include "umgebung.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scripted.h"
+#include "ports/scripted.h"
 
 namespace kaltest {
 

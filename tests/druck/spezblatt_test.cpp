@@ -2,7 +2,7 @@
 // for a condensing case, the row and frame variants of gas, user-defined
 // media, drain lines and the note, the column fractions, and a long remark
 // that wraps and continues below a fresh header.
-#include "spezblatt.h"
+#include "druck/spezblatt.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <map>
 #include <sstream>
 
-#include "dialog_ids.h"
-#include "projektdaten.h"
+#include "druck/projektdaten.h"
+#include "ids/dialog_ids.h"
 #include "seite.h"
 #include "umgebung.h"
 

@@ -8,12 +8,16 @@
 #include <string>
 
 #include "ausgeliefert.h"
-#include "engine.h"
+#include "engine/alternativen.h"
+#include "engine/plattencache.h"
+#include "engine/preis.h"
+#include "engine/pruefung.h"
+#include "engine/suche.h"
 #include "fixture.h"
-#include "format.h"
-#include "scripted.h"
 
 namespace kaltest {
+
+using namespace kal::engine;
 
 // A case by its library fluids and entries.
 struct Auslegungsfall {
@@ -43,43 +47,34 @@ inline int medium(const std::string& name) {
 }
 
 struct AusgelieferteEngine {
-    CIniEx sprache = testdaten::baueSprache();
-    CIniEx einstellungen;
-    kal::RecordingMessages meldungen;
-    kal::Form form;
-    Rechenkontext kontext{daten(), sprache, einstellungen, &meldungen, nullptr,
-                          false,   nullptr, form,          {}};
-    Rechenkern kern{kontext};
+    Rechenkontext kontext{daten()};
+    Meldungen gemeldet;
+    std::vector<Ergaenzung> ergaenzt;
+    Suche suche{kontext, gemeldet};
 
-    // Entries read and checked (AISI 316, EPDM HT on both sides, C-Steel
-    // frame, pressure stage 10); false when the case is refused.
+    // The entries (AISI 316, EPDM HT on both sides, C-Steel frame, pressure
+    // stage 10) checked; false when the case is refused.
     bool lies(const Auslegungsfall& f, Berechnungsfall& fall) {
-        auto zahl = [](double x) { return kal::formatiere("%g", x); };
         testdaten::Eingaben e;
         e.mediumWarm = medium(f.warm), e.mediumKalt = medium(f.kalt);
-        e.tEinWarm = zahl(f.tEinWarm), e.tAusWarm = zahl(f.tAusWarm);
-        e.tEinKalt = zahl(f.tEinKalt), e.tAusKalt = zahl(f.tAusKalt);
-        e.leistung = zahl(f.leistung), e.sicherheit = zahl(f.sicherheit);
-        e.dpWarm = zahl(f.dpWarm), e.dpKalt = zahl(f.dpKalt);
+        e.tEinWarm = f.tEinWarm, e.tAusWarm = f.tAusWarm;
+        e.tEinKalt = f.tEinKalt, e.tAusKalt = f.tAusKalt;
+        e.leistung = f.leistung, e.sicherheit = f.sicherheit;
+        e.dpWarm = f.dpWarm, e.dpKalt = f.dpKalt;
         e.plattentypModus = f.plattentyp ? 1 : 0;
         e.plattentyp = f.plattentyp;
         e.spaltenModus = f.maxSpalten ? 3 : 0;
-        e.spalten = f.maxSpalten ? std::to_string(f.maxSpalten) : "";
+        e.spalten = f.maxSpalten;
         e.serienModus = f.serienFrei ? 0 : 1;
-        testdaten::fuelleForm(form, daten(), e);
-        auto waehle = [&](int id, int wert) {
-            form.clearItems(id);
-            form.addItem(id, "", wert);
-            form.select(id, 0);
-        };
-        waehle(kal::hd::MaterialPlatte, 1);
-        waehle(kal::hd::DichtungWarm, 3);
-        waehle(kal::hd::DichtungKalt, 3);
-        waehle(kal::hd::Gestell, 1);
-        waehle(kal::hd::Druckstufe, 2);
-        if (f.plattentyp) waehle(kal::hd::Plattentyp, f.plattentyp);
+        e.material = 1, e.dichtungWarm = e.dichtungKalt = 3, e.druckstufe = 2;
         fall = Berechnungsfall{};
-        return kern.eingabenLesen(fall.eingaben) && kern.pruefeEingaben(fall);
+        fall.eingaben = testdaten::falleingaben(daten(), e);
+        return pruefeEingaben(kontext, fall, gemeldet, ergaenzt);
+    }
+    // The key of the first message, for a refused case.
+    std::string ersterKey() {
+        const auto& m = gemeldet.liste();
+        return m.empty() ? std::string() : m[0].key;
     }
 
     // `basis` set to rate one pack: plate type, channels per side `f`,

@@ -1,10 +1,11 @@
 #include "fixture.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "engine.h"
-
 namespace testdaten {
+
+using namespace kal::engine;
 
 namespace {
 Einheit einheit(int id, const char* name, double faktor, double offset = 0.0) {
@@ -256,70 +257,64 @@ Data baueDaten() {
     return d;
 }
 
-CIniEx baueSprache() {
-    CIniEx ini;
-    ini.OpenFromText(
-        "[x]\ntitle=kalvoria\n[global]\nerror_empty=empty\nerror_notanumber=nan\n"
-        "error_outofrange=range\n[error]\nerror=Fehler\nmindestens5=mindestens5\n"
-        "maxspalten=maxspalten\n[warning]\nwarning=Warnung\n[result]\n"
-        "ergebnis=%.0f configurations\nkeinergebnis=no result (%.0f)\n"
-        "[maindialog]\npreisunvollstaendig=incomplete\n");
-    return ini;
-}
-
-void fuelleForm(kal::Form& f, const Data& d, const Eingaben& e) {
-    auto liste = [&](int id, std::vector<std::pair<std::string, int>> items, int wert) {
-        f.clearItems(id);
-        for (auto& [t, v] : items) f.addItem(id, t, v);
-        f.select(id, f.findValue(id, wert));
+Falleingaben falleingaben(const Data& d, const Eingaben& e) {
+    Falleingaben f;
+    f.berechnungsart = e.berechnungsart;
+    f.materialPlatte = e.material;
+    f.dichtungWarm = e.dichtungWarm;
+    f.dichtungKalt = e.dichtungKalt;
+    f.plattentyp = e.plattentyp;
+    f.gestell = 1;
+    f.druckstufe = e.druckstufe;
+    f.plattentypModus = e.plattentypModus;
+    f.spaltenModus = e.spaltenModus;
+    f.serienModus = e.serienModus;
+    f.spalten = e.spalten;
+    f.serien = e.serien;
+    f.nachrechnenPaare = {e.paar1, e.paar2};
+    for (const SpalttypAnzahl& p : f.nachrechnenPaare)
+        if (p.spalttyp >= 0) f.spaltenJeSpalttyp[static_cast<size_t>(p.spalttyp)] = p.anzahl;
+    f.leistung = e.leistung.value_or(0.0);
+    f.leistungVorgegeben = e.leistung.has_value();
+    f.einheitLeistung = einheitengruppe::LeistungKW;
+    f.sicherheit = e.sicherheit;
+    struct Seite {
+        int medium;
+        std::optional<double> tEin, tAus, durchsatz;
+        double dp, fouling, gas;
     };
-    auto positionen = [&](int id, int n, int pos) {
-        f.clearItems(id);
-        for (int i = 0; i < n; ++i) f.addItem(id, std::to_string(i), i);
-        f.select(id, pos);
-    };
-    liste(hd::MaterialPlatte, {{"SS", 1}, {"TI", 2}}, e.material);
-    liste(hd::DichtungWarm, {{"NBR", 1}, {"EPDM", 2}}, e.dichtungWarm);
-    liste(hd::DichtungKalt, {{"NBR", 1}, {"EPDM", 2}}, e.dichtungKalt);
-    liste(hd::Plattentyp, {{"KV10", 10}, {"KV20", 20}, {"KV40", 30}}, e.plattentyp);
-    liste(hd::Gestell, {{"C", 1}}, 1);
-    positionen(hd::GestellVariante, 2, 0);
-    liste(hd::Druckstufe, {{"PN10", 1}, {"PN16", 2}}, e.druckstufe);
-    positionen(hd::PlattentypModus, 4, e.plattentypModus);
-    positionen(hd::SpaltenModus, 4, e.spaltenModus);
-    positionen(hd::SerienModus, 4, e.serienModus);
-    const int n = d.getStoffdatenListe().getSize();
-    positionen(hd::MediumWarm, n + 1, e.mediumWarm);
-    positionen(hd::MediumKalt, n + 1, e.mediumKalt);
-    f.setText(hd::Spalten, e.spalten);
-    f.setText(hd::Serien, e.serien);
-    f.setText(hd::Anzahl1, e.anzahl1);
-    f.setText(hd::Anzahl2, e.anzahl2);
-    positionen(hd::Spalttyp1, 9, e.typ1);
-    positionen(hd::Spalttyp2, 9, e.typ2);
-    for (int id :
-         {hd::EinheitTEinWarm, hd::EinheitTAusWarm, hd::EinheitTEinKalt, hd::EinheitTAusKalt})
-        positionen(id, 3, 1);
-    for (int id : {hd::EinheitDurchsatzWarm, hd::EinheitDurchsatzKalt})
-        positionen(id, 6, e.einheitDurchsatz);
-    for (int id : {hd::EinheitDruckverlustWarm, hd::EinheitDruckverlustKalt}) positionen(id, 5, 1);
-    for (int id : {hd::EinheitFoulingWarm, hd::EinheitFoulingKalt}) positionen(id, 1, 0);
-    for (int id : {hd::EinheitGasDruckWarm, hd::EinheitGasDruckKalt}) positionen(id, 5, 4);
-    positionen(hd::EinheitLeistung, 3, 1);
-    f.setText(hd::TEinWarm, e.tEinWarm);
-    f.setText(hd::TAusWarm, e.tAusWarm);
-    f.setText(hd::DurchsatzWarm, e.durchsatzWarm);
-    f.setText(hd::TEinKalt, e.tEinKalt);
-    f.setText(hd::TAusKalt, e.tAusKalt);
-    f.setText(hd::DurchsatzKalt, e.durchsatzKalt);
-    f.setText(hd::DruckverlustWarm, e.dpWarm);
-    f.setText(hd::DruckverlustKalt, e.dpKalt);
-    f.setText(hd::FoulingWarm, e.foulingWarm);
-    f.setText(hd::FoulingKalt, e.foulingKalt);
-    f.setText(hd::GasDruckWarm, e.gasWarm);
-    f.setText(hd::GasDruckKalt, e.gasKalt);
-    f.setText(hd::Leistung, e.leistung);
-    f.setText(hd::Sicherheit, e.sicherheit);
+    const Seite seiten[] = {
+        {e.mediumWarm, e.tEinWarm, e.tAusWarm, e.durchsatzWarm, e.dpWarm, e.foulingWarm, e.gasWarm},
+        {e.mediumKalt, e.tEinKalt, e.tAusKalt, e.durchsatzKalt, e.dpKalt, e.foulingKalt,
+         e.gasKalt}};
+    for (int i = 0; i < kAnzahlSeiten; ++i) {
+        const Seite& s = seiten[i];
+        Mediumseite& m = f.seite(i);
+        m.medium = s.medium;
+        if (const Stoffdaten* st = d.getStoffdatenListe().internalGetAt(s.medium)) {
+            m.istGas = st->IsGas() != 0;
+            m.kondensation = i == kWarm && st->IsKondensation() != 0;
+        }
+        m.tEin = s.tEin.value_or(0.0), m.tEinVorgegeben = s.tEin.has_value();
+        m.tAus = s.tAus.value_or(0.0), m.tAusVorgegeben = s.tAus.has_value();
+        if (m.kondensation) {
+            // the outlet follows the inlet, less the subcooling
+            m.tAus = std::min(s.tAus.value_or(m.tEin), m.tEin);
+            m.tAusVorgegeben = m.tEinVorgegeben;
+            m.unterkuehlung = m.tAus < m.tEin;
+            m.unterkuehlungEingabe = m.unterkuehlung ? m.tEin - m.tAus : 0.0;
+        }
+        m.einheitTEin = m.einheitTAus = einheitengruppe::TemperaturGradC;
+        m.durchsatzIstMasse = true;  // kg/s
+        m.durchsatzVorgegeben = s.durchsatz.has_value();
+        m.durchsatzEingabe = m.massenstrom = s.durchsatz.value_or(0.0);
+        m.druckverlustZul = s.dp;
+        m.einheitDruckverlust = einheitengruppe::DruckKPa;
+        m.fouling = s.fouling;
+        m.gasDruck = s.gas;
+        m.einheitGasDruck = einheitengruppe::DruckBar;
+    }
+    return f;
 }
 
 }  // namespace testdaten

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "ausgeliefert_fall.h"
+#include "datalib/format.h"
+
+using namespace kal::engine;
 
 namespace {
 
@@ -79,9 +82,10 @@ struct Umgebung : kaltest::AusgelieferteEngine {
                     const std::vector<SpalttypAnzahl>& warm) {
         Berechnungsfall fall = bewertung(basis, plattentyp, f, p, warm);
         const Falleingaben& e = fall.eingaben;
-        meldungen.shown.clear();
-        if (!kern.pruefeKombination(e)) return false;  // the rating refuses the mixture
-        kern.fuehreBerechnungAus(fall);
+        gemeldet = Meldungen{};
+        if (!pruefeKombination(daten(), e, gemeldet))
+            return false;  // the rating refuses the mixture
+        suche.fuehreBerechnungAus(fall);
         if (!fall.suche.ergebnisAngezeigt) return false;
         const Berechnungsergebnis& r = fall.ergebnis;
         const double reserve = (r.kEff / r.kErf - 1.0) * 100.0;
@@ -105,9 +109,9 @@ TEST_P(SucheGegenAllePakete, KeinTragfaehigesPaketIstBilliger) {
     const Fall& f = GetParam();
     Umgebung u;
     Berechnungsfall basis;
-    if (!u.lies(f, basis)) GTEST_SKIP() << "refused: " << u.meldungen.shown.at(0).key;
+    if (!u.lies(f, basis)) GTEST_SKIP() << "refused: " << u.ersterKey();
     Berechnungsfall entwurf = basis;
-    u.kern.fuehreBerechnungAus(entwurf);
+    u.suche.fuehreBerechnungAus(entwurf);
     const bool gefunden = entwurf.suche.ergebnisAngezeigt;
     const double bestPreis =
         gefunden ? entwurf.ergebnis.grundpreis : std::numeric_limits<double>::infinity();
@@ -119,11 +123,11 @@ TEST_P(SucheGegenAllePakete, KeinTragfaehigesPaketIstBilliger) {
             daten().getPlattentypAListe().internalGetForObjectId(pu.getObjectId());
         if (!pu.getZulaessig() || !pa || pa->getSicherheitsplatte()) continue;
         PlattenCache pc;
-        if (!u.kern.cacheAufbauen(basis.eingaben, pu.getObjectId(), pc)) continue;
+        if (!cacheAufbauen(u.kontext, basis.eingaben, pu.getObjectId(), pc)) continue;
         for (int fz = 3; fz <= kMaxSpalten; ++fz)
             for (int p = 1; p <= fz / 3; ++p) {
                 if (fz % p != 0 || (!f.serienFrei && p != 1)) continue;
-                if (!(u.kern.listenpreis(pc, 2 * fz + 1, p, p) < bestPreis)) continue;
+                if (!(listenpreis(pc, 2 * fz + 1, p, p) < bestPreis)) continue;
                 const int q = fz / p;
                 std::vector<std::vector<SpalttypAnzahl>> konfigurationen;
                 for (int i = 0; i < kAnzahlSpalttypen; ++i) {
@@ -137,8 +141,7 @@ TEST_P(SucheGegenAllePakete, KeinTragfaehigesPaketIstBilliger) {
                 for (const auto& warm : konfigurationen)
                     EXPECT_FALSE(u.tragfaehig(basis, pu.getObjectId(), fz, p, warm))
                         << pa->getName() << " with " << fz << " channels in " << p << " passes of "
-                        << typen(warm) << "at " << u.kern.listenpreis(pc, 2 * fz + 1, p, p)
-                        << " EUR";
+                        << typen(warm) << "at " << listenpreis(pc, 2 * fz + 1, p, p) << " EUR";
             }
     }
 }

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "../engine/fixture.h"
-#include "format.h"
-#include "scripted.h"
-#include "spalttypen_zulaessig.h"
+#include "datalib/format.h"
+#include "permissions/spalttypen_zulaessig.h"
+#include "ports/scripted.h"
 
 namespace {
 struct Tabelle {
     Data data = testdaten::baueDaten();
-    CIniEx sprache = testdaten::baueSprache();
+    CIniEx sprache = [] {
+        CIniEx s;
+        s.OpenFromText("[error]\nerror=Fehler\n");
+        return s;
+    }();
     std::map<int, int> typen{{0, 10}, {1, 20}, {2, 30}};
     std::map<int, int> materialien{{0, 1}, {1, 2}};
     CSpalttypenZulaessig tab{data, typen, materialien};

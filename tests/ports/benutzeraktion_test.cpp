@@ -1,7 +1,7 @@
 // The action files of the command lines: a file larger than the limit is
 // refused before it is read, one at the limit is read, and a device without
 // an end is read no further than the limit allows.
-#include "benutzeraktion.h"
+#include "ports/benutzeraktion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "form.h"
+#include "ports/form.h"
 
 #include <gtest/gtest.h>
 

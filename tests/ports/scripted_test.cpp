@@ -1,4 +1,4 @@
-#include "scripted.h"
+#include "ports/scripted.h"
 
 #include <gtest/gtest.h>
 

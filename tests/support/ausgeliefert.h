@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "data.h"
-#include "ini.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
 #include "verzeichnis.h"
 
 namespace kaltest {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "binder.h"
-#include "form.h"
+#include "app/binder.h"
+#include "ports/form.h"
 
 namespace kaltest {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "dialogsettings.h"
-#include "scripted.h"
+#include "app/app.h"
+#include "app/dialogsettings.h"
+#include "ports/scripted.h"
 #include "verzeichnis.h"
 
 namespace kaltest {

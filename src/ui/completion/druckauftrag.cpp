@@ -1,6 +1,6 @@
-#include "druckauftrag.h"
+#include "ui/completion/druckauftrag.h"
 
-#include "dialog_ids.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

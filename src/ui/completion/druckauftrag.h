@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "assembly_model.h"
-#include "konstruktionsblatt.h"
-#include "plattenlegeplan.h"
-#include "projektdaten.h"
-#include "zubehoerliste.h"
+#include "druck/konstruktionsblatt.h"
+#include "druck/plattenlegeplan.h"
+#include "druck/projektdaten.h"
+#include "druck/zubehoerliste.h"
+#include "ui/completion/completion_model.h"
 
 namespace kal {
 

@@ -1,12 +1,12 @@
-#include "addmedium_model.h"
+#include "ui/main/addmedium_model.h"
 
 #include <cfloat>
 #include <cmath>
 #include <sstream>
 
-#include "dialoghilfe.h"
-#include "format.h"
-#include "projektdatei.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "projekt/projektdatei.h"
 
 namespace kal {
 

@@ -5,12 +5,12 @@
 #include <array>
 #include <string>
 
-#include "data.h"
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
-#include "inputhelper.h"
-#include "ports.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "datalib/inputhelper.h"
+#include "ids/dialog_ids.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "addmedium_view.h"
+#include "ui/main/addmedium_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

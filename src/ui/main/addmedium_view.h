@@ -2,8 +2,8 @@
 // model; every rule stays in AddMediumModel.
 #pragma once
 
-#include "addmedium_model.h"
-#include "modellview.h"
+#include "app/modellview.h"
+#include "ui/main/addmedium_model.h"
 
 namespace kal {
 

@@ -1,13 +1,15 @@
-#include "alternativen_model.h"
+#include "ui/main/alternativen_model.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "berechnung_model.h"
-#include "feldregeln.h"
-#include "format.h"
+#include "datalib/format.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/main/feldregeln.h"
 
 namespace kal {
+
+using namespace engine;
 
 namespace {
 const char* const kKoepfe[] = {"spalteNr",      "spaltePreis",     "spalteTyp",    "spaltePlatten",

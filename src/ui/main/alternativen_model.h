@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "alternativen.h"
-#include "data.h"
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "engine/alternativen.h"
+#include "ids/dialog_ids.h"
+#include "ports/form.h"
 
 namespace kal {
 
@@ -41,7 +41,8 @@ public:
         double wert = 0.0;  // the sort key of a number column
     };
 
-    AlternativenDlgModel(Alternativenbericht bericht, const Data& data, const CIniEx& sprache);
+    AlternativenDlgModel(engine::Alternativenbericht bericht, const Data& data,
+                         const CIniEx& sprache);
     std::string dialogName() const override { return "AlternativenDlg"; }
     void geklickt(int id) override;
 
@@ -75,7 +76,7 @@ public:
 private:
     int paket(int zeile) const { return reihenfolge_.at(static_cast<size_t>(zeile)); }
 
-    Alternativenbericht bericht_;
+    engine::Alternativenbericht bericht_;
     const CIniEx& sprache_;
     std::vector<std::string> koepfe_;
     std::vector<std::vector<Zelle>> zellen_;  // by pack

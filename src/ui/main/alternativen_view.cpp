@@ -1,4 +1,4 @@
-#include "alternativen_view.h"
+#include "ui/main/alternativen_view.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

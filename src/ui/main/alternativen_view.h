@@ -3,8 +3,8 @@
 // and the two buttons. The tables are redrawn from the model after each action.
 #pragma once
 
-#include "alternativen_model.h"
-#include "modellview.h"
+#include "app/modellview.h"
+#include "ui/main/alternativen_model.h"
 
 class QTableWidget;
 

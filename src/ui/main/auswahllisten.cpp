@@ -1,6 +1,6 @@
-#include "auswahllisten.h"
+#include "ui/main/auswahllisten.h"
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace kal::listen {
 

@@ -7,10 +7,10 @@
 #include <map>
 #include <string>
 
-#include "data.h"
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "ids/dialog_ids.h"
+#include "ports/form.h"
 
 namespace kal::listen {
 

@@ -1,25 +1,29 @@
-#include "berechnung_model.h"
+#include "ui/main/berechnung_model.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "addmedium_model.h"
-#include "alternativen_model.h"
-#include "assembly_model.h"
-#include "dialoghilfe.h"
-#include "dialoginfo.h"
-#include "engine.h"
-#include "format.h"
-#include "hinweise.h"
-#include "kal_version.h"
-#include "projektdatei.h"
-#include "spalttypdlg_model.h"
-#include "stoffinfo.h"
+#include "app/dialoginfo.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "engine/plattencache.h"
+#include "projekt/projektdatei.h"
+#include "ui/completion/completion_model.h"
+#include "ui/main/addmedium_model.h"
+#include "ui/main/alternativen_model.h"
+#include "ui/main/bericht.h"
+#include "ui/main/erfassung.h"
+#include "ui/main/ergebnisanzeige.h"
+#include "ui/main/hinweise.h"
+#include "ui/main/spalttypdlg_model.h"
+#include "ui/main/stoffinfo.h"
+#include "version/kal_version.h"
 
 namespace kal {
 
 using namespace hd;
+using engine::Rechenkontext;
 
 const std::array<int, 15> CBerechnungDlg::kUnitListen = {EinheitLeistung,
                                                          EinheitTEinWarm,
@@ -567,15 +571,11 @@ bool CBerechnungDlg::berechnen() {
         d.waermeleitfaehigkeit = m.werte[EG_Waermeleitfaehigkeit];
         d.alfaWert = m.werte[EG_Alfa];
     }
-    Rechenkontext k = rechenkontext();
-    Rechenkern kern(k);
-    kern.vorSucheMerken(&vorSuche_);
-    plattencaches_ = std::make_shared<Plattencaches>();
-    kern.cachesIn(plattencaches_.get());
+    plattencaches_ = std::make_shared<engine::Plattencaches>();
     std::vector<int> leer;
     for (int id : hinweise::kBilanzFelder)
         if (f.text(id).empty()) leer.push_back(id);
-    ergebnisVorhanden_ = kern.berechnen(fall_);
+    ergebnisVorhanden_ = rechnen();
     // what the balance filled in stays marked, also when a later check refused
     for (int id : leer)
         if (!f.text(id).empty()) berechnet_.insert(id);
@@ -586,16 +586,38 @@ bool CBerechnungDlg::berechnen() {
     return ergebnisVorhanden_;
 }
 
+// "Berechnen" under the wait cursor: the pack-dependent completion choices
+// cleared, the entries acquired, the engine run on them and its report
+// applied. Whether a result is shown.
+bool CBerechnungDlg::rechnen() {
+    std::optional<WaitCursorGuard> warten;
+    if (ports_.waitCursor) warten.emplace(*ports_.waitCursor);
+    // A run stopped by a refused entry shows no result, whatever an earlier
+    // run left in the case.
+    fall_.suche.ergebnisVorhanden = fall_.suche.ergebnisAngezeigt = false;
+    vorSuche_.reset();
+    Komplettierung& k = fall_.komplettierung;
+    k.waermeisolierung = k.spritzschutz = k.sonderlackierung = false;
+    k.ralNr = app_.getSettings().GetValue("Daten", "Ral-Nr", "5012");
+    k.sonderanschluesse = false;
+    Erfassung erfassung(data(), app_.getSprache(), ports_.messages, eingabe_, felder_);
+    if (!erfassung.lesen(fall_.eingaben)) return false;
+    engine::Berechnungsbericht b =
+        engine::berechnen(rechenkontext(), std::move(fall_), plattencaches_.get());
+    fall_ = std::move(b.fall);
+    vorSuche_ = std::move(b.geprueft);
+    berichtAnwenden(b, fall_, data(), app_.getSprache(), ports_.messages, felder_);
+    return b.ergebnisVorhanden;
+}
+
 Rechenkontext CBerechnungDlg::rechenkontext() {
-    Rechenkontext k{data(),           app_.getSprache(), app_.getSettings(),
-                    ports_.messages,  ports_.waitCursor, app_.getWerksmodus(),
-                    zulaessig_.get(), felder_,           {}};
+    Rechenkontext k{data(), app_.getWerksmodus(), zulaessig_.get(), {}};
     for (const auto& [pos, id] : zulassungen_.plattentypen)
         k.freigegebenePlattentypen.push_back(id);
     return k;
 }
 
-Alternativenbericht CBerechnungDlg::alternativen(int anzahl) {
+engine::Alternativenbericht CBerechnungDlg::alternativen(int anzahl) {
     if (!vorSuche_) return {};
     return alternativenBericht(rechenkontext(), *vorSuche_, fall_, anzahl, plattencaches_.get());
 }

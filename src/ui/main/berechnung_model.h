@@ -10,20 +10,23 @@
 #include <string>
 #include <vector>
 
-#include "alternativen.h"
-#include "app.h"
-#include "auswahllisten.h"
-#include "berechnungsfall.h"
-#include "colorctrl.h"
-#include "dialog_ids.h"
-#include "feldregeln.h"
-#include "form.h"
-#include "inputhelper.h"
-#include "projekt_formular.h"
-#include "registry.h"
-#include "spalttypen_zulaessig.h"
+#include "app/app.h"
+#include "app/registry.h"
+#include "datalib/inputhelper.h"
+#include "engine/alternativen.h"
+#include "engine/berechnungsfall.h"
+#include "ids/dialog_ids.h"
+#include "permissions/spalttypen_zulaessig.h"
+#include "ports/form.h"
+#include "ui/main/auswahllisten.h"
+#include "ui/main/colorctrl.h"
+#include "ui/main/feldregeln.h"
+#include "ui/main/projekt_formular.h"
 
+namespace kal::engine {
 struct Rechenkontext;
+class Plattencaches;
+}  // namespace kal::engine
 
 namespace kal {
 
@@ -86,7 +89,7 @@ public:
     bool berechnen();
     // The last run's result and next-best packs (`anzahl` in all), or why it
     // found none; empty when no run reached its search since the last reset.
-    Alternativenbericht alternativen(int anzahl);
+    engine::Alternativenbericht alternativen(int anzahl);
     bool sucheGelaufen() const { return vorSuche_.has_value(); }
     // The alternatives window on the last run; "use this pack" continues
     // with the chosen pack in rating.
@@ -161,7 +164,8 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
-    Rechenkontext rechenkontext();
+    bool rechnen();
+    engine::Rechenkontext rechenkontext();
     std::string projektBytes() const;
     // The folder of the project file last chosen, per user; empty: none yet.
     std::string letzterOrdner() const;
@@ -182,8 +186,8 @@ private:
     std::string gespeichert_;
     std::set<int> berechnet_;  // project file bytes of the last new, open or save
     Berechnungsfall fall_;
-    std::optional<Berechnungsfall> vorSuche_;       // the last run's case before its search
-    std::shared_ptr<Plattencaches> plattencaches_;  // that run's, for its alternatives
+    std::optional<Berechnungsfall> vorSuche_;               // the last run's case before its search
+    std::shared_ptr<engine::Plattencaches> plattencaches_;  // that run's, for its alternatives
     EigeneMedien medien_{};
     bool nurTitan_[2] = {false, false};
     listen::Zulassungen zulassungen_;

@@ -1,4 +1,4 @@
-#include "berechnung_view.h"
+#include "ui/main/berechnung_view.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "colorlabel.h"
+#include "ui/main/colorlabel.h"
 
 namespace kal {
 

@@ -5,9 +5,9 @@
 #include <QMenuBar>
 #include <QPointer>
 
-#include "berechnung_model.h"
-#include "enbitmap.h"
-#include "modellview.h"
+#include "app/enbitmap.h"
+#include "app/modellview.h"
+#include "ui/main/berechnung_model.h"
 
 class QLabel;
 

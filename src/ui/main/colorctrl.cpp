@@ -1,4 +1,4 @@
-#include "colorctrl.h"
+#include "ui/main/colorctrl.h"
 
 namespace kal {
 

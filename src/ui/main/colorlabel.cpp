@@ -1,4 +1,4 @@
-#include "colorlabel.h"
+#include "ui/main/colorlabel.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include <QBasicTimer>
 #include <QLabel>
 
-#include "colorctrl.h"
+#include "ui/main/colorctrl.h"
 
 namespace kal {
 

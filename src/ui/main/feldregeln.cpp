@@ -1,6 +1,6 @@
-#include "feldregeln.h"
+#include "ui/main/feldregeln.h"
 
-#include "format.h"
+#include "datalib/format.h"
 
 namespace kal::regeln {
 

@@ -5,11 +5,11 @@
 
 #include <functional>
 
-#include "data.h"
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
-#include "inputhelper.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "datalib/inputhelper.h"
+#include "ids/dialog_ids.h"
+#include "ports/form.h"
 
 namespace kal::regeln {
 

@@ -1,8 +1,8 @@
-#include "hinweise.h"
+#include "ui/main/hinweise.h"
 
 #include <string>
 
-#include "dialoghilfe.h"
+#include "datalib/dialoghilfe.h"
 
 namespace kal::hinweise {
 

@@ -6,9 +6,11 @@
 #include <set>
 #include <span>
 
-#include "engine.h"
-#include "form.h"
-#include "ini.h"
+#include "datalib/ini.h"
+#include "engine/berechnungsfall.h"
+#include "ids/dialog_ids.h"
+#include "ports/form.h"
+#include "ui/main/ergebnisanzeige.h"
 
 namespace kal::hinweise {
 

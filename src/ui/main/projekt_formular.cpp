@@ -1,7 +1,7 @@
-#include "projekt_formular.h"
+#include "ui/main/projekt_formular.h"
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
+#include "datalib/dialoghilfe.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

@@ -7,11 +7,11 @@
 #include <span>
 #include <string>
 
-#include "addmedium_model.h"
-#include "form.h"
-#include "ini.h"
-#include "ports.h"
-#include "projektdatei.h"
+#include "datalib/ini.h"
+#include "ports/form.h"
+#include "ports/ports.h"
+#include "projekt/projektdatei.h"
+#include "ui/main/addmedium_model.h"
 
 namespace kal {
 

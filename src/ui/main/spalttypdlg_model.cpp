@@ -1,7 +1,7 @@
-#include "spalttypdlg_model.h"
+#include "ui/main/spalttypdlg_model.h"
 
-#include "dialoghilfe.h"
-#include "format.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
 
 namespace kal {
 

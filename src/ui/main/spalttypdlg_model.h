@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "data.h"
-#include "dialog_ids.h"
-#include "form.h"
-#include "ini.h"
-#include "ports.h"
-#include "spalttypen_zulaessig.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
+#include "ids/dialog_ids.h"
+#include "permissions/spalttypen_zulaessig.h"
+#include "ports/form.h"
+#include "ports/ports.h"
 
 namespace kal {
 

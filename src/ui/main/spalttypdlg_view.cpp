@@ -1,4 +1,4 @@
-#include "spalttypdlg_view.h"
+#include "ui/main/spalttypdlg_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -4,8 +4,8 @@
 // the model and the grid is redrawn from it.
 #pragma once
 
-#include "modellview.h"
-#include "spalttypdlg_model.h"
+#include "app/modellview.h"
+#include "ui/main/spalttypdlg_model.h"
 
 class QTableWidget;
 class QTableWidgetItem;

@@ -1,7 +1,7 @@
-#include "stoffinfo.h"
+#include "ui/main/stoffinfo.h"
 
-#include "dialoghilfe.h"
-#include "format.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
 
 namespace kal {
 

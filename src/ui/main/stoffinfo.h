@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "data.h"
-#include "ini.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
 
 namespace kal {
 

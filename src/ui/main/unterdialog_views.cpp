@@ -1,8 +1,8 @@
-#include "unterdialog_views.h"
+#include "ui/main/unterdialog_views.h"
 
-#include "addmedium_view.h"
-#include "alternativen_view.h"
-#include "spalttypdlg_view.h"
+#include "ui/main/addmedium_view.h"
+#include "ui/main/alternativen_view.h"
+#include "ui/main/spalttypdlg_view.h"
 
 namespace kal {
 

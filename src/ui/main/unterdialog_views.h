@@ -2,7 +2,7 @@
 // medium, channel-type permission grid) with the dialog runner.
 #pragma once
 
-#include "qtports.h"
+#include "app/qtports.h"
 
 namespace kal {
 

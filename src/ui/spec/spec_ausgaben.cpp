@@ -1,7 +1,7 @@
-#include "spec_ausgaben.h"
+#include "ui/spec/spec_ausgaben.h"
 
-#include "dialog_ids.h"
-#include "format.h"
+#include "datalib/format.h"
+#include "ids/dialog_ids.h"
 
 namespace kal::spez {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "berechnungsfall.h"
-#include "form.h"
-#include "ini.h"
+#include "datalib/ini.h"
+#include "engine/berechnungsfall.h"
+#include "ports/form.h"
 
 namespace kal::spez {
 

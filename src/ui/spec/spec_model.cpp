@@ -1,4 +1,4 @@
-#include "spec_model.h"
+#include "ui/spec/spec_model.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -6,13 +6,13 @@
 #include <exception>
 #include <memory>
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "format.h"
-#include "kal_version.h"
-#include "projektdatei.h"
-#include "projektdaten.h"
-#include "spec_ausgaben.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "druck/projektdaten.h"
+#include "ids/dialog_ids.h"
+#include "projekt/projektdatei.h"
+#include "ui/spec/spec_ausgaben.h"
+#include "version/kal_version.h"
 
 namespace kal {
 

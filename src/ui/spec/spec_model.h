@@ -7,12 +7,12 @@
 #include <array>
 #include <string>
 
-#include "addmedium_model.h"
-#include "app.h"
-#include "berechnungsfall.h"
-#include "form.h"
-#include "inputhelper.h"
-#include "spezblatt.h"
+#include "app/app.h"
+#include "datalib/inputhelper.h"
+#include "druck/spezblatt.h"
+#include "engine/berechnungsfall.h"
+#include "ports/form.h"
+#include "ui/main/addmedium_model.h"
 
 namespace kal {
 

@@ -1,4 +1,4 @@
-#include "spec_view.h"
+#include "ui/spec/spec_view.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialog_ids.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

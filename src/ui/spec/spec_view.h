@@ -2,8 +2,8 @@
 // to the model through the generic binder; no rules here.
 #pragma once
 
-#include "modellview.h"
-#include "spec_model.h"
+#include "app/modellview.h"
+#include "ui/spec/spec_model.h"
 
 namespace kal {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "addmedium_model.h"
-#include "scripted.h"
+#include "ports/scripted.h"
+#include "ui/main/addmedium_model.h"
 
 using namespace kal;
 

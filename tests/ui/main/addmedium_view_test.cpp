@@ -1,4 +1,4 @@
-#include "addmedium_view.h"
+#include "ui/main/addmedium_view.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 
 #include "ausgeliefert.h"
 #include "bildablage.h"
-#include "scripted.h"
+#include "ports/scripted.h"
 
 using namespace kal;
 

@@ -5,12 +5,13 @@
 
 #include <cstdlib>
 
-#include "alternativen_model.h"
-#include "berechnung_model.h"
+#include "ui/main/alternativen_model.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 #include "verzeichnis.h"
 
 using namespace kal;
+using namespace kal::engine;
 using kaltest::Umgebung;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "alternativen_view.h"
+#include "ui/main/alternativen_view.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include "ausgeliefert.h"
 
 using namespace kal;
+using namespace kal::engine;
 using M = AlternativenDlgModel;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "auswahllisten.h"
+#include "ui/main/auswahllisten.h"
 
 #include <gtest/gtest.h>
 

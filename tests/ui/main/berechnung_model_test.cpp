@@ -1,11 +1,11 @@
-#include "berechnung_model.h"
+#include "ui/main/berechnung_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "dialoginfo.h"
-#include "dialogsettings.h"
+#include "app/dialoginfo.h"
+#include "app/dialogsettings.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -1,4 +1,4 @@
-#include "berechnung_view.h"
+#include "ui/main/berechnung_view.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 #include <filesystem>
 #include <set>
 
-#include "colorlabel.h"
-#include "format.h"
+#include "datalib/format.h"
+#include "ui/main/colorlabel.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -1,8 +1,8 @@
-#include "feldregeln.h"
+#include "ui/main/feldregeln.h"
 
 #include <gtest/gtest.h>
 
-#include "scripted.h"
+#include "ports/scripted.h"
 
 using namespace kal;
 namespace R = kal::regeln;

@@ -8,10 +8,10 @@
 #include <optional>
 #include <tuple>
 
-#include "addmedium_model.h"
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "spalttypdlg_model.h"
+#include "ports/benutzeraktion.h"
+#include "ui/main/addmedium_model.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/main/spalttypdlg_model.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <tuple>
 
-#include "berechnung_model.h"
-#include "engine.h"
+#include "engine/plattencache.h"
+#include "engine/suche.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 
 using namespace kal;
+using namespace kal::engine;
 using kaltest::distDir;
 namespace fs = std::filesystem;
 
@@ -42,24 +44,15 @@ struct Lauf {
 // and their pressure drops after the flow distribution.
 struct Nachbewertung {
     Berechnungsfall fall;
-    RecordingMessages meldungen;
-    Form form;
     bool angenommen = false;
 
     explicit Nachbewertung(Lauf& l) : fall(l.dlg.fall()) {
         const Berechnungsergebnis& r = fall.ergebnis;
-        Rechenkontext k{l.u.app.getData(),
-                        l.u.app.getSprache(),
-                        l.u.app.getSettings(),
-                        &meldungen,
-                        nullptr,
-                        false,
-                        &l.dlg.zulaessig(),
-                        form,
-                        {}};
-        Rechenkern kern(k);
+        const Rechenkontext k{l.u.app.getData(), false, &l.dlg.zulaessig(), {}};
+        Meldungen meldungen;
+        Suche suche(k, meldungen);
         PlattenCache pc;
-        EXPECT_TRUE(kern.cacheAufbauen(fall.eingaben, r.plattentyp, pc));
+        EXPECT_TRUE(cacheAufbauen(k, fall.eingaben, r.plattentyp, pc));
         for (int s = 0; s < kAnzahlSeiten; ++s)
             fall.arbeitswerte.seite(s).vKanal = fall.eingaben.seite(s).volumenstrom / pc.querKanal;
         const int f = r.spaltenGesamt / 2, p = r.serien;
@@ -70,11 +63,11 @@ struct Nachbewertung {
                 su.spalttypAktiv[kWarm][t.spalttyp] = true,
                 su.spaltenJeTyp[kWarm][t.spalttyp] = t.anzahl;
         su.serienSeite[kWarm] = su.serienSeite[kKalt] = p;
-        kern.spalttypenZweiteSeite(su, pc, p);
+        spalttypenZweiteSeite(su, pc, p);
         su.ergebnisVorhanden = false;
         fall.ergebnis = Berechnungsergebnis{};
         bool fatal = false;
-        angenommen = kern.bewerteKonfiguration(fall, pc, f, f / p, p, fatal);
+        angenommen = suche.bewerteKonfiguration(fall, pc, f, f / p, p, fatal);
     }
 };
 

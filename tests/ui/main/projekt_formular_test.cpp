@@ -1,11 +1,11 @@
-#include "projekt_formular.h"
+#include "ui/main/projekt_formular.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "dialog_ids.h"
-#include "scripted.h"
+#include "ids/dialog_ids.h"
+#include "ports/scripted.h"
 
 using namespace kal;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "scripted.h"
-#include "spalttypdlg_model.h"
+#include "ports/scripted.h"
+#include "ui/main/spalttypdlg_model.h"
 
 using namespace kal;
 

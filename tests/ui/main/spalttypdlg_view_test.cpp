@@ -1,4 +1,4 @@
-#include "spalttypdlg_view.h"
+#include "ui/main/spalttypdlg_view.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@
 #include <memory>
 #include <optional>
 
-#include "addmedium_model.h"
 #include "ausgeliefert.h"
 #include "bildablage.h"
-#include "scripted.h"
-#include "unterdialog_views.h"
+#include "ports/scripted.h"
+#include "ui/main/addmedium_model.h"
+#include "ui/main/unterdialog_views.h"
 
 using namespace kal;
 using M = SpalttypDlgModel;

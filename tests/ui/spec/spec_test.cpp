@@ -8,12 +8,12 @@
 #include <functional>
 #include <memory>
 
-#include "assembly_model.h"
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "dialog_ids.h"
-#include "spec_ausgaben.h"
-#include "spec_model.h"
+#include "ids/dialog_ids.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/spec/spec_ausgaben.h"
+#include "ui/spec/spec_model.h"
 #include "umgebung.h"
 
 using namespace kal;

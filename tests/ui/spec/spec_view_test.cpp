@@ -2,7 +2,7 @@
 // through its widgets it writes the tender text and hands over the text that
 // `kalvoria-cli offer --spec --out` writes, and its widgets show the texts
 // the CLI reports.
-#include "spec_view.h"
+#include "ui/spec/spec_view.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
-#include "assembly_model.h"
-#include "berechnung_model.h"
 #include "cli.h"
 #include "steuerelementarten.h"
+#include "ui/completion/completion_model.h"
+#include "ui/main/berechnung_model.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -1,12 +1,18 @@
-// Acquisition: the main dialog's entries read into the case's entries.
+#include "ui/main/erfassung.h"
+
 #include <climits>
 #include <cmath>
 
-#include "dialoghilfe.h"
-#include "engine.h"
-#include "format.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "ids/dialog_ids.h"
+
+namespace kal {
 
 namespace {
+// Bound of an entry range that has none.
+constexpr double kOffeneGrenze = HUGE_VAL;
+
 int gruppenGroesse(const Data& d, int gruppe) {
     const EinheitenGruppe* g = d.getEinheitenGruppeListe().internalGetAt(gruppe);
     return g ? g->getAnzahlEinheiten() : 0;
@@ -14,38 +20,28 @@ int gruppenGroesse(const Data& d, int gruppe) {
 int positionOderNull(int p) { return p < 0 ? 0 : p; }
 }  // namespace
 
-Rechenkern::Rechenkern(Rechenkontext& kontext)
-    : k_(kontext),
-      eingabe_(kal::eingabePruefer(kontext.sprache, kontext.meldungen,
-                                   kal::meldungsTitel(kontext.sprache, kal::MessageIcon::Error))) {
-    // kPa to bar through the base unit
-    const Einheit* e1 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckKPa);
-    const Einheit* e4 = einheitAn(k_.data, einheitengruppe::Druck, einheitengruppe::DruckBar);
-    if (e1 && e4) {
-        double a = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(1.0));
-        double b = e4->umrechnenInDieseEinheit(e1->umrechnenInBasisEinheit(0.0));
-        if (std::isfinite(a - b) && a - b > 0) druck1ZuDruck4_ = a - b;
-    }
-}
+Erfassung::Erfassung(const Data& data, const CIniEx& sprache, MessagePort* meldungen,
+                     InputHelper& eingabe, EntrySource& felder)
+    : data_(data), sprache_(sprache), meldungen_(meldungen), eingabe_(eingabe), felder_(felder) {}
 
-bool Rechenkern::leseDouble(int id, double& wert, bool leerErlaubt, double min, double max,
-                            bool* leer) {
-    if (eingabe_.validateEditDouble(k_.felder, id, wert, leerErlaubt, min, max, leer)) return true;
+bool Erfassung::leseDouble(int id, double& wert, bool leerErlaubt, double min, double max,
+                           bool* leer) {
+    if (eingabe_.validateEditDouble(felder_, id, wert, leerErlaubt, min, max, leer)) return true;
     double dummy = 0;
-    eingabefehler_ = {id, kal::pruefeDouble(k_.felder.text(id), min, max, dummy), ""};
+    fehler_ = {id, pruefeDouble(felder_.text(id), min, max, dummy), ""};
     return false;
 }
 
-bool Rechenkern::leseInteger(int id, int& wert, bool leerErlaubt, int min, int max, bool* leer) {
-    if (eingabe_.validateEditInteger(k_.felder, id, wert, leerErlaubt, min, max, leer)) return true;
+bool Erfassung::leseInteger(int id, int& wert, bool leerErlaubt, int min, int max, bool* leer) {
+    if (eingabe_.validateEditInteger(felder_, id, wert, leerErlaubt, min, max, leer)) return true;
     long long dummy = 0;
-    eingabefehler_ = {id, kal::pruefeInteger(k_.felder.text(id), min, max, dummy), ""};
+    fehler_ = {id, pruefeInteger(felder_.text(id), min, max, dummy), ""};
     return false;
 }
 
 // The entries in the order of the dialog; the first refused one stops.
-bool Rechenkern::eingabenLesen(Falleingaben& e) {
-    eingabefehler_ = {};
+bool Erfassung::lesen(Falleingaben& e) {
+    fehler_ = {};
     auswahlLesen(e);
     if (!spaltenUndSerienLesen(e)) return false;
     if (e.berechnungsart == 1 && !nachrechnenPaareLesen(e)) return false;
@@ -55,9 +51,9 @@ bool Rechenkern::eingabenLesen(Falleingaben& e) {
     return leistungLesen(e);
 }
 
-void Rechenkern::auswahlLesen(Falleingaben& e) {
-    auto& f = k_.felder;
-    const Data& d = k_.data;
+void Erfassung::auswahlLesen(Falleingaben& e) {
+    auto& f = felder_;
+    const Data& d = data_;
     e.materialPlatte = f.selectedValue(hd::MaterialPlatte);
     e.dichtungWarm = f.selectedValue(hd::DichtungWarm);
     e.dichtungKalt = f.selectedValue(hd::DichtungKalt);
@@ -84,7 +80,7 @@ void Rechenkern::auswahlLesen(Falleingaben& e) {
     }
 }
 
-bool Rechenkern::spaltenUndSerienLesen(Falleingaben& e) {
+bool Erfassung::spaltenUndSerienLesen(Falleingaben& e) {
     bool leer = false;
     int spalten = 0;
     if (!leseInteger(hd::Spalten, spalten, true, 0, INT_MAX, &leer)) return false;
@@ -93,14 +89,14 @@ bool Rechenkern::spaltenUndSerienLesen(Falleingaben& e) {
     if (!leseInteger(hd::Serien, serien, false, 0, INT_MAX, nullptr)) return false;
     if (serien < 1) {
         serien = 1;
-        k_.felder.setText(hd::Serien, "1");
+        felder_.setText(hd::Serien, "1");
     }
     e.serien = serien;
     return true;
 }
 
-bool Rechenkern::nachrechnenPaareLesen(Falleingaben& e) {
-    auto& f = k_.felder;
+bool Erfassung::nachrechnenPaareLesen(Falleingaben& e) {
+    auto& f = felder_;
     e.spaltenJeSpalttyp.fill(0);
     e.nachrechnenPaare = {};
     int paarNr = 0;
@@ -113,9 +109,10 @@ bool Rechenkern::nachrechnenPaareLesen(Falleingaben& e) {
         paar = {f.selection(pr[1]) < 0 ? -1 : f.selectedValue(pr[1]), nLeer ? 0 : n};
         if (nLeer) continue;
         if (f.selection(pr[1]) < 0) {
-            meldeFehler("Spalttyp");
+            zeigeMeldung(meldungen_, sprache_, "error", "Spalttyp",
+                         meldungsTitel(sprache_, MessageIcon::Error));
             f.setFocus(pr[1]);
-            eingabefehler_ = {pr[1], 0, "Spalttyp"};
+            fehler_ = {pr[1], 0, "Spalttyp"};
             return false;
         }
         int typ = f.selectedValue(pr[1]);
@@ -124,10 +121,10 @@ bool Rechenkern::nachrechnenPaareLesen(Falleingaben& e) {
     return true;
 }
 
-void Rechenkern::einheitenLesen(Falleingaben& e) {
-    auto& f = k_.felder;
+void Erfassung::einheitenLesen(Falleingaben& e) {
+    auto& f = felder_;
     // the flow list holds the mass flow units, then the volume flow units
-    const int nMasse = gruppenGroesse(k_.data, einheitengruppe::Massenstrom);
+    const int nMasse = gruppenGroesse(data_, einheitengruppe::Massenstrom);
     const int ids[kAnzahlSeiten][6] = {
         {hd::EinheitTEinWarm, hd::EinheitTAusWarm, hd::EinheitDurchsatzWarm,
          hd::EinheitDruckverlustWarm, hd::EinheitFoulingWarm, hd::EinheitGasDruckWarm},
@@ -150,9 +147,9 @@ void Rechenkern::einheitenLesen(Falleingaben& e) {
 
 // Temperatures to degC; a condensing warm side reads its outlet field as
 // the subcooling.
-bool Rechenkern::temperaturenLesen(Falleingaben& e) {
+bool Erfassung::temperaturenLesen(Falleingaben& e) {
     namespace eg = einheitengruppe;
-    const Data& d = k_.data;
+    const Data& d = data_;
     auto temperatur = [&](int id, int pos, double& ziel, bool& gegeben) {
         double w = 0;
         bool l = false;
@@ -194,9 +191,9 @@ bool Rechenkern::temperaturenLesen(Falleingaben& e) {
 
 // Flows, allowed pressure losses (kPa), fouling (base unit) and gas
 // pressures (bar) of both sides, one quantity for both sides at a time.
-bool Rechenkern::seitenwerteLesen(Falleingaben& e) {
+bool Erfassung::seitenwerteLesen(Falleingaben& e) {
     namespace eg = einheitengruppe;
-    const Data& d = k_.data;
+    const Data& d = data_;
     const int durchsatzIds[kAnzahlSeiten] = {hd::DurchsatzWarm, hd::DurchsatzKalt};
     for (int s = 0; s < kAnzahlSeiten; ++s) {
         Mediumseite& m = e.seite(s);
@@ -242,9 +239,9 @@ bool Rechenkern::seitenwerteLesen(Falleingaben& e) {
 }
 
 // Duty (kW) and required reserve.
-bool Rechenkern::leistungLesen(Falleingaben& e) {
+bool Erfassung::leistungLesen(Falleingaben& e) {
     namespace eg = einheitengruppe;
-    const Data& d = k_.data;
+    const Data& d = data_;
     double w = 0;
     bool l = false;
     if (!leseDouble(hd::Leistung, w, true, 0.0, kOffeneGrenze, &l)) return false;
@@ -259,16 +256,4 @@ bool Rechenkern::leistungLesen(Falleingaben& e) {
     return true;
 }
 
-double Rechenkern::temperaturAnzeige(double tC, int pos) const {
-    namespace eg = einheitengruppe;
-    return ausBasisEinheit(k_.data, eg::Temperatur, pos,
-                           inBasisEinheit(k_.data, eg::Temperatur, eg::TemperaturGradC, tC));
-}
-
-// 2 decimals, but at least 4 significant digits: the written value is an
-// entry that a saved project calculates again.
-void Rechenkern::zurueckschreiben(int id, double wertAnzeige) {
-    if (std::isfinite(wertAnzeige))
-        kal::setTextfield(k_.felder, id, wertAnzeige, kal::nachkommaMindestens(wertAnzeige, 2, 4),
-                          15);
-}
+}  // namespace kal

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "addmedium_model.h"
-#include "anschluesse.h"
-#include "app.h"
-#include "berechnungsfall.h"
-#include "form.h"
-#include "geraetekennstring.h"
-#include "inputhelper.h"
+#include "app/app.h"
+#include "datalib/geraetekennstring.h"
+#include "datalib/inputhelper.h"
+#include "engine/anschluesse.h"
+#include "engine/berechnungsfall.h"
+#include "ports/form.h"
+#include "ui/main/addmedium_model.h"
 
 namespace kal {
 
@@ -94,13 +94,13 @@ private:
     void menuZustand();
     void drucken(int cmd);
     // connections
-    anschluss::Seitenfilter filter(int seite) const;
+    engine::anschluss::Seitenfilter filter(int seite) const;
     void listeFuellen(int seite);
     void normGewechselt();
     void auswahlVerarbeiten(int seite);
     void sonderanschluesseGeklickt();
     // arrangement
-    void belegungSetzen(anschluss::Eintritt eintritt);
+    void belegungSetzen(engine::anschluss::Eintritt eintritt);
     void belegungSonder();
     // The commit; `befehl`: a menu command's, which also insists on the RAL
     // number and says what is missing.

@@ -4,8 +4,8 @@
 
 #include <QMenuBar>
 
-#include "assembly_model.h"
-#include "modellview.h"
+#include "app/modellview.h"
+#include "ui/completion/completion_model.h"
 
 namespace kal {
 

@@ -8,12 +8,12 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "assembly_model.h"
-#include "benutzeraktion.h"
-#include "berechnung_model.h"
-#include "druckauftrag.h"
-#include "format.h"
-#include "spec_model.h"
+#include "datalib/format.h"
+#include "ports/benutzeraktion.h"
+#include "ui/completion/completion_model.h"
+#include "ui/completion/druckauftrag.h"
+#include "ui/main/berechnung_model.h"
+#include "ui/spec/spec_model.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "data.h"
-#include "ini.h"
+#include "datalib/data.h"
+#include "datalib/ini.h"
 
-namespace kal::anschluss {
+namespace kal::engine::anschluss {
 
 // What the filter needs of one side and of the calculated pack.
 struct Seitenfilter {
@@ -75,4 +75,4 @@ std::string klein(std::string s);
 // letter case ignored.
 std::string ohneHt(const std::string& dichtung);
 
-}  // namespace kal::anschluss
+}  // namespace kal::engine::anschluss

@@ -1,12 +1,16 @@
-// The texts of the result display, the status line among them.
+#include "ui/main/ergebnisanzeige.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
 
-#include "dialoghilfe.h"
-#include "engine.h"
-#include "format.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "datalib/inputhelper.h"
+#include "ids/dialog_ids.h"
+
+namespace kal {
 
 namespace {
 // Millimetres per inch as the dimension display divides.
@@ -20,13 +24,13 @@ double anzeige(const Data& d, int gruppe, int system, double basis) {
     const Einheit* e = anzeigeEinheit(d, gruppe, system);
     return e ? e->umrechnenInDieseEinheit(basis) : basis;
 }
-void zahl(kal::EntrySource& f, int id, double w, int nachkomma, int stellen = 10) {
-    f.setText(id, std::isfinite(w) ? kal::zahlText(w, nachkomma, stellen) : std::string());
+void zahl(EntrySource& f, int id, double w, int nachkomma, int stellen = 10) {
+    f.setText(id, std::isfinite(w) ? zahlText(w, nachkomma, stellen) : std::string());
 }
 }  // namespace
 
 void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfall& fall,
-                      kal::EntrySource& f) {
+                      EntrySource& f) {
     namespace eg = einheitengruppe;
     const Berechnungsergebnis& e = fall.ergebnis;
     const int sys = fall.eingaben.einheitensystem == 1 ? 1 : 0;
@@ -62,8 +66,8 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
         zahl(f, hd::ErgLeistung, el ? el->umrechnenInDieseEinheit(e.leistungWarm) : e.leistungWarm,
              2);
     }
-    kal::setTextfield(f, hd::ErgSerien, e.serien);
-    kal::setTextfield(f, hd::ErgSpalten, e.spaltenGesamt / 2);
+    setTextfield(f, hd::ErgSerien, e.serien);
+    setTextfield(f, hd::ErgSpalten, e.spaltenGesamt / 2);
     zahl(f, hd::ErgSicherheit, e.flaechenreserve, 2);
     if (d.getPlattentypCListe().getCustomPreisevorhanden()) {
         if (e.customPreis == kKeinPreis)
@@ -80,18 +84,18 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
             f.setText(idTyp, "");
             return;
         }
-        f.setText(idAnzahl, kal::formatiere("%i", p.anzahl));
+        f.setText(idAnzahl, formatiere("%i", p.anzahl));
         f.setText(idTyp, t->getName());
     };
     paar(e.spalttypenWarm[0], hd::Anzahl1, hd::Spalttyp1);
     paar(e.spalttypenWarm[1], hd::Anzahl2, hd::Spalttyp2);
     const double teiler = fall.eingaben.masseInMm ? 1.0 : kMmJeZoll;
-    f.setText(hd::Hoehe, kal::formatiere("%g", e.hoehe / teiler));
-    f.setText(hd::Breite, kal::formatiere("%g", e.breite / teiler));
-    f.setText(hd::LaengeTotal, kal::formatiere("%g", e.laengeTotal / teiler));
-    f.setText(hd::StutzenHorizontal, kal::formatiere("%g", e.stutzenabstandHorizontal / teiler));
-    f.setText(hd::StutzenVertikal, kal::formatiere("%g", e.stutzenabstandVertikal / teiler));
-    f.setText(hd::Lieferzeit, kal::formatiere("%i", e.lieferzeit));
+    f.setText(hd::Hoehe, formatiere("%g", e.hoehe / teiler));
+    f.setText(hd::Breite, formatiere("%g", e.breite / teiler));
+    f.setText(hd::LaengeTotal, formatiere("%g", e.laengeTotal / teiler));
+    f.setText(hd::StutzenHorizontal, formatiere("%g", e.stutzenabstandHorizontal / teiler));
+    f.setText(hd::StutzenVertikal, formatiere("%g", e.stutzenabstandVertikal / teiler));
+    f.setText(hd::Lieferzeit, formatiere("%i", e.lieferzeit));
 }
 
 std::vector<Grenzhinweis> ergebnisGrenzen(const Data& d, const CIniEx& sprache,
@@ -103,11 +107,11 @@ std::vector<Grenzhinweis> ergebnisGrenzen(const Data& d, const CIniEx& sprache,
     std::vector<Grenzhinweis> hinweise;
     auto melde = [&](int id, const char* key, const std::string& grenze) {
         const std::string werte[] = {grenze};
-        hinweise.push_back({id, kal::einsetzen(sprache.GetValue("maindialog", key, ""), werte)});
+        hinweise.push_back({id, einsetzen(sprache.GetValue("maindialog", key, ""), werte)});
     };
     auto geschwindigkeit = [&](double v) {
         const Einheit* einheit = anzeigeEinheit(d, eg::Geschwindigkeit, sys);
-        return kal::zahlText(anzeige(d, eg::Geschwindigkeit, sys, v), 2, 10) +
+        return zahlText(anzeige(d, eg::Geschwindigkeit, sys, v), 2, 10) +
                (einheit ? " " + einheit->getName() : std::string());
     };
     struct Seite {
@@ -130,7 +134,7 @@ std::vector<Grenzhinweis> ergebnisGrenzen(const Data& d, const CIniEx& sprache,
             const double basis =
                 kpa ? kpa->umrechnenInBasisEinheit(s.m.druckverlustZul) : s.m.druckverlustZul;
             melde(s.idDp, "grenze_dp",
-                  kal::zahlText(ziel ? ziel->umrechnenInDieseEinheit(basis) : basis, 2, 10) +
+                  zahlText(ziel ? ziel->umrechnenInDieseEinheit(basis) : basis, 2, 10) +
                       (ziel ? " " + ziel->getName() : std::string()));
         }
         if (s.vMin < s.a.vSpaltMin) melde(s.idVMin, "grenze_vmin", geschwindigkeit(s.a.vSpaltMin));
@@ -140,11 +144,11 @@ std::vector<Grenzhinweis> ergebnisGrenzen(const Data& d, const CIniEx& sprache,
     }
     const double reserve = std::max(0.0, fall.eingaben.sicherheit);
     if (e.flaechenreserve < reserve)
-        melde(hd::ErgSicherheit, "grenze_reserve", kal::zahlText(reserve, 2, 10) + " %");
+        melde(hd::ErgSicherheit, "grenze_reserve", zahlText(reserve, 2, 10) + " %");
     return hinweise;
 }
 
-void ergebnisAnzeigeLeeren(kal::EntrySource& f, int berechnungsart) {
+void ergebnisAnzeigeLeeren(EntrySource& f, int berechnungsart) {
     const int vorne[] = {hd::ErgLeistung,
                          hd::ErgSicherheit,
                          hd::ErgTEinWarm,
@@ -221,6 +225,8 @@ std::string statusText(const std::string& format, double anzahl) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #pragma GCC diagnostic ignored "-Wformat-security"
-    return kal::formatiere(format.c_str(), anzahl);
+    return formatiere(format.c_str(), anzahl);
 #pragma GCC diagnostic pop
 }
+
+}  // namespace kal

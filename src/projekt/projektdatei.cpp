@@ -1,4 +1,4 @@
-#include "projektdatei.h"
+#include "projekt/projektdatei.h"
 
 #include <cerrno>
 #include <cmath>
@@ -9,8 +9,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "form.h"
-#include "format.h"
+#include "datalib/format.h"
+#include "ports/form.h"
 
 namespace kal {
 

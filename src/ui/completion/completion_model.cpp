@@ -1,19 +1,20 @@
-#include "assembly_model.h"
+#include "ui/completion/completion_model.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <stdexcept>
 
-#include "dialog_ids.h"
-#include "dialoghilfe.h"
-#include "druckauftrag.h"
-#include "format.h"
-#include "spec_model.h"
+#include "datalib/dialoghilfe.h"
+#include "datalib/format.h"
+#include "ids/dialog_ids.h"
+#include "ui/completion/druckauftrag.h"
+#include "ui/spec/spec_model.h"
 
 namespace kal {
 
 using namespace kp;
+namespace anschluss = engine::anschluss;
 
 namespace {
 const Beschriftung kBeschriftungen[] = {

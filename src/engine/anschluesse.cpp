@@ -1,10 +1,10 @@
-#include "anschluesse.h"
+#include "engine/anschluesse.h"
 
 #include <cmath>
 
-#include "format.h"
+#include "datalib/format.h"
 
-namespace kal::anschluss {
+namespace kal::engine::anschluss {
 
 namespace {
 const std::string kGummiformteil = "gummiformteil";
@@ -124,4 +124,4 @@ bool kombinationVerboten(const std::string& plattentypName, const std::string& a
     return false;
 }
 
-}  // namespace kal::anschluss
+}  // namespace kal::engine::anschluss

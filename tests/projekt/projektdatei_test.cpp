@@ -1,11 +1,11 @@
-#include "projektdatei.h"
+#include "projekt/projektdatei.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 
-#include "format.h"
+#include "datalib/format.h"
 #include "verzeichnis.h"
 
 namespace fs = std::filesystem;

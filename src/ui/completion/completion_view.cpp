@@ -1,4 +1,4 @@
-#include "assembly_view.h"
+#include "ui/completion/completion_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,8 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "dialog_ids.h"
-#include "projektdaten_view.h"
+#include "druck/projektdaten_view.h"
+#include "ids/dialog_ids.h"
 
 namespace kal {
 

@@ -1,7 +1,7 @@
 // The completion dialog on screen (offscreen): reached from the main
 // window's button, and given the same choices through its widgets it shows
 // what `kalvoria-cli offer` prints for them.
-#include "assembly_view.h"
+#include "ui/completion/completion_view.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
-#include "berechnung_view.h"
 #include "bildablage.h"
 #include "cli.h"
 #include "steuerelementarten.h"
+#include "ui/main/berechnung_view.h"
 #include "umgebung.h"
 
 using namespace kal;

@@ -1,7 +1,7 @@
 // Connection rules of the completion dialog: the nine filter rules on a
 // fixture and on the shipped data, the nozzle arrangement tables and the
 // connection pairs each plate type refuses.
-#include "anschluesse.h"
+#include "engine/anschluesse.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "ausgeliefert.h"
 
-using namespace kal::anschluss;
+using namespace kal::engine::anschluss;
 
 namespace {
 const Data& daten() { return kaltest::ausgelieferteDaten(); }
