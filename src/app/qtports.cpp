@@ -136,15 +136,17 @@ void QtDocuments::showHelpWindow(const std::string& path) {
     fenster->show();
 }
 
-bool QtPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) {
+Druckausgang QtPrinter::drucken(Druckziel ziel, const std::string& titel,
+                                const Zeichnung& zeichnen) {
     if (ziel == Druckziel::Pdf) {
         QFileDialog dlg(elternFenster(parent_), QString(), QString(), QStringLiteral("*.pdf"));
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setDefaultSuffix(QStringLiteral("pdf"));
         screenshotModus(&dlg, "pdf", [&dlg] { dlg.reject(); });
-        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
         return druckeAlsPdf(dlg.selectedFiles().front().toStdString(), titel, zeichnen);
     }
+    Druckausgang aus;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(q(titel));
     if (ziel == Druckziel::Vorschau) {
@@ -158,16 +160,20 @@ bool QtPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnun
         });
         screenshotModus(&dlg, "preview", [&dlg] { dlg.reject(); });
         dlg.exec();
-        return ok;
+        aus.status = ok ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+        return aus;
     }
     QPrintDialog dlg(&printer, elternFenster(parent_));
     dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     screenshotModus(&dlg, "printer", [&dlg] { dlg.reject(); });
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (dlg.exec() != QDialog::Accepted) return aus;
     QtPageDevice seite(printer);
-    return zeichnen(seite);
+    // a job the printer system refused is no printout either
+    const bool ok = zeichnen(seite) && printer.printerState() != QPrinter::Error;
+    aus.status = ok ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+    return aus;
 }
 
 void QtDialogRunner::registerView(const std::string& name, Factory factory) {

@@ -76,7 +76,8 @@ public:
     void setParent(QWidget* p) { parent_ = p; }
     // Printer: the printer dialog without page range, selection or file
     // output; preview: the print preview dialog; PDF: a file dialog.
-    bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) override;
+    Druckausgang drucken(Druckziel ziel, const std::string& titel,
+                         const Zeichnung& zeichnen) override;
 
 private:
     QPointer<QWidget> parent_;

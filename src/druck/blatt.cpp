@@ -54,8 +54,7 @@ bool Dokument::beenden() {
         dc_.abortDocument();
         return false;
     }
-    dc_.endDocument();
-    return true;
+    return dc_.endDocument();
 }
 
 std::pair<std::string, std::string> anschlussZeilen(const std::string& text) {

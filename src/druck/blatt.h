@@ -38,7 +38,8 @@ public:
     void vor(int dy, int hoehe);
     // Keeps a block of `hoehe` together: a new page when it does not fit.
     void platzFuer(int hoehe);
-    // Ends the page; a failure aborts the job, else it is ended.
+    // Ends the page; a failure aborts the job, else it is ended. false
+    // when either fails.
     bool beenden();
     int seite() const { return seite_; }
     int unten() const;

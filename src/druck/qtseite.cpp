@@ -1,11 +1,14 @@
 #include "qtseite.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+
+#include "dateiausgabe.h"
 
 namespace kal {
 
@@ -52,9 +55,7 @@ bool QtPageDevice::startPage() {
 
 bool QtPageDevice::endPage() { return painter_.isActive(); }
 
-void QtPageDevice::endDocument() {
-    if (painter_.isActive()) painter_.end();
-}
+bool QtPageDevice::endDocument() { return painter_.isActive() && painter_.end(); }
 
 void QtPageDevice::abortDocument() {
     if (painter_.isActive()) painter_.end();
@@ -96,16 +97,32 @@ bool QtPageDevice::drawPicture(int left, int top, int right, int bottom, const s
     return true;
 }
 
-bool druckeAlsPdf(const std::string& datei, const std::string& titel,
-                  const PrintPort::Zeichnung& zeichnen) {
-    QPdfWriter pdf(q(datei));
-    pdf.setTitle(q(titel));
-    pdf.setCreator(QStringLiteral("kalvoria"));
-    pdf.setResolution(600);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    QtPageDevice seite(pdf);
-    return zeichnen(seite);
+Druckausgang druckeAlsPdf(const std::string& datei, const std::string& titel,
+                          const PrintPort::Zeichnung& zeichnen) {
+    Druckausgang aus;
+    aus.status = Druckausgang::Status::Fehlgeschlagen;
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setTitle(q(titel));
+        pdf.setCreator(QStringLiteral("kalvoria"));
+        pdf.setResolution(600);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        QtPageDevice seite(pdf);
+        if (!zeichnen(seite)) return aus;
+    }
+    aus.datei = datei;
+    // a document ends with its trailer; anything less is no PDF a reader opens
+    const QByteArray& bytes = puffer.data();
+    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF")) {
+        aus.grund = "incomplete PDF document";
+        return aus;
+    }
+    if (!dateiSicherSchreiben(datei, bytes.toStdString(), &aus.grund)) return aus;
+    aus.status = Druckausgang::Status::Gedruckt;
+    return aus;
 }
 
 }  // namespace kal

@@ -25,7 +25,7 @@ public:
     bool startDocument(const std::string& name) override;
     bool startPage() override;
     bool endPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     void abortDocument() override;
     void drawText(int x, int y, const std::string& text, const PageFont& font,
                   TextAlign align) override;
@@ -40,9 +40,12 @@ private:
     int seiten_ = 0;
 };
 
-// Writes a printout as an A4 PDF file; false when the file cannot be
-// written or drawing fails. Needs a QGuiApplication.
-bool druckeAlsPdf(const std::string& datei, const std::string& titel,
-                  const PrintPort::Zeichnung& zeichnen);
+// Writes a printout as an A4 PDF file: drawn in memory, checked to be a
+// complete document, then written through a temporary file. A failed
+// drawing reports no file; a document that is incomplete or cannot be
+// written names the file and the reason, and an old file stays as it was.
+// Needs a QGuiApplication.
+Druckausgang druckeAlsPdf(const std::string& datei, const std::string& titel,
+                          const PrintPort::Zeichnung& zeichnen);
 
 }  // namespace kal

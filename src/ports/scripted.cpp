@@ -55,7 +55,10 @@ bool RecordingPage::endPage() {
     log.push_back("endPage");
     return !failEndPage;
 }
-void RecordingPage::endDocument() { log.push_back("endDocument"); }
+bool RecordingPage::endDocument() {
+    log.push_back("endDocument");
+    return !failEndDocument;
+}
 void RecordingPage::abortDocument() { log.push_back("abortDocument"); }
 
 void RecordingPage::drawText(int x, int y, const std::string& text, const PageFont& font,
@@ -90,8 +93,9 @@ int RecordingPage::textWidth(const std::string& text, const PageFont& font) cons
     return zeichen * font.height / 2;
 }
 
-bool ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) {
-    if (cancel) return false;
+Druckausgang ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel,
+                                      const Zeichnung& zeichnen) {
+    if (cancel) return {};
     if (geraet) {
         auftraege.push_back({ziel, titel, {}});
         return geraet(titel, zeichnen);
@@ -99,7 +103,9 @@ bool ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel, const Ze
     RecordingPage page;
     const bool ok = zeichnen(page);
     auftraege.push_back({ziel, titel, std::move(page.log)});
-    return ok;
+    Druckausgang a;
+    a.status = ok ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+    return a;
 }
 
 int ScriptedDialogs::runDialog(DialogModel& dialog) {

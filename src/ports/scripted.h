@@ -96,7 +96,7 @@ public:
     bool startDocument(const std::string& name) override;
     bool startPage() override;
     bool endPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     void abortDocument() override;
     void drawText(int x, int y, const std::string& text, const PageFont& font,
                   TextAlign align) override;
@@ -107,6 +107,7 @@ public:
     int textWidth(const std::string& text, const PageFont& font) const override;
     std::vector<std::string> log;
     bool failEndPage = false;
+    bool failEndDocument = false;
 
 private:
     int width_, height_, perPoint_;
@@ -116,11 +117,12 @@ private:
 // cancelled printer dialog.
 class ScriptedPrinter : public PrintPort {
 public:
-    bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) override;
+    Druckausgang drucken(Druckziel ziel, const std::string& titel,
+                         const Zeichnung& zeichnen) override;
     bool cancel = false;
     // When set, draws on this device instead (the command line's PDF files);
     // the job is still recorded, without a log.
-    std::function<bool(const std::string& titel, const Zeichnung&)> geraet;
+    std::function<Druckausgang(const std::string& titel, const Zeichnung&)> geraet;
     struct Auftrag {
         Druckziel ziel;
         std::string titel;

@@ -96,6 +96,35 @@ TEST(QtPageDevice, PrintsPagesToPdf) {
     page.drawText(0, 0, "late", f, kal::TextAlign::Left);
 }
 
+// A PDF file is written whole or not at all: a failed drawing leaves no
+// file, a target that cannot be written is named with the reason.
+TEST(QtPageDevice, PdfWholeOrNotAtAll) {
+    kaltest::TempDir tmp;
+    auto seite = [](bool gelingt) {
+        return [gelingt](kal::PageDevice& d) {
+            if (!d.startDocument("") || !d.startPage()) return false;
+            d.drawText(100, 100, "Seite", kal::PageFont{"Times New Roman", 60, 500},
+                       kal::TextAlign::Left);
+            return d.endPage() && d.endDocument() && gelingt;
+        };
+    };
+    kal::Druckausgang a = kal::druckeAlsPdf(tmp.pfad("gut.pdf"), "T", seite(true));
+    EXPECT_TRUE(a.gedruckt());
+    const std::string pdf = kaltest::liesDatei(tmp.pfad("gut.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+
+    a = kal::druckeAlsPdf(tmp.pfad("schlecht.pdf"), "T", seite(false));
+    EXPECT_TRUE(a.fehlgeschlagen());
+    EXPECT_TRUE(a.datei.empty()) << "the drawing's failure, not the file's";
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(tmp.pfad("schlecht.pdf"))));
+
+    a = kal::druckeAlsPdf(tmp.pfad("fehlt/x.pdf"), "T", seite(true));
+    EXPECT_TRUE(a.fehlgeschlagen());
+    EXPECT_EQ(a.datei, tmp.pfad("fehlt/x.pdf"));
+    EXPECT_EQ(a.grund, "No such file or directory");
+}
+
 TEST(Screenshot, PathPerDialog) {
     EXPECT_EQ(kal::screenshotPfad("/tmp/a/shot.png", "DialogSettings"),
               "/tmp/a/shot-DialogSettings.png");

@@ -17,12 +17,13 @@ struct Lauf {
 };
 
 // Exit code and standard output; `args` go to the shell after the program's
-// path (redirections allowed). The runs of one test program share a settings
-// folder that starts empty, never the user's, and run outside Werksmodus.
-inline Lauf cliLauf(const std::string& args) {
+// path (redirections allowed), `vorher` runs in the same shell first (limits,
+// traps). The runs of one test program share a settings folder that starts
+// empty, never the user's, and run outside Werksmodus.
+inline Lauf cliLauf(const std::string& args, const std::string& vorher = {}) {
     static const TempDir einstellungen;
     std::filesystem::create_directories(einstellungen.pfad("config"));
-    const std::string cmd = "env -u KALVORIA_WERKSMODUS XDG_CONFIG_HOME='" +
+    const std::string cmd = vorher + "env -u KALVORIA_WERKSMODUS XDG_CONFIG_HOME='" +
                             einstellungen.pfad("config") + "' " + KAL_CLI + " " + args;
     Lauf l{-1, ""};
     FILE* p = popen(cmd.c_str(), "r");

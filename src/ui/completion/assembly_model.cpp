@@ -754,8 +754,12 @@ void CAssembly::drucken(int cmd) {
     const Ausdruck art = cmd == CmdZubehoer       ? Ausdruck::Zubehoerliste
                          : cmd == CmdKonstruktion ? Ausdruck::Konstruktionsblatt
                                                   : Ausdruck::Plattenlegeplan;
-    ports_.printer->drucken(kopf.ziel(), app_.getSprache().GetValue(abschnitt(art), "titel", ""),
-                            ausdruck(art, *this, fall_, kopf));
+    const CIniEx& sprache = app_.getSprache();
+    druckfehlerMelden(
+        ports_.messages, sprache,
+        ports_.printer->drucken(kopf.ziel(), sprache.GetValue(abschnitt(art), "titel", ""),
+                                ausdruck(art, *this, fall_, kopf)),
+        "druckFehlgeschlagen");
 }
 
 }  // namespace kal

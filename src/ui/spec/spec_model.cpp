@@ -3,13 +3,12 @@
 #include <cfloat>
 #include <cmath>
 #include <exception>
-#include <memory>
 
+#include "dateiausgabe.h"
 #include "dialog_ids.h"
 #include "dialoghilfe.h"
 #include "format.h"
 #include "kal_version.h"
-#include "projektdatei.h"
 #include "projektdaten.h"
 #include "spec_ausgaben.h"
 
@@ -519,7 +518,8 @@ std::string DialogSpec::vorlagenPfad() const {
 }
 
 void DialogSpec::tabelleUebergeben() {
-    if (ports_.clipboard) ports_.clipboard->setText(tabellenText());
+    // what the template opens with is not examined: the hand-over is the text
+    ausgabeGelungen_ = ports_.clipboard && ports_.clipboard->setText(tabellenText());
     if (ports_.documents) ports_.documents->openDocument(vorlagenPfad());
 }
 
@@ -528,9 +528,9 @@ void DialogSpec::ausschreibungSchreiben() {
     std::optional<std::string> pfad = ports_.files->chooseFileToSave("txt", {});
     if (!pfad || pfad->empty()) return;  // cancelled: nothing written, nothing said
     // a file that cannot be written is said, and an existing one stays whole
-    if (!dateiSicherSchreiben(*pfad, alsWindows1252(ausschreibungText())))
-        zeigeMeldung(ports_.messages, sprache(), "error", "dateiNichtGespeichert", caption(),
-                     MessageIcon::Error, *pfad);
+    std::string grund;
+    ausgabeGelungen_ = dateiSicherSchreiben(*pfad, alsWindows1252(ausschreibungText()), &grund);
+    if (!ausgabeGelungen_) schreibfehlerMelden(ports_.messages, sprache(), *pfad, grund, caption());
 }
 
 Spezblattangaben DialogSpec::blattangaben() const {
@@ -565,19 +565,18 @@ void DialogSpec::drucken() {
     for (size_t i = 0; i < projektdaten_.size(); ++i)
         form().setText(kProjektdatenFelder[i], projektdaten_[i]);
     // a cancelled printer dialog draws nothing and says nothing
-    auto fehlgeschlagen = std::make_shared<bool>(false);
     const CIniEx& s = sprache();
-    ports_.printer->drucken(
-        kopf.ziel(), s.GetValue("title"),
-        [&kopf, &s, felder = form(), a = blattangaben(), fehlgeschlagen](PageDevice& dc) {
-            const bool ok = druckeSpezifikationsblatt(dc, s, kopf, felder, a);
-            if (!ok) *fehlgeschlagen = true;
-            return ok;
-        });
-    if (*fehlgeschlagen) zeigeMeldung(ports_.messages, s, "error", "spezdrucken", caption());
+    const Druckausgang aus =
+        ports_.printer->drucken(kopf.ziel(), s.GetValue("title"),
+                                [&kopf, &s, felder = form(), a = blattangaben()](PageDevice& dc) {
+                                    return druckeSpezifikationsblatt(dc, s, kopf, felder, a);
+                                });
+    ausgabeGelungen_ = aus.gedruckt();
+    druckfehlerMelden(ports_.messages, s, aus, "spezdrucken", caption());
 }
 
 void DialogSpec::geklickt(int id) {
+    ausgabeGelungen_ = false;
     switch (id) {
         case Drucken:
             if (!pruefen()) return;

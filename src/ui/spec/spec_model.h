@@ -39,6 +39,10 @@ public:
     void ausschreibungSchreiben();
     void drucken();
 
+    // Whether the output of the last button (hand-over, tender text,
+    // printout) was produced; false after a failed check, a cancel or a
+    // failure.
+    bool letzteAusgabeGelungen() const { return ausgabeGelungen_; }
     double dichtungsgrenze() const { return dichtungsgrenze_; }
     double mindestTemperatur() const { return mindestTemperatur_; }
     const std::array<std::string, 4>& projektdaten() const { return projektdaten_; }
@@ -77,6 +81,7 @@ private:
     std::array<std::string, 4> projektdaten_;  // projekt, position, name, telefon
     double dichtungsgrenze_ = 0.0;
     double mindestTemperatur_ = 0.0;
+    bool ausgabeGelungen_ = false;
 };
 
 }  // namespace kal

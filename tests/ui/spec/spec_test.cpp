@@ -610,6 +610,7 @@ TEST(Ausgaben, TenderFileWritten) {
     Spez s(probe("water_water_design.kal"));
     s.u.p.files.saveAnswers = {tmp.pfad("a.txt"), tmp.pfad("missing/b.txt"), std::nullopt};
     s.klick(Ausschreibung);
+    EXPECT_TRUE(s.dlg->letzteAusgabeGelungen());
     const std::string datei = kaltest::liesDatei(tmp.pfad("a.txt"));
     EXPECT_NE(datei.find("Inlet temperature: 90.00 [\xB0"
                          "C]\r\n"),
@@ -617,9 +618,10 @@ TEST(Ausgaben, TenderFileWritten) {
     EXPECT_EQ(datei.size(), s.dlg->ausschreibungText().size() -
                                 6);  // six characters of two bytes in UTF-8, one in the code page
     s.klick(Ausschreibung);
-    EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"dateiNichtGespeichert"});
-    EXPECT_EQ(s.u.p.messages.shown[0].text,
-              "The project file could not be saved: " + tmp.pfad("missing/b.txt"));
+    EXPECT_FALSE(s.dlg->letzteAusgabeGelungen());
+    EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"dateiNichtGeschrieben"});
+    EXPECT_EQ(s.u.p.messages.shown[0].text, "The file " + tmp.pfad("missing/b.txt") +
+                                                " could not be written: No such file or directory");
     s.klick(Ausschreibung);
     EXPECT_EQ(s.u.p.messages.shown.size(), 1u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.dir()), {}), 1);
@@ -673,7 +675,10 @@ TEST(Ausgaben, PrintThroughTheProjectData) {
     s.u.p.printer.geraet = [](const std::string&, const PrintPort::Zeichnung& z) {
         RecordingPage kaputt;
         kaputt.failEndPage = true;
-        return z(kaputt);
+        Druckausgang a;
+        a.status =
+            z(kaputt) ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+        return a;
     };
     s.klick(Drucken);
     EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"spezdrucken"});
