@@ -136,6 +136,11 @@ void QtDocuments::showHelpWindow(const std::string& path) {
     fenster->show();
 }
 
+void druckerEinrichten(QPrinter& printer) {
+    printer.setResolution(kDruckaufloesung);
+    printer.setPageLayout(druckseite());
+}
+
 Druckausgang QtPrinter::drucken(Druckziel ziel, const std::string& titel,
                                 const Zeichnung& zeichnen) {
     if (ziel == Druckziel::Pdf) {
@@ -148,6 +153,7 @@ Druckausgang QtPrinter::drucken(Druckziel ziel, const std::string& titel,
     }
     Druckausgang aus;
     QPrinter printer(QPrinter::HighResolution);
+    druckerEinrichten(printer);
     printer.setDocName(q(titel));
     if (ziel == Druckziel::Vorschau) {
         QPrintPreviewDialog dlg(&printer, elternFenster(parent_));

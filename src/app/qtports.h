@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QPrinter>
 #include <functional>
 #include <map>
 #include <memory>
@@ -69,6 +70,10 @@ public:
 private:
     QPointer<QWidget> parent_;
 };
+
+// A printer on the page of every printout (printer and preview alike, the
+// same as the PDF's): A4 portrait, its margins, its resolution.
+void druckerEinrichten(QPrinter& printer);
 
 class QtPrinter : public PrintPort {
 public:

@@ -33,16 +33,20 @@ namespace {
 
 class Datenblatt {
 public:
-    Datenblatt(PageDevice& dc, const CDialogProjektDaten& kopf, const Konstruktionsangaben& a)
+    Datenblatt(PageDevice& dc, const CDialogProjektDaten& kopf, const Konstruktionsangaben& a,
+               int seiten)
         : dc_(dc),
           kopf_(kopf),
           a_(a),
           r_(dc),
           m_(gestellmasse(a)),
-          doc_(dc, [&kopf, &a](PageDevice& d, int seite) {
-              return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
-                                      a.geraetekennstring, a.preisCode, a.abschnitt, seite);
-          }) {
+          doc_(
+              dc,
+              [&kopf, &a](PageDevice& d, int seite, int n) {
+                  return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
+                                          a.geraetekennstring, a.preisCode, a.abschnitt, seite, n);
+              },
+              seiten) {
         normal_ = schrift(dc, 10);
         fett_ = schrift(dc, 10, true);
         klein_ = schrift(dc, 8);
@@ -253,7 +257,8 @@ bool Datenblatt::drucken() {
 
 bool druckeKonstruktionsdatenblatt(PageDevice& dc, const CDialogProjektDaten& kopf,
                                    const Konstruktionsangaben& a) {
-    return Datenblatt(dc, kopf, a).drucken();
+    return mitSeitenzahl(
+        dc, [&](PageDevice& d, int seiten) { return Datenblatt(d, kopf, a, seiten).drucken(); });
 }
 
 }  // namespace kal

@@ -69,13 +69,15 @@ namespace {
 
 class Plan {
 public:
-    Plan(PageDevice& dc, const CDialogProjektDaten& kopf, const Plattenlegeangaben& a)
+    Plan(PageDevice& dc, const CDialogProjektDaten& kopf, const Plattenlegeangaben& a, int seiten)
         : dc_(dc),
           kopf_(kopf),
           a_(a),
           raster_(dc),
           platten_(plattenliste(a)),
-          doc_(dc, [this](PageDevice& d, int seite) { return seitenkopf(d, seite); }) {
+          doc_(
+              dc, [this](PageDevice& d, int seite, int n) { return seitenkopf(d, seite, n); },
+              seiten) {
         klein_ = schrift(dc, 8);
         kleinFett_ = schrift(dc, 8, true);
         normal_ = schrift(dc, 10);
@@ -92,7 +94,7 @@ private:
         return kopf_.app().getSprache().GetValue(a_.abschnitt, key, "");
     }
     std::string spalttypName(int position) const;
-    int seitenkopf(PageDevice& d, int seite);
+    int seitenkopf(PageDevice& d, int seite, int seiten);
     void tabellenkopf(int y);
     void zeichnung();
     void tabelle();
@@ -113,9 +115,9 @@ std::string Plan::spalttypName(int position) const {
     return s ? s->getName() : "";
 }
 
-int Plan::seitenkopf(PageDevice& d, int seite) {
+int Plan::seitenkopf(PageDevice& d, int seite, int seiten) {
     int y = kopf_.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
-                              a_.geraetekennstring, a_.preisCode, a_.abschnitt, seite);
+                              a_.geraetekennstring, a_.preisCode, a_.abschnitt, seite, seiten);
     if (seite > 1) {
         tabellenkopf(y);
         y += 2 * zeile_;
@@ -239,7 +241,8 @@ bool Plan::drucken() {
 
 bool druckePlattenlegeplan(PageDevice& dc, const CDialogProjektDaten& kopf,
                            const Plattenlegeangaben& a) {
-    return Plan(dc, kopf, a).drucken();
+    return mitSeitenzahl(
+        dc, [&](PageDevice& d, int seiten) { return Plan(d, kopf, a, seiten).drucken(); });
 }
 
 }  // namespace kal

@@ -1,12 +1,14 @@
 #include "qtseite.h"
 
 #include <QBuffer>
+#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <algorithm>
 
 #include "dateiausgabe.h"
 
@@ -15,6 +17,11 @@ namespace kal {
 namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
+
+QPageLayout druckseite() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
 
 QtPageDevice::QtPageDevice(QPagedPaintDevice& geraet) : geraet_(geraet) {}
 
@@ -26,9 +33,9 @@ int QtPageDevice::pageWidth() const { return geraet_.width(); }
 int QtPageDevice::pageHeight() const { return geraet_.height(); }
 
 int QtPageDevice::lineHeight(int points) const {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPointSize(points > 0 ? points : 1);
-    return QFontMetrics(f, &geraet_).height();
+    // as the printing library's font size: the em at the device's resolution,
+    // the same on every device of the same resolution
+    return std::max(1, qRound(points * geraet_.logicalDpiY() / 72.0));
 }
 
 QFont QtPageDevice::qtFont(const PageFont& font) const {
@@ -107,9 +114,8 @@ Druckausgang druckeAlsPdf(const std::string& datei, const std::string& titel,
         QPdfWriter pdf(&puffer);
         pdf.setTitle(q(titel));
         pdf.setCreator(QStringLiteral("kalvoria"));
-        pdf.setResolution(600);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        pdf.setResolution(kDruckaufloesung);
+        pdf.setPageLayout(druckseite());
         QtPageDevice seite(pdf);
         if (!zeichnen(seite)) return aus;
     }

@@ -2,6 +2,7 @@
 // print preview and PDF files, needing QtGui only (the CLI has no Widgets).
 #pragma once
 
+#include <QPageLayout>
 #include <QPainter>
 #include <memory>
 #include <string>
@@ -12,8 +13,14 @@ class QPagedPaintDevice;
 
 namespace kal {
 
+// The page every printout is laid out on, for the printer, the preview and
+// PDF alike: A4 portrait with 10 mm margins, at 600 dots per inch.
+constexpr int kDruckaufloesung = 600;
+QPageLayout druckseite();
+
 // Draws on a paged device (QPrinter, QPdfWriter) it does not own. Font
-// heights and coordinates are device units.
+// heights and coordinates are device units; the line height of a size is
+// its em (points at the device's resolution), the height fonts are set in.
 class QtPageDevice : public PageDevice {
 public:
     explicit QtPageDevice(QPagedPaintDevice& geraet);

@@ -37,18 +37,21 @@ std::string grossAnfang(std::string s) {
 class Blatt {
 public:
     Blatt(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf, const Form& f,
-          const Spezblattangaben& a)
+          const Spezblattangaben& a, int seiten)
         : f_(f),
           a_(a),
           sprache_(sprache),
           s_(dc.pageWidth()),
           h_(dc.lineHeight(11)),
           gross_(dc.lineHeight(14)),
-          doc_(dc, [&kopf, &a](PageDevice& d, int seite) {
-              return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
-                                      a.geraetekennstring, a.preisCode, "spezifikation", seite,
-                                      kSeitenrahmenRechts);
-          }) {
+          doc_(
+              dc,
+              [&kopf, &a](PageDevice& d, int seite, int n) {
+                  return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
+                                          a.geraetekennstring, a.preisCode, "spezifikation", seite,
+                                          n, kSeitenrahmenRechts);
+              },
+              seiten) {
         fontA_ = schrift(dc, 11);
         fontC_ = schrift(dc, 11, true);
         fontD_ = schrift(dc, 14);
@@ -312,7 +315,9 @@ bool Blatt::drucken() {
 bool druckeSpezifikationsblatt(PageDevice& dc, const CIniEx& sprache,
                                const CDialogProjektDaten& kopf, const Form& felder,
                                const Spezblattangaben& a) {
-    return Blatt(dc, sprache, kopf, felder, a).drucken();
+    return mitSeitenzahl(dc, [&](PageDevice& d, int seiten) {
+        return Blatt(d, sprache, kopf, felder, a, seiten).drucken();
+    });
 }
 
 }  // namespace kal

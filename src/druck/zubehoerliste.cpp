@@ -17,7 +17,7 @@ namespace {
 class Liste {
 public:
     Liste(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf,
-          const Zubehoerangaben& a)
+          const Zubehoerangaben& a, int seiten)
         : a_(a),
           sprache_(sprache),
           w_(dc.pageWidth()),
@@ -25,10 +25,14 @@ public:
           x0_(static_cast<int>(w_ * 0.1)),
           xPreis_(static_cast<int>(w_ * 0.75)),
           xBetrag_(static_cast<int>(w_ * 0.92)),
-          doc_(dc, [&kopf, &a](PageDevice& d, int seite) {
-              return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
-                                      a.geraetekennstring, a.preisCode, "zubehoerliste", seite);
-          }) {
+          doc_(
+              dc,
+              [&kopf, &a](PageDevice& d, int seite, int n) {
+                  return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
+                                          a.geraetekennstring, a.preisCode, "zubehoerliste", seite,
+                                          n);
+              },
+              seiten) {
         normal_.height = fett_.height = l_;
         fett_.weight = 700;
         waehrung_ = sprache.GetValue("unit", "waehrung", "");
@@ -172,7 +176,9 @@ bool Liste::drucken() {
 
 bool druckeZubehoerliste(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf,
                          const Zubehoerangaben& a) {
-    return Liste(dc, sprache, kopf, a).drucken();
+    return mitSeitenzahl(dc, [&](PageDevice& d, int seiten) {
+        return Liste(d, sprache, kopf, a, seiten).drucken();
+    });
 }
 
 }  // namespace kal

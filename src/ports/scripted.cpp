@@ -49,6 +49,7 @@ bool RecordingPage::startDocument(const std::string& name) {
 }
 bool RecordingPage::startPage() {
     log.push_back("startPage");
+    ++seite_;
     return true;
 }
 bool RecordingPage::endPage() {
@@ -68,6 +69,12 @@ void RecordingPage::drawText(int x, int y, const std::string& text, const PageFo
                    : align == TextAlign::Center ? "C "
                                                 : "L ") +
                   std::to_string(font.weight) + " " + text);
+    texte.push_back({seite_, x, y, align, font, text});
+}
+
+int RecordingPage::Text::links(const RecordingPage& p) const {
+    const int w = p.textWidth(text, font);
+    return align == TextAlign::Right ? x - w : align == TextAlign::Center ? x - w / 2 : x;
 }
 
 void RecordingPage::drawLine(int x1, int y1, int x2, int y2, int penWidth) {

@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextBrowser>
 #include <QTimer>
@@ -123,6 +125,30 @@ TEST(QtPageDevice, PdfWholeOrNotAtAll) {
     EXPECT_TRUE(a.fehlgeschlagen());
     EXPECT_EQ(a.datei, tmp.pfad("fehlt/x.pdf"));
     EXPECT_EQ(a.grund, "No such file or directory");
+}
+
+// Printer, preview and PDF lay out on the same page: the same size, line
+// heights and text widths, so the preview shows the pages the PDF holds.
+TEST(QtPrinter, MeasuresLikeThePdf) {
+    QPrinter printer(QPrinter::HighResolution);
+    kal::druckerEinrichten(printer);
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdf.setResolution(kal::kDruckaufloesung);
+    pdf.setPageLayout(kal::druckseite());
+    const kal::QtPageDevice a(printer), b(pdf);
+    EXPECT_EQ(b.lineHeight(11), 92);  // 11 pt
+    EXPECT_EQ(a.pageWidth(), b.pageWidth());
+    EXPECT_EQ(a.pageHeight(), b.pageHeight());
+    for (int punkte : {8, 9, 10, 11, 14, 16}) {
+        EXPECT_EQ(a.lineHeight(punkte), b.lineHeight(punkte)) << punkte;
+        for (int gewicht : {500, 700}) {
+            const kal::PageFont f{"Times New Roman", b.lineHeight(punkte), gewicht};
+            EXPECT_EQ(a.textWidth("Specific heat capacity [BTU/(lb·°F)] 0.998", f),
+                      b.textWidth("Specific heat capacity [BTU/(lb·°F)] 0.998", f));
+        }
+    }
 }
 
 TEST(Screenshot, PathPerDialog) {

@@ -290,25 +290,68 @@ TEST(Projektdaten, UnwritableStoreWarnsAndStillPrints) {
     EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"readregistry"});
 }
 
-// The header: the sheet's title, the project data, the page frame and
-// logo, and a body that starts below everything it drew.
+// The header: the sheet's title with its page of several, the project
+// data, the page frame and logo, and a body that starts below everything it
+// drew. The device identification only where the settings show it.
 TEST(Projektdaten, HeaderEndsAboveTheBody) {
+    for (const char* kennstring : {"1", "0"}) {
+        SCOPED_TRACE(kennstring);
+        kaltest::Umgebung u;
+        std::string ini = kaltest::liesDatei(u.dir.pfad("kalvoria.ini"));
+        ini.replace(ini.find("kennstring=1"), 12, std::string("kennstring=") + kennstring);
+        u.dir.schreibe("kalvoria.ini", ini);
+        u.app.erzeugeObjekte(u.dir.dir());
+        u.app.spracheFestlegen();
+        CDialogProjektDaten d(u.app);
+        d.SetProjektdaten("A. Kern", "Nord", "10", "-214");
+        RecordingPage s(4960, 7016, 10);
+        const int y = d.KopfDrucken(s, Rechteck{0, 0, s.pageWidth(), s.pageHeight()}, "KX14-41",
+                                    "KX 14", "kondatenblatt", 2, 3);
+        std::vector<std::string> gezeichnet;
+        for (const Gezeichnet& g : kaltest::texte(s.log)) {
+            gezeichnet.push_back(g.text);
+            EXPECT_LT(g.y, y);
+        }
+        for (const char* t : {"Construction data sheet", "Page 2 of 3", "A. Kern", "Nord", "KX 14"})
+            EXPECT_NE(std::find(gezeichnet.begin(), gezeichnet.end(), t), gezeichnet.end()) << t;
+        EXPECT_EQ(std::count(gezeichnet.begin(), gezeichnet.end(), "KX14-41"),
+                  kennstring[0] == '1' ? 1 : 0);
+        EXPECT_EQ(s.log.front().rfind("rect ", 0), 0u);
+        EXPECT_NE(s.log[1].find("/pic/Logo.bmp"), std::string::npos);
+    }
+}
+
+// The longest values the fields take, with blanks and without: each stays
+// in its own column (wrapped or smaller) and inside the frame; the header
+// grows only by the lines it needs, the same on every page and whether the
+// sheet has one page or several.
+TEST(Projektdaten, LongestValuesStayInTheirColumns) {
     kaltest::Umgebung u;
     CDialogProjektDaten d(u.app);
-    d.SetProjektdaten("A. Kern", "Nord", "10", "-214");
-    RecordingPage s;
-    const int y = d.KopfDrucken(s, Rechteck{0, 0, s.pageWidth(), s.pageHeight()}, "KX14-41",
-                                "KX 14", "kondatenblatt", 2);
-    std::vector<std::string> gezeichnet;
-    for (const Gezeichnet& g : kaltest::texte(s.log)) {
-        gezeichnet.push_back(g.text);
-        EXPECT_LT(g.y, y);
+    const std::string lang = "Fernwaermeversorgung Nordstadt, Erweiterung Bauabschnitt 3b";
+    const std::string breit(59, 'W');
+    ASSERT_EQ(lang.size(), 59u);
+    for (int id : {pd::Kunde, pd::Projekt, pd::Position, pd::Sachbearbeiter, pd::Telefon})
+        d.form().setText(id, id % 2 ? lang : breit);
+    RecordingPage s(4960, 7016, 10);
+    const Rechteck r{0, 0, s.pageWidth(), s.pageHeight()};
+    const std::string kennung = "KX08-15-1P-316-PN16-EPDMHT-G1D-7LL-A25.A25";
+    const int y1 = d.KopfDrucken(s, r, kennung, "KX 08-15", "spezifikation", 1, 1);
+    const int y2 = d.KopfDrucken(s, r, kennung, "KX 08-15", "spezifikation", 2, 2);
+    EXPECT_EQ(y1, y2);
+    const int links = 4960 * 7 / 100, rechts = 4960 * 95 / 100, mitte = (links + rechts) / 2;
+    for (const RecordingPage::Text& g : s.texte) {
+        SCOPED_TRACE(g.text);
+        EXPECT_GT(g.links(s), links);
+        EXPECT_LT(g.rechts(s), rechts);
+        // the first column ends before the second starts; the price code
+        // and the identification run across the width
+        if (g.links(s) < mitte && g.text != kennung && g.text != "Device identification") {
+            EXPECT_LT(g.rechts(s), mitte);
+        }
     }
-    for (const char* t :
-         {"Construction data sheet", "Page 2", "A. Kern", "Nord", "KX14-41", "KX 14"})
-        EXPECT_NE(std::find(gezeichnet.begin(), gezeichnet.end(), t), gezeichnet.end()) << t;
-    EXPECT_EQ(s.log.front().rfind("rect ", 0), 0u);
-    EXPECT_NE(s.log[1].find("/pic/Logo.bmp"), std::string::npos);
+    // the header has room left for the body of a one-page sheet
+    EXPECT_LT(y1, 7016 / 4);
 }
 
 }  // namespace

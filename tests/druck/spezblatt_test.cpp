@@ -44,9 +44,10 @@ struct Blatt {
     kaltest::Umgebung u;
     CDialogProjektDaten kopf{u.app};
     RecordingPage seite;
+    Spezblattangaben angaben;
     bool ok = false;
     Blatt(const Form& f, const Spezblattangaben& a, RecordingPage s = RecordingPage(4960, 7016, 10))
-        : seite(s) {
+        : seite(s), angaben(a) {
         ok = druckeSpezifikationsblatt(seite, u.app.getSprache(), kopf, f, a);
     }
 
@@ -56,9 +57,9 @@ struct Blatt {
     // separator.
     std::string layout() const {
         RecordingPage leer = seite;
-        const int kopfEnde =
-            kopf.KopfDrucken(leer, Rechteck{0, 0, seite.pageWidth(), seite.pageHeight()}, "", "",
-                             "spezifikation", 2, 0.995);
+        const int kopfEnde = kopf.KopfDrucken(
+            leer, Rechteck{0, 0, seite.pageWidth(), seite.pageHeight()}, angaben.geraetekennstring,
+            angaben.preisCode, "spezifikation", 2, 2, 0.995);
         const Spezspalten s(seite.pageWidth());
         const std::map<int, std::string> namen = {
             {s.links, "L"},  {s.unterspalte, "S"},  {s.einheitWarm, "UW"}, {s.wertWarm, "VW"},
