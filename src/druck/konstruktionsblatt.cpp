@@ -175,11 +175,17 @@ void Datenblatt::abschnitt(const char* key) {
     doc_.y += l_ / 2;
 }
 
+// A label and its value, the value wrapped within the sheet.
 void Datenblatt::zeile(const std::string& label, const std::string& wert) {
     doc_.platzFuer(l_);
-    dc_.drawText(x0_, doc_.y, label, normal_);
-    dc_.drawText(xWert_, doc_.y, wert, fett_);
-    doc_.y += l_;
+    dc_.drawText(x0_, doc_.y, label, passend(dc_, label, normal_, xWert_ - x0_ - l_ / 2));
+    const auto zeilen = umbrechen(dc_, wert, fett_, xRechts_ - xWert_);
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        if (i > 0) doc_.platzFuer(l_);
+        dc_.drawText(xWert_, doc_.y, zeilen[i], fett_);
+        doc_.y += l_;
+    }
+    if (zeilen.empty()) doc_.y += l_;
 }
 
 void Datenblatt::daten() {
@@ -232,8 +238,7 @@ void Datenblatt::anschluesse() {
     for (const Seite& s : seiten) {
         doc_.platzFuer(5 * l_);
         dc_.drawText(x0_, doc_.y, t(s.key), fett_);
-        dc_.drawText(xWert_, doc_.y, s.belegung, fett_);
-        doc_.y += l_;
+        zeile("", s.belegung);
         const auto [erste, zweite] = anschlussZeilen(s.anschluss);
         zeile(t("anschluss"), erste);
         if (!zweite.empty()) zeile("", zweite);

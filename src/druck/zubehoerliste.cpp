@@ -51,6 +51,18 @@ private:
     void text(int x, const std::string& t, bool fett = false) {
         doc_.dc().drawText(x, doc_.y, t, fett ? fett_ : normal_, TextAlign::Left);
     }
+    // A text left of the price column, wrapped within it; y stays on its
+    // last line, where the price goes.
+    void beschriftung(const std::string& t) { zeilen(t, xPreis_ - l_ / 2); }
+    // A text over the width of the list, wrapped.
+    void absatz(const std::string& t) { zeilen(t, xBetrag_); }
+    void zeilen(const std::string& t, int bis) {
+        const auto z = umbrechen(doc_.dc(), t, normal_, bis - x0_);
+        for (size_t i = 0; i < z.size(); ++i) {
+            if (i > 0) vor(1);
+            text(x0_, z[i]);
+        }
+    }
     void rechts(const std::string& t) {
         doc_.dc().drawText(xBetrag_, doc_.y, t, normal_, TextAlign::Right);
     }
@@ -85,16 +97,16 @@ void Liste::anschluss(const char* titel, const std::string& anschlussText, int e
     text(x0_, ad(titel));
     vor(1);
     const auto [erste, zweite] = anschlussZeilen(anschlussText);
-    text(x0_, erste);
+    beschriftung(erste);
     if (!zweite.empty()) {
         vor(1);
-        text(x0_, zweite);
+        beschriftung(zweite);
     }
     if (entleerung > 0) {
         vor(1);
-        text(x0_, z("incl") + " " + entleerungText);
+        beschriftung(z("incl") + " " + entleerungText);
         vor(1);
-        text(x0_, nennweite);
+        beschriftung(nennweite);
     }
     preiszeile(betrag(preis));
 }
@@ -105,7 +117,7 @@ bool Liste::drucken() {
     doc_.vor(l_ * 3 / 2, l_);
     text(x0_, "I. " + z("plattenwaermeaustauscher"), true);
     vor(2);
-    text(x0_, a_.preisCode);
+    beschriftung(a_.preisCode);
     preiszeile(a_.preiseAufAnfrage ? z("aufanfrage")
                                    : betragText(a_.geraetegrundpreis, true, waehrung_));
     anschluss("warm", a_.anschlussTextWarm, a_.entleerungVarianteWarm, a_.entleerungTextWarm,
@@ -114,7 +126,7 @@ bool Liste::drucken() {
               a_.nennweiteTextKalt, a_.anschlussKalt);
     vor(2);
     if (a_.sonderlackierung) {
-        text(x0_, ad("lackierung") + " " + ad("ralnr") + " " + a_.ralNr);
+        beschriftung(ad("lackierung") + " " + ad("ralnr") + " " + a_.ralNr);
         preiszeile(betrag(a_.lackierung));
         vor(2);
     }
@@ -132,12 +144,12 @@ bool Liste::drucken() {
     text(x0_, "II. " + z("zubehoer"), true);
     vor(2);
     if (a_.waermeisolierung) {
-        text(x0_, ad("isolierung"));
+        beschriftung(ad("isolierung"));
         preiszeile(betrag(a_.isolierung));
         vor(2);
     }
     if (a_.spritzschutzGewaehlt) {
-        text(x0_, ad("schutz"));
+        beschriftung(ad("schutz"));
         preiszeile(betrag(a_.spritzschutz));
         vor(2);
     }
@@ -148,26 +160,26 @@ bool Liste::drucken() {
     vor(3);
     text(x0_, "III. " + ad("dokumentation"), true);
     vor(2);
-    text(x0_, formatiere("%s %s %s %s", z("anzahl").c_str(), a_.dokuAnzahl.c_str(),
-                         ad("dokuanzahl").c_str(), a_.dokuSprache.c_str()));
+    absatz(formatiere("%s %s %s %s", z("anzahl").c_str(), a_.dokuAnzahl.c_str(),
+                      ad("dokuanzahl").c_str(), a_.dokuSprache.c_str()));
     vor(2);
-    text(x0_, ad("massblatt"));
+    beschriftung(ad("massblatt"));
     if (a_.dokuAnzahl != "1") preiszeile(z("aufanfrage"));
     vor(2);
     for (size_t i = 0; i < kDokumentSchluessel.size(); ++i) {
         if (!a_.dokumente[i]) continue;
-        text(x0_, ad(kDokumentSchluessel[i]));
+        beschriftung(ad(kDokumentSchluessel[i]));
         preiszeile(z("aufanfrage"));
         vor(1);
     }
     // closing notes and conditions
     vor(4);
-    text(x0_, ad("zusatztext1"));
+    absatz(ad("zusatztext1"));
     vor(1);
-    text(x0_, ad("zusatztext2"));
+    absatz(ad("zusatztext2"));
     if (!a_.preiseAufAnfrage) {
         vor(1);
-        text(x0_, z("bedingungen"));
+        absatz(z("bedingungen"));
     }
     return doc_.beenden();
 }

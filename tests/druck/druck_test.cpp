@@ -109,7 +109,7 @@ TEST(Zubehoerliste, PricedItemStepByStep) {
               "2 preis Price\n"
               "2 betrag   5102.00  EUR\n"
               "4 x0 Connection warm side\n"
-              "5 x0 Drilling pattern, DN 65, \n"
+              "5 x0 Drilling pattern, DN 65,\n"
               "6 x0 stainless steel AISI 316, with stud bolts\n"
               "7 x0 incl. F4 : blind flanges for drain,\n"
               "8 x0 Nominal width as warm side connection\n"
@@ -132,10 +132,12 @@ TEST(Zubehoerliste, PricedItemStepByStep) {
               "23 betrag   7044.50  EUR\n"
               "26 x0 bold III. Documentation\n"
               "28 x0 Number: 1 set(s) of documentation in English\n"
-              "30 x0 Dimension sheet, operating manual, pressure test certificate\n"
-              "36 x0 Prices ex works, excluding packing and VAT.\n"
-              "37 x0 Our general terms of delivery apply.\n"
-              "38 x0 Prices valid for 30 days from the date of this list.\n");
+              // a text longer than its column wraps before the price column
+              "30 x0 Dimension sheet, operating manual, pressure test\n"
+              "31 x0 certificate\n"
+              "37 x0 Prices ex works, excluding packing and VAT.\n"
+              "38 x0 Our general terms of delivery apply.\n"
+              "39 x0 Prices valid for 30 days from the date of this list.\n");
     EXPECT_EQ(kaltest::anzahl(l.seite.log, "startPage"), 1);
     EXPECT_EQ(l.seite.log.back(), "endDocument");
 }
@@ -179,12 +181,12 @@ TEST(Zubehoerliste, DocumentationLines) {
     a.dokuAnzahl = "2";
     a.dokumente[7] = a.dokumente[0] = a.dokumente[4] = true;  // QC plan, plan, schedule
     const std::string body = Liste(a).koerper();
-    EXPECT_NE(body.find("30 x0 Dimension sheet, operating manual, pressure test certificate\n"
-                        "30 preis Price\n30 betrag on request\n"
-                        "32 x0 Plate arrangement plan\n32 preis Price\n32 betrag on request\n"
-                        "33 x0 Production schedule\n33 preis Price\n33 betrag on request\n"
-                        "34 x0 Quality control plan\n34 preis Price\n34 betrag on request\n"
-                        "39 x0 Prices ex works"),
+    EXPECT_NE(body.find("30 x0 Dimension sheet, operating manual, pressure test\n"
+                        "31 x0 certificate\n31 preis Price\n31 betrag on request\n"
+                        "33 x0 Plate arrangement plan\n33 preis Price\n33 betrag on request\n"
+                        "34 x0 Production schedule\n34 preis Price\n34 betrag on request\n"
+                        "35 x0 Quality control plan\n35 preis Price\n35 betrag on request\n"
+                        "40 x0 Prices ex works"),
               std::string::npos)
         << body;
 }
@@ -239,6 +241,21 @@ TEST(Zubehoerliste, ContinuesOnASecondPageWithTheHeader) {
     const auto t = kaltest::texte(l.seite.log);
     EXPECT_EQ(t.back().text, "Prices valid for 30 days from the date of this list.");
     EXPECT_EQ(t.back().seite, seiten);
+}
+
+// A special connection's free text longer than its column wraps before
+// the price column; its price stands on its last line.
+TEST(Zubehoerliste, LongConnectionTextWrapsBeforeThePrice) {
+    Zubehoerangaben a = bepreist();
+    a.anschlussTextKalt =
+        "Special connection to drawing 4711-0815 rev. C with counter flanges and gaskets";
+    Liste l(a);
+    EXPECT_EQ(kaltest::layoutFehler(l.seite), std::vector<std::string>{});
+    const std::string body = l.koerper();
+    EXPECT_NE(body.find("11 x0 Special connection to drawing 4711-0815 rev. C with\n"
+                        "12 x0 counter flanges and gaskets\n12 preis Price\n"),
+              std::string::npos)
+        << body;
 }
 
 TEST(Zubehoerliste, FailingPageEndAbortsTheJob) {
