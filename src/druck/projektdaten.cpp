@@ -65,8 +65,7 @@ void CDialogProjektDaten::lesen() {
     SettingsPort* s = app_.getPorts().settings;
     if (!s || !s->openKey()) return;  // nothing remembered: empty fields
     for (const Gespeichert& g : kGespeichert)
-        if (auto v = s->readValue(g.name))
-            form().setText(g.feld, aufLaengeGekuerzt(*v, kMaxLaenge));
+        if (auto v = s->readValue(g.name)) form().setText(g.feld, eingabeText(*v, kMaxLaenge));
 }
 
 bool CDialogProjektDaten::speichern() {

@@ -180,8 +180,10 @@ void DialogSpec::projektdatenLesen() {
     }
     for (int i = 0; i < 4; ++i) {
         if (auto v = s->readValue(kRegistryNamen[i])) {
-            projektdaten_[static_cast<size_t>(i)] = *v;
-            form().setText(kProjektdatenFelder[i], aufLaengeGekuerzt(*v, kLaengeProjektdaten));
+            // a stored value is taken like one typed: one line, the field's length
+            const std::string wert = eingabeText(*v, kLaengeProjektdaten);
+            projektdaten_[static_cast<size_t>(i)] = wert;
+            form().setText(kProjektdatenFelder[i], wert);
         }
     }
 }

@@ -387,6 +387,27 @@ TEST(Ausgaben, DimensionLineInMmOrInch) {
     EXPECT_EQ(spez::masseText(c), " 39.37 x 10.00 x 35.45 [inch]");
 }
 
+// Line breaks never reach the line-based outputs: typed (or from an action
+// file) they are blanks at once; a value that holds one anyway (a name
+// from a project file) keeps its line in the hand-over and the tender text.
+TEST(Ausgaben, LineBreaksKeepEveryValueOnItsLine) {
+    Spez s(probe("water_water_design.kal"));
+    const size_t tabelle = zeilen(s.dlg->tabellenText()).size();
+    const size_t ausschreibung = zeilen(s.dlg->ausschreibungText()).size();
+    s.tippe(BemerkungWarm, "first\nsecond\r\nthird");
+    s.tippe(Projekt, std::string("P-7\0x", 5));
+    EXPECT_EQ(s.f().text(BemerkungWarm), "first second third");
+    EXPECT_EQ(s.f().text(Projekt), "P-7x");
+    s.f().setText(MediumKalt, "Water\r\ntreated");
+    const auto z = zeilen(s.dlg->tabellenText());
+    EXPECT_EQ(z.size(), tabelle);
+    EXPECT_EQ(z[7], "Water treated");
+    EXPECT_EQ(z[8], "first second third");
+    const auto a = zeilen(s.dlg->ausschreibungText());
+    EXPECT_EQ(a.size(), ausschreibung);
+    EXPECT_NE(std::find(a.begin(), a.end(), "Cold side medium: Water treated"), a.end());
+}
+
 // The hand-over of a condensing case with one remark and a warm drain.
 TEST(Ausgaben, HandOverCondensingWithRemarkAndDrain) {
     Spez s(probe("steam_condenser_design.kal"), [](Berechnungsfall& c) {
