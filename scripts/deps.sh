@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need (only the
-# missing ones). Uses sudo when not run as root.
+# missing ones), and the packages named as arguments (scripts/package).
+# Uses sudo when not run as root.
 set -euo pipefail
 # fonts-liberation: the printouts ask for "Times New Roman", which fontconfig
 # resolves to the metric-compatible Liberation Serif; poppler-utils renders
@@ -8,7 +9,7 @@ set -euo pipefail
 pkgs=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
       nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
       xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils clang-format clang
-      libclang-rt-14-dev)
+      libclang-rt-14-dev "$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

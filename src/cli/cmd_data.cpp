@@ -2,19 +2,21 @@
 #include <cmath>
 #include <cstdio>
 
+#include "aufruf.h"
 #include "commands.h"
 #include "data.h"
 #include "format.h"
+#include "sitzung.h"
 #include "spalttyprollen.h"
 
 namespace kal::cli {
 
 int befehlDataCheck(const Args& args) {
     if (args.size() > 1) {
-        std::fprintf(stderr, "usage: kalvoria-cli data-check [DIR]\n");
+        std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::DataCheck).c_str());
         return 2;
     }
-    std::string dir = args.empty() ? std::string("data/") : args[0];
+    std::string dir = args.empty() ? imAnwendungsverzeichnis("data/") : args[0];
     Data data(dir);
     // a data set that breaks a role of the search loads, but selects worse packs
     std::vector<std::string> fehler = data.getFehler();
@@ -34,7 +36,7 @@ std::string zahl(double v) { return kal::formatiere("%.6g", v); }
 int befehlFluid(const Args& args) {
     bool alsJson = false;
     Args pos;
-    std::string dir = "data/";
+    std::string dir = imAnwendungsverzeichnis("data/");
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--json")
             alsJson = true;
@@ -44,7 +46,7 @@ int befehlFluid(const Args& args) {
             pos.push_back(args[i]);
     }
     if (pos.size() < 2 || pos.size() > 3) {
-        std::fprintf(stderr, "usage: kalvoria-cli fluid NAME T [p] [--json] [--data DIR]\n");
+        std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Fluid).c_str());
         return 2;
     }
     double t = 0.0, p = 1.01325;

@@ -87,7 +87,7 @@ std::string einheitText(const Form& f, int id) {
 int befehlLists(const Args& args) {
     Optionen o = lies(args);
     if (!o.positionen.empty()) {
-        std::fprintf(stderr, "usage: kalvoria-cli lists [--json]\n");
+        std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Lists).c_str());
         return 2;
     }
     Sitzung s(o.werksmodus, !o.json);
@@ -178,7 +178,7 @@ int befehlCalc(const Args& args) {
         anzahl = static_cast<int>(n);
     }
     if (o.positionen.size() != 1) {
-        std::fprintf(stderr, "usage: kalvoria-cli calc FILE [--alternatives N] [--json]\n");
+        std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Calc).c_str());
         return 2;
     }
     Sitzung s(o.werksmodus, !o.json);

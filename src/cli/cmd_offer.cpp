@@ -205,9 +205,7 @@ int befehlOffer(const Args& args) {
     Optionen o = lies(args, {"--choices", "--spec", "--out"});
     const bool pdf = std::erase(o.positionen, "--pdf") > 0;
     if (o.positionen.size() != 1 || (pdf && !o.werte.count("--out"))) {
-        std::fprintf(stderr,
-                     "usage: kalvoria-cli offer FILE [--choices CHOICES.json] [--spec SPEC.json] "
-                     "[--out DIR [--pdf]] [--json]\n");
+        std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Offer).c_str());
         return 2;
     }
     std::vector<Benutzeraktion> aktionen, spezAktionen;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "aufruf.h"
+
 namespace kal::cli {
 
 using Args = std::vector<std::string>;
@@ -12,11 +14,8 @@ using Args = std::vector<std::string>;
 // Exit code when the output would hold a number JSON cannot represent.
 constexpr int kNichtDarstellbar = 3;
 
-struct Befehl {
-    const char* name;
-    const char* hilfe;
-    int (*ausfuehren)(const Args&);
-};
+// The usage line of a command, from the command table.
+std::string nutzung(aufruf::BefehlId id);
 
 int befehlFluid(const Args& args);
 int befehlDataCheck(const Args& args);

@@ -1,89 +1,80 @@
 // kalvoria-cli: the batch front end.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
+#include "anwendungsverzeichnis.h"
+#include "aufruf.h"
 #include "commands.h"
 #include "kal_version.h"
+#include "sitzung.h"
 
 namespace {
-using kal::cli::Befehl;
+namespace af = kal::aufruf;
 
-// New subcommands go here (each in its own file).
-const Befehl befehle[] = {
-    {"fluid", "fluid NAME T [p] [--json]   properties at T degC (p bar for a gas)",
-     kal::cli::befehlFluid},
-    {"data-check", "data-check [DIR]            validate a data directory (default data/)",
-     kal::cli::befehlDataCheck},
-    {"lists", "lists [--json]               the main dialog's selection lists at start",
-     kal::cli::befehlLists},
-    {"calc", "calc FILE [--json]           open a project file and calculate it",
-     kal::cli::befehlCalc},
-    {"offer",
-     "offer FILE [--choices F] [--spec S] [--out DIR [--pdf]] [--json]\n"
-     "                               calculate, complete the offer item, then (with --spec\n"
-     "                               or --out) the specification; --out writes\n"
-     "                               DIR/tender.txt and DIR/spec-sheet.txt, --pdf the printouts",
-     kal::cli::befehlOffer},
-};
-
-void hilfe() {
-    std::puts(
-        "usage: kalvoria-cli [--appdir DIR] COMMAND [ARGS]\n"
-        "\n"
-        "  --help       this text\n"
-        "  --version    program version\n"
-        "  --appdir DIR working directory for the run (the installation tree)\n"
-        "  --werksmodus factory mode (also KALVORIA_WERKSMODUS=1)\n"
-        "\n"
-        "commands:");
-    for (const auto& b : befehle) std::printf("  %s\n", b.hilfe);
+// New subcommands get their row in the command table (aufruf.cpp) and a
+// case here (each in its own file).
+int ausfuehren(af::BefehlId id, const kal::cli::Args& args) {
+    switch (id) {
+        case af::BefehlId::Fluid:
+            return kal::cli::befehlFluid(args);
+        case af::BefehlId::DataCheck:
+            return kal::cli::befehlDataCheck(args);
+        case af::BefehlId::Lists:
+            return kal::cli::befehlLists(args);
+        case af::BefehlId::Calc:
+            return kal::cli::befehlCalc(args);
+        case af::BefehlId::Offer:
+            return kal::cli::befehlOffer(args);
+    }
+    return 2;
 }
+
+}  // namespace
+
+std::string kal::cli::nutzung(af::BefehlId id) {
+    return af::nutzung(af::kommandozeile(), af::befehl(id));
+}
+
+namespace {
+void hilfe(std::FILE* wohin) { std::fputs(af::hilfe(af::kommandozeile()).c_str(), wohin); }
 }  // namespace
 
 int main(int argc, char** argv) {
-    int i = 1;
-    for (; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a == "--help" || a == "-h") {
-            hilfe();
-            return 0;
-        }
-        if (a == "--version") {
-            std::puts("kalvoria " KAL_VERSION);
-            return 0;
-        }
-        if (a == "--werksmodus") {
-            setenv("KALVORIA_WERKSMODUS", "1", 1);
-            continue;
-        }
-        if (a == "--appdir") {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "--appdir needs a directory\n");
-                return 2;
-            }
-            std::error_code ec;
-            std::filesystem::current_path(argv[++i], ec);
-            if (ec) {
-                std::fprintf(stderr, "cannot change to %s: %s\n", argv[i], ec.message().c_str());
-                return 2;
-            }
-            continue;
-        }
-        break;
-    }
-    if (i >= argc) {
-        hilfe();
+    const af::Programm& p = af::kommandozeile();
+    const af::Gelesen g = af::lies(p.optionen, kal::cli::Args(argv + 1, argv + argc), true);
+    if (!g.fehler.empty()) {
+        std::fprintf(stderr, "kalvoria-cli: %s\n", g.fehler.c_str());
         return 2;
     }
-    std::string name = argv[i];
-    kal::cli::Args args(argv + i + 1, argv + argc);
-    for (const auto& b : befehle)
-        if (name == b.name) return b.ausfuehren(args);
-    std::fprintf(stderr, "unknown command: %s\n", name.c_str());
-    hilfe();
-    return 2;
+    if (g.optionen.count("--help")) {
+        hilfe(stdout);
+        return 0;
+    }
+    if (g.optionen.count("--version")) {
+        std::puts("kalvoria " KAL_VERSION);
+        return 0;
+    }
+    if (g.optionen.count("--werksmodus")) setenv("KALVORIA_WERKSMODUS", "1", 1);
+    std::string fehler;
+    const auto appdir = g.optionen.count("--appdir") ? g.optionen.at("--appdir") : "";
+    const std::optional<std::string> dir =
+        kal::anwendungsverzeichnisFestlegen(appdir, argc > 0 ? argv[0] : nullptr, fehler);
+    if (!dir) {
+        std::fprintf(stderr, "kalvoria-cli: %s\n", fehler.c_str());
+        return 2;
+    }
+    kal::cli::setAnwendungsverzeichnis(*dir);
+    if (g.positionen.empty()) {
+        hilfe(stderr);
+        return 2;
+    }
+    const std::string& name = g.positionen.front();
+    const af::Befehl* b = af::befehl(p, name);
+    if (!b) {
+        std::fprintf(stderr, "unknown command: %s\n", name.c_str());
+        hilfe(stderr);
+        return 2;
+    }
+    return ausfuehren(b->id, kal::cli::Args(g.positionen.begin() + 1, g.positionen.end()));
 }

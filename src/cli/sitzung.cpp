@@ -134,6 +134,19 @@ void alternativenJson(Json& calc, const Alternativenbericht& b, const CIniEx& sp
                               {"pack", ergebnisJson(b.aenderung->paket)}};
 }
 
+namespace {
+std::string& appDir() {
+    static std::string dir;
+    return dir;
+}
+}  // namespace
+
+void setAnwendungsverzeichnis(const std::string& dir) { appDir() = dir; }
+const std::string& anwendungsverzeichnis() { return appDir(); }
+std::string imAnwendungsverzeichnis(const std::string& rel) {
+    return appDir().empty() ? rel : appDir() + "/" + rel;
+}
+
 void CliMeldungen::showMessage(const Message& m) {
     shown.push_back(m);
     if (ausgeben_)
@@ -145,7 +158,7 @@ Sitzung::Sitzung(bool werksmodus, bool meldungenAusgeben) : meldungen(meldungenA
     p.messages = &meldungen;
     p.settings = &settings;
     app = std::make_unique<CBerechnungApp>(p, werksmodus);
-    app->erzeugeObjekte(std::string());
+    app->erzeugeObjekte(anwendungsverzeichnis());
     // Never ask or store a language here: the stored one, else English.
     std::string code = app->spracheLesen();
     if (code.empty()) code = "uk";

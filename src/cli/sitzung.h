@@ -31,8 +31,15 @@ private:
     bool ausgeben_;
 };
 
-// The application as start-up leaves it, in the current directory (the
-// installation tree), with the user's stored settings and the main dialog.
+// The application directory of the run, set once by main(); empty (the
+// working directory) for callers that set none.
+void setAnwendungsverzeichnis(const std::string& dir);
+const std::string& anwendungsverzeichnis();
+// `rel` in the application directory ("data/" when that is the working one).
+std::string imAnwendungsverzeichnis(const std::string& rel);
+
+// The application as start-up leaves it, in the application directory,
+// with the user's stored settings and the main dialog.
 struct Sitzung {
     ScriptedPorts scripted;
     CliMeldungen meldungen;

@@ -1,5 +1,6 @@
 // kalvoria: the desktop program. Start-up runs the main dialog modally.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -7,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "anwendungsverzeichnis.h"
 #include "app.h"
 #include "assembly_model.h"
 #include "assembly_view.h"
+#include "aufruf.h"
 #include "benutzeraktion.h"
 #include "berechnung_model.h"
 #include "berechnung_view.h"
+#include "kal_version.h"
 #include "qtports.h"
 #include "qtsettings.h"
 #include "spec_view.h"
@@ -20,9 +24,23 @@
 #include "views.h"
 
 int main(int argc, char** argv) {
+    namespace af = kal::aufruf;
+    // before Qt, which needs a display
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::fputs(af::hilfe(af::programm()).c_str(), stdout);
+            return 0;
+        }
+        if (a == "--version") {
+            std::puts("kalvoria " KAL_VERSION);
+            return 0;
+        }
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("kalvoria");
     QApplication::setOrganizationName("kalvoria");
+    QApplication::setWindowIcon(QIcon::fromTheme("kalvoria"));
     // Qt sets the user's locale; numbers must not follow it.
     std::setlocale(LC_NUMERIC, "C");
 
@@ -34,32 +52,36 @@ int main(int argc, char** argv) {
     kal::registerAssemblyView(qt.dialogs);
     kal::registerSpecView(qt.dialogs);
 
-    // kalvoria [--werksmodus] [PROJECT [--berechnen [--alternativen | --komplettieren
-    //          [--choices FILE] [--spezifikation [--spec FILE]]]]]:
-    // a project given on the command line is opened at start, calculated
+    // kalvoria [OPTION]... [PROJECT] (Qt has taken its own options): a
+    // project given on the command line is opened at start, calculated
     // with --berechnen, and completed with --komplettieren, the user actions
     // of a choices file applied to the completion dialog as kalvoria-cli
     // offer applies them; --spezifikation then opens the specification,
     // with the actions of --spec applied once it is on screen;
     // --alternativen opens the alternatives window.
-    std::string projekt, choices, spec;
-    bool berechnen = false, komplettieren = false, spezifikation = false, alternativen = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a == "--berechnen")
-            berechnen = true;
-        else if (a == "--komplettieren")
-            komplettieren = true;
-        else if (a == "--spezifikation")
-            spezifikation = true;
-        else if (a == "--alternativen")
-            alternativen = true;
-        else if (a == "--choices" && i + 1 < argc)
-            choices = argv[++i];
-        else if (a == "--spec" && i + 1 < argc)
-            spec = argv[++i];
-        else if (!a.empty() && a[0] != '-')
-            projekt = a;
+    const af::Gelesen g =
+        af::lies(af::programm().optionen, std::vector<std::string>(argv + 1, argv + argc));
+    if (!g.fehler.empty() || g.positionen.size() > 1) {
+        std::fprintf(stderr, "kalvoria: %s\n",
+                     g.fehler.empty() ? "more than one project file" : g.fehler.c_str());
+        return 2;
+    }
+    auto wert = [&g](const char* name) {
+        auto it = g.optionen.find(name);
+        return it == g.optionen.end() ? std::string() : it->second;
+    };
+    const std::string projekt = g.positionen.empty() ? "" : g.positionen.front();
+    const std::string choices = wert("--choices"), spec = wert("--spec");
+    const bool berechnen = g.optionen.count("--berechnen"),
+               komplettieren = g.optionen.count("--komplettieren"),
+               spezifikation = g.optionen.count("--spezifikation"),
+               alternativen = g.optionen.count("--alternativen");
+    std::string fehler;
+    const std::optional<std::string> appdir =
+        kal::anwendungsverzeichnisFestlegen(wert("--appdir"), argv[0], fehler);
+    if (!appdir) {
+        std::fprintf(stderr, "kalvoria: %s\n", fehler.c_str());
+        return 2;
     }
     // A file of user actions, or nullopt (after a message) when unusable.
     auto aktionenAus =
@@ -85,21 +107,23 @@ int main(int argc, char** argv) {
         };
 
     kal::CBerechnungApp app(qt.ports(&settings), kal::CBerechnungApp::werksmodusAus(argc, argv));
-    return app.start([&](kal::CBerechnungApp& a) {
-        kal::CBerechnungDlg dlg(a);
-        if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
-        if (alternativen) QTimer::singleShot(0, [&] { dlg.alternativenZeigen(); });
-        if (komplettieren)
-            QTimer::singleShot(0, [&] {
-                dlg.komplettieren([&](kal::CAssembly& c) {
-                    anwenden(c, *aktionen);
-                    // its menu item, once the completion is on screen
-                    if (spezifikation)
-                        QTimer::singleShot(0, [&c] {
-                            c.ereignis(kal::kp::CmdPrintSpec, kal::BindEvent::Command);
-                        });
+    return app.start(
+        [&](kal::CBerechnungApp& a) {
+            kal::CBerechnungDlg dlg(a);
+            if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
+            if (alternativen) QTimer::singleShot(0, [&] { dlg.alternativenZeigen(); });
+            if (komplettieren)
+                QTimer::singleShot(0, [&] {
+                    dlg.komplettieren([&](kal::CAssembly& c) {
+                        anwenden(c, *aktionen);
+                        // its menu item, once the completion is on screen
+                        if (spezifikation)
+                            QTimer::singleShot(0, [&c] {
+                                c.ereignis(kal::kp::CmdPrintSpec, kal::BindEvent::Command);
+                            });
+                    });
                 });
-            });
-        a.getPorts().dialogs->runDialog(dlg);
-    });
+            a.getPorts().dialogs->runDialog(dlg);
+        },
+        *appdir);
 }

@@ -1,4 +1,5 @@
-// Runs kalvoria-cli as a black box with a settings folder of its own.
+// Runs kalvoria-cli (KAL_CLI) as a black box with a settings folder of its
+// own, or any command line.
 #pragma once
 
 #include <sys/wait.h>
@@ -16,15 +17,8 @@ struct Lauf {
     std::string out;
 };
 
-// Exit code and standard output; `args` go to the shell after the program's
-// path (redirections allowed), `vorher` runs in the same shell first (limits,
-// traps). The runs of one test program share a settings folder that starts
-// empty, never the user's, and run outside Werksmodus.
-inline Lauf cliLauf(const std::string& args, const std::string& vorher = {}) {
-    static const TempDir einstellungen;
-    std::filesystem::create_directories(einstellungen.pfad("config"));
-    const std::string cmd = vorher + "env -u KALVORIA_WERKSMODUS XDG_CONFIG_HOME='" +
-                            einstellungen.pfad("config") + "' " + KAL_CLI + " " + args;
+// Exit code and standard output of a shell command line.
+inline Lauf shellLauf(const std::string& cmd) {
     Lauf l{-1, ""};
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return l;
@@ -35,5 +29,18 @@ inline Lauf cliLauf(const std::string& args, const std::string& vorher = {}) {
     l.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return l;
 }
+
+#ifdef KAL_CLI
+// Exit code and standard output; `args` go to the shell after the program's
+// path (redirections allowed), `vorher` runs in the same shell first (limits,
+// traps). The runs of one test program share a settings folder that starts
+// empty, never the user's, and run outside Werksmodus.
+inline Lauf cliLauf(const std::string& args, const std::string& vorher = {}) {
+    static const TempDir einstellungen;
+    std::filesystem::create_directories(einstellungen.pfad("config"));
+    return shellLauf(vorher + "env -u KALVORIA_WERKSMODUS XDG_CONFIG_HOME='" +
+                     einstellungen.pfad("config") + "' " + KAL_CLI + " " + args);
+}
+#endif
 
 }  // namespace kaltest
