@@ -64,15 +64,26 @@ void QtMessages::showMessage(const Message& m) {
 
 Answer QtQuestions::askYesNoCancel(const std::string& text, const std::string& caption,
                                    const AnswerTexts& answers) {
-    QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+    return fragen(text, caption, answers, true);
+}
+
+Answer QtQuestions::askYesNo(const std::string& text, const std::string& caption,
+                             const AnswerTexts& answers) {
+    return fragen(text, caption, answers, false);
+}
+
+Answer QtQuestions::fragen(const std::string& text, const std::string& caption,
+                           const AnswerTexts& answers, bool mitAbbrechen) {
+    QMessageBox::StandardButtons knoepfe = QMessageBox::Yes | QMessageBox::No;
+    if (mitAbbrechen) knoepfe |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text), knoepfe,
                     elternFenster(parent_));
     const std::pair<QMessageBox::StandardButton, const std::string*> texte[] = {
         {QMessageBox::Yes, &answers.yes},
         {QMessageBox::No, &answers.no},
         {QMessageBox::Cancel, &answers.cancel}};
     for (const auto& [knopf, t] : texte)
-        if (!t->empty()) box.button(knopf)->setText(q(*t));
+        if (!t->empty() && box.button(knopf)) box.button(knopf)->setText(q(*t));
     // unattended runs never keep a window open nor save: they answer "No"
     screenshotModus(&box, "question", [&box] { box.button(QMessageBox::No)->click(); });
     int r = box.exec();

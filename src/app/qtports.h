@@ -30,8 +30,12 @@ public:
     void setParent(QWidget* p) { parent_ = p; }
     Answer askYesNoCancel(const std::string& text, const std::string& caption,
                           const AnswerTexts& answers) override;
+    Answer askYesNo(const std::string& text, const std::string& caption,
+                    const AnswerTexts& answers) override;
 
 private:
+    Answer fragen(const std::string& text, const std::string& caption, const AnswerTexts& answers,
+                  bool mitAbbrechen);
     QPointer<QWidget> parent_;
 };
 

@@ -87,6 +87,12 @@ bool ausdruckeSchreiben(Ausgabeordner& ordner, CBerechnungApp& app, const CAssem
         {Ausdruck::Konstruktionsblatt, "data-sheet.pdf"},
         {Ausdruck::Plattenlegeplan, "plate-plan.pdf"},
     };
+    // the list goes out as the window's "print anyway" would send it, with
+    // the warning the window asks
+    const auto fehlend = fehlendePreise(sprache, zubehoerangaben(dlg, fall));
+    if (!fehlend.empty())
+        meldungen.showMessage(Message{fehlendePreiseText(sprache, fehlend, false), "",
+                                      "zubehoerliste", "preisefehlen", MessageIcon::Warning});
     bool ok = true;
     for (const auto& [art, name] : dateien)
         ok = ordner.pdf(name, sprache.GetValue(abschnitt(art), "titel", ""),

@@ -66,9 +66,13 @@ private:
     void rechts(const std::string& t) {
         doc_.dc().drawText(xBetrag_, doc_.y, t, normal_, TextAlign::Right);
     }
-    std::string betrag(const Preisangabe& p) const {
-        return a_.preiseAufAnfrage ? z("aufanfrage") : betragText(p.preis, p.bekannt, waehrung_);
+    // A price nobody typed reads "on request" like a list on request,
+    // never as a bare currency.
+    std::string betrag(double preis, bool bekannt) const {
+        return a_.preiseAufAnfrage || !bekannt ? z("aufanfrage")
+                                               : betragText(preis, true, waehrung_);
     }
+    std::string betrag(const Preisangabe& p) const { return betrag(p.preis, p.bekannt); }
     void preiszeile(const std::string& betrag) {
         text(xPreis_, z("preis"));
         rechts(betrag);
@@ -118,8 +122,7 @@ bool Liste::drucken() {
     text(x0_, "I. " + z("plattenwaermeaustauscher"), true);
     vor(2);
     beschriftung(a_.preisCode);
-    preiszeile(a_.preiseAufAnfrage ? z("aufanfrage")
-                                   : betragText(a_.geraetegrundpreis, true, waehrung_));
+    preiszeile(betrag(a_.geraetegrundpreis, true));
     anschluss("warm", a_.anschlussTextWarm, a_.entleerungVarianteWarm, a_.entleerungTextWarm,
               a_.nennweiteTextWarm, a_.anschlussWarm);
     anschluss("kalt", a_.anschlussTextKalt, a_.entleerungVarianteKalt, a_.entleerungTextKalt,
@@ -137,7 +140,7 @@ bool Liste::drucken() {
         const double summe = a_.geraetegrundpreis + a_.anschlussWarm.preis +
                              a_.anschlussKalt.preis +
                              (a_.sonderlackierung ? a_.lackierung.preis : 0.0);
-        rechts(betragText(summe, bekannt, waehrung_));
+        rechts(betrag(summe, bekannt));
         vor(2);
     }
     // II. accessories and the total
@@ -154,8 +157,7 @@ bool Liste::drucken() {
         vor(2);
     }
     summenstrich();
-    rechts(a_.preiseAufAnfrage ? z("aufanfrage")
-                               : betragText(a_.einzelpreis, a_.einzelpreisVollstaendig, waehrung_));
+    rechts(betrag(a_.einzelpreis, a_.einzelpreisVollstaendig));
     // III. documentation
     vor(3);
     text(x0_, "III. " + ad("dokumentation"), true);
@@ -185,6 +187,29 @@ bool Liste::drucken() {
 }
 
 }  // namespace
+
+std::vector<std::string> fehlendePreise(const CIniEx& sprache, const Zubehoerangaben& a) {
+    std::vector<std::string> posten;
+    if (a.preiseAufAnfrage) return posten;
+    const std::pair<const Preisangabe*, const char*> gedruckt[] = {
+        {&a.anschlussWarm, "warm"},
+        {&a.anschlussKalt, "kalt"},
+        {a.sonderlackierung ? &a.lackierung : nullptr, "lackierung"},
+        {a.waermeisolierung ? &a.isolierung : nullptr, "isolierung"},
+        {a.spritzschutzGewaehlt ? &a.spritzschutz : nullptr, "schutz"}};
+    for (const auto& [p, key] : gedruckt)
+        if (p && !p->bekannt) posten.push_back(sprache.GetValue("assemblydialog", key, key));
+    return posten;
+}
+
+std::string fehlendePreiseText(const CIniEx& sprache, const std::vector<std::string>& posten,
+                               bool frage) {
+    std::string text = sprache.GetValue("zubehoerliste", "preisefehlen", "");
+    for (size_t i = 0; i < posten.size(); ++i)
+        text += (frage ? "\n    " : i == 0 ? " " : ", ") + posten[i];
+    if (frage) text += "\n\n" + sprache.GetValue("zubehoerliste", "trotzdemdrucken", "");
+    return text;
+}
 
 bool druckeZubehoerliste(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf,
                          const Zubehoerangaben& a) {

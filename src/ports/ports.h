@@ -43,6 +43,12 @@ public:
     // Yes/No/Cancel question with the question icon.
     virtual Answer askYesNoCancel(const std::string& text, const std::string& caption,
                                   const AnswerTexts& answers) = 0;
+    // A choice of two (Yes or No); a platform without its own box asks the
+    // three-way question and takes Cancel for No.
+    virtual Answer askYesNo(const std::string& text, const std::string& caption,
+                            const AnswerTexts& answers) {
+        return askYesNoCancel(text, caption, answers) == Answer::Yes ? Answer::Yes : Answer::No;
+    }
 };
 
 class FileDialogPort {

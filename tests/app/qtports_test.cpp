@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -58,6 +59,24 @@ TEST(QtQuestions, ButtonsInTheProgramsLanguage) {
     });
     EXPECT_EQ(fragen.askYesNoCancel("Speichern?", "kal", {"Ja", "Nein", ""}), kal::Answer::No);
     EXPECT_EQ(texte, (QStringList{"Ja", "Nein", "Cancel"}));
+
+    // a choice of two has no third button; Escape is the No
+    int knoepfe = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        knoepfe = static_cast<int>(box->buttons().size());
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "Trotzdem drucken");
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &esc);
+    });
+    EXPECT_EQ(fragen.askYesNo("Drucken?", "kal",
+                              {"Trotzdem drucken",
+                               "Zur\xC3\xBC"
+                               "ck",
+                               ""}),
+              kal::Answer::No);
+    EXPECT_EQ(knoepfe, 2);
 }
 
 TEST(QtClipboard, PutsPlainText) {

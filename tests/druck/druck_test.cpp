@@ -163,15 +163,35 @@ TEST(Zubehoerliste, OnRequestWithoutSubtotalAndConditions) {
     EXPECT_EQ(body.find("Prices valid"), std::string::npos);
 }
 
-// An unknown connection price leaves the subtotal at the currency alone.
-TEST(Zubehoerliste, UnknownPriceShowsTheCurrencyAlone) {
+// An item nobody priced reads "on request", and so do the sums it is part
+// of; the warning names exactly the printed items without a price.
+TEST(Zubehoerliste, UnknownPriceReadsOnRequest) {
     Zubehoerangaben a = bepreist();
     a.anschlussWarm.bekannt = false;
     a.einzelpreisVollstaendig = false;
     const std::string body = Liste(a).koerper();
-    EXPECT_NE(body.find("8 betrag EUR\n"), std::string::npos);
-    EXPECT_NE(body.find("16 betrag EUR\n"), std::string::npos);
-    EXPECT_NE(body.find("23 betrag EUR\n"), std::string::npos);
+    EXPECT_NE(body.find("8 betrag on request\n"), std::string::npos) << body;
+    EXPECT_NE(body.find("11 betrag    380.00  EUR\n"), std::string::npos) << body;
+    EXPECT_NE(body.find("16 betrag on request\n"), std::string::npos) << body;
+    EXPECT_NE(body.find("23 betrag on request\n"), std::string::npos) << body;
+    EXPECT_EQ(body.find("betrag EUR"), std::string::npos) << "no bare currency";
+
+    kaltest::Umgebung u;
+    const CIniEx& sprache = u.app.getSprache();
+    a.isolierung.bekannt = false;
+    a.spritzschutz.bekannt = false;  // not chosen: not printed, not missing
+    const auto fehlend = fehlendePreise(sprache, a);
+    EXPECT_EQ(fehlend, (std::vector<std::string>{"Connection warm side", "Heat insulation"}));
+    EXPECT_EQ(fehlendePreiseText(sprache, fehlend, false),
+              "No price has been entered for these items; the list will read on request for "
+              "them: Connection warm side, Heat insulation");
+    EXPECT_EQ(fehlendePreiseText(sprache, fehlend, true),
+              "No price has been entered for these items; the list will read on request for "
+              "them:\n    Connection warm side\n    Heat insulation\n\n"
+              "Print the list anyway, or go back and enter the prices?");
+    a.preiseAufAnfrage = true;
+    EXPECT_TRUE(fehlendePreise(sprache, a).empty()) << "a list on request misses nothing";
+    EXPECT_TRUE(fehlendePreise(sprache, bepreist()).empty());
 }
 
 // Two sets put a price on the dimension-sheet line; checked boxes follow

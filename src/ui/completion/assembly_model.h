@@ -90,6 +90,7 @@ private:
     void kennstringAnzeigen();
     void menuZustand();
     void drucken(int cmd);
+    bool preiseVollstaendigOderTrotzdem();
     // connections
     anschluss::Seitenfilter filter(int seite) const;
     void listeFuellen(int seite);
