@@ -240,50 +240,60 @@ int befehlOffer(const Args& args) {
     }
 
     const size_t beiOeffnen = s.meldungen.shown.size();
-    CAssembly dlg(*s.app, hd.fall(), hd.fall().komplettierung);
-    bool abgelehnt = false;
-    for (const Benutzeraktion& a : aktionen) {
-        std::string grund =
-            anwenden(dlg.form(), a, [&](int id, BindEvent e) { dlg.ereignis(id, e); });
-        if (!grund.empty()) {
-            s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
-            abgelehnt = true;
-            break;
+    // The completion opens the way the window opens it (its button), so it
+    // gets the same values (the user-defined media among them).
+    int rc = 1;
+    bool geoeffnet = false;
+    s.scripted.dialogs.scripts["CAssembly"].push_back([&](DialogModel& m) {
+        geoeffnet = true;
+        auto& dlg = dynamic_cast<CAssembly&>(m);
+        bool abgelehnt = false;
+        for (const Benutzeraktion& a : aktionen) {
+            std::string grund =
+                anwenden(dlg.form(), a, [&](int id, BindEvent e) { dlg.ereignis(id, e); });
+            if (!grund.empty()) {
+                s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
+                abgelehnt = true;
+                break;
+            }
         }
-    }
-    SpezLauf spez;
-    if (mitSpez && !abgelehnt) {
-        // the menu item, after the completion's own checks
-        spezifikationSkript(s, spezAktionen, ordner ? &*ordner : nullptr, pdf, spez);
-        anwenden(dlg.form(), {kp::CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, {}},
-                 [&](int id, BindEvent e) { dlg.ereignis(id, e); });
-    }
-    const bool spezFehler =
-        mitSpez && (!spez.geoeffnet || spez.abgelehnt || (ordner && !spez.geschrieben));
-    int rc = 0;
-    if (abgelehnt || spezFehler || !dlg.letzteUebernahmeGelungen())
-        rc = 1;
-    else if (pdf && !ausdruckeSchreiben(*ordner, *s.app, dlg, hd.fall(), s.meldungen))
-        rc = 1;
-    const std::vector<Message> meldungen = s.meldungenSeit(beiOeffnen);
-    if (o.json) {
-        Json j{{"messages", meldungenJson(meldungen)}};
-        const Json dialog = dialogJson(dlg);
-        for (const auto& [k, v] : dialog.items()) j[k] = v;
-        j["fall"] = komplettierungJson(hd.fall().komplettierung);
-        j["calc"] = calc;
-        if (spez.geoeffnet)
-            j["spec"] = Json{{"anzeige", spez.anzeige}, {"sichtbar", spez.sichtbar}};
-        if (!jsonAusgeben(j)) return kNichtDarstellbar;
-    } else {
-        textAusgeben(dlg, meldungen);
-        if (ordner && !ordner->dateien().empty()) {
-            std::string liste;
-            for (const std::string& d : ordner->dateien()) liste += (liste.empty() ? "" : ", ") + d;
-            std::printf("written: %s\n", liste.c_str());
+        SpezLauf spez;
+        if (mitSpez && !abgelehnt) {
+            // the menu item, after the completion's own checks
+            spezifikationSkript(s, spezAktionen, ordner ? &*ordner : nullptr, pdf, spez);
+            anwenden(dlg.form(), {kp::CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, {}},
+                     [&](int id, BindEvent e) { dlg.ereignis(id, e); });
         }
-    }
-    return rc;
+        const bool spezFehler =
+            mitSpez && (!spez.geoeffnet || spez.abgelehnt || (ordner && !spez.geschrieben));
+        rc = 0;
+        if (abgelehnt || spezFehler || !dlg.letzteUebernahmeGelungen())
+            rc = 1;
+        else if (pdf && !ausdruckeSchreiben(*ordner, *s.app, dlg, hd.fall(), s.meldungen))
+            rc = 1;
+        const std::vector<Message> meldungen = s.meldungenSeit(beiOeffnen);
+        if (o.json) {
+            Json j{{"messages", meldungenJson(meldungen)}};
+            const Json dialog = dialogJson(dlg);
+            for (const auto& [k, v] : dialog.items()) j[k] = v;
+            j["fall"] = komplettierungJson(hd.fall().komplettierung);
+            j["calc"] = calc;
+            if (spez.geoeffnet)
+                j["spec"] = Json{{"anzeige", spez.anzeige}, {"sichtbar", spez.sichtbar}};
+            if (!jsonAusgeben(j)) rc = kNichtDarstellbar;
+        } else {
+            textAusgeben(dlg, meldungen);
+            if (ordner && !ordner->dateien().empty()) {
+                std::string liste;
+                for (const std::string& d : ordner->dateien())
+                    liste += (liste.empty() ? "" : ", ") + d;
+                std::printf("written: %s\n", liste.c_str());
+            }
+        }
+        return 2;
+    });
+    hd.komplettieren();
+    return geoeffnet ? rc : 1;
 }
 
 }  // namespace kal::cli
