@@ -34,8 +34,7 @@ struct Variante {
 };
 
 std::string projektPfad(const std::string& p) {
-    if (p.rfind("cases/", 0) == 0)
-        return std::string(KAL_SOURCE_DIR) + "/tests/cli/golden/" + p;
+    if (p.rfind("cases/", 0) == 0) return std::string(KAL_SOURCE_DIR) + "/tests/cli/golden/" + p;
     return kaltest::distDir() + "/examples/" + p;
 }
 
@@ -46,8 +45,7 @@ const std::string kBemerkungLang =
     "Medium contains up to 5 % solids; plates and gaskets to be checked by the factory";
 
 void tue(DialogModel& m, Benutzeraktion a) {
-    EXPECT_EQ(anwenden(m.form(), a, [&m](int id, BindEvent e) { m.ereignis(id, e); }), "")
-        << a.id;
+    EXPECT_EQ(anwenden(m.form(), a, [&m](int id, BindEvent e) { m.ereignis(id, e); }), "") << a.id;
 }
 void klick(DialogModel& m, int id) { tue(m, {id, Benutzeraktion::Art::Klick, 0, false, {}}); }
 void tippe(DialogModel& m, int id, const std::string& t) {
@@ -67,8 +65,8 @@ RecordingPage a4() { return RecordingPage(4847, 7067, 9); }
 
 // The four printouts of the variant.
 std::vector<Blatt> ausdrucke(const Variante& v) {
-    kaltest::Umgebung u({.sprache = v.deutsch ? "Deutsch" : "English",
-                         .werksmodus = v.sonderanschluesse});
+    kaltest::Umgebung u(
+        {.sprache = v.deutsch ? "Deutsch" : "English", .werksmodus = v.sonderanschluesse});
     if (v.langeNamen)
         for (const char* name : {"kunde", "projekt", "position", "name", "telefon"})
             u.p.settings.values[name] = kLang;
