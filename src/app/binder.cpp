@@ -46,8 +46,8 @@ void FormBinder::bindWidget(QWidget* w, int id) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         connect(e, &QLineEdit::textEdited, this, [this, id, e](const QString& t) {
             ControlState& s = form_.control(id);
-            std::string text = aufLaengeGekuerzt(t.toStdString(), s.maxLength);
-            if (text.size() != t.toStdString().size()) {
+            std::string text = eingabeText(t.toStdString(), s.maxLength);
+            if (text != t.toStdString()) {
                 QSignalBlocker block(e);
                 e->setText(QString::fromStdString(text));
             }

@@ -64,15 +64,26 @@ void QtMessages::showMessage(const Message& m) {
 
 Answer QtQuestions::askYesNoCancel(const std::string& text, const std::string& caption,
                                    const AnswerTexts& answers) {
-    QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+    return fragen(text, caption, answers, true);
+}
+
+Answer QtQuestions::askYesNo(const std::string& text, const std::string& caption,
+                             const AnswerTexts& answers) {
+    return fragen(text, caption, answers, false);
+}
+
+Answer QtQuestions::fragen(const std::string& text, const std::string& caption,
+                           const AnswerTexts& answers, bool mitAbbrechen) {
+    QMessageBox::StandardButtons knoepfe = QMessageBox::Yes | QMessageBox::No;
+    if (mitAbbrechen) knoepfe |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text), knoepfe,
                     elternFenster(parent_));
     const std::pair<QMessageBox::StandardButton, const std::string*> texte[] = {
         {QMessageBox::Yes, &answers.yes},
         {QMessageBox::No, &answers.no},
         {QMessageBox::Cancel, &answers.cancel}};
     for (const auto& [knopf, t] : texte)
-        if (!t->empty()) box.button(knopf)->setText(q(*t));
+        if (!t->empty() && box.button(knopf)) box.button(knopf)->setText(q(*t));
     // unattended runs never keep a window open nor save: they answer "No"
     screenshotModus(&box, "question", [&box] { box.button(QMessageBox::No)->click(); });
     int r = box.exec();
@@ -136,16 +147,24 @@ void QtDocuments::showHelpWindow(const std::string& path) {
     fenster->show();
 }
 
-bool QtPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) {
+void druckerEinrichten(QPrinter& printer) {
+    printer.setResolution(kDruckaufloesung);
+    printer.setPageLayout(druckseite());
+}
+
+Druckausgang QtPrinter::drucken(Druckziel ziel, const std::string& titel,
+                                const Zeichnung& zeichnen) {
     if (ziel == Druckziel::Pdf) {
         QFileDialog dlg(elternFenster(parent_), QString(), QString(), QStringLiteral("*.pdf"));
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setDefaultSuffix(QStringLiteral("pdf"));
         screenshotModus(&dlg, "pdf", [&dlg] { dlg.reject(); });
-        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
         return druckeAlsPdf(dlg.selectedFiles().front().toStdString(), titel, zeichnen);
     }
+    Druckausgang aus;
     QPrinter printer(QPrinter::HighResolution);
+    druckerEinrichten(printer);
     printer.setDocName(q(titel));
     if (ziel == Druckziel::Vorschau) {
         QPrintPreviewDialog dlg(&printer, elternFenster(parent_));
@@ -158,16 +177,20 @@ bool QtPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnun
         });
         screenshotModus(&dlg, "preview", [&dlg] { dlg.reject(); });
         dlg.exec();
-        return ok;
+        aus.status = ok ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+        return aus;
     }
     QPrintDialog dlg(&printer, elternFenster(parent_));
     dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     screenshotModus(&dlg, "printer", [&dlg] { dlg.reject(); });
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (dlg.exec() != QDialog::Accepted) return aus;
     QtPageDevice seite(printer);
-    return zeichnen(seite);
+    // a job the printer system refused is no printout either
+    const bool ok = zeichnen(seite) && printer.printerState() != QPrinter::Error;
+    aus.status = ok ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+    return aus;
 }
 
 void QtDialogRunner::registerView(const std::string& name, Factory factory) {

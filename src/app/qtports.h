@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QPrinter>
 #include <functional>
 #include <map>
 #include <memory>
@@ -29,8 +30,12 @@ public:
     void setParent(QWidget* p) { parent_ = p; }
     Answer askYesNoCancel(const std::string& text, const std::string& caption,
                           const AnswerTexts& answers) override;
+    Answer askYesNo(const std::string& text, const std::string& caption,
+                    const AnswerTexts& answers) override;
 
 private:
+    Answer fragen(const std::string& text, const std::string& caption, const AnswerTexts& answers,
+                  bool mitAbbrechen);
     QPointer<QWidget> parent_;
 };
 
@@ -70,13 +75,18 @@ private:
     QPointer<QWidget> parent_;
 };
 
+// A printer on the page of every printout (printer and preview alike, the
+// same as the PDF's): A4 portrait, its margins, its resolution.
+void druckerEinrichten(QPrinter& printer);
+
 class QtPrinter : public PrintPort {
 public:
     explicit QtPrinter(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
     // Printer: the printer dialog without page range, selection or file
     // output; preview: the print preview dialog; PDF: a file dialog.
-    bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) override;
+    Druckausgang drucken(Druckziel ziel, const std::string& titel,
+                         const Zeichnung& zeichnen) override;
 
 private:
     QPointer<QWidget> parent_;

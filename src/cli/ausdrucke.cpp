@@ -1,15 +1,18 @@
 // The printouts of an offer as PDF files, without a screen: the same
-// drawing as the dialog's menu, on A4 pages.
+// drawing as the dialog's menu, on A4 pages, and the folder they go to.
 #include "cli/ausdrucke.h"
 
 #include <QGuiApplication>
-#include <cstdio>
 #include <filesystem>
 
+#include "datalib/dateiausgabe.h"
+#include "datalib/dialoghilfe.h"
 #include "druck/qtseite.h"
 #include "ui/completion/druckauftrag.h"
 
 namespace kal::cli {
+
+namespace fs = std::filesystem;
 
 namespace {
 // Fonts need a GUI application; the offscreen platform needs no display.
@@ -23,31 +26,79 @@ void guiAnwendung() {
 }
 }  // namespace
 
-bool alsPdf(const std::string& pfad, const std::string& titel, const PrintPort::Zeichnung& z) {
-    guiAnwendung();
-    return druckeAlsPdf(pfad, titel, z);
+Ausgabeordner::~Ausgabeordner() {
+    std::error_code ec;
+    if (angelegt_ && fs::is_empty(pfad_, ec)) fs::remove(pfad_, ec);
 }
 
-int ausdruckeSchreiben(const std::string& verzeichnis, CBerechnungApp& app, const CAssembly& dlg,
-                       const Berechnungsfall& fall) {
+std::optional<std::string> Ausgabeordner::datei(const std::string& name, std::string& grund) {
     std::error_code ec;
-    std::filesystem::create_directories(verzeichnis, ec);
+    if (!fs::is_directory(pfad_, ec)) {
+        angelegt_ = fs::create_directories(pfad_, ec) || angelegt_;
+        if (ec) {
+            grund = ec.message();
+            return std::nullopt;
+        }
+    }
+    return (fs::path(pfad_) / name).string();
+}
+
+bool Ausgabeordner::schreiben(const std::string& name, const std::string& inhalt,
+                              MessagePort& meldungen, const CIniEx& sprache) {
+    std::string grund;
+    const auto ziel = datei(name, grund);
+    if (ziel && dateiSicherSchreiben(*ziel, inhalt, &grund)) {
+        dateien_.push_back(*ziel);
+        return true;
+    }
+    schreibfehlerMelden(&meldungen, sprache, ziel ? *ziel : pfad_, grund);
+    return false;
+}
+
+Druckausgang Ausgabeordner::pdfGeraet(const std::string& name, const std::string& titel,
+                                      const PrintPort::Zeichnung& z) {
+    Druckausgang aus;
+    const auto ziel = datei(name, aus.grund);
+    if (!ziel) {
+        aus.status = Druckausgang::Status::Fehlgeschlagen;
+        aus.datei = pfad_;
+        return aus;
+    }
+    guiAnwendung();
+    aus = druckeAlsPdf(*ziel, titel, z);
+    if (aus.gedruckt()) dateien_.push_back(*ziel);
+    return aus;
+}
+
+bool Ausgabeordner::pdf(const std::string& name, const std::string& titel,
+                        const PrintPort::Zeichnung& z, MessagePort& meldungen,
+                        const CIniEx& sprache) {
+    const Druckausgang aus = pdfGeraet(name, titel, z);
+    druckfehlerMelden(&meldungen, sprache, aus, "druckFehlgeschlagen");
+    return aus.gedruckt();
+}
+
+bool ausdruckeSchreiben(Ausgabeordner& ordner, CBerechnungApp& app, const CAssembly& dlg,
+                        const Berechnungsfall& fall, MessagePort& meldungen) {
     CDialogProjektDaten kopf(app);
+    const CIniEx& sprache = app.getSprache();
     const std::pair<Ausdruck, const char*> dateien[] = {
         {Ausdruck::Zubehoerliste, "price-list.pdf"},
         {Ausdruck::Konstruktionsblatt, "data-sheet.pdf"},
         {Ausdruck::Plattenlegeplan, "plate-plan.pdf"},
     };
-    int fehler = 0;
-    for (const auto& [art, name] : dateien) {
-        const std::string pfad = (std::filesystem::path(verzeichnis) / name).string();
-        const std::string titel = app.getSprache().GetValue(abschnitt(art), "titel", "");
-        if (!alsPdf(pfad, titel, ausdruck(art, dlg, fall, kopf))) {
-            std::fprintf(stderr, "cannot write %s\n", pfad.c_str());
-            ++fehler;
-        }
-    }
-    return fehler == 0 ? 0 : 1;
+    // the list goes out as the window's "print anyway" would send it, with
+    // the warning the window asks
+    const auto fehlend = fehlendePreise(sprache, zubehoerangaben(dlg, fall));
+    if (!fehlend.empty())
+        meldungen.showMessage(Message{fehlendePreiseText(sprache, fehlend, false), "",
+                                      "zubehoerliste", "preisefehlen", MessageIcon::Warning});
+    bool ok = true;
+    for (const auto& [art, name] : dateien)
+        ok = ordner.pdf(name, sprache.GetValue(abschnitt(art), "titel", ""),
+                        ausdruck(art, dlg, fall, kopf), meldungen, sprache) &&
+             ok;
+    return ok;
 }
 
 }  // namespace kal::cli

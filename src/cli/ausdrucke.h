@@ -1,19 +1,53 @@
-// `offer ... --out DIR --pdf`: the offer's printouts as PDF files.
+// `offer ... --out DIR`: the folder the offer's files go to, and the
+// printouts as PDF files.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/completion/completion_model.h"
 
 namespace kal::cli {
 
-// Draws one printout into the PDF file `pfad` (A4), without a screen.
-bool alsPdf(const std::string& pfad, const std::string& titel, const PrintPort::Zeichnung& z);
+// The output folder: created with the first file that goes into it, and
+// removed again at the end when this run created it and left it empty.
+class Ausgabeordner {
+public:
+    explicit Ausgabeordner(std::string pfad) : pfad_(std::move(pfad)) {}
+    ~Ausgabeordner();
+    Ausgabeordner(const Ausgabeordner&) = delete;
+    Ausgabeordner& operator=(const Ausgabeordner&) = delete;
 
-// Writes price-list.pdf, data-sheet.pdf and plate-plan.pdf into
-// `verzeichnis` (created when missing); 0 on success, 1 when a file could
-// not be written.
-int ausdruckeSchreiben(const std::string& verzeichnis, CBerechnungApp& app, const CAssembly& dlg,
-                       const Berechnungsfall& fall);
+    // The path of `name` in the folder, which is created when missing;
+    // nullopt with `grund` when it cannot be.
+    std::optional<std::string> datei(const std::string& name, std::string& grund);
+    // Writes `name` through a temporary file; a failure is reported with
+    // the file and the reason.
+    bool schreiben(const std::string& name, const std::string& inhalt, MessagePort& meldungen,
+                   const CIniEx& sprache);
+    // Draws a printout into the PDF file `name`, with the same report.
+    bool pdf(const std::string& name, const std::string& titel, const PrintPort::Zeichnung& z,
+             MessagePort& meldungen, const CIniEx& sprache);
+    // The scripted printer's device: the document goes to the PDF file
+    // `name` (its failure is left to the dialog that prints).
+    Druckausgang pdfGeraet(const std::string& name, const std::string& titel,
+                           const PrintPort::Zeichnung& z);
+    // Notes a file that a dialog wrote into the folder.
+    void geschrieben(const std::string& pfad) { dateien_.push_back(pfad); }
+    // Every file written, in order.
+    const std::vector<std::string>& dateien() const { return dateien_; }
+    const std::string& pfad() const { return pfad_; }
+
+private:
+    std::string pfad_;
+    bool angelegt_ = false;
+    std::vector<std::string> dateien_;
+};
+
+// Writes price-list.pdf, data-sheet.pdf and plate-plan.pdf into the
+// folder; false when one could not be written (reported to `meldungen`).
+bool ausdruckeSchreiben(Ausgabeordner& ordner, CBerechnungApp& app, const CAssembly& dlg,
+                        const Berechnungsfall& fall, MessagePort& meldungen);
 
 }  // namespace kal::cli

@@ -7,14 +7,13 @@
 // and, with --pdf, its print button.
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "cli/ausdrucke.h"
 #include "cli/commands.h"
 #include "cli/sitzung.h"
+#include "datalib/dialoghilfe.h"
 #include "ids/dialog_ids.h"
 #include "ports/benutzeraktion.h"
 #include "ui/completion/completion_model.h"
@@ -102,33 +101,23 @@ struct SpezLauf {
     Json anzeige = Json::object(), sichtbar = Json::object();
 };
 
-// The print button with the project data's "save as PDF": the sheet goes
-// to `pfad`.
-bool spezblattDrucken(Sitzung& s, Form& f, const Ereignisziel& ziel, const std::string& pfad) {
-    s.scripted.printer.geraet = [pfad](const std::string& titel, const PrintPort::Zeichnung& z) {
-        return alsPdf(pfad, titel, z);
-    };
-    s.scripted.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& m) {
-        m.ereignis(pd::AlsPdf, BindEvent::Clicked);
-        return m.result();
-    });
-    const size_t vorher = s.scripted.printer.auftraege.size();
-    anwenden(f, {sp::Drucken, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
-    s.scripted.printer.geraet = nullptr;
-    return s.scripted.printer.auftraege.size() > vorher && std::filesystem::exists(pfad);
-}
-
 // Runs the data sheet dialog as a user would once it opens: the typed
-// entries, then (with `aus`) the spreadsheet button, whose clipboard text
+// entries, then (with `ordner`) the spreadsheet button, whose clipboard text
 // becomes spec-sheet.txt, the tender-text button saving tender.txt and,
-// with `pdf`, the print button writing spec-sheet.pdf.
+// with `pdf`, the print button writing spec-sheet.pdf through the project
+// data's "save as PDF". Each output counts only when the dialog made it.
 void spezifikationSkript(Sitzung& s, const std::vector<Benutzeraktion>& aktionen,
-                         const std::optional<std::string>& aus, bool pdf, SpezLauf& lauf) {
-    s.scripted.dialogs.scripts["DialogSpec"].push_back([&s, &aktionen, aus, pdf,
+                         Ausgabeordner* ordner, bool pdf, SpezLauf& lauf) {
+    s.scripted.dialogs.scripts["DialogSpec"].push_back([&s, &aktionen, ordner, pdf,
                                                         &lauf](DialogModel& m) {
         lauf.geoeffnet = true;
+        auto& spez = dynamic_cast<DialogSpec&>(m);
         Form& f = m.form();
         auto ziel = [&m](int id, BindEvent e) { m.ereignis(id, e); };
+        auto klick = [&](int id) {
+            anwenden(f, {id, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
+            return spez.letzteAusgabeGelungen();
+        };
         for (const Benutzeraktion& a : aktionen) {
             std::string grund = anwenden(f, a, ziel);
             if (!grund.empty()) {
@@ -137,24 +126,29 @@ void spezifikationSkript(Sitzung& s, const std::vector<Benutzeraktion>& aktionen
                 break;
             }
         }
-        if (!lauf.abgelehnt && aus) {
-            namespace fs = std::filesystem;
-            std::error_code ec;
-            fs::create_directories(*aus, ec);
-            const std::string tabelle = (fs::path(*aus) / "spec-sheet.txt").string();
-            const std::string tender = (fs::path(*aus) / "tender.txt").string();
-            s.scripted.documents.opened.clear();
-            anwenden(f, {sp::Excel, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
-            // the template opens only once the checks passed
-            if (!s.scripted.documents.opened.empty()) {
-                std::ofstream(tabelle, std::ios::binary) << s.scripted.clipboard.text;
-                s.scripted.files.saveAnswers = {tender};
-                anwenden(f, {sp::Ausschreibung, Benutzeraktion::Art::Klick, 0, false, {}}, ziel);
-                lauf.geschrieben =
-                    fs::exists(tender) && fs::exists(tabelle) &&
-                    (!pdf ||
-                     spezblattDrucken(s, f, ziel, (fs::path(*aus) / "spec-sheet.pdf").string()));
+        const CIniEx& sprache = s.app->getSprache();
+        // the entry checks run first; a failed one writes nothing
+        if (!lauf.abgelehnt && ordner && klick(sp::Excel) &&
+            ordner->schreiben("spec-sheet.txt", s.scripted.clipboard.text, s.meldungen, sprache)) {
+            std::string grund;
+            const auto tender = ordner->datei("tender.txt", grund);
+            if (!tender) schreibfehlerMelden(&s.meldungen, sprache, ordner->pfad(), grund);
+            s.scripted.files.saveAnswers = {tender.value_or("")};
+            bool ok = tender && klick(sp::Ausschreibung);
+            if (ok) ordner->geschrieben(*tender);
+            if (ok && pdf) {
+                s.scripted.printer.geraet = [ordner](const std::string& titel,
+                                                     const PrintPort::Zeichnung& z) {
+                    return ordner->pdfGeraet("spec-sheet.pdf", titel, z);
+                };
+                s.scripted.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& d) {
+                    d.ereignis(pd::AlsPdf, BindEvent::Clicked);
+                    return d.result();
+                });
+                ok = klick(sp::Drucken);
+                s.scripted.printer.geraet = nullptr;
             }
+            lauf.geschrieben = ok;
         }
         for (const auto& [id, c] : f.controls()) {
             lauf.anzeige[std::to_string(id)] = c.text;
@@ -224,9 +218,9 @@ int befehlOffer(const Args& args) {
         if (!gelesen) return 2;
         *ziel = *gelesen;
     }
-    std::optional<std::string> aus;
-    if (auto it = o.werte.find("--out"); it != o.werte.end()) aus = it->second;
-    const bool mitSpez = aus || o.werte.count("--spec");
+    std::optional<Ausgabeordner> ordner;
+    if (auto it = o.werte.find("--out"); it != o.werte.end()) ordner.emplace(it->second);
+    const bool mitSpez = ordner || o.werte.count("--spec");
     Sitzung s(o.werksmodus, false);
     CBerechnungDlg& hd = *s.dlg;
     const size_t vorher = s.meldungen.shown.size();
@@ -248,44 +242,60 @@ int befehlOffer(const Args& args) {
     }
 
     const size_t beiOeffnen = s.meldungen.shown.size();
-    CAssembly dlg(*s.app, hd.fall(), hd.fall().komplettierung);
-    bool abgelehnt = false;
-    for (const Benutzeraktion& a : aktionen) {
-        std::string grund =
-            anwenden(dlg.form(), a, [&](int id, BindEvent e) { dlg.ereignis(id, e); });
-        if (!grund.empty()) {
-            s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
-            abgelehnt = true;
-            break;
+    // The completion opens the way the window opens it (its button), so it
+    // gets the same values (the user-defined media among them).
+    int rc = 1;
+    bool geoeffnet = false;
+    s.scripted.dialogs.scripts["CAssembly"].push_back([&](DialogModel& m) {
+        geoeffnet = true;
+        auto& dlg = dynamic_cast<CAssembly&>(m);
+        bool abgelehnt = false;
+        for (const Benutzeraktion& a : aktionen) {
+            std::string grund =
+                anwenden(dlg.form(), a, [&](int id, BindEvent e) { dlg.ereignis(id, e); });
+            if (!grund.empty()) {
+                s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
+                abgelehnt = true;
+                break;
+            }
         }
-    }
-    SpezLauf spez;
-    if (mitSpez && !abgelehnt) {
-        // the menu item, after the completion's own checks
-        spezifikationSkript(s, spezAktionen, aus, pdf, spez);
-        anwenden(dlg.form(), {kp::CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, {}},
-                 [&](int id, BindEvent e) { dlg.ereignis(id, e); });
-    }
-    const bool spezFehler =
-        mitSpez && (!spez.geoeffnet || spez.abgelehnt || (aus && !spez.geschrieben));
-    const std::vector<Message> meldungen = s.meldungenSeit(beiOeffnen);
-    if (o.json) {
-        Json j{{"messages", meldungenJson(meldungen)}};
-        const Json dialog = dialogJson(dlg);
-        for (const auto& [k, v] : dialog.items()) j[k] = v;
-        j["fall"] = komplettierungJson(hd.fall().komplettierung);
-        j["calc"] = calc;
-        if (spez.geoeffnet)
-            j["spec"] = Json{{"anzeige", spez.anzeige}, {"sichtbar", spez.sichtbar}};
-        if (!jsonAusgeben(j)) return kNichtDarstellbar;
-    } else {
-        textAusgeben(dlg, meldungen);
-        if (spez.geschrieben)
-            std::printf("written: %s, %s\n", (*aus + "/tender.txt").c_str(),
-                        (*aus + "/spec-sheet.txt").c_str());
-    }
-    if (abgelehnt || spezFehler || !dlg.letzteUebernahmeGelungen()) return 1;
-    return pdf ? ausdruckeSchreiben(*aus, *s.app, dlg, hd.fall()) : 0;
+        SpezLauf spez;
+        if (mitSpez && !abgelehnt) {
+            // the menu item, after the completion's own checks
+            spezifikationSkript(s, spezAktionen, ordner ? &*ordner : nullptr, pdf, spez);
+            anwenden(dlg.form(), {kp::CmdPrintSpec, Benutzeraktion::Art::Befehl, 0, false, {}},
+                     [&](int id, BindEvent e) { dlg.ereignis(id, e); });
+        }
+        const bool spezFehler =
+            mitSpez && (!spez.geoeffnet || spez.abgelehnt || (ordner && !spez.geschrieben));
+        rc = 0;
+        if (abgelehnt || spezFehler || !dlg.letzteUebernahmeGelungen())
+            rc = 1;
+        else if (pdf && !ausdruckeSchreiben(*ordner, *s.app, dlg, hd.fall(), s.meldungen))
+            rc = 1;
+        const std::vector<Message> meldungen = s.meldungenSeit(beiOeffnen);
+        if (o.json) {
+            Json j{{"messages", meldungenJson(meldungen)}};
+            const Json dialog = dialogJson(dlg);
+            for (const auto& [k, v] : dialog.items()) j[k] = v;
+            j["fall"] = komplettierungJson(hd.fall().komplettierung);
+            j["calc"] = calc;
+            if (spez.geoeffnet)
+                j["spec"] = Json{{"anzeige", spez.anzeige}, {"sichtbar", spez.sichtbar}};
+            if (!jsonAusgeben(j)) rc = kNichtDarstellbar;
+        } else {
+            textAusgeben(dlg, meldungen);
+            if (ordner && !ordner->dateien().empty()) {
+                std::string liste;
+                for (const std::string& d : ordner->dateien())
+                    liste += (liste.empty() ? "" : ", ") + d;
+                std::printf("written: %s\n", liste.c_str());
+            }
+        }
+        return 2;
+    });
+    hd.komplettieren();
+    return geoeffnet ? rc : 1;
 }
 
 }  // namespace kal::cli

@@ -21,6 +21,28 @@ void zeigeMeldung(MessagePort* port, const CIniEx& sprache, const std::string& s
     port->showMessage(m);
 }
 
+void schreibfehlerMelden(MessagePort* port, const CIniEx& sprache, const std::string& datei,
+                         const std::string& grund, const std::string& caption) {
+    if (!port) return;
+    const std::string werte[] = {datei, grund};
+    Message m;
+    m.text = einsetzen(sprache.GetValue("error", "dateiNichtGeschrieben", ""), werte);
+    m.caption = caption.empty() ? meldungsTitel(sprache, MessageIcon::Error) : caption;
+    m.section = "error";
+    m.key = "dateiNichtGeschrieben";
+    m.icon = MessageIcon::Error;
+    port->showMessage(m);
+}
+
+void druckfehlerMelden(MessagePort* port, const CIniEx& sprache, const Druckausgang& a,
+                       const std::string& key, const std::string& caption) {
+    if (!a.fehlgeschlagen()) return;
+    if (!a.datei.empty())
+        schreibfehlerMelden(port, sprache, a.datei, a.grund, caption);
+    else
+        zeigeMeldung(port, sprache, "error", key, caption);
+}
+
 std::string meldungsTitel(const CIniEx& sprache, MessageIcon icon) {
     if (icon == MessageIcon::Error) return sprache.GetValue("error", "error", "");
     if (icon == MessageIcon::Warning) return sprache.GetValue("warning", "warning", "");

@@ -38,6 +38,16 @@ void zeigeMeldung(MessagePort* port, const CIniEx& sprache, const std::string& s
                   const std::string& key, const std::string& caption,
                   MessageIcon icon = MessageIcon::Error, const std::string& anhang = {});
 
+// A file that could not be written: section "error" key
+// "dateiNichtGeschrieben" with the file's path and the reason.
+void schreibfehlerMelden(MessagePort* port, const CIniEx& sprache, const std::string& datei,
+                         const std::string& grund, const std::string& caption = {});
+
+// A printout that failed: a file names itself and the reason, otherwise
+// section "error" key `key` says so. Nothing for one printed or cancelled.
+void druckfehlerMelden(MessagePort* port, const CIniEx& sprache, const Druckausgang& a,
+                       const std::string& key, const std::string& caption = {});
+
 // `vorlage` with "%1", "%2", ... replaced by `werte` in order of their
 // numbers (a translation may reorder them); other text stays as it is.
 std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte);

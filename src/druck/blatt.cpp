@@ -1,5 +1,7 @@
 #include "druck/blatt.h"
 
+#include <algorithm>
+
 #include "datalib/format.h"
 
 namespace kal {
@@ -27,17 +29,17 @@ bool Dokument::anfangen() {
         dc_.abortDocument();
         return false;
     }
-    y = kopf_(dc_, seite_);
+    y = kopf_(dc_, seite_, seiten_);
     return true;
 }
 
-int Dokument::unten() const { return Seitenraster(dc_).unten - dc_.lineHeight(11); }
+int Dokument::unten() const { return Seitenraster(dc_).unten - dc_.lineHeight(11) / 2; }
 
 void Dokument::neueSeite() {
     ok_ = dc_.endPage() && ok_;
     ++seite_;
     ok_ = dc_.startPage() && ok_;
-    y = kopf_(dc_, seite_);
+    y = kopf_(dc_, seite_, seiten_);
 }
 
 void Dokument::vor(int dy, int hoehe) {
@@ -54,8 +56,27 @@ bool Dokument::beenden() {
         dc_.abortDocument();
         return false;
     }
-    dc_.endDocument();
-    return true;
+    return dc_.endDocument();
+}
+
+namespace {
+// Code points of a UTF-8 text, each as its bytes.
+std::vector<std::string> zeichen(const std::string& text) {
+    std::vector<std::string> z;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) == 0x80 && !z.empty())
+            z.back() += static_cast<char>(c);
+        else
+            z.emplace_back(1, static_cast<char>(c));
+    }
+    return z;
+}
+}  // namespace
+
+bool mitSeitenzahl(PageDevice& dc, const std::function<bool(PageDevice&, int)>& zeichnen) {
+    Zaehlseite zaehler(dc);
+    if (!zeichnen(zaehler, 0)) return false;
+    return zeichnen(dc, zaehler.seiten);
 }
 
 std::pair<std::string, std::string> anschlussZeilen(const std::string& text) {
@@ -71,22 +92,54 @@ std::vector<std::string> umbrechen(const PageDevice& dc, const std::string& text
                                    const PageFont& font, int breite) {
     std::vector<std::string> zeilen;
     std::string zeile;
+    auto passt = [&](const std::string& s) { return dc.textWidth(s, font) <= breite; };
     size_t pos = 0;
     while (pos < text.size()) {
         size_t ende = text.find(' ', pos);
         if (ende == std::string::npos) ende = text.size();
-        const std::string wort = text.substr(pos, ende - pos);
-        const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
-        if (!zeile.empty() && dc.textWidth(laenger, font) > breite) {
-            zeilen.push_back(zeile);
-            zeile = wort;
-        } else {
-            zeile = laenger;
-        }
+        std::string wort = text.substr(pos, ende - pos);
         pos = ende + 1;
+        const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+        if (passt(laenger)) {
+            zeile = laenger;
+            continue;
+        }
+        if (!zeile.empty()) zeilen.push_back(zeile);
+        zeile.clear();
+        if (passt(wort)) {
+            zeile = wort;
+            continue;
+        }
+        // a word wider than the column: broken between its characters
+        for (const std::string& z : zeichen(wort)) {
+            if (!zeile.empty() && !passt(zeile + z)) {
+                zeilen.push_back(zeile);
+                zeile.clear();
+            }
+            zeile += z;
+        }
     }
     if (!zeile.empty()) zeilen.push_back(zeile);
     return zeilen;
+}
+
+PageFont passend(const PageDevice& dc, const std::string& text, PageFont font, int breite) {
+    const int w = dc.textWidth(text, font);
+    if (w > breite && w > 0) font.height = std::max(1, font.height * std::max(breite, 1) / w);
+    // widths are not exactly proportional to the height: step down until it fits
+    while (font.height > 1 && dc.textWidth(text, font) > breite) --font.height;
+    return font;
+}
+
+Eingepasst einpassen(const PageDevice& dc, const std::string& text, const PageFont& font,
+                     int breite, size_t zeilen) {
+    Eingepasst e{font, umbrechen(dc, text, font, breite)};
+    const int kleinste = font.height * 6 / 10;
+    while (e.zeilen.size() > zeilen && e.font.height > kleinste) {
+        e.font.height = std::max(kleinste, e.font.height * 9 / 10);
+        e.zeilen = umbrechen(dc, text, e.font, breite);
+    }
+    return e;
 }
 
 std::string betragText(double preis, bool bekannt, const std::string& waehrung) {

@@ -1,6 +1,6 @@
-// The page grid every sheet shares (frame, margins, fonts) and a document
-// that continues on a new page below a fresh header when its content does
-// not fit.
+// The page grid every sheet shares (frame, margins, fonts), the fitting of
+// texts into their columns, and a document that continues on a new page
+// below a fresh header when its content does not fit.
 #pragma once
 
 #include <functional>
@@ -23,13 +23,15 @@ struct Seitenraster {
 // A font of `punkte` points on the device, normal or bold.
 PageFont schrift(const PageDevice& dc, int punkte, bool fett = false);
 
-// Draws the header of a page and gives the first body line: the header
-// printer of every sheet, called again on each continuation page.
-using Kopfzeichner = std::function<int(PageDevice& dc, int seite)>;
+// Draws the header of page `seite` of `seiten` and gives the first body
+// line: the header printer of every sheet, called again on each
+// continuation page. `seiten` is 0 while the pages are still counted.
+using Kopfzeichner = std::function<int(PageDevice& dc, int seite, int seiten)>;
 
 class Dokument {
 public:
-    Dokument(PageDevice& dc, Kopfzeichner kopf) : dc_(dc), kopf_(std::move(kopf)) {}
+    Dokument(PageDevice& dc, Kopfzeichner kopf, int seiten = 0)
+        : dc_(dc), kopf_(std::move(kopf)), seiten_(seiten) {}
     // Starts the document and the first page with its header; y is then
     // the first body line. false when the device refuses.
     bool anfangen();
@@ -38,7 +40,8 @@ public:
     void vor(int dy, int hoehe);
     // Keeps a block of `hoehe` together: a new page when it does not fit.
     void platzFuer(int hoehe);
-    // Ends the page; a failure aborts the job, else it is ended.
+    // Ends the page; a failure aborts the job, else it is ended. false
+    // when either fails.
     bool beenden();
     int seite() const { return seite_; }
     int unten() const;
@@ -49,19 +52,66 @@ private:
     void neueSeite();
     PageDevice& dc_;
     Kopfzeichner kopf_;
+    int seiten_;
     int seite_ = 0;
     bool ok_ = true;
 };
+
+// Measures like the device it stands for and draws nothing; counts the
+// pages started.
+class Zaehlseite : public PageDevice {
+public:
+    explicit Zaehlseite(const PageDevice& echt) : echt_(echt) {}
+    int pageWidth() const override { return echt_.pageWidth(); }
+    int pageHeight() const override { return echt_.pageHeight(); }
+    int lineHeight(int points) const override { return echt_.lineHeight(points); }
+    int textWidth(const std::string& text, const PageFont& font) const override {
+        return echt_.textWidth(text, font);
+    }
+    bool startDocument(const std::string&) override { return true; }
+    bool startPage() override {
+        ++seiten;
+        return true;
+    }
+    bool endPage() override { return true; }
+    bool endDocument() override { return true; }
+    void abortDocument() override {}
+    void drawText(int, int, const std::string&, const PageFont&, TextAlign) override {}
+    void drawLine(int, int, int, int, int) override {}
+    void drawRect(int, int, int, int, int) override {}
+    bool drawPicture(int, int, int, int, const std::string&) override { return true; }
+    int seiten = 0;
+
+private:
+    const PageDevice& echt_;
+};
+
+// Draws a document twice: on a device that draws nothing, to count its
+// pages, then on `dc` knowing their number (for "page n of m").
+bool mitSeitenzahl(PageDevice& dc, const std::function<bool(PageDevice&, int seiten)>& zeichnen);
 
 // A connection text of the form "kind, diameter, material, remark" on two
 // lines: the first ends after the second comma and the blank after it; a
 // text with fewer commas stays whole (second line empty).
 std::pair<std::string, std::string> anschlussZeilen(const std::string& text);
 
-// `text` broken into lines at blanks so that each fits `breite` (a single
-// word wider than that stands alone on its line).
+// `text` broken into lines at blanks so that each fits `breite`; a word
+// wider than that is broken between its characters.
 std::vector<std::string> umbrechen(const PageDevice& dc, const std::string& text,
                                    const PageFont& font, int breite);
+
+// `font`, made smaller when `text` is wider than `breite`, so that it fits.
+PageFont passend(const PageDevice& dc, const std::string& text, PageFont font, int breite);
+
+// A text within `breite` on at most `zeilen` lines: wrapped in `font`, set
+// smaller (down to 60 % of its height) when that needs more lines; at the
+// smallest size it takes the lines it needs.
+struct Eingepasst {
+    PageFont font;
+    std::vector<std::string> zeilen;
+};
+Eingepasst einpassen(const PageDevice& dc, const std::string& text, const PageFont& font,
+                     int breite, size_t zeilen);
 
 // "%9.2f  %s" with the currency, or the currency alone for an unknown price.
 std::string betragText(double preis, bool bekannt, const std::string& waehrung);

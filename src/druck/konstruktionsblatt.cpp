@@ -33,16 +33,20 @@ namespace {
 
 class Datenblatt {
 public:
-    Datenblatt(PageDevice& dc, const CDialogProjektDaten& kopf, const Konstruktionsangaben& a)
+    Datenblatt(PageDevice& dc, const CDialogProjektDaten& kopf, const Konstruktionsangaben& a,
+               int seiten)
         : dc_(dc),
           kopf_(kopf),
           a_(a),
           r_(dc),
           m_(gestellmasse(a)),
-          doc_(dc, [&kopf, &a](PageDevice& d, int seite) {
-              return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
-                                      a.geraetekennstring, a.preisCode, a.abschnitt, seite);
-          }) {
+          doc_(
+              dc,
+              [&kopf, &a](PageDevice& d, int seite, int n) {
+                  return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
+                                          a.geraetekennstring, a.preisCode, a.abschnitt, seite, n);
+              },
+              seiten) {
         normal_ = schrift(dc, 10);
         fett_ = schrift(dc, 10, true);
         klein_ = schrift(dc, 8);
@@ -171,11 +175,17 @@ void Datenblatt::abschnitt(const char* key) {
     doc_.y += l_ / 2;
 }
 
+// A label and its value, the value wrapped within the sheet.
 void Datenblatt::zeile(const std::string& label, const std::string& wert) {
     doc_.platzFuer(l_);
-    dc_.drawText(x0_, doc_.y, label, normal_);
-    dc_.drawText(xWert_, doc_.y, wert, fett_);
-    doc_.y += l_;
+    dc_.drawText(x0_, doc_.y, label, passend(dc_, label, normal_, xWert_ - x0_ - l_ / 2));
+    const auto zeilen = umbrechen(dc_, wert, fett_, xRechts_ - xWert_);
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        if (i > 0) doc_.platzFuer(l_);
+        dc_.drawText(xWert_, doc_.y, zeilen[i], fett_);
+        doc_.y += l_;
+    }
+    if (zeilen.empty()) doc_.y += l_;
 }
 
 void Datenblatt::daten() {
@@ -228,8 +238,7 @@ void Datenblatt::anschluesse() {
     for (const Seite& s : seiten) {
         doc_.platzFuer(5 * l_);
         dc_.drawText(x0_, doc_.y, t(s.key), fett_);
-        dc_.drawText(xWert_, doc_.y, s.belegung, fett_);
-        doc_.y += l_;
+        zeile("", s.belegung);
         const auto [erste, zweite] = anschlussZeilen(s.anschluss);
         zeile(t("anschluss"), erste);
         if (!zweite.empty()) zeile("", zweite);
@@ -253,7 +262,8 @@ bool Datenblatt::drucken() {
 
 bool druckeKonstruktionsdatenblatt(PageDevice& dc, const CDialogProjektDaten& kopf,
                                    const Konstruktionsangaben& a) {
-    return Datenblatt(dc, kopf, a).drucken();
+    return mitSeitenzahl(
+        dc, [&](PageDevice& d, int seiten) { return Datenblatt(d, kopf, a, seiten).drucken(); });
 }
 
 }  // namespace kal

@@ -1,5 +1,6 @@
 #include "druck/projektdaten.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "datalib/dialoghilfe.h"
@@ -64,8 +65,7 @@ void CDialogProjektDaten::lesen() {
     SettingsPort* s = app_.getPorts().settings;
     if (!s || !s->openKey()) return;  // nothing remembered: empty fields
     for (const Gespeichert& g : kGespeichert)
-        if (auto v = s->readValue(g.name))
-            form().setText(g.feld, aufLaengeGekuerzt(*v, kMaxLaenge));
+        if (auto v = s->readValue(g.name)) form().setText(g.feld, eingabeText(*v, kMaxLaenge));
 }
 
 bool CDialogProjektDaten::speichern() {
@@ -101,6 +101,10 @@ void CDialogProjektDaten::SetProjektdaten(const std::string& sachbearbeiter,
     f.setText(Telefon, telefon);
 }
 
+bool CDialogProjektDaten::kennungGezeigt() const {
+    return app_.getSettings().GetValue("Daten", "kennstring", "") == "1";
+}
+
 Projektdaten CDialogProjektDaten::projektdaten() const {
     const Form& f = form();
     return {f.text(Kunde),          f.text(Projekt), f.text(Position),
@@ -109,63 +113,85 @@ Projektdaten CDialogProjektDaten::projektdaten() const {
 
 int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
                                      const std::string& kennstring, const std::string& preisCode,
-                                     const std::string& abschnitt, int seite,
+                                     const std::string& abschnitt, int seite, int seiten,
                                      double rechtsAnteil) const {
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int links = r.left + static_cast<int>(w * 0.07),
               rechts = r.left + static_cast<int>(w * rechtsAnteil);
     const int oben = r.top + static_cast<int>(h * 0.03), unten = r.top + static_cast<int>(h * 0.97);
-    const int x0 = r.left + static_cast<int>(w * 0.1), xr = rechts - static_cast<int>(w * 0.03);
     const int stift = w / 1500 > 1 ? w / 1500 : 1;
-    const int l11 = dc.lineHeight(11), l14 = dc.lineHeight(14);
+    const int l9 = dc.lineHeight(9), rand = l9;
+    const int x1 = links + rand, xr = rechts - rand;
     const PageFont normal = schrift(dc, 9), fett = schrift(dc, 9, true),
-                   titel = schrift(dc, 16, true);
+                   titel = schrift(dc, 14, true);
     const CIniEx& sprache = app_.getSprache();
     auto t = [&](const char* key) { return sprache.GetValue("projektdaten", key, ""); };
 
     dc.drawRect(links, oben, rechts, unten, stift);
-    // logo left, the sheet's title right, on one band
-    int y = oben + l11 / 2;
-    const int logoHoehe = 5 * l14 / 2;
-    dc.drawPicture(x0, y, x0 + 4 * logoHoehe, y + logoHoehe, app_.getAppDir() + "/pic/Logo.bmp");
-    dc.drawText(xr, y + (logoHoehe - titel.height) / 2,
-                sprache.GetValue(abschnitt, "titel", abschnitt), titel, TextAlign::Right);
-    if (seite > 1)
-        dc.drawText(xr, y + logoHoehe - normal.height,
-                    formatiere("%s %d", t("seite").c_str(), seite), normal, TextAlign::Right);
-    y += logoHoehe + l11 / 2;
+    // logo left, the sheet's title right and below it the page of a sheet
+    // with more than one; the band's height is the same either way
+    int y = oben + l9 / 3;
+    const int band = titel.height + normal.height;
+    const int logoRechts = x1 + 4 * band;
+    dc.drawPicture(x1, y, logoRechts, y + band, app_.getAppDir() + "/pic/Logo.bmp");
+    const std::string name = sprache.GetValue(abschnitt, "titel", abschnitt);
+    const PageFont titelFont = passend(dc, name, titel, xr - logoRechts - rand);
+    if (seiten > 1) {
+        dc.drawText(xr, y, name, titelFont, TextAlign::Right);
+        const std::string nummer =
+            formatiere("%s %d %s %d", t("seite").c_str(), seite, t("seitevon").c_str(), seiten);
+        dc.drawText(xr, y + titel.height, nummer, normal, TextAlign::Right);
+    } else {
+        dc.drawText(xr, y + (band - titelFont.height) / 2, name, titelFont, TextAlign::Right);
+    }
+    y += band + l9 / 3;
     dc.drawLine(links, y, rechts, y, stift);
 
-    // project data in two columns of label and value, the identification
-    // string on a line of its own (it is long)
+    // project data in two columns of label and value, the price code and
+    // the identification (where the settings show it) across the width; a
+    // long value wraps within its column or is set smaller there
     const Projektdaten p = projektdaten();
-    const int wert1 = r.left + static_cast<int>(w * 0.28);
-    const int spalte2 = r.left + static_cast<int>(w * 0.54),
-              wert2 = r.left + static_cast<int>(w * 0.68);
-    const int l = dc.lineHeight(10);
-    const std::pair<const char*, std::string> zeilen[][2] = {
-        {{"kunde", p.kunde}, {"sachbearbeiter", p.sachbearbeiter}},
-        {{"projekt", p.projekt}, {"telefon", p.telefon}},
-        {{"position", p.position}, {"datum", p.datum}},
+    const bool mitKennung = !kennstring.empty() && kennungGezeigt();
+    struct Feld {
+        const char* label;
+        const std::string& wert;
     };
-    y += l11 / 2;
-    for (const auto& zeile : zeilen) {
-        dc.drawText(x0, y, t(zeile[0].first), normal);
-        dc.drawText(wert1, y, zeile[0].second, fett);
-        dc.drawText(spalte2, y, t(zeile[1].first), normal);
-        dc.drawText(wert2, y, zeile[1].second, fett);
-        y += l;
-    }
-    dc.drawText(x0, y, t("preiscode"), normal);
-    dc.drawText(wert1, y, preisCode, fett);
-    if (!kennstring.empty()) {
-        y += l;
-        dc.drawText(x0, y, t("kennung"), normal);
-        dc.drawText(wert1, y, kennstring, fett);
-    }
-    y += l + l11 / 2;
+    const Feld spalte1[] = {{"kunde", p.kunde}, {"projekt", p.projekt}, {"position", p.position}};
+    const Feld spalte2[] = {
+        {"sachbearbeiter", p.sachbearbeiter}, {"telefon", p.telefon}, {"datum", p.datum}};
+    const Feld quer[] = {{"preiscode", preisCode}, {"kennung", kennstring}};
+    const int mitte = links + (rechts - links) / 2;
+    // labels take at most a third of their column
+    auto labelBreite = [&](std::initializer_list<const char*> keys, int spalte) {
+        int b = 0;
+        for (const char* k : keys) b = std::max(b, dc.textWidth(t(k), normal));
+        return std::min(b, spalte / 3);
+    };
+    const int lab1 =
+        labelBreite({"kunde", "projekt", "position", "preiscode", "kennung"}, mitte - x1);
+    const int lab2 = labelBreite({"sachbearbeiter", "telefon", "datum"}, xr - mitte);
+    const int wert1 = x1 + lab1 + rand, wert2 = mitte + lab2 + rand;
+    // one label and its value, lines from `y`; gives the height taken
+    auto zelle = [&](int x, int breite, int xWert, int ende, const Feld& f) {
+        const std::string label = t(f.label);
+        dc.drawText(x, y, label, passend(dc, label, normal, breite));
+        const Eingepasst e = einpassen(dc, f.wert, fett, ende - xWert, 2);
+        int yz = y;
+        for (const std::string& z : e.zeilen) {
+            dc.drawText(xWert, yz, z, e.font);
+            yz += e.font.height;
+        }
+        return std::max(l9, yz - y);
+    };
+    y += l9 / 3;
+    for (size_t i = 0; i < 3; ++i)
+        y += std::max(zelle(x1, lab1, wert1, mitte - rand, spalte1[i]),
+                      zelle(mitte, lab2, wert2, xr, spalte2[i]));
+    for (const Feld& f : quer)
+        if (&f == &quer[0] || mitKennung) y += zelle(x1, lab1, wert1, xr, f);
+    y += l9 / 3;
     dc.drawLine(links, y, rechts, y, stift);
-    return y + l11;
+    return y + dc.lineHeight(11) / 2;
 }
 
 }  // namespace kal

@@ -11,6 +11,7 @@
 
 namespace kal {
 
+// The project data of a page header: what the dialog asks for and remembers.
 struct Projektdaten {
     std::string kunde, projekt, position, sachbearbeiter, telefon, datum;
 };
@@ -36,13 +37,18 @@ public:
     Projektdaten projektdaten() const;
 
     // The page header inside `r`: logo, the sheet's title (language section
-    // `abschnitt`), project data, identification string, price code, page
-    // number from the second page on, and the page frame, whose right edge
-    // lies at `rechts` of the width (a sheet whose body reaches further
-    // moves it out). Gives the first body line.
+    // `abschnitt`) with "page n of m" when the sheet has more than one, the
+    // project data, the price code, the identification string where the
+    // settings show it (`kennstring` 1), and the page frame, whose right
+    // edge lies at `rechts` of the width (a sheet whose body reaches
+    // further moves it out). A long value wraps or is set smaller within
+    // its own column. Gives the first body line.
     int KopfDrucken(PageDevice& dc, const Rechteck& r, const std::string& kennstring,
-                    const std::string& preisCode, const std::string& abschnitt, int seite = 1,
-                    double rechts = 0.95) const;
+                    const std::string& preisCode, const std::string& abschnitt, int seite,
+                    int seiten, double rechts = 0.95) const;
+    // Whether the settings show the device identification (key
+    // `kennstring` of section "Daten" exactly "1"), as in the dialogs.
+    bool kennungGezeigt() const;
 
     CBerechnungApp& app() const { return app_; }
 

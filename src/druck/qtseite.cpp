@@ -1,17 +1,27 @@
 #include "druck/qtseite.h"
 
+#include <QBuffer>
+#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <algorithm>
+
+#include "datalib/dateiausgabe.h"
 
 namespace kal {
 
 namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
+
+QPageLayout druckseite() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
 
 QtPageDevice::QtPageDevice(QPagedPaintDevice& geraet) : geraet_(geraet) {}
 
@@ -23,9 +33,9 @@ int QtPageDevice::pageWidth() const { return geraet_.width(); }
 int QtPageDevice::pageHeight() const { return geraet_.height(); }
 
 int QtPageDevice::lineHeight(int points) const {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPointSize(points > 0 ? points : 1);
-    return QFontMetrics(f, &geraet_).height();
+    // as the printing library's font size: the em at the device's resolution,
+    // the same on every device of the same resolution
+    return std::max(1, qRound(points * geraet_.logicalDpiY() / 72.0));
 }
 
 QFont QtPageDevice::qtFont(const PageFont& font) const {
@@ -52,9 +62,7 @@ bool QtPageDevice::startPage() {
 
 bool QtPageDevice::endPage() { return painter_.isActive(); }
 
-void QtPageDevice::endDocument() {
-    if (painter_.isActive()) painter_.end();
-}
+bool QtPageDevice::endDocument() { return painter_.isActive() && painter_.end(); }
 
 void QtPageDevice::abortDocument() {
     if (painter_.isActive()) painter_.end();
@@ -96,16 +104,31 @@ bool QtPageDevice::drawPicture(int left, int top, int right, int bottom, const s
     return true;
 }
 
-bool druckeAlsPdf(const std::string& datei, const std::string& titel,
-                  const PrintPort::Zeichnung& zeichnen) {
-    QPdfWriter pdf(q(datei));
-    pdf.setTitle(q(titel));
-    pdf.setCreator(QStringLiteral("kalvoria"));
-    pdf.setResolution(600);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    QtPageDevice seite(pdf);
-    return zeichnen(seite);
+Druckausgang druckeAlsPdf(const std::string& datei, const std::string& titel,
+                          const PrintPort::Zeichnung& zeichnen) {
+    Druckausgang aus;
+    aus.status = Druckausgang::Status::Fehlgeschlagen;
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setTitle(q(titel));
+        pdf.setCreator(QStringLiteral("kalvoria"));
+        pdf.setResolution(kDruckaufloesung);
+        pdf.setPageLayout(druckseite());
+        QtPageDevice seite(pdf);
+        if (!zeichnen(seite)) return aus;
+    }
+    aus.datei = datei;
+    // a document ends with its trailer; anything less is no PDF a reader opens
+    const QByteArray& bytes = puffer.data();
+    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF")) {
+        aus.grund = "incomplete PDF document";
+        return aus;
+    }
+    if (!dateiSicherSchreiben(datei, bytes.toStdString(), &aus.grund)) return aus;
+    aus.status = Druckausgang::Status::Gedruckt;
+    return aus;
 }
 
 }  // namespace kal

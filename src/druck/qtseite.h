@@ -2,6 +2,7 @@
 // print preview and PDF files, needing QtGui only (the CLI has no Widgets).
 #pragma once
 
+#include <QPageLayout>
 #include <QPainter>
 #include <memory>
 #include <string>
@@ -12,8 +13,14 @@ class QPagedPaintDevice;
 
 namespace kal {
 
+// The page every printout is laid out on, for the printer, the preview and
+// PDF alike: A4 portrait with 10 mm margins, at 600 dots per inch.
+constexpr int kDruckaufloesung = 600;
+QPageLayout druckseite();
+
 // Draws on a paged device (QPrinter, QPdfWriter) it does not own. Font
-// heights and coordinates are device units.
+// heights and coordinates are device units; the line height of a size is
+// its em (points at the device's resolution), the height fonts are set in.
 class QtPageDevice : public PageDevice {
 public:
     explicit QtPageDevice(QPagedPaintDevice& geraet);
@@ -25,7 +32,7 @@ public:
     bool startDocument(const std::string& name) override;
     bool startPage() override;
     bool endPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     void abortDocument() override;
     void drawText(int x, int y, const std::string& text, const PageFont& font,
                   TextAlign align) override;
@@ -40,9 +47,12 @@ private:
     int seiten_ = 0;
 };
 
-// Writes a printout as an A4 PDF file; false when the file cannot be
-// written or drawing fails. Needs a QGuiApplication.
-bool druckeAlsPdf(const std::string& datei, const std::string& titel,
-                  const PrintPort::Zeichnung& zeichnen);
+// Writes a printout as an A4 PDF file: drawn in memory, checked to be a
+// complete document, then written through a temporary file. A failed
+// drawing reports no file; a document that is incomplete or cannot be
+// written names the file and the reason, and an old file stays as it was.
+// Needs a QGuiApplication.
+Druckausgang druckeAlsPdf(const std::string& datei, const std::string& titel,
+                          const PrintPort::Zeichnung& zeichnen);
 
 }  // namespace kal

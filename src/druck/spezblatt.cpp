@@ -1,6 +1,8 @@
 #include "druck/spezblatt.h"
 
 #include <algorithm>
+#include <array>
+#include <map>
 #include <vector>
 
 #include "druck/blatt.h"
@@ -28,27 +30,90 @@ constexpr int kRahmenstift = 3;
 constexpr double kSeitenrahmenRechts = 0.995;
 const std::string kStriche = "---";
 
+// The columns of a row, left to right; R is the frame's right edge.
+enum Spalte { L, S, UW, VW, VM, UC, VC, R, kSpalten };
+
+std::array<int, kSpalten> positionen(const Spezspalten& s) {
+    return {s.links, s.unterspalte, s.einheitWarm, s.wertWarm,
+            s.mitte, s.einheitKalt, s.wertKalt,    s.rahmenRechts};
+}
+
 // "connections" also ends a dialog caption; here it starts the line.
 std::string grossAnfang(std::string s) {
     if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
     return s;
 }
 
+struct Zelle {
+    Spalte spalte;
+    std::string text;
+    const PageFont* font;
+};
+
+// The room the rows' texts need: for each column, the widest text before
+// the next column used in the same row.
+class Spaltenbedarf {
+public:
+    void zeile(const PageDevice& dc, const std::vector<Zelle>& zellen, int abstand) {
+        for (size_t i = 0; i < zellen.size(); ++i) {
+            const int w = dc.textWidth(zellen[i].text, *zellen[i].font) + abstand;
+            if (zellen[i].spalte == L) {
+                beschriftung_ = std::max(beschriftung_, w);
+                continue;  // a caption gives way: it is set smaller
+            }
+            int& b = breite_[{zellen[i].spalte, i + 1 < zellen.size() ? zellen[i + 1].spalte : R}];
+            b = std::max(b, w);
+        }
+    }
+    // The columns at their fractions of the width unless a text needs more
+    // room: the columns right of it move right, then as far as the frame's
+    // edge requires back left, but leaving the captions at least 60 % of
+    // their room (where even that is too little, texts are set smaller).
+    Spezspalten loesen(Spezspalten s) const {
+        std::array<int, kSpalten> x = positionen(s);
+        for (int j = UW; j < R; ++j)
+            for (const auto& [paar, b] : breite_)
+                if (paar.second == j) x[j] = std::max(x[j], x[paar.first] + b);
+        int boden = x[L] + std::min(x[UW] - x[L], beschriftung_ * 6 / 10);
+        if (auto it = breite_.find({S, UW}); it != breite_.end())
+            boden = std::max(boden, x[S] + it->second);
+        for (int i = VC; i >= UW; --i) {
+            for (const auto& [paar, b] : breite_)
+                if (paar.first == i) x[i] = std::min(x[i], x[paar.second] - b);
+            x[i] = std::max(x[i], i == UW ? boden : x[i - 1] + 1);
+        }
+        s.einheitWarm = x[UW];
+        s.wertWarm = x[VW];
+        s.mitte = x[VM];
+        s.einheitKalt = x[UC];
+        s.wertKalt = x[VC];
+        return s;
+    }
+
+private:
+    std::map<std::pair<int, int>, int> breite_;
+    int beschriftung_ = 0;
+};
+
 class Blatt {
 public:
     Blatt(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf, const Form& f,
-          const Spezblattangaben& a)
+          const Spezblattangaben& a, const Spezspalten& s, int seiten, Spaltenbedarf* bedarf)
         : f_(f),
           a_(a),
           sprache_(sprache),
-          s_(dc.pageWidth()),
+          x_(positionen(s)),
+          bedarf_(bedarf),
           h_(dc.lineHeight(11)),
           gross_(dc.lineHeight(14)),
-          doc_(dc, [&kopf, &a](PageDevice& d, int seite) {
-              return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
-                                      a.geraetekennstring, a.preisCode, "spezifikation", seite,
-                                      kSeitenrahmenRechts);
-          }) {
+          doc_(
+              dc,
+              [&kopf, &a](PageDevice& d, int seite, int n) {
+                  return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
+                                          a.geraetekennstring, a.preisCode, "spezifikation", seite,
+                                          n, kSeitenrahmenRechts);
+              },
+              seiten) {
         fontA_ = schrift(dc, 11);
         fontC_ = schrift(dc, 11, true);
         fontD_ = schrift(dc, 14);
@@ -61,18 +126,13 @@ private:
     std::string feld(int id) const { return id ? f_.text(id) : std::string(); }
     PageDevice& dc() { return doc_.dc(); }
     int& y() { return doc_.y; }
+    int abstand() const { return h_ / 2; }
     void text(int x, const std::string& s, const PageFont& font) {
         if (!s.empty()) dc().drawText(x, y(), s, font, TextAlign::Left);
     }
-    // A caption longer than its column is set smaller rather than run into
-    // the unit column.
-    void beschriftung(int x, const std::string& s, int bis) {
-        PageFont font = fontA_;
-        const int breite = dc().textWidth(s, font), platz = bis - x - h_ / 2;
-        if (breite > platz && breite > 0)
-            font.height = std::max(font.height * 6 / 10, font.height * platz / breite);
-        text(x, s, font);
-    }
+    // One row: each text in its column, set smaller where it would reach
+    // the next text of the row; then y moves on by `schritt`.
+    void zellen(std::vector<Zelle> z, int schritt);
     void zweiSpalten(const std::string& warm, const std::string& kalt, const PageFont& font,
                      int schritt);
     // Opens a section: its heading (none for the first) and a frame of
@@ -82,15 +142,27 @@ private:
     void abschnittEnde() { y() = rahmenUnten_ + h_ + 5; }
     void zeile(const char* key, int einheitW, int wertW, int einheitK, int wertK,
                int zweiterWertW = 0);
+    // A row of one value in the middle column.
+    void eineZeile(const char* key, int einheit, const std::string& wert);
     void naechste(int zeilen = 1) { y() += zeilen * h_; }
-    void anschluss(const char* seite, int belegung, int anschlussText, int entleerung,
-                   const std::string& entleerungText, const std::string& nennweite);
+    // A text from UW within the frame, on as many lines as it needs.
+    std::vector<std::string> bisRahmen(const std::string& s) {
+        return umbrechen(dc(), s, fontA_, x_[R] - x_[UW] - abstand());
+    }
+    std::vector<std::string> anschlussText(int feldId, int entleerung,
+                                           const std::string& entleerungText,
+                                           const std::string& nennweite);
+    // A side's connection: `seite` at S, its nozzles and lines at UW; the
+    // first side also names the rows (`ueberschrift` at L).
+    void anschluss(const char* seite, int belegung, const std::vector<std::string>& zeilen,
+                   const char* ueberschrift);
     std::vector<std::string> bemerkungZeilen();
 
     const Form& f_;
     const Spezblattangaben& a_;
     const CIniEx& sprache_;
-    Spezspalten s_;
+    std::array<int, kSpalten> x_;
+    Spaltenbedarf* bedarf_;
     int h_, gross_;
     Dokument doc_;
     // unit labels share the text font: Qt selects no character set
@@ -98,16 +170,27 @@ private:
     int rahmenUnten_ = 0;
 };
 
+void Blatt::zellen(std::vector<Zelle> z, int schritt) {
+    std::erase_if(z, [](const Zelle& c) { return c.text.empty(); });
+    if (bedarf_) bedarf_->zeile(dc(), z, abstand());
+    for (size_t i = 0; i < z.size(); ++i) {
+        const int x = x_[z[i].spalte];
+        const int bis = (i + 1 < z.size() ? x_[z[i + 1].spalte] : x_[R]) - abstand();
+        text(x, z[i].text, passend(dc(), z[i].text, *z[i].font, bis - x));
+    }
+    y() += schritt;
+}
+
 void Blatt::zweiSpalten(const std::string& warm, const std::string& kalt, const PageFont& font,
                         int schritt) {
     // long texts wrap within their column instead of running into the next
-    const auto w = umbrechen(dc(), warm, font, s_.einheitKalt - s_.einheitWarm - h_ / 2);
-    const auto k = umbrechen(dc(), kalt, font, s_.rahmenRechts - s_.einheitKalt - h_ / 2);
+    const auto w = umbrechen(dc(), warm, font, x_[UC] - x_[UW] - abstand());
+    const auto k = umbrechen(dc(), kalt, font, x_[R] - x_[UC] - abstand());
     const size_t n = std::max<size_t>({w.size(), k.size(), 1});
     for (size_t i = 0; i < n; ++i) {
         if (i > 0) doc_.vor(schritt, schritt);
-        if (i < w.size()) text(s_.einheitWarm, w[i], font);
-        if (i < k.size()) text(s_.einheitKalt, k[i], font);
+        if (i < w.size()) text(x_[UW], w[i], font);
+        if (i < k.size()) text(x_[UC], k[i], font);
     }
     y() += schritt;
 }
@@ -116,48 +199,66 @@ void Blatt::abschnitt(const char* ueberschrift, int zeilen) {
     const int hoehe = zeilen * h_ + 20;
     if (ueberschrift) {
         doc_.platzFuer(gross_ + hoehe);
-        text(s_.links, t(ueberschrift), fontC_);
+        text(x_[L], t(ueberschrift), fontC_);
         y() += gross_;
     } else {
         doc_.platzFuer(hoehe);
     }
     rahmenUnten_ = y() + hoehe;
-    dc().drawRect(s_.links - 4, y(), s_.rahmenRechts, rahmenUnten_, kRahmenstift);
+    dc().drawRect(x_[L] - 4, y(), x_[R], rahmenUnten_, kRahmenstift);
     y() += 5;
 }
 
 void Blatt::zeile(const char* key, int einheitW, int wertW, int einheitK, int wertK,
                   int zweiterWertW) {
-    beschriftung(s_.links, t(key), s_.einheitWarm);
-    text(s_.einheitWarm, feld(einheitW), fontA_);
-    text(s_.einheitKalt, feld(einheitK), fontA_);
-    text(s_.wertWarm, feld(wertW), fontA_);
-    if (a_.kondensation) text(s_.mitte, feld(zweiterWertW), fontA_);
-    text(s_.wertKalt, feld(wertK), fontA_);
-    naechste();
+    zellen({{L, t(key), &fontA_},
+            {UW, feld(einheitW), &fontA_},
+            {VW, feld(wertW), &fontA_},
+            {VM, a_.kondensation ? feld(zweiterWertW) : std::string(), &fontA_},
+            {UC, feld(einheitK), &fontA_},
+            {VC, feld(wertK), &fontA_}},
+           h_);
 }
 
-void Blatt::anschluss(const char* seite, int belegung, int anschlussText, int entleerung,
-                      const std::string& entleerungText, const std::string& nennweite) {
-    text(s_.unterspalte, t(seite), fontA_);
-    text(s_.einheitWarm, feld(belegung) + " : ", fontA_);
-    naechste();
-    const auto [erste, zweite] = anschlussZeilen(feld(anschlussText));
-    text(s_.einheitWarm, erste, fontA_);
-    naechste();
-    text(s_.einheitWarm, zweite, fontA_);
-    naechste();
-    if (entleerung > 0) {
-        text(s_.einheitWarm, entleerungText, fontA_);
-        naechste();
-        text(s_.einheitWarm, nennweite, fontA_);
+void Blatt::eineZeile(const char* key, int einheit, const std::string& wert) {
+    zellen({{L, t(key), &fontA_}, {UW, feld(einheit), &fontA_}, {VM, wert, &fontA_}}, h_);
+}
+
+// The lines of a connection at UW: its text split after the second comma
+// (always two lines, the second may be empty), then the drain lines; each
+// part wraps within the frame.
+std::vector<std::string> Blatt::anschlussText(int feldId, int entleerung,
+                                              const std::string& entleerungText,
+                                              const std::string& nennweite) {
+    const auto [erste, zweite] = anschlussZeilen(feld(feldId));
+    std::vector<std::string> zeilen = bisRahmen(erste);
+    if (zeilen.empty()) zeilen.emplace_back();
+    for (std::string& z : bisRahmen(zweite)) zeilen.push_back(std::move(z));
+    if (zeilen.size() < 2) zeilen.emplace_back();
+    if (entleerung > 0)
+        for (const std::string* s : {&entleerungText, &nennweite}) {
+            auto teil = bisRahmen(*s);
+            if (teil.empty()) teil.emplace_back();
+            for (std::string& z : teil) zeilen.push_back(std::move(z));
+        }
+    return zeilen;
+}
+
+void Blatt::anschluss(const char* seite, int belegung, const std::vector<std::string>& zeilen,
+                      const char* ueberschrift) {
+    zellen({{L, ueberschrift ? grossAnfang(t(ueberschrift)) : "", &fontA_},
+            {S, t(seite), &fontA_},
+            {UW, feld(belegung) + " : ", &fontA_}},
+           h_);
+    for (const std::string& z : zeilen) {
+        text(x_[UW], z, fontA_);
         naechste();
     }
     naechste();  // one empty line
 }
 
 std::vector<std::string> Blatt::bemerkungZeilen() {
-    auto zeilen = umbrechen(dc(), feld(Bemerkung), fontA_, s_.rahmenRechts - s_.links - h_ / 2);
+    auto zeilen = umbrechen(dc(), feld(Bemerkung), fontA_, x_[R] - x_[L] - abstand());
     if (zeilen.empty()) zeilen.emplace_back();
     return zeilen;
 }
@@ -167,19 +268,15 @@ bool Blatt::drucken() {
     const bool kond = a_.kondensation;
     y() += h_;
     // title and media
-    text(s_.links, t("techdaten"), fontD_);
-    text(s_.einheitWarm, t("warmeseite"), fontD_);
-    text(s_.einheitKalt, t("kalteseite"), fontD_);
-    y() += 2 * gross_;
-    text(s_.links, t("medien"), fontC_);
+    zellen({{L, t("techdaten"), &fontD_},
+            {UW, t("warmeseite"), &fontD_},
+            {UC, t("kalteseite"), &fontD_}},
+           2 * gross_);
+    text(x_[L], t("medien"), fontC_);
     zweiSpalten(feld(MediumWarm), feld(MediumKalt), fontC_, gross_);
     if (!feld(BemerkungWarm).empty() || !feld(BemerkungKalt).empty())
         zweiSpalten(feld(BemerkungWarm), feld(BemerkungKalt), fontA_, gross_);
-    if (kond) {
-        text(s_.wertWarm, t("dampf"), fontA_);
-        text(s_.mitte, t("kondensat"), fontA_);
-        y() += gross_;
-    }
+    if (kond) zellen({{VW, t("dampf"), &fontA_}, {VM, t("kondensat"), &fontA_}}, gross_);
 
     // process data
     abschnitt(nullptr, 4);
@@ -209,11 +306,13 @@ bool Blatt::drucken() {
     zeile("waermeleitfaehigkeit", EinheitLambdaWarm, LambdaWarm, EinheitLambdaKalt, LambdaKalt,
           KondensatLambda);
     auto strichzeile = [&](const char* key, const std::string& einheit, int wert) {
-        beschriftung(s_.links, t(key), s_.einheitWarm);
-        text(s_.einheitWarm, einheit, fontA_);
-        text(s_.wertWarm, feld(wert), fontA_);
-        for (int x : {s_.mitte, s_.einheitKalt, s_.wertKalt}) text(x, kStriche, fontA_);
-        naechste();
+        zellen({{L, t(key), &fontA_},
+                {UW, einheit, &fontA_},
+                {VW, feld(wert), &fontA_},
+                {VM, kStriche, &fontA_},
+                {UC, kStriche, &fontA_},
+                {VC, kStriche, &fontA_}},
+               h_);
     };
     if (kond) {
         strichzeile("kondensationsenthalpie_ausdruck", feld(EinheitKondensationsenthalpie),
@@ -222,25 +321,18 @@ bool Blatt::drucken() {
     }
     const bool warmTeil = a_.gasWarm && !a_.eigenesWarm && !kond;
     const bool kaltTeil = a_.gasKalt && !a_.eigenesKalt;
-    if (warmTeil || kaltTeil) {
-        beschriftung(s_.links, t("betriebsdruck"), s_.einheitWarm);
-        text(s_.einheitWarm, warmTeil ? feld(EinheitGasDruckWarm) : kStriche, fontA_);
-        text(s_.wertWarm, warmTeil ? feld(GasDruckWarm) : kStriche, fontA_);
-        if (!warmTeil && kond) text(s_.mitte, kStriche, fontA_);
-        text(s_.einheitKalt, kaltTeil ? feld(EinheitGasDruckKalt) : kStriche, fontA_);
-        text(s_.wertKalt, kaltTeil ? feld(GasDruckKalt) : kStriche, fontA_);
-        naechste();
-    }
+    if (warmTeil || kaltTeil)
+        zellen({{L, t("betriebsdruck"), &fontA_},
+                {UW, warmTeil ? feld(EinheitGasDruckWarm) : kStriche, &fontA_},
+                {VW, warmTeil ? feld(GasDruckWarm) : kStriche, &fontA_},
+                {VM, !warmTeil && kond ? kStriche : std::string(), &fontA_},
+                {UC, kaltTeil ? feld(EinheitGasDruckKalt) : kStriche, &fontA_},
+                {VC, kaltTeil ? feld(GasDruckKalt) : kStriche, &fontA_}},
+               h_);
     abschnittEnde();
 
     // performance data: one value in the middle column unless both sides have one
     abschnitt("kenndaten", 10);
-    auto eineZeile = [&](const char* key, int einheit, const std::string& wert) {
-        beschriftung(s_.links, t(key), s_.einheitWarm);
-        text(s_.einheitWarm, feld(einheit), fontA_);
-        text(s_.mitte, wert, fontA_);
-        naechste();
-    };
     eineZeile("waermemenge", EinheitLeistung, feld(Leistung));
     eineZeile("austauschfläche", EinheitFlaeche, feld(Flaeche));
     eineZeile("temperaturdifferenz", EinheitTemperaturdifferenz, feld(Lmtd) + "/" + feld(Cmtd));
@@ -256,36 +348,34 @@ bool Blatt::drucken() {
     eineZeile("spalten", 0, spalten);
     abschnittEnde();
 
-    // design
-    abschnitt("konstruktion", 17 + (a_.entleerungVarianteWarm > 0 ? 2 : 0) +
-                                  (a_.entleerungVarianteKalt > 0 ? 2 : 0));
+    // design: the frame holds the connection texts as they wrap
+    const auto warm = anschlussText(AnschlussWarm, a_.entleerungVarianteWarm, a_.entleerungTextWarm,
+                                    a_.nennweiteTextWarm);
+    const auto kalt = anschlussText(AnschlussKalt, a_.entleerungVarianteKalt, a_.entleerungTextKalt,
+                                    a_.nennweiteTextKalt);
+    abschnitt("konstruktion", 13 + static_cast<int>(warm.size() + kalt.size()));
     eineZeile("gewicht", EinheitGewicht, t("ca") + " " + feld(Gewicht));
     zeile("inhalt", EinheitInhaltWarm, InhaltWarm, 0, InhaltKalt);
     eineZeile("druck", EinheitDruck, feld(Druck));
     eineZeile("maxtemperatur", EinheitMaxTemperatur, feld(MaxTemperatur));
     naechste();
-    dc().drawLine(s_.links - 4, y(), s_.rahmenRechts, y(), kRahmenstift);
+    dc().drawLine(x_[L] - 4, y(), x_[R], y(), kRahmenstift);
     naechste();
-    text(s_.links, t("material"), fontA_);
-    text(s_.unterspalte, t("platten"), fontA_);
-    text(s_.einheitWarm, feld(Plattenmaterial) + " ( " + feld(Plattendicke) + " mm )", fontA_);
-    naechste();
-    text(s_.unterspalte, t("dichtungen"), fontA_);
+    zellen({{L, t("material"), &fontA_},
+            {S, t("platten"), &fontA_},
+            {UW, feld(Plattenmaterial) + " ( " + feld(Plattendicke) + " mm )", &fontA_}},
+           h_);
     const std::string dichtungKalt = feld(DichtungKalt);
-    text(s_.einheitWarm,
-         dichtungKalt.empty() || dichtungKalt == feld(DichtungWarm)
-             ? feld(DichtungWarm)
-             : feld(DichtungWarm) + " / " + dichtungKalt,
-         fontA_);
-    naechste();
-    text(s_.unterspalte, t("gestell"), fontA_);
-    text(s_.einheitWarm, feld(Gestell), fontA_);
-    naechste();
-    text(s_.links, grossAnfang(t("anschluesse")), fontA_);
-    anschluss("warmeseite", BelegungWarm, AnschlussWarm, a_.entleerungVarianteWarm,
-              a_.entleerungTextWarm, a_.nennweiteTextWarm);
-    anschluss("kalteseite", BelegungKalt, AnschlussKalt, a_.entleerungVarianteKalt,
-              a_.entleerungTextKalt, a_.nennweiteTextKalt);
+    zellen({{S, t("dichtungen"), &fontA_},
+            {UW,
+             dichtungKalt.empty() || dichtungKalt == feld(DichtungWarm)
+                 ? feld(DichtungWarm)
+                 : feld(DichtungWarm) + " / " + dichtungKalt,
+             &fontA_}},
+           h_);
+    zellen({{S, t("gestell"), &fontA_}, {UW, feld(Gestell), &fontA_}}, h_);
+    anschluss("warmeseite", BelegungWarm, warm, "anschluesse");
+    anschluss("kalteseite", BelegungKalt, kalt, nullptr);
     // (the heading below keeps the gap every section has, clear of the frame)
     abschnittEnde();
 
@@ -293,7 +383,7 @@ bool Blatt::drucken() {
     const auto bemerkung = bemerkungZeilen();
     abschnitt("bemerkung", static_cast<int>(bemerkung.size()));
     for (const std::string& z : bemerkung) {
-        text(s_.links, z, fontA_);
+        text(x_[L], z, fontA_);
         naechste();
     }
     y() -= h_;
@@ -302,7 +392,11 @@ bool Blatt::drucken() {
         (a_.gasWarm && a_.eigenesWarm) || (a_.gasKalt && a_.eigenesKalt && !a_.werksmodus);
     if (hinweis) {
         doc_.vor(3 * h_, h_);
-        text(s_.links, t("hinweisalfa"), fontA_);
+        for (const std::string& z :
+             umbrechen(dc(), t("hinweisalfa"), fontA_, x_[R] - x_[L] - abstand())) {
+            text(x_[L], z, fontA_);
+            y() += h_;
+        }
     }
     return doc_.beenden();
 }
@@ -312,7 +406,16 @@ bool Blatt::drucken() {
 bool druckeSpezifikationsblatt(PageDevice& dc, const CIniEx& sprache,
                                const CDialogProjektDaten& kopf, const Form& felder,
                                const Spezblattangaben& a) {
-    return Blatt(dc, sprache, kopf, felder, a).drucken();
+    // the room the texts need, measured on a run that draws nothing, sets
+    // the columns; then the pages are counted and drawn
+    Spaltenbedarf bedarf;
+    Zaehlseite messen(dc);
+    const Spezspalten vorgabe(dc.pageWidth());
+    if (!Blatt(messen, sprache, kopf, felder, a, vorgabe, 0, &bedarf).drucken()) return false;
+    const Spezspalten spalten = bedarf.loesen(vorgabe);
+    return mitSeitenzahl(dc, [&](PageDevice& d, int seiten) {
+        return Blatt(d, sprache, kopf, felder, a, spalten, seiten, nullptr).drucken();
+    });
 }
 
 }  // namespace kal

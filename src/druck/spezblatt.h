@@ -24,14 +24,18 @@ struct Spezblattangaben {
     std::string entleerungTextWarm, nennweiteTextWarm, entleerungTextKalt, nennweiteTextKalt;
 };
 
-// The sheet's columns, each a fraction of the printable width (truncated).
+// The sheet's columns, each a fraction of the printable width (truncated);
+// where the texts of a sheet need more room, its columns move apart.
 struct Spezspalten {
     int links, einheitWarm, wertWarm, mitte, einheitKalt, wertKalt, unterspalte, rahmenRechts;
     explicit Spezspalten(int breite);
 };
 
 // Prints the sheet; a section that does not fit the page continues on the
-// next one below the header. false when the device fails.
+// next one below the header. No text reaches the next one of its row: the
+// columns make room for the widest unit labels and values, and a text
+// that still does not fit is set smaller; long connection texts, media
+// names and remarks wrap. false when the device fails.
 bool druckeSpezifikationsblatt(PageDevice& dc, const CIniEx& sprache,
                                const CDialogProjektDaten& kopf, const Form& felder,
                                const Spezblattangaben& a);

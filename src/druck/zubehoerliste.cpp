@@ -17,7 +17,7 @@ namespace {
 class Liste {
 public:
     Liste(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf,
-          const Zubehoerangaben& a)
+          const Zubehoerangaben& a, int seiten)
         : a_(a),
           sprache_(sprache),
           w_(dc.pageWidth()),
@@ -25,10 +25,14 @@ public:
           x0_(static_cast<int>(w_ * 0.1)),
           xPreis_(static_cast<int>(w_ * 0.75)),
           xBetrag_(static_cast<int>(w_ * 0.92)),
-          doc_(dc, [&kopf, &a](PageDevice& d, int seite) {
-              return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
-                                      a.geraetekennstring, a.preisCode, "zubehoerliste", seite);
-          }) {
+          doc_(
+              dc,
+              [&kopf, &a](PageDevice& d, int seite, int n) {
+                  return kopf.KopfDrucken(d, Rechteck{0, 0, d.pageWidth(), d.pageHeight()},
+                                          a.geraetekennstring, a.preisCode, "zubehoerliste", seite,
+                                          n);
+              },
+              seiten) {
         normal_.height = fett_.height = l_;
         fett_.weight = 700;
         waehrung_ = sprache.GetValue("unit", "waehrung", "");
@@ -47,12 +51,28 @@ private:
     void text(int x, const std::string& t, bool fett = false) {
         doc_.dc().drawText(x, doc_.y, t, fett ? fett_ : normal_, TextAlign::Left);
     }
+    // A text left of the price column, wrapped within it; y stays on its
+    // last line, where the price goes.
+    void beschriftung(const std::string& t) { zeilen(t, xPreis_ - l_ / 2); }
+    // A text over the width of the list, wrapped.
+    void absatz(const std::string& t) { zeilen(t, xBetrag_); }
+    void zeilen(const std::string& t, int bis) {
+        const auto z = umbrechen(doc_.dc(), t, normal_, bis - x0_);
+        for (size_t i = 0; i < z.size(); ++i) {
+            if (i > 0) vor(1);
+            text(x0_, z[i]);
+        }
+    }
     void rechts(const std::string& t) {
         doc_.dc().drawText(xBetrag_, doc_.y, t, normal_, TextAlign::Right);
     }
-    std::string betrag(const Preisangabe& p) const {
-        return a_.preiseAufAnfrage ? z("aufanfrage") : betragText(p.preis, p.bekannt, waehrung_);
+    // A price nobody typed reads "on request" like a list on request,
+    // never as a bare currency.
+    std::string betrag(double preis, bool bekannt) const {
+        return a_.preiseAufAnfrage || !bekannt ? z("aufanfrage")
+                                               : betragText(preis, true, waehrung_);
     }
+    std::string betrag(const Preisangabe& p) const { return betrag(p.preis, p.bekannt); }
     void preiszeile(const std::string& betrag) {
         text(xPreis_, z("preis"));
         rechts(betrag);
@@ -81,16 +101,16 @@ void Liste::anschluss(const char* titel, const std::string& anschlussText, int e
     text(x0_, ad(titel));
     vor(1);
     const auto [erste, zweite] = anschlussZeilen(anschlussText);
-    text(x0_, erste);
+    beschriftung(erste);
     if (!zweite.empty()) {
         vor(1);
-        text(x0_, zweite);
+        beschriftung(zweite);
     }
     if (entleerung > 0) {
         vor(1);
-        text(x0_, z("incl") + " " + entleerungText);
+        beschriftung(z("incl") + " " + entleerungText);
         vor(1);
-        text(x0_, nennweite);
+        beschriftung(nennweite);
     }
     preiszeile(betrag(preis));
 }
@@ -101,16 +121,15 @@ bool Liste::drucken() {
     doc_.vor(l_ * 3 / 2, l_);
     text(x0_, "I. " + z("plattenwaermeaustauscher"), true);
     vor(2);
-    text(x0_, a_.preisCode);
-    preiszeile(a_.preiseAufAnfrage ? z("aufanfrage")
-                                   : betragText(a_.geraetegrundpreis, true, waehrung_));
+    beschriftung(a_.preisCode);
+    preiszeile(betrag(a_.geraetegrundpreis, true));
     anschluss("warm", a_.anschlussTextWarm, a_.entleerungVarianteWarm, a_.entleerungTextWarm,
               a_.nennweiteTextWarm, a_.anschlussWarm);
     anschluss("kalt", a_.anschlussTextKalt, a_.entleerungVarianteKalt, a_.entleerungTextKalt,
               a_.nennweiteTextKalt, a_.anschlussKalt);
     vor(2);
     if (a_.sonderlackierung) {
-        text(x0_, ad("lackierung") + " " + ad("ralnr") + " " + a_.ralNr);
+        beschriftung(ad("lackierung") + " " + ad("ralnr") + " " + a_.ralNr);
         preiszeile(betrag(a_.lackierung));
         vor(2);
     }
@@ -121,58 +140,82 @@ bool Liste::drucken() {
         const double summe = a_.geraetegrundpreis + a_.anschlussWarm.preis +
                              a_.anschlussKalt.preis +
                              (a_.sonderlackierung ? a_.lackierung.preis : 0.0);
-        rechts(betragText(summe, bekannt, waehrung_));
+        rechts(betrag(summe, bekannt));
         vor(2);
     }
     // II. accessories and the total
     text(x0_, "II. " + z("zubehoer"), true);
     vor(2);
     if (a_.waermeisolierung) {
-        text(x0_, ad("isolierung"));
+        beschriftung(ad("isolierung"));
         preiszeile(betrag(a_.isolierung));
         vor(2);
     }
     if (a_.spritzschutzGewaehlt) {
-        text(x0_, ad("schutz"));
+        beschriftung(ad("schutz"));
         preiszeile(betrag(a_.spritzschutz));
         vor(2);
     }
     summenstrich();
-    rechts(a_.preiseAufAnfrage ? z("aufanfrage")
-                               : betragText(a_.einzelpreis, a_.einzelpreisVollstaendig, waehrung_));
+    rechts(betrag(a_.einzelpreis, a_.einzelpreisVollstaendig));
     // III. documentation
     vor(3);
     text(x0_, "III. " + ad("dokumentation"), true);
     vor(2);
-    text(x0_, formatiere("%s %s %s %s", z("anzahl").c_str(), a_.dokuAnzahl.c_str(),
-                         ad("dokuanzahl").c_str(), a_.dokuSprache.c_str()));
+    absatz(formatiere("%s %s %s %s", z("anzahl").c_str(), a_.dokuAnzahl.c_str(),
+                      ad("dokuanzahl").c_str(), a_.dokuSprache.c_str()));
     vor(2);
-    text(x0_, ad("massblatt"));
+    beschriftung(ad("massblatt"));
     if (a_.dokuAnzahl != "1") preiszeile(z("aufanfrage"));
     vor(2);
     for (size_t i = 0; i < kDokumentSchluessel.size(); ++i) {
         if (!a_.dokumente[i]) continue;
-        text(x0_, ad(kDokumentSchluessel[i]));
+        beschriftung(ad(kDokumentSchluessel[i]));
         preiszeile(z("aufanfrage"));
         vor(1);
     }
     // closing notes and conditions
     vor(4);
-    text(x0_, ad("zusatztext1"));
+    absatz(ad("zusatztext1"));
     vor(1);
-    text(x0_, ad("zusatztext2"));
+    absatz(ad("zusatztext2"));
     if (!a_.preiseAufAnfrage) {
         vor(1);
-        text(x0_, z("bedingungen"));
+        absatz(z("bedingungen"));
     }
     return doc_.beenden();
 }
 
 }  // namespace
 
+std::vector<std::string> fehlendePreise(const CIniEx& sprache, const Zubehoerangaben& a) {
+    std::vector<std::string> posten;
+    if (a.preiseAufAnfrage) return posten;
+    const std::pair<const Preisangabe*, const char*> gedruckt[] = {
+        {&a.anschlussWarm, "warm"},
+        {&a.anschlussKalt, "kalt"},
+        {a.sonderlackierung ? &a.lackierung : nullptr, "lackierung"},
+        {a.waermeisolierung ? &a.isolierung : nullptr, "isolierung"},
+        {a.spritzschutzGewaehlt ? &a.spritzschutz : nullptr, "schutz"}};
+    for (const auto& [p, key] : gedruckt)
+        if (p && !p->bekannt) posten.push_back(sprache.GetValue("assemblydialog", key, key));
+    return posten;
+}
+
+std::string fehlendePreiseText(const CIniEx& sprache, const std::vector<std::string>& posten,
+                               bool frage) {
+    std::string text = sprache.GetValue("zubehoerliste", "preisefehlen", "");
+    for (size_t i = 0; i < posten.size(); ++i)
+        text += (frage ? "\n    " : i == 0 ? " " : ", ") + posten[i];
+    if (frage) text += "\n\n" + sprache.GetValue("zubehoerliste", "trotzdemdrucken", "");
+    return text;
+}
+
 bool druckeZubehoerliste(PageDevice& dc, const CIniEx& sprache, const CDialogProjektDaten& kopf,
                          const Zubehoerangaben& a) {
-    return Liste(dc, sprache, kopf, a).drucken();
+    return mitSeitenzahl(dc, [&](PageDevice& d, int seiten) {
+        return Liste(d, sprache, kopf, a, seiten).drucken();
+    });
 }
 
 }  // namespace kal

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "datalib/ini.h"
 #include "ports/ports.h"
@@ -39,6 +40,16 @@ struct Zubehoerangaben {
 // The language keys (section "assemblydialog") of the documentation boxes
 // in print order.
 extern const std::array<const char*, 8> kDokumentSchluessel;
+
+// The items the list prices that have no price, by their printed names
+// (none when the whole list is on request): the list shows them "on
+// request", which the user is told before it goes out.
+std::vector<std::string> fehlendePreise(const CIniEx& sprache, const Zubehoerangaben& a);
+
+// The warning that names them: a question over several lines for a message
+// box, or (`frage` false) one line for a report.
+std::string fehlendePreiseText(const CIniEx& sprache, const std::vector<std::string>& posten,
+                               bool frage);
 
 // Prints the list as one document (continuing on further pages only when
 // it does not fit); false when the device fails.

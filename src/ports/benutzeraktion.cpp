@@ -93,8 +93,8 @@ std::string anwenden(Form& f, const Benutzeraktion& a, const Ereignisziel& ziel)
             break;
         case Art::Text: {
             if (c->readOnly) return name + " is read-only";
-            // the field takes no more than a user could type
-            f.setText(a.id, aufLaengeGekuerzt(a.text, c->maxLength));
+            // the field takes no more than a user could type, on one line
+            f.setText(a.id, eingabeText(a.text, c->maxLength));
             ziel(a.id, BindEvent::Changed);
             ziel(a.id, BindEvent::FocusLost);
             break;

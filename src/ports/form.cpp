@@ -12,6 +12,26 @@ std::string aufLaengeGekuerzt(std::string text, int maxLength) {
     return text;
 }
 
+std::string einzeilig(const std::string& text) {
+    std::string aus;
+    aus.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\0') continue;
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            aus += ' ';
+            continue;
+        }
+        aus += c;
+    }
+    return aus;
+}
+
+std::string eingabeText(const std::string& text, int maxLength) {
+    return aufLaengeGekuerzt(einzeilig(text), maxLength);
+}
+
 namespace {
 const ControlState kEmpty{};
 

@@ -51,6 +51,15 @@ struct ControlState {
 // unchanged when it fits or the limit is 0.
 std::string aufLaengeGekuerzt(std::string text, int maxLength);
 
+// `text` on one line: a line break (CR LF, LF or CR) becomes a blank, a NUL
+// is dropped. Every edit field is single-line: the tender text and the
+// hand-over take each field as one line.
+std::string einzeilig(const std::string& text);
+
+// What an edit field takes of a text typed, pasted or from an action file:
+// single-line, then cut to `maxLength`.
+std::string eingabeText(const std::string& text, int maxLength);
+
 // A menu popup of a dialog and its commands, in order (0: a separator).
 struct MenuPopup {
     int id = 0;

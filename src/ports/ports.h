@@ -43,6 +43,12 @@ public:
     // Yes/No/Cancel question with the question icon.
     virtual Answer askYesNoCancel(const std::string& text, const std::string& caption,
                                   const AnswerTexts& answers) = 0;
+    // A choice of two (Yes or No); a platform without its own box asks the
+    // three-way question and takes Cancel for No.
+    virtual Answer askYesNo(const std::string& text, const std::string& caption,
+                            const AnswerTexts& answers) {
+        return askYesNoCancel(text, caption, answers) == Answer::Yes ? Answer::Yes : Answer::No;
+    }
 };
 
 class FileDialogPort {
@@ -125,7 +131,9 @@ public:
     virtual bool startDocument(const std::string& name) = 0;
     virtual bool startPage() = 0;
     virtual bool endPage() = 0;
-    virtual void endDocument() = 0;
+    // false when the document could not be completed (the job or file is
+    // then unusable).
+    virtual bool endDocument() = 0;
     virtual void abortDocument() = 0;
     // `y` is the top of the text line.
     virtual void drawText(int x, int y, const std::string& text, const PageFont& font,
@@ -140,15 +148,26 @@ public:
 // Where a printout goes.
 enum class Druckziel { Drucker, Vorschau, Pdf };
 
+// What became of a printout. A file that could not be written names itself
+// and the reason; a failure without a file is the drawing's or the printer's.
+struct Druckausgang {
+    enum class Status { Gedruckt, Abgebrochen, Fehlgeschlagen };
+    Status status = Status::Abgebrochen;
+    std::string datei;
+    std::string grund;
+    bool gedruckt() const { return status == Status::Gedruckt; }
+    bool fehlgeschlagen() const { return status == Status::Fehlgeschlagen; }
+};
+
 class PrintPort {
 public:
     virtual ~PrintPort() = default;
     using Zeichnung = std::function<bool(PageDevice&)>;
     // Runs `zeichnen` (the whole document, start to end) on the target: the
     // printer chosen in the printer dialog, the print preview (which may
-    // draw more than once) or a PDF file the user names. false when the
-    // user cancels or drawing fails.
-    virtual bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) = 0;
+    // draw more than once) or a PDF file the user names.
+    virtual Druckausgang drucken(Druckziel ziel, const std::string& titel,
+                                 const Zeichnung& zeichnen) = 0;
 };
 
 class DialogModel;

@@ -49,13 +49,17 @@ bool RecordingPage::startDocument(const std::string& name) {
 }
 bool RecordingPage::startPage() {
     log.push_back("startPage");
+    ++seite_;
     return true;
 }
 bool RecordingPage::endPage() {
     log.push_back("endPage");
     return !failEndPage;
 }
-void RecordingPage::endDocument() { log.push_back("endDocument"); }
+bool RecordingPage::endDocument() {
+    log.push_back("endDocument");
+    return !failEndDocument;
+}
 void RecordingPage::abortDocument() { log.push_back("abortDocument"); }
 
 void RecordingPage::drawText(int x, int y, const std::string& text, const PageFont& font,
@@ -65,6 +69,12 @@ void RecordingPage::drawText(int x, int y, const std::string& text, const PageFo
                    : align == TextAlign::Center ? "C "
                                                 : "L ") +
                   std::to_string(font.weight) + " " + text);
+    texte.push_back({seite_, x, y, align, font, text});
+}
+
+int RecordingPage::Text::links(const RecordingPage& p) const {
+    const int w = p.textWidth(text, font);
+    return align == TextAlign::Right ? x - w : align == TextAlign::Center ? x - w / 2 : x;
 }
 
 void RecordingPage::drawLine(int x1, int y1, int x2, int y2, int penWidth) {
@@ -90,8 +100,9 @@ int RecordingPage::textWidth(const std::string& text, const PageFont& font) cons
     return zeichen * font.height / 2;
 }
 
-bool ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) {
-    if (cancel) return false;
+Druckausgang ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel,
+                                      const Zeichnung& zeichnen) {
+    if (cancel) return {};
     if (geraet) {
         auftraege.push_back({ziel, titel, {}});
         return geraet(titel, zeichnen);
@@ -99,7 +110,9 @@ bool ScriptedPrinter::drucken(Druckziel ziel, const std::string& titel, const Ze
     RecordingPage page;
     const bool ok = zeichnen(page);
     auftraege.push_back({ziel, titel, std::move(page.log)});
-    return ok;
+    Druckausgang a;
+    a.status = ok ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+    return a;
 }
 
 int ScriptedDialogs::runDialog(DialogModel& dialog) {

@@ -85,7 +85,8 @@ public:
     std::vector<std::string> helpWindows;
 };
 
-// Records every drawing call as one text line, for exact comparisons.
+// Records every drawing call as one text line, for exact comparisons, and
+// every text with its font, for checks of where texts lie.
 class RecordingPage : public PageDevice {
 public:
     RecordingPage(int width = 4960, int height = 7016, int lineHeightPerPoint = 25)
@@ -96,7 +97,7 @@ public:
     bool startDocument(const std::string& name) override;
     bool startPage() override;
     bool endPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     void abortDocument() override;
     void drawText(int x, int y, const std::string& text, const PageFont& font,
                   TextAlign align) override;
@@ -105,22 +106,37 @@ public:
     bool drawPicture(int left, int top, int right, int bottom, const std::string& path) override;
     // Half the font height per character: a stable stand-in for metrics.
     int textWidth(const std::string& text, const PageFont& font) const override;
+    struct Text {
+        int seite = 0;  // 1-based
+        int x = 0, y = 0;
+        TextAlign align = TextAlign::Left;
+        PageFont font;
+        std::string text;
+        // The box the text takes: from its left edge (after the alignment)
+        // over its width, from its top over the font's height.
+        int links(const RecordingPage& p) const;
+        int rechts(const RecordingPage& p) const { return links(p) + p.textWidth(text, font); }
+    };
     std::vector<std::string> log;
+    std::vector<Text> texte;
     bool failEndPage = false;
+    bool failEndDocument = false;
 
 private:
     int width_, height_, perPoint_;
+    int seite_ = 0;
 };
 
 // Draws every printout on a fresh recording page; `cancel` answers like a
 // cancelled printer dialog.
 class ScriptedPrinter : public PrintPort {
 public:
-    bool drucken(Druckziel ziel, const std::string& titel, const Zeichnung& zeichnen) override;
+    Druckausgang drucken(Druckziel ziel, const std::string& titel,
+                         const Zeichnung& zeichnen) override;
     bool cancel = false;
     // When set, draws on this device instead (the command line's PDF files);
     // the job is still recorded, without a log.
-    std::function<bool(const std::string& titel, const Zeichnung&)> geraet;
+    std::function<Druckausgang(const std::string& titel, const Zeichnung&)> geraet;
     struct Auftrag {
         Druckziel ziel;
         std::string titel;

@@ -1,13 +1,10 @@
 #include "projekt/projektdatei.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <system_error>
 
 #include "datalib/format.h"
 #include "ports/form.h"
@@ -104,31 +101,6 @@ std::string projektZahlText(double wert) {
     // 17 significant digits with a three-digit exponent cannot fit 20 bytes:
     // the closest finite form that fits.
     return naechste;
-}
-
-bool dateiSicherSchreiben(const std::string& pfad, const std::string& inhalt, std::string* fehler) {
-    namespace fs = std::filesystem;
-    fs::path ziel(pfad);
-    fs::path temp = ziel;
-    temp += ".kalvoria-tmp";
-    auto melde = [&](const std::string& was) {
-        if (fehler) *fehler = was;
-        std::error_code ec;
-        fs::remove(temp, ec);
-        return false;
-    };
-    {
-        std::FILE* f = std::fopen(temp.string().c_str(), "wb");
-        if (!f) return melde(std::strerror(errno));
-        size_t n = std::fwrite(inhalt.data(), 1, inhalt.size(), f);
-        bool ok = (n == inhalt.size()) && std::fflush(f) == 0;
-        if (std::fclose(f) != 0) ok = false;
-        if (!ok) return melde("write failed");
-    }
-    std::error_code ec;
-    fs::rename(temp, ziel, ec);
-    if (ec) return melde(ec.message());
-    return true;
 }
 
 std::optional<std::string> dateiLesen(const std::string& pfad, size_t maxGroesse) {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "datalib/dateiausgabe.h"
+
 namespace kal {
 
 constexpr int kProjektFelder = 82;
@@ -80,10 +82,6 @@ private:
 // otherwise the shortest form that fits and does.
 std::string projektZahlText(double wert);
 
-// Writes through a temporary file in the same folder and renames it over
-// the target, so a failed save leaves an existing file intact.
-bool dateiSicherSchreiben(const std::string& pfad, const std::string& inhalt,
-                          std::string* fehler = nullptr);
 // Reads a file; nullopt when it cannot be opened or read. Reading stops
 // once more than `maxGroesse` bytes were read, so a huge file is never
 // loaded whole (the caller sees it is too long).

@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -185,6 +187,18 @@ TEST(FormBinder, EditLimitCountsBytes) {
     QTest::keyClicks(f.edit, "ab\xc2\xb0\xc2\xb0");  // two-byte characters
     EXPECT_EQ(f.form.text(10), "ab\xc2\xb0");
     EXPECT_LE(f.form.text(10).size(), 5u);
+}
+
+// A pasted text with line breaks arrives on one line, in the model and in
+// the field.
+TEST(FormBinder, PastedLineBreaksBecomeBlanks) {
+    Fenster f;
+    f.root.show();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Kunde\r\nStadtwerke\nNord"));
+    f.edit->setFocus();
+    f.edit->paste();
+    EXPECT_EQ(f.form.text(10), "Kunde Stadtwerke Nord");
+    EXPECT_EQ(f.edit->text(), QStringLiteral("Kunde Stadtwerke Nord"));
 }
 
 // A rule that rewrites characters as they are typed (a decimal comma

@@ -4,10 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextBrowser>
 #include <QTimer>
@@ -56,6 +59,24 @@ TEST(QtQuestions, ButtonsInTheProgramsLanguage) {
     });
     EXPECT_EQ(fragen.askYesNoCancel("Speichern?", "kal", {"Ja", "Nein", ""}), kal::Answer::No);
     EXPECT_EQ(texte, (QStringList{"Ja", "Nein", "Cancel"}));
+
+    // a choice of two has no third button; Escape is the No
+    int knoepfe = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        knoepfe = static_cast<int>(box->buttons().size());
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "Trotzdem drucken");
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &esc);
+    });
+    EXPECT_EQ(fragen.askYesNo("Drucken?", "kal",
+                              {"Trotzdem drucken",
+                               "Zur\xC3\xBC"
+                               "ck",
+                               ""}),
+              kal::Answer::No);
+    EXPECT_EQ(knoepfe, 2);
 }
 
 TEST(QtClipboard, PutsPlainText) {
@@ -94,6 +115,59 @@ TEST(QtPageDevice, PrintsPagesToPdf) {
     EXPECT_GT(QFileInfo(pdf).size(), 500);
     // Drawing after the end is ignored, not a crash.
     page.drawText(0, 0, "late", f, kal::TextAlign::Left);
+}
+
+// A PDF file is written whole or not at all: a failed drawing leaves no
+// file, a target that cannot be written is named with the reason.
+TEST(QtPageDevice, PdfWholeOrNotAtAll) {
+    kaltest::TempDir tmp;
+    auto seite = [](bool gelingt) {
+        return [gelingt](kal::PageDevice& d) {
+            if (!d.startDocument("") || !d.startPage()) return false;
+            d.drawText(100, 100, "Seite", kal::PageFont{"Times New Roman", 60, 500},
+                       kal::TextAlign::Left);
+            return d.endPage() && d.endDocument() && gelingt;
+        };
+    };
+    kal::Druckausgang a = kal::druckeAlsPdf(tmp.pfad("gut.pdf"), "T", seite(true));
+    EXPECT_TRUE(a.gedruckt());
+    const std::string pdf = kaltest::liesDatei(tmp.pfad("gut.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+
+    a = kal::druckeAlsPdf(tmp.pfad("schlecht.pdf"), "T", seite(false));
+    EXPECT_TRUE(a.fehlgeschlagen());
+    EXPECT_TRUE(a.datei.empty()) << "the drawing's failure, not the file's";
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(tmp.pfad("schlecht.pdf"))));
+
+    a = kal::druckeAlsPdf(tmp.pfad("fehlt/x.pdf"), "T", seite(true));
+    EXPECT_TRUE(a.fehlgeschlagen());
+    EXPECT_EQ(a.datei, tmp.pfad("fehlt/x.pdf"));
+    EXPECT_EQ(a.grund, "No such file or directory");
+}
+
+// Printer, preview and PDF lay out on the same page: the same size, line
+// heights and text widths, so the preview shows the pages the PDF holds.
+TEST(QtPrinter, MeasuresLikeThePdf) {
+    QPrinter printer(QPrinter::HighResolution);
+    kal::druckerEinrichten(printer);
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdf.setResolution(kal::kDruckaufloesung);
+    pdf.setPageLayout(kal::druckseite());
+    const kal::QtPageDevice a(printer), b(pdf);
+    EXPECT_EQ(b.lineHeight(11), 92);  // 11 pt
+    EXPECT_EQ(a.pageWidth(), b.pageWidth());
+    EXPECT_EQ(a.pageHeight(), b.pageHeight());
+    for (int punkte : {8, 9, 10, 11, 14, 16}) {
+        EXPECT_EQ(a.lineHeight(punkte), b.lineHeight(punkte)) << punkte;
+        for (int gewicht : {500, 700}) {
+            const kal::PageFont f{"Times New Roman", b.lineHeight(punkte), gewicht};
+            EXPECT_EQ(a.textWidth("Specific heat capacity [BTU/(lb·°F)] 0.998", f),
+                      b.textWidth("Specific heat capacity [BTU/(lb·°F)] 0.998", f));
+        }
+    }
 }
 
 TEST(Screenshot, PathPerDialog) {

@@ -2,6 +2,7 @@
 // choices file, its text and JSON output and its exit codes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -19,8 +20,9 @@ using kaltest::Lauf;
 namespace {
 std::string k(int id) { return std::to_string(id); }
 
-Lauf offer(const std::string& args) {
-    return kaltest::cliLauf("--appdir " + distDir() + " offer " + args + " 2>/dev/null");
+Lauf offer(const std::string& args, const std::string& vorher = {}) {
+    return kaltest::cliLauf("--appdir " + distDir() + " offer " + args + " 2>/dev/null", {},
+                            vorher);
 }
 
 // A choices file in a folder of its own.
@@ -150,10 +152,11 @@ TEST(CliOffer, SpecificationWritesTenderTextAndHandOver) {
     EXPECT_FALSE(j["spec"]["sichtbar"][k(kal::sp::Dampfdruck)].get<bool>());
     EXPECT_EQ(j["spec"]["anzeige"][k(kal::sp::Projekt)], "P-7");
 
+    // a failed check writes nothing and leaves no output folder behind
     kaltest::TempDir leer;
     Wahl heiss(R"([{"id": 1341, "text": "250"}])");
     l = offer(distDir() + "/examples/steam_condenser_design.kal --spec " + heiss.pfad() +
-              " --out " + leer.dir());
+              " --out " + leer.pfad("out") + " --pdf");
     EXPECT_EQ(l.rc, 1);
     EXPECT_NE(l.out.find("message [error/ErrorBetriebstempC]: The operating temperature must "
                          "not exceed 200 °C."),
@@ -184,4 +187,41 @@ TEST(CliOffer, AppdirKeepsRelativePathsOfTheStartingDirectory) {
     EXPECT_EQ(j["spec"]["anzeige"][k(kal::sp::Projekt)], "P-7");
     EXPECT_TRUE(std::filesystem::exists(hier.pfad("aus/tender.txt")));
     EXPECT_EQ(kaltest::cliLauf("--appdir " + distDir() + " calc projekt.kal", hier.dir()).rc, 0);
+}
+
+// A file that cannot be written fails the run with a message naming it and
+// the reason; no file is left half written and an old one stays as it was.
+// A file size limit stands in for a full disk: the texts fit, the PDFs not.
+TEST(CliOffer, WritesThatFailFail) {
+    namespace fs = std::filesystem;
+    kaltest::TempDir d;
+    fs::create_directories(d.pfad("a/spec-sheet.txt"));
+    Lauf l =
+        offer(distDir() + "/examples/steam_condenser_design.kal --out " + d.pfad("a") + " --pdf");
+    EXPECT_EQ(l.rc, 1);
+    EXPECT_NE(l.out.find("message [error/dateiNichtGeschrieben]: The file " +
+                         d.pfad("a/spec-sheet.txt") + " could not be written: Is a directory\n"),
+              std::string::npos)
+        << l.out;
+    EXPECT_EQ(std::distance(fs::directory_iterator(d.pfad("a")), {}), 1) << "nothing else written";
+
+    fs::create_directories(d.pfad("b"));
+    d.schreibe("b/price-list.pdf", "the offer sent last week");
+    l = offer(distDir() + "/examples/steam_condenser_design.kal --out " + d.pfad("b") + " --pdf",
+              "trap '' XFSZ; ulimit -f 20; ");
+    EXPECT_EQ(l.rc, 1);
+    EXPECT_NE(l.out.find("message [error/dateiNichtGeschrieben]: The file " +
+                         d.pfad("b/spec-sheet.pdf") + " could not be written: File too large\n"),
+              std::string::npos)
+        << l.out;
+    std::vector<std::string> dateien;
+    for (const auto& e : fs::directory_iterator(d.pfad("b")))
+        dateien.push_back(e.path().filename().string());
+    std::sort(dateien.begin(), dateien.end());
+    EXPECT_EQ(dateien,
+              (std::vector<std::string>{"price-list.pdf", "spec-sheet.txt", "tender.txt"}));
+    EXPECT_EQ(kaltest::liesDatei(d.pfad("b/price-list.pdf")), "the offer sent last week");
+    EXPECT_NE(
+        l.out.find("written: " + d.pfad("b/spec-sheet.txt") + ", " + d.pfad("b/tender.txt") + "\n"),
+        std::string::npos);
 }

@@ -109,7 +109,7 @@ TEST(Zubehoerliste, PricedItemStepByStep) {
               "2 preis Price\n"
               "2 betrag   5102.00  EUR\n"
               "4 x0 Connection warm side\n"
-              "5 x0 Drilling pattern, DN 65, \n"
+              "5 x0 Drilling pattern, DN 65,\n"
               "6 x0 stainless steel AISI 316, with stud bolts\n"
               "7 x0 incl. F4 : blind flanges for drain,\n"
               "8 x0 Nominal width as warm side connection\n"
@@ -132,10 +132,12 @@ TEST(Zubehoerliste, PricedItemStepByStep) {
               "23 betrag   7044.50  EUR\n"
               "26 x0 bold III. Documentation\n"
               "28 x0 Number: 1 set(s) of documentation in English\n"
-              "30 x0 Dimension sheet, operating manual, pressure test certificate\n"
-              "36 x0 Prices ex works, excluding packing and VAT.\n"
-              "37 x0 Our general terms of delivery apply.\n"
-              "38 x0 Prices valid for 30 days from the date of this list.\n");
+              // a text longer than its column wraps before the price column
+              "30 x0 Dimension sheet, operating manual, pressure test\n"
+              "31 x0 certificate\n"
+              "37 x0 Prices ex works, excluding packing and VAT.\n"
+              "38 x0 Our general terms of delivery apply.\n"
+              "39 x0 Prices valid for 30 days from the date of this list.\n");
     EXPECT_EQ(kaltest::anzahl(l.seite.log, "startPage"), 1);
     EXPECT_EQ(l.seite.log.back(), "endDocument");
 }
@@ -161,15 +163,35 @@ TEST(Zubehoerliste, OnRequestWithoutSubtotalAndConditions) {
     EXPECT_EQ(body.find("Prices valid"), std::string::npos);
 }
 
-// An unknown connection price leaves the subtotal at the currency alone.
-TEST(Zubehoerliste, UnknownPriceShowsTheCurrencyAlone) {
+// An item nobody priced reads "on request", and so do the sums it is part
+// of; the warning names exactly the printed items without a price.
+TEST(Zubehoerliste, UnknownPriceReadsOnRequest) {
     Zubehoerangaben a = bepreist();
     a.anschlussWarm.bekannt = false;
     a.einzelpreisVollstaendig = false;
     const std::string body = Liste(a).koerper();
-    EXPECT_NE(body.find("8 betrag EUR\n"), std::string::npos);
-    EXPECT_NE(body.find("16 betrag EUR\n"), std::string::npos);
-    EXPECT_NE(body.find("23 betrag EUR\n"), std::string::npos);
+    EXPECT_NE(body.find("8 betrag on request\n"), std::string::npos) << body;
+    EXPECT_NE(body.find("11 betrag    380.00  EUR\n"), std::string::npos) << body;
+    EXPECT_NE(body.find("16 betrag on request\n"), std::string::npos) << body;
+    EXPECT_NE(body.find("23 betrag on request\n"), std::string::npos) << body;
+    EXPECT_EQ(body.find("betrag EUR"), std::string::npos) << "no bare currency";
+
+    kaltest::Umgebung u;
+    const CIniEx& sprache = u.app.getSprache();
+    a.isolierung.bekannt = false;
+    a.spritzschutz.bekannt = false;  // not chosen: not printed, not missing
+    const auto fehlend = fehlendePreise(sprache, a);
+    EXPECT_EQ(fehlend, (std::vector<std::string>{"Connection warm side", "Heat insulation"}));
+    EXPECT_EQ(fehlendePreiseText(sprache, fehlend, false),
+              "No price has been entered for these items; the list will read on request for "
+              "them: Connection warm side, Heat insulation");
+    EXPECT_EQ(fehlendePreiseText(sprache, fehlend, true),
+              "No price has been entered for these items; the list will read on request for "
+              "them:\n    Connection warm side\n    Heat insulation\n\n"
+              "Print the list anyway, or go back and enter the prices?");
+    a.preiseAufAnfrage = true;
+    EXPECT_TRUE(fehlendePreise(sprache, a).empty()) << "a list on request misses nothing";
+    EXPECT_TRUE(fehlendePreise(sprache, bepreist()).empty());
 }
 
 // Two sets put a price on the dimension-sheet line; checked boxes follow
@@ -179,12 +201,12 @@ TEST(Zubehoerliste, DocumentationLines) {
     a.dokuAnzahl = "2";
     a.dokumente[7] = a.dokumente[0] = a.dokumente[4] = true;  // QC plan, plan, schedule
     const std::string body = Liste(a).koerper();
-    EXPECT_NE(body.find("30 x0 Dimension sheet, operating manual, pressure test certificate\n"
-                        "30 preis Price\n30 betrag on request\n"
-                        "32 x0 Plate arrangement plan\n32 preis Price\n32 betrag on request\n"
-                        "33 x0 Production schedule\n33 preis Price\n33 betrag on request\n"
-                        "34 x0 Quality control plan\n34 preis Price\n34 betrag on request\n"
-                        "39 x0 Prices ex works"),
+    EXPECT_NE(body.find("30 x0 Dimension sheet, operating manual, pressure test\n"
+                        "31 x0 certificate\n31 preis Price\n31 betrag on request\n"
+                        "33 x0 Plate arrangement plan\n33 preis Price\n33 betrag on request\n"
+                        "34 x0 Production schedule\n34 preis Price\n34 betrag on request\n"
+                        "35 x0 Quality control plan\n35 preis Price\n35 betrag on request\n"
+                        "40 x0 Prices ex works"),
               std::string::npos)
         << body;
 }
@@ -241,6 +263,21 @@ TEST(Zubehoerliste, ContinuesOnASecondPageWithTheHeader) {
     EXPECT_EQ(t.back().seite, seiten);
 }
 
+// A special connection's free text longer than its column wraps before
+// the price column; its price stands on its last line.
+TEST(Zubehoerliste, LongConnectionTextWrapsBeforeThePrice) {
+    Zubehoerangaben a = bepreist();
+    a.anschlussTextKalt =
+        "Special connection to drawing 4711-0815 rev. C with counter flanges and gaskets";
+    Liste l(a);
+    EXPECT_EQ(kaltest::layoutFehler(l.seite), std::vector<std::string>{});
+    const std::string body = l.koerper();
+    EXPECT_NE(body.find("11 x0 Special connection to drawing 4711-0815 rev. C with\n"
+                        "12 x0 counter flanges and gaskets\n12 preis Price\n"),
+              std::string::npos)
+        << body;
+}
+
 TEST(Zubehoerliste, FailingPageEndAbortsTheJob) {
     RecordingPage s(4960, 7016, 10);
     s.failEndPage = true;
@@ -290,25 +327,68 @@ TEST(Projektdaten, UnwritableStoreWarnsAndStillPrints) {
     EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"readregistry"});
 }
 
-// The header: the sheet's title, the project data, the page frame and
-// logo, and a body that starts below everything it drew.
+// The header: the sheet's title with its page of several, the project
+// data, the page frame and logo, and a body that starts below everything it
+// drew. The device identification only where the settings show it.
 TEST(Projektdaten, HeaderEndsAboveTheBody) {
+    for (const char* kennstring : {"1", "0"}) {
+        SCOPED_TRACE(kennstring);
+        kaltest::Umgebung u;
+        std::string ini = kaltest::liesDatei(u.dir.pfad("kalvoria.ini"));
+        ini.replace(ini.find("kennstring=1"), 12, std::string("kennstring=") + kennstring);
+        u.dir.schreibe("kalvoria.ini", ini);
+        u.app.erzeugeObjekte(u.dir.dir());
+        u.app.spracheFestlegen();
+        CDialogProjektDaten d(u.app);
+        d.SetProjektdaten("A. Kern", "Nord", "10", "-214");
+        RecordingPage s(4960, 7016, 10);
+        const int y = d.KopfDrucken(s, Rechteck{0, 0, s.pageWidth(), s.pageHeight()}, "KX14-41",
+                                    "KX 14", "kondatenblatt", 2, 3);
+        std::vector<std::string> gezeichnet;
+        for (const Gezeichnet& g : kaltest::texte(s.log)) {
+            gezeichnet.push_back(g.text);
+            EXPECT_LT(g.y, y);
+        }
+        for (const char* t : {"Construction data sheet", "Page 2 of 3", "A. Kern", "Nord", "KX 14"})
+            EXPECT_NE(std::find(gezeichnet.begin(), gezeichnet.end(), t), gezeichnet.end()) << t;
+        EXPECT_EQ(std::count(gezeichnet.begin(), gezeichnet.end(), "KX14-41"),
+                  kennstring[0] == '1' ? 1 : 0);
+        EXPECT_EQ(s.log.front().rfind("rect ", 0), 0u);
+        EXPECT_NE(s.log[1].find("/pic/Logo.bmp"), std::string::npos);
+    }
+}
+
+// The longest values the fields take, with blanks and without: each stays
+// in its own column (wrapped or smaller) and inside the frame; the header
+// grows only by the lines it needs, the same on every page and whether the
+// sheet has one page or several.
+TEST(Projektdaten, LongestValuesStayInTheirColumns) {
     kaltest::Umgebung u;
     CDialogProjektDaten d(u.app);
-    d.SetProjektdaten("A. Kern", "Nord", "10", "-214");
-    RecordingPage s;
-    const int y = d.KopfDrucken(s, Rechteck{0, 0, s.pageWidth(), s.pageHeight()}, "KX14-41",
-                                "KX 14", "kondatenblatt", 2);
-    std::vector<std::string> gezeichnet;
-    for (const Gezeichnet& g : kaltest::texte(s.log)) {
-        gezeichnet.push_back(g.text);
-        EXPECT_LT(g.y, y);
+    const std::string lang = "Fernwaermeversorgung Nordstadt, Erweiterung Bauabschnitt 3b";
+    const std::string breit(59, 'W');
+    ASSERT_EQ(lang.size(), 59u);
+    for (int id : {pd::Kunde, pd::Projekt, pd::Position, pd::Sachbearbeiter, pd::Telefon})
+        d.form().setText(id, id % 2 ? lang : breit);
+    RecordingPage s(4960, 7016, 10);
+    const Rechteck r{0, 0, s.pageWidth(), s.pageHeight()};
+    const std::string kennung = "KX08-15-1P-316-PN16-EPDMHT-G1D-7LL-A25.A25";
+    const int y1 = d.KopfDrucken(s, r, kennung, "KX 08-15", "spezifikation", 1, 1);
+    const int y2 = d.KopfDrucken(s, r, kennung, "KX 08-15", "spezifikation", 2, 2);
+    EXPECT_EQ(y1, y2);
+    const int links = 4960 * 7 / 100, rechts = 4960 * 95 / 100, mitte = (links + rechts) / 2;
+    for (const RecordingPage::Text& g : s.texte) {
+        SCOPED_TRACE(g.text);
+        EXPECT_GT(g.links(s), links);
+        EXPECT_LT(g.rechts(s), rechts);
+        // the first column ends before the second starts; the price code
+        // and the identification run across the width
+        if (g.links(s) < mitte && g.text != kennung && g.text != "Device identification") {
+            EXPECT_LT(g.rechts(s), mitte);
+        }
     }
-    for (const char* t :
-         {"Construction data sheet", "Page 2", "A. Kern", "Nord", "KX14-41", "KX 14"})
-        EXPECT_NE(std::find(gezeichnet.begin(), gezeichnet.end(), t), gezeichnet.end()) << t;
-    EXPECT_EQ(s.log.front().rfind("rect ", 0), 0u);
-    EXPECT_NE(s.log[1].find("/pic/Logo.bmp"), std::string::npos);
+    // the header has room left for the body of a one-page sheet
+    EXPECT_LT(y1, 7016 / 4);
 }
 
 }  // namespace

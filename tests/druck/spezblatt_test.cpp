@@ -44,9 +44,10 @@ struct Blatt {
     kaltest::Umgebung u;
     CDialogProjektDaten kopf{u.app};
     RecordingPage seite;
+    Spezblattangaben angaben;
     bool ok = false;
     Blatt(const Form& f, const Spezblattangaben& a, RecordingPage s = RecordingPage(4960, 7016, 10))
-        : seite(s) {
+        : seite(s), angaben(a) {
         ok = druckeSpezifikationsblatt(seite, u.app.getSprache(), kopf, f, a);
     }
 
@@ -56,9 +57,9 @@ struct Blatt {
     // separator.
     std::string layout() const {
         RecordingPage leer = seite;
-        const int kopfEnde =
-            kopf.KopfDrucken(leer, Rechteck{0, 0, seite.pageWidth(), seite.pageHeight()}, "", "",
-                             "spezifikation", 2, 0.995);
+        const int kopfEnde = kopf.KopfDrucken(
+            leer, Rechteck{0, 0, seite.pageWidth(), seite.pageHeight()}, angaben.geraetekennstring,
+            angaben.preisCode, "spezifikation", 2, 2, 0.995);
         const Spezspalten s(seite.pageWidth());
         const std::map<int, std::string> namen = {
             {s.links, "L"},  {s.unterspalte, "S"},  {s.einheitWarm, "UW"}, {s.wertWarm, "VW"},
@@ -124,16 +125,16 @@ L Technical data  UW Warm side  UC Cold side
 +140u UW 1397
 +140u VW Vapour  VM Condensate
 [frame 4]
-+145u L Mass flow  UW 1312  UC 1359  VW 1386  VC 1384
-+1 L Volume flow  UW 1357  UC 1358  VW 1187  VC 1189
-+1 L Inlet temperature  UW 1313  UC 1368  VW 1188  VC 1277
-+1 L Outlet temperature  UW 1314  UC 1371  VM 1278  VC 1279
++145u L Mass flow  UW 1312  VW 1386  UC 1359  VC 1384
++1 L Volume flow  UW 1357  VW 1187  UC 1358  VC 1189
++1 L Inlet temperature  UW 1313  VW 1188  UC 1368  VC 1277
++1 L Outlet temperature  UW 1314  VM 1278  UC 1371  VC 1279
 +240u L* Fluid properties
 [frame 6]
-+145u L Dynamic viscosity  UW 1315  UC 1372  VW 1194  VM 1195  VC 1280
-+1 L Density  UW 1316  UC 1373  VW 1204  VM 1205  VC 1281
-+1 L Specific heat capacity  UW 1317  UC 1374  VW 1282  VM 1298  VC 1283
-+1 L Thermal conductivity  UW 1318  UC 1375  VW 1284  VM 1351  VC 1285
++145u L Dynamic viscosity  UW 1315  VW 1194  VM 1195  UC 1372  VC 1280
++1 L Density  UW 1316  VW 1204  VM 1205  UC 1373  VC 1281
++1 L Specific heat capacity  UW 1317  VW 1282  VM 1298  UC 1374  VC 1283
++1 L Thermal conductivity  UW 1318  VW 1284  VM 1351  UC 1375  VC 1285
 +1 L Condensation enthalpy  UW 1381  VW 1287  VM ---  UC ---  VC ---
 +1 L Steam pressure  UW 1343  VW 1356  VM ---  UC ---  VC ---
 +240u L* Performance data
@@ -144,7 +145,7 @@ L Technical data  UW Warm side  UC Cold side
 +1 L k-value required / effective  UW 1328  VM 1309/1361
 +1 L Fouling factor  UW 1330  VM 1310
 +1 L Area reserve  UW 1332  VM 1029
-+1 L Pressure drop  UW 1319  UC 1376  VW 1295  VC 1299
++1 L Pressure drop  UW 1319  VW 1295  UC 1376  VC 1299
 +1 L Passes  VW 1296  VC 1300
 +1 L Total channels  VM 1271
 +1 L Channels  VM 1302*1366 + 1335*1367
@@ -160,7 +161,7 @@ L* Design
 +1 S Gaskets  UW 1346 / 1380
 +1 S Frame  UW 1347
 +1 L Connections  S Warm side  UW 1057 : 
-+1 UW Drilling pattern, DN 65, 
++1 UW Drilling pattern, DN 65,
 +1 UW stainless steel AISI 316
 +1 UW F4 : drain
 +1 UW DN 25
@@ -201,8 +202,8 @@ TEST_P(Varianten, RowsAndFrames) {
     std::istringstream in(layout);
     for (std::string z; std::getline(in, z);) {
         if (z.rfind("[frame ", 0) == 0) rahmen += z.substr(7, z.size() - 8) + " ";
-        for (const char* merkmal : {"Operating pressure", "at the wall", "customer", "+ 1335",
-                                    "drain", " remark", "VM 1278"})
+        for (const char* merkmal : {"Operating pressure", "at the wall", "gas was given",
+                                    "customer.", "+ 1335", "drain", " remark", "VM 1278"})
             if (z.find(merkmal) != std::string::npos) zeilen += z + "\n";
     }
     EXPECT_EQ(rahmen, GetParam().rahmen);
@@ -218,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
         Variante{"ColdGasBesideCondensing",
                  [](Spezblattangaben& a, Form&) { a.gasKalt = a.kondensation = a.gasWarm = true; },
                  "4 7 10 17 1 ",
-                 "+1 L Outlet temperature  UW 1314  UC 1371  VM 1278  VC 1279\n"
+                 "+1 L Outlet temperature  UW 1314  VM 1278  UC 1371  VC 1279\n"
                  "+1 L Operating pressure  UW ---  VW ---  VM ---  UC 1388  VC 1387\n"},
         Variante{
             "UserDefinedWarmGasNoteEvenInWerksmodus",
@@ -226,14 +227,15 @@ INSTANTIATE_TEST_SUITE_P(
             // the gas adds its frame line, yet a user-defined gas prints no pressure row
             "4 6 10 17 1 ",
             "+1 L Dynamic viscosity at the wall  UW 1402  VW 1429\n"
-            "+3 L The heat transfer coefficient of the user-defined gas was given by the "
-            "customer.\n"},
+            // the note wraps within the frame
+            "+3 L The heat transfer coefficient of the user-defined gas was given by the\n"
+            "+1 L customer.\n"},
         Variante{"UserDefinedColdGasNote",
                  [](Spezblattangaben& a, Form&) { a.gasKalt = a.eigenesKalt = true; },
                  "4 6 10 17 1 ",
                  "+1 L Dynamic viscosity at the wall  UC 1403  VC 1428\n"
-                 "+3 L The heat transfer coefficient of the user-defined gas was given by the "
-                 "customer.\n"},
+                 "+3 L The heat transfer coefficient of the user-defined gas was given by the\n"
+                 "+1 L customer.\n"},
         Variante{
             "UserDefinedColdGasInWerksmodus",
             [](Spezblattangaben& a, Form&) { a.gasKalt = a.eigenesKalt = a.werksmodus = true; },
@@ -286,4 +288,29 @@ TEST(Spezblatt, LongRemarksWrapAndContinue) {
     EXPECT_EQ(titel, seiten);
     const std::string layout = b.layout();
     EXPECT_NE(layout.find("[frame 4]\n+145u L word0 "), std::string::npos) << layout;
+}
+
+// US unit labels wider than their column and a special connection text
+// longer than the line: the columns make room, the text wraps inside the
+// frame, which grows with it; no two texts touch, nothing leaves the frame.
+TEST(Spezblatt, WideUnitsMakeRoomLongConnectionsWrap) {
+    Form f = felder();
+    for (int id : {sp::EinheitCpWarm, sp::EinheitCpKalt}) f.setText(id, "[BTU/(lb·°F)]");
+    for (int id : {sp::EinheitLambdaWarm, sp::EinheitLambdaKalt}) f.setText(id, "[BTU/(h·ft·°F)]");
+    for (int id : {sp::LambdaWarm, sp::KondensatLambda, sp::LambdaKalt}) f.setText(id, "0.0201032");
+    const std::string sonder =
+        "Special connection to drawing 4711-0815 rev. C, flanged, with counter flanges, bolts "
+        "and gaskets, material to be agreed";
+    f.setText(sp::AnschlussKalt, sonder);
+    Blatt b(f, kondensierend(), RecordingPage(4960, 20000, 10));
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(kaltest::layoutFehler(b.seite), std::vector<std::string>{});
+    std::string gedruckt;
+    for (const RecordingPage::Text& t : b.seite.texte)
+        if (t.text.find("Special") == 0 || (!gedruckt.empty() && gedruckt.size() < sonder.size()))
+            gedruckt += (gedruckt.empty() ? "" : " ") + t.text;
+    EXPECT_EQ(gedruckt, sonder);
+    const std::string layout = b.layout();
+    // 17 lines, 2 of the drain, 2 more of the cold connection text
+    EXPECT_NE(layout.find("[frame 21]"), std::string::npos) << layout;
 }

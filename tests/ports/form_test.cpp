@@ -57,3 +57,17 @@ TEST(Form, DefaultsListenerAndFocus) {
     EXPECT_EQ(f.focus(), 3);
     EXPECT_FALSE(f.enabled(4));
 }
+
+// What an edit takes: one line (a line break of any kind one blank, NUL
+// dropped), then no more bytes than the field's limit, cut at a character.
+TEST(Form, EntriesAreSingleLine) {
+    const std::pair<std::string, std::string> faelle[] = {
+        {"Fernw\xc3\xa4rme\r\nNord", "Fernw\xc3\xa4rme Nord"},
+        {"a\nb\rc", "a b c"},
+        {"\r\n\r\n", "  "},
+        {std::string("a\0b", 3), "ab"},
+        {"tab\tbleibt", "tab\tbleibt"},
+    };
+    for (const auto& [ein, aus] : faelle) EXPECT_EQ(kal::eingabeText(ein, 0), aus) << ein;
+    EXPECT_EQ(kal::eingabeText("12\n\xc2\xb0\xc2\xb0", 5), "12 \xc2\xb0");
+}

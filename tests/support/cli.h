@@ -32,15 +32,18 @@ inline Lauf shellLauf(const std::string& cmd) {
 
 #ifdef KAL_CLI
 // Exit code and standard output; `args` go to the shell after the program's
-// path (redirections allowed). The runs of one test program share a settings
-// folder that starts empty, never the user's, and run outside Werksmodus;
-// with `verzeichnis` in that working directory.
-inline Lauf cliLauf(const std::string& args, const std::string& verzeichnis = {}) {
+// path (redirections allowed), `vorher` runs in the same shell first (limits,
+// traps). The runs of one test program share a settings folder that starts
+// empty, never the user's, and run outside Werksmodus; with `verzeichnis` in
+// that working directory.
+inline Lauf cliLauf(const std::string& args, const std::string& verzeichnis = {},
+                    const std::string& vorher = {}) {
     static const TempDir einstellungen;
     std::filesystem::create_directories(einstellungen.pfad("config"));
-    return shellLauf(
-        "env -u KALVORIA_WERKSMODUS " + (verzeichnis.empty() ? "" : "-C '" + verzeichnis + "' ") +
-        "XDG_CONFIG_HOME='" + einstellungen.pfad("config") + "' " + KAL_CLI + " " + args);
+    return shellLauf(vorher + "env -u KALVORIA_WERKSMODUS " +
+                     (verzeichnis.empty() ? "" : "-C '" + verzeichnis + "' ") +
+                     "XDG_CONFIG_HOME='" + einstellungen.pfad("config") + "' " + KAL_CLI + " " +
+                     args);
 }
 #endif
 

@@ -861,15 +861,33 @@ void CAssembly::befehl(int cmd) {
     }
 }
 
+// A price list with items nobody priced goes out only when the user says
+// so, knowing which.
+bool CAssembly::preiseVollstaendigOderTrotzdem() {
+    const CIniEx& sprache = app_.getSprache();
+    const auto fehlend = fehlendePreise(sprache, zubehoerangaben(*this, fall_));
+    if (fehlend.empty() || !ports_.questions) return true;
+    const AnswerTexts knoepfe{sprache.GetValue("zubehoerliste", "trotzdem", ""),
+                              sprache.GetValue("zubehoerliste", "zurueck", ""), ""};
+    return ports_.questions->askYesNo(fehlendePreiseText(sprache, fehlend, true),
+                                      sprache.GetValue("zubehoerliste", "titel", ""),
+                                      knoepfe) == Answer::Yes;
+}
+
 // The project data first; on OK the printout goes where its button says.
 void CAssembly::drucken(int cmd) {
-    CDialogProjektDaten kopf(app_);
-    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1 || !ports_.printer) return;
     const Ausdruck art = cmd == CmdZubehoer       ? Ausdruck::Zubehoerliste
                          : cmd == CmdKonstruktion ? Ausdruck::Konstruktionsblatt
                                                   : Ausdruck::Plattenlegeplan;
-    ports_.printer->drucken(kopf.ziel(), app_.getSprache().GetValue(abschnitt(art), "titel", ""),
-                            ausdruck(art, *this, fall_, kopf));
+    if (art == Ausdruck::Zubehoerliste && !preiseVollstaendigOderTrotzdem()) return;
+    CDialogProjektDaten kopf(app_);
+    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1 || !ports_.printer) return;
+    const CIniEx& sprache = app_.getSprache();
+    druckfehlerMelden(
+        ports_.messages, sprache,
+        ports_.printer->drucken(kopf.ziel(), sprache.GetValue(abschnitt(art), "titel", ""),
+                                ausdruck(art, *this, fall_, kopf)),
+        "druckFehlgeschlagen");
 }
 
 }  // namespace kal

@@ -93,6 +93,7 @@ private:
     void kennstringAnzeigen();
     void menuZustand();
     void drucken(int cmd);
+    bool preiseVollstaendigOderTrotzdem();
     // connections
     engine::anschluss::Seitenfilter filter(int seite) const;
     void listeFuellen(int seite);

@@ -85,6 +85,12 @@ Plattenlegeangaben plattenlegeangaben(const Data& data, const Berechnungsfall& f
     a.endplatte = typ ? typ->getEndplatte() : 0;
     a.geraetekennstring = fall.komplettierung.geraetekennstring;
     a.preisCode = r.preisCode;
+    const Komplettierung& k = fall.komplettierung;
+    a.belegungMediumWarm = k.belegungMediumWarm;
+    a.belegungMediumKalt = k.belegungMediumKalt;
+    a.belegungEntleerungWarm = k.belegungEntleerungWarm;
+    a.belegungEntleerungKalt = k.belegungEntleerungKalt;
+    for (const Spalttyp& s : data.getSpalttypListe().alle()) a.spalttypNamen.push_back(s.getName());
     return a;
 }
 

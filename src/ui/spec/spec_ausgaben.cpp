@@ -13,9 +13,11 @@ constexpr const char* kZeilenende = "\r\n";
 // Millimetres to inch, as the frame drawings give them.
 constexpr double kZollJeMm = 0.03937162880428363;
 
+// The lines of a text; a line break inside a value (a field filled from a
+// project file) becomes a blank, so every value keeps its line.
 class Zeilen {
 public:
-    void operator()(const std::string& z) { text_ += z + kZeilenende; }
+    void operator()(const std::string& z) { text_ += einzeilig(z) + kZeilenende; }
     void leer(int n = 1) {
         for (int i = 0; i < n; ++i) text_ += kZeilenende;
     }

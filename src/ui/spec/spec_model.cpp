@@ -4,13 +4,12 @@
 #include <cfloat>
 #include <cmath>
 #include <exception>
-#include <memory>
 
+#include "datalib/dateiausgabe.h"
 #include "datalib/dialoghilfe.h"
 #include "datalib/format.h"
 #include "druck/projektdaten.h"
 #include "ids/dialog_ids.h"
-#include "projekt/projektdatei.h"
 #include "ui/spec/spec_ausgaben.h"
 #include "version/kal_version.h"
 
@@ -292,8 +291,10 @@ void DialogSpec::projektdatenLesen() {
     }
     for (int i = 0; i < 4; ++i) {
         if (auto v = s->readValue(kRegistryNamen[i])) {
-            projektdaten_[static_cast<size_t>(i)] = *v;
-            form().setText(kProjektdatenFelder[i], aufLaengeGekuerzt(*v, kLaengeProjektdaten));
+            // a stored value is taken like one typed: one line, the field's length
+            const std::string wert = eingabeText(*v, kLaengeProjektdaten);
+            projektdaten_[static_cast<size_t>(i)] = wert;
+            form().setText(kProjektdatenFelder[i], wert);
         }
     }
 }
@@ -626,7 +627,8 @@ std::string DialogSpec::vorlagenPfad() const {
 }
 
 void DialogSpec::tabelleUebergeben() {
-    if (ports_.clipboard) ports_.clipboard->setText(tabellenText());
+    // what the template opens with is not examined: the hand-over is the text
+    ausgabeGelungen_ = ports_.clipboard && ports_.clipboard->setText(tabellenText());
     if (ports_.documents) ports_.documents->openDocument(vorlagenPfad());
 }
 
@@ -635,9 +637,9 @@ void DialogSpec::ausschreibungSchreiben() {
     std::optional<std::string> pfad = ports_.files->chooseFileToSave("txt", {});
     if (!pfad || pfad->empty()) return;  // cancelled: nothing written, nothing said
     // a file that cannot be written is said, and an existing one stays whole
-    if (!dateiSicherSchreiben(*pfad, alsWindows1252(ausschreibungText())))
-        zeigeMeldung(ports_.messages, sprache(), "error", "dateiNichtGespeichert", caption(),
-                     MessageIcon::Error, *pfad);
+    std::string grund;
+    ausgabeGelungen_ = dateiSicherSchreiben(*pfad, alsWindows1252(ausschreibungText()), &grund);
+    if (!ausgabeGelungen_) schreibfehlerMelden(ports_.messages, sprache(), *pfad, grund, caption());
 }
 
 Spezblattangaben DialogSpec::blattangaben() const {
@@ -672,19 +674,18 @@ void DialogSpec::drucken() {
     for (size_t i = 0; i < projektdaten_.size(); ++i)
         form().setText(kProjektdatenFelder[i], projektdaten_[i]);
     // a cancelled printer dialog draws nothing and says nothing
-    auto fehlgeschlagen = std::make_shared<bool>(false);
     const CIniEx& s = sprache();
-    ports_.printer->drucken(
-        kopf.ziel(), s.GetValue("title"),
-        [&kopf, &s, felder = form(), a = blattangaben(), fehlgeschlagen](PageDevice& dc) {
-            const bool ok = druckeSpezifikationsblatt(dc, s, kopf, felder, a);
-            if (!ok) *fehlgeschlagen = true;
-            return ok;
-        });
-    if (*fehlgeschlagen) zeigeMeldung(ports_.messages, s, "error", "spezdrucken", caption());
+    const Druckausgang aus =
+        ports_.printer->drucken(kopf.ziel(), s.GetValue("title"),
+                                [&kopf, &s, felder = form(), a = blattangaben()](PageDevice& dc) {
+                                    return druckeSpezifikationsblatt(dc, s, kopf, felder, a);
+                                });
+    ausgabeGelungen_ = aus.gedruckt();
+    druckfehlerMelden(ports_.messages, s, aus, "spezdrucken", caption());
 }
 
 void DialogSpec::geklickt(int id) {
+    ausgabeGelungen_ = false;
     switch (id) {
         case Drucken:
             if (!pruefen()) return;

@@ -46,6 +46,10 @@ public:
     void ausschreibungSchreiben();
     void drucken();
 
+    // Whether the output of the last button (hand-over, tender text,
+    // printout) was produced; false after a failed check, a cancel or a
+    // failure.
+    bool letzteAusgabeGelungen() const { return ausgabeGelungen_; }
     double dichtungsgrenze() const { return dichtungsgrenze_; }
     double mindestTemperatur() const { return mindestTemperatur_; }
     const std::array<std::string, 4>& projektdaten() const { return projektdaten_; }
@@ -86,6 +90,7 @@ private:
     double dichtungsgrenze_ = 0.0;
     double mindestTemperatur_ = 0.0;
     bool dezimalKomma_ = false;  // the language writes numbers with a decimal comma
+    bool ausgabeGelungen_ = false;
 };
 
 }  // namespace kal

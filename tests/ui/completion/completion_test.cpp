@@ -217,6 +217,7 @@ TEST(Komplettierung, SpecialPaintingNeedsItsRalNumber) {
     EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"missingRalNr"});
     EXPECT_EQ(f.focus(), RalNr);
     c.tippe(RalNr, "7035");
+    c.u.p.questions.answers = {Answer::Yes};  // print without the connection prices
     c.dlg->ereignis(CmdZubehoer, BindEvent::Command);
     EXPECT_EQ(c.k().ralNr, "7035");
     EXPECT_EQ(c.u.meldungsKeys(), std::vector<std::string>{"missingRalNr"});
@@ -551,6 +552,7 @@ TEST(Komplettierung, MenuPrintsThroughTheProjectData) {
     const std::pair<int, const char*> befehle[] = {{CmdZubehoer, "Accessories and price list"},
                                                    {CmdKonstruktion, "Construction data sheet"},
                                                    {CmdPrintPlan, "Plate arrangement plan"}};
+    c.u.p.questions.answers = {Answer::Yes};  // the list without connection prices
     for (auto [cmd, titel] : befehle) {
         c.u.p.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& m) {
             dynamic_cast<CDialogProjektDaten&>(m).geklickt(pd::Vorschau);
@@ -572,6 +574,46 @@ TEST(Komplettierung, MenuPrintsThroughTheProjectData) {
         });
         EXPECT_GE(treffer, 1) << a.titel;
     }
+}
+
+// A price list with unpriced items asks first, naming them: back prints
+// nothing, "print anyway" goes on to the project data and prints them "on
+// request"; once everything has its price, nothing is asked. The other
+// sheets carry no prices and never ask.
+TEST(Komplettierung, MissingPricesAskBeforeThePriceList) {
+    Offen c(probe("water_water_design.kal"));
+    c.haken(Isolierung, true);
+    c.tippe(PreisAnschlussWarm, "180");
+    auto& fragen = c.u.p.questions;
+    fragen.answers = {Answer::No};
+    c.dlg->ereignis(CmdZubehoer, BindEvent::Command);
+    ASSERT_EQ(fragen.asked.size(), 1u);
+    EXPECT_EQ(fragen.asked[0],
+              "No price has been entered for these items; the list will read on request for "
+              "them:\n    Connection cold side\n    Heat insulation\n\n"
+              "Print the list anyway, or go back and enter the prices?");
+    EXPECT_EQ(fragen.yesTexts[0], "Print anyway");
+    EXPECT_TRUE(c.u.p.dialogs.run.empty()) << "back: not even the project data";
+
+    fragen.answers = {Answer::Yes};
+    c.u.p.dialogs.scripts["CDialogProjektDaten"].push_back([](DialogModel& m) {
+        dynamic_cast<CDialogProjektDaten&>(m).geklickt(pd::Vorschau);
+        return m.result();
+    });
+    c.dlg->ereignis(CmdZubehoer, BindEvent::Command);
+    ASSERT_EQ(c.u.p.printer.auftraege.size(), 1u);
+    const auto& log = c.u.p.printer.auftraege[0].log;
+    EXPECT_GE(std::count_if(log.begin(), log.end(),
+                            [](const std::string& l) { return l.ends_with(" on request"); }),
+              3)  // cold connection, insulation, total
+        << "unpriced items";
+
+    c.tippe(PreisAnschlussKalt, "150");
+    c.tippe(PreisIsolierung, "420");
+    c.dlg->ereignis(CmdKonstruktion, BindEvent::Command);
+    c.dlg->ereignis(CmdZubehoer, BindEvent::Command);
+    EXPECT_EQ(fragen.asked.size(), 2u);
+    EXPECT_EQ(c.u.p.dialogs.run.size(), 3u);
 }
 
 // The data sheet finds the frame of the pack from its values alone: the

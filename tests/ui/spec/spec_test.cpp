@@ -419,6 +419,27 @@ TEST(Ausgaben, DimensionLineInMmOrInch) {
     EXPECT_EQ(spez::masseText(c), " 39.37 x 10.00 x 35.45 [inch]");
 }
 
+// Line breaks never reach the line-based outputs: typed (or from an action
+// file) they are blanks at once; a value that holds one anyway (a name
+// from a project file) keeps its line in the hand-over and the tender text.
+TEST(Ausgaben, LineBreaksKeepEveryValueOnItsLine) {
+    Spez s(probe("water_water_design.kal"));
+    const size_t tabelle = zeilen(s.dlg->tabellenText()).size();
+    const size_t ausschreibung = zeilen(s.dlg->ausschreibungText()).size();
+    s.tippe(BemerkungWarm, "first\nsecond\r\nthird");
+    s.tippe(Projekt, std::string("P-7\0x", 5));
+    EXPECT_EQ(s.f().text(BemerkungWarm), "first second third");
+    EXPECT_EQ(s.f().text(Projekt), "P-7x");
+    s.f().setText(MediumKalt, "Water\r\ntreated");
+    const auto z = zeilen(s.dlg->tabellenText());
+    EXPECT_EQ(z.size(), tabelle);
+    EXPECT_EQ(z[7], "Water treated");
+    EXPECT_EQ(z[8], "first second third");
+    const auto a = zeilen(s.dlg->ausschreibungText());
+    EXPECT_EQ(a.size(), ausschreibung);
+    EXPECT_NE(std::find(a.begin(), a.end(), "Cold side medium: Water treated"), a.end());
+}
+
 // The hand-over of a condensing case with one remark and a warm drain.
 TEST(Ausgaben, HandOverCondensingWithRemarkAndDrain) {
     Spez s(probe("steam_condenser_design.kal"), [](Berechnungsfall& c) {
@@ -642,6 +663,7 @@ TEST(Ausgaben, TenderFileWritten) {
     Spez s(probe("water_water_design.kal"));
     s.u.p.files.saveAnswers = {tmp.pfad("a.txt"), tmp.pfad("missing/b.txt"), std::nullopt};
     s.klick(Ausschreibung);
+    EXPECT_TRUE(s.dlg->letzteAusgabeGelungen());
     const std::string datei = kaltest::liesDatei(tmp.pfad("a.txt"));
     EXPECT_NE(datei.find("Inlet temperature: 90.00 [\xB0"
                          "C]\r\n"),
@@ -649,9 +671,10 @@ TEST(Ausgaben, TenderFileWritten) {
     EXPECT_EQ(datei.size(), s.dlg->ausschreibungText().size() -
                                 6);  // six characters of two bytes in UTF-8, one in the code page
     s.klick(Ausschreibung);
-    EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"dateiNichtGespeichert"});
-    EXPECT_EQ(s.u.p.messages.shown[0].text,
-              "The project file could not be saved: " + tmp.pfad("missing/b.txt"));
+    EXPECT_FALSE(s.dlg->letzteAusgabeGelungen());
+    EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"dateiNichtGeschrieben"});
+    EXPECT_EQ(s.u.p.messages.shown[0].text, "The file " + tmp.pfad("missing/b.txt") +
+                                                " could not be written: No such file or directory");
     s.klick(Ausschreibung);
     EXPECT_EQ(s.u.p.messages.shown.size(), 1u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.dir()), {}), 1);
@@ -705,7 +728,10 @@ TEST(Ausgaben, PrintThroughTheProjectData) {
     s.u.p.printer.geraet = [](const std::string&, const PrintPort::Zeichnung& z) {
         RecordingPage kaputt;
         kaputt.failEndPage = true;
-        return z(kaputt);
+        Druckausgang a;
+        a.status =
+            z(kaputt) ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+        return a;
     };
     s.klick(Drucken);
     EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"spezdrucken"});
