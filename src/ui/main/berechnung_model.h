@@ -100,9 +100,13 @@ public:
     void einheitenLesen();
     // Tooltips, emphasis and plate count for the entries and the result.
     void hinweiseSetzen();
-    // Balance entries the calculation filled in and the user has not typed
-    // into since.
+    // Balance entries (control ids) the calculation filled in and the user
+    // has not typed into since. "Berechnen" computes them again rather than
+    // reading their rounded display values back as entries; a project store
+    // keeps them with the entries.
     const std::set<int>& berechneteFelder() const { return berechnet_; }
+    // Marks read back with a project: only balance entries that hold a value.
+    void berechneteFelderSetzen(const std::set<int>& felder);
     // Unit labels of the result rows for the current unit system.
     void ergebnisEinheitenSetzen();
     void warnungAktualisieren();
@@ -164,6 +168,7 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
+    void artenSetzen();
     bool rechnen();
     engine::Rechenkontext rechenkontext();
     std::string projektBytes() const;
@@ -183,8 +188,8 @@ private:
     std::string logoPfad_;
     std::string waehrung_;
     std::string projektPfad_;
-    std::string gespeichert_;
-    std::set<int> berechnet_;  // project file bytes of the last new, open or save
+    std::string gespeichert_;  // project file bytes of the last new, open or save
+    std::set<int> berechnet_;
     Berechnungsfall fall_;
     std::optional<Berechnungsfall> vorSuche_;               // the last run's case before its search
     std::shared_ptr<engine::Plattencaches> plattencaches_;  // that run's, for its alternatives
