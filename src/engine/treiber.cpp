@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/alternativen.h"
+#include "engine/betriebspunkte.h"
 #include "engine/hydraulik.h"
 #include "engine/preis.h"
 #include "engine/suche.h"
@@ -97,6 +98,7 @@ bool Suche::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, i
         meldungen_.fehler("maxStutzengeschwindigkeit");
         return false;
     }
+    if (punkte_ && !punkte_->plattentyp(pc)) return true;
     const int maxS = a.getMaxSpalte();
     int lo = 1, hi = maxS;
     if (e.spaltenModus != 0 && maxS < e.spalten) return true;
