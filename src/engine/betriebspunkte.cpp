@@ -12,10 +12,10 @@ namespace kal::engine {
 
 namespace {
 const char* const kWahlNamen[] = {
-    "keine",     "berechnungsart", "mediumWarm",      "mediumKalt", "kondensation",
-    "material",  "dichtungWarm",   "dichtungKalt",    "gestell",    "gestellVariante",
-    "druckstufe", "plattentyp",    "spalten",         "serien",     "sicherheitsplatte",
-    "spalttypen"};
+    "keine",        "berechnungsart",  "mediumWarm",        "mediumKalt",
+    "kondensation", "material",        "dichtungWarm",      "dichtungKalt",
+    "gestell",      "gestellVariante", "druckstufe",        "plattentyp",
+    "spalten",      "serien",          "sicherheitsplatte", "spalttypen"};
 
 bool gleichesMedium(const Mediumseite& a, const Mediumseite& b) {
     if (a.medium != b.medium) return false;
@@ -122,7 +122,7 @@ bool Weiterepunkte::plattentyp(const PlattenCache& pc) {
     return true;
 }
 
-bool Weiterepunkte::paket(const PlattenCache&, int f, int q, int p) {
+bool Weiterepunkte::paket(int f, int q, int p) {
     for (auto& punkt : punkte_)
         if (!punkt->suche.paketZulassen(punkt->fall, punkt->pc, f, q, p)) return false;
     return true;

@@ -88,7 +88,7 @@ public:
     bool plattentyp(const PlattenCache& pc);
     // A pack begins: false when a point refuses it before any channel type
     // (inlet velocity, quick screening).
-    bool paket(const PlattenCache& pc, int f, int q, int p);
+    bool paket(int f, int q, int p);
     // The configuration set in `s` (channel types of both sides): true when
     // every point keeps its limits; stops at the first that does not.
     // `aussichtslos`: that point missed even its warm-only duty bound;

@@ -398,7 +398,7 @@ bool Suche::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int f, in
     const bool eintrittZuSchnell =
         vEintrittWarm > a.warm.vEintrittMax || vEintrittKalt > a.kalt.vEintrittMax;
     // further operating points refuse a pack before its channel types
-    if (punkte_ && !eintrittZuSchnell && !punkte_->paket(pc, f, q, p)) return true;
+    if (punkte_ && !eintrittZuSchnell && !punkte_->paket(f, q, p)) return true;
     paket_.neuesPaket(q, mischen);
     struct Verlassen {  // the memory holds for this pack only
         Paketgedaechtnis& g;

@@ -1,6 +1,8 @@
 // One pack for several operating points, on the shipped data: against brute
 // force (no cheaper pack meets every point), against the ratings at each
 // point alone, and one point against the single-point run.
+#include "engine/betriebspunkte.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "ausgeliefert_fall.h"
-#include "engine/betriebspunkte.h"
 
 using namespace kal::engine;
 
@@ -180,7 +181,8 @@ TEST_P(Mehrpunktsuche, KeinBilligeresPaketHaeltAllePunkteUndJederPunktIstSeineBe
                     for (int j = i + 1; j < kAnzahlSpalttypen; ++j) {
                         if (!pc.zulaessig[static_cast<size_t>(j)]) continue;
                         for (int ni = 3; ni <= q - 3; ++ni)
-                            EXPECT_FALSE(u.ueberall(pu.getObjectId(), fz, p, {{i, ni}, {j, q - ni}}))
+                            EXPECT_FALSE(
+                                u.ueberall(pu.getObjectId(), fz, p, {{i, ni}, {j, q - ni}}))
                                 << pa->getName() << " " << fz << "/" << p << " types " << i << "/"
                                 << j << " " << ni;
                     }
@@ -238,16 +240,15 @@ const Aenderung kAenderungen[] = {
          e.warm.fouling = 1e-4;
      },
      Geraetewahl::Keine},
-    {"plate type without its mode", [](Falleingaben& e) { e.plattentyp += 1; },
-     Geraetewahl::Keine},
+    {"plate type without its mode", [](Falleingaben& e) { e.plattentyp += 1; }, Geraetewahl::Keine},
     {"rating counts in a design", [](Falleingaben& e) { e.spaltenJeSpalttyp[1] = 7; },
      Geraetewahl::Keine},
     {"mode", [](Falleingaben& e) { e.berechnungsart = 1; }, Geraetewahl::Berechnungsart},
     {"cold medium", [](Falleingaben& e) { e.kalt.medium += 1; }, Geraetewahl::MediumKalt},
     {"pressure stage", [](Falleingaben& e) { e.druckstufe += 1; }, Geraetewahl::Druckstufe},
     {"cold gasket", [](Falleingaben& e) { e.dichtungKalt += 1; }, Geraetewahl::DichtungKalt},
-    {"plate type in its mode",
-     [](Falleingaben& e) { e.plattentypModus = 1, e.plattentyp += 1; }, Geraetewahl::Plattentyp},
+    {"plate type in its mode", [](Falleingaben& e) { e.plattentypModus = 1, e.plattentyp += 1; },
+     Geraetewahl::Plattentyp},
     {"passes", [](Falleingaben& e) { e.serienModus = 2, e.serien = 2; }, Geraetewahl::Serien},
     {"safety plates", [](Falleingaben& e) { e.sicherheitsplatte = true; },
      Geraetewahl::Sicherheitsplatte},
@@ -291,7 +292,8 @@ TEST(Betriebspunkte, BewertungUndAbgelehnterPunkt) {
     ASSERT_EQ(b.punkte.size(), 2u);
     EXPECT_TRUE(b.ergebnisVorhanden);
     // more flow through the same pack: more pressure drop, less reserve
-    EXPECT_GT(b.punkte[1].fall.ergebnis.druckverlustWarm, b.punkte[0].fall.ergebnis.druckverlustWarm);
+    EXPECT_GT(b.punkte[1].fall.ergebnis.druckverlustWarm,
+              b.punkte[0].fall.ergebnis.druckverlustWarm);
     EXPECT_LT(b.punkte[1].fall.ergebnis.flaechenreserve, b.punkte[0].fall.ergebnis.flaechenreserve);
 
     Falleingaben kaputt = e;
