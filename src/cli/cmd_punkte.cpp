@@ -38,10 +38,11 @@ void punktAusgeben(const Berechnungsbericht& r, const Paketgrenzen& grenzen, con
     const Berechnungsfall& f = r.fall;
     const Arbeitswerte& a = f.arbeitswerte;
     const Falleingaben& e = f.eingaben;
-    std::printf("  duty %.1f kW; warm %.1f -> %.1f degC, %.4g kg/s; cold %.1f -> %.1f degC, "
-                "%.4g kg/s\n",
-                a.leistungSoll / 1000.0, e.warm.tEin, e.warm.tAus, e.warm.massenstrom,
-                e.kalt.tEin, e.kalt.tAus, e.kalt.massenstrom);
+    std::printf(
+        "  duty %.1f kW; warm %.1f -> %.1f degC, %.4g kg/s; cold %.1f -> %.1f degC, "
+        "%.4g kg/s\n",
+        a.leistungSoll / 1000.0, e.warm.tEin, e.warm.tAus, e.warm.massenstrom, e.kalt.tEin,
+        e.kalt.tAus, e.kalt.massenstrom);
     if (!r.ergebnisVorhanden) return;
     const Anzeigeeinheiten u = anzeigeeinheiten(d, e);
     const Berechnungsergebnis& x = f.ergebnis;

@@ -3,6 +3,7 @@
 // the ratings of the chosen pack and its binding limit.
 #include "engine/betriebspunkte.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/pruefung.h"
@@ -120,6 +121,15 @@ bool Weiterepunkte::plattentyp(const PlattenCache& pc) {
         if (w.vStutzen > w.vStutzenMax || c.vStutzen > c.vStutzenMax) return false;
     }
     return true;
+}
+
+void Weiterepunkte::eingrenzen(int von, int bis, int& lo, int& hi) {
+    for (auto& punkt : punkte_) {
+        int pLo = von, pHi = bis;
+        punkt->suche.eingrenzenSpalten(punkt->fall, punkt->pc, pLo, pHi);
+        lo = std::max(lo, pLo);
+        hi = std::min(hi, pHi);
+    }
 }
 
 bool Weiterepunkte::paket(int f, int q, int p) {

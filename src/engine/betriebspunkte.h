@@ -86,6 +86,10 @@ public:
 
     // A plate type begins: false when its nozzles are too fast at a point.
     bool plattentyp(const PlattenCache& pc);
+    // The channel range [lo, hi] of a plate type narrowed by each point's
+    // own bisection over [von, bis] (what a search for that point alone
+    // would try).
+    void eingrenzen(int von, int bis, int& lo, int& hi);
     // A pack begins: false when a point refuses it before any channel type
     // (inlet velocity, quick screening).
     bool paket(int f, int q, int p);

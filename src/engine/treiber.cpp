@@ -103,7 +103,9 @@ bool Suche::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, i
     int lo = 1, hi = maxS;
     if (e.spaltenModus != 0 && maxS < e.spalten) return true;
     modusBereich(e.spaltenModus, e.spalten, lo, hi);
+    const int von = lo, bis = hi;
     if (auslegen && !eingrenzenSpalten(fall, pc, lo, hi)) return true;
+    if (punkte_) punkte_->eingrenzen(von, bis, lo, hi);
     for (int f = lo; f <= hi; ++f) {
         const Suchschritt schritt = spaltenzahlDurchsuchen(fall, pc, f);
         if (schritt == Suchschritt::Ende) return false;
