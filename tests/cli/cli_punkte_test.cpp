@@ -67,7 +67,8 @@ TEST(CliPunkte, ZweiterPunktMitMehrDurchsatz) {
             EXPECT_EQ(x["ergebnis"]["preisCode"], j["pack"]["preisCode"]);
             EXPECT_GE(x["ergebnis"]["flaechenreserve"].get<double>(),
                       x["fall"]["sicherheit"].get<double>());
-            for (const Json& g : x["limits"]) kleinster = std::min(kleinster, g["margin"].get<double>());
+            for (const Json& g : x["limits"])
+                kleinster = std::min(kleinster, g["margin"].get<double>());
         }
         EXPECT_GE(kleinster, 0.0);
         EXPECT_EQ(j["binding"]["margin"].get<double>(), kleinster);
@@ -89,9 +90,9 @@ TEST(CliPunkte, AbweichendeGeraetewahlUndFehler) {
         const std::string p = punktDatei(dir, "water_water_design.kal", {{feld, "1"}}, "p.kal");
         const kaltest::Lauf l = calc(datei + " --point " + datei + " --point " + p);
         EXPECT_EQ(l.rc, 2) << l.out;
-        EXPECT_NE(l.out.find("Operating point 3 differs from the first in its " +
-                             std::string(name)),
-                  std::string::npos)
+        EXPECT_NE(
+            l.out.find("Operating point 3 differs from the first in its " + std::string(name)),
+            std::string::npos)
             << l.out;
     }
     EXPECT_EQ(calc(datei + " --point " + dir.pfad("fehlt.kal")).rc, 2);
@@ -105,10 +106,10 @@ TEST(CliPunkte, Textausgabe) {
     const kaltest::Lauf l = calc(datei + " --point " + datei);
     ASSERT_EQ(l.rc, 0) << l.out;
     const Json einzeln = Json::parse(calc(datei + " --json").out, nullptr, false);
-    EXPECT_NE(l.out.find(einzeln["ergebnis"]["plattentypName"].get<std::string>() + ", " +
-                         std::to_string(einzeln["ergebnis"]["spaltenGesamt"].get<int>() + 1) +
-                         " plates"),
-              std::string::npos)
+    EXPECT_NE(
+        l.out.find(einzeln["ergebnis"]["plattentypName"].get<std::string>() + ", " +
+                   std::to_string(einzeln["ergebnis"]["spaltenGesamt"].get<int>() + 1) + " plates"),
+        std::string::npos)
         << l.out;
     EXPECT_NE(l.out.find("Point 1: " + datei), std::string::npos) << l.out;
     EXPECT_NE(l.out.find("Point 2: " + datei), std::string::npos) << l.out;

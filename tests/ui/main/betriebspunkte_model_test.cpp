@@ -15,9 +15,9 @@ using namespace kal::engine;
 using kaltest::Umgebung;
 
 TEST(BetriebspunkteModel, EinPunktIstBerechnenAufJederProbe) {
-    for (const char* probe : {"water_water_design.kal", "glycol_water_rating.kal",
-                              "steam_condenser_design.kal", "air_cooler_design.kal",
-                              "user_medium_design.kal"}) {
+    for (const char* probe :
+         {"water_water_design.kal", "glycol_water_rating.kal", "steam_condenser_design.kal",
+          "air_cooler_design.kal", "user_medium_design.kal"}) {
         SCOPED_TRACE(probe);
         Umgebung u;
         CBerechnungDlg d(u.app);
