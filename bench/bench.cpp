@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/alternativen.h"
+#include "engine/betriebspunkte.h"
 #include "engine/plattencache.h"
 #include "engine/pruefung.h"
 #include "engine/suche.h"
@@ -169,6 +170,34 @@ void lauf(benchmark::State& state, Fall fallNr, int alternativen) {
 void suche(benchmark::State& state, Fall fallNr) { lauf(state, fallNr, 0); }
 void mitAlternativen(benchmark::State& state, Fall fallNr) { lauf(state, fallNr, 10); }
 
+// Several operating points through their one entry, from unchecked entries
+// to the ratings of the further points: the case alone, or with a second
+// point at 120 % flow and a third at 80 % with a warmer cold inlet.
+void betriebspunkte(benchmark::State& state, Fall fallNr, int anzahl) {
+    Satz& s = satz();
+    const testdaten::Eingaben basis = eingaben(fallNr, s);
+    std::vector<Falleingaben> punkte;
+    for (int i = 0; i < anzahl; ++i) {
+        testdaten::Eingaben e = basis;
+        const double faktor = i == 0 ? 1.0 : i == 1 ? 1.2 : 0.8;
+        if (e.durchsatzWarm) e.durchsatzWarm = *e.durchsatzWarm * faktor;
+        if (e.leistung) e.leistung = *e.leistung * faktor;
+        if (i == 2) e.tEinKalt = *e.tEinKalt + 3, e.tAusKalt = *e.tAusKalt + 2;
+        punkte.push_back(testdaten::falleingaben(*s.data, e));
+        geraeteAusDaten(punkte.back(), *s.data, 0);
+    }
+    const Rechenkontext k{*s.data};
+    bool gefunden = false;
+    std::string code;
+    for (auto _ : state) {
+        const Mehrpunktbericht b = betriebspunkteBerechnen(k, punkte);
+        gefunden = b.ergebnisVorhanden;
+        if (gefunden) code = b.punkte[0].fall.ergebnis.preisCode;
+    }
+    state.counters["found"] = gefunden ? 1 : 0;
+    state.SetLabel(gefunden ? code : "no result");
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(suche, WasserWasser500kW, WasserWasser)->Unit(benchmark::kMicrosecond);
@@ -183,5 +212,14 @@ BENCHMARK_CAPTURE(mitAlternativen, GlykolWasserMischung, GlykolWasser)
 BENCHMARK_CAPTURE(mitAlternativen, Dampfkondensator, Kondensator)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(mitAlternativen, Gaskuehler, GasKuehler)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(mitAlternativen, SchmaleSpanne, SchmaleSpanne)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(betriebspunkte, WasserWasser1Punkt, WasserWasser, 1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(betriebspunkte, WasserWasser3Punkte, WasserWasser, 3)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(betriebspunkte, GlykolWasser1Punkt, GlykolWasser, 1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(betriebspunkte, GlykolWasser3Punkte, GlykolWasser, 3)
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -93,6 +93,14 @@ Programm machKommandozeile() {
            "through its own handlers (entries, lists, radio buttons, \"Berechnen\" clicked by "
            "its id 1166), in the form of the offer command's choices file; the output shows "
            "the window after the last one"},
+          {"--point", nullptr, "FILE", Art::Projekt,
+           "a further operating point: the entries of the project file FILE (flows, "
+           "temperatures, duty, reserve, allowed losses, fouling) with the device choices of "
+           "the calculated FILE; repeated for more points. The design finds the cheapest pack "
+           "that meets every point, a rating rates the given pack at each; prints the pack, "
+           "each point's figures and limits and the binding limit. Exit 2 when a point's "
+           "device choice (mode, media, materials, gaskets, frame, pressure stage, plate type, "
+           "channel or pass choice, safety plates, rating pack) differs, naming it"},
           {"--alternatives", nullptr, "N", Art::Text,
            "also the N cheapest packs that meet the duty (1 to 100) with their limits; "
            "without a result the reasons and the entry change that admits a pack"},

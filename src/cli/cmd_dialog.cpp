@@ -174,6 +174,18 @@ void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIn
 }  // namespace
 
 int befehlCalc(const Args& args) {
+    // several operating points: a calculation of their own
+    std::vector<std::string> punkte;
+    Args rest;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--point")
+            rest.push_back(args[i]);
+        else if (i + 1 < args.size())
+            punkte.push_back(args[++i]);
+        else
+            punkte.emplace_back();
+    }
+    if (!punkte.empty()) return befehlCalcPunkte(rest, punkte);
     Optionen o = lies(args, {"--alternatives", "--actions"});
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {

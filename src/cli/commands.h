@@ -25,6 +25,8 @@ int befehlFluid(const Args& args);
 int befehlDataCheck(const Args& args);
 int befehlLists(const Args& args);
 int befehlCalc(const Args& args);
+// calc with --point files (`punkte`); `args` the rest of calc's arguments.
+int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte);
 int befehlOffer(const Args& args);
 
 }  // namespace kal::cli

@@ -37,6 +37,8 @@ Json spalttypen(const std::array<SpalttypAnzahl, 2>& paare) {
         if (p.spalttyp >= 0 && p.anzahl > 0) a.push_back(Json::array({p.spalttyp, p.anzahl}));
     return a;
 }
+}  // namespace
+
 Json ergebnisJson(const Berechnungsergebnis& e) {
     return Json{{"plattentyp", e.plattentyp},
                 {"plattentypName", e.plattentypName},
@@ -104,6 +106,8 @@ Json grenzenJson(const Paketgrenzen& g) {
                          {"binding", p.bindend}});
     return a;
 }
+
+namespace {
 
 const char* const kEintraege[] = {"druckverlustWarm", "druckverlustKalt", "sicherheit", "serien",
                                   "plattentyp"};

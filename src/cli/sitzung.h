@@ -67,6 +67,10 @@ Optionen lies(const Args& args, const std::vector<std::string>& mitWert = {});
 // number in it is not finite.
 [[nodiscard]] bool jsonAusgeben(const Json& j);
 Json meldungenJson(const std::vector<Message>& shown);
+// A pack, a side's terminal values and a pack's limits as `calc --json` prints them.
+Json ergebnisJson(const engine::Berechnungsergebnis& e);
+Json seiteJson(const engine::Mediumseite& m);
+Json grenzenJson(const engine::Paketgrenzen& g);
 // What `calc --json` prints for the dialog after "Berechnen".
 Json calcJson(const CBerechnungDlg& d, const std::vector<Message>& meldungen, bool ergebnis);
 // The packs with their limits, the reasons without a result and the entry

@@ -6,6 +6,11 @@
 namespace kal::engine {
 
 Berechnungsbericht berechnen(const Rechenkontext& k, Berechnungsfall fall, Plattencaches* caches) {
+    return berechnen(k, std::move(fall), caches, nullptr);
+}
+
+Berechnungsbericht berechnen(const Rechenkontext& k, Berechnungsfall fall, Plattencaches* caches,
+                             Weiterepunkte* weitere) {
     Berechnungsbericht b;
     Meldungen meldungen;
     // A run stopped by a refused entry shows no result, whatever an earlier
@@ -18,6 +23,7 @@ Berechnungsbericht berechnen(const Rechenkontext& k, Berechnungsfall fall, Platt
         b.geprueft = fall;
         Suche suche(k, meldungen);
         suche.cachesIn(caches);
+        if (fall.eingaben.berechnungsart == 0) suche.weiterePunkteIn(weitere);
         suche.fuehreBerechnungAus(fall);
         b.status = Statuszeile{fall.suche.ergebnisAngezeigt ? "ergebnis" : "keinergebnis",
                                fall.suche.anzahlBerechnungen};

@@ -14,6 +14,7 @@
 namespace kal::engine {
 
 class Plattencaches;
+class Weiterepunkte;
 
 // The status line's parts: a text of section "result" and the count it takes.
 struct Statuszeile {
@@ -41,6 +42,10 @@ struct Berechnungsbericht {
 // the run (null: built afresh).
 Berechnungsbericht berechnen(const Rechenkontext& k, Berechnungsfall fall,
                              Plattencaches* caches = nullptr);
+// The same for the first of several operating points of a design: the
+// further points `weitere` judge each configuration (null: none).
+Berechnungsbericht berechnen(const Rechenkontext& k, Berechnungsfall fall, Plattencaches* caches,
+                             Weiterepunkte* weitere);
 // The same for entries alone, on a case of its own.
 inline Berechnungsbericht berechnen(const Rechenkontext& k, const Falleingaben& e,
                                     Plattencaches* caches = nullptr) {

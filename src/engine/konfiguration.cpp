@@ -5,6 +5,7 @@
 
 #include "datalib/format.h"
 #include "engine/alternativen.h"
+#include "engine/betriebspunkte.h"
 #include "engine/hydraulik.h"
 #include "engine/preis.h"
 #include "engine/stoffwerte.h"
@@ -179,6 +180,14 @@ bool Suche::bewerteKonfiguration(Berechnungsfall& fall, const PlattenCache& pc, 
         if ((ds ? ds->getDruck() : 0) < a.warm.dampfdruck) {
             meldungen_.fehler("DruckstufeLowerDampfdruck");
             fatal = true;
+            return false;
+        }
+    }
+    if (nurPruefen_) return true;
+    if (punkte_) {
+        bool aussichtslos = false;
+        if (!punkte_->erfuellt(s, f, q, p, aussichtslos, fatal)) {
+            s.aussichtslos = aussichtslos;
             return false;
         }
     }
@@ -388,6 +397,8 @@ bool Suche::pruefePaket(Berechnungsfall& fall, const PlattenCache& pc, int f, in
     const double vEintrittKalt = eintrittsgeschwindigkeit(pc, e.kalt.volumenstrom, f, p);
     const bool eintrittZuSchnell =
         vEintrittWarm > a.warm.vEintrittMax || vEintrittKalt > a.kalt.vEintrittMax;
+    // further operating points refuse a pack before its channel types
+    if (punkte_ && !eintrittZuSchnell && !punkte_->paket(f, q, p)) return true;
     paket_.neuesPaket(q, mischen);
     struct Verlassen {  // the memory holds for this pack only
         Paketgedaechtnis& g;
@@ -444,6 +455,33 @@ bool Suche::nachrechnenPaket(Berechnungsfall& fall, const PlattenCache& pc, int 
     bool fatal = false;
     if (bewerteKonfiguration(fall, pc, f, q, p, fatal)) ergebnisFreigeben(fall);
     return !fatal;
+}
+
+// ------------------------------------------------------------ a further operating point
+
+bool Suche::paketZulassen(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p) {
+    Suchzustand& s = fall.suche;
+    const Falleingaben& e = fall.eingaben;
+    const Arbeitswerte& a = fall.arbeitswerte;
+    s.serienSeite[kWarm] = s.serienSeite[kKalt] = p;
+    s.spaltenJeSerieSeite[kWarm] = s.spaltenJeSerieSeite[kKalt] = q;
+    s.vEintritt[kWarm] = eintrittsgeschwindigkeit(pc, e.warm.volumenstrom, f, p);
+    s.vEintritt[kKalt] = eintrittsgeschwindigkeit(pc, e.kalt.volumenstrom, f, p);
+    if (s.vEintritt[kWarm] > a.warm.vEintrittMax || s.vEintritt[kKalt] > a.kalt.vEintrittMax)
+        return false;
+    s.seiteLeeren(kWarm);
+    s.seiteLeeren(kKalt);
+    if (pc.standard[kSpalttypSchnell] && schnellpruefungAussichtslos(fall, pc, q, p)) return false;
+    paket_.neuesPaket(q, false);
+    return true;
+}
+
+bool Suche::konfigurationHalten(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p,
+                                bool& fatal) {
+    nurPruefen_ = true;
+    const bool ok = bewerteKonfiguration(fall, pc, f, q, p, fatal);
+    nurPruefen_ = false;
+    return ok;
 }
 
 }  // namespace kal::engine

@@ -14,6 +14,7 @@ namespace kal::engine {
 class Ablehnungsprotokoll;
 class Paketsammler;
 class Plattencaches;
+class Weiterepunkte;
 
 // What the evaluation of one configuration found, before it is stored.
 struct Konfigurationswerte {
@@ -47,6 +48,18 @@ public:
     // Plate type caches go to and come from `c`, kept beyond the run; null:
     // one cache rebuilt per plate type.
     void cachesIn(Plattencaches* c) { caches_ = c; }
+    // A design for several operating points: a configuration is accepted
+    // only when the further points `w` keep their limits with it too.
+    void weiterePunkteIn(Weiterepunkte* w) { punkte_ = w; }
+
+    // The search of a further operating point, led by the first point's:
+    // the pack's checks before its channel types (inlet velocities, quick
+    // screening), false when the pack cannot meet this point; then each
+    // configuration set in fall.suche judged against this point's limits,
+    // nothing stored.
+    bool paketZulassen(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p);
+    bool konfigurationHalten(Berechnungsfall& fall, const PlattenCache& pc, int f, int q, int p,
+                             bool& fatal);
 
     // Design of one pack: each permitted type alone, then mixed with each
     // other one; false when a fatal error ends the whole search.
@@ -93,6 +106,8 @@ private:
     Paketsammler* sammler_ = nullptr;
     Ablehnungsprotokoll* protokoll_ = nullptr;
     Plattencaches* caches_ = nullptr;
+    Weiterepunkte* punkte_ = nullptr;
+    bool nurPruefen_ = false;  // judging for the first point's search
 };
 
 }  // namespace kal::engine

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/alternativen.h"
+#include "engine/betriebspunkte.h"
 #include "engine/hydraulik.h"
 #include "engine/preis.h"
 #include "engine/suche.h"
@@ -97,11 +98,14 @@ bool Suche::plattentypDurchsuchen(Berechnungsfall& fall, const PlattentypA& a, i
         meldungen_.fehler("maxStutzengeschwindigkeit");
         return false;
     }
+    if (punkte_ && !punkte_->plattentyp(pc)) return true;
     const int maxS = a.getMaxSpalte();
     int lo = 1, hi = maxS;
     if (e.spaltenModus != 0 && maxS < e.spalten) return true;
     modusBereich(e.spaltenModus, e.spalten, lo, hi);
+    const int von = lo, bis = hi;
     if (auslegen && !eingrenzenSpalten(fall, pc, lo, hi)) return true;
+    if (punkte_) punkte_->eingrenzen(von, bis, lo, hi);
     for (int f = lo; f <= hi; ++f) {
         const Suchschritt schritt = spaltenzahlDurchsuchen(fall, pc, f);
         if (schritt == Suchschritt::Ende) return false;

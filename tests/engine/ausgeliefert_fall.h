@@ -3,9 +3,13 @@
 // engine's own choices with packs rated one by one.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "ausgeliefert.h"
 #include "engine/alternativen.h"
@@ -36,6 +40,45 @@ inline std::ostream& operator<<(std::ostream& o, const Auslegungsfall& f) {
              << (f.serienFrei ? ", passes free" : "");
 }
 
+// `n` cases drawn from the start value `start` (splitmix64, so every
+// machine draws the same): five pairs of fluids in turn, passes free in
+// every second, at most `maxSpalten` channels per side.
+inline std::vector<Auslegungsfall> gezogeneFaelle(int n, std::uint64_t start, int maxSpalten) {
+    std::vector<Auslegungsfall> v;
+    std::uint64_t s = start;
+    auto zufall = [&](double lo, double hi) {
+        std::uint64_t z = (s += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        z ^= z >> 31;
+        return lo + (hi - lo) * static_cast<double>(z >> 11) / 9007199254740992.0;
+    };
+    const char* paare[][2] = {{"Water", "Water"},
+                              {"Thermal Oil", "Water"},
+                              {"Ethylene Glycol 30 %", "Water"},
+                              {"Water", "Propylene Glycol 30 %"},
+                              {"Milk", "Water"}};
+    auto gerundet = [](double x) { return std::round(x * 10.0) / 10.0; };
+    for (int i = 0; i < n; ++i) {
+        const auto& paar = paare[i % 5];
+        Auslegungsfall f;
+        f.warm = paar[0], f.kalt = paar[1];
+        f.tEinKalt = gerundet(zufall(5, 30));
+        f.tAusKalt = gerundet(f.tEinKalt + zufall(4, 25));
+        const double tMax = f.warm == "Thermal Oil" ? 160 : 95;
+        f.tEinWarm = gerundet(std::min(tMax, f.tAusKalt + zufall(6, 50)));
+        f.tAusWarm = gerundet(f.tEinKalt + zufall(3, 0.8 * (f.tEinWarm - f.tEinKalt)));
+        f.leistung = gerundet(zufall(20, 250));
+        f.dpWarm = gerundet(zufall(20, 100));
+        f.dpKalt = gerundet(zufall(20, 100));
+        f.sicherheit = gerundet(zufall(0, 15));
+        f.serienFrei = i % 2 == 1;
+        f.maxSpalten = maxSpalten;
+        v.push_back(f);
+    }
+    return v;
+}
+
 inline const Data& daten() { return ausgelieferteDaten(); }
 
 inline int medium(const std::string& name) {
@@ -53,8 +96,8 @@ struct AusgelieferteEngine {
     Suche suche{kontext, gemeldet};
 
     // The entries (AISI 316, EPDM HT on both sides, C-Steel frame, pressure
-    // stage 10) checked; false when the case is refused.
-    bool lies(const Auslegungsfall& f, Berechnungsfall& fall) {
+    // stage 10) as the acquisition hands them over.
+    static Falleingaben eingaben(const Auslegungsfall& f) {
         testdaten::Eingaben e;
         e.mediumWarm = medium(f.warm), e.mediumKalt = medium(f.kalt);
         e.tEinWarm = f.tEinWarm, e.tAusWarm = f.tAusWarm;
@@ -67,8 +110,12 @@ struct AusgelieferteEngine {
         e.spalten = f.maxSpalten;
         e.serienModus = f.serienFrei ? 0 : 1;
         e.material = 1, e.dichtungWarm = e.dichtungKalt = 3, e.druckstufe = 2;
+        return testdaten::falleingaben(daten(), e);
+    }
+    // The same checked; false when the case is refused.
+    bool lies(const Auslegungsfall& f, Berechnungsfall& fall) {
         fall = Berechnungsfall{};
-        fall.eingaben = testdaten::falleingaben(daten(), e);
+        fall.eingaben = eingaben(f);
         return pruefeEingaben(kontext, fall, gemeldet, ergaenzt);
     }
     // The key of the first message, for a refused case.

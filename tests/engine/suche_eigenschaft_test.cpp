@@ -33,43 +33,11 @@ using kaltest::daten;
 // Passes free or one; at most kMaxSpalten channels per side.
 using Fall = kaltest::Auslegungsfall;
 
-// An oil cooler whose cheapest pack the search once missed, then cases
-// drawn from a fixed start value (splitmix64, so every machine draws the
-// same cases).
+// An oil cooler whose cheapest pack the search once missed, then drawn cases.
 std::vector<Fall> faelle() {
     std::vector<Fall> v = {
         {"Thermal Oil", "Water", 150, 90, 30, 60, 400, 100, 50, 10, false, kMaxSpalten}};
-    std::uint64_t s = 14;
-    auto zufall = [&](double lo, double hi) {
-        std::uint64_t z = (s += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        z ^= z >> 31;
-        return lo + (hi - lo) * static_cast<double>(z >> 11) / 9007199254740992.0;
-    };
-    const char* paare[][2] = {{"Water", "Water"},
-                              {"Thermal Oil", "Water"},
-                              {"Ethylene Glycol 30 %", "Water"},
-                              {"Water", "Propylene Glycol 30 %"},
-                              {"Milk", "Water"}};
-    auto gerundet = [](double x) { return std::round(x * 10.0) / 10.0; };
-    for (int i = 0; i < kZufallsfaelle; ++i) {
-        const auto& paar = paare[i % 5];
-        Fall f;
-        f.warm = paar[0], f.kalt = paar[1];
-        f.tEinKalt = gerundet(zufall(5, 30));
-        f.tAusKalt = gerundet(f.tEinKalt + zufall(4, 25));
-        const double tMax = f.warm == "Thermal Oil" ? 160 : 95;
-        f.tEinWarm = gerundet(std::min(tMax, f.tAusKalt + zufall(6, 50)));
-        f.tAusWarm = gerundet(f.tEinKalt + zufall(3, 0.8 * (f.tEinWarm - f.tEinKalt)));
-        f.leistung = gerundet(zufall(20, 250));
-        f.dpWarm = gerundet(zufall(20, 100));
-        f.dpKalt = gerundet(zufall(20, 100));
-        f.sicherheit = gerundet(zufall(0, 15));
-        f.serienFrei = i % 2 == 1;
-        f.maxSpalten = kMaxSpalten;
-        v.push_back(f);
-    }
+    for (const Fall& f : kaltest::gezogeneFaelle(kZufallsfaelle, 14, kMaxSpalten)) v.push_back(f);
     return v;
 }
 

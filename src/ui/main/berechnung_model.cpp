@@ -605,8 +605,10 @@ void CBerechnungDlg::einheitenLesen() {
     spalttypenNeuFuellen();
 }
 
-bool CBerechnungDlg::berechnen() {
-    Form& f = form();
+// The window's state that "Berechnen" takes into the entries besides the
+// fields: mode, units, safety plates, the user-defined media.
+void CBerechnungDlg::zustandUebernehmen() {
+    const Form& f = form();
     fall_.eingaben.berechnungsart = modus_;
     fall_.eingaben.einheitensystem = einheitensystem_;
     fall_.eingaben.masseInMm = millimeter_ == 1;
@@ -623,6 +625,11 @@ bool CBerechnungDlg::berechnen() {
         d.waermeleitfaehigkeit = m.werte[EG_Waermeleitfaehigkeit];
         d.alfaWert = m.werte[EG_Alfa];
     }
+}
+
+bool CBerechnungDlg::berechnen() {
+    Form& f = form();
+    zustandUebernehmen();
     // what the run writes into the entries (the balance, the result's
     // channel row) is no change of the user's
     const bool unveraendert = !getGeaendert();

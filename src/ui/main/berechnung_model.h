@@ -26,6 +26,7 @@
 namespace kal::engine {
 struct Rechenkontext;
 class Plattencaches;
+struct Mehrpunktbericht;
 }  // namespace kal::engine
 
 namespace kal {
@@ -87,6 +88,14 @@ public:
     void spalttypenNeuFuellen();
     // "Berechnen": returns whether a result is stored and shown.
     bool berechnen();
+    // The entries as "Berechnen" acquires them (what an earlier run filled
+    // in computed again), without a run and leaving the window as it is;
+    // false (after the message) at the first refused entry.
+    bool eingabenErfassen(Falleingaben& e);
+    // Several operating points: this window's entries the first, then
+    // `weitere`; none when an entry of this window was refused.
+    std::optional<engine::Mehrpunktbericht> betriebspunkteBerechnen(
+        const std::vector<Falleingaben>& weitere);
     // The last run's result and next-best packs (`anzahl` in all), or why it
     // found none; empty when no run reached its search since the last reset.
     engine::Alternativenbericht alternativen(int anzahl);
@@ -169,6 +178,7 @@ private:
     void millimeterGeaendert();
     void arbeitswerteLeeren();
     void artenSetzen();
+    void zustandUebernehmen();
     bool rechnen();
     engine::Rechenkontext rechenkontext();
     std::string projektBytes() const;

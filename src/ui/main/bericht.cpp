@@ -127,6 +127,14 @@ double anzeigeWert(const Ergaenzung& x, const Data& d, const Falleingaben& e) {
                                m.einheitDurchsatz, x.wert);
     return temperaturAnzeige(d, x.wert, istEintritt(x.feld) ? m.einheitTEin : m.einheitTAus);
 }
+
+// A point of several whose device choice differs from the first point's.
+std::string punktAbweichendText(const Meldung& m, const CIniEx& sprache) {
+    const std::string werte[] = {formatiere("%.0f", m.zahlen.empty() ? 0.0 : m.zahlen[0]),
+                                 sprache.GetValue("betriebspunkte", m.text, m.text)};
+    return einsetzen(sprache.GetValue("error", "punktAbweichend", ""), werte);
+}
+
 }  // namespace
 
 int feldControl(Feld feld) {
@@ -152,6 +160,8 @@ Message meldungsBox(const Meldung& m, const CIniEx& sprache, const Data& data,
         b.text = temperaturBereichText(m, sprache, data, fall);
     else if (m.key == "ueberbestimmt")
         b.text = ueberbestimmtText(m, sprache, fall);
+    else if (m.key == "punktAbweichend")  // which point, which device choice
+        b.text = punktAbweichendText(m, sprache);
     else if (const Gasphase p = gasphaseAus(m.key); p != Gasphase::Gas)
         b.text = gasphaseMeldungText(m, p, sprache, data, fall);
     else

@@ -1,0 +1,118 @@
+// calc --point as a black box: point files made from the shipped samples
+// through the project file codec.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli.h"
+#include "projekt/projektdatei.h"
+
+using Json = nlohmann::json;
+using kaltest::distDir;
+using kaltest::liesDatei;
+
+namespace {
+
+// A copy of sample `probe` with the fields `aenderungen` set, in `dir`.
+std::string punktDatei(const kaltest::TempDir& dir, const std::string& probe,
+                       const std::vector<std::pair<int, std::string>>& aenderungen,
+                       const std::string& name) {
+    auto inhalt = kal::ProjektInhalt::dekodieren(liesDatei(distDir() + "/examples/" + probe));
+    EXPECT_TRUE(inhalt.has_value()) << probe;
+    if (!inhalt) return {};
+    for (const auto& [feld, text] : aenderungen) inhalt->setzeFeld(feld, text);
+    dir.schreibe(name, inhalt->kodieren());
+    return dir.pfad(name);
+}
+
+kaltest::Lauf calc(const std::string& args) {
+    return kaltest::cliLauf("--appdir " + distDir() + " calc " + args + " 2>&1");
+}
+
+// The second point at 120 % flow of the sample's flow entry (or its duty).
+struct Probe {
+    const char* datei;
+    int feld;
+    const char* wert;
+};
+const Probe kProben[] = {{"water_water_design.kal", kal::PF_TEinWarm + 8, "4.776"},
+                         {"user_medium_design.kal", kal::PF_Leistung, "180"}};
+
+}  // namespace
+
+// Two samples with a second point at 120 % flow: the pack meets both, each
+// point's figures are its own, the binding limit is the smallest margin.
+TEST(CliPunkte, ZweiterPunktMitMehrDurchsatz) {
+    kaltest::TempDir dir;
+    for (const Probe& p : kProben) {
+        SCOPED_TRACE(p.datei);
+        const std::string datei = distDir() + "/examples/" + p.datei;
+        const std::string punkt = punktDatei(dir, p.datei, {{p.feld, p.wert}}, "p2.kal");
+        const kaltest::Lauf l = calc(datei + " --point " + punkt + " --json");
+        ASSERT_EQ(l.rc, 0) << l.out;
+        const Json j = Json::parse(l.out, nullptr, false);
+        ASSERT_FALSE(j.is_discarded()) << l.out;
+        const Json& punkte = j["points"];
+        ASSERT_EQ(punkte.size(), 2u);
+        EXPECT_EQ(punkte[0]["ergebnis"], j["pack"]);
+        EXPECT_NEAR(punkte[1]["fall"]["leistungSoll"].get<double>(),
+                    1.2 * punkte[0]["fall"]["leistungSoll"].get<double>(),
+                    1e-3 * punkte[0]["fall"]["leistungSoll"].get<double>());
+        double kleinster = HUGE_VAL;
+        for (const Json& x : punkte) {
+            EXPECT_EQ(x["ergebnis"]["preisCode"], j["pack"]["preisCode"]);
+            EXPECT_GE(x["ergebnis"]["flaechenreserve"].get<double>(),
+                      x["fall"]["sicherheit"].get<double>());
+            for (const Json& g : x["limits"])
+                kleinster = std::min(kleinster, g["margin"].get<double>());
+        }
+        EXPECT_GE(kleinster, 0.0);
+        EXPECT_EQ(j["binding"]["margin"].get<double>(), kleinster);
+        // the single point's pack is never dearer than the one for both
+        const Json einzeln = Json::parse(calc(datei + " --json").out, nullptr, false);
+        EXPECT_LE(einzeln["ergebnis"]["grundpreis"].get<double>(),
+                  j["pack"]["grundpreis"].get<double>());
+    }
+}
+
+// A point with another pressure stage or gasket is refused, naming it;
+// a missing point file or a missing value is a usage error.
+TEST(CliPunkte, AbweichendeGeraetewahlUndFehler) {
+    kaltest::TempDir dir;
+    const std::string datei = distDir() + "/examples/water_water_design.kal";
+    const std::pair<int, const char*> faelle[] = {{kal::PF_Druckstufe, "pressure stage"},
+                                                  {kal::PF_DichtungKalt, "cold gasket"}};
+    for (const auto& [feld, name] : faelle) {
+        const std::string p = punktDatei(dir, "water_water_design.kal", {{feld, "1"}}, "p.kal");
+        const kaltest::Lauf l = calc(datei + " --point " + datei + " --point " + p);
+        EXPECT_EQ(l.rc, 2) << l.out;
+        EXPECT_NE(
+            l.out.find("Operating point 3 differs from the first in its " + std::string(name)),
+            std::string::npos)
+            << l.out;
+    }
+    EXPECT_EQ(calc(datei + " --point " + dir.pfad("fehlt.kal")).rc, 2);
+    EXPECT_EQ(calc(datei + " --point").rc, 2);
+}
+
+// The text output of one sample with itself as the second point: the same
+// pack as alone, both points listed, one binding limit.
+TEST(CliPunkte, Textausgabe) {
+    const std::string datei = distDir() + "/examples/water_water_design.kal";
+    const kaltest::Lauf l = calc(datei + " --point " + datei);
+    ASSERT_EQ(l.rc, 0) << l.out;
+    const Json einzeln = Json::parse(calc(datei + " --json").out, nullptr, false);
+    EXPECT_NE(
+        l.out.find(einzeln["ergebnis"]["plattentypName"].get<std::string>() + ", " +
+                   std::to_string(einzeln["ergebnis"]["spaltenGesamt"].get<int>() + 1) + " plates"),
+        std::string::npos)
+        << l.out;
+    EXPECT_NE(l.out.find("Point 1: " + datei), std::string::npos) << l.out;
+    EXPECT_NE(l.out.find("Point 2: " + datei), std::string::npos) << l.out;
+    // identical points tie: the first is binding
+    EXPECT_NE(l.out.find("Binding: point 1, "), std::string::npos) << l.out;
+}
