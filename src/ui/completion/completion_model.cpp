@@ -8,6 +8,7 @@
 #include "datalib/dialoghilfe.h"
 #include "datalib/format.h"
 #include "ids/dialog_ids.h"
+#include "projekt/angebotszustand.h"
 #include "ui/completion/druckauftrag.h"
 #include "ui/spec/spec_model.h"
 
@@ -152,6 +153,117 @@ void CAssembly::artenSetzen() {
     f.setKind(ControlKind::List, {AnschlussWarm, AnschlussKalt, DokuSprache});
     f.setKind(ControlKind::MenuItem,
               {PopupSpez, CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer});
+}
+
+namespace {
+// The choices in the order they are given back: the standard before the
+// connection lists it fills, a check box before the field it unlocks, the
+// arrangement before its texts.
+constexpr int kAngebotsFelder[] = {Din,
+                                   Ansi,
+                                   Sonderanschluesse,
+                                   AnschlussWarm,
+                                   SonderAnschlussWarm,
+                                   AnschlussKalt,
+                                   SonderAnschlussKalt,
+                                   EintrittOben,
+                                   EintrittUnten,
+                                   EintrittSonder,
+                                   BelegungMediumWarm,
+                                   BelegungMediumKalt,
+                                   BelegungEntleerungWarm,
+                                   BelegungEntleerungKalt,
+                                   Lackierung,
+                                   RalNr,
+                                   Isolierung,
+                                   Spritzschutz,
+                                   RabattPaket,
+                                   RabattGestell,
+                                   PreisAnschlussWarm,
+                                   PreisAnschlussKalt,
+                                   PreisLackierung,
+                                   PreisIsolierung,
+                                   PreisSpritzschutz,
+                                   DokuAnzahl,
+                                   DokuSprache,
+                                   Massblatt,
+                                   DokuPlan,
+                                   DokuZeugnisse,
+                                   DokuAbnahmezeichnung,
+                                   DokuAblaufplan,
+                                   DokuStueckliste,
+                                   DokuZertifikat,
+                                   DokuFestigkeit,
+                                   DokuQcPlan};
+
+// The caption naming a field that has none of its own.
+int beschriftungVon(int id) {
+    switch (id) {
+        case AnschlussWarm:
+        case SonderAnschlussWarm:
+        case PreisAnschlussWarm:
+            return LabelAnschlussWarm;
+        case AnschlussKalt:
+        case SonderAnschlussKalt:
+        case PreisAnschlussKalt:
+            return LabelAnschlussKalt;
+        case RabattPaket:
+            return LabelPreisPaket;
+        case RabattGestell:
+            return LabelPreisGestell;
+        case RalNr:
+            return LabelRalNr;
+        case PreisLackierung:
+            return Lackierung;
+        case PreisIsolierung:
+            return Isolierung;
+        case PreisSpritzschutz:
+            return Spritzschutz;
+        case DokuAnzahl:
+            return LabelDokuAnzahl;
+        case DokuSprache:
+            return RahmenDoku;
+        case BelegungMediumWarm:
+        case BelegungMediumKalt:
+            return LabelMedium;
+        case BelegungEntleerungWarm:
+        case BelegungEntleerungKalt:
+            return LabelEntleerung;
+        default:
+            return id;
+    }
+}
+
+std::string ohneKuerzel(const std::string& text) {
+    std::string aus;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        aus += text[i];
+    }
+    return aus;
+}
+}  // namespace
+
+std::vector<AngebotsEintrag> CAssembly::angebotsZustand() const {
+    return eintraegeAusForm(form(), kAngebotsFelder);
+}
+
+std::vector<std::string> CAssembly::angebotsZustandSetzen(const std::vector<AngebotsEintrag>& e) {
+    const std::vector<AngebotsEintrag> verworfen =
+        eintraegeAnwenden(form(), e, [this](int id, BindEvent ev) { ereignis(id, ev); });
+    uebernehmen();
+    std::vector<std::string> namen;
+    for (const AngebotsEintrag& v : verworfen) namen.push_back(eintragName(v));
+    return namen;
+}
+
+std::string CAssembly::eintragName(const AngebotsEintrag& e) const {
+    const int id = textZuInt(e.feld);
+    std::string name = ohneKuerzel(form().text(beschriftungVon(id)));
+    if (name.empty()) name = e.feld;
+    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+    if (!e.text.empty()) name += ": " + e.text;
+    return name;
 }
 
 std::string CAssembly::text(const char* key) const {

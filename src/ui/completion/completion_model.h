@@ -15,6 +15,7 @@
 #include "engine/anschluesse.h"
 #include "engine/berechnungsfall.h"
 #include "ports/form.h"
+#include "projekt/angebotsblock.h"
 #include "ui/main/addmedium_model.h"
 
 namespace kal {
@@ -52,6 +53,15 @@ public:
     // Commit of the selections before a menu command: RAL number, drain
     // texts, arrangement, connection combination. false when refused.
     bool uebernehmen();
+
+    // --- the offer kept with the project
+    // The user's choices, in the order they are given back.
+    std::vector<AngebotsEintrag> angebotsZustand() const;
+    // Gives stored choices back through the dialog's own handlers and
+    // commits them; returns the names of those that no longer apply.
+    std::vector<std::string> angebotsZustandSetzen(const std::vector<AngebotsEintrag>& e);
+    // How a message names a stored choice: its caption and the stored text.
+    std::string eintragName(const AngebotsEintrag& e) const;
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }

@@ -478,6 +478,8 @@ void CBerechnungDlg::arbeitswerteLeeren() {
 void CBerechnungDlg::neuesProjekt() {
     Form& f = form();
     berechnet_.clear();
+    angebot_.reset();
+    spaeteresAngebot_.clear();
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();
@@ -499,7 +501,28 @@ void CBerechnungDlg::neuesProjekt() {
 }
 
 std::string CBerechnungDlg::projektBytes() const {
-    return projektAusFormular(form(), medien_, modus_).kodieren();
+    std::string bytes = projektAusFormular(form(), medien_, modus_).kodieren();
+    if (angebot_)
+        bytes += angebotKodieren(*angebot_);
+    else
+        bytes += spaeteresAngebot_;
+    return bytes;
+}
+
+std::vector<std::string> CBerechnungDlg::berechneteFelderText() const {
+    std::vector<std::string> ids;
+    for (int id : berechnet_) ids.push_back(std::to_string(id));
+    return ids;
+}
+
+void CBerechnungDlg::berechneteFelderSetzen(const std::vector<std::string>& ids) {
+    berechnet_.clear();
+    for (const std::string& t : ids) {
+        // only the fields a calculation fills in can be marked
+        const int id = textZuInt(t);
+        if (std::to_string(id) == t && form().find(id)) berechnet_.insert(id);
+    }
+    hinweiseSetzen();
 }
 
 std::string CBerechnungDlg::letzterOrdner() const {
@@ -838,8 +861,48 @@ void CBerechnungDlg::komplettieren(const std::function<void(CAssembly&)>& vorher
     // only a shown result can be completed (the button is greyed otherwise)
     if (!ergebnisVorhanden_ || !ports_.dialogs) return;
     CAssembly dlg(app_, fall_, fall_.komplettierung, &medien_);
+    angebotEinsetzen(dlg);
     if (vorher) vorher(dlg);
     ports_.dialogs->runDialog(dlg);
+    // the choices as the dialog was left, for the pack they were made for
+    AngebotsBlock a = angebot_.value_or(AngebotsBlock{});
+    a.paket = paketKennung();
+    a.komplettierung = dlg.angebotsZustand();
+    a.berechneteFelder = berechneteFelderText();
+    angebot_ = std::move(a);
+}
+
+std::string CBerechnungDlg::paketKennung() const {
+    const Berechnungsergebnis& r = fall_.ergebnis;
+    std::string k = r.plattentypName + ";" + std::to_string(r.plattentyp) + ";" +
+                    std::to_string(r.serien) + ";" + std::to_string(r.spaltenGesamt);
+    for (const auto* seite : {&r.spalttypenWarm, &r.spalttypenKalt})
+        for (const SpalttypAnzahl& s : *seite)
+            k += ";" + std::to_string(s.spalttyp) + "x" + std::to_string(s.anzahl);
+    for (int w : {r.materialPlatte, r.dichtungWarm, r.dichtungKalt, r.gestell, r.gestellVariante,
+                  r.druckstufe})
+        k += ";" + std::to_string(w);
+    return k;
+}
+
+void CBerechnungDlg::angebotEinsetzen(CAssembly& dlg) {
+    if (!angebot_ || angebot_->komplettierung.empty()) return;
+    std::vector<std::string> verworfen;
+    if (angebot_->paket == paketKennung()) {
+        verworfen = dlg.angebotsZustandSetzen(angebot_->komplettierung);
+    } else {
+        // choices made for another pack are never applied to this one
+        for (const AngebotsEintrag& e : angebot_->komplettierung)
+            verworfen.push_back(dlg.eintragName(e));
+    }
+    // said once: from now on the offer holds what the dialog shows
+    angebot_->komplettierung = dlg.angebotsZustand();
+    angebot_->paket = paketKennung();
+    if (verworfen.empty()) return;
+    std::string liste;
+    for (const std::string& v : verworfen) liste += "\n" + v;
+    zeigeMeldung(ports_.messages, app_.getSprache(), "error", "angebotVerworfen", "",
+                 MessageIcon::Warning, liste);
 }
 
 void CBerechnungDlg::spalttypenBearbeiten() {
@@ -862,19 +925,26 @@ void CBerechnungDlg::oeffnen() {
 }
 
 int CBerechnungDlg::projektLesen(const std::string& pfad) {
-    // one byte more than a project file: a longer file is seen as foreign
-    std::optional<std::string> bytes = dateiLesen(pfad, kProjektGroesse + 1);
+    // the record and at most the largest offer block with its marker line;
+    // a longer file shows as a damaged block
+    std::optional<std::string> bytes =
+        dateiLesen(pfad, kProjektGroesse + 64 + kAngebotMaxGroesse + 1);
     if (!bytes) {
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGeoeffnet", "",
                      MessageIcon::Error, pfad);
         return 1;
     }
-    std::optional<ProjektInhalt> inhalt = ProjektInhalt::dekodieren(*bytes);
+    const size_t satz = std::min(bytes->size(), static_cast<size_t>(kProjektGroesse));
+    std::optional<ProjektInhalt> inhalt = ProjektInhalt::dekodieren(bytes->substr(0, satz));
     if (!inhalt) {
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "falsche ed_version", "");
         return 2;
     }
+    const std::string rest = bytes->substr(satz);
+    AngebotGelesen gelesen = angebotDekodieren(rest);
     projektPfad_ = pfad;
+    angebot_ = std::move(gelesen.block);
+    spaeteresAngebot_ = gelesen.lage == AngebotsLage::Neuer ? rest : std::string();
     Form& f = form();
     berechnet_.clear();
     eingabenLeeren();
@@ -913,8 +983,14 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     medienFlagsNeu(1);
     modusWechseln(modus);
     spalttypenNeuFuellen();
+    if (angebot_) berechneteFelderSetzen(angebot_->berechneteFelder);
     setCaption(titel_ + " - " + projektPfad_);
     standMerken();
+    // after the entries opened: the entries are what was asked for
+    if (gelesen.lage == AngebotsLage::Beschaedigt || gelesen.lage == AngebotsLage::Neuer)
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error",
+                     gelesen.lage == AngebotsLage::Neuer ? "angebotNeuer" : "angebotBeschaedigt",
+                     "", MessageIcon::Warning);
     return 0;
 }
 
@@ -932,9 +1008,8 @@ bool CBerechnungDlg::speichern(bool unterNeuemNamen) {
 }
 
 bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
-    ProjektInhalt inhalt = projektAusFormular(form(), medien_, modus_);
     std::string fehler;
-    if (!dateiSicherSchreiben(pfad, inhalt.kodieren(), &fehler)) {
+    if (!dateiSicherSchreiben(pfad, projektBytes(), &fehler)) {
         // the project path and the title keep naming the untouched file
         // that holds the last saved state
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", "",
