@@ -172,7 +172,7 @@ void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIn
 }  // namespace
 
 int befehlCalc(const Args& args) {
-    Optionen o = lies(args, {"--alternatives"});
+    Optionen o = lies(args, {"--alternatives", "--save"});
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
@@ -197,6 +197,10 @@ int befehlCalc(const Args& args) {
         return 2;
     }
     bool ergebnis = d.berechnen();
+    // what the window's Save writes after "Berechnen"; a failed write names
+    // the file among the messages and fails the command
+    if (auto ziel = o.werte.find("--save"); ziel != o.werte.end())
+        ergebnis = d.projektSchreiben(vomStart(ziel->second)) && ergebnis;
     const Form& f = d.form();
     const CIniEx& sprache = s.app->getSprache();
     if (o.json) {

@@ -202,7 +202,7 @@ void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
 }  // namespace
 
 int befehlOffer(const Args& args) {
-    Optionen o = lies(args, {"--choices", "--spec", "--out"});
+    Optionen o = lies(args, {"--choices", "--spec", "--out", "--save"});
     const bool pdf = std::erase(o.positionen, "--pdf") > 0;
     if (o.positionen.size() != 1 || (pdf && !o.werte.count("--out"))) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Offer).c_str());
@@ -295,6 +295,9 @@ int befehlOffer(const Args& args) {
         return 2;
     });
     hd.komplettieren();
+    // the project with the offer as the completion was left
+    if (auto ziel = o.werte.find("--save"); geoeffnet && ziel != o.werte.end())
+        if (!hd.projektSchreiben(ziel->second)) rc = 1;
     return geoeffnet ? rc : 1;
 }
 

@@ -225,3 +225,38 @@ TEST(CliOffer, WritesThatFailFail) {
         l.out.find("written: " + d.pfad("b/spec-sheet.txt") + ", " + d.pfad("b/tender.txt") + "\n"),
         std::string::npos);
 }
+
+// Completed and saved with --save, the project reopened without choices
+// opens the completion on the same choices; calc --save writes the bare
+// record while there is no offer.
+TEST(CliOffer, SavedOfferReopensOnTheSameChoices) {
+    const char* const beispiele[] = {"water_water_design", "glycol_water_rating",
+                                     "steam_condenser_design", "air_cooler_design",
+                                     "user_medium_design"};
+    Wahl wahl(R"([{"id": 1178, "check": true}, {"id": 1048, "text": "420"},
+                  {"id": 1181, "check": true}, {"id": 1187, "text": "5010"},
+                  {"id": 1051, "text": "310"}])");
+    for (const char* name : beispiele) {
+        SCOPED_TRACE(name);
+        kaltest::TempDir d;
+        const std::string quelle = distDir() + "/examples/" + name + ".kal";
+        ASSERT_EQ(kaltest::cliLauf("--appdir " + distDir() + " calc " + quelle + " --save " +
+                                   d.pfad("ohne.kal") + " >/dev/null")
+                      .rc,
+                  0);
+        EXPECT_EQ(kaltest::liesDatei(d.pfad("ohne.kal")).size(), 1660u);
+
+        Lauf a =
+            offer(quelle + " --choices " + wahl.pfad() + " --json --save " + d.pfad("mit.kal"));
+        ASSERT_EQ(a.rc, 0) << a.out;
+        EXPECT_GT(kaltest::liesDatei(d.pfad("mit.kal")).size(), 1660u);
+        Lauf b = offer(d.pfad("mit.kal") + " --json");
+        ASSERT_EQ(b.rc, 0) << b.out;
+        const Json ja = Json::parse(a.out, nullptr, false), jb = Json::parse(b.out, nullptr, false);
+        ASSERT_FALSE(ja.is_discarded() || jb.is_discarded());
+        EXPECT_TRUE(jb["fall"]["waermeisolierung"].get<bool>());
+        EXPECT_EQ(jb["fall"]["ralNr"], "5010");
+        EXPECT_EQ(jb["anzeige"][k(kp::PreisIsolierung)], ja["anzeige"][k(kp::PreisIsolierung)]);
+        EXPECT_EQ(jb["anzeige"][k(kp::PreisLackierung)], ja["anzeige"][k(kp::PreisLackierung)]);
+    }
+}
