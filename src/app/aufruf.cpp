@@ -86,8 +86,14 @@ Programm machKommandozeile() {
          Art::Projekt,
          "Open the project file FILE and calculate it as \"Berechnen\" does; print the "
          "messages, the status line and the result rows as the window shows them. Exit 0 "
-         "with a result, 1 without one, 2 for a file that is not a usable project file.",
-         {{"--alternatives", nullptr, "N", Art::Text,
+         "with a result, 1 without one or after a refused action, 2 for a file that is not a "
+         "usable project or actions file.",
+         {{"--actions", nullptr, "FILE", Art::Datei,
+           "instead of the one calculation, apply the user actions of FILE to the main window "
+           "through its own handlers (entries, lists, radio buttons, \"Berechnen\" clicked by "
+           "its id 1166), in the form of the offer command's choices file; the output shows "
+           "the window after the last one"},
+          {"--alternatives", nullptr, "N", Art::Text,
            "also the N cheapest packs that meet the duty (1 to 100) with their limits; "
            "without a result the reasons and the entry change that admits a pack"},
           {"--json", nullptr, nullptr, Art::Keiner,

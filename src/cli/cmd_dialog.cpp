@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/sitzung.h"
 #include "datalib/format.h"
+#include "ports/benutzeraktion.h"
 
 namespace kal::cli {
 
@@ -172,7 +174,7 @@ void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIn
 }  // namespace
 
 int befehlCalc(const Args& args) {
-    Optionen o = lies(args, {"--alternatives", "--save"});
+    Optionen o = lies(args, {"--alternatives", "--actions", "--save"});
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
@@ -187,6 +189,16 @@ int befehlCalc(const Args& args) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Calc).c_str());
         return 2;
     }
+    std::optional<std::vector<Benutzeraktion>> aktionen;
+    if (auto a = o.werte.find("--actions"); a != o.werte.end()) {
+        std::string fehler;
+        const std::string pfad = vomStart(a->second);
+        aktionen = aktionenDatei(pfad, fehler);
+        if (!aktionen) {
+            std::fprintf(stderr, "%s: %s\n", pfad.c_str(), fehler.c_str());
+            return 2;
+        }
+    }
     Sitzung s(o.werksmodus, !o.json);
     CBerechnungDlg& d = *s.dlg;
     // messages of the start (e.g. an unusable settings store) stay apart
@@ -196,23 +208,39 @@ int befehlCalc(const Args& args) {
             return kNichtDarstellbar;
         return 2;
     }
-    bool ergebnis = d.berechnen();
+    // Scripted, the window does what the actions do ("Berechnen" among
+    // them); else it calculates once, as the button does.
+    bool abgelehnt = false;
+    if (aktionen) {
+        for (const Benutzeraktion& a : *aktionen) {
+            std::string grund =
+                anwenden(d.form(), a, [&d](int id, BindEvent e) { d.ereignis(id, e); });
+            if (!grund.empty()) {
+                s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
+                abgelehnt = true;
+                break;
+            }
+        }
+    }
+    const bool ergebnis = aktionen ? d.getErgebnisVorhanden() : d.berechnen();
     // what the window's Save writes after "Berechnen"; a failed write names
     // the file among the messages and fails the command
+    bool geschrieben = true;
     if (auto ziel = o.werte.find("--save"); ziel != o.werte.end())
-        ergebnis = d.projektSchreiben(vomStart(ziel->second)) && ergebnis;
+        geschrieben = d.projektSchreiben(vomStart(ziel->second));
+    const int rc = ergebnis && !abgelehnt && geschrieben ? 0 : 1;
     const Form& f = d.form();
     const CIniEx& sprache = s.app->getSprache();
     if (o.json) {
         Json j = calcJson(d, s.meldungenSeit(vorher), ergebnis);
         if (anzahl > 0) alternativenJson(j, d.alternativen(anzahl), sprache);
         if (!jsonAusgeben(j)) return kNichtDarstellbar;
-        return ergebnis ? 0 : 1;
+        return rc;
     }
     std::printf("status: %s\n", f.text(Statuszeile).c_str());
     if (!ergebnis) {
         if (anzahl > 0) alternativenAusgeben(d.alternativen(anzahl), s.app->getData(), sprache);
-        return 1;
+        return rc;
     }
     for (const Zeile& z : kZeilen) {
         if (!f.visible(z.wert1)) continue;
@@ -233,7 +261,7 @@ int befehlCalc(const Args& args) {
                 f.text(LaengeTotal).c_str(), f.text(StutzenHorizontal).c_str(),
                 f.text(StutzenVertikal).c_str());
     if (anzahl > 0) alternativenAusgeben(d.alternativen(anzahl), s.app->getData(), sprache);
-    return 0;
+    return rc;
 }
 
 }  // namespace kal::cli

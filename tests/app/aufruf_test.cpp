@@ -123,8 +123,9 @@ TEST(Aufruf, ReadingOptions) {
 }
 
 TEST(Aufruf, UsageLinesNameEveryOption) {
-    EXPECT_EQ(af::nutzung(af::kommandozeile(), af::befehl(af::BefehlId::Calc)),
-              "usage: kalvoria-cli calc FILE [--alternatives N] [--json] [--save OUT]");
+    EXPECT_EQ(
+        af::nutzung(af::kommandozeile(), af::befehl(af::BefehlId::Calc)),
+        "usage: kalvoria-cli calc FILE [--actions FILE] [--alternatives N] [--json] [--save OUT]");
     EXPECT_EQ(af::nutzung(af::kommandozeile(), af::befehl(af::BefehlId::Lists)),
               "usage: kalvoria-cli lists [--json]");
 }

@@ -221,3 +221,90 @@ TEST_P(CliGolden, CalcJsonIsByteIdentical) {
 
 INSTANTIATE_TEST_SUITE_P(Alle, CliGolden, ::testing::ValuesIn(kaltest::goldeneFaelle()),
                          [](const auto& info) { return kaltest::testname(info.param); });
+
+namespace {
+// calc with the actions `json` (in a file of their own) on a sample.
+Lauf mitAktionen(const std::string& probe, const std::string& json, const std::string& mehr = "") {
+    kaltest::TempDir dir;
+    dir.schreibe("a.json", json);
+    return starte("calc " + distDir() + "/examples/" + probe + " --actions " + dir.pfad("a.json") +
+                  " " + mehr);
+}
+const std::string kBerechnen = "{\"id\": " + k(hd::Berechnen) + ", \"click\": true}";
+}  // namespace
+
+// "Berechnen" clicked by a script is the calculation calc runs, and
+// clicking it twice gives the same figures as once.
+TEST(CliCalc, ActionsClickingBerechnenTwiceEqualsOnce) {
+    for (const char* probe :
+         {"water_water_design.kal", "glycol_water_rating.kal", "steam_condenser_design.kal",
+          "air_cooler_design.kal", "user_medium_design.kal"}) {
+        SCOPED_TRACE(probe);
+        Lauf einmal = starte("calc " + distDir() + "/examples/" + probe + " --json");
+        Lauf geklickt = mitAktionen(probe, "[" + kBerechnen + "]", "--json");
+        Lauf zweimal = mitAktionen(probe, "[" + kBerechnen + ", " + kBerechnen + "]", "--json");
+        EXPECT_EQ(einmal.rc, 0);
+        EXPECT_EQ(geklickt.rc, 0);
+        EXPECT_EQ(geklickt.out, einmal.out);
+        Json a = Json::parse(einmal.out), b = Json::parse(zweimal.out);
+        ASSERT_EQ(zweimal.rc, 0) << b["messages"].dump();
+        // a warning of the entries is shown by every run
+        EXPECT_EQ(b["messages"].size(), 2 * a["messages"].size());
+        a.erase("messages");
+        b.erase("messages");
+        EXPECT_EQ(b.dump(1), a.dump(1));
+    }
+}
+
+// The air cooler as a new user tries it: an air outlet above the gas inlet
+// fails after the balance filled in the duty and the air flow; the
+// corrected outlet computes both again and gives the sample's result.
+TEST(CliCalc, ActionsFailedRunThenCorrected) {
+    auto tippe = [](int id, const char* text) {
+        return "{\"id\": " + k(id) + ", \"text\": \"" + text + "\"}";
+    };
+    Lauf l = mitAktionen("air_cooler_design.kal",
+                         "[" + tippe(hd::TAusKalt, "160") + ", " + kBerechnen + ", " +
+                             tippe(hd::TAusKalt, "35") + ", " + kBerechnen + "]",
+                         "--json");
+    Json j = Json::parse(l.out);
+    EXPECT_EQ(l.rc, 0) << j["messages"].dump();
+    std::vector<std::string> keys;
+    for (const Json& m : j["messages"]) keys.push_back(m["key"]);
+    ASSERT_GE(keys.size(), 2u);
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "ueberbestimmt"), 0);
+    Json v =
+        Json::parse(starte("calc " + distDir() + "/examples/air_cooler_design.kal --json").out);
+    EXPECT_EQ(j["eingaben"].dump(), v["eingaben"].dump());
+    EXPECT_EQ(j["ergebnis"].dump(), v["ergebnis"].dump());
+}
+
+// The main window takes from a script only what a user could do to it.
+TEST(CliCalc, ActionsAreRefusedLikeAUsersWouldBe) {
+    struct Fall {
+        std::string json;
+        int rc;
+        std::string grund;  // in the refusal message; empty: none
+    };
+    const Fall faelle[] = {
+        {"[{\"id\": " + k(hd::LabelLeistung) + ", \"text\": \"5\"}]", 1, "is a label"},
+        {"[{\"id\": " + k(hd::Statuszeile) + ", \"text\": \"5\"}]", 1, "read-only"},
+        {"[{\"id\": " + k(hd::Leistung) + ", \"click\": true}]", 1, "is an edit field"},
+        {"[{\"id\": " + k(hd::Berechnen) + ", \"check\": true}]", 1, "is a push button"},
+        {"[{\"id\": " + k(hd::MediumWarm) + ", \"select\": 999999}]", 1, "999999"},
+        {"[{\"id\": 4294968462, \"click\": true}]", 2, ""},
+        {"[]", 1, ""},  // nothing clicked: no result
+        {"{}", 2, ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.json);
+        Lauf l = mitAktionen("water_water_design.kal", f.json, "--json");
+        EXPECT_EQ(l.rc, f.rc);
+        if (f.grund.empty()) continue;
+        Json j = Json::parse(l.out);
+        ASSERT_FALSE(j["messages"].empty());
+        EXPECT_NE(j["messages"].back()["text"].get<std::string>().find(f.grund), std::string::npos)
+            << j["messages"].back()["text"];
+        EXPECT_FALSE(j["ergebnisVorhanden"].get<bool>());
+    }
+}

@@ -245,7 +245,52 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     }
     spaltenEditiert_ = false;
     warnungAktualisieren();
+    artenSetzen();
     standMerken();
+}
+
+// What each control is, so that a script does to it only what a user can.
+void CBerechnungDlg::artenSetzen() {
+    Form& f = form();
+    f.setKind(
+        ControlKind::Edit,
+        {Leistung,         Sicherheit,       TEinWarm,          TAusWarm,        DurchsatzWarm,
+         DruckverlustWarm, FoulingWarm,      GasDruckWarm,      TEinKalt,        TAusKalt,
+         DurchsatzKalt,    DruckverlustKalt, FoulingKalt,       GasDruckKalt,    Spalten,
+         Serien,           Anzahl1,          Anzahl2,           ErgPlattentyp,   Hoehe,
+         Breite,           LaengeTotal,      StutzenHorizontal, StutzenVertikal, Statuszeile});
+    for (int id : kErgebnisFelder) f.setKind(ControlKind::Edit, {id});
+    f.setKind(ControlKind::Label,
+              {RahmenModus,      LabelLeistung,        LabelSicherheit,   LabelProzent,
+               RahmenWarm,       RahmenKalt,           LabelMedium,       LabelTEin,
+               LabelTAus,        LabelDurchsatz,       LabelDruckverlust, LabelFouling,
+               LabelGasDruck,    LabelEinheitensystem, RahmenMasse,       BildGestell,
+               RahmenGeraet,     LabelPlatte,          LabelDichtungWarm, LabelDichtungKalt,
+               LabelGestell,     LabelDruckstufe,      LabelPlattentyp,   LabelSpalten,
+               LabelSerien,      ErgPlatten,           LabelSpalttyp,     RahmenErgebnis,
+               LabelKopfWarm,    LabelKopfKalt,        LabelAlfa,         EinheitAlfa,
+               LabelVMin,        EinheitVMin,          LabelVMax,         EinheitVMax,
+               LabelVStutzen,    EinheitVStutzen,      LabelKRein,        EinheitKRein,
+               LabelKErf,        EinheitKErf,          LabelKEff,         EinheitKEff,
+               LabelFoulingSoll, EinheitFoulingSoll,   LabelFoulingIst,   EinheitFoulingIst,
+               LabelCmtd,        EinheitCmtd,          LabelFlaeche,      EinheitFlaeche,
+               LabelGewicht,     EinheitGewicht,       LabelLieferzeit,   EinheitLieferzeit,
+               LabelPreis,       EinheitPreis,         LabelCustomPreis,  EinheitCustomPreis,
+               LabelWarnung});
+    f.setKind(ControlKind::List,
+              {MediumWarm, MediumKalt, MaterialPlatte, DichtungWarm, DichtungKalt, Gestell,
+               GestellVariante, Druckstufe, PlattentypModus, Plattentyp, SpaltenModus, SerienModus,
+               Spalttyp1, Spalttyp2});
+    for (int id : kUnitListen)
+        if (id != SystemUS && id != MassMm) f.setKind(ControlKind::List, {id});
+    f.setKind(ControlKind::Radio, {Auslegen, Nachrechnen, SystemUS, SystemSI, MassMm, MassInch});
+    f.setKind(ControlKind::CheckBox, {Sicherheitsplatte});
+    f.setKind(ControlKind::Button, {Berechnen, Komplettieren, Alternativen, Warum});
+    for (const MenuPopup& p : menu_) {
+        f.setKind(ControlKind::MenuItem, {p.id});
+        for (int id : p.befehle)
+            if (id != 0) f.setKind(ControlKind::MenuItem, {id});
+    }
 }
 
 void CBerechnungDlg::warnungAktualisieren() {
@@ -516,12 +561,18 @@ std::vector<std::string> CBerechnungDlg::berechneteFelderText() const {
 }
 
 void CBerechnungDlg::berechneteFelderSetzen(const std::vector<std::string>& ids) {
-    berechnet_.clear();
+    std::set<int> felder;
     for (const std::string& t : ids) {
-        // only the fields a calculation fills in can be marked
         const int id = textZuInt(t);
-        if (std::to_string(id) == t && form().find(id)) berechnet_.insert(id);
+        if (std::to_string(id) == t) felder.insert(id);
     }
+    berechneteFelderSetzen(felder);
+}
+
+void CBerechnungDlg::berechneteFelderSetzen(const std::set<int>& felder) {
+    berechnet_.clear();
+    for (int id : hinweise::kBilanzFelder)
+        if (felder.count(id) && !form().text(id).empty()) berechnet_.insert(id);
     hinweiseSetzen();
 }
 
@@ -594,7 +645,14 @@ bool CBerechnungDlg::berechnen() {
         d.waermeleitfaehigkeit = m.werte[EG_Waermeleitfaehigkeit];
         d.alfaWert = m.werte[EG_Alfa];
     }
+    // what the run writes into the entries (the balance, the result's
+    // channel row) is no change of the user's
+    const bool unveraendert = !getGeaendert();
     plattencaches_ = std::make_shared<engine::Plattencaches>();
+    // What an earlier run filled in is computed again: read back, its value
+    // rounded for display would be an entry and change the answer.
+    for (int id : berechnet_) f.setText(id, "");
+    berechnet_.clear();
     std::vector<int> leer;
     for (int id : hinweise::kBilanzFelder)
         if (f.text(id).empty()) leer.push_back(id);
@@ -606,6 +664,7 @@ bool CBerechnungDlg::berechnen() {
     f.setEnabled(Alternativen, sucheGelaufen());
     f.setVisible(Warum, sucheGelaufen() && !ergebnisVorhanden_);
     hinweiseSetzen();
+    if (unveraendert) standMerken();
     return ergebnisVorhanden_;
 }
 

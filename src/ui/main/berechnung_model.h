@@ -101,9 +101,13 @@ public:
     void einheitenLesen();
     // Tooltips, emphasis and plate count for the entries and the result.
     void hinweiseSetzen();
-    // Balance entries the calculation filled in and the user has not typed
-    // into since.
+    // Balance entries (control ids) the calculation filled in and the user
+    // has not typed into since. "Berechnen" computes them again rather than
+    // reading their rounded display values back as entries; a project store
+    // keeps them with the entries.
     const std::set<int>& berechneteFelder() const { return berechnet_; }
+    // Marks read back with a project: only balance entries that hold a value.
+    void berechneteFelderSetzen(const std::set<int>& felder);
     // The marks as the offer block keeps them: control ids as decimal text.
     std::vector<std::string> berechneteFelderText() const;
     void berechneteFelderSetzen(const std::vector<std::string>& ids);
@@ -172,6 +176,7 @@ private:
     void einheitensystemGeaendert();
     void millimeterGeaendert();
     void arbeitswerteLeeren();
+    void artenSetzen();
     bool rechnen();
     engine::Rechenkontext rechenkontext();
     std::string projektBytes() const;
@@ -196,8 +201,8 @@ private:
     std::string logoPfad_;
     std::string waehrung_;
     std::string projektPfad_;
-    std::string gespeichert_;
-    std::set<int> berechnet_;  // project file bytes of the last new, open or save
+    std::string gespeichert_;  // project file bytes of the last new, open or save
+    std::set<int> berechnet_;
     std::optional<AngebotsBlock> angebot_;
     // A later version's offer block, written back unchanged as long as no
     // offer of this version replaces it.

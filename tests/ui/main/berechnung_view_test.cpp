@@ -17,6 +17,7 @@
 #include <set>
 
 #include "datalib/format.h"
+#include "steuerelementarten.h"
 #include "ui/main/colorlabel.h"
 #include "umgebung.h"
 
@@ -55,6 +56,15 @@ TEST(BerechnungView, FrameControlsMenuAndTitle) {
     EXPECT_TRUE(warnung->isHidden());
     EXPECT_FALSE(warnung->timerLaeuft());
     EXPECT_EQ(v.findChild<QComboBox*>(QString::number(SerienModus))->itemData(2).toInt(), 2);
+}
+
+// The kind the model gives each control is the widget on screen, so a
+// script does to a control only what a user can.
+TEST(BerechnungView, ControlKindsAreTheWidgets) {
+    Umgebung u(kTest);
+    CBerechnungDlg d(u.app);
+    BerechnungView v(d);
+    EXPECT_EQ(kaltest::artAbweichungen(v, d.form()), std::vector<std::string>{});
 }
 
 TEST(BerechnungView, LanguageChangeThroughMenu) {

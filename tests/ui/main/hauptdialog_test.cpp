@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <tuple>
 
@@ -427,6 +428,8 @@ TEST(Hauptdialog, ComputedEntriesAreMarkedAndAContradictionNamed) {
     EXPECT_EQ(f.text(ErgPlatten), std::to_string(spalten) + " channels per side, " +
                                       std::to_string(2 * spalten + 1) + " plates");
 
+    // a computed flow the user types over is an entry like any other
+    tippe(d, DurchsatzWarm, f.text(DurchsatzWarm));
     tippe(d, Leistung, "600");  // the computed flows were for 500 kW
     EXPECT_FALSE(d.berechnen());
     ASSERT_EQ(u.meldungsKeys(), std::vector<std::string>{"ueberbestimmt"});
@@ -435,12 +438,84 @@ TEST(Hauptdialog, ComputedEntriesAreMarkedAndAContradictionNamed) {
                   "Outlet temperature, Flow rate."),
               std::string::npos);
     EXPECT_TRUE(f.text(ErgPlatten).empty());
-    tippe(d, DurchsatzWarm, "");  // the user's own entry from now on
     EXPECT_EQ(f.emphasis(DurchsatzWarm), Emphasis::None);
-    EXPECT_EQ(f.emphasis(DurchsatzKalt), Emphasis::Computed);
-    u.p.questions.answers.push_back(Answer::No);
-    d.befehl(CmdNeu);
+    // the stale computed flow is gone, not left behind as an entry
+    EXPECT_TRUE(f.text(DurchsatzKalt).empty());
     EXPECT_EQ(f.emphasis(DurchsatzKalt), Emphasis::None);
+}
+
+namespace {
+// Every text and selection of the window.
+std::map<int, std::pair<std::string, int>> anzeige(const Form& f) {
+    std::map<int, std::pair<std::string, int>> a;
+    for (const auto& [id, c] : f.controls()) a[id] = {c.text, c.selection};
+    return a;
+}
+
+const char* const kProben[] = {"water_water_design", "glycol_water_rating",
+                               "steam_condenser_design", "air_cooler_design", "user_medium_design"};
+}  // namespace
+
+// "Berechnen" again on unchanged entries shows the same window: the values
+// the first run filled in are computed again, not read back rounded; and a
+// calculation alone leaves nothing to save.
+TEST(Hauptdialog, SameEntriesSameAnswer) {
+    for (const char* probe : kProben) {
+        SCOPED_TRACE(probe);
+        Umgebung u;
+        CBerechnungDlg d(u.app);
+        ASSERT_EQ(d.projektLesen(kaltest::distDir() + "/examples/" + probe + ".kal"), 0);
+        ASSERT_TRUE(d.berechnen());
+        const auto einmal = anzeige(d.form());
+        const auto alternativen = d.alternativen(CBerechnungDlg::kAnzahlAlternativen).pakete.size();
+        EXPECT_FALSE(d.getGeaendert());
+        ASSERT_TRUE(d.berechnen());
+        EXPECT_EQ(anzeige(d.form()), einmal);
+        EXPECT_EQ(d.alternativen(CBerechnungDlg::kAnzahlAlternativen).pakete.size(), alternativen);
+        EXPECT_FALSE(d.getGeaendert());
+        tippe(d, Sicherheit, "3.5");  // a change the user made stays one
+        d.berechnen();
+        EXPECT_TRUE(d.getGeaendert());
+    }
+}
+
+// Water/water with one outlet left to the balance: a duty too large for the
+// flows crosses the temperatures and is refused with the computed outlet
+// shown; the corrected duty computes the outlet again and succeeds.
+TEST(Hauptdialog, AFailedRunLeavesNoEntryBehind) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    const Form& f = d.form();
+    wasserWasser(d);
+    ASSERT_TRUE(d.berechnen());
+    const std::string durchsatz = f.text(DurchsatzKalt);
+    tippe(d, DurchsatzKalt, durchsatz);  // now the user's
+    tippe(d, TAusKalt, "");
+    ASSERT_TRUE(d.berechnen());
+    EXPECT_EQ(f.text(TAusKalt), "50");
+    EXPECT_EQ(f.emphasis(TAusKalt), Emphasis::Computed);
+    tippe(d, Leistung, "5000");  // the cold side would leave far above the warm inlet
+    EXPECT_FALSE(d.berechnen());
+    EXPECT_FALSE(u.meldungsKeys().empty());
+    EXPECT_EQ(f.emphasis(TAusKalt), Emphasis::Computed);
+    u.p.messages.shown.clear();
+    tippe(d, Leistung, "500");
+    EXPECT_TRUE(d.berechnen()) << testing::PrintToString(u.meldungsKeys());
+    EXPECT_EQ(f.text(TAusKalt), "50");
+    EXPECT_TRUE(u.meldungsKeys().empty());
+}
+
+// The marks a project store hands back: only balance entries with a value.
+TEST(Hauptdialog, ComputedMarksSetFromAStore) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    wasserWasser(d);
+    tippe(d, DurchsatzWarm, "1");  // a stale computed flow, stored with its mark
+    d.berechneteFelderSetzen({DurchsatzWarm, DurchsatzKalt, Serien});
+    EXPECT_EQ(d.berechneteFelder(), std::set<int>{DurchsatzWarm});
+    EXPECT_EQ(d.form().emphasis(DurchsatzWarm), Emphasis::Computed);
+    EXPECT_TRUE(d.berechnen());  // computed again, not read as an entry
+    EXPECT_NE(d.form().text(DurchsatzWarm), "1");
 }
 
 // A rating shows a fixed pack as it is: a result beyond a limit stands out
