@@ -1,5 +1,6 @@
 #include "projekt/angebotsblock.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <nlohmann/json.hpp>
@@ -9,8 +10,13 @@ namespace kal {
 namespace {
 using Json = nlohmann::ordered_json;
 
-// Root object, a list, an entry object: nothing deeper is ever written.
-constexpr int kMaxTiefe = 3;
+// This version writes three levels (root, list, entry); a member added
+// later may nest a little deeper and is kept, a hostile block of brackets
+// is refused before it is parsed.
+constexpr int kMaxTiefe = 8;
+
+const char* const kBekannt[] = {"revision", "revisionDate",  "projectData",   "pack",
+                                "completion", "specification", "computedFields"};
 
 Json eintraegeJson(const std::vector<AngebotsEintrag>& liste) {
     Json a = Json::array();
@@ -116,6 +122,11 @@ std::optional<AngebotsBlock> blockLesen(const Json& o) {
             b.berechneteFelder.push_back(j.get<std::string>());
         }
     }
+    Json weitere = Json::object();
+    for (const auto& [name, wert] : o.items())
+        if (std::find(std::begin(kBekannt), std::end(kBekannt), name) == std::end(kBekannt))
+            weitere[name] = wert;
+    if (!weitere.empty()) b.weitere = weitere.dump();
     return b;
 }
 }  // namespace
@@ -131,6 +142,12 @@ std::string angebotKodieren(const AngebotsBlock& b) {
     j["completion"] = eintraegeJson(b.komplettierung);
     j["specification"] = eintraegeJson(b.spezifikation);
     j["computedFields"] = b.berechneteFelder;
+    if (!b.weitere.empty()) {
+        const Json weitere = Json::parse(b.weitere, nullptr, false);
+        if (weitere.is_object())
+            for (const auto& [name, wert] : weitere.items())
+                if (!j.contains(name)) j[name] = wert;
+    }
     // texts that are no valid UTF-8 are written with replacement characters
     // rather than making the whole save fail
     const std::string text = j.dump(1, '\t', false, Json::error_handler_t::replace);

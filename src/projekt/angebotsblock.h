@@ -40,6 +40,9 @@ struct AngebotsBlock {
     std::vector<AngebotsEintrag> komplettierung;
     std::vector<AngebotsEintrag> spezifikation;
     std::vector<std::string> berechneteFelder;  // main-window fields computed, not typed
+    // Members this version does not know (a later addition of the same
+    // version), as a JSON object text: kept and written back unchanged.
+    std::string weitere;
     bool operator==(const AngebotsBlock&) const = default;
 };
 

@@ -48,11 +48,18 @@ TEST(Angebotsblock, NoBytesIsNoOffer) {
     EXPECT_FALSE(g.block);
 }
 
-TEST(Angebotsblock, UnknownMembersOfThisVersionAreIgnored) {
-    const AngebotGelesen g =
-        angebotDekodieren(mitText(R"({"revision":1,"laterNote":"x","completion":[]})"));
+// A member added later within this version is not interpreted, but it is
+// written back as it was, however it nests (within the depth limit).
+TEST(Angebotsblock, UnknownMembersOfThisVersionAreKept) {
+    const std::string punkte = R"({"operatingPoints":[{"name":"winter","values":[[1,2],[3]]}]})";
+    const AngebotGelesen g = angebotDekodieren(mitText(
+        R"({"revision":1,"laterNote":"x","completion":[],"operatingPoints":[{"name":"winter","values":[[1,2],[3]]}]})"));
     ASSERT_EQ(g.lage, AngebotsLage::Gelesen);
     EXPECT_EQ(g.block->revision, 1);
+    const AngebotGelesen wieder = angebotDekodieren(angebotKodieren(*g.block));
+    ASSERT_EQ(wieder.lage, AngebotsLage::Gelesen);
+    EXPECT_EQ(*wieder.block, *g.block);
+    EXPECT_EQ(g.block->weitere, R"({"laterNote":"x",)" + punkte.substr(1));
 }
 
 struct Kaputt {
