@@ -244,6 +244,23 @@ std::string ohneKuerzel(const std::string& text) {
 }
 }  // namespace
 
+Projektdaten projektdatenAus(const AngebotsBlock& a) {
+    return {a.kunde, a.projekt, a.position, a.sachbearbeiter, a.telefon, a.datum, a.revision};
+}
+
+void projektdatenIn(AngebotsBlock& a, const Projektdaten& p) {
+    a.kunde = p.kunde;
+    a.projekt = p.projekt;
+    a.position = p.position;
+    a.sachbearbeiter = p.sachbearbeiter;
+    a.telefon = p.telefon;
+    a.datum = p.datum;
+}
+
+Projektdaten CAssembly::projektdaten() const {
+    return angebot_ ? projektdatenAus(*angebot_) : projektdatenVorgabe(app_);
+}
+
 std::vector<AngebotsEintrag> CAssembly::angebotsZustand() const {
     return eintraegeAusForm(form(), kAngebotsFelder);
 }
@@ -958,8 +975,7 @@ void CAssembly::befehl(int cmd) {
                                                       : "Fehler in OnPlattenlegeplan";
     try {
         if (cmd == CmdPrintSpec) {
-            DialogSpec spec(app_, fall_, medien_);
-            if (ports_.dialogs) ports_.dialogs->runDialog(spec);
+            spezifikation();
             return;
         }
         drucken(cmd);
@@ -971,6 +987,25 @@ void CAssembly::befehl(int cmd) {
             ports_.messages->showMessage(m);
         }
     }
+}
+
+// The specification on the offer's entries; what it is left with is the
+// offer's from then on.
+void CAssembly::spezifikation() {
+    DialogSpec spec(app_, fall_, medien_);
+    if (angebot_) {
+        spec.projektdatenSetzen(projektdatenAus(*angebot_));
+        std::string liste;
+        for (const AngebotsEintrag& e : spec.angebotsZustandSetzen(angebot_->spezifikation))
+            liste += "\n" + spezEintragName(app_.getSprache(), e);
+        if (!liste.empty())
+            zeigeMeldung(ports_.messages, app_.getSprache(), "error", "angebotVerworfen", "",
+                         MessageIcon::Warning, liste);
+    }
+    if (ports_.dialogs) ports_.dialogs->runDialog(spec);
+    if (!angebot_) return;
+    angebot_->spezifikation = spec.angebotsZustand();
+    projektdatenIn(*angebot_, spec.projektdatenStand());
 }
 
 // A price list with items nobody priced goes out only when the user says
@@ -992,8 +1027,10 @@ void CAssembly::drucken(int cmd) {
                          : cmd == CmdKonstruktion ? Ausdruck::Konstruktionsblatt
                                                   : Ausdruck::Plattenlegeplan;
     if (art == Ausdruck::Zubehoerliste && !preiseVollstaendigOderTrotzdem()) return;
-    CDialogProjektDaten kopf(app_);
-    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1 || !ports_.printer) return;
+    CDialogProjektDaten kopf(app_, projektdaten());
+    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1) return;
+    if (angebot_) projektdatenIn(*angebot_, kopf.projektdaten());
+    if (!ports_.printer) return;
     const CIniEx& sprache = app_.getSprache();
     druckfehlerMelden(
         ports_.messages, sprache,

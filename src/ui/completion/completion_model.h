@@ -12,6 +12,7 @@
 #include "app/app.h"
 #include "datalib/geraetekennstring.h"
 #include "datalib/inputhelper.h"
+#include "druck/projektdaten.h"
 #include "engine/anschluesse.h"
 #include "engine/berechnungsfall.h"
 #include "ports/form.h"
@@ -19,6 +20,10 @@
 #include "ui/main/addmedium_model.h"
 
 namespace kal {
+
+// The offer's project data as a page header takes them, and back.
+Projektdaten projektdatenAus(const AngebotsBlock& a);
+void projektdatenIn(AngebotsBlock& a, const Projektdaten& p);
 
 class CAssembly : public HandlerDialogModel {
 public:
@@ -62,6 +67,13 @@ public:
     std::vector<std::string> angebotsZustandSetzen(const std::vector<AngebotsEintrag>& e);
     // How a message names a stored choice: its caption and the stored text.
     std::string eintragName(const AngebotsEintrag& e) const;
+    // The offer this dialog works on, kept by its caller: the specification
+    // opens on its entries and project data and leaves them there, the
+    // printouts take and keep its project data. Null: a new project's
+    // project data, nothing kept.
+    void angebotBinden(AngebotsBlock* a) { angebot_ = a; }
+    // The project data the printouts' header starts from.
+    Projektdaten projektdaten() const;
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }
@@ -103,6 +115,7 @@ private:
     void kennstringAnzeigen();
     void menuZustand();
     void drucken(int cmd);
+    void spezifikation();
     bool preiseVollstaendigOderTrotzdem();
     // connections
     engine::anschluss::Seitenfilter filter(int seite) const;
@@ -137,6 +150,7 @@ private:
     const Berechnungsfall& fall_;
     Komplettierung& k_;
     const EigeneMedien* medien_;
+    AngebotsBlock* angebot_ = nullptr;
     InputHelper eingabe_;
     std::vector<MenuPopup> menu_;
     std::unique_ptr<CGeraeteKennstring> kennstring_;

@@ -18,6 +18,7 @@
 #include "ui/main/hinweise.h"
 #include "ui/main/spalttypdlg_model.h"
 #include "ui/main/stoffinfo.h"
+#include "ui/spec/spec_model.h"
 #include "version/kal_version.h"
 
 namespace kal {
@@ -121,6 +122,7 @@ constexpr Beschriftung kBeschriftungen[] = {
     {CmdOeffnen, "menu", "open"},
     {CmdSpeichern, "menu", "save"},
     {CmdSpeichernUnter, "menu", "saveas"},
+    {CmdAlsRevision, "menu", "saverevision"},
     {CmdBeenden, "menu", "quit"},
     {CmdEinstellungen, "menu", "settings"},
     {CmdSpalttypen, "menu", "spalttypen"},
@@ -200,7 +202,8 @@ bool lesbar(const std::string& pfad) {
 CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     : app_(app), ports_(app.getPorts()), felder_(form()) {
     menu_ = {
-        {PopupDatei, {CmdNeu, 0, CmdOeffnen, CmdSpeichern, CmdSpeichernUnter, 0, CmdBeenden}},
+        {PopupDatei,
+         {CmdNeu, 0, CmdOeffnen, CmdSpeichern, CmdSpeichernUnter, CmdAlsRevision, 0, CmdBeenden}},
         {PopupVerwaltung, {CmdEinstellungen, CmdSpalttypen}},
         {PopupSpez, {CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer}},
         {PopupInfo, {CmdHilfe, CmdInfo}},
@@ -794,6 +797,9 @@ void CBerechnungDlg::befehl(int cmd) {
         case CmdSpeichernUnter:
             speichern(true);
             break;
+        case CmdAlsRevision:
+            alsRevisionSpeichern();
+            break;
         case CmdBeenden:
             if (!aenderungenSichern()) break;
             einheitenSpeichern();  // closes even when the store failed
@@ -920,15 +926,23 @@ void CBerechnungDlg::komplettieren(const std::function<void(CAssembly&)>& vorher
     // only a shown result can be completed (the button is greyed otherwise)
     if (!ergebnisVorhanden_ || !ports_.dialogs) return;
     CAssembly dlg(app_, fall_, fall_.komplettierung, &medien_);
-    angebotEinsetzen(dlg);
+    // the dialog works on a copy, so that the offer changes only as a whole
+    AngebotsBlock a = angebot_ ? *angebot_ : neuesAngebot();
+    angebotEinsetzen(dlg, a);
+    dlg.angebotBinden(&a);
     if (vorher) vorher(dlg);
     ports_.dialogs->runDialog(dlg);
     // the choices as the dialog was left, for the pack they were made for
-    AngebotsBlock a = angebot_.value_or(AngebotsBlock{});
     a.paket = paketKennung();
     a.komplettierung = dlg.angebotsZustand();
     a.berechneteFelder = berechneteFelderText();
     angebot_ = std::move(a);
+}
+
+AngebotsBlock CBerechnungDlg::neuesAngebot() {
+    AngebotsBlock a;
+    projektdatenIn(a, projektdatenVorgabe(app_));
+    return a;
 }
 
 std::string CBerechnungDlg::paketKennung() const {
@@ -944,19 +958,22 @@ std::string CBerechnungDlg::paketKennung() const {
     return k;
 }
 
-void CBerechnungDlg::angebotEinsetzen(CAssembly& dlg) {
-    if (!angebot_ || angebot_->komplettierung.empty()) return;
+void CBerechnungDlg::angebotEinsetzen(CAssembly& dlg, AngebotsBlock& a) {
+    if (a.komplettierung.empty() && a.spezifikation.empty()) return;
     std::vector<std::string> verworfen;
-    if (angebot_->paket == paketKennung()) {
-        verworfen = dlg.angebotsZustandSetzen(angebot_->komplettierung);
+    if (a.paket == paketKennung()) {
+        verworfen = dlg.angebotsZustandSetzen(a.komplettierung);
     } else {
-        // choices made for another pack are never applied to this one
-        for (const AngebotsEintrag& e : angebot_->komplettierung)
-            verworfen.push_back(dlg.eintragName(e));
+        // choices made for another pack are never applied to this one: the
+        // completion's and the specification's together, in one message
+        for (const AngebotsEintrag& e : a.komplettierung) verworfen.push_back(dlg.eintragName(e));
+        for (const AngebotsEintrag& e : a.spezifikation)
+            verworfen.push_back(spezEintragName(app_.getSprache(), e));
+        a.spezifikation.clear();
     }
     // said once: from now on the offer holds what the dialog shows
-    angebot_->komplettierung = dlg.angebotsZustand();
-    angebot_->paket = paketKennung();
+    a.komplettierung = dlg.angebotsZustand();
+    a.paket = paketKennung();
     if (verworfen.empty()) return;
     std::string liste;
     for (const std::string& v : verworfen) liste += "\n" + v;
@@ -1064,6 +1081,19 @@ bool CBerechnungDlg::speichern(bool unterNeuemNamen) {
         pfad = *gewaehlt;
     }
     return projektSchreiben(pfad);
+}
+
+// Under a name of its own, so that the offer as it was sent stays; nothing
+// saved leaves the revision as it was.
+bool CBerechnungDlg::alsRevisionSpeichern() {
+    const std::optional<AngebotsBlock> vorher = angebot_;
+    AngebotsBlock a = angebot_ ? *angebot_ : neuesAngebot();
+    ++a.revision;
+    a.revisionsdatum = heutigesDatum();
+    angebot_ = std::move(a);
+    if (speichern(true)) return true;
+    angebot_ = vorher;
+    return false;
 }
 
 bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {

@@ -123,6 +123,9 @@ public:
     void oeffnen();  // file dialog, then projektLesen
     // false: nothing written (cancelled or failed)
     bool speichern(bool unterNeuemNamen);
+    // "Save as revision": the offer's next revision number and today's
+    // date, then save as; false: nothing written.
+    bool alsRevisionSpeichern();
     // The reader from the chosen path on. 0 read, 1 file unreadable,
     // 2 not a project file of this version (message shown either way).
     int projektLesen(const std::string& pfad);
@@ -183,8 +186,11 @@ private:
     // What identifies the shown pack in the offer: plate type, passes,
     // channels and their types, the device choices.
     std::string paketKennung() const;
-    // The stored completion choices into a newly opened completion.
-    void angebotEinsetzen(CAssembly& dlg);
+    // The stored choices into a newly opened completion; those made for
+    // another pack are dropped and named.
+    void angebotEinsetzen(CAssembly& dlg, AngebotsBlock& a);
+    // An offer begun on this project: a new project's project data.
+    AngebotsBlock neuesAngebot();
     // The folder of the project file last chosen, per user; empty: none yet.
     std::string letzterOrdner() const;
     void ordnerMerken(const std::string& datei);
