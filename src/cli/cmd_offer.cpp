@@ -75,16 +75,6 @@ Json dialogJson(const CAssembly& d) {
                 {"aktiv", aktiv},   {"markiert", markiert}, {"menu", menu}};
 }
 
-// A menu text as it reads: the '&' of an access key dropped ("&&" is one '&').
-std::string ohneKuerzel(const std::string& text) {
-    std::string aus;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        aus += text[i];
-    }
-    return aus;
-}
-
 // A list of user actions from a file; nullopt after saying why.
 std::optional<std::vector<Benutzeraktion>> aktionenAus(const std::string& pfad) {
     std::string fehler;

@@ -15,7 +15,7 @@ using Json = nlohmann::ordered_json;
 // is refused before it is parsed.
 constexpr int kMaxTiefe = 8;
 
-const char* const kBekannt[] = {"revision", "revisionDate",  "projectData",   "pack",
+const char* const kBekannt[] = {"revision",   "revisionDate",  "projectData",   "pack",
                                 "completion", "specification", "computedFields"};
 
 Json eintraegeJson(const std::vector<AngebotsEintrag>& liste) {

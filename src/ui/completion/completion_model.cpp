@@ -234,6 +234,8 @@ int beschriftungVon(int id) {
     }
 }
 
+}  // namespace
+
 std::string ohneKuerzel(const std::string& text) {
     std::string aus;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -242,7 +244,6 @@ std::string ohneKuerzel(const std::string& text) {
     }
     return aus;
 }
-}  // namespace
 
 Projektdaten projektdatenAus(const AngebotsBlock& a) {
     return {a.kunde, a.projekt, a.position, a.sachbearbeiter, a.telefon, a.datum, a.revision};

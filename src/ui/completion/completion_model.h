@@ -21,6 +21,9 @@
 
 namespace kal {
 
+// A caption as it reads: the '&' of an access key dropped ("&&" is one '&').
+std::string ohneKuerzel(const std::string& text);
+
 // The offer's project data as a page header takes them, and back.
 Projektdaten projektdatenAus(const AngebotsBlock& a);
 void projektdatenIn(AngebotsBlock& a, const Projektdaten& p);
