@@ -1,9 +1,13 @@
 // Project file reader and writer: every accepted file, read into the dialog's
 // entries and written back, reads again to the same entries and fields, and
-// writing those gives the same bytes again.
+// writing those gives the same bytes again. The bytes after the record are
+// an offer block: whatever they are, reading them does not fail the record,
+// and a block read writes and reads back to the same offer.
+#include <algorithm>
 #include <cstring>
 
 #include "ids/dialog_ids.h"
+#include "projekt/angebotsblock.h"
 #include "pruefen.h"
 #include "ui/main/projekt_formular.h"
 
@@ -42,10 +46,24 @@ bool gleich(const Form& a, const Form& b, int id) {
     return a.text(id) == b.text(id) && a.selection(id) == b.selection(id) &&
            a.checked(id) == b.checked(id);
 }
+
+void angebotPruefen(const std::string& rest) {
+    const AngebotGelesen g = angebotDekodieren(rest);
+    KAL_PRUEFE((g.lage == AngebotsLage::Keins) == rest.empty());
+    KAL_PRUEFE(g.block.has_value() == (g.lage == AngebotsLage::Gelesen));
+    if (!g.block) return;
+    const std::string geschrieben = angebotKodieren(*g.block);
+    const AngebotGelesen wieder = angebotDekodieren(geschrieben);
+    KAL_PRUEFE(wieder.block && *wieder.block == *g.block);
+    KAL_PRUEFE(angebotKodieren(*wieder.block) == geschrieben);
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::optional<ProjektInhalt> p = ProjektInhalt::dekodieren(kalfuzz::text(data, size));
+    const std::string alles = kalfuzz::text(data, size);
+    const size_t satz = std::min(alles.size(), static_cast<size_t>(kProjektGroesse));
+    angebotPruefen(alles.substr(satz));
+    const std::optional<ProjektInhalt> p = ProjektInhalt::dekodieren(alles.substr(0, satz));
     if (!p) return 0;
     const Gelesen a = lies(*p);
     const std::string geschrieben = projektAusFormular(a.form, a.medien, a.modus).kodieren();

@@ -95,4 +95,18 @@ echo '[{"id": 1398, "click": true}]' > "$tmp/spec.json"
 KALVORIA_SCREENSHOT="$out/spec-printed.png" xvfb-run -a -s "-screen 0 1600x1200x24" \
   "$root/$build/bin/kalvoria" examples/steam_condenser_design.kal --berechnen --komplettieren \
   --spezifikation --spec "$tmp/spec.json"
+# The completed design specified and saved with its offer (the CLI's --save
+# writes what the window's Save writes), then opened in a new start: the
+# completion and the specification as they were left.
+cat > "$tmp/spec-entries.json" <<'JSON'
+[{"id": 1267, "text": "Dairy line 3"}, {"id": 1268, "text": "20"},
+ {"id": 1397, "text": "Plates pickled and passivated"}, {"id": 1029, "text": "12.5"},
+ {"id": 1369, "text": "Offer valid for 30 days"}]
+JSON
+"$root/$build/bin/kalvoria-cli" offer examples/water_water_design.kal --choices "$tmp/choices.json" \
+  --spec "$tmp/spec-entries.json" --save "$tmp/offer.kal" >/dev/null
+KALVORIA_SCREENSHOT="$out/reopened-completion.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren
+KALVORIA_SCREENSHOT="$out/reopened-specification.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren --spezifikation
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -105,7 +105,9 @@ Programm machKommandozeile() {
            "also the N cheapest packs that meet the duty (1 to 100) with their limits; "
            "without a result the reasons and the entry change that admits a pack"},
           {"--json", nullptr, nullptr, Art::Keiner,
-           "print messages, status, result and display texts as JSON"}}},
+           "print messages, status, result and display texts as JSON"},
+          {"--save", nullptr, "OUT", Art::Datei,
+           "after the calculation, write the project to OUT as the window's Save does"}}},
         {BefehlId::Offer,
          "offer",
          "FILE",
@@ -128,6 +130,9 @@ Programm machKommandozeile() {
           {"--pdf", nullptr, nullptr, Art::Keiner,
            "with --out, also write the printouts as A4 PDF files: price-list.pdf, "
            "data-sheet.pdf, plate-plan.pdf and spec-sheet.pdf"},
+          {"--save", nullptr, "OUT", Art::Datei,
+           "after the actions, write the project with its offer to OUT; opening OUT "
+           "later restores the completion's choices"},
           kJson}},
     };
     p.austritte = {

@@ -59,7 +59,7 @@ const Befehl* befehl(const Programm& p, const std::string& name);
 const Befehl& befehl(BefehlId id);
 const Option* option(const std::vector<Option>& optionen, const std::string& wort);
 
-// "usage: kalvoria-cli calc FILE [--alternatives N] [--json]"
+// "usage: kalvoria-cli calc FILE [--alternatives N] [--json] [--save OUT]"
 std::string nutzung(const Programm& p, const Befehl& b);
 
 struct Gelesen {

@@ -80,7 +80,7 @@ bool Ausgabeordner::pdf(const std::string& name, const std::string& titel,
 
 bool ausdruckeSchreiben(Ausgabeordner& ordner, CBerechnungApp& app, const CAssembly& dlg,
                         const Berechnungsfall& fall, MessagePort& meldungen) {
-    CDialogProjektDaten kopf(app);
+    CDialogProjektDaten kopf(app, dlg.projektdaten());
     const CIniEx& sprache = app.getSprache();
     const std::pair<Ausdruck, const char*> dateien[] = {
         {Ausdruck::Zubehoerliste, "price-list.pdf"},

@@ -186,7 +186,7 @@ int befehlCalc(const Args& args) {
             punkte.emplace_back();
     }
     if (!punkte.empty()) return befehlCalcPunkte(rest, punkte);
-    Optionen o = lies(args, {"--alternatives", "--actions"});
+    Optionen o = lies(args, {"--alternatives", "--actions", "--save"});
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
@@ -235,7 +235,12 @@ int befehlCalc(const Args& args) {
         }
     }
     const bool ergebnis = aktionen ? d.getErgebnisVorhanden() : d.berechnen();
-    const int rc = ergebnis && !abgelehnt ? 0 : 1;
+    // what the window's Save writes after "Berechnen"; a failed write names
+    // the file among the messages and fails the command
+    bool geschrieben = true;
+    if (auto ziel = o.werte.find("--save"); ziel != o.werte.end())
+        geschrieben = d.projektSchreiben(vomStart(ziel->second));
+    const int rc = ergebnis && !abgelehnt && geschrieben ? 0 : 1;
     const Form& f = d.form();
     const CIniEx& sprache = s.app->getSprache();
     if (o.json) {

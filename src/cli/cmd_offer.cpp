@@ -75,16 +75,6 @@ Json dialogJson(const CAssembly& d) {
                 {"aktiv", aktiv},   {"markiert", markiert}, {"menu", menu}};
 }
 
-// A menu text as it reads: the '&' of an access key dropped ("&&" is one '&').
-std::string ohneKuerzel(const std::string& text) {
-    std::string aus;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        aus += text[i];
-    }
-    return aus;
-}
-
 // A list of user actions from a file; nullopt after saying why.
 std::optional<std::vector<Benutzeraktion>> aktionenAus(const std::string& pfad) {
     std::string fehler;
@@ -202,7 +192,7 @@ void textAusgeben(const CAssembly& d, const std::vector<Message>& meldungen) {
 }  // namespace
 
 int befehlOffer(const Args& args) {
-    Optionen o = lies(args, {"--choices", "--spec", "--out"});
+    Optionen o = lies(args, {"--choices", "--spec", "--out", "--save"});
     const bool pdf = std::erase(o.positionen, "--pdf") > 0;
     if (o.positionen.size() != 1 || (pdf && !o.werte.count("--out"))) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Offer).c_str());
@@ -295,6 +285,9 @@ int befehlOffer(const Args& args) {
         return 2;
     });
     hd.komplettieren();
+    // the project with the offer as the completion was left
+    if (auto ziel = o.werte.find("--save"); geoeffnet && ziel != o.werte.end())
+        if (!hd.projektSchreiben(ziel->second)) rc = 1;
     return geoeffnet ? rc : 1;
 }
 

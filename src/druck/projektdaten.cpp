@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 #include "datalib/dialoghilfe.h"
 #include "datalib/format.h"
@@ -26,16 +27,14 @@ const Beschriftung kBeschriftungen[] = {
     {Abbrechen, "projektdaten", "abbrechen"},
 };
 
-// Field and stored value name; the first four are shared with the
-// specification, the offer date is not remembered.
+// Field and stored value name of what a user keeps from project to
+// project; customer, project and item belong to one project only (values
+// an older store holds under "kunde", "projekt", "position" are not read).
 struct Gespeichert {
     int feld;
     const char* name;
 };
-const Gespeichert kGespeichert[] = {
-    {Kunde, "kunde"},         {Projekt, "projekt"}, {Position, "position"},
-    {Sachbearbeiter, "name"}, {Telefon, "telefon"},
-};
+const Gespeichert kGespeichert[] = {{Sachbearbeiter, "name"}, {Telefon, "telefon"}};
 constexpr int kMaxLaenge = 59;
 }  // namespace
 
@@ -46,26 +45,39 @@ std::string heutigesDatum() {
     return formatiere("%02d.%02d.%04d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900);
 }
 
-CDialogProjektDaten::CDialogProjektDaten(CBerechnungApp& app) : app_(app) {
+Projektdaten projektdatenVorgabe(CBerechnungApp& app) {
+    Projektdaten p;
+    p.datum = heutigesDatum();
+    SettingsPort* s = app.getPorts().settings;
+    if (!s || !s->openKey()) return p;  // nothing remembered: empty fields
+    for (auto [ziel, name] : {std::pair{&p.sachbearbeiter, "name"}, {&p.telefon, "telefon"}})
+        if (auto v = s->readValue(name)) *ziel = eingabeText(*v, kMaxLaenge);
+    return p;
+}
+
+CDialogProjektDaten::CDialogProjektDaten(CBerechnungApp& app)
+    : CDialogProjektDaten(app, projektdatenVorgabe(app)) {}
+
+CDialogProjektDaten::CDialogProjektDaten(CBerechnungApp& app, const Projektdaten& p)
+    : app_(app), revision_(p.revision) {
     setCaption(text("titel"));
     Form& f = form();
     beschriftungenSetzen(f, app.getSprache(), kBeschriftungen);
     for (int id : {Kunde, Projekt, Position, Sachbearbeiter, Telefon, Datum})
         f.control(id).maxLength = kMaxLaenge;
-    f.setText(Datum, heutigesDatum());
-    lesen();
+    // a stored value is taken like one typed: one line, the field's length
+    for (auto [id, wert] : {std::pair{Kunde, &p.kunde},
+                            {Projekt, &p.projekt},
+                            {Position, &p.position},
+                            {Sachbearbeiter, &p.sachbearbeiter},
+                            {Telefon, &p.telefon},
+                            {Datum, &p.datum}})
+        f.setText(id, eingabeText(*wert, kMaxLaenge));
     f.setFocus(Kunde);
 }
 
 std::string CDialogProjektDaten::text(const char* key) const {
     return app_.getSprache().GetValue("projektdaten", key, "");
-}
-
-void CDialogProjektDaten::lesen() {
-    SettingsPort* s = app_.getPorts().settings;
-    if (!s || !s->openKey()) return;  // nothing remembered: empty fields
-    for (const Gespeichert& g : kGespeichert)
-        if (auto v = s->readValue(g.name)) form().setText(g.feld, eingabeText(*v, kMaxLaenge));
 }
 
 bool CDialogProjektDaten::speichern() {
@@ -107,8 +119,8 @@ bool CDialogProjektDaten::kennungGezeigt() const {
 
 Projektdaten CDialogProjektDaten::projektdaten() const {
     const Form& f = form();
-    return {f.text(Kunde),          f.text(Projekt), f.text(Position),
-            f.text(Sachbearbeiter), f.text(Telefon), f.text(Datum)};
+    return {f.text(Kunde),   f.text(Projekt), f.text(Position), f.text(Sachbearbeiter),
+            f.text(Telefon), f.text(Datum),   revision_};
 }
 
 int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
@@ -151,6 +163,10 @@ int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
     // the identification (where the settings show it) across the width; a
     // long value wraps within its column or is set smaller there
     const Projektdaten p = projektdaten();
+    // a revised offer says which revision it is beside its date
+    const std::string datum =
+        p.revision > 0 ? formatiere("%s, %s %d", p.datum.c_str(), t("revision").c_str(), p.revision)
+                       : p.datum;
     const bool mitKennung = !kennstring.empty() && kennungGezeigt();
     struct Feld {
         const char* label;
@@ -158,7 +174,7 @@ int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
     };
     const Feld spalte1[] = {{"kunde", p.kunde}, {"projekt", p.projekt}, {"position", p.position}};
     const Feld spalte2[] = {
-        {"sachbearbeiter", p.sachbearbeiter}, {"telefon", p.telefon}, {"datum", p.datum}};
+        {"sachbearbeiter", p.sachbearbeiter}, {"telefon", p.telefon}, {"datum", datum}};
     const Feld quer[] = {{"preiscode", preisCode}, {"kennung", kennstring}};
     const int mitte = links + (rechts - links) / 2;
     // labels take at most a third of their column

@@ -1,6 +1,7 @@
 // CDialogProjektDaten: the project-data dialog every printout runs first
-// (customer, project, position, clerk, telephone, offer date, remembered
-// per user) and the printer of the page header all sheets share.
+// (customer, project, position, clerk, telephone, offer date of the
+// project; clerk and telephone remembered per user as defaults for new
+// projects) and the printer of the page header all sheets share.
 #pragma once
 
 #include <string>
@@ -14,7 +15,13 @@ namespace kal {
 // The project data of a page header: what the dialog asks for and remembers.
 struct Projektdaten {
     std::string kunde, projekt, position, sachbearbeiter, telefon, datum;
+    int revision = 0;  // the offer's revision; the header names one from 1 on
+    bool operator==(const Projektdaten&) const = default;
 };
+
+// A new project's data: clerk and telephone as remembered per user, the
+// offer date today, the rest empty.
+Projektdaten projektdatenVorgabe(CBerechnungApp& app);
 
 struct Rechteck {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -22,8 +29,10 @@ struct Rechteck {
 
 class CDialogProjektDaten : public HandlerDialogModel {
 public:
-    // Reads the stored values; the offer date starts as today's.
+    // A new project's data (projektdatenVorgabe).
     explicit CDialogProjektDaten(CBerechnungApp& app);
+    // The data a project holds.
+    CDialogProjektDaten(CBerechnungApp& app, const Projektdaten& p);
     std::string dialogName() const override { return "CDialogProjektDaten"; }
     // Print, preview and PDF store the values and close the dialog with
     // OK; the button chosen is the target.
@@ -54,11 +63,11 @@ public:
 
 private:
     std::string text(const char* key) const;
-    void lesen();
     bool speichern();
 
     CBerechnungApp& app_;
     Druckziel ziel_ = Druckziel::Drucker;
+    int revision_ = 0;
 };
 
 // Today as the offer date, "dd.mm.yyyy".

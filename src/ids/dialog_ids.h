@@ -193,6 +193,7 @@ enum : int {
     CmdOeffnen = 57601,
     CmdSpeichern = 57603,
     CmdSpeichernUnter = 40011,
+    CmdAlsRevision = 40012,
     CmdBeenden = 40014,
     CmdEinstellungen = 40016,
     CmdSpalttypen = 40042,

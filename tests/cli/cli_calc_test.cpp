@@ -114,12 +114,17 @@ TEST(CliCalc, UnusableFilesExitTwoWithTheirMessage) {
     ASSERT_EQ(echt.size(), 1660u);
     kaltest::TempDir dir;
     for (const std::string& inhalt :
-         {echt.substr(0, 1000), echt + "x", std::string("3.2") + echt.substr(3), std::string()}) {
+         {echt.substr(0, 1000), std::string("3.2") + echt.substr(3), std::string()}) {
         dir.schreibe("fremd.kal", inhalt);
         Lauf l = starte("calc " + dir.pfad("fremd.kal") + " --json");
         EXPECT_EQ(l.rc, 2) << inhalt.size();
         EXPECT_NE(l.out.find("falsche ed_version"), std::string::npos) << l.out;
     }
+    // bytes after the record are a damaged offer: said, and the entries calculate
+    dir.schreibe("angehaengt.kal", echt + "x");
+    Lauf l = starte("calc " + dir.pfad("angehaengt.kal") + " --json");
+    EXPECT_EQ(l.rc, 0) << l.out;
+    EXPECT_NE(l.out.find("angebotBeschaedigt"), std::string::npos) << l.out;
     EXPECT_EQ(starte("calc").rc, 2);
     EXPECT_EQ(starte("calc a b").rc, 2);
 }

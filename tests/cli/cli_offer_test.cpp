@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "ausgeliefert.h"
 #include "cli.h"
@@ -224,4 +225,93 @@ TEST(CliOffer, WritesThatFailFail) {
     EXPECT_NE(
         l.out.find("written: " + d.pfad("b/spec-sheet.txt") + ", " + d.pfad("b/tender.txt") + "\n"),
         std::string::npos);
+}
+
+// Completed and saved with --save, the project reopened without choices
+// opens the completion on the same choices; calc --save writes the bare
+// record while there is no offer.
+TEST(CliOffer, SavedOfferReopensOnTheSameChoices) {
+    const char* const beispiele[] = {"water_water_design", "glycol_water_rating",
+                                     "steam_condenser_design", "air_cooler_design",
+                                     "user_medium_design"};
+    Wahl wahl(R"([{"id": 1178, "check": true}, {"id": 1048, "text": "420"},
+                  {"id": 1181, "check": true}, {"id": 1187, "text": "5010"},
+                  {"id": 1051, "text": "310"}])");
+    for (const char* name : beispiele) {
+        SCOPED_TRACE(name);
+        kaltest::TempDir d;
+        const std::string quelle = distDir() + "/examples/" + name + ".kal";
+        ASSERT_EQ(kaltest::cliLauf("--appdir " + distDir() + " calc " + quelle + " --save " +
+                                   d.pfad("ohne.kal") + " >/dev/null")
+                      .rc,
+                  0);
+        EXPECT_EQ(kaltest::liesDatei(d.pfad("ohne.kal")).size(), 1660u);
+
+        Lauf a =
+            offer(quelle + " --choices " + wahl.pfad() + " --json --save " + d.pfad("mit.kal"));
+        ASSERT_EQ(a.rc, 0) << a.out;
+        EXPECT_GT(kaltest::liesDatei(d.pfad("mit.kal")).size(), 1660u);
+        Lauf b = offer(d.pfad("mit.kal") + " --json");
+        ASSERT_EQ(b.rc, 0) << b.out;
+        const Json ja = Json::parse(a.out, nullptr, false), jb = Json::parse(b.out, nullptr, false);
+        ASSERT_FALSE(ja.is_discarded() || jb.is_discarded());
+        EXPECT_TRUE(jb["fall"]["waermeisolierung"].get<bool>());
+        EXPECT_EQ(jb["fall"]["ralNr"], "5010");
+        EXPECT_EQ(jb["anzeige"][k(kp::PreisIsolierung)], ja["anzeige"][k(kp::PreisIsolierung)]);
+        EXPECT_EQ(jb["anzeige"][k(kp::PreisLackierung)], ja["anzeige"][k(kp::PreisLackierung)]);
+    }
+}
+
+namespace {
+std::string pdfText(const std::string& pdf) {
+    const Lauf l = kaltest::shellLauf("pdftotext -raw -enc UTF-8 '" + pdf + "' -");
+    EXPECT_EQ(l.rc, 0) << pdf;
+    return l.out;
+}
+
+std::vector<std::string> meldungen(const std::string& ausgabe) {
+    std::vector<std::string> m;
+    for (size_t i = ausgabe.find("\nmessage "); i != std::string::npos;
+         i = ausgabe.find("\nmessage ", i + 1))
+        m.push_back(ausgabe.substr(i + 1, ausgabe.find('\n', i + 1) - i - 1));
+    return m;
+}
+}  // namespace
+
+// Completed, specified and saved, each sample reopened without any action
+// files writes the same tender text and hand-over byte for byte and
+// printouts with the same text.
+TEST(CliOffer, ReopenedOfferWritesTheSameDocuments) {
+    Wahl wahl(R"([{"id": 1178, "check": true}, {"id": 1048, "text": "420"},
+                  {"id": 1181, "check": true}, {"id": 1187, "text": "5010"},
+                  {"id": 1051, "text": "310"}])");
+    Wahl spez(R"([{"id": 1267, "text": "Dairy line 3"}, {"id": 1268, "text": "20"},
+                  {"id": 1397, "text": "Plates pickled"}, {"id": 1369, "text": "Valid 30 days"},
+                  {"id": 1029, "text": "12.5"}])");
+    const char* const dateien[] = {"tender.txt",     "spec-sheet.txt", "spec-sheet.pdf",
+                                   "price-list.pdf", "data-sheet.pdf", "plate-plan.pdf"};
+    for (const char* name : {"water_water_design", "glycol_water_rating", "steam_condenser_design",
+                             "air_cooler_design", "user_medium_design"}) {
+        SCOPED_TRACE(name);
+        kaltest::TempDir d;
+        Lauf a =
+            offer(distDir() + "/examples/" + name + ".kal --choices " + wahl.pfad() + " --spec " +
+                  spez.pfad() + " --out " + d.pfad("a") + " --pdf --save " + d.pfad("offer.kal"));
+        ASSERT_EQ(a.rc, 0) << a.out;
+        Lauf b = offer(d.pfad("offer.kal") + " --out " + d.pfad("b") + " --pdf");
+        ASSERT_EQ(b.rc, 0) << b.out;
+        EXPECT_EQ(meldungen(b.out), meldungen(a.out));  // nothing dropped, nothing new
+        for (const char* datei : dateien) {
+            SCOPED_TRACE(datei);
+            const std::string pa = d.pfad("a/") + datei, pb = d.pfad("b/") + datei;
+            if (std::string(datei).ends_with(".pdf"))
+                EXPECT_EQ(pdfText(pb), pdfText(pa));
+            else
+                EXPECT_EQ(kaltest::liesDatei(pb), kaltest::liesDatei(pa));
+        }
+        // what was typed is in them
+        EXPECT_NE(kaltest::liesDatei(d.pfad("b/spec-sheet.txt")).find("Dairy line 3"),
+                  std::string::npos);
+        EXPECT_NE(pdfText(d.pfad("b/spec-sheet.pdf")).find("Valid 30 days"), std::string::npos);
+    }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "druck/blatt.h"
 #include "druck/projektdaten.h"
@@ -287,34 +288,36 @@ TEST(Zubehoerliste, FailingPageEndAbortsTheJob) {
     EXPECT_EQ(kaltest::anzahl(l.seite.log, "endDocument"), 0);
 }
 
-// The dialog remembers its values for the user (four of them shared with
-// the specification); the date starts as today; cancel stores nothing.
-TEST(Projektdaten, RemembersValuesPerUser) {
+// Clerk and telephone are remembered per user as a new project's defaults;
+// customer, project and item belong to the project, so what an older store
+// holds for them is neither read nor overwritten. Cancel stores nothing.
+TEST(Projektdaten, OnlyClerkAndTelephoneAreRememberedPerUser) {
     kaltest::Umgebung u;
-    u.p.settings.values["name"] = "M. Berger";
+    const std::map<std::string, std::string> aelter = {
+        {"name", "M. Berger"}, {"kunde", "Alt"}, {"projekt", "Alt"}, {"position", "9"}};
+    u.p.settings.values = aelter;
     {
         CDialogProjektDaten d(u.app);
         EXPECT_EQ(d.caption(), "Project data");
-        EXPECT_EQ(d.form().text(pd::Sachbearbeiter), "M. Berger");
-        EXPECT_EQ(d.form().text(pd::Datum), heutigesDatum());
+        EXPECT_EQ(d.projektdaten(), (Projektdaten{"", "", "", "M. Berger", "", heutigesDatum()}));
         d.form().setText(pd::Kunde, "Stadtwerke");
         d.geklickt(pd::Abbrechen);
         EXPECT_EQ(d.result(), 2);
     }
-    EXPECT_EQ(u.p.settings.values.count("kunde"), 0u);
-    CDialogProjektDaten d(u.app);
-    d.SetProjektdaten("A. Kern", "Fernwaerme Nord", "10", "-214");
-    d.form().setText(pd::Kunde, "Stadtwerke");
+    EXPECT_EQ(u.p.settings.values, aelter);
+    const Projektdaten projekt{"Stadtwerke", "Fernwaerme Nord", "10", "A. Kern",
+                               "-214",       "01.12.2026",      3};
+    CDialogProjektDaten d(u.app, projekt);
+    EXPECT_EQ(d.projektdaten(), projekt);
     d.geklickt(pd::AlsPdf);
     EXPECT_EQ(d.result(), 1);
     EXPECT_EQ(d.ziel(), Druckziel::Pdf);
-    for (auto [name, wert] : {std::pair{"kunde", "Stadtwerke"},
-                              {"name", "A. Kern"},
-                              {"position", "10"},
-                              {"projekt", "Fernwaerme Nord"},
-                              {"telefon", "-214"}})
-        EXPECT_EQ(u.p.settings.values[name], wert) << name;
-    EXPECT_EQ(CDialogProjektDaten(u.app).projektdaten().projekt, "Fernwaerme Nord");
+    std::map<std::string, std::string> danach = aelter;
+    danach["name"] = "A. Kern";
+    danach["telefon"] = "-214";
+    EXPECT_EQ(u.p.settings.values, danach);
+    EXPECT_EQ(CDialogProjektDaten(u.app).projektdaten(),
+              (Projektdaten{"", "", "", "A. Kern", "-214", heutigesDatum()}));
 }
 
 TEST(Projektdaten, UnwritableStoreWarnsAndStillPrints) {
@@ -339,8 +342,7 @@ TEST(Projektdaten, HeaderEndsAboveTheBody) {
         u.dir.schreibe("kalvoria.ini", ini);
         u.app.erzeugeObjekte(u.dir.dir());
         u.app.spracheFestlegen();
-        CDialogProjektDaten d(u.app);
-        d.SetProjektdaten("A. Kern", "Nord", "10", "-214");
+        CDialogProjektDaten d(u.app, {"", "Nord", "10", "A. Kern", "-214", "01.12.2026", 2});
         RecordingPage s(4960, 7016, 10);
         const int y = d.KopfDrucken(s, Rechteck{0, 0, s.pageWidth(), s.pageHeight()}, "KX14-41",
                                     "KX 14", "kondatenblatt", 2, 3);
@@ -349,7 +351,8 @@ TEST(Projektdaten, HeaderEndsAboveTheBody) {
             gezeichnet.push_back(g.text);
             EXPECT_LT(g.y, y);
         }
-        for (const char* t : {"Construction data sheet", "Page 2 of 3", "A. Kern", "Nord", "KX 14"})
+        for (const char* t : {"Construction data sheet", "Page 2 of 3", "A. Kern", "Nord", "KX 14",
+                              "01.12.2026, Rev. 2"})
             EXPECT_NE(std::find(gezeichnet.begin(), gezeichnet.end(), t), gezeichnet.end()) << t;
         EXPECT_EQ(std::count(gezeichnet.begin(), gezeichnet.end(), "KX14-41"),
                   kennstring[0] == '1' ? 1 : 0);

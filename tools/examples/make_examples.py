@@ -135,7 +135,8 @@ def main():
             tin_k="20", tout_k="50", dp_w="30", dp_k="30"),
         "steam_condenser_design.kal": dict(
             warm="Steam", cold="Water", duty="400", tin_w="180", tout_w="",
-            tin_k="90", tout_k="120", dp_w="30", dp_k="50", gasket_w="EPDM HT", stage="16"),
+            tin_k="90", tout_k="120", dp_w="30", dp_k="50", gasket_w="EPDM HT", stage="16",
+            tout_w_unit="K"),  # a condensing side's subcooling, in the unit the window fixes
         "air_cooler_design.kal": dict(
             warm="Dry Air", cold="Water", tin_w="150", tout_w="60", flow_w="0.5",
             gas_w="6", tin_k="30", tout_k="35", dp_w="20", dp_k="50"),
@@ -175,8 +176,10 @@ def main():
         else:
             gesplittet = [[paare[0][0], paare[0][1] + zusatz], paare[1]]
         types = [(str(n), allowed.index(t)) for t, n in gesplittet]
+        # the channels per side as the window computes them in rating
+        kanaele = e["serien"] * sum(int(n) for n, _ in types)
         rating = dict(glycol, rating=True, plate=e["plattentypName"], passes=str(e["serien"]),
-                      channels="", types=types)
+                      channels=str(kanaele), types=types)
         bewertet = calc_json(cli, dist, env, project(lists, rating))
         if bewertet["ergebnisVorhanden"] and bewertet["ergebnis"]["flaechenreserve"] >= 0:
             break

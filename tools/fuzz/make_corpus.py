@@ -50,6 +50,20 @@ def projects(dist, corpus):
           bytes([1 + SAMPLES.index("glycol_water_rating")]) + water)
     # the same entries in Werksmodus (a byte after the file)
     write(os.path.join(corpus, "berechnen", "water_water_design_werksmodus"), water + b"\1")
+    # offer blocks after the record: one as written, cut, of a later version
+    offer = json.dumps({
+        "revision": 2, "revisionDate": "09.12.2026",
+        "projectData": {"customer": "Molkerei S\u00fcd", "project": "P", "item": "1",
+                        "clerk": "A", "telephone": "0", "offerDate": "08.12.2026"},
+        "pack": "T10", "completion": [{"field": "1176", "value": 26, "text": "DN 50"},
+                                      {"field": "1181", "text": "", "checked": True}],
+        "specification": [{"field": "1267", "text": "P-7"}],
+        "computedFields": ["1046"]}, indent=1).encode()
+    block = b"KALVORIA-OFFER 1 %d\n" % len(offer) + offer + b"\n"
+    write(os.path.join(corpus, "projektdatei", "offer_block"), water + block)
+    write(os.path.join(corpus, "projektdatei", "offer_block_cut"), water + block[:len(block) // 2])
+    write(os.path.join(corpus, "projektdatei", "offer_block_later_version"),
+          water + b"KALVORIA-OFFER 2 2\n{}\n")
 
 
 def texts(dist, corpus):

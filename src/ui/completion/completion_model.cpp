@@ -8,6 +8,7 @@
 #include "datalib/dialoghilfe.h"
 #include "datalib/format.h"
 #include "ids/dialog_ids.h"
+#include "projekt/angebotszustand.h"
 #include "ui/completion/druckauftrag.h"
 #include "ui/spec/spec_model.h"
 
@@ -152,6 +153,135 @@ void CAssembly::artenSetzen() {
     f.setKind(ControlKind::List, {AnschlussWarm, AnschlussKalt, DokuSprache});
     f.setKind(ControlKind::MenuItem,
               {PopupSpez, CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer});
+}
+
+namespace {
+// The choices in the order they are given back: the standard before the
+// connection lists it fills, a check box before the field it unlocks, the
+// arrangement before its texts.
+constexpr int kAngebotsFelder[] = {Din,
+                                   Ansi,
+                                   Sonderanschluesse,
+                                   AnschlussWarm,
+                                   SonderAnschlussWarm,
+                                   AnschlussKalt,
+                                   SonderAnschlussKalt,
+                                   EintrittOben,
+                                   EintrittUnten,
+                                   EintrittSonder,
+                                   BelegungMediumWarm,
+                                   BelegungMediumKalt,
+                                   BelegungEntleerungWarm,
+                                   BelegungEntleerungKalt,
+                                   Lackierung,
+                                   RalNr,
+                                   Isolierung,
+                                   Spritzschutz,
+                                   RabattPaket,
+                                   RabattGestell,
+                                   PreisAnschlussWarm,
+                                   PreisAnschlussKalt,
+                                   PreisLackierung,
+                                   PreisIsolierung,
+                                   PreisSpritzschutz,
+                                   DokuAnzahl,
+                                   DokuSprache,
+                                   Massblatt,
+                                   DokuPlan,
+                                   DokuZeugnisse,
+                                   DokuAbnahmezeichnung,
+                                   DokuAblaufplan,
+                                   DokuStueckliste,
+                                   DokuZertifikat,
+                                   DokuFestigkeit,
+                                   DokuQcPlan};
+
+// The caption naming a field that has none of its own.
+int beschriftungVon(int id) {
+    switch (id) {
+        case AnschlussWarm:
+        case SonderAnschlussWarm:
+        case PreisAnschlussWarm:
+            return LabelAnschlussWarm;
+        case AnschlussKalt:
+        case SonderAnschlussKalt:
+        case PreisAnschlussKalt:
+            return LabelAnschlussKalt;
+        case RabattPaket:
+            return LabelPreisPaket;
+        case RabattGestell:
+            return LabelPreisGestell;
+        case RalNr:
+            return LabelRalNr;
+        case PreisLackierung:
+            return Lackierung;
+        case PreisIsolierung:
+            return Isolierung;
+        case PreisSpritzschutz:
+            return Spritzschutz;
+        case DokuAnzahl:
+            return LabelDokuAnzahl;
+        case DokuSprache:
+            return RahmenDoku;
+        case BelegungMediumWarm:
+        case BelegungMediumKalt:
+            return LabelMedium;
+        case BelegungEntleerungWarm:
+        case BelegungEntleerungKalt:
+            return LabelEntleerung;
+        default:
+            return id;
+    }
+}
+
+}  // namespace
+
+std::string ohneKuerzel(const std::string& text) {
+    std::string aus;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        aus += text[i];
+    }
+    return aus;
+}
+
+Projektdaten projektdatenAus(const AngebotsBlock& a) {
+    return {a.kunde, a.projekt, a.position, a.sachbearbeiter, a.telefon, a.datum, a.revision};
+}
+
+void projektdatenIn(AngebotsBlock& a, const Projektdaten& p) {
+    a.kunde = p.kunde;
+    a.projekt = p.projekt;
+    a.position = p.position;
+    a.sachbearbeiter = p.sachbearbeiter;
+    a.telefon = p.telefon;
+    a.datum = p.datum;
+}
+
+Projektdaten CAssembly::projektdaten() const {
+    return angebot_ ? projektdatenAus(*angebot_) : projektdatenVorgabe(app_);
+}
+
+std::vector<AngebotsEintrag> CAssembly::angebotsZustand() const {
+    return eintraegeAusForm(form(), kAngebotsFelder);
+}
+
+std::vector<std::string> CAssembly::angebotsZustandSetzen(const std::vector<AngebotsEintrag>& e) {
+    const std::vector<AngebotsEintrag> verworfen =
+        eintraegeAnwenden(form(), e, [this](int id, BindEvent ev) { ereignis(id, ev); });
+    uebernehmen();
+    std::vector<std::string> namen;
+    for (const AngebotsEintrag& v : verworfen) namen.push_back(eintragName(v));
+    return namen;
+}
+
+std::string CAssembly::eintragName(const AngebotsEintrag& e) const {
+    const int id = textZuInt(e.feld);
+    std::string name = ohneKuerzel(form().text(beschriftungVon(id)));
+    if (name.empty()) name = e.feld;
+    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+    if (!e.text.empty()) name += ": " + e.text;
+    return name;
 }
 
 std::string CAssembly::text(const char* key) const {
@@ -846,8 +976,7 @@ void CAssembly::befehl(int cmd) {
                                                       : "Fehler in OnPlattenlegeplan";
     try {
         if (cmd == CmdPrintSpec) {
-            DialogSpec spec(app_, fall_, medien_);
-            if (ports_.dialogs) ports_.dialogs->runDialog(spec);
+            spezifikation();
             return;
         }
         drucken(cmd);
@@ -859,6 +988,25 @@ void CAssembly::befehl(int cmd) {
             ports_.messages->showMessage(m);
         }
     }
+}
+
+// The specification on the offer's entries; what it is left with is the
+// offer's from then on.
+void CAssembly::spezifikation() {
+    DialogSpec spec(app_, fall_, medien_);
+    if (angebot_) {
+        spec.projektdatenSetzen(projektdatenAus(*angebot_));
+        std::string liste;
+        for (const AngebotsEintrag& e : spec.angebotsZustandSetzen(angebot_->spezifikation))
+            liste += "\n" + spezEintragName(app_.getSprache(), e);
+        if (!liste.empty())
+            zeigeMeldung(ports_.messages, app_.getSprache(), "error", "angebotVerworfen", "",
+                         MessageIcon::Warning, liste);
+    }
+    if (ports_.dialogs) ports_.dialogs->runDialog(spec);
+    if (!angebot_) return;
+    angebot_->spezifikation = spec.angebotsZustand();
+    projektdatenIn(*angebot_, spec.projektdatenStand());
 }
 
 // A price list with items nobody priced goes out only when the user says
@@ -880,8 +1028,10 @@ void CAssembly::drucken(int cmd) {
                          : cmd == CmdKonstruktion ? Ausdruck::Konstruktionsblatt
                                                   : Ausdruck::Plattenlegeplan;
     if (art == Ausdruck::Zubehoerliste && !preiseVollstaendigOderTrotzdem()) return;
-    CDialogProjektDaten kopf(app_);
-    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1 || !ports_.printer) return;
+    CDialogProjektDaten kopf(app_, projektdaten());
+    if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1) return;
+    if (angebot_) projektdatenIn(*angebot_, kopf.projektdaten());
+    if (!ports_.printer) return;
     const CIniEx& sprache = app_.getSprache();
     druckfehlerMelden(
         ports_.messages, sprache,

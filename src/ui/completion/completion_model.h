@@ -12,12 +12,21 @@
 #include "app/app.h"
 #include "datalib/geraetekennstring.h"
 #include "datalib/inputhelper.h"
+#include "druck/projektdaten.h"
 #include "engine/anschluesse.h"
 #include "engine/berechnungsfall.h"
 #include "ports/form.h"
+#include "projekt/angebotsblock.h"
 #include "ui/main/addmedium_model.h"
 
 namespace kal {
+
+// A caption as it reads: the '&' of an access key dropped ("&&" is one '&').
+std::string ohneKuerzel(const std::string& text);
+
+// The offer's project data as a page header takes them, and back.
+Projektdaten projektdatenAus(const AngebotsBlock& a);
+void projektdatenIn(AngebotsBlock& a, const Projektdaten& p);
 
 class CAssembly : public HandlerDialogModel {
 public:
@@ -52,6 +61,22 @@ public:
     // Commit of the selections before a menu command: RAL number, drain
     // texts, arrangement, connection combination. false when refused.
     bool uebernehmen();
+
+    // --- the offer kept with the project
+    // The user's choices, in the order they are given back.
+    std::vector<AngebotsEintrag> angebotsZustand() const;
+    // Gives stored choices back through the dialog's own handlers and
+    // commits them; returns the names of those that no longer apply.
+    std::vector<std::string> angebotsZustandSetzen(const std::vector<AngebotsEintrag>& e);
+    // How a message names a stored choice: its caption and the stored text.
+    std::string eintragName(const AngebotsEintrag& e) const;
+    // The offer this dialog works on, kept by its caller: the specification
+    // opens on its entries and project data and leaves them there, the
+    // printouts take and keep its project data. Null: a new project's
+    // project data, nothing kept.
+    void angebotBinden(AngebotsBlock* a) { angebot_ = a; }
+    // The project data the printouts' header starts from.
+    Projektdaten projektdaten() const;
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }
@@ -93,6 +118,7 @@ private:
     void kennstringAnzeigen();
     void menuZustand();
     void drucken(int cmd);
+    void spezifikation();
     bool preiseVollstaendigOderTrotzdem();
     // connections
     engine::anschluss::Seitenfilter filter(int seite) const;
@@ -127,6 +153,7 @@ private:
     const Berechnungsfall& fall_;
     Komplettierung& k_;
     const EigeneMedien* medien_;
+    AngebotsBlock* angebot_ = nullptr;
     InputHelper eingabe_;
     std::vector<MenuPopup> menu_;
     std::unique_ptr<CGeraeteKennstring> kennstring_;

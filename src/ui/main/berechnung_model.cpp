@@ -18,6 +18,7 @@
 #include "ui/main/hinweise.h"
 #include "ui/main/spalttypdlg_model.h"
 #include "ui/main/stoffinfo.h"
+#include "ui/spec/spec_model.h"
 #include "version/kal_version.h"
 
 namespace kal {
@@ -121,6 +122,7 @@ constexpr Beschriftung kBeschriftungen[] = {
     {CmdOeffnen, "menu", "open"},
     {CmdSpeichern, "menu", "save"},
     {CmdSpeichernUnter, "menu", "saveas"},
+    {CmdAlsRevision, "menu", "saverevision"},
     {CmdBeenden, "menu", "quit"},
     {CmdEinstellungen, "menu", "settings"},
     {CmdSpalttypen, "menu", "spalttypen"},
@@ -200,7 +202,8 @@ bool lesbar(const std::string& pfad) {
 CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     : app_(app), ports_(app.getPorts()), felder_(form()) {
     menu_ = {
-        {PopupDatei, {CmdNeu, 0, CmdOeffnen, CmdSpeichern, CmdSpeichernUnter, 0, CmdBeenden}},
+        {PopupDatei,
+         {CmdNeu, 0, CmdOeffnen, CmdSpeichern, CmdSpeichernUnter, CmdAlsRevision, 0, CmdBeenden}},
         {PopupVerwaltung, {CmdEinstellungen, CmdSpalttypen}},
         {PopupSpez, {CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer}},
         {PopupInfo, {CmdHilfe, CmdInfo}},
@@ -523,6 +526,8 @@ void CBerechnungDlg::arbeitswerteLeeren() {
 void CBerechnungDlg::neuesProjekt() {
     Form& f = form();
     berechnet_.clear();
+    angebot_.reset();
+    spaeteresAngebot_.clear();
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();
@@ -544,7 +549,27 @@ void CBerechnungDlg::neuesProjekt() {
 }
 
 std::string CBerechnungDlg::projektBytes() const {
-    return projektAusFormular(form(), medien_, modus_).kodieren();
+    std::string bytes = projektAusFormular(form(), medien_, modus_).kodieren();
+    if (angebot_)
+        bytes += angebotKodieren(*angebot_);
+    else
+        bytes += spaeteresAngebot_;
+    return bytes;
+}
+
+std::vector<std::string> CBerechnungDlg::berechneteFelderText() const {
+    std::vector<std::string> ids;
+    for (int id : berechnet_) ids.push_back(std::to_string(id));
+    return ids;
+}
+
+void CBerechnungDlg::berechneteFelderSetzen(const std::vector<std::string>& ids) {
+    std::set<int> felder;
+    for (const std::string& t : ids) {
+        const int id = textZuInt(t);
+        if (std::to_string(id) == t) felder.insert(id);
+    }
+    berechneteFelderSetzen(felder);
 }
 
 void CBerechnungDlg::berechneteFelderSetzen(const std::set<int>& felder) {
@@ -779,6 +804,9 @@ void CBerechnungDlg::befehl(int cmd) {
         case CmdSpeichernUnter:
             speichern(true);
             break;
+        case CmdAlsRevision:
+            alsRevisionSpeichern();
+            break;
         case CmdBeenden:
             if (!aenderungenSichern()) break;
             einheitenSpeichern();  // closes even when the store failed
@@ -905,8 +933,59 @@ void CBerechnungDlg::komplettieren(const std::function<void(CAssembly&)>& vorher
     // only a shown result can be completed (the button is greyed otherwise)
     if (!ergebnisVorhanden_ || !ports_.dialogs) return;
     CAssembly dlg(app_, fall_, fall_.komplettierung, &medien_);
+    // the dialog works on a copy, so that the offer changes only as a whole
+    AngebotsBlock a = angebot_ ? *angebot_ : neuesAngebot();
+    angebotEinsetzen(dlg, a);
+    dlg.angebotBinden(&a);
     if (vorher) vorher(dlg);
     ports_.dialogs->runDialog(dlg);
+    // the choices as the dialog was left, for the pack they were made for
+    a.paket = paketKennung();
+    a.komplettierung = dlg.angebotsZustand();
+    a.berechneteFelder = berechneteFelderText();
+    angebot_ = std::move(a);
+}
+
+AngebotsBlock CBerechnungDlg::neuesAngebot() {
+    AngebotsBlock a;
+    projektdatenIn(a, projektdatenVorgabe(app_));
+    return a;
+}
+
+std::string CBerechnungDlg::paketKennung() const {
+    const Berechnungsergebnis& r = fall_.ergebnis;
+    std::string k = r.plattentypName + ";" + std::to_string(r.plattentyp) + ";" +
+                    std::to_string(r.serien) + ";" + std::to_string(r.spaltenGesamt);
+    for (const auto* seite : {&r.spalttypenWarm, &r.spalttypenKalt})
+        for (const SpalttypAnzahl& s : *seite)
+            k += ";" + std::to_string(s.spalttyp) + "x" + std::to_string(s.anzahl);
+    for (int w : {r.materialPlatte, r.dichtungWarm, r.dichtungKalt, r.gestell, r.gestellVariante,
+                  r.druckstufe})
+        k += ";" + std::to_string(w);
+    return k;
+}
+
+void CBerechnungDlg::angebotEinsetzen(CAssembly& dlg, AngebotsBlock& a) {
+    if (a.komplettierung.empty() && a.spezifikation.empty()) return;
+    std::vector<std::string> verworfen;
+    if (a.paket == paketKennung()) {
+        verworfen = dlg.angebotsZustandSetzen(a.komplettierung);
+    } else {
+        // choices made for another pack are never applied to this one: the
+        // completion's and the specification's together, in one message
+        for (const AngebotsEintrag& e : a.komplettierung) verworfen.push_back(dlg.eintragName(e));
+        for (const AngebotsEintrag& e : a.spezifikation)
+            verworfen.push_back(spezEintragName(app_.getSprache(), e));
+        a.spezifikation.clear();
+    }
+    // said once: from now on the offer holds what the dialog shows
+    a.komplettierung = dlg.angebotsZustand();
+    a.paket = paketKennung();
+    if (verworfen.empty()) return;
+    std::string liste;
+    for (const std::string& v : verworfen) liste += "\n" + v;
+    zeigeMeldung(ports_.messages, app_.getSprache(), "error", "angebotVerworfen", "",
+                 MessageIcon::Warning, liste);
 }
 
 void CBerechnungDlg::spalttypenBearbeiten() {
@@ -929,19 +1008,26 @@ void CBerechnungDlg::oeffnen() {
 }
 
 int CBerechnungDlg::projektLesen(const std::string& pfad) {
-    // one byte more than a project file: a longer file is seen as foreign
-    std::optional<std::string> bytes = dateiLesen(pfad, kProjektGroesse + 1);
+    // the record and at most the largest offer block with its marker line;
+    // a longer file shows as a damaged block
+    std::optional<std::string> bytes =
+        dateiLesen(pfad, kProjektGroesse + 64 + kAngebotMaxGroesse + 1);
     if (!bytes) {
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGeoeffnet", "",
                      MessageIcon::Error, pfad);
         return 1;
     }
-    std::optional<ProjektInhalt> inhalt = ProjektInhalt::dekodieren(*bytes);
+    const size_t satz = std::min(bytes->size(), static_cast<size_t>(kProjektGroesse));
+    std::optional<ProjektInhalt> inhalt = ProjektInhalt::dekodieren(bytes->substr(0, satz));
     if (!inhalt) {
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "falsche ed_version", "");
         return 2;
     }
+    const std::string rest = bytes->substr(satz);
+    AngebotGelesen gelesen = angebotDekodieren(rest);
     projektPfad_ = pfad;
+    angebot_ = std::move(gelesen.block);
+    spaeteresAngebot_ = gelesen.lage == AngebotsLage::Neuer ? rest : std::string();
     Form& f = form();
     berechnet_.clear();
     eingabenLeeren();
@@ -980,8 +1066,14 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
     medienFlagsNeu(1);
     modusWechseln(modus);
     spalttypenNeuFuellen();
+    if (angebot_) berechneteFelderSetzen(angebot_->berechneteFelder);
     setCaption(titel_ + " - " + projektPfad_);
     standMerken();
+    // after the entries opened: the entries are what was asked for
+    if (gelesen.lage == AngebotsLage::Beschaedigt || gelesen.lage == AngebotsLage::Neuer)
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error",
+                     gelesen.lage == AngebotsLage::Neuer ? "angebotNeuer" : "angebotBeschaedigt",
+                     "", MessageIcon::Warning);
     return 0;
 }
 
@@ -998,10 +1090,22 @@ bool CBerechnungDlg::speichern(bool unterNeuemNamen) {
     return projektSchreiben(pfad);
 }
 
+// Under a name of its own, so that the offer as it was sent stays; nothing
+// saved leaves the revision as it was.
+bool CBerechnungDlg::alsRevisionSpeichern() {
+    const std::optional<AngebotsBlock> vorher = angebot_;
+    AngebotsBlock a = angebot_ ? *angebot_ : neuesAngebot();
+    ++a.revision;
+    a.revisionsdatum = heutigesDatum();
+    angebot_ = std::move(a);
+    if (speichern(true)) return true;
+    angebot_ = vorher;
+    return false;
+}
+
 bool CBerechnungDlg::projektSchreiben(const std::string& pfad) {
-    ProjektInhalt inhalt = projektAusFormular(form(), medien_, modus_);
     std::string fehler;
-    if (!dateiSicherSchreiben(pfad, inhalt.kodieren(), &fehler)) {
+    if (!dateiSicherSchreiben(pfad, projektBytes(), &fehler)) {
         // the project path and the title keep naming the untouched file
         // that holds the last saved state
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "dateiNichtGespeichert", "",

@@ -18,6 +18,7 @@
 #include "ids/dialog_ids.h"
 #include "permissions/spalttypen_zulaessig.h"
 #include "ports/form.h"
+#include "projekt/angebotsblock.h"
 #include "ui/main/auswahllisten.h"
 #include "ui/main/colorctrl.h"
 #include "ui/main/feldregeln.h"
@@ -116,6 +117,9 @@ public:
     const std::set<int>& berechneteFelder() const { return berechnet_; }
     // Marks read back with a project: only balance entries that hold a value.
     void berechneteFelderSetzen(const std::set<int>& felder);
+    // The marks as the offer block keeps them: control ids as decimal text.
+    std::vector<std::string> berechneteFelderText() const;
+    void berechneteFelderSetzen(const std::vector<std::string>& ids);
     // Unit labels of the result rows for the current unit system.
     void ergebnisEinheitenSetzen();
     void warnungAktualisieren();
@@ -128,13 +132,20 @@ public:
     void oeffnen();  // file dialog, then projektLesen
     // false: nothing written (cancelled or failed)
     bool speichern(bool unterNeuemNamen);
+    // "Save as revision": the offer's next revision number and today's
+    // date, then save as; false: nothing written.
+    bool alsRevisionSpeichern();
     // The reader from the chosen path on. 0 read, 1 file unreadable,
     // 2 not a project file of this version (message shown either way).
     int projektLesen(const std::string& pfad);
     // The writer to `pfad`; false (after the message) when it failed.
     bool projektSchreiben(const std::string& pfad);
     const std::string& getProjektPfad() const { return projektPfad_; }
-    // The entries differ from what the last new, open or save left.
+    // The offer kept with the project (nullopt: none, the file is the bare
+    // record). Changing it makes the project unsaved.
+    const std::optional<AngebotsBlock>& angebot() const { return angebot_; }
+    void setAngebot(std::optional<AngebotsBlock> a) { angebot_ = std::move(a); }
+    // The entries or the offer differ from what the last new, open or save left.
     bool getGeaendert() const;
     // Before changed entries would be discarded: asks whether to save them.
     // false: cancelled, or the save did not happen; the entries stay.
@@ -182,6 +193,14 @@ private:
     bool rechnen();
     engine::Rechenkontext rechenkontext();
     std::string projektBytes() const;
+    // What identifies the shown pack in the offer: plate type, passes,
+    // channels and their types, the device choices.
+    std::string paketKennung() const;
+    // The stored choices into a newly opened completion; those made for
+    // another pack are dropped and named.
+    void angebotEinsetzen(CAssembly& dlg, AngebotsBlock& a);
+    // An offer begun on this project: a new project's project data.
+    AngebotsBlock neuesAngebot();
     // The folder of the project file last chosen, per user; empty: none yet.
     std::string letzterOrdner() const;
     void ordnerMerken(const std::string& datei);
@@ -200,6 +219,10 @@ private:
     std::string projektPfad_;
     std::string gespeichert_;  // project file bytes of the last new, open or save
     std::set<int> berechnet_;
+    std::optional<AngebotsBlock> angebot_;
+    // A later version's offer block, written back unchanged as long as no
+    // offer of this version replaces it.
+    std::string spaeteresAngebot_;
     Berechnungsfall fall_;
     std::optional<Berechnungsfall> vorSuche_;               // the last run's case before its search
     std::shared_ptr<engine::Plattencaches> plattencaches_;  // that run's, for its alternatives

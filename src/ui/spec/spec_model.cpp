@@ -10,6 +10,7 @@
 #include "datalib/format.h"
 #include "druck/projektdaten.h"
 #include "ids/dialog_ids.h"
+#include "projekt/angebotszustand.h"
 #include "ui/spec/spec_ausgaben.h"
 #include "version/kal_version.h"
 
@@ -63,8 +64,9 @@ const Beschriftung kBeschriftungen[] = {
     {Zurueck, "spezifikation", "zurueck"},
 };
 
-// Registry values of the project data, in the order of the strings.
-const char* const kRegistryNamen[4] = {"projekt", "position", "name", "telefon"};
+// Per-user values of the project data, in the order of the strings: only
+// clerk and telephone carry from project to project.
+const char* const kRegistryNamen[4] = {nullptr, nullptr, "name", "telefon"};
 const int kProjektdatenFelder[4] = {Projekt, Position, Sachbearbeiter, Durchwahl};
 
 // Every field the user may edit besides the project data; all others are
@@ -142,7 +144,10 @@ const Feldname kFeldnamen[] = {{MediumWarm, LabelMedien, KopfWarm},
                                {Sicherheit, LabelSicherheit, 0},
                                {MaxTemperatur, LabelMaxTemperatur, 0},
                                {AnschlussWarm, LabelAnschlussWarm, 0},
-                               {AnschlussKalt, LabelAnschlussKalt, 0}};
+                               {AnschlussKalt, LabelAnschlussKalt, 0},
+                               {BemerkungWarm, LabelBemerkungSeite, KopfWarm},
+                               {BemerkungKalt, LabelBemerkungSeite, KopfKalt},
+                               {Bemerkung, LabelBemerkung, 0}};
 // The two fields of a shared row, named by keys of their own.
 const std::pair<int, const char*> kFeldnamenKeys[] = {
     {Lmtd, "lmtd"}, {Cmtd, "cmtd"}, {KErf, "kerf"}, {KEff, "keff"}};
@@ -209,6 +214,8 @@ void DialogSpec::oeffnen() {
     for (int id : kEditierbar) f.control(id).readOnly = false;
     for (int id : kProjektdatenFelder) f.control(id).readOnly = false;
     artenSetzen();
+    kopf_.datum = heutigesDatum();
+    for (int id : kEditierbar) gefuellt_[id] = f.text(id);
     if (app_.getSettings().GetValue("Daten", "kennstring", "") != "1") {
         f.setVisible(LabelKennung, false);
         f.setVisible(Kennung, false);
@@ -290,6 +297,7 @@ void DialogSpec::projektdatenLesen() {
         return;
     }
     for (int i = 0; i < 4; ++i) {
+        if (!kRegistryNamen[i]) continue;
         if (auto v = s->readValue(kRegistryNamen[i])) {
             // a stored value is taken like one typed: one line, the field's length
             const std::string wert = eingabeText(*v, kLaengeProjektdaten);
@@ -303,7 +311,8 @@ bool DialogSpec::projektdatenSchreiben() {
     SettingsPort* s = ports_.settings;
     bool gut = s && s->openKey();
     for (int i = 0; gut && i < 4; ++i)
-        gut = s->writeValue(kRegistryNamen[i], projektdaten_[static_cast<size_t>(i)]);
+        if (kRegistryNamen[i])
+            gut = s->writeValue(kRegistryNamen[i], projektdaten_[static_cast<size_t>(i)]);
     if (!gut)
         zeigeMeldung(ports_.messages, sprache(), "error", "readregistry",
                      sprache().GetValue("error", "error", ""));
@@ -663,16 +672,74 @@ Spezblattangaben DialogSpec::blattangaben() const {
     return a;
 }
 
+void DialogSpec::projektdatenSetzen(const Projektdaten& p) {
+    kopf_ = p;
+    projektdaten_ = {p.projekt, p.position, p.sachbearbeiter, p.telefon};
+    for (size_t i = 0; i < projektdaten_.size(); ++i)
+        form().setText(kProjektdatenFelder[i], eingabeText(projektdaten_[i], kLaengeProjektdaten));
+}
+
+Projektdaten DialogSpec::projektdatenStand() const {
+    Projektdaten p = kopf_;
+    p.projekt = form().text(Projekt);
+    p.position = form().text(Position);
+    p.sachbearbeiter = form().text(Sachbearbeiter);
+    p.telefon = form().text(Durchwahl);
+    return p;
+}
+
+std::vector<AngebotsEintrag> DialogSpec::angebotsZustand() const {
+    std::vector<AngebotsEintrag> alle = eintraegeAusForm(form(), kEditierbar), geaendert;
+    for (AngebotsEintrag& e : alle) {
+        auto it = gefuellt_.find(textZuInt(e.feld));
+        if (it == gefuellt_.end() || it->second != e.text) geaendert.push_back(std::move(e));
+    }
+    return geaendert;
+}
+
+std::vector<AngebotsEintrag> DialogSpec::angebotsZustandSetzen(
+    const std::vector<AngebotsEintrag>& e) {
+    // only the fields a user may edit take a stored text
+    std::vector<AngebotsEintrag> zulaessig, verworfen;
+    for (const AngebotsEintrag& x : e) {
+        const int id = textZuInt(x.feld);
+        (gefuellt_.count(id) && std::to_string(id) == x.feld ? zulaessig : verworfen).push_back(x);
+    }
+    for (AngebotsEintrag& x :
+         eintraegeAnwenden(form(), zulaessig, [this](int id, BindEvent ev) { ereignis(id, ev); }))
+        verworfen.push_back(std::move(x));
+    return verworfen;
+}
+
+std::string spezEintragName(const CIniEx& sprache, const AngebotsEintrag& e) {
+    auto beschriftung = [&sprache](int id) {
+        for (const Beschriftung& b : kBeschriftungen)
+            if (b.id == id) return sprache.GetValue(b.section, b.key, "");
+        return std::string();
+    };
+    const int id = textZuInt(e.feld);
+    std::string name;
+    for (const Feldname& n : kFeldnamen)
+        if (n.feld == id)
+            name = n.spalte ? beschriftung(n.zeile) + " (" + beschriftung(n.spalte) + ")"
+                            : beschriftung(n.zeile);
+    for (const auto& [feld, key] : kFeldnamenKeys)
+        if (feld == id) name = sprache.GetValue("spezifikation", key, "");
+    if (name.empty()) name = e.feld;
+    return e.text.empty() ? name : name + ": " + e.text;
+}
+
 // The project data first (its buttons choose printer, preview or PDF); what
 // the header then prints is written back here, so sheet and dialog agree.
 void DialogSpec::drucken() {
-    CDialogProjektDaten kopf(app_);
-    kopf.SetProjektdaten(projektdaten_[2], projektdaten_[0], projektdaten_[1], projektdaten_[3]);
+    Projektdaten stand = kopf_;
+    stand.projekt = projektdaten_[0];
+    stand.position = projektdaten_[1];
+    stand.sachbearbeiter = projektdaten_[2];
+    stand.telefon = projektdaten_[3];
+    CDialogProjektDaten kopf(app_, stand);
     if (!ports_.dialogs || ports_.dialogs->runDialog(kopf) != 1 || !ports_.printer) return;
-    const Projektdaten p = kopf.projektdaten();
-    projektdaten_ = {p.projekt, p.position, p.sachbearbeiter, p.telefon};
-    for (size_t i = 0; i < projektdaten_.size(); ++i)
-        form().setText(kProjektdatenFelder[i], projektdaten_[i]);
+    projektdatenSetzen(kopf.projektdaten());
     // a cancelled printer dialog draws nothing and says nothing
     const CIniEx& s = sprache();
     const Druckausgang aus =

@@ -5,16 +5,24 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "datalib/inputhelper.h"
+#include "druck/projektdaten.h"
 #include "druck/spezblatt.h"
 #include "engine/berechnungsfall.h"
 #include "ports/form.h"
+#include "projekt/angebotsblock.h"
 #include "ui/main/addmedium_model.h"
 
 namespace kal {
+
+// How a message names a stored specification entry: the field's caption
+// (and side) and the stored text.
+std::string spezEintragName(const CIniEx& sprache, const AngebotsEintrag& e);
 
 class DialogSpec : public HandlerDialogModel {
 public:
@@ -53,6 +61,17 @@ public:
     double dichtungsgrenze() const { return dichtungsgrenze_; }
     double mindestTemperatur() const { return mindestTemperatur_; }
     const std::array<std::string, 4>& projektdaten() const { return projektdaten_; }
+    // The project's data: set after opening, given back as the fields and
+    // the printout's project-data dialog left them.
+    void projektdatenSetzen(const Projektdaten& p);
+    Projektdaten projektdatenStand() const;
+
+    // --- the offer kept with the project
+    // The fields the user changed from what opening filled in.
+    std::vector<AngebotsEintrag> angebotsZustand() const;
+    // Types stored entries back in; returns those that no longer apply.
+    std::vector<AngebotsEintrag> angebotsZustandSetzen(const std::vector<AngebotsEintrag>& e);
+
     // What the printed sheet takes from the case besides the fields.
     Spezblattangaben blattangaben() const;
     // The template the hand-over opens: excel/spec-sheet_<code>.xls.
@@ -87,6 +106,8 @@ private:
     const EigeneMedien* medien_;
     InputHelper eingabe_;
     std::array<std::string, 4> projektdaten_;  // projekt, position, name, telefon
+    Projektdaten kopf_;  // customer, offer date, revision: the header's, no field here
+    std::map<int, std::string> gefuellt_;  // the editable fields as opening filled them
     double dichtungsgrenze_ = 0.0;
     double mindestTemperatur_ = 0.0;
     bool dezimalKomma_ = false;  // the language writes numbers with a decimal comma

@@ -67,11 +67,15 @@ RecordingPage a4() { return RecordingPage(4847, 7067, 9); }
 std::vector<Blatt> ausdrucke(const Variante& v) {
     kaltest::Umgebung u(
         {.sprache = v.deutsch ? "Deutsch" : "English", .werksmodus = v.sonderanschluesse});
-    if (v.langeNamen)
-        for (const char* name : {"kunde", "projekt", "position", "name", "telefon"})
-            u.p.settings.values[name] = kLang;
     CBerechnungDlg hd(u.app);
     EXPECT_EQ(hd.projektLesen(projektPfad(v.projekt)), 0);
+    if (v.langeNamen) {  // the project's data, with a revision beside the date
+        AngebotsBlock a;
+        a.kunde = a.projekt = a.position = a.sachbearbeiter = a.telefon = kLang;
+        a.datum = "31.12.2026";
+        a.revision = 12;
+        hd.setAngebot(a);
+    }
     if (v.us) klick(hd, hd::SystemUS);
     if (v.serien) tippe(hd, hd::Serien, std::to_string(v.serien));
     EXPECT_TRUE(hd.berechnen());

@@ -364,25 +364,29 @@ TEST(Spezifikation, EmptyConnectionFailsLastProjectDataTaken) {
     EXPECT_EQ(s.dlg->projektdaten(), (std::array<std::string, 4>{"P-7", "", "", "42"}));
 }
 
-// Project data: read on opening, stored before the tender text (not before
-// the hand-over); a store that cannot be opened says so once per attempt.
-TEST(Spezifikation, ProjectDataInTheSettings) {
+// Clerk and telephone: read on opening as the user's defaults, stored before
+// the tender text (not before the hand-over); project and item belong to the
+// project, so an older store's values for them are neither read nor
+// written. A store that cannot be opened says so once per attempt.
+TEST(Spezifikation, ClerkAndTelephoneInTheSettings) {
     kaltest::TempDir tmp;
     {
         Spez s(probe("water_water_design.kal"), {}, {}, [](kaltest::Umgebung& u) {
             u.p.settings.values["projekt"] = "Old project";
             u.p.settings.values["name"] = std::string(70, 'x');
         });
-        EXPECT_EQ(s.f().text(Projekt), "Old project");
+        EXPECT_EQ(s.f().text(Projekt), "");
         EXPECT_EQ(s.f().text(Sachbearbeiter), std::string(59, 'x'));
         EXPECT_EQ(s.f().text(Position), "");
         s.tippe(Position, "7");
+        s.tippe(Durchwahl, "-214");
         s.klick(Excel);
-        EXPECT_EQ(s.u.p.settings.values.count("position"), 0u);
+        EXPECT_EQ(s.u.p.settings.values.count("telefon"), 0u);
         s.u.p.files.saveAnswers.push_back(tmp.pfad("t.txt"));
         s.klick(Ausschreibung);
-        EXPECT_EQ(s.u.p.settings.values["position"], "7");
-        EXPECT_EQ(s.u.p.settings.values["telefon"], "");
+        EXPECT_EQ(s.u.p.settings.values["telefon"], "-214");
+        EXPECT_EQ(s.u.p.settings.values.count("position"), 0u);
+        EXPECT_EQ(s.u.p.settings.values["projekt"], "Old project");
         EXPECT_TRUE(s.u.p.messages.shown.empty());
     }
     Spez s(probe("water_water_design.kal"), {}, {},

@@ -1,0 +1,68 @@
+// The offer kept with a project: one versioned UTF-8 JSON block after the
+// fixed record, behind the marker line "KALVORIA-OFFER <version> <length>".
+// A project without an offer has no block, so its file is the bare record.
+// Readers of the record never look past its 1660 bytes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kal {
+
+constexpr int kAngebotVersion = 1;
+constexpr const char* kAngebotMarke = "KALVORIA-OFFER";
+// Larger blocks are not read: a real offer is a few kilobytes.
+constexpr size_t kAngebotMaxGroesse = 1u << 20;
+constexpr size_t kAngebotMaxEintraege = 4096;
+constexpr size_t kAngebotMaxText = 4096;
+
+// One control's stored state, by the control's name: the selected item's
+// value and text of a list (a list is matched by both), an edit's text,
+// a check box's state.
+struct AngebotsEintrag {
+    std::string feld;
+    std::optional<int> wert;
+    std::string text;
+    std::optional<bool> an;
+    bool operator==(const AngebotsEintrag&) const = default;
+};
+
+struct AngebotsBlock {
+    int revision = 0;
+    std::string revisionsdatum;
+    // the page header's project data
+    std::string kunde, projekt, position, sachbearbeiter, telefon, datum;
+    // what identifies the pack the choices were made for; choices made for
+    // another pack are never applied
+    std::string paket;
+    std::vector<AngebotsEintrag> komplettierung;
+    std::vector<AngebotsEintrag> spezifikation;
+    std::vector<std::string> berechneteFelder;  // main-window fields computed, not typed
+    // Members this version does not know (a later addition of the same
+    // version), as a JSON object text: kept and written back unchanged.
+    std::string weitere;
+    bool operator==(const AngebotsBlock&) const = default;
+};
+
+enum class AngebotsLage {
+    Keins,        // no bytes after the record
+    Gelesen,      // a block of this version, read
+    Beschaedigt,  // bytes that are no readable block: ignored
+    Neuer,        // a block of a later version: ignored
+};
+
+struct AngebotGelesen {
+    AngebotsLage lage = AngebotsLage::Keins;
+    std::optional<AngebotsBlock> block;  // set only when Gelesen
+    int version = 0;                     // the block's version when Neuer
+};
+
+// Marker line, JSON text and a closing newline.
+std::string angebotKodieren(const AngebotsBlock& b);
+// The bytes after the record. Never throws; whatever the bytes, the
+// record stays readable.
+AngebotGelesen angebotDekodieren(std::string_view rest);
+
+}  // namespace kal
