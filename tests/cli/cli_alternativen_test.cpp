@@ -116,7 +116,8 @@ TEST(CliAlternativen, TextInDenAnzeigeeinheitenDesFalls) {
         starte("calc " + kaltest::goldeneKal("cases/water_us_inch") + " --alternatives 2");
     EXPECT_EQ(l.rc, 0);
     for (const char* zeile :
-         {"\n * 1      KX 08          27      1 5 HM+8 LL    1 ML+4 MH       21.53     2.67     "
+         {"\n * 1      KX 08          27      1 5 HM+8 LL    1 ML+4 MH+8 LL      21.53     2.67    "
+          " "
           "3.63     3.49      4 2959\n",
           "\n    warm pressure drop                   3.63 psi        4 psi     9.3 %\n",
           "\n    warm nozzle velocity                6.82 ft/s    9.84 ft/s    30.7 %\n"})

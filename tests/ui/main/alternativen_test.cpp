@@ -121,7 +121,7 @@ TEST(AlternativenDlg, ZeigtDieAnzeigeeinheitenDesFalls) {
                 0.005);
     std::string zeile;
     for (int s = S::Platten; s < S::kSpalten; ++s) zeile += a.zelle(0, s).text + "|";
-    EXPECT_EQ(zeile, "27|1|2.7|3.6|3.5|area reserve|21.53|5 HM + 8 LL|1 ML + 4 MH|389|4|");
+    EXPECT_EQ(zeile, "27|1|2.7|3.6|3.5|area reserve|21.53|5 HM + 8 LL|1 ML + 4 MH + 8 LL|389|4|");
     const auto grenzen = a.grenzZeilen();
     EXPECT_EQ(grenzen[static_cast<size_t>(Grenze::VStutzenWarm)].wert,
               f.text(hd::VStutzenWarm) + " ft/s");
