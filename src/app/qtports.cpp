@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
@@ -31,6 +32,12 @@ QString standardCaption(const std::string& caption) {
     QString name = QGuiApplication::applicationDisplayName();
     return name.isEmpty() ? QStringLiteral("kalvoria") : name;
 }
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+// How long "open" waits for xdg-open to start and to report a program that
+// took the file (it reports a missing one at once).
+constexpr int kXdgOpenStartMs = 3000, kXdgOpenWartenMs = 1500;
+#endif
 
 QWidget* elternFenster(QWidget* parent) {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -128,7 +135,25 @@ bool QtClipboard::setText(const std::string& text) {
 }
 
 bool QtDocuments::openDocument(const std::string& path) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // xdg-open is started whether a program for the file exists or not, and
+    // says which only by its exit code; one still running has handed the file
+    // to a program that keeps it running
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) return false;
+    auto* p = new QProcess(qApp);
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    p->start(xdgOpen, {QUrl::fromLocalFile(q(path)).toString()});
+    if (!p->waitForStarted(kXdgOpenStartMs)) {
+        p->deleteLater();
+        return false;
+    }
+    if (!p->waitForFinished(kXdgOpenWartenMs)) return true;
+    return p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0;
+#else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+#endif
 }
 
 void QtDocuments::showHelpWindow(const std::string& path) {

@@ -66,6 +66,7 @@ class QtDocuments : public DocumentPort {
 public:
     explicit QtDocuments(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
+    // False also when the desktop's opener found no program for the file.
     bool openDocument(const std::string& path) override;
     // A modeless window with the page in a QTextBrowser; links within the
     // help folder are followed there.
