@@ -95,4 +95,8 @@ echo '[{"id": 1398, "click": true}]' > "$tmp/spec.json"
 KALVORIA_SCREENSHOT="$out/spec-printed.png" xvfb-run -a -s "-screen 0 1600x1200x24" \
   "$root/$build/bin/kalvoria" examples/steam_condenser_design.kal --berechnen --komplettieren \
   --spezifikation --spec "$tmp/spec.json"
+# The help (F1) where no browser can be started: the program's own window.
+mkdir -p "$tmp/ohne-browser"
+KALVORIA_SCREENSHOT="$out/help.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  env PATH="$tmp/ohne-browser" "$root/$build/bin/kalvoria" --hilfe
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -36,7 +37,7 @@ QString standardCaption(const std::string& caption) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 // How long "open" waits for xdg-open to start and to report a program that
 // took the file (it reports a missing one at once).
-constexpr int kXdgOpenStartMs = 3000, kXdgOpenWartenMs = 1500;
+constexpr int kXdgOpenStartMs = 3000, kXdgOpenWartenMs = 10000;
 #endif
 
 QWidget* elternFenster(QWidget* parent) {
@@ -149,8 +150,17 @@ bool QtDocuments::openDocument(const std::string& path) {
         p->deleteLater();
         return false;
     }
-    if (!p->waitForFinished(kXdgOpenWartenMs)) return true;
-    return p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0;
+    // its search for a program can take seconds: the window keeps painting
+    QEventLoop warten;
+    bool fertig = false, erfolg = false;
+    QObject::connect(p, &QProcess::finished, &warten, [&](int code, QProcess::ExitStatus status) {
+        fertig = true;
+        erfolg = status == QProcess::NormalExit && code == 0;
+        warten.quit();
+    });
+    QTimer::singleShot(kXdgOpenWartenMs, &warten, &QEventLoop::quit);
+    warten.exec(QEventLoop::ExcludeUserInputEvents);
+    return !fertig || erfolg;
 #else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
 #endif
