@@ -107,20 +107,28 @@ QString startOrdner(const std::string& folder) {
 }
 }  // namespace
 
-std::optional<std::string> QtFiles::chooseFileToOpen(const std::string& folder) {
-    QString f =
-        QFileDialog::getOpenFileName(elternFenster(parent_), QString(), startOrdner(folder));
+namespace {
+// Files with the extension first, then every file.
+QString dateifilter(const std::string& ext) {
+    return ext.empty() ? QString() : "*." + q(ext) + ";;*";
+}
+}  // namespace
+
+std::optional<std::string> QtFiles::chooseFileToOpen(const std::string& folder,
+                                                     const std::string& extension) {
+    QString f = QFileDialog::getOpenFileName(elternFenster(parent_), QString(), startOrdner(folder),
+                                             dateifilter(extension));
     if (f.isEmpty()) return std::nullopt;
     return f.toStdString();
 }
 
 std::optional<std::string> QtFiles::chooseFileToSave(const std::string& ext,
-                                                     const std::string& folder) {
-    QString filter;
-    if (!ext.empty()) filter = "*." + q(ext) + ";;*";
-    QFileDialog dlg(elternFenster(parent_), QString(), startOrdner(folder), filter);
+                                                     const std::string& folder,
+                                                     const std::string& name) {
+    QFileDialog dlg(elternFenster(parent_), QString(), startOrdner(folder), dateifilter(ext));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     if (!ext.empty()) dlg.setDefaultSuffix(q(ext));
+    if (!name.empty()) dlg.selectFile(q(name));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     return dlg.selectedFiles().front().toStdString();
 }
