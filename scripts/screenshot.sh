@@ -109,4 +109,8 @@ KALVORIA_SCREENSHOT="$out/reopened-completion.png" xvfb-run -a -s "-screen 0 160
   "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren
 KALVORIA_SCREENSHOT="$out/reopened-specification.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren --spezifikation
+# The help (F1) where no browser can be started: the program's own window.
+mkdir -p "$tmp/ohne-browser"
+KALVORIA_SCREENSHOT="$out/help.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  env PATH="$tmp/ohne-browser" "$root/$build/bin/kalvoria" --hilfe
 for t in "$out"/*.title; do echo "$(basename "$t" .png.title): $(cat "$t")"; done

@@ -178,6 +178,9 @@ Programm machProgramm() {
         kWerksmodus,
         {"--berechnen", nullptr, nullptr, Art::Keiner, "calculate the project at once"},
         {"--alternativen", nullptr, nullptr, Art::Keiner, "then open the alternatives window"},
+        {"--hilfe", nullptr, nullptr, Art::Keiner,
+         "then open the help as F1 does (in the program's own window when no browser can be "
+         "started)"},
         {"--komplettieren", nullptr, nullptr, Art::Keiner,
          "then open the completion dialog on the result"},
         {"--choices", nullptr, "FILE", Art::Datei,

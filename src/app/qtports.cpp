@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -11,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
@@ -31,6 +33,12 @@ QString standardCaption(const std::string& caption) {
     QString name = QGuiApplication::applicationDisplayName();
     return name.isEmpty() ? QStringLiteral("kalvoria") : name;
 }
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+// How long "open" waits for xdg-open to start and to report a program that
+// took the file (it reports a missing one at once).
+constexpr int kXdgOpenStartMs = 3000, kXdgOpenWartenMs = 10000;
+#endif
 
 QWidget* elternFenster(QWidget* parent) {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -99,20 +107,28 @@ QString startOrdner(const std::string& folder) {
 }
 }  // namespace
 
-std::optional<std::string> QtFiles::chooseFileToOpen(const std::string& folder) {
-    QString f =
-        QFileDialog::getOpenFileName(elternFenster(parent_), QString(), startOrdner(folder));
+namespace {
+// Files with the extension first, then every file.
+QString dateifilter(const std::string& ext) {
+    return ext.empty() ? QString() : "*." + q(ext) + ";;*";
+}
+}  // namespace
+
+std::optional<std::string> QtFiles::chooseFileToOpen(const std::string& folder,
+                                                     const std::string& extension) {
+    QString f = QFileDialog::getOpenFileName(elternFenster(parent_), QString(), startOrdner(folder),
+                                             dateifilter(extension));
     if (f.isEmpty()) return std::nullopt;
     return f.toStdString();
 }
 
 std::optional<std::string> QtFiles::chooseFileToSave(const std::string& ext,
-                                                     const std::string& folder) {
-    QString filter;
-    if (!ext.empty()) filter = "*." + q(ext) + ";;*";
-    QFileDialog dlg(elternFenster(parent_), QString(), startOrdner(folder), filter);
+                                                     const std::string& folder,
+                                                     const std::string& name) {
+    QFileDialog dlg(elternFenster(parent_), QString(), startOrdner(folder), dateifilter(ext));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     if (!ext.empty()) dlg.setDefaultSuffix(q(ext));
+    if (!name.empty()) dlg.selectFile(q(name));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     return dlg.selectedFiles().front().toStdString();
 }
@@ -128,7 +144,34 @@ bool QtClipboard::setText(const std::string& text) {
 }
 
 bool QtDocuments::openDocument(const std::string& path) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // xdg-open is started whether a program for the file exists or not, and
+    // says which only by its exit code; one still running has handed the file
+    // to a program that keeps it running
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) return false;
+    auto* p = new QProcess(qApp);
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    p->start(xdgOpen, {QUrl::fromLocalFile(q(path)).toString()});
+    if (!p->waitForStarted(kXdgOpenStartMs)) {
+        p->deleteLater();
+        return false;
+    }
+    // its search for a program can take seconds: the window keeps painting
+    QEventLoop warten;
+    bool fertig = false, erfolg = false;
+    QObject::connect(p, &QProcess::finished, &warten, [&](int code, QProcess::ExitStatus status) {
+        fertig = true;
+        erfolg = status == QProcess::NormalExit && code == 0;
+        warten.quit();
+    });
+    QTimer::singleShot(kXdgOpenWartenMs, &warten, &QEventLoop::quit);
+    warten.exec(QEventLoop::ExcludeUserInputEvents);
+    return !fertig || erfolg;
+#else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+#endif
 }
 
 void QtDocuments::showHelpWindow(const std::string& path) {

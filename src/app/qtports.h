@@ -43,9 +43,11 @@ class QtFiles : public FileDialogPort {
 public:
     explicit QtFiles(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
-    std::optional<std::string> chooseFileToOpen(const std::string& folder) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& folder,
+                                                const std::string& extension) override;
     std::optional<std::string> chooseFileToSave(const std::string& defaultExtension,
-                                                const std::string& folder) override;
+                                                const std::string& folder,
+                                                const std::string& name) override;
 
 private:
     QPointer<QWidget> parent_;
@@ -66,6 +68,7 @@ class QtDocuments : public DocumentPort {
 public:
     explicit QtDocuments(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* p) { parent_ = p; }
+    // False also when the desktop's opener found no program for the file.
     bool openDocument(const std::string& path) override;
     // A modeless window with the page in a QTextBrowser; links within the
     // help folder are followed there.

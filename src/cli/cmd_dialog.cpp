@@ -4,6 +4,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -122,7 +123,7 @@ namespace {
 constexpr long long kMaxAlternativen = 100;
 
 // "12 HM+8 ML": channels per pass and channel type
-std::string spalttypText(const Data& d, const std::array<SpalttypAnzahl, 2>& typen) {
+std::string spalttypText(const Data& d, std::span<const SpalttypAnzahl> typen) {
     std::string t;
     for (const SpalttypAnzahl& p : typen) {
         const Spalttyp* typ = d.getSpalttypListe().internalGetAt(p.spalttyp);
@@ -139,15 +140,15 @@ void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIn
         std::printf("\n%s:\n", sprache.GetValue("alternatives", "title", "").c_str());
         // the case's display units, named under their columns
         const Anzeigeeinheiten& u = b.einheiten;
-        std::printf("   %-6s %-10s %6s %6s %-12s %-12s %8s %8s %8s %8s %6s %s\n", "#", "type",
+        std::printf("   %-6s %-10s %6s %6s %-12s %-16s %8s %8s %8s %8s %6s %s\n", "#", "type",
                     "plates", "passes", "warm", "cold", "area", "reserve", "dp warm", "dp cold",
                     "weeks", "price");
-        std::printf("   %-6s %-10s %6s %6s %-12s %-12s %8s %8s %8s %8s\n", "", "", "", "", "", "",
+        std::printf("   %-6s %-10s %6s %6s %-12s %-16s %8s %8s %8s %8s\n", "", "", "", "", "", "",
                     u.flaecheName().c_str(), "%", u.name(Grenze::DruckverlustWarm).c_str(),
                     u.name(Grenze::DruckverlustKalt).c_str());
         for (size_t i = 0; i < b.pakete.size(); ++i) {
             const Berechnungsergebnis& e = b.pakete[i].ergebnis;
-            std::printf(" %s %-6zu %-10s %6d %6d %-12s %-12s %8.2f %8.2f %8.2f %8.2f %6d %s\n",
+            std::printf(" %s %-6zu %-10s %6d %6d %-12s %-16s %8.2f %8.2f %8.2f %8.2f %6d %s\n",
                         i == 0 ? "*" : " ", i + 1, e.plattentypName.c_str(), e.spaltenGesamt + 1,
                         e.serien, spalttypText(d, e.spalttypenWarm).c_str(),
                         spalttypText(d, e.spalttypenKalt).c_str(), u.flaecheZahl(e.flaeche),

@@ -1,6 +1,7 @@
 #include "cli/sitzung.h"
 
 #include <cstdio>
+#include <span>
 
 #include "cli/json_endlich.h"
 #include "ui/main/hinweise.h"
@@ -31,7 +32,7 @@ Json preisteile(const Preisteile& p) {
                 {"wegeAufschlag", p.wegeAufschlag}};
 }
 
-Json spalttypen(const std::array<SpalttypAnzahl, 2>& paare) {
+Json spalttypen(std::span<const SpalttypAnzahl> paare) {
     Json a = Json::array();
     for (const SpalttypAnzahl& p : paare)
         if (p.spalttyp >= 0 && p.anzahl > 0) a.push_back(Json::array({p.spalttyp, p.anzahl}));

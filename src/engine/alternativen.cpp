@@ -40,6 +40,35 @@ Berechnungsfall gelockert(const Berechnungsfall& vorher) {
     return f;
 }
 
+// The pack as rating it gives it, which is what "use this pack" shows: a
+// design's figures depend on the working values the search had reached (a
+// condensing design moves the warm outlet with each pack it accepts).
+// Unchanged when the rating gives no result.
+Berechnungsergebnis bewertet(const Rechenkontext& k, const Berechnungsfall& vorher,
+                             Berechnungsergebnis e, Plattencaches* caches) {
+    Berechnungsfall f = vorher;
+    Falleingaben& fe = f.eingaben;
+    fe.berechnungsart = 1;
+    fe.plattentypModus = fe.spaltenModus = fe.serienModus = 1;
+    fe.plattentyp = e.plattentyp;
+    fe.spalten = e.spaltenGesamt / 2;
+    fe.serien = e.serien;
+    fe.spaltenJeSpalttyp.fill(0);
+    fe.nachrechnenPaare = {};
+    for (size_t i = 0; i < e.spalttypenWarm.size(); ++i) {
+        const SpalttypAnzahl& p = e.spalttypenWarm[i];
+        if (p.spalttyp < 0 || p.spalttyp >= kAnzahlSpalttypen || p.anzahl <= 0) continue;
+        fe.nachrechnenPaare[i] = p;
+        fe.spaltenJeSpalttyp[static_cast<size_t>(p.spalttyp)] = p.anzahl;
+    }
+    Meldungen meldungen;  // a search of its own: its messages are dropped
+    Suche suche(k, meldungen);
+    suche.cachesIn(caches);
+    suche.fuehreBerechnungAus(f);
+    if (f.suche.ergebnisAngezeigt && gleichesPaket(f.ergebnis, e)) return std::move(f.ergebnis);
+    return e;
+}
+
 std::optional<Berechnungsergebnis> guenstigstes(const Rechenkontext& k, const Berechnungsfall& fall,
                                                 Plattencaches& caches) {
     std::vector<Berechnungsergebnis> p = guenstigstePakete(k, fall, 1, &caches);
@@ -308,13 +337,23 @@ Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnung
     b.einheiten = anzeigeeinheiten(k.data, vorher.eingaben);
     const Grenzwerte erlaubt = fallGrenzen(vorher);
     if (nachher.suche.ergebnisAngezeigt) {
-        b.pakete.push_back({nachher.ergebnis, paketGrenzen(paketWerte(nachher.ergebnis), erlaubt)});
-        if (vorher.eingaben.berechnungsart != 0 || anzahl <= 1) return b;
+        if (vorher.eingaben.berechnungsart != 0) {
+            b.pakete.push_back(
+                {nachher.ergebnis, paketGrenzen(paketWerte(nachher.ergebnis), erlaubt)});
+            return b;
+        }
+        // every pack listed as rating gives it, the result too
+        auto aufnehmen = [&](Berechnungsergebnis e) {
+            Berechnungsergebnis r = bewertet(k, vorher, std::move(e), caches);
+            const Paketgrenzen g = paketGrenzen(paketWerte(r), erlaubt);
+            b.pakete.push_back({std::move(r), g});
+        };
+        aufnehmen(nachher.ergebnis);
+        if (anzahl <= 1) return b;
         for (Berechnungsergebnis& e : guenstigstePakete(k, vorher, anzahl, caches)) {
             if (b.pakete.size() >= static_cast<size_t>(anzahl)) break;
             if (gleichesPaket(e, nachher.ergebnis)) continue;
-            const Paketgrenzen g = paketGrenzen(paketWerte(e), erlaubt);
-            b.pakete.push_back({std::move(e), g});
+            aufnehmen(std::move(e));
         }
         return b;
     }

@@ -172,7 +172,9 @@ std::vector<Berechnungsergebnis> guenstigstePakete(const Rechenkontext& k,
 
 // After a run: `vorher` is the case as validation left it, `nachher` the
 // case after the run. With a result: it and, in a design, the next-best
-// packs, `anzahl` in all; without one: the explanation.
+// packs, `anzahl` in all, each with the figures rating it gives (a
+// condensing design's result shows its outlet moved by the pressure drop;
+// its row here the rating's); without one: the explanation.
 Alternativenbericht alternativenBericht(const Rechenkontext& k, const Berechnungsfall& vorher,
                                         const Berechnungsfall& nachher, int anzahl,
                                         Plattencaches* caches = nullptr);

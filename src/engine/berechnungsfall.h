@@ -209,7 +209,11 @@ struct Berechnungsergebnis {
     double kRein = 0.0, kErf = 0.0, kEff = 0.0;
     double foulingSoll = 0.0, foulingIst = 0.0;
     double cmtd = 0.0, lmtd = 0.0;
-    std::array<SpalttypAnzahl, 2> spalttypenWarm{}, spalttypenKalt{};
+    // channel types in use with their channels per pass, by type index: the
+    // warm side mixes at most two; between two warm types lies a cold type
+    // of its own, so the cold side may use more
+    std::array<SpalttypAnzahl, 2> spalttypenWarm{};
+    std::array<SpalttypAnzahl, kAnzahlSpalttypen> spalttypenKalt{};
     double inhaltWarm = 0.0, inhaltKalt = 0.0;  // litre
     double gewicht = 0.0;
     int lieferzeit = 0;

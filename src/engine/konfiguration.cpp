@@ -1,6 +1,7 @@
 // Evaluation of pack configurations, from their channel types to the stored result.
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <utility>
 
 #include "datalib/format.h"
@@ -23,8 +24,9 @@ constexpr int kSpalttypSchnell = kSpalttypStaerkster;
 // Mixing two types steps the split of a pass in about this many steps.
 constexpr int kMischSchritte = 15;
 
-// The first two active channel types of a side and its channel velocity range.
-void spaltgeschwindigkeiten(const Suchzustand& s, int seite, std::array<SpalttypAnzahl, 2>& typen,
+// The active channel types of a side (as many as `typen` holds) and its
+// channel velocity range.
+void spaltgeschwindigkeiten(const Suchzustand& s, int seite, std::span<SpalttypAnzahl> typen,
                             double& vmin, double& vmax) {
     vmin = kVSpaltMinOhneSpalttyp;
     vmax = 0.0;

@@ -55,10 +55,14 @@ class FileDialogPort {
 public:
     virtual ~FileDialogPort() = default;
     // nullopt when the user cancels. The dialogs start in `folder`; when it
-    // is empty or gone, in the user's documents folder.
-    virtual std::optional<std::string> chooseFileToOpen(const std::string& folder) = 0;
+    // is empty or gone, in the user's documents folder. With an `extension`
+    // ("kal") they list such files first; saving adds it to a name without
+    // one and suggests `name`.
+    virtual std::optional<std::string> chooseFileToOpen(const std::string& folder,
+                                                        const std::string& extension = {}) = 0;
     virtual std::optional<std::string> chooseFileToSave(const std::string& defaultExtension,
-                                                        const std::string& folder) = 0;
+                                                        const std::string& folder,
+                                                        const std::string& name = {}) = 0;
 };
 
 class WaitCursorPort {

@@ -13,17 +13,23 @@ Answer ScriptedQuestions::askYesNoCancel(const std::string& text, const std::str
     return a;
 }
 
-std::optional<std::string> ScriptedFiles::chooseFileToOpen(const std::string& folder) {
+std::optional<std::string> ScriptedFiles::chooseFileToOpen(const std::string& folder,
+                                                           const std::string& extension) {
     folders.push_back(folder);
+    extensions.push_back(extension);
+    names.emplace_back();
     if (openAnswers.empty()) return std::nullopt;
     auto a = openAnswers.front();
     openAnswers.pop_front();
     return a;
 }
 
-std::optional<std::string> ScriptedFiles::chooseFileToSave(const std::string&,
-                                                           const std::string& folder) {
+std::optional<std::string> ScriptedFiles::chooseFileToSave(const std::string& defaultExtension,
+                                                           const std::string& folder,
+                                                           const std::string& name) {
     folders.push_back(folder);
+    extensions.push_back(defaultExtension);
+    names.push_back(name);
     if (saveAnswers.empty()) return std::nullopt;
     auto a = saveAnswers.front();
     saveAnswers.pop_front();

@@ -33,12 +33,15 @@ public:
 
 class ScriptedFiles : public FileDialogPort {
 public:
-    std::optional<std::string> chooseFileToOpen(const std::string& folder) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& folder,
+                                                const std::string& extension) override;
     std::optional<std::string> chooseFileToSave(const std::string& defaultExtension,
-                                                const std::string& folder) override;
+                                                const std::string& folder,
+                                                const std::string& name) override;
     std::deque<std::optional<std::string>> openAnswers;  // empty queue = cancel
     std::deque<std::optional<std::string>> saveAnswers;
-    std::vector<std::string> folders;  // the start folder of every dialog shown
+    std::vector<std::string> folders;            // the start folder of every dialog shown
+    std::vector<std::string> extensions, names;  // and its extension and suggested name
 };
 
 class CountingWaitCursor : public WaitCursorPort {

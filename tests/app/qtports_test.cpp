@@ -14,6 +14,8 @@
 #include <QPrinter>
 #include <QTextBrowser>
 #include <QTimer>
+#include <filesystem>
+#include <string>
 
 #include "app/screenshot.h"
 #include "bildablage.h"
@@ -45,6 +47,29 @@ TEST(QtDocuments, HelpWindowShowsThePageWithItsTitle) {
     kaltest::bildAblegen(*fenster, "help_window");
     fenster->close();
 }
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+// "Open" fails when the desktop's opener is missing or finds no program for
+// the file (it then exits non-zero at once), so the caller can show the
+// page itself; a program that took the file counts as opened.
+TEST(QtDocuments, OeffnenScheitertOhneProgrammFuerDieDatei) {
+    kaltest::TempDir bin;
+    const QByteArray pfad = qgetenv("PATH");
+    auto oeffner = [&](const char* skript) {
+        bin.schreibe("xdg-open", std::string("#!/bin/sh\n") + skript + "\n");
+        std::filesystem::permissions(bin.pfad("xdg-open"), std::filesystem::perms::owner_all);
+    };
+    qputenv("PATH", QByteArray::fromStdString(bin.dir()));
+    kal::QtDocuments docs;
+    const std::string seite = kaltest::distDir() + "/help/uk/index.htm";
+    EXPECT_FALSE(docs.openDocument(seite));  // no opener at all
+    oeffner("exit 3");                       // xdg-open's "no method available"
+    EXPECT_FALSE(docs.openDocument(seite));
+    oeffner("test -n \"$1\"");
+    EXPECT_TRUE(docs.openDocument(seite));
+    qputenv("PATH", pfad);
+}
+#endif
 
 // The answers carry the program's texts; an empty text keeps the toolkit's.
 TEST(QtQuestions, ButtonsInTheProgramsLanguage) {

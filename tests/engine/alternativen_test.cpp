@@ -270,6 +270,25 @@ TEST(Alternativen, CachesDesLaufsAendernNichts) {
     }
 }
 
+// A mixed pack of 7 MM + 5 LL per pass: the cold channels between them are
+// 6 MM, one ML at the junction and 5 LL, all three kept in the result.
+TEST(Alternativen, KalteSeiteBehaeltJedenSpalttyp) {
+    Umgebung u;
+    Berechnungsfall vorher;
+    ASSERT_TRUE(u.lies(kMitErgebnis[0], vorher));
+    Berechnungsfall lauf = vorher;
+    u.suche.fuehreBerechnungAus(lauf);
+    ASSERT_TRUE(lauf.suche.ergebnisAngezeigt);
+    const SpalttypAnzahl warm[] = {{2, 7}, {8, 5}};  // MM, LL
+    const Berechnungsfall r = u.nachrechnen(vorher, lauf.ergebnis.plattentyp, 12, 1, warm);
+    ASSERT_TRUE(r.suche.ergebnisAngezeigt) << u.ersterKey();
+    std::vector<std::pair<int, int>> kalt;
+    for (const SpalttypAnzahl& p : r.ergebnis.spalttypenKalt)
+        if (p.spalttyp >= 0) kalt.emplace_back(p.spalttyp, p.anzahl);
+    const std::vector<std::pair<int, int>> erwartet = {{2, 6}, {4, 1}, {8, 5}};  // MM, ML, LL
+    EXPECT_EQ(kalt, erwartet);
+}
+
 // Caches built for other device choices are never handed out.
 TEST(Alternativen, CachesGeltenNurFuerIhreGeraeteauswahl) {
     Umgebung u;

@@ -1,6 +1,7 @@
 #include "ui/main/alternativen_model.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 #include "datalib/format.h"
@@ -20,7 +21,7 @@ static_assert(std::size(kKoepfe) == AlternativenDlgModel::kSpalten);
 
 std::string text(const CIniEx& s, const char* key) { return s.GetValue("alternatives", key, ""); }
 
-std::string spalttypen(const Data& d, const std::array<SpalttypAnzahl, 2>& paare) {
+std::string spalttypen(const Data& d, std::span<const SpalttypAnzahl> paare) {
     std::string t;
     for (const SpalttypAnzahl& p : paare) {
         const Spalttyp* typ = d.getSpalttypListe().internalGetAt(p.spalttyp);

@@ -1001,7 +1001,7 @@ void CBerechnungDlg::spalttypenBearbeiten() {
 
 void CBerechnungDlg::oeffnen() {
     if (!ports_.files || !aenderungenSichern()) return;
-    std::optional<std::string> pfad = ports_.files->chooseFileToOpen(letzterOrdner());
+    std::optional<std::string> pfad = ports_.files->chooseFileToOpen(letzterOrdner(), "kal");
     if (!pfad) return;
     ordnerMerken(*pfad);
     projektLesen(*pfad);
@@ -1081,8 +1081,9 @@ bool CBerechnungDlg::speichern(bool unterNeuemNamen) {
     std::string pfad = projektPfad_;
     if (unterNeuemNamen || pfad.empty()) {
         if (!ports_.files) return false;
-        // no filter and no default extension
-        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave("", letzterOrdner());
+        // project files are *.kal: the suffix is added to a name without one
+        std::optional<std::string> gewaehlt = ports_.files->chooseFileToSave(
+            "kal", letzterOrdner(), std::filesystem::path(pfad).filename().string());
         if (!gewaehlt) return false;
         ordnerMerken(*gewaehlt);
         pfad = *gewaehlt;

@@ -1,6 +1,7 @@
 #include "ui/spec/spec_model.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <exception>
@@ -643,12 +644,27 @@ void DialogSpec::tabelleUebergeben() {
 
 void DialogSpec::ausschreibungSchreiben() {
     if (!ports_.files) return;
-    std::optional<std::string> pfad = ports_.files->chooseFileToSave("txt", {});
+    std::optional<std::string> pfad =
+        ports_.files->chooseFileToSave("txt", {}, ausschreibungsVorschlag());
     if (!pfad || pfad->empty()) return;  // cancelled: nothing written, nothing said
     // a file that cannot be written is said, and an existing one stays whole
     std::string grund;
     ausgabeGelungen_ = dateiSicherSchreiben(*pfad, alsWindows1252(ausschreibungText()), &grund);
     if (!ausgabeGelungen_) schreibfehlerMelden(ports_.messages, sprache(), *pfad, grund, caption());
+}
+
+// The project and position as typed, or else the device's identification,
+// with every character a file name cannot safely hold replaced.
+std::string DialogSpec::ausschreibungsVorschlag() const {
+    std::string name = projektdaten_[0];
+    if (!name.empty() && !projektdaten_[1].empty()) name += "_" + projektdaten_[1];
+    if (name.empty()) name = fall_.komplettierung.geraetekennstring;
+    if (name.empty()) return {};
+    for (char& c : name) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (!(std::isalnum(u) || c == '-' || c == '.' || c == '_' || u >= 0x80)) c = '_';
+    }
+    return name + ".txt";
 }
 
 Spezblattangaben DialogSpec::blattangaben() const {

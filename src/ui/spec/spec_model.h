@@ -74,6 +74,8 @@ public:
 
     // What the printed sheet takes from the case besides the fields.
     Spezblattangaben blattangaben() const;
+    // The tender text file's suggested name: the project's, "<project>_<position>.txt".
+    std::string ausschreibungsVorschlag() const;
     // The template the hand-over opens: excel/spec-sheet_<code>.xls.
     std::string vorlagenPfad() const;
 

@@ -154,6 +154,18 @@ TEST(CBerechnungDlg, FileDialogsStartInTheFolderLastUsed) {
     EXPECT_EQ(u.p.settings.values["lastfolder"], u.dir.pfad("projekte"));
 }
 
+// Project dialogs list *.kal files; "save as" suggests the project's own name.
+TEST(CBerechnungDlg, ProjectDialogsOfferKalFiles) {
+    Umgebung u(kTest);
+    CBerechnungDlg d(u.app);
+    u.p.files.saveAnswers = {u.dir.pfad("a.kal"), u.dir.pfad("b.kal")};
+    d.befehl(CmdSpeichernUnter);  // a new project: no name to suggest
+    d.befehl(CmdSpeichernUnter);
+    d.befehl(CmdOeffnen);
+    EXPECT_EQ(u.p.files.extensions, (std::vector<std::string>{"kal", "kal", "kal"}));
+    EXPECT_EQ(u.p.files.names, (std::vector<std::string>{"", "a.kal", ""}));
+}
+
 TEST(CBerechnungDlg, AboutCaptionIsInfoMenuTextWithoutAmpersand) {
     Umgebung u(kTest);
     CBerechnungDlg d(u.app);

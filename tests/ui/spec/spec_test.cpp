@@ -684,6 +684,20 @@ TEST(Ausgaben, TenderFileWritten) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.dir()), {}), 1);
 }
 
+// The tender file is suggested under the project's name and position, a
+// name no file system refuses; without them under the device's identification.
+TEST(Ausgaben, TenderFileSuggestsTheProjectsName) {
+    Spez s(probe("water_water_design.kal"));
+    const std::string kennung = s.dlg->ausschreibungsVorschlag();
+    EXPECT_EQ(kennung.size() > 4 ? kennung.substr(kennung.size() - 4) : "", ".txt");
+    EXPECT_EQ(kennung.find_first_of("/\\:*?\"<>| "), std::string::npos) << kennung;
+    s.tippe(Projekt, "Molkerei Süd: WT 3/4");
+    s.tippe(Position, "10");
+    s.klick(Ausschreibung);  // cancelled
+    EXPECT_EQ(s.u.p.files.names, std::vector<std::string>{"Molkerei_Süd__WT_3_4_10.txt"});
+    EXPECT_EQ(s.u.p.files.extensions, std::vector<std::string>{"txt"});
+}
+
 TEST(Ausgaben, GermanTemplate) {
     Spez s(probe("water_water_design.kal"), {}, {kaltest::Vorlage::Ausgeliefert, "Deutsch"});
     s.klick(Excel);
