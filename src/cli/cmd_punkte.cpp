@@ -3,6 +3,7 @@
 // acquires them, so a point means here what it means in the window.
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ std::string text(const CIniEx& sprache, const char* key, const std::vector<std::
 }
 
 // "12 HM + 8 ML" per pass
-std::string kanaele(const Data& d, const std::array<SpalttypAnzahl, 2>& typen) {
+std::string kanaele(const Data& d, std::span<const SpalttypAnzahl> typen) {
     std::string t;
     for (const SpalttypAnzahl& p : typen) {
         const Spalttyp* typ = d.getSpalttypListe().internalGetAt(p.spalttyp);

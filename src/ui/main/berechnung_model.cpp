@@ -956,9 +956,16 @@ std::string CBerechnungDlg::paketKennung() const {
     const Berechnungsergebnis& r = fall_.ergebnis;
     std::string k = r.plattentypName + ";" + std::to_string(r.plattentyp) + ";" +
                     std::to_string(r.serien) + ";" + std::to_string(r.spaltenGesamt);
-    for (const auto* seite : {&r.spalttypenWarm, &r.spalttypenKalt})
-        for (const SpalttypAnzahl& s : *seite)
-            k += ";" + std::to_string(s.spalttyp) + "x" + std::to_string(s.anzahl);
+    // the channel types present, so that the key does not depend on how
+    // many entries a side keeps
+    auto typen = [&k](const auto& seite) {
+        for (const SpalttypAnzahl& s : seite)
+            if (s.anzahl > 0)
+                k += ";" + std::to_string(s.spalttyp) + "x" + std::to_string(s.anzahl);
+    };
+    typen(r.spalttypenWarm);
+    k += ";/";
+    typen(r.spalttypenKalt);
     for (int w : {r.materialPlatte, r.dichtungWarm, r.dichtungKalt, r.gestell, r.gestellVariante,
                   r.druckstufe})
         k += ";" + std::to_string(w);
