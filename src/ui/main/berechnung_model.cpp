@@ -550,9 +550,13 @@ void CBerechnungDlg::neuesProjekt() {
 
 std::string CBerechnungDlg::projektBytes() const {
     std::string bytes = projektAusFormular(form(), medien_, modus_).kodieren();
-    if (angebot_)
-        bytes += angebotKodieren(*angebot_);
-    else
+    if (angebot_) {
+        // the marks as they are now: a field typed into since the completion
+        // must not come back as computed and be emptied by the next run
+        AngebotsBlock a = *angebot_;
+        a.berechneteFelder = berechneteFelderText();
+        bytes += angebotKodieren(a);
+    } else
         bytes += spaeteresAngebot_;
     return bytes;
 }

@@ -103,6 +103,13 @@ TEST(AngebotImProjekt, OfferAndComputedMarksComeBack) {
     EXPECT_EQ(*d.angebot(), a);
     EXPECT_EQ(d.berechneteFelder(), marken);
     EXPECT_FALSE(d.getGeaendert());
+    // typed into since: saved as the user's entry, not as computed
+    d.form().setText(hd::TAusKalt, "50");
+    d.textGeaendert(hd::TAusKalt);
+    EXPECT_TRUE(d.berechneteFelder().empty());
+    ASSERT_TRUE(d.projektSchreiben(pfad));
+    ASSERT_EQ(d.projektLesen(pfad), 0);
+    EXPECT_TRUE(d.berechneteFelder().empty());
     // a new project has no offer
     d.befehl(hd::CmdNeu);
     EXPECT_FALSE(d.angebot());
