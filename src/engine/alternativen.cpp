@@ -13,6 +13,24 @@
 
 namespace kal::engine {
 
+Falleingaben bewertungVon(const Falleingaben& punkt, const Berechnungsergebnis& paket) {
+    Falleingaben e = punkt;
+    e.berechnungsart = 1;
+    e.plattentypModus = e.spaltenModus = e.serienModus = 1;
+    e.plattentyp = paket.plattentyp;
+    e.spalten = paket.spaltenGesamt / 2;
+    e.serien = paket.serien;
+    e.spaltenJeSpalttyp.fill(0);
+    e.nachrechnenPaare = {};
+    for (size_t i = 0; i < paket.spalttypenWarm.size(); ++i) {
+        const SpalttypAnzahl& t = paket.spalttypenWarm[i];
+        if (t.spalttyp < 0 || t.spalttyp >= kAnzahlSpalttypen || t.anzahl <= 0) continue;
+        e.nachrechnenPaare[i] = t;
+        e.spaltenJeSpalttyp[static_cast<size_t>(t.spalttyp)] = t.anzahl;
+    }
+    return e;
+}
+
 namespace {
 const char* const kGrenzNamen[] = {"flaechenreserve", "druckverlustWarm", "druckverlustKalt",
                                    "vSpaltMinWarm",   "vSpaltMinKalt",    "vSpaltMaxWarm",
@@ -47,20 +65,7 @@ Berechnungsfall gelockert(const Berechnungsfall& vorher) {
 Berechnungsergebnis bewertet(const Rechenkontext& k, const Berechnungsfall& vorher,
                              Berechnungsergebnis e, Plattencaches* caches) {
     Berechnungsfall f = vorher;
-    Falleingaben& fe = f.eingaben;
-    fe.berechnungsart = 1;
-    fe.plattentypModus = fe.spaltenModus = fe.serienModus = 1;
-    fe.plattentyp = e.plattentyp;
-    fe.spalten = e.spaltenGesamt / 2;
-    fe.serien = e.serien;
-    fe.spaltenJeSpalttyp.fill(0);
-    fe.nachrechnenPaare = {};
-    for (size_t i = 0; i < e.spalttypenWarm.size(); ++i) {
-        const SpalttypAnzahl& p = e.spalttypenWarm[i];
-        if (p.spalttyp < 0 || p.spalttyp >= kAnzahlSpalttypen || p.anzahl <= 0) continue;
-        fe.nachrechnenPaare[i] = p;
-        fe.spaltenJeSpalttyp[static_cast<size_t>(p.spalttyp)] = p.anzahl;
-    }
+    f.eingaben = bewertungVon(vorher.eingaben, e);
     Meldungen meldungen;  // a search of its own: its messages are dropped
     Suche suche(k, meldungen);
     suche.cachesIn(caches);

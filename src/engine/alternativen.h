@@ -192,4 +192,8 @@ std::string preisText(const Berechnungsergebnis& e, const CIniEx& sprache);
 // A figure of a limit (engine unit) with its display unit ("41 kPa", "12.5 %").
 std::string grenzZahl(Grenze g, double wert, const Anzeigeeinheiten& u = {});
 
+// The entries of `punkt` set to rate `paket` (plate type, channels,
+// passes and the warm channel types).
+Falleingaben bewertungVon(const Falleingaben& punkt, const Berechnungsergebnis& paket);
+
 }  // namespace kal::engine

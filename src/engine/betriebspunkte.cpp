@@ -66,24 +66,6 @@ Geraetewahl abweichendeWahl(const Data& d, const Falleingaben& a, const Falleing
     return W::Keine;
 }
 
-Falleingaben bewertungVon(const Falleingaben& punkt, const Berechnungsergebnis& paket) {
-    Falleingaben e = punkt;
-    e.berechnungsart = 1;
-    e.plattentypModus = e.spaltenModus = e.serienModus = 1;
-    e.plattentyp = paket.plattentyp;
-    e.spalten = paket.spaltenGesamt / 2;
-    e.serien = paket.serien;
-    e.spaltenJeSpalttyp.fill(0);
-    e.nachrechnenPaare = {};
-    for (size_t i = 0; i < paket.spalttypenWarm.size(); ++i) {
-        const SpalttypAnzahl& t = paket.spalttypenWarm[i];
-        if (t.spalttyp < 0 || t.spalttyp >= kAnzahlSpalttypen || t.anzahl <= 0) continue;
-        e.nachrechnenPaare[i] = t;
-        e.spaltenJeSpalttyp[static_cast<size_t>(t.spalttyp)] = t.anzahl;
-    }
-    return e;
-}
-
 // ------------------------------------------------------------ the further points
 
 struct Weiterepunkte::Punkt {

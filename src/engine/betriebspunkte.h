@@ -68,10 +68,6 @@ Mehrpunktbericht betriebspunkteBerechnen(const Rechenkontext& k,
                                          const std::vector<Falleingaben>& punkte,
                                          Plattencaches* caches = nullptr);
 
-// The entries of `punkt` set to rate `paket` (plate type, channels,
-// passes and the warm channel types).
-Falleingaben bewertungVon(const Falleingaben& punkt, const Berechnungsergebnis& paket);
-
 // The points after the first while the first point's design search runs:
 // each judges, in a search of its own on its validated case, what the first
 // accepted. The plate caches of the first are shared; each point keeps its

@@ -100,9 +100,9 @@ def data_files(dist, corpus, fuzz):
 
 
 def gas_seed(content, temperatures=4, pressures=3):
-    """The first fluid and the first gas with a dew line, its tables cut to
-    a few temperatures and pressures: a small seed that still has pressure
-    tables, a critical point and a dew line for the loader to check."""
+    """The first fluid and the first gas with a dew line, cut down to four
+    temperatures and three pressures; the loader's gas checks (pressure
+    grid, critical point, dew line) still run on it."""
     fluids = content["stoffe"]
     gas = next((f for f in fluids if "druck" in f and "taupunkt" in f), None)
     if gas is None:
