@@ -255,7 +255,9 @@ void spezifikation(DialogModel& m, Leser& l, Umgebung& e, bool drucken, const st
     };
     const size_t excel = knopf(sp::Excel);
     const bool bestanden = !p.documents.opened.empty();
-    KAL_PRUEFE(excel == (bestanden ? 0u : 1u));
+    // one message either way: where the text went, or why it did not
+    KAL_PRUEFE(excel == 1u);
+    if (bestanden) KAL_PRUEFE(p.messages.shown.back().key == "tabelleGeoeffnet");
     if (bestanden) KAL_PRUEFE(p.clipboard.text == d.tabellenText());
     p.files.saveAnswers = {datei};
     KAL_PRUEFE(knopf(sp::Ausschreibung) == (bestanden ? 0u : 1u));

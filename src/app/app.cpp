@@ -87,16 +87,19 @@ std::string CBerechnungApp::sprachDateiPfad(const std::string& code) const {
 }
 
 bool CBerechnungApp::spracheOeffnen(const std::string& code) {
-    std::string pfad = sprachDateiPfad(code);
-    if (sprache_->Open(pfad, 0, 0, 1, 0)) return true;
+    auto geoeffnet = [this](const std::string& c) {
+        if (!sprache_->Open(sprachDateiPfad(c), 0, 0, 1, 0)) return false;
+        if (sprachwechsel_) sprachwechsel_(c);
+        return true;
+    };
+    if (geoeffnet(code)) return true;
     if (ports_.messages) {
         Message m;
-        m.text = "Error by opening file " + pfad;
+        m.text = "Error by opening file " + sprachDateiPfad(code);
         m.icon = MessageIcon::Error;
         ports_.messages->showMessage(m);
     }
-    if (sprache_->Open(sprachDateiPfad("uk"), 0, 0, 1, 0)) return true;
-    if (sprache_->Open(sprachDateiPfad("de"), 0, 0, 1, 0)) return true;
+    if (geoeffnet("uk") || geoeffnet("de")) return true;
     sprache_->Clear();
     return false;
 }

@@ -69,6 +69,12 @@ public:
 
     std::string sprachDateiPfad(const std::string& code) const;
 
+    // Told the code of every language file opened, the fallback's when the
+    // asked one failed: the front end puts its toolkit's texts in line.
+    void beiSprachwechsel(std::function<void(const std::string& code)> f) {
+        sprachwechsel_ = std::move(f);
+    }
+
     // Werksmodus from the command line switch or KALVORIA_WERKSMODUS=1.
     static bool werksmodusAus(int argc, char** argv);
 
@@ -80,6 +86,7 @@ private:
     std::unique_ptr<CIniEx> settings_;
     std::unique_ptr<CIniEx> sprache_;
     std::unique_ptr<Data> data_;
+    std::function<void(const std::string&)> sprachwechsel_;
 };
 
 }  // namespace kal

@@ -11,8 +11,10 @@ namespace kal {
 
 class DialogInfo : public DialogModel {
 public:
-    // `caption`: the menu text; its access-key "&" are dropped.
-    DialogInfo(const std::string& caption, const CIniEx& settings);
+    // `caption`: the menu text; its access-key "&" are dropped. The lines
+    // come from the settings file, each one the language file's section
+    // "about" holds from there instead (the program's description).
+    DialogInfo(const std::string& caption, const CIniEx& settings, const CIniEx& sprache);
     std::string dialogName() const override { return "DialogInfo"; }
     void ok() { close(1); }
 };

@@ -1,5 +1,6 @@
 #include "app/qtports.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -11,16 +12,21 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "app/screenshot.h"
+#include "datalib/dialoghilfe.h"
 #include "druck/qtseite.h"
 
 namespace kal {
@@ -86,12 +92,22 @@ Answer QtQuestions::fragen(const std::string& text, const std::string& caption,
     if (mitAbbrechen) knoepfe |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, standardCaption(caption), q(text), knoepfe,
                     elternFenster(parent_));
-    const std::pair<QMessageBox::StandardButton, const std::string*> texte[] = {
+    // the program's texts where it has them, and a key of its own on each
+    // button so that Alt answers as on a desktop
+    std::vector<QAbstractButton*> knopfListe;
+    std::vector<std::string> texte;
+    const std::pair<QMessageBox::StandardButton, const std::string*> antworten[] = {
         {QMessageBox::Yes, &answers.yes},
         {QMessageBox::No, &answers.no},
         {QMessageBox::Cancel, &answers.cancel}};
-    for (const auto& [knopf, t] : texte)
-        if (!t->empty() && box.button(knopf)) box.button(knopf)->setText(q(*t));
+    for (const auto& [knopf, t] : antworten) {
+        if (QAbstractButton* b = box.button(knopf)) {
+            knopfListe.push_back(b);
+            texte.push_back(t->empty() ? b->text().toStdString() : *t);
+        }
+    }
+    kuerzelVergeben(texte);
+    for (size_t i = 0; i < knopfListe.size(); ++i) knopfListe[i]->setText(q(texte[i]));
     // unattended runs never keep a window open nor save: they answer "No"
     screenshotModus(&box, "question", [&box] { box.button(QMessageBox::No)->click(); });
     int r = box.exec();
@@ -116,10 +132,12 @@ QString dateifilter(const std::string& ext) {
 
 std::optional<std::string> QtFiles::chooseFileToOpen(const std::string& folder,
                                                      const std::string& extension) {
-    QString f = QFileDialog::getOpenFileName(elternFenster(parent_), QString(), startOrdner(folder),
-                                             dateifilter(extension));
-    if (f.isEmpty()) return std::nullopt;
-    return f.toStdString();
+    QFileDialog dlg(elternFenster(parent_), QString(), startOrdner(folder), dateifilter(extension));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    screenshotModus(&dlg, "open", [&dlg] { dlg.reject(); });
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return dlg.selectedFiles().front().toStdString();
 }
 
 std::optional<std::string> QtFiles::chooseFileToSave(const std::string& ext,
@@ -129,6 +147,7 @@ std::optional<std::string> QtFiles::chooseFileToSave(const std::string& ext,
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     if (!ext.empty()) dlg.setDefaultSuffix(q(ext));
     if (!name.empty()) dlg.selectFile(q(name));
+    screenshotModus(&dlg, "save", [&dlg] { dlg.reject(); });
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     return dlg.selectedFiles().front().toStdString();
 }
@@ -190,6 +209,16 @@ void QtDocuments::showHelpWindow(const std::string& path) {
     fenster->show();
 }
 
+QRect vorschauFenster(const QRect& frei) {
+    // a portrait page under the tool bar: a little wider than the page's
+    // proportions, and never more than the free area
+    const int hoehe = frei.height() * 92 / 100;
+    const int breite = std::min(frei.width() * 92 / 100, hoehe * 9 / 10);
+    QRect r(0, 0, breite, hoehe);
+    r.moveCenter(frei.center());
+    return r;
+}
+
 void druckerEinrichten(QPrinter& printer) {
     printer.setResolution(kDruckaufloesung);
     printer.setPageLayout(druckseite());
@@ -212,7 +241,14 @@ Druckausgang QtPrinter::drucken(Druckziel ziel, const std::string& titel,
     if (ziel == Druckziel::Vorschau) {
         QPrintPreviewDialog dlg(&printer, elternFenster(parent_));
         dlg.setWindowTitle(q(titel));
-        dlg.resize(900, 1000);
+        const QScreen* schirm = elternFenster(parent_) ? elternFenster(parent_)->screen()
+                                                       : QGuiApplication::primaryScreen();
+        if (schirm) dlg.setGeometry(vorschauFenster(schirm->availableGeometry()));
+        // the whole page at once, whatever the screen
+        if (auto* ganz = dlg.findChild<QAction*>(QStringLiteral("fitPageAction")))
+            ganz->trigger();
+        else if (auto* bild = dlg.findChild<QPrintPreviewWidget*>())
+            bild->fitInView();
         bool ok = true;
         QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) {
             QtPageDevice seite(*p);

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QPrinter>
+#include <QRect>
 #include <functional>
 #include <map>
 #include <memory>
@@ -81,6 +82,9 @@ private:
 // A printer on the page of every printout (printer and preview alike, the
 // same as the PDF's): A4 portrait, its margins, its resolution.
 void druckerEinrichten(QPrinter& printer);
+// Where the print preview opens within a screen's free area `frei`: centred,
+// never larger than it.
+QRect vorschauFenster(const QRect& frei);
 
 class QtPrinter : public PrintPort {
 public:

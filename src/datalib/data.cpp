@@ -358,3 +358,22 @@ double ausBasisEinheit(const Data& data, int gruppe, int pos, double basis) {
     const Einheit* e = einheitAn(data, gruppe, pos);
     return e ? e->umrechnenInDieseEinheit(basis) : basis;
 }
+
+int anzeigeEinheitPosition(const Data& data, int gruppe, int system) {
+    const EinheitenGruppe* g = data.getEinheitenGruppeListe().internalGetAt(gruppe);
+    const int pos = g ? g->getIndexForEinheitObjectId(g->getAnzeigeEinheitObjectId(system)) : -1;
+    return pos < 0 ? 0 : pos;
+}
+
+double temperaturdifferenzAus(const Data& data, int pos, double kelvin) {
+    const Einheit* e = einheitAn(data, einheitengruppe::Temperatur, pos);
+    return e && e->faktor > 0 ? kelvin / e->faktor : kelvin;
+}
+
+std::string temperaturdifferenzName(const Data& data, int pos) {
+    namespace eg = einheitengruppe;
+    const Einheit* e = einheitAn(data, eg::Temperatur, pos);
+    if (e && e->faktor != 1.0) return e->getName();
+    const Einheit* kelvin = einheitAn(data, eg::Temperatur, eg::TemperaturK);
+    return kelvin ? kelvin->getName() : std::string();
+}

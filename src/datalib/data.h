@@ -638,3 +638,14 @@ const Einheit* einheitAn(const Data& data, int gruppe, int pos);
 // unit is missing.
 double inBasisEinheit(const Data& data, int gruppe, int pos, double wert);
 double ausBasisEinheit(const Data& data, int gruppe, int pos, double basis);
+
+// Position of the display unit of `gruppe` in unit system `system` (1 US,
+// else SI); 0 when the group or its unit is missing.
+int anzeigeEinheitPosition(const Data& data, int gruppe, int system);
+
+// A temperature difference in temperature unit `pos`: kelvin divided by that
+// unit's degree, without its offset (a difference has none); 1.8 times as
+// many °F as K. The unit has no list of its own: named "K" where its degree
+// is the kelvin's (°C), else by the unit itself ("°F").
+double temperaturdifferenzAus(const Data& data, int pos, double kelvin);
+std::string temperaturdifferenzName(const Data& data, int pos);

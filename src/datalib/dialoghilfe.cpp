@@ -1,6 +1,7 @@
 #include "datalib/dialoghilfe.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace kal {
 
@@ -53,6 +54,37 @@ AnswerTexts antwortTexte(const CIniEx& sprache) {
     return {sprache.GetValue("global", "antwort_ja", ""),
             sprache.GetValue("global", "antwort_nein", ""),
             sprache.GetValue("global", "antwort_abbrechen", "")};
+}
+
+namespace {
+// The character after the text's access-key "&" ("&&" is a literal one), or 0.
+char kuerzelVon(const std::string& t) {
+    for (size_t i = 0; i + 1 < t.size(); ++i) {
+        if (t[i] != '&') continue;
+        if (t[i + 1] != '&') return t[i + 1];
+        ++i;
+    }
+    return 0;
+}
+char klein(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+}  // namespace
+
+void kuerzelVergeben(std::span<std::string> texte) {
+    std::string vergeben;
+    for (const std::string& t : texte)
+        if (char k = kuerzelVon(t)) vergeben += klein(k);
+    for (std::string& t : texte) {
+        if (kuerzelVon(t)) continue;
+        for (size_t i = 0; i < t.size(); ++i) {
+            const auto c = static_cast<unsigned char>(t[i]);
+            // a key the keyboard types in every layout: no byte of a UTF-8 sequence
+            if (c >= 0x80 || !std::isalnum(c) || vergeben.find(klein(t[i])) != std::string::npos)
+                continue;
+            vergeben += klein(t[i]);
+            t.insert(i, 1, '&');
+            break;
+        }
+    }
 }
 
 std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte) {

@@ -48,6 +48,11 @@ void schreibfehlerMelden(MessagePort* port, const CIniEx& sprache, const std::st
 void druckfehlerMelden(MessagePort* port, const CIniEx& sprache, const Druckausgang& a,
                        const std::string& key, const std::string& caption = {});
 
+// Access keys for one row of buttons: a text that brings its own "&" keeps
+// it, each other one takes its first letter or digit that no button of the
+// row uses yet ("Ja", "Nein", "Abbrechen" -> "&Ja", "&Nein", "&Abbrechen").
+void kuerzelVergeben(std::span<std::string> texte);
+
 // `vorlage` with "%1", "%2", ... replaced by `werte` in order of their
 // numbers (a translation may reorder them); other text stays as it is.
 std::string einsetzen(const std::string& vorlage, std::span<const std::string> werte);

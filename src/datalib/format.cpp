@@ -171,4 +171,6 @@ std::string alsWindows1252(const std::string& utf8) {
     return aus;
 }
 
+std::string zollText(double zoll) { return formatiere("%.1f", zoll); }
+
 }  // namespace kal

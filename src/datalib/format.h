@@ -29,6 +29,10 @@ int textZuInt(const std::string& text);
 // decimal point removed. Non-finite values give an empty text.
 std::string zahlText(double wert, int nachkomma, int stellen);
 
+// A frame dimension in inches as every display and sheet shows it: one
+// decimal ("39.4"), which is what a drawing in inches states.
+std::string zollText(double zoll);
+
 // Decimals for showing `wert` with `nachkomma` decimals but never fewer
 // than `signifikant` significant digits (more decimals for small values).
 int nachkommaMindestens(double wert, int nachkomma, int signifikant);

@@ -26,7 +26,7 @@ Gestellmasse gestellmasse(const Konstruktionsangaben& a) {
 }
 
 std::string massText(double mm, bool inMm) {
-    return inMm ? formatiere("%.0f mm", mm) : formatiere("%.2f in", mm / 25.4);
+    return inMm ? formatiere("%.0f mm", mm) : zollText(mm / 25.4) + " in";
 }
 
 namespace {

@@ -36,7 +36,7 @@ struct Gestellmasse {
 };
 Gestellmasse gestellmasse(const Konstruktionsangaben& a);
 
-// A length in mm as the sheet prints it: "%.0f mm", or inches "%.2f in".
+// A length in mm as the sheet prints it: "%.0f mm", or inches "%.1f in".
 std::string massText(double mm, bool inMm);
 
 bool druckeKonstruktionsdatenblatt(PageDevice& dc, const CDialogProjektDaten& kopf,

@@ -13,6 +13,7 @@
 #include "app/aufruf.h"
 #include "app/qtports.h"
 #include "app/qtsettings.h"
+#include "app/qtsprache.h"
 #include "app/views.h"
 #include "ports/benutzeraktion.h"
 #include "ui/completion/completion_model.h"
@@ -109,6 +110,8 @@ int main(int argc, char** argv) {
         };
 
     kal::CBerechnungApp app(qt.ports(&settings), kal::CBerechnungApp::werksmodusAus(argc, argv));
+    // Qt's own dialogs and buttons speak the interface's language
+    app.beiSprachwechsel([](const std::string& code) { kal::qtSpracheSetzen(code); });
     return app.start(
         [&](kal::CBerechnungApp& a) {
             kal::CBerechnungDlg dlg(a);

@@ -70,9 +70,11 @@ public:
 class RecordingClipboard : public ClipboardPort {
 public:
     bool setText(const std::string& t) override {
+        if (!canSet) return false;
         text = t;
         return true;
     }
+    bool canSet = true;  // false: the clipboard refuses the text
     std::string text;
 };
 

@@ -18,10 +18,12 @@ struct Start {
     kaltest::AppDir dir{kaltest::Vorlage::Testinstallation};
     kal::ScriptedPorts p;
     std::vector<std::string> log;
+    std::vector<std::string> geoeffnet;  // the language codes the front end was told
 
     // Runs start-up; the main dialog records the language state it finds.
     void run(bool werks = false) {
         CBerechnungApp app(p.ports(), werks);
+        app.beiSprachwechsel([this](const std::string& c) { geoeffnet.push_back(c); });
         app.start(
             [this](CBerechnungApp& a) {
                 log.push_back("main " + a.getSprachcode() + " " + a.getSprache().GetValue("title"));
@@ -113,6 +115,27 @@ TEST(Start, FallbackToDeWhenUkMissingAndEmptyWhenAllMissing) {
     leer.p.settings.values["language"] = "English";
     leer.run();
     EXPECT_EQ(leer.log.back(), "main uk ");
+}
+
+// The front end hears of the file actually opened: the language asked for,
+// or the fallback that stood in for it; nothing when none could be read.
+TEST(Start, FrontEndToldTheLanguageOfTheOpenedFile) {
+    using V = std::vector<std::string>;
+    Start erst;
+    erst.waehle("Deutsch");
+    erst.run();
+    EXPECT_EQ(erst.geoeffnet, (V{"uk", "de"}));  // the question is asked in English
+    Start fehlt;
+    fehlt.dir.entferne("language/kalvoria_de.lng");
+    fehlt.p.settings.values["language"] = "Deutsch";
+    fehlt.run();
+    EXPECT_EQ(fehlt.geoeffnet, V{"uk"});
+    Start nichts;
+    nichts.dir.entferne("language/kalvoria_uk.lng");
+    nichts.dir.entferne("language/kalvoria_de.lng");
+    nichts.p.settings.values["language"] = "English";
+    nichts.run();
+    EXPECT_EQ(nichts.geoeffnet, V{});
 }
 
 TEST(Start, UnavailableStoreShowsReadregistryAndStillStarts) {

@@ -2,6 +2,7 @@
 
 #include "app/dialoginfo.h"
 #include "app/dialogsettings.h"
+#include "verzeichnis.h"
 
 using kal::DialogInfo;
 using kal::DialogSettings;
@@ -63,15 +64,43 @@ TEST(DialogSettings, OkGivesSelectedNameCancelNothing) {
 TEST(DialogInfo, LinesAndCaption) {
     CIniEx settings =
         ini("[Daten]\nversion=12\n[info]\ninfo1=A\ninfo2=B\ninfo3=C\ninfo4=D\ninfo5=E\n");
-    DialogInfo d("&Info && more", settings);
+    DialogInfo d("&Info && more", settings, ini(""));
     EXPECT_EQ(d.caption(), "Info  more");
     EXPECT_EQ(d.form().text(info::Zeile2), "Version  3.26.12, 30.05.2006");
     EXPECT_EQ(d.form().text(info::Zeile1), "A");
     EXPECT_EQ(d.form().text(info::Zeile3), "B");
     EXPECT_EQ(d.form().text(info::Zeile6), "E");
 
-    DialogInfo leer("Info", ini(""));
+    DialogInfo leer("Info", ini(""), ini(""));
     EXPECT_EQ(leer.form().text(info::Zeile2), "Version  3.26., 30.05.2006");
     EXPECT_EQ(leer.form().text(info::Zeile4), "");
     EXPECT_TRUE(leer.form().has(info::Zeile4));
+}
+
+// The program's description in the interface language, the maker's lines
+// as installed: every shipped language words the first line its own way.
+TEST(DialogInfo, DescriptionInTheInterfaceLanguage) {
+    CIniEx settings;
+    ASSERT_NE(settings.Open(kaltest::distDir() + "/kalvoria.ini", 1, 0, 0, 0), 0);
+    struct Fall {
+        const char* datei;
+        const char* zeile1;
+    };
+    for (const Fall& f :
+         {Fall{"kalvoria_uk.lng",
+               "kalvoria \xE2\x80\x93 design and rating of gasketed plate heat exchangers"},
+          Fall{"kalvoria_de.lng",
+               "kalvoria \xE2\x80\x93 Auslegung und Nachrechnung gedichteter "
+               "Plattenw\xC3\xA4"
+               "rme\xC3\xBC"
+               "bertrager"}}) {
+        CIniEx sprache;
+        ASSERT_NE(sprache.Open(kaltest::distDir() + "/language/" + f.datei, 0, 0, 1, 0), 0);
+        DialogInfo d("Info", settings, sprache);
+        EXPECT_EQ(d.form().text(info::Zeile1), f.zeile1);
+        EXPECT_EQ(d.form().text(info::Zeile3), settings.GetValue("info", "info2", ""));
+        EXPECT_EQ(d.form().text(info::Zeile6), settings.GetValue("info", "info5", ""));
+    }
+    DialogInfo ohne("Info", settings, ini("[about]\ninfo3=\n"));  // an empty entry words nothing
+    EXPECT_EQ(ohne.form().text(info::Zeile4), settings.GetValue("info", "info3", ""));
 }

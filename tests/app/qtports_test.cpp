@@ -7,16 +7,24 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <filesystem>
 #include <string>
 
+#include "app/qtsprache.h"
 #include "app/screenshot.h"
 #include "bildablage.h"
 #include "druck/qtseite.h"
@@ -84,6 +92,20 @@ TEST(QtQuestions, ButtonsInTheProgramsLanguage) {
     });
     EXPECT_EQ(fragen.askYesNoCancel("Speichern?", "kal", {"Ja", "Nein", ""}), kal::Answer::No);
     EXPECT_EQ(texte, (QStringList{"Ja", "Nein", "Cancel"}));
+    // each button with an access key of its own: its letter answers
+    QStringList roh;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (auto k : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            roh << box->button(k)->text();
+        // without the key the box would stay: Cancel then ends it
+        QTimer::singleShot(2000, box, [box] { box->button(QMessageBox::Cancel)->click(); });
+        QTest::keyClick(box, Qt::Key_N);
+    });
+    EXPECT_EQ(fragen.askYesNoCancel("Speichern?", "kal", {"Ja", "Nein", "Abbrechen"}),
+              kal::Answer::No);
+    EXPECT_EQ(roh, (QStringList{"&Ja", "&Nein", "&Abbrechen"}));
 
     // a choice of two has no third button; Escape is the No
     int knoepfe = 0;
@@ -91,7 +113,7 @@ TEST(QtQuestions, ButtonsInTheProgramsLanguage) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         knoepfe = static_cast<int>(box->buttons().size());
-        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "Trotzdem drucken");
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "&Trotzdem drucken");
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(box, &esc);
     });
@@ -102,6 +124,71 @@ TEST(QtQuestions, ButtonsInTheProgramsLanguage) {
                                ""}),
               kal::Answer::No);
     EXPECT_EQ(knoepfe, 2);
+}
+
+// Qt's own buttons and dialogs speak the interface's language; English, a
+// language without a catalogue or a missing catalogue leave Qt's English.
+TEST(QtSprache, QtsOwnTextsFollowTheInterface) {
+    auto abbrechen = [] {
+        QDialogButtonBox b(QDialogButtonBox::Cancel);
+        return b.button(QDialogButtonBox::Cancel)->text().remove('&');
+    };
+    EXPECT_EQ(kal::qtKatalog("de"), "qtbase_de");
+    EXPECT_EQ(kal::qtKatalog("uk"), "");  // the program's English, not Ukrainian
+    EXPECT_TRUE(kal::qtSpracheSetzen("de"));
+    EXPECT_EQ(abbrechen(), "Abbrechen");
+
+    // the file dialog (Qt's own on this platform) with German buttons
+    QString oeffnen, zurueck;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        auto* knoepfe = dlg->findChild<QDialogButtonBox*>();
+        ASSERT_NE(knoepfe, nullptr);
+        for (QAbstractButton* b : knoepfe->buttons()) {
+            const auto rolle = knoepfe->buttonRole(b);
+            if (rolle == QDialogButtonBox::AcceptRole) oeffnen = b->text().remove('&');
+            if (rolle == QDialogButtonBox::RejectRole) zurueck = b->text().remove('&');
+        }
+        dlg->resize(760, 480);
+        kaltest::bildAblegen(*dlg, "file_dialog_de");
+        dlg->reject();
+    });
+    kal::QtFiles dateien;
+    EXPECT_EQ(dateien.chooseFileToOpen(kaltest::distDir() + "/examples", "kal"), std::nullopt);
+    EXPECT_EQ(oeffnen, QString::fromUtf8("\xC3\x96"
+                                         "ffnen"));
+    EXPECT_EQ(zurueck, "Abbrechen");
+
+    for (const auto& [code, ordner] :
+         {std::pair{"uk", QString()}, {"xx", QString()}, {"de", QStringLiteral("/nonexistent")}}) {
+        EXPECT_FALSE(kal::qtSpracheSetzen(code, ordner)) << code;
+        EXPECT_EQ(abbrechen(), "Cancel") << code;
+    }
+}
+
+// The preview fits the screen's free area and shows the whole page.
+TEST(QtPrinter, PreviewFitsTheScreen) {
+    for (const QRect frei :
+         {QRect(0, 0, 1366, 728), QRect(0, 30, 800, 570), QRect(0, 0, 3000, 1900)}) {
+        const QRect r = kal::vorschauFenster(frei);
+        EXPECT_TRUE(frei.contains(r)) << frei.width() << "x" << frei.height();
+        EXPECT_GT(r.height(), frei.height() * 3 / 4);
+        EXPECT_LT(r.width(), r.height());  // portrait, as the page
+    }
+    QRect geometrie;
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        geometrie = dlg->geometry();
+        zoom = dlg->findChild<QPrintPreviewWidget*>()->zoomMode();
+        dlg->reject();
+    });
+    kal::QtPrinter drucker;
+    drucker.drucken(kal::Druckziel::Vorschau, "Vorschau", [](kal::PageDevice&) { return true; });
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(geometrie));
+    EXPECT_EQ(zoom, QPrintPreviewWidget::FitInView);
 }
 
 TEST(QtClipboard, PutsPlainText) {

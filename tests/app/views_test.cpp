@@ -51,7 +51,7 @@ TEST(QtDialogRunner, RunsRegisteredViewModally) {
     kal::QtDialogRunner runner;
     kal::registerFrameViews(runner);
     CIniEx settings = ini("[Daten]\nversion=7\n");
-    kal::DialogInfo info("&About", settings);
+    kal::DialogInfo info("&About", settings, ini(""));
     QTimer::singleShot(0, [] {
         QWidget* w = QApplication::activeModalWidget();
         ASSERT_NE(w, nullptr);

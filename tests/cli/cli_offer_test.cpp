@@ -147,7 +147,12 @@ TEST(CliOffer, SpecificationWritesTenderTextAndHandOver) {
     EXPECT_EQ(tabelle.substr(tabelle.size() - 8), "urgent\r\n");
     Json j = Json::parse(l.out, nullptr, false);
     ASSERT_FALSE(j.is_discarded());
-    EXPECT_TRUE(j["messages"].empty()) << j["messages"];
+    // the hand-over says where the text went, as the window does
+    ASSERT_EQ(j["messages"].size(), 1u) << j["messages"];
+    EXPECT_EQ(j["messages"][0]["key"], "tabelleGeoeffnet");
+    EXPECT_EQ(j["messages"][0]["text"],
+              "The specification is on the clipboard and the spreadsheet template "
+              "spec-sheet_uk.xls has been opened: paste it there (Ctrl+V).");
     // hidden values too, with their visibility
     EXPECT_EQ(j["spec"]["anzeige"][k(kal::sp::Dampfdruck)], "10.0263");
     EXPECT_FALSE(j["spec"]["sichtbar"][k(kal::sp::Dampfdruck)].get<bool>());

@@ -56,6 +56,27 @@ TEST(Einheiten, DisplayUnitsExistInTheirGroup) {
     EXPECT_EQ(gruppe(1).getForObjectId(gruppe(1).getAnzeigeEinheitObjectId(1))->getName(), "°F");
 }
 
+// A temperature difference in each system's display unit: kelvin scaled by
+// the unit's degree with no offset, named "K" for the Celsius degree.
+TEST(Einheiten, TemperatureDifferenceInTheDisplayUnit) {
+    const Data& d = ausgelieferteDaten();
+    namespace eg = einheitengruppe;
+    struct Fall {
+        int system;
+        double wert;
+        const char* name;
+    };
+    for (const Fall& f : {Fall{0, 40.0, "K"}, Fall{1, 72.0,
+                                                   "\xC2\xB0"
+                                                   "F"}}) {
+        const int pos = anzeigeEinheitPosition(d, eg::Temperatur, f.system);
+        EXPECT_NEAR(temperaturdifferenzAus(d, pos, 40.0), f.wert, 1e-9) << f.system;
+        EXPECT_EQ(temperaturdifferenzName(d, pos), f.name);
+    }
+    EXPECT_EQ(temperaturdifferenzName(d, eg::TemperaturK), "K");
+    EXPECT_EQ(anzeigeEinheitPosition(d, 99, 1), 0);  // no such group
+}
+
 double tabelleNu(const Spalttyp& s, int ww, double re, double pr) {
     int k = 4;
     for (int i = 0; i < 4; ++i)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "ports/scripted.h"
 
 using namespace kal;
@@ -32,6 +35,37 @@ TEST(MeldungsTitel, ByKindOfMessageAndPlaceholdersInAnyOrder) {
     }
     const std::string werte[] = {"a", "b"};
     EXPECT_EQ(einsetzen("%2 %1 %1, %3 50 % %", werte), "b a a, %3 50 % %");
+}
+
+// Every button of a row gets a key of its own; one a translator chose stays.
+TEST(KuerzelVergeben, OneKeyPerButtonOfTheRow) {
+    struct Fall {
+        std::vector<std::string> vorher, nachher;
+    };
+    const Fall faelle[] = {
+        {{"Ja", "Nein", "Abbrechen"}, {"&Ja", "&Nein", "&Abbrechen"}},
+        {{"Yes", "No", "Cancel"}, {"&Yes", "&No", "&Cancel"}},
+        // a toolkit text with its own key keeps it and takes that letter
+        {{"Nein", "&No", "Cancel"}, {"N&ein", "&No", "&Cancel"}},
+        {{"Trotzdem drucken",
+          "Zur\xC3\xBC"
+          "ck"},
+         {"&Trotzdem drucken",
+          "&Zur\xC3\xBC"
+          "ck"}},
+        // same first letter; no letter of UTF-8 bytes, a literal "&&" is no key
+        {{"\xC3\x9C"
+          "ber",
+          "Ueber", "R&&D"},
+         {"\xC3\x9C&ber", "&Ueber", "&R&&D"}},
+        {{"", "Oui", "OK"}, {"", "&Oui", "O&K"}},
+        {{"aa", "a"}, {"&aa", "a"}},  // nothing left: no key rather than a double
+    };
+    for (const Fall& f : faelle) {
+        std::vector<std::string> t = f.vorher;
+        kuerzelVergeben(t);
+        EXPECT_EQ(t, f.nachher);
+    }
 }
 
 TEST(Beschriftungen, TableSetsEveryCaptionAndAMissingKeyEmptiesIt) {

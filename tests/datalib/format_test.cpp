@@ -101,6 +101,15 @@ TEST(Runden, HalfAwayFromZero) {
     EXPECT_DOUBLE_EQ(runden(1250, -2), 1300);
 }
 
+// Inches as a drawing states them: one decimal, rounded, a point whatever
+// the locale.
+TEST(ZollText, OneDecimal) {
+    const std::pair<double, const char*> faelle[] = {{1000 / 25.399, "39.4"}, {42.5197, "42.5"},
+                                                     {35.4545, "35.5"},       {999.96, "1000.0"},
+                                                     {0.04, "0.0"},           {12.0, "12.0"}};
+    for (const auto& [zoll, text] : faelle) EXPECT_EQ(zollText(zoll), text) << zoll;
+}
+
 TEST(Formatiere, LongOutputAndCLocale) {
     std::string lang(1000, 'x');
     EXPECT_EQ(formatiere("%s|%.2f", lang.c_str(), 1.5), lang + "|1.50");
@@ -119,6 +128,7 @@ TEST(Zahlpruefung, CLocaleUnderDecimalCommaLocale) {
     EXPECT_EQ(pruefeDouble("1,5", 0, 10, w), ZahlKeineZahl);
     EXPECT_EQ(zahlText(1.25, 2, 0), "1.25");
     EXPECT_EQ(formatiere("%.1f", 2.5), "2.5");
+    EXPECT_EQ(zollText(39.37), "39.4");
     EXPECT_DOUBLE_EQ(textZuDouble("2.5"), 2.5);
     std::setlocale(LC_ALL, gemerkt.c_str());
 }

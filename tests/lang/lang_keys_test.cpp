@@ -17,29 +17,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kLanguageSections = {"maindialog",
-                                                    "buttons",
-                                                    "menu",
-                                                    "combobox",
-                                                    "global",
-                                                    "error",
-                                                    "unit",
-                                                    "result",
-                                                    "warning",
-                                                    "settingsdialog",
-                                                    "addmediumdialog",
-                                                    "assemblydialog",
-                                                    "anschluesse",
-                                                    "zubehoerliste",
-                                                    "spezifikation",
-                                                    "ausschreibung",
-                                                    "plattentypspalttypdlg",
-                                                    "alternatives",
-                                                    "betriebspunkte",
-                                                    "projektdaten",
-                                                    "kondatenblatt",
-                                                    "plattenlegeplan",
-                                                    "stoffinfo"};
+const std::vector<std::string> kLanguageSections = {"about",           "maindialog",
+                                                    "buttons",         "menu",
+                                                    "combobox",        "global",
+                                                    "error",           "unit",
+                                                    "result",          "warning",
+                                                    "settingsdialog",  "addmediumdialog",
+                                                    "assemblydialog",  "anschluesse",
+                                                    "zubehoerliste",   "spezifikation",
+                                                    "ausschreibung",   "plattentypspalttypdlg",
+                                                    "alternatives",    "betriebspunkte",
+                                                    "projektdaten",    "kondatenblatt",
+                                                    "plattenlegeplan", "stoffinfo"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 

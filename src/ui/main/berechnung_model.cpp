@@ -756,26 +756,49 @@ void CBerechnungDlg::einheitensystemGeaendert() {
     ergebnisNeuAnzeigen();
 }
 
-void CBerechnungDlg::ergebnisEinheitenSetzen() {
+namespace {
+// The result's unit labels and the unit group each shows.
+constexpr std::pair<int, int> kErgebnisEinheiten[] = {
+    {EinheitAlfa, einheitengruppe::Waermeuebergang},
+    {EinheitKRein, einheitengruppe::Waermeuebergang},
+    {EinheitKErf, einheitengruppe::Waermeuebergang},
+    {EinheitKEff, einheitengruppe::Waermeuebergang},
+    {EinheitVMin, einheitengruppe::Geschwindigkeit},
+    {EinheitVMax, einheitengruppe::Geschwindigkeit},
+    {EinheitVStutzen, einheitengruppe::Geschwindigkeit},
+    {EinheitFoulingSoll, einheitengruppe::Fouling},
+    {EinheitFoulingIst, einheitengruppe::Fouling},
+    {EinheitFlaeche, einheitengruppe::Flaeche},
+    {EinheitGewicht, einheitengruppe::Gewicht},
+    {EinheitCmtd, einheitengruppe::Temperatur},
+};
+}  // namespace
+
+std::string CBerechnungDlg::ergebnisEinheit(int id, int system) const {
     const EinheitenGruppeListe& gruppen = data().getEinheitenGruppeListe();
-    auto anzeige = [&](int gruppe) -> std::string {
+    for (const auto& [label, gruppe] : kErgebnisEinheiten) {
+        if (label != id) continue;
         const EinheitenGruppe* g = gruppen.internalGetAt(gruppe);
         if (!g) return {};
-        const Einheit* e = g->getForObjectId(g->getAnzeigeEinheitObjectId(einheitensystem_));
+        const int anzeige = g->getAnzeigeEinheitObjectId(system);
+        // the mean temperature difference is a difference, not a temperature
+        if (gruppe == einheitengruppe::Temperatur)
+            return temperaturdifferenzName(data(), g->getIndexForEinheitObjectId(anzeige));
+        const Einheit* e = g->getForObjectId(anzeige);
         return e ? e->getName() : std::string();
-    };
-    Form& f = form();
-    for (int id : {EinheitAlfa, EinheitKRein, EinheitKErf, EinheitKEff})
-        f.setText(id, anzeige(einheitengruppe::Waermeuebergang));
-    for (int id : {EinheitVMin, EinheitVMax, EinheitVStutzen})
-        f.setText(id, anzeige(einheitengruppe::Geschwindigkeit));
-    for (int id : {EinheitFoulingSoll, EinheitFoulingIst})
-        f.setText(id, anzeige(einheitengruppe::Fouling));
-    f.setText(EinheitFlaeche, anzeige(einheitengruppe::Flaeche));
-    f.setText(EinheitGewicht, anzeige(einheitengruppe::Gewicht));
-    const EinheitenGruppe* temperatur = gruppen.internalGetAt(einheitengruppe::Temperatur);
-    const Einheit* erste = temperatur ? temperatur->getEinheitAt(0) : nullptr;
-    f.setText(EinheitCmtd, erste ? erste->getName() : std::string());
+    }
+    return {};
+}
+
+std::vector<int> CBerechnungDlg::ergebnisEinheitLabels() {
+    std::vector<int> ids;
+    for (const auto& [label, gruppe] : kErgebnisEinheiten) ids.push_back(label);
+    return ids;
+}
+
+void CBerechnungDlg::ergebnisEinheitenSetzen() {
+    for (int id : ergebnisEinheitLabels())
+        form().setText(id, ergebnisEinheit(id, einheitensystem_));
 }
 
 void CBerechnungDlg::millimeterGeaendert() {
@@ -1164,7 +1187,8 @@ void CBerechnungDlg::hilfe() {
 }
 
 void CBerechnungDlg::info() {
-    DialogInfo dlg(app_.getSprache().GetValue("menu", "info", ""), app_.getSettings());
+    DialogInfo dlg(app_.getSprache().GetValue("menu", "info", ""), app_.getSettings(),
+                   app_.getSprache());
     if (ports_.dialogs) ports_.dialogs->runDialog(dlg);
 }
 

@@ -122,6 +122,10 @@ public:
     void berechneteFelderSetzen(const std::vector<std::string>& ids);
     // Unit labels of the result rows for the current unit system.
     void ergebnisEinheitenSetzen();
+    // The result's unit labels, and the text one shows in unit system
+    // `system` (1 US, else SI): a view keeps room for the wider of both.
+    static std::vector<int> ergebnisEinheitLabels();
+    std::string ergebnisEinheit(int id, int system) const;
     void warnungAktualisieren();
     void spalttypenBearbeiten();  // the permission grid
     // The completion dialog on the shown result; `vorher` runs on it before

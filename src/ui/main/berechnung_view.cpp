@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/main/colorlabel.h"
 
@@ -279,6 +280,7 @@ BerechnungView::BerechnungView(CBerechnungDlg& model, QWidget* parent) : ModellV
         if (QAction* a = binder_.action(id)) a->setShortcut(taste);
     logoLaden();
     aktualisieren();
+    platzFuerEinheiten();
     // Tab goes from entry to entry; a result field still takes a click, to
     // select and copy its value.
     for (QLineEdit* e : findChildren<QLineEdit*>())
@@ -322,6 +324,28 @@ QWidget* BerechnungView::baueClient() {
     warnung_->farbenGeaendert();
     v->addWidget(warnung_);
     return client;
+}
+
+// A unit text is never cut: the unit lists are as wide as their widest
+// unit, the result's unit labels keep room for the wider text of either
+// unit system, so that switching the system moves nothing.
+void BerechnungView::platzFuerEinheiten() {
+    for (int id : CBerechnungDlg::kUnitListen) {
+        auto* c = findChild<QComboBox*>(QString::number(id));
+        if (!c) continue;
+        // the lists hold the units of the data, which do not change while it runs
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        c->setMinimumWidth(std::max(c->minimumWidth(), c->sizeHint().width()));
+    }
+    for (int id : CBerechnungDlg::ergebnisEinheitLabels()) {
+        auto* l = findChild<QLabel*>(QString::number(id));
+        if (!l) continue;
+        int breite = 0;
+        for (int system : {0, 1})
+            breite = std::max(breite, l->fontMetrics().horizontalAdvance(QString::fromStdString(
+                                          model_.ergebnisEinheit(id, system))));
+        l->setMinimumWidth(breite + 2 * l->margin() + 2);
+    }
 }
 
 void BerechnungView::logoLaden() {

@@ -31,6 +31,7 @@ protected:
 private:
     QWidget* baueClient();
     void logoLaden();
+    void platzFuerEinheiten();
 
     QMenuBar* menuBar_ = nullptr;
     QLabel* logo_ = nullptr;

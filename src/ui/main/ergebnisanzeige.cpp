@@ -49,7 +49,8 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
     zahl(f, hd::VMaxKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vSpaltMaxKalt), 2);
     zahl(f, hd::VStutzenWarm, anzeige(d, eg::Geschwindigkeit, sys, e.vStutzenWarm), 2);
     zahl(f, hd::VStutzenKalt, anzeige(d, eg::Geschwindigkeit, sys, e.vStutzenKalt), 2);
-    zahl(f, hd::Cmtd, e.cmtd, 2);
+    zahl(f, hd::Cmtd,
+         temperaturdifferenzAus(d, anzeigeEinheitPosition(d, eg::Temperatur, sys), e.cmtd), 2);
     // pressure losses: kPa -> the unit beside the allowed loss
     auto druck = [&](double kpa, int pos) {
         const Einheit* e1 = einheitAn(d, eg::Druck, eg::DruckKPa);
@@ -89,12 +90,14 @@ void ergebnisAnzeigen(const Data& d, const CIniEx& sprache, const Berechnungsfal
     };
     paar(e.spalttypenWarm[0], hd::Anzahl1, hd::Spalttyp1);
     paar(e.spalttypenWarm[1], hd::Anzahl2, hd::Spalttyp2);
-    const double teiler = fall.eingaben.masseInMm ? 1.0 : kMmJeZoll;
-    f.setText(hd::Hoehe, formatiere("%g", e.hoehe / teiler));
-    f.setText(hd::Breite, formatiere("%g", e.breite / teiler));
-    f.setText(hd::LaengeTotal, formatiere("%g", e.laengeTotal / teiler));
-    f.setText(hd::StutzenHorizontal, formatiere("%g", e.stutzenabstandHorizontal / teiler));
-    f.setText(hd::StutzenVertikal, formatiere("%g", e.stutzenabstandVertikal / teiler));
+    auto mass = [mm = fall.eingaben.masseInMm](double wert) {
+        return mm ? formatiere("%g", wert) : zollText(wert / kMmJeZoll);
+    };
+    f.setText(hd::Hoehe, mass(e.hoehe));
+    f.setText(hd::Breite, mass(e.breite));
+    f.setText(hd::LaengeTotal, mass(e.laengeTotal));
+    f.setText(hd::StutzenHorizontal, mass(e.stutzenabstandHorizontal));
+    f.setText(hd::StutzenVertikal, mass(e.stutzenabstandVertikal));
     f.setText(hd::Lieferzeit, formatiere("%i", e.lieferzeit));
 }
 

@@ -52,8 +52,8 @@ std::string masseText(const Berechnungsfall& fall) {
     const Berechnungsergebnis& r = fall.ergebnis;
     if (fall.eingaben.masseInMm)
         return formatiere(" %.2f x %.2f x %.2f [mm]", r.laengeTotal, r.breite, r.hoehe);
-    return formatiere(" %.2f x %.2f x %.2f [inch]", r.laengeTotal * kZollJeMm, r.breite * kZollJeMm,
-                      r.hoehe * kZollJeMm);
+    return " " + zollText(r.laengeTotal * kZollJeMm) + " x " + zollText(r.breite * kZollJeMm) +
+           " x " + zollText(r.hoehe * kZollJeMm) + " [inch]";
 }
 
 std::string tabellenText(const Form& f, const Ausgabekontext& k) {

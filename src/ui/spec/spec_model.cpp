@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <cmath>
 #include <exception>
+#include <filesystem>
 
 #include "datalib/dateiausgabe.h"
 #include "datalib/dialoghilfe.h"
@@ -323,11 +324,7 @@ bool DialogSpec::projektdatenSchreiben() {
 // ---------------------------------------------------------------- filling
 
 int DialogSpec::anzeigePosition(int gruppe) const {
-    const EinheitenGruppe* g = data().getEinheitenGruppeListe().internalGetAt(gruppe);
-    if (!g) return 0;
-    const int pos =
-        g->getIndexForEinheitObjectId(g->getAnzeigeEinheitObjectId(fall_.eingaben.einheitensystem));
-    return pos < 0 ? 0 : pos;
+    return anzeigeEinheitPosition(data(), gruppe, fall_.eingaben.einheitensystem);
 }
 
 std::string DialogSpec::klammer(int gruppe, int pos) const {
@@ -515,9 +512,10 @@ void DialogSpec::fuelleKenndaten() {
     zeige(Leistung, EinheitLeistung, eg::Leistung, e.einheitLeistung,
           std::max(a.leistungWarm, a.leistungKalt), "%.2f");
     zeige(Flaeche, EinheitFlaeche, eg::Flaeche, anzeigePosition(eg::Flaeche), r.flaeche, "%.2f");
-    f.setText(Lmtd, formatiere("%.2f", r.lmtd));
-    f.setText(Cmtd, formatiere("%.2f", r.cmtd));
-    f.setText(EinheitTemperaturdifferenz, klammer(eg::Temperatur, eg::TemperaturK));
+    const int dt = anzeigePosition(eg::Temperatur);
+    f.setText(Lmtd, formatiere("%.2f", temperaturdifferenzAus(data(), dt, r.lmtd)));
+    f.setText(Cmtd, formatiere("%.2f", temperaturdifferenzAus(data(), dt, r.cmtd)));
+    f.setText(EinheitTemperaturdifferenz, "[" + temperaturdifferenzName(data(), dt) + "]");
     const int k = anzeigePosition(eg::Waermeuebergang);
     zeige(KErf, EinheitK, eg::Waermeuebergang, k, r.kErf, "%.2f");
     zeige(KEff, 0, eg::Waermeuebergang, k, r.kEff, "%.2f");
@@ -637,9 +635,25 @@ std::string DialogSpec::vorlagenPfad() const {
 }
 
 void DialogSpec::tabelleUebergeben() {
-    // what the template opens with is not examined: the hand-over is the text
+    // Nothing on screen changes, so the user is told where the text went.
+    // What the template opens with is not examined: the hand-over is the text.
+    const CIniEx& s = sprache();
     ausgabeGelungen_ = ports_.clipboard && ports_.clipboard->setText(tabellenText());
-    if (ports_.documents) ports_.documents->openDocument(vorlagenPfad());
+    if (!ausgabeGelungen_) {
+        zeigeMeldung(ports_.messages, s, "error", "zwischenablage", caption());
+        return;
+    }
+    const std::string vorlage = vorlagenPfad();
+    const bool geoeffnet = ports_.documents && ports_.documents->openDocument(vorlage);
+    if (!ports_.messages) return;
+    const std::string werte[] = {std::filesystem::path(vorlage).filename().string()};
+    Message m;
+    m.section = "spezifikation";
+    m.key = geoeffnet ? "tabelleGeoeffnet" : "tabelleOhneVorlage";
+    m.text = einsetzen(s.GetValue(m.section, m.key, ""), werte);
+    m.caption = caption();
+    m.icon = geoeffnet ? MessageIcon::Information : MessageIcon::Warning;
+    ports_.messages->showMessage(m);
 }
 
 void DialogSpec::ausschreibungSchreiben() {

@@ -637,5 +637,5 @@ TEST(Komplettierung, DataSheetDimensionsAreTheResults) {
         EXPECT_EQ(static_cast<int>(platten.size()), r.spaltenGesamt + 1);
     }
     EXPECT_EQ(massText(1080.0, true), "1080 mm");
-    EXPECT_EQ(massText(1080.0, false), "42.52 in");
+    EXPECT_EQ(massText(1080.0, false), "42.5 in");
 }

@@ -321,5 +321,5 @@ TEST(CBerechnungDlg, ResultUnitLabelsFollowTheUnitSystem) {
     d.geklickt(SystemUS);
     EXPECT_EQ(d.form().text(EinheitKEff), "us5");
     EXPECT_EQ(d.form().text(EinheitVMin), "us15");
-    EXPECT_EQ(d.form().text(EinheitCmtd), "si1");  // always the first unit
+    EXPECT_EQ(d.form().text(EinheitCmtd), "si1");  // a degree of the kelvin's size: the kelvin
 }

@@ -11,8 +11,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -90,6 +93,44 @@ TEST(BerechnungView, RadioClicksReachTheModel) {
     QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(SystemUS)), Qt::LeftButton);
     EXPECT_EQ(d.getEinheitensystem(), 1);
     EXPECT_FALSE(v.findChild<QRadioButton*>(QString::number(SystemSI))->isChecked());
+}
+
+// No unit text is cut, in either unit system and language: a unit list's
+// text field takes its widest unit, a result unit label its text.
+TEST(BerechnungView, UnitTextsAreNeverCut) {
+    for (const char* sprache : {"English", "Deutsch"}) {
+        for (int system : {SystemUS, SystemSI}) {
+            SCOPED_TRACE(std::string(sprache) + (system == SystemUS ? " US" : " SI"));
+            Umgebung u({.sprache = sprache});
+            CBerechnungDlg d(u.app);
+            BerechnungView v(d);
+            v.show();
+            QTest::mouseClick(v.findChild<QRadioButton*>(QString::number(system)), Qt::LeftButton);
+            QApplication::processEvents();
+            int listen = 0;
+            for (int id : CBerechnungDlg::kUnitListen) {
+                auto* c = v.findChild<QComboBox*>(QString::number(id));
+                if (!c) continue;
+                ++listen;
+                int text = 0;
+                for (int i = 0; i < c->count(); ++i)
+                    text = std::max(text, c->fontMetrics().horizontalAdvance(c->itemText(i)));
+                QStyleOptionComboBox opt;
+                opt.initFrom(c);
+                const QRect feld = c->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                              QStyle::SC_ComboBoxEditField, c);
+                EXPECT_GE(feld.width(), text) << id << " " << c->currentText().toStdString();
+            }
+            EXPECT_EQ(listen, 13);
+            for (int id : CBerechnungDlg::ergebnisEinheitLabels()) {
+                auto* l = v.findChild<QLabel*>(QString::number(id));
+                ASSERT_NE(l, nullptr) << id;
+                EXPECT_FALSE(l->text().isEmpty()) << id;
+                EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text()))
+                    << id << " " << l->text().toStdString();
+            }
+        }
+    }
 }
 
 // The window fits a 1366x768 laptop screen (less a task bar and the title

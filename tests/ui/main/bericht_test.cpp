@@ -61,8 +61,8 @@ TEST(Anzeige, LeerenUndZollMasse) {
     f.eingaben.masseInMm = false;
     Form zoll;
     ergebnisAnzeigen(u.data, u.sprache, f, zoll);
-    EXPECT_EQ(zoll.text(hd::Hoehe), formatiere("%g", f.ergebnis.hoehe / 25.399));
-    f.eingaben.einheitensystem = 1;  // US: k in BTU/(ft2 h F)
+    EXPECT_EQ(zoll.text(hd::Hoehe), "37.4");  // inches with one decimal
+    f.eingaben.einheitensystem = 1;           // US: k in BTU/(ft2 h F)
     ergebnisAnzeigen(u.data, u.sprache, f, zoll);
     EXPECT_EQ(zoll.text(hd::KEff), zahlText(f.ergebnis.kEff / 5.678263, 0, 10));
     EXPECT_EQ(zoll.text(hd::CustomPreis), zahlText(f.ergebnis.customPreis, 0, 15));

@@ -194,6 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {EinheitInhaltWarm, "[US gal]"},
                   {Flaeche, "21.53"},
                   {EinheitFlaeche, "[ft²]"},
+                  {Lmtd, "72.00"},  // 40 K as a difference in °F
+                  {Cmtd, "72.00"},
+                  {EinheitTemperaturdifferenz, "[°F]"},
                   {EinheitK, "[BTU/(h·ft²·°F)]"},
                   {EinheitFouling, "[h·ft²·°F/BTU]"},
                   {Gewicht, "389"},
@@ -387,7 +390,7 @@ TEST(Spezifikation, ClerkAndTelephoneInTheSettings) {
         EXPECT_EQ(s.u.p.settings.values["telefon"], "-214");
         EXPECT_EQ(s.u.p.settings.values.count("position"), 0u);
         EXPECT_EQ(s.u.p.settings.values["projekt"], "Old project");
-        EXPECT_TRUE(s.u.p.messages.shown.empty());
+        EXPECT_EQ(s.u.meldungsKeys(), std::vector<std::string>{"tabelleGeoeffnet"});
     }
     Spez s(probe("water_water_design.kal"), {}, {},
            [](kaltest::Umgebung& u) { u.p.settings.available = false; });
@@ -420,7 +423,7 @@ TEST(Ausgaben, DimensionLineInMmOrInch) {
     c.ergebnis.hoehe = 900.5;
     EXPECT_EQ(spez::masseText(c), " 1000.00 x 254.00 x 900.50 [mm]");
     c.eingaben.masseInMm = false;
-    EXPECT_EQ(spez::masseText(c), " 39.37 x 10.00 x 35.45 [inch]");
+    EXPECT_EQ(spez::masseText(c), " 39.4 x 10.0 x 35.5 [inch]");
 }
 
 // Line breaks never reach the line-based outputs: typed (or from an action
@@ -696,6 +699,40 @@ TEST(Ausgaben, TenderFileSuggestsTheProjectsName) {
     s.klick(Ausschreibung);  // cancelled
     EXPECT_EQ(s.u.p.files.names, std::vector<std::string>{"Molkerei_Süd__WT_3_4_10.txt"});
     EXPECT_EQ(s.u.p.files.extensions, std::vector<std::string>{"txt"});
+}
+
+// The hand-over says where its text went: on the clipboard with the
+// template opened, on the clipboard without it, or nowhere (and then no
+// template is opened either).
+TEST(Ausgaben, HandOverTellsWhereTheTextWent) {
+    struct Fall {
+        bool ablage, vorlage;
+        const char* key;
+        MessageIcon icon;
+        size_t geoeffnet;
+    };
+    for (const Fall& c : {Fall{true, true, "tabelleGeoeffnet", MessageIcon::Information, 1},
+                          Fall{true, false, "tabelleOhneVorlage", MessageIcon::Warning, 1},
+                          Fall{false, true, "zwischenablage", MessageIcon::Error, 0}}) {
+        SCOPED_TRACE(c.key);
+        Spez s(probe("water_water_design.kal"));
+        s.u.p.clipboard.canSet = c.ablage;
+        s.u.p.documents.canOpen = c.vorlage;
+        s.klick(Excel);
+        EXPECT_EQ(s.dlg->letzteAusgabeGelungen(), c.ablage);
+        EXPECT_EQ(s.u.p.documents.opened.size(), c.geoeffnet);
+        ASSERT_EQ(s.u.meldungsKeys(), std::vector<std::string>{c.key});
+        EXPECT_EQ(s.u.p.messages.shown[0].icon, c.icon);
+        EXPECT_EQ(s.u.p.messages.shown[0].caption, s.dlg->caption());
+    }
+    Spez de(probe("water_water_design.kal"), {}, {kaltest::Vorlage::Ausgeliefert, "Deutsch"});
+    de.u.p.documents.canOpen = false;
+    de.klick(Excel);
+    ASSERT_EQ(de.u.p.messages.shown.size(), 1u);
+    EXPECT_EQ(de.u.p.messages.shown[0].text,
+              "Die Spezifikation liegt in der Zwischenablage, aber die Tabellenvorlage "
+              "spec-sheet_de.xls konnte nicht geöffnet werden: Fügen Sie sie in eine Tabelle "
+              "ein (Strg+V).");
 }
 
 TEST(Ausgaben, GermanTemplate) {

@@ -53,7 +53,7 @@ TEST(SpecView, WritesWhatTheCliWritesForTheSameEntries) {
         u.p.files.saveAnswers.push_back(dir.pfad("dialog.txt"));
         for (int knopf : {Excel, Ausschreibung})
             QTest::mouseClick(v.findChild<QPushButton*>(QString::number(knopf)), Qt::LeftButton);
-        EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{});
+        EXPECT_EQ(u.meldungsKeys(), std::vector<std::string>{"tabelleGeoeffnet"});
 
         dir.schreibe("spec.json", R"([{"id": 1267, "text": "Nord 2"},
             {"id": 1397, "text": "clean"}, {"id": 1341, "text": "180"}])");
