@@ -146,35 +146,22 @@ void Anschreiben::feld(int x, int breite, const std::string& label, const std::s
     const int lab = breite * 2 / 5;
     const PageFont lf = passend(dc_, label, klein_, lab - klein_.height / 2);
     const Eingepasst e = einpassen(dc_, wert, klein_, breite - lab, 2);
-    doc_.platzFuer(static_cast<int>(e.zeilen.size()) * e.font.height);
+    doc_.platzFuer(std::max(klein_.height, e.font.height));
     dc_.drawText(x, doc_.y, label, lf, TextAlign::Left);
-    int y = doc_.y;
+    const int oben = doc_.y;
     for (const std::string& z : e.zeilen) {
-        dc_.drawText(x + lab, y, z, e.font, TextAlign::Left);
-        y += e.font.height;
+        doc_.platzFuer(e.font.height);
+        dc_.drawText(x + lab, doc_.y, z, e.font, TextAlign::Left);
+        doc_.y += e.font.height;
     }
-    doc_.y = std::max(y, doc_.y + klein_.height);
+    doc_.y = std::max(doc_.y, oben + klein_.height);
 }
 
 void Anschreiben::adressen() {
     const Angebotsmappe& m = a_.mappe;
     const int mitte = spalte(0.55), linksBreite = mitte - x1_ - l_;
-    const int oben = doc_.y;
-    // the customer's address on the left
-    for (const std::string& z : einpassen(dc_, m.kunde.name, fett_, linksBreite, 2).zeilen) {
-        dc_.drawText(x1_, doc_.y, z, passend(dc_, z, fett_, linksBreite), TextAlign::Left);
-        doc_.y += fett_.height;
-    }
-    for (const std::string& zeile : m.kunde.adresse) {
-        const Eingepasst e = einpassen(dc_, zeile, normal_, linksBreite, 1);
-        for (const std::string& z : e.zeilen) {
-            dc_.drawText(x1_, doc_.y, z, e.font, TextAlign::Left);
-            doc_.y += e.font.height;
-        }
-    }
-    const int links = doc_.y;
-    // the references on the right
-    doc_.y = oben;
+    const int oben = doc_.y, ersteSeite = doc_.seite();
+    // the references on the right first
     const int rechtsBreite = x2_ - mitte;
     std::string anfrage = m.anfrageReferenz;
     if (!m.anfrageDatum.empty())
@@ -184,7 +171,22 @@ void Anschreiben::adressen() {
     if (!m.kunde.kontakt.empty()) feld(mitte, rechtsBreite, t("kontakt"), m.kunde.kontakt);
     feld(mitte, rechtsBreite, t("datum"), m.datum);
     feld(mitte, rechtsBreite, t("gueltigkeit"), m.gueltigkeit);
-    doc_.y = std::max(doc_.y, links) + l_;
+    const int rechts = doc_.y;
+    // the customer's address on the left, each line set smaller to fit;
+    // below the references when those took more than the page
+    const int seite = doc_.seite();
+    if (seite == ersteSeite) doc_.y = oben;
+    for (const std::string& z : einpassen(dc_, m.kunde.name, fett_, linksBreite, 2).zeilen) {
+        doc_.platzFuer(fett_.height);
+        dc_.drawText(x1_, doc_.y, z, passend(dc_, z, fett_, linksBreite), TextAlign::Left);
+        doc_.y += fett_.height;
+    }
+    for (const std::string& z : m.kunde.adresse) {
+        doc_.platzFuer(normal_.height);
+        dc_.drawText(x1_, doc_.y, z, passend(dc_, z, normal_, linksBreite), TextAlign::Left);
+        doc_.y += normal_.height;
+    }
+    doc_.y = (doc_.seite() == seite ? std::max(doc_.y, rechts) : doc_.y) + l_;
 }
 
 void Anschreiben::inhalt() {
@@ -207,7 +209,7 @@ void Anschreiben::inhalt() {
 
 void Anschreiben::tabelle() {
     const int cMenge = spalte(0.15), cText = spalte(0.18), cEinzel = spalte(0.81);
-    const int textBreite = spalte(0.60) - cText, preisBreite = spalte(0.19);
+    const int textBreite = spalte(0.60) - cText, preisBreite = static_cast<int>(b_ * 0.19);
     auto kopfzeile = [&] {
         doc_.platzFuer(kleinFett_.height * 3);
         const int y = doc_.y;
@@ -249,7 +251,10 @@ void Anschreiben::tabelle() {
         int hoehe = 0;
         for (const Zeile& x : zeilen) hoehe += x.font.height;
         hoehe = std::max(hoehe, klein_.height);
-        if (doc_.y + hoehe > doc_.unten()) {
+        // a row stays on one page when it fits one; a very long text
+        // starts where it is and goes on on the next page
+        const bool zusammen = hoehe <= doc_.unten() / 2;
+        if (doc_.y + (zusammen ? hoehe : klein_.height * 4) > doc_.unten()) {
             doc_.platzFuer(doc_.unten());  // a new page, and the columns' heads again
             kopfzeile();
         }
@@ -258,11 +263,6 @@ void Anschreiben::tabelle() {
         dc_.drawText(x1_, y, nummer, passend(dc_, nummer, klein_, cMenge - x1_ - l_ * 3),
                      TextAlign::Left);
         dc_.drawText(cMenge, y, menge, passend(dc_, menge, klein_, l_ * 3), TextAlign::Right);
-        int yt = y;
-        for (const Zeile& x : zeilen) {
-            dc_.drawText(cText, yt, x.text, x.font, TextAlign::Left);
-            yt += x.font.height;
-        }
         const std::string einzel = betrag(z.einzelpreis), gesamt = betrag(z.gesamt);
         const std::string offen = t("aufAnfrage");
         dc_.drawText(cEinzel, y, z.einzelpreis ? einzel : offen,
@@ -271,7 +271,13 @@ void Anschreiben::tabelle() {
         dc_.drawText(x2_, y, z.gesamt ? gesamt : offen,
                      passend(dc_, z.gesamt ? gesamt : offen, klein_, preisBreite - l_),
                      TextAlign::Right);
-        doc_.y = y + hoehe + klein_.height / 3;
+        for (const Zeile& x : zeilen) {
+            doc_.platzFuer(x.font.height);
+            dc_.drawText(cText, doc_.y, x.text, x.font, TextAlign::Left);
+            doc_.y += x.font.height;
+        }
+        if (doc_.y < y + klein_.height) doc_.y = y + klein_.height;
+        doc_.y += klein_.height / 3;
     }
     dc_.drawLine(x1_, doc_.y, x2_, doc_.y, r_.stift);
     doc_.y += klein_.height / 3;

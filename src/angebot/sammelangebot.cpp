@@ -41,7 +41,7 @@ void Sammelangebot::neu(const std::string& sprachcode) {
                           s.GetValue("angebotsmappe", "lieferungVorgabe", ""),
                           s.GetValue("angebotsmappe", "verpackungVorgabe", ""),
                           s.GetValue("angebotsmappe", "gewaehrleistungVorgabe", "")};
-    gespeichert_ = mappeKodieren(mappe_);
+    gespeichert_ = mappe_;
 }
 
 bool Sammelangebot::oeffnen(const std::string& pfad) {
@@ -61,7 +61,7 @@ bool Sammelangebot::oeffnen(const std::string& pfad) {
     }
     mappe_ = std::move(*g.mappe);
     if (mappe_.sprache.empty()) mappe_.sprache = app_.getSprachcode();
-    gespeichert_ = mappeKodieren(mappe_);
+    gespeichert_ = mappe_;
     return true;
 }
 
@@ -72,13 +72,17 @@ bool Sammelangebot::speichern(const std::string& pfad) {
         schreibfehlerMelden(app_.getPorts().messages, app_.getSprache(), pfad, grund);
         return false;
     }
-    gespeichert_ = text;
+    gespeichert_ = mappe_;
     return true;
 }
 
 bool Sammelangebot::alsRevisionSpeichern(const std::string& pfad) {
     const Angebotsmappe vorher = mappe_;
-    const Mappensummen s = summen();
+    // the revision as it was saved (and perhaps sent); changes since then
+    // belong to the next one
+    const Mappensummen s = gespeichert_ && gespeichert_->revision == mappe_.revision
+                               ? summenVon(*gespeichert_)
+                               : summen();
     mappe_.historie.push_back({mappe_.revision, mappe_.datum, s.zwischensumme, s.gesamt});
     mappe_.revision = std::min(mappe_.revision + 1, kMappeMaxRevision);
     mappe_.datum = heutigesDatum();
@@ -134,7 +138,11 @@ Mappenauswerter& Sammelangebot::auswerter() {
 const CIniEx& Sammelangebot::mappenSprache() { return auswerter().app().getSprache(); }
 
 const Positionsauswertung& Sammelangebot::auswertung(size_t i, bool dokumente) {
-    const std::string& projekt = mappe_.positionen.at(i).projekt;
+    return auswertungVon(mappe_.positionen.at(i).projekt, i, dokumente);
+}
+
+const Positionsauswertung& Sammelangebot::auswertungVon(const std::string& projekt, size_t i,
+                                                        bool dokumente) {
     Mappenauswerter& a = auswerter();
     auto it = stand_.find(projekt);
     if (it == stand_.end() || (dokumente && it->second.dokumente.empty() && it->second.berechnet)) {
@@ -145,14 +153,16 @@ const Positionsauswertung& Sammelangebot::auswertung(size_t i, bool dokumente) {
     return it->second;
 }
 
-Mappensummen Sammelangebot::summen() {
+Mappensummen Sammelangebot::summen() { return summenVon(mappe_); }
+
+Mappensummen Sammelangebot::summenVon(const Angebotsmappe& m) {
     std::vector<Positionspreis> preise;
-    for (size_t i = 0; i < mappe_.positionen.size(); ++i) {
-        const Positionsauswertung& e = auswertung(i);
+    for (size_t i = 0; i < m.positionen.size(); ++i) {
+        const Positionsauswertung& e = auswertungVon(m.positionen[i].projekt, i, false);
         preise.push_back(
-            {e.berechnet ? e.einzelpreis : std::nullopt, mappe_.positionen[i].menge, e.lieferzeit});
+            {e.berechnet ? e.einzelpreis : std::nullopt, m.positionen[i].menge, e.lieferzeit});
     }
-    return summieren(preise, mappe_.rabatt, mappe_.mwst);
+    return summieren(preise, m.rabatt, m.mwst);
 }
 
 }  // namespace kal

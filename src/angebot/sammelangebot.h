@@ -54,7 +54,7 @@ public:
     const Positionsauswertung& auswertung(size_t i, bool dokumente = false);
     Mappensummen summen();
     // A setting or position changed since the last new, open or save.
-    bool geaendert() const { return mappeKodieren(mappe_) != gespeichert_; }
+    bool geaendert() const { return !gespeichert_ || mappe_ != *gespeichert_; }
     // The language file of the quotation's language (its printout's texts).
     const CIniEx& mappenSprache();
     CBerechnungApp& app() { return app_; }
@@ -63,11 +63,12 @@ public:
 
 private:
     Mappenauswerter& auswerter();
-    void zuruecksetzen();
+    const Positionsauswertung& auswertungVon(const std::string& projekt, size_t i, bool dokumente);
+    Mappensummen summenVon(const Angebotsmappe& m);
 
     CBerechnungApp& app_;
     Angebotsmappe mappe_;
-    std::string gespeichert_;
+    std::optional<Angebotsmappe> gespeichert_;  // as the last new, open or save left it
     std::unique_ptr<Mappenauswerter> auswerter_;
     std::string auswerterSprache_;
     // by the project's bytes: a duplicate or a moved position is not

@@ -39,7 +39,8 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
                                                     "projektdaten",
                                                     "kondatenblatt",
                                                     "plattenlegeplan",
-                                                    "stoffinfo"};
+                                                    "stoffinfo",
+                                                    "angebotsmappe"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 
