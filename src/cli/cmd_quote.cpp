@@ -132,6 +132,11 @@ int befehlQuote(const Args& args) {
     if (!o->kunde.empty()) {
         std::string grund;
         const std::optional<std::string> text = dateiLesen(o->kunde, kMappeMaxGroesse + 1);
+        // a new quotation in another language takes that language's terms
+        Angebotsmappe probe = q.mappe();
+        if (!vorhanden && text && mappeErgaenzen(probe, *text, grund) &&
+            probe.sprache != q.mappe().sprache)
+            q.neu(probe.sprache);
         const bool gelesen = text && mappeErgaenzen(q.mappe(), *text, grund);
         if (!gelesen) {
             std::fprintf(stderr, "%s: %s\n", o->kunde.c_str(),

@@ -122,3 +122,16 @@ TEST(CliQuote, UnusableFilesExitTwo) {
     for (const char* args : {"quote", "quote x.kalq --qty 2", "quote x.kalq --add a.kal --qty 0"})
         EXPECT_EQ(cli(args).rc, 2) << args;
 }
+
+// A new quotation in German takes the German standard terms.
+TEST(CliQuote, NewQuotationTakesTheTermsOfItsLanguage) {
+    kaltest::TempDir d;
+    d.schreibe("kunde.json", R"({"language": "de", "terms": {"packing": "Kiste"}})");
+    const Lauf l = cli("quote " + d.pfad("q.kalq") + " --customer " + d.pfad("kunde.json") +
+                       " --add " + distDir() + "/examples/water_water_design.kal");
+    EXPECT_EQ(l.rc, 0) << l.out;
+    const Json q = Json::parse(kaltest::liesDatei(d.pfad("q.kalq")));
+    EXPECT_EQ(q["language"], "de");
+    EXPECT_EQ(q["terms"]["payment"], "30 Tage netto ab Rechnungsdatum.");
+    EXPECT_EQ(q["terms"]["packing"], "Kiste");
+}
