@@ -134,6 +134,36 @@ Programm machKommandozeile() {
            "after the actions, write the project with its offer to OUT; opening OUT "
            "later restores the completion's choices"},
           kJson}},
+        {BefehlId::Quote,
+         "quote",
+         "FILE",
+         Art::Datei,
+         "Work on the quotation FILE (*.kalq), several positions in one offer: with --add a "
+         "new FILE is created (or an existing one extended) and saved, each position holding "
+         "its whole project file. Every position is opened, calculated and completed as the "
+         "program does it and gives its plate type, duty, media, identification, unit price "
+         "and delivery time; the totals take the quantities, the discount and the VAT. Prints "
+         "the positions, the totals and every message. Exit 0 when every position has a "
+         "result, 1 when one has none or a file could not be written, 2 for a usage error or "
+         "an unusable quotation, project or customer file.",
+         {{"--add", nullptr, "PROJECT", Art::Projekt,
+           "append the project file PROJECT (with its offer) as a position; repeated for more"},
+          {"--qty", nullptr, "N", Art::Text,
+           "the quantity of the position added just before (1 to 99999; default 1)"},
+          {"--text", nullptr, "TEXT", Art::Text,
+           "a text printed below the description of the position added just before"},
+          {"--customer", nullptr, "FILE", Art::Datei,
+           "take the customer, references, dates, language, currency, terms, discount and "
+           "VAT from the JSON file FILE, whose members are those of the quotation file"},
+          {"--revision", nullptr, nullptr, Art::Keiner,
+           "save as the next revision: the totals so far go into the history"},
+          {"--pdf", nullptr, "OUT", Art::Datei,
+           "write the quotation as one A4 PDF file OUT: covering letter with the contents, "
+           "positions, totals and terms, then each position's price list, data sheet, plate "
+           "plan and specification sheet"},
+          {"--letter-only", nullptr, nullptr, Art::Keiner,
+           "with --pdf, leave out the positions' own printouts"},
+          kJson}},
     };
     p.austritte = {
         {"0", "success (see the commands)"},

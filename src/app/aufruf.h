@@ -23,7 +23,7 @@ struct Option {
 
 // The commands of kalvoria-cli; the front end's switch over them has no
 // default, so a command without its handler does not compile.
-enum class BefehlId { Fluid, DataCheck, Lists, Calc, Offer };
+enum class BefehlId { Fluid, DataCheck, Lists, Calc, Offer, Quote };
 
 struct Befehl {
     BefehlId id;

@@ -70,6 +70,12 @@ Druckausgang Ausgabeordner::pdfGeraet(const std::string& name, const std::string
     return aus;
 }
 
+Druckausgang pdfDatei(const std::string& datei, const std::string& titel,
+                      const PrintPort::Zeichnung& z) {
+    guiAnwendung();
+    return druckeAlsPdf(datei, titel, z);
+}
+
 bool Ausgabeordner::pdf(const std::string& name, const std::string& titel,
                         const PrintPort::Zeichnung& z, MessagePort& meldungen,
                         const CIniEx& sprache) {

@@ -45,6 +45,10 @@ private:
     std::vector<std::string> dateien_;
 };
 
+// Draws `z` into the PDF file `datei` (written through a temporary file).
+Druckausgang pdfDatei(const std::string& datei, const std::string& titel,
+                      const PrintPort::Zeichnung& z);
+
 // Writes price-list.pdf, data-sheet.pdf and plate-plan.pdf into the
 // folder; false when one could not be written (reported to `meldungen`).
 bool ausdruckeSchreiben(Ausgabeordner& ordner, CBerechnungApp& app, const CAssembly& dlg,

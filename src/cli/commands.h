@@ -28,5 +28,6 @@ int befehlCalc(const Args& args);
 // calc with --point files (`punkte`); `args` the rest of calc's arguments.
 int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte);
 int befehlOffer(const Args& args);
+int befehlQuote(const Args& args);
 
 }  // namespace kal::cli

@@ -26,6 +26,8 @@ int ausfuehren(af::BefehlId id, const kal::cli::Args& args) {
             return kal::cli::befehlCalc(args);
         case af::BefehlId::Offer:
             return kal::cli::befehlOffer(args);
+        case af::BefehlId::Quote:
+            return kal::cli::befehlQuote(args);
     }
     return 2;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <tuple>
 #include <utility>
 
 #include "datalib/dialoghilfe.h"
@@ -127,6 +128,7 @@ int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
                                      const std::string& kennstring, const std::string& preisCode,
                                      const std::string& abschnitt, int seite, int seiten,
                                      double rechtsAnteil) const {
+    if (zaehlung_) std::tie(seite, seiten) = zaehlung_();
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int links = r.left + static_cast<int>(w * 0.07),
               rechts = r.left + static_cast<int>(w * rechtsAnteil);

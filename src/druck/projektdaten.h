@@ -4,7 +4,9 @@
 // projects) and the printer of the page header all sheets share.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/app.h"
 #include "ports/form.h"
@@ -61,6 +63,12 @@ public:
 
     CBerechnungApp& app() const { return app_; }
 
+    // Sheets drawn into one bigger document number its pages through: the
+    // header then prints the page and count `zaehlung` gives rather than
+    // the sheet's own (a count of 0 while the pages are still counted).
+    using Seitenzaehlung = std::function<std::pair<int, int>()>;
+    void durchgehendZaehlen(Seitenzaehlung zaehlung) { zaehlung_ = std::move(zaehlung); }
+
 private:
     std::string text(const char* key) const;
     bool speichern();
@@ -68,6 +76,7 @@ private:
     CBerechnungApp& app_;
     Druckziel ziel_ = Druckziel::Drucker;
     int revision_ = 0;
+    Seitenzaehlung zaehlung_;
 };
 
 // Today as the offer date, "dd.mm.yyyy".

@@ -144,7 +144,7 @@ TEST(Aufruf, BashCompletesCommandsOptionsAndFiles) {
     };
     const Fall faelle[] = {
         {"kalvoria-cli ca", "calc"},
-        {"kalvoria-cli ''", "fluid data-check lists calc offer"},
+        {"kalvoria-cli ''", "fluid data-check lists calc offer quote"},
         {"kalvoria-cli --appdir /x o", "offer"},
         {"kalvoria-cli --", "--help --version --appdir --werksmodus"},
         {"kalvoria-cli --werksmodus offer a.kal --p", "--pdf"},

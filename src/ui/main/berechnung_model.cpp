@@ -1051,13 +1051,17 @@ int CBerechnungDlg::projektLesen(const std::string& pfad) {
                      MessageIcon::Error, pfad);
         return 1;
     }
-    const size_t satz = std::min(bytes->size(), static_cast<size_t>(kProjektGroesse));
-    std::optional<ProjektInhalt> inhalt = ProjektInhalt::dekodieren(bytes->substr(0, satz));
+    return projektLaden(*bytes, pfad);
+}
+
+int CBerechnungDlg::projektLaden(const std::string& bytes, const std::string& pfad) {
+    const size_t satz = std::min(bytes.size(), static_cast<size_t>(kProjektGroesse));
+    std::optional<ProjektInhalt> inhalt = ProjektInhalt::dekodieren(bytes.substr(0, satz));
     if (!inhalt) {
         zeigeMeldung(ports_.messages, app_.getSprache(), "error", "falsche ed_version", "");
         return 2;
     }
-    const std::string rest = bytes->substr(satz);
+    const std::string rest = bytes.substr(satz);
     AngebotGelesen gelesen = angebotDekodieren(rest);
     projektPfad_ = pfad;
     angebot_ = std::move(gelesen.block);

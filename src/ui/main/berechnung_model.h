@@ -142,6 +142,14 @@ public:
     // The reader from the chosen path on. 0 read, 1 file unreadable,
     // 2 not a project file of this version (message shown either way).
     int projektLesen(const std::string& pfad);
+    // The same from a project file's bytes (a quotation's position), named
+    // `pfad` in the title and the messages; 2 when they are no project file.
+    int projektLaden(const std::string& bytes, const std::string& pfad);
+    // The project file's bytes as a save would write them now.
+    std::string projektBytes() const;
+    // What identifies the shown pack in the offer: plate type, passes,
+    // channels and their types, the device choices.
+    std::string paketKennung() const;
     // The writer to `pfad`; false (after the message) when it failed.
     bool projektSchreiben(const std::string& pfad);
     const std::string& getProjektPfad() const { return projektPfad_; }
@@ -196,10 +204,6 @@ private:
     void zustandUebernehmen();
     bool rechnen();
     engine::Rechenkontext rechenkontext();
-    std::string projektBytes() const;
-    // What identifies the shown pack in the offer: plate type, passes,
-    // channels and their types, the device choices.
-    std::string paketKennung() const;
     // The stored choices into a newly opened completion; those made for
     // another pack are dropped and named.
     void angebotEinsetzen(CAssembly& dlg, AngebotsBlock& a);

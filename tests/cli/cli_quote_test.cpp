@@ -1,0 +1,137 @@
+// Black-box tests of kalvoria-cli quote: a quotation made from completed
+// projects, its figures against what the completion shows for each, the
+// file read back, refused files, and the one PDF with pages numbered through.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "cli.h"
+#include "ids/dialog_ids.h"
+
+using Json = nlohmann::json;
+using kaltest::distDir;
+using kaltest::Lauf;
+
+namespace {
+Lauf cli(const std::string& args) {
+    return kaltest::cliLauf("--appdir " + distDir() + " " + args + " 2>/dev/null");
+}
+
+Json json(const Lauf& l) {
+    Json j = Json::parse(l.out, nullptr, false);
+    EXPECT_FALSE(j.is_discarded()) << l.out;
+    return j;
+}
+
+// Completed as in the offer tests: connections priced, insulation, painting.
+// Gives the unit price the completion shows.
+double vervollstaendigen(kaltest::TempDir& d, const char* beispiel, const std::string& ziel) {
+    d.schreibe("wahl.json", R"([{"id": 1176, "select": 26}, {"id": 1046, "text": "180"},
+        {"id": 1047, "text": "150"}, {"id": 1178, "check": true}, {"id": 1048, "text": "420"},
+        {"id": 1181, "check": true}, {"id": 1187, "text": "3000"}, {"id": 1051, "text": "310"}])");
+    const Lauf l = cli("offer " + distDir() + "/examples/" + beispiel + ".kal --choices " +
+                       d.pfad("wahl.json") + " --json --save " + ziel);
+    EXPECT_EQ(l.rc, 0) << l.out;
+    return std::stod(json(l)["anzeige"][std::to_string(kal::kp::Einzelpreis)].get<std::string>());
+}
+}  // namespace
+
+TEST(CliQuote, FiguresFromTheCompletedPositions) {
+    kaltest::TempDir d;
+    const double a = vervollstaendigen(d, "water_water_design", d.pfad("a.kal"));
+    const double b = vervollstaendigen(d, "steam_condenser_design", d.pfad("b.kal"));
+    d.schreibe("kunde.json", R"({"customer": {"name": "ACME", "address": ["Street 1"]},
+        "ourReference": "Q-7", "discountPercent": 2.5, "vatPercent": 19})");
+    const std::string q = d.pfad("q.kalq");
+    const Lauf l = cli("quote " + q + " --customer " + d.pfad("kunde.json") + " --add " +
+                       d.pfad("a.kal") + " --qty 2 --add " + d.pfad("b.kal") + " --add " +
+                       distDir() + "/examples/glycol_water_rating.kal --text Spare --json");
+    EXPECT_EQ(l.rc, 0) << l.out;
+    const Json j = json(l);
+    ASSERT_EQ(j["positions"].size(), 3u);
+    EXPECT_EQ(j["positions"][0]["unitPrice"], a);
+    EXPECT_EQ(j["positions"][0]["total"], 2 * a);
+    EXPECT_EQ(j["positions"][1]["unitPrice"], b);
+    // the bare sample has no priced connection: incomplete and said so
+    EXPECT_FALSE(j["positions"][2]["complete"].get<bool>());
+    EXPECT_TRUE(j["positions"][2]["unitPrice"].is_null());
+    EXPECT_EQ(j["positions"][2]["text"], "Spare");
+    bool gesagt = false;
+    for (const Json& m : j["messages"]) gesagt = gesagt || m["key"] == "unvollstaendig";
+    EXPECT_TRUE(gesagt);
+    // cents half up: discount, then VAT on the net
+    const long long zwischen = std::llround((2 * a + b) * 100);
+    const long long rabatt = (zwischen * 250 + 5000) / 10000, netto = zwischen - rabatt;
+    const long long mwst = (netto * 1900 + 5000) / 10000;
+    const Json& t = j["totals"];
+    EXPECT_EQ(std::llround(t["subtotal"].get<double>() * 100), zwischen);
+    EXPECT_EQ(std::llround(t["discount"].get<double>() * 100), rabatt);
+    EXPECT_EQ(std::llround(t["vat"].get<double>() * 100), mwst);
+    EXPECT_EQ(std::llround(t["total"].get<double>() * 100), netto + mwst);
+    EXPECT_FALSE(t["complete"].get<bool>());
+
+    // read back: the same figures, and a revision keeps them in its history
+    const Lauf r = cli("quote " + q + " --revision --json");
+    EXPECT_EQ(r.rc, 0) << r.out;
+    const Json jr = json(r);
+    EXPECT_EQ(jr["totals"], t);
+    EXPECT_EQ(jr["revision"], 1);
+    ASSERT_EQ(jr["history"].size(), 1u);
+    EXPECT_EQ(jr["history"][0]["total"], t["total"]);
+
+    // one PDF, the header of every page counting the whole document
+    const Lauf p = cli("quote " + q + " --pdf " + d.pfad("q.pdf"));
+    EXPECT_EQ(p.rc, 0) << p.out;
+    const Lauf text = kaltest::shellLauf("pdftotext -raw -enc UTF-8 '" + d.pfad("q.pdf") + "' -");
+    ASSERT_EQ(text.rc, 0);
+    EXPECT_NE(text.out.find("Page 1 of 13"), std::string::npos);
+    EXPECT_NE(text.out.find("Page 13 of 13"), std::string::npos);
+    EXPECT_NE(text.out.find("Rev. 1"), std::string::npos);
+    EXPECT_NE(text.out.find("ACME"), std::string::npos);
+}
+
+TEST(CliQuote, UnusableFilesExitTwo) {
+    kaltest::TempDir d;
+    d.schreibe(
+        "kaputt.kalq",
+        R"({"format": "kalvoria-quotation", "version": 1, "positions": [{"project": "!!"}]})");
+    d.schreibe("neuer.kalq", R"({"format": "kalvoria-quotation", "version": 3})");
+    d.schreibe("kein.kal", "not a project");
+    struct Fall {
+        std::string args;
+        const char* key;
+    };
+    const Fall faelle[] = {
+        {"quote " + d.pfad("kaputt.kalq") + " --json", "mappeBeschaedigt"},
+        {"quote " + d.pfad("neuer.kalq") + " --json", "mappeNeuer"},
+        {"quote " + d.pfad("fehlt.kalq") + " --json", "mappeNichtGeoeffnet"},
+        {"quote " + d.pfad("neu.kalq") + " --add " + d.pfad("kein.kal") + " --json",
+         "falsche ed_version"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.args);
+        const Lauf l = cli(f.args);
+        EXPECT_EQ(l.rc, 2);
+        const Json j = json(l);
+        ASSERT_FALSE(j["messages"].empty());
+        EXPECT_EQ(j["messages"].back()["key"], f.key);
+    }
+    EXPECT_FALSE(std::filesystem::exists(d.pfad("neu.kalq")));
+    // usage errors: no file, a quantity without its position or out of range
+    for (const char* args : {"quote", "quote x.kalq --qty 2", "quote x.kalq --add a.kal --qty 0"})
+        EXPECT_EQ(cli(args).rc, 2) << args;
+}
+
+// A new quotation in German takes the German standard terms.
+TEST(CliQuote, NewQuotationTakesTheTermsOfItsLanguage) {
+    kaltest::TempDir d;
+    d.schreibe("kunde.json", R"({"language": "de", "terms": {"packing": "Kiste"}})");
+    const Lauf l = cli("quote " + d.pfad("q.kalq") + " --customer " + d.pfad("kunde.json") +
+                       " --add " + distDir() + "/examples/water_water_design.kal");
+    EXPECT_EQ(l.rc, 0) << l.out;
+    const Json q = Json::parse(kaltest::liesDatei(d.pfad("q.kalq")));
+    EXPECT_EQ(q["language"], "de");
+    EXPECT_EQ(q["terms"]["payment"], "30 Tage netto ab Rechnungsdatum.");
+    EXPECT_EQ(q["terms"]["packing"], "Kiste");
+}
