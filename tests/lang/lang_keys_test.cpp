@@ -39,6 +39,7 @@ const std::vector<std::string> kLanguageSections = {"maindialog",
                                                     "projektdaten",
                                                     "kondatenblatt",
                                                     "plattenlegeplan",
+                                                    "kennlinie",
                                                     "stoffinfo"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
