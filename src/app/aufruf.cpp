@@ -107,7 +107,14 @@ Programm machKommandozeile() {
           {"--json", nullptr, nullptr, Art::Keiner,
            "print messages, status, result and display texts as JSON"},
           {"--save", nullptr, "OUT", Art::Datei,
-           "after the calculation, write the project to OUT as the window's Save does"}}},
+           "after the calculation, write the project to OUT as the window's Save does"},
+          {"--curve", nullptr, "OUT", Art::Datei,
+           "write the performance curves of the pack as an A4 PDF file OUT: duty, outlet "
+           "temperatures and pressure drops over 50 to 120 % of each point's flows (both "
+           "sides together, inlet temperatures kept), each point marked, the allowed pressure "
+           "drops as limit lines; with --json the curves' figures are added as \"curves\". "
+           "A file that cannot be written is named with its reason and gives exit code 1; an "
+           "old file stays as it was"}}},
         {BefehlId::Offer,
          "offer",
          "FILE",

@@ -7,8 +7,10 @@
 
 #include "datalib/dateiausgabe.h"
 #include "datalib/dialoghilfe.h"
+#include "druck/kennlinienblatt.h"
 #include "druck/qtseite.h"
 #include "ui/completion/druckauftrag.h"
+#include "ui/spec/kennlinienangaben.h"
 
 namespace kal::cli {
 
@@ -64,8 +66,7 @@ Druckausgang Ausgabeordner::pdfGeraet(const std::string& name, const std::string
         aus.datei = pfad_;
         return aus;
     }
-    guiAnwendung();
-    aus = druckeAlsPdf(*ziel, titel, z);
+    aus = pdfDatei(*ziel, titel, z);
     if (aus.gedruckt()) dateien_.push_back(*ziel);
     return aus;
 }
@@ -105,6 +106,48 @@ bool ausdruckeSchreiben(Ausgabeordner& ordner, CBerechnungApp& app, const CAssem
                         ausdruck(art, dlg, fall, kopf), meldungen, sprache) &&
              ok;
     return ok;
+}
+
+bool kennlinienSchreiben(Sitzung& s, const std::string& datei,
+                         const std::vector<engine::Kennlinie>& kurven,
+                         const Berechnungsergebnis& paket) {
+    CBerechnungApp& app = *s.app;
+    const CIniEx& sprache = app.getSprache();
+    const CBerechnungDlg& d = *s.dlg;
+    const CDialogProjektDaten kopf(
+        app, d.angebot() ? projektdatenAus(*d.angebot()) : projektdatenVorgabe(app));
+    Kennlinienblattangaben a =
+        kennlinienblattangaben(kurven, paket, d.fall().eingaben.warm.kondensation, sprache);
+    const Druckausgang aus =
+        pdfDatei(datei, sprache.GetValue(a.abschnitt, "titel", ""),
+                 [&](PageDevice& dc) { return druckeKennlinienblatt(dc, kopf, a); });
+    druckfehlerMelden(&s.meldungen, sprache, aus, "druckFehlgeschlagen");
+    return aus.gedruckt();
+}
+
+Json kennlinienJson(const std::vector<engine::Kennlinie>& kurven) {
+    auto wert = [](const engine::Kennlinienpunkt& p) {
+        Json j{{"share", p.anteil},          {"valid", p.gueltig},         {"duty", p.leistung},
+               {"tOutWarm", p.austrittWarm}, {"tOutCold", p.austrittKalt}, {"dpWarm", p.dpWarm},
+               {"dpCold", p.dpKalt}};
+        if (!p.gueltig) j["reason"] = p.grund;
+        return j;
+    };
+    Json liste = Json::array();
+    for (const engine::Kennlinie& k : kurven) {
+        Json werte = Json::array();
+        for (const engine::Kennlinienpunkt& p : k.werte) werte.push_back(wert(p));
+        liste.push_back(Json{{"point", k.punkt + 1},
+                             {"units", Json{{"duty", k.einheiten.leistungName},
+                                            {"temperature", k.einheiten.temperaturName},
+                                            {"pressure", k.einheiten.druckName}}},
+                             {"reserve", k.reserve},
+                             {"dpWarmAllowed", k.dpWarmZul},
+                             {"dpColdAllowed", k.dpKaltZul},
+                             {"operatingPoint", wert(k.betriebspunkt)},
+                             {"values", std::move(werte)}});
+    }
+    return liste;
 }
 
 }  // namespace kal::cli

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/sitzung.h"
+#include "engine/kennlinie.h"
 #include "ui/completion/completion_model.h"
 
 namespace kal::cli {
@@ -45,7 +47,8 @@ private:
     std::vector<std::string> dateien_;
 };
 
-// Draws `z` into the PDF file `datei` (written through a temporary file).
+// Draws `z` into the PDF file `datei` (through a temporary file; an old
+// file stays when it fails).
 Druckausgang pdfDatei(const std::string& datei, const std::string& titel,
                       const PrintPort::Zeichnung& z);
 
@@ -53,5 +56,13 @@ Druckausgang pdfDatei(const std::string& datei, const std::string& titel,
 // folder; false when one could not be written (reported to `meldungen`).
 bool ausdruckeSchreiben(Ausgabeordner& ordner, CBerechnungApp& app, const CAssembly& dlg,
                         const Berechnungsfall& fall, MessagePort& meldungen);
+
+// `calc --curve`: the curve sheet of `paket` into `datei`, below the
+// project's page header; a failure is reported to the session's messages.
+bool kennlinienSchreiben(Sitzung& s, const std::string& datei,
+                         const std::vector<engine::Kennlinie>& kurven,
+                         const Berechnungsergebnis& paket);
+// The curves as `calc --json` adds them.
+Json kennlinienJson(const std::vector<engine::Kennlinie>& kurven);
 
 }  // namespace kal::cli

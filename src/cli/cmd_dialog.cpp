@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ausdrucke.h"
 #include "cli/sitzung.h"
 #include "datalib/format.h"
 #include "ports/benutzeraktion.h"
@@ -187,7 +188,7 @@ int befehlCalc(const Args& args) {
             punkte.emplace_back();
     }
     if (!punkte.empty()) return befehlCalcPunkte(rest, punkte);
-    Optionen o = lies(args, {"--alternatives", "--actions", "--save"});
+    Optionen o = lies(args, {"--alternatives", "--actions", "--save", "--curve"});
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
@@ -198,7 +199,8 @@ int befehlCalc(const Args& args) {
         }
         anzahl = static_cast<int>(n);
     }
-    if (o.positionen.size() != 1) {
+    const auto kurve = o.werte.find("--curve");
+    if (o.positionen.size() != 1 || (kurve != o.werte.end() && kurve->second.empty())) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Calc).c_str());
         return 2;
     }
@@ -241,16 +243,25 @@ int befehlCalc(const Args& args) {
     bool geschrieben = true;
     if (auto ziel = o.werte.find("--save"); ziel != o.werte.end())
         geschrieben = d.projektSchreiben(vomStart(ziel->second));
+    // the curve sheet of the shown pack, likewise
+    std::vector<engine::Kennlinie> kurven;
+    if (kurve != o.werte.end() && ergebnis) {
+        kurven = d.kennlinien({}, d.fall().ergebnis);
+        geschrieben = !kurven.empty() &&
+                      kennlinienSchreiben(s, vomStart(kurve->second), kurven, d.fall().ergebnis) &&
+                      geschrieben;
+    }
     const int rc = ergebnis && !abgelehnt && geschrieben ? 0 : 1;
     const Form& f = d.form();
     const CIniEx& sprache = s.app->getSprache();
     if (o.json) {
         Json j = calcJson(d, s.meldungenSeit(vorher), ergebnis);
+        if (kurve != o.werte.end()) j["curves"] = kennlinienJson(kurven);
         if (anzahl > 0) alternativenJson(j, d.alternativen(anzahl), sprache);
         if (!jsonAusgeben(j)) return kNichtDarstellbar;
         return rc;
     }
-    std::printf("status: %s\n", f.text(Statuszeile).c_str());
+    std::printf("status: %s\n", f.text(hd::Statuszeile).c_str());
     if (!ergebnis) {
         if (anzahl > 0) alternativenAusgeben(d.alternativen(anzahl), s.app->getData(), sprache);
         return rc;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ausdrucke.h"
 #include "cli/sitzung.h"
 #include "datalib/format.h"
 #include "engine/betriebspunkte.h"
@@ -75,9 +76,11 @@ Json punktJson(const std::string& datei, const Berechnungsbericht& r, const Pake
 }  // namespace
 
 int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
-    Optionen o = lies(args);
+    Optionen o = lies(args, {"--curve"});
     bool leer = false;
     for (const std::string& p : punkte) leer = leer || p.empty();
+    const auto kurve = o.werte.find("--curve");
+    if (kurve != o.werte.end() && kurve->second.empty()) leer = true;
     if (o.positionen.size() != 1 || leer) {
         std::fprintf(stderr, "%s\n", nutzung(aufruf::BefehlId::Calc).c_str());
         return 2;
@@ -118,7 +121,16 @@ int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
             ? statusText(sprache.GetValue("result", erster.status->key, ""), erster.status->anzahl)
             : std::string();
     const Berechnungsergebnis& paket = erster.fall.ergebnis;
-    const int rc = b->ergebnisVorhanden ? 0 : 1;
+    // the curve sheet of the pack at every point; a failed write names the
+    // file and fails the command
+    std::vector<Kennlinie> kurven;
+    bool geschrieben = true;
+    if (kurve != o.werte.end() && b->ergebnisVorhanden) {
+        kurven = d.kennlinien(weitere, paket);
+        geschrieben =
+            !kurven.empty() && kennlinienSchreiben(s, vomStart(kurve->second), kurven, paket);
+    }
+    const int rc = b->ergebnisVorhanden && geschrieben ? 0 : 1;
     if (!o.json) {
         std::printf("status: %s\n", status.c_str());
         if (b->ergebnisVorhanden)
@@ -150,6 +162,7 @@ int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
                {"ergebnisVorhanden", b->ergebnisVorhanden}};
         if (b->ergebnisVorhanden) j["pack"] = ergebnisJson(paket);
         j["points"] = std::move(liste);
+        if (kurve != o.werte.end()) j["curves"] = kennlinienJson(kurven);
         if (b->bindend) {
             const Paketgrenze& g = b->bindend->grenze;
             j["binding"] = Json{{"point", b->bindend->punkt + 1},

@@ -60,6 +60,48 @@ bool Dokument::beenden() {
 }
 
 namespace {
+// Passes everything to the device but the starts of the documents after
+// the first and every end: the printouts it is given become one document.
+class Fortsetzung : public PageDevice {
+public:
+    explicit Fortsetzung(PageDevice& echt) : echt_(echt) {}
+    int pageWidth() const override { return echt_.pageWidth(); }
+    int pageHeight() const override { return echt_.pageHeight(); }
+    int lineHeight(int points) const override { return echt_.lineHeight(points); }
+    int textWidth(const std::string& text, const PageFont& font) const override {
+        return echt_.textWidth(text, font);
+    }
+    bool startDocument(const std::string& name) override {
+        if (gestartet_) return true;
+        gestartet_ = echt_.startDocument(name);
+        return gestartet_;
+    }
+    bool startPage() override { return echt_.startPage(); }
+    bool endPage() override { return echt_.endPage(); }
+    bool endDocument() override { return true; }
+    void abortDocument() override { abgebrochen_ = true; }
+    void drawText(int x, int y, const std::string& text, const PageFont& font,
+                  TextAlign align) override {
+        echt_.drawText(x, y, text, font, align);
+    }
+    void drawLine(int x1, int y1, int x2, int y2, int w) override {
+        echt_.drawLine(x1, y1, x2, y2, w);
+    }
+    void drawRect(int l, int t, int r, int b, int w) override { echt_.drawRect(l, t, r, b, w); }
+    bool drawPicture(int l, int t, int r, int b, const std::string& pfad) override {
+        return echt_.drawPicture(l, t, r, b, pfad);
+    }
+    void drawPolyline(const std::vector<PagePoint>& p, const PagePen& pen) override {
+        echt_.drawPolyline(p, pen);
+    }
+    bool gestartet() const { return gestartet_; }
+    bool abgebrochen() const { return abgebrochen_; }
+
+private:
+    PageDevice& echt_;
+    bool gestartet_ = false, abgebrochen_ = false;
+};
+
 // Code points of a UTF-8 text, each as its bytes.
 std::vector<std::string> zeichen(const std::string& text) {
     std::vector<std::string> z;
@@ -72,6 +114,18 @@ std::vector<std::string> zeichen(const std::string& text) {
     return z;
 }
 }  // namespace
+
+bool druckeHintereinander(PageDevice& dc,
+                          const std::vector<std::function<bool(PageDevice&)>>& teile) {
+    Fortsetzung f(dc);
+    for (const auto& teil : teile) {
+        if (teil(f) && !f.abgebrochen()) continue;
+        // a part that started the document and failed leaves it to be ended
+        if (f.gestartet()) dc.abortDocument();
+        return false;
+    }
+    return f.gestartet() && dc.endDocument();
+}
 
 bool mitSeitenzahl(PageDevice& dc, const std::function<bool(PageDevice&, int)>& zeichnen) {
     Zaehlseite zaehler(dc);

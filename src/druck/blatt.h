@@ -90,6 +90,12 @@ private:
 // pages, then on `dc` knowing their number (for "page n of m").
 bool mitSeitenzahl(PageDevice& dc, const std::function<bool(PageDevice&, int seiten)>& zeichnen);
 
+// Several printouts as one document, one after the other on `dc` (a set
+// of sheets printed or saved together); each keeps its own page count.
+// false at the first that fails, which ends the document.
+bool druckeHintereinander(PageDevice& dc,
+                          const std::vector<std::function<bool(PageDevice&)>>& teile);
+
 // A connection text of the form "kind, diameter, material, remark" on two
 // lines: the first ends after the second comma and the blank after it; a
 // text with fewer commas stays whole (second line empty).

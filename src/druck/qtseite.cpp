@@ -96,6 +96,18 @@ void QtPageDevice::drawRect(int left, int top, int right, int bottom, int penWid
     painter_.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
 }
 
+void QtPageDevice::drawPolyline(const std::vector<PagePoint>& points, const PagePen& pen) {
+    if (!painter_.isActive() || points.size() < 2) return;
+    static const Qt::PenStyle stil[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    QPen p(QColor::fromRgb(pen.rgb), pen.width, stil[static_cast<size_t>(pen.style)], Qt::FlatCap,
+           Qt::RoundJoin);
+    painter_.setPen(p);
+    painter_.setBrush(Qt::NoBrush);
+    QPolygon linie;
+    for (const PagePoint& q : points) linie << QPoint(q.x, q.y);
+    painter_.drawPolyline(linie);
+}
+
 bool QtPageDevice::drawPicture(int left, int top, int right, int bottom, const std::string& path) {
     QImage bild(q(path));
     if (bild.isNull() || !painter_.isActive()) return false;

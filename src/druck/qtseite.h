@@ -39,6 +39,7 @@ public:
     void drawLine(int x1, int y1, int x2, int y2, int penWidth) override;
     void drawRect(int left, int top, int right, int bottom, int penWidth) override;
     bool drawPicture(int left, int top, int right, int bottom, const std::string& path) override;
+    void drawPolyline(const std::vector<PagePoint>& points, const PagePen& pen) override;
 
 private:
     QFont qtFont(const PageFont& font) const;

@@ -221,25 +221,69 @@ Mehrpunktbericht betriebspunkteBerechnen(const Rechenkontext& k,
         return b;
     }
 
+    // The search is led by the point with the largest duty: the pack has to
+    // carry it, so the others reject few of the packs it accepts and the
+    // price bound comes early. Every point judges every configuration
+    // either way; the lead decides only how fast.
     Berechnungsfall erster;
     erster.eingaben = punkte[0];
+    Meldungen ersteMeldungen;
+    std::vector<Ergaenzung> ersteErgaenzt;
+    size_t fuehrend = 0;
+    if (!weitere.empty() && pruefeEingaben(k, erster, ersteMeldungen, ersteErgaenzt)) {
+        double groesste = erster.arbeitswerte.leistungSoll;
+        for (size_t i = 1; i < punkte.size(); ++i)
+            if (weitere[i - 1].arbeitswerte.leistungSoll > groesste)
+                groesste = weitere[i - 1].arbeitswerte.leistungSoll, fuehrend = i;
+    }
+    Berechnungsbericht suche;  // the leading point's run
     if (weitere.empty()) {
-        b.punkte[0] = berechnen(k, std::move(erster), caches);
-    } else {
+        suche = berechnen(k, std::move(erster), caches);
+    } else if (fuehrend == 0) {
+        Berechnungsfall f;
+        f.eingaben = punkte[0];
         Weiterepunkte w(k, std::move(weitere));
-        b.punkte[0] = berechnen(k, std::move(erster), caches, &w);
+        suche = berechnen(k, std::move(f), caches, &w);
         for (size_t i = 1; i < punkte.size(); ++i) {
             std::vector<Meldung> m = w.meldungen(i - 1);
             b.punkte[i].meldungen.insert(b.punkte[i].meldungen.end(), m.begin(), m.end());
         }
+    } else {
+        // the first point follows as the others do; the lead's own run
+        // says its messages, the first point shows the search's status
+        std::vector<Berechnungsfall> andere{erster};
+        std::vector<size_t> nummer{0};
+        for (size_t i = 1; i < punkte.size(); ++i)
+            if (i != fuehrend) andere.push_back(weitere[i - 1]), nummer.push_back(i);
+        Weiterepunkte w(k, std::move(andere));
+        Berechnungsfall f;
+        f.eingaben = punkte[fuehrend];
+        Berechnungsbericht r = berechnen(k, std::move(f), caches, &w);
+        Berechnungsbericht& p0 = b.punkte[0];
+        p0.fall = erster;
+        p0.geprueft = erster;
+        p0.ergaenzt = std::move(ersteErgaenzt);
+        p0.meldungen = ersteMeldungen.abgeben();
+        for (size_t j = 0; j < nummer.size(); ++j) {
+            std::vector<Meldung> m = w.meldungen(j);
+            std::vector<Meldung>& ziel = b.punkte[nummer[j]].meldungen;
+            ziel.insert(ziel.end(), m.begin(), m.end());
+        }
+        b.punkte[fuehrend].meldungen = r.meldungen;
+        p0.status = r.status;
+        suche = std::move(r);
     }
-    b.ergebnisVorhanden = b.punkte[0].ergebnisVorhanden;
+    b.ergebnisVorhanden = suche.ergebnisVorhanden;
+    if (fuehrend == 0) b.punkte[0] = std::move(suche);
     if (b.ergebnisVorhanden) {
-        const Berechnungsergebnis& paket = b.punkte[0].fall.ergebnis;
-        for (size_t i = 1; i < punkte.size(); ++i) {
+        const Berechnungsergebnis paket =
+            fuehrend == 0 ? b.punkte[0].fall.ergebnis : suche.fall.ergebnis;
+        for (size_t i = fuehrend == 0 ? 1 : 0; i < punkte.size(); ++i) {
             Berechnungsfall fall;
             fall.eingaben = bewertungVon(punkte[i], paket);
+            const std::optional<Statuszeile> status = b.punkte[i].status;
             b.punkte[i] = berechnen(k, std::move(fall), caches);
+            if (i == 0) b.punkte[0].status = status;  // the search's
         }
     }
     grenzenBestimmen(b);

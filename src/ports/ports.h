@@ -123,6 +123,19 @@ struct PageFont {
 
 enum class TextAlign { Left, Right, Center };
 
+struct PagePoint {
+    int x = 0, y = 0;
+};
+
+// A pen for curves: its colour matters on screen and colour printers, its
+// pattern keeps the curves apart on a black-and-white page.
+enum class PenStyle { Solid, Dash, Dot, DashDot };
+struct PagePen {
+    int width = 1;
+    unsigned rgb = 0x000000;
+    PenStyle style = PenStyle::Solid;
+};
+
 class PageDevice {
 public:
     virtual ~PageDevice() = default;
@@ -147,6 +160,12 @@ public:
     // A picture file scaled into the rectangle, keeping its aspect ratio;
     // false when it cannot be loaded.
     virtual bool drawPicture(int left, int top, int right, int bottom, const std::string& path) = 0;
+    // A line through `points`; a device that knows no colours or patterns
+    // draws its segments plain.
+    virtual void drawPolyline(const std::vector<PagePoint>& points, const PagePen& pen) {
+        for (size_t i = 1; i < points.size(); ++i)
+            drawLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, pen.width);
+    }
 };
 
 // Where a printout goes.

@@ -116,3 +116,81 @@ TEST(CliPunkte, Textausgabe) {
     // identical points tie: the first is binding
     EXPECT_NE(l.out.find("Binding: point 1, "), std::string::npos) << l.out;
 }
+
+namespace {
+std::string pdfText(const std::string& pdf) {
+    const kaltest::Lauf l = kaltest::shellLauf("pdftotext -raw -enc UTF-8 '" + pdf + "' -");
+    EXPECT_EQ(l.rc, 0) << pdf;
+    return l.out;
+}
+}  // namespace
+
+// The curve sheet of one and of two points, in English and (with the
+// language stored for the user) in German: the file holds the charts'
+// names and units; with --json the figures, which pass through each point.
+TEST(CliPunkte, KennlinienAlsPdf) {
+    kaltest::TempDir dir;
+    const std::string datei = distDir() + "/examples/water_water_design.kal";
+    const std::string punkt =
+        punktDatei(dir, "water_water_design.kal", {{kal::PF_TEinWarm + 8, "4.776"}}, "p2.kal");
+    dir.schreibe("de/kalvoria/kalvoria.conf", "[General]\nlanguage=Deutsch\n");
+    struct Fall {
+        std::string punkte, sprache;
+        std::vector<std::string> texte;
+    };
+    const Fall faelle[] = {
+        {"",
+         "en",
+         {"Performance curves", "Duty [kW]", "Outlet temperatures [°C]", "Pressure drops [kPa]",
+          "Flow in % of the operating point's flows", "Point 1"}},
+        {" --point " + punkt,
+         "de",
+         {"Kennlinien", "Leistung [kW]", "Austrittstemperaturen [°C]", "Druckverluste [kPa]",
+          "Durchsatz in % der Durchsätze des Betriebspunkts", "Punkt 1", "Punkt 2"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.sprache);
+        const std::string pdf = dir.pfad(f.sprache + ".pdf");
+        const std::string args = datei + f.punkte + " --curve " + pdf + " --json";
+        const kaltest::Lauf l =
+            f.sprache == "en"
+                ? kaltest::cliLauf("--appdir " + distDir() + " calc " + args)
+                : kaltest::shellLauf("XDG_CONFIG_HOME='" + dir.pfad("de") +
+                                     "' " KAL_CLI " --appdir " + distDir() + " calc " + args);
+        ASSERT_EQ(l.rc, 0) << l.out;
+        const std::string text = pdfText(pdf);
+        for (const std::string& t : f.texte) EXPECT_NE(text.find(t), std::string::npos) << t;
+        const Json j = Json::parse(l.out, nullptr, false);
+        ASSERT_FALSE(j.is_discarded()) << l.out;
+        const Json& kurven = j["curves"];
+        ASSERT_EQ(kurven.size(), f.punkte.empty() ? 1u : 2u);
+        for (const Json& k : kurven) {
+            ASSERT_EQ(k["values"].size(), 15u);
+            const Json& mitte = k["values"][10];
+            EXPECT_EQ(mitte["share"], 100.0);
+            for (const char* g : {"duty", "tOutWarm", "tOutCold", "dpWarm", "dpCold"})
+                EXPECT_NEAR(mitte[g].get<double>(), k["operatingPoint"][g].get<double>(),
+                            1e-3 * std::fabs(k["operatingPoint"][g].get<double>()))
+                    << g;
+        }
+    }
+    EXPECT_EQ(calc(datei + " --curve").rc, 2);
+}
+
+// A curve file that cannot be written: named with the reason, exit 1, the
+// old file as it was.
+TEST(CliPunkte, KennlinieNichtGeschrieben) {
+    kaltest::TempDir dir;
+    const std::string datei = distDir() + "/examples/water_water_design.kal";
+    dir.schreibe("alt.pdf", "the curves sent last week");
+    const kaltest::Lauf l =
+        kaltest::cliLauf("--appdir " + distDir() + " calc " + datei + " --point " + datei +
+                             " --curve " + dir.pfad("alt.pdf") + " 2>&1",
+                         {}, "trap '' XFSZ; ulimit -f 4; ");
+    EXPECT_EQ(l.rc, 1);
+    EXPECT_NE(l.out.find("message [error/dateiNichtGeschrieben]: The file " + dir.pfad("alt.pdf") +
+                         " could not be written: File too large\n"),
+              std::string::npos)
+        << l.out;
+    EXPECT_EQ(liesDatei(dir.pfad("alt.pdf")), "the curves sent last week");
+}

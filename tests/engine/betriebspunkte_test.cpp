@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -305,4 +306,32 @@ TEST(Betriebspunkte, BewertungUndAbgelehnterPunkt) {
     EXPECT_FALSE(x.punkte[0].status.has_value());
 }
 
+}  // namespace
+
+namespace {
+// Whichever point comes first (and so whether the largest duty leads the
+// search or follows), the same pack, each point's figures its own, the
+// search's status with the first point.
+TEST(Betriebspunkte, ReihenfolgeDerPunkteAendertDasPaketNicht) {
+    Rechenkontext k{daten()};
+    for (int nr = 0; nr < 4; ++nr) {
+        const Fall f = faelle()[static_cast<size_t>(nr)];
+        SCOPED_TRACE(::testing::PrintToString(f));
+        std::vector<Falleingaben> vorn{Punkte::rohEingaben(f)};
+        for (const Fall& w : weiterePunkte(f, 0)) vorn.push_back(Punkte::rohEingaben(w));
+        std::vector<Falleingaben> hinten = vorn;
+        std::rotate(hinten.begin(), hinten.begin() + 1, hinten.end());  // the largest first
+        const Mehrpunktbericht a = betriebspunkteBerechnen(k, vorn);
+        const Mehrpunktbericht b = betriebspunkteBerechnen(k, hinten);
+        ASSERT_EQ(a.ergebnisVorhanden, b.ergebnisVorhanden);
+        ASSERT_TRUE(a.punkte[0].status && b.punkte[0].status);
+        EXPECT_EQ(a.punkte[0].status->key, b.punkte[0].status->key);
+        EXPECT_GT(a.punkte[0].status->anzahl, 1);
+        if (!a.ergebnisVorhanden) continue;
+        for (size_t i = 0; i < vorn.size(); ++i)
+            gleicheZahlen(a.punkte[i].fall.ergebnis,
+                          b.punkte[(i + vorn.size() - 1) % vorn.size()].fall.ergebnis);
+        EXPECT_EQ(a.punkte[0].fall.eingaben.warm.tEin, vorn[0].warm.tEin);
+    }
+}
 }  // namespace

@@ -28,8 +28,8 @@ const std::vector<std::string> kLanguageSections = {"about",           "maindial
                                                     "ausschreibung",   "plattentypspalttypdlg",
                                                     "alternatives",    "betriebspunkte",
                                                     "projektdaten",    "kondatenblatt",
-                                                    "plattenlegeplan", "stoffinfo",
-                                                    "angebotsmappe"};
+                                                    "plattenlegeplan", "kennlinie",
+                                                    "stoffinfo",       "angebotsmappe"};
 
 const std::vector<std::string> kLanguageFiles = {"kalvoria_uk.lng", "kalvoria_de.lng"};
 

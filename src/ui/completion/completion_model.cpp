@@ -994,6 +994,7 @@ void CAssembly::befehl(int cmd) {
 // offer's from then on.
 void CAssembly::spezifikation() {
     DialogSpec spec(app_, fall_, medien_);
+    spec.kennlinienquelle(kennlinien_);
     if (angebot_) {
         spec.projektdatenSetzen(projektdatenAus(*angebot_));
         std::string liste;

@@ -18,6 +18,7 @@
 #include "ports/form.h"
 #include "projekt/angebotsblock.h"
 #include "ui/main/addmedium_model.h"
+#include "ui/spec/spec_model.h"
 
 namespace kal {
 
@@ -77,6 +78,9 @@ public:
     void angebotBinden(AngebotsBlock* a) { angebot_ = a; }
     // The project data the printouts' header starts from.
     Projektdaten projektdaten() const;
+    // Where the specification's printout takes the pack's performance
+    // curves from (unset: it prints none).
+    void kennlinienquelle(DialogSpec::Kennlinienquelle q) { kennlinien_ = std::move(q); }
 
     // --- state
     const std::vector<MenuPopup>& menu() const { return menu_; }
@@ -153,6 +157,7 @@ private:
     const Berechnungsfall& fall_;
     Komplettierung& k_;
     const EigeneMedien* medien_;
+    DialogSpec::Kennlinienquelle kennlinien_;
     AngebotsBlock* angebot_ = nullptr;
     InputHelper eingabe_;
     std::vector<MenuPopup> menu_;

@@ -960,6 +960,7 @@ void CBerechnungDlg::komplettieren(const std::function<void(CAssembly&)>& vorher
     // only a shown result can be completed (the button is greyed otherwise)
     if (!ergebnisVorhanden_ || !ports_.dialogs) return;
     CAssembly dlg(app_, fall_, fall_.komplettierung, &medien_);
+    dlg.kennlinienquelle([this] { return kennlinien({}, fall_.ergebnis); });
     // the dialog works on a copy, so that the offer changes only as a whole
     AngebotsBlock a = angebot_ ? *angebot_ : neuesAngebot();
     angebotEinsetzen(dlg, a);

@@ -28,6 +28,7 @@ namespace kal::engine {
 struct Rechenkontext;
 class Plattencaches;
 struct Mehrpunktbericht;
+struct Kennlinie;
 }  // namespace kal::engine
 
 namespace kal {
@@ -97,6 +98,10 @@ public:
     // `weitere`; none when an entry of this window was refused.
     std::optional<engine::Mehrpunktbericht> betriebspunkteBerechnen(
         const std::vector<Falleingaben>& weitere);
+    // The performance curves of `paket` at this window's entries and at
+    // `weitere`; empty when an entry of this window was refused.
+    std::vector<engine::Kennlinie> kennlinien(const std::vector<Falleingaben>& weitere,
+                                              const Berechnungsergebnis& paket);
     // The last run's result and next-best packs (`anzahl` in all), or why it
     // found none; empty when no run reached its search since the last reset.
     engine::Alternativenbericht alternativen(int anzahl);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/betriebspunkte.h"
+#include "engine/kennlinie.h"
 #include "ui/main/berechnung_model.h"
 #include "ui/main/erfassung.h"
 
@@ -35,6 +36,16 @@ std::optional<engine::Mehrpunktbericht> CBerechnungDlg::betriebspunkteBerechnen(
     std::optional<WaitCursorGuard> warten;
     if (ports_.waitCursor) warten.emplace(*ports_.waitCursor);
     return engine::betriebspunkteBerechnen(rechenkontext(), punkte);
+}
+
+std::vector<engine::Kennlinie> CBerechnungDlg::kennlinien(const std::vector<Falleingaben>& weitere,
+                                                          const Berechnungsergebnis& paket) {
+    std::vector<Falleingaben> punkte(1);
+    if (!eingabenErfassen(punkte[0])) return {};
+    punkte.insert(punkte.end(), weitere.begin(), weitere.end());
+    std::optional<WaitCursorGuard> warten;
+    if (ports_.waitCursor) warten.emplace(*ports_.waitCursor);
+    return engine::kennlinienBerechnen(rechenkontext(), punkte, paket);
 }
 
 }  // namespace kal

@@ -10,9 +10,12 @@
 #include "datalib/dateiausgabe.h"
 #include "datalib/dialoghilfe.h"
 #include "datalib/format.h"
+#include "druck/blatt.h"
+#include "druck/kennlinienblatt.h"
 #include "druck/projektdaten.h"
 #include "ids/dialog_ids.h"
 #include "projekt/angebotszustand.h"
+#include "ui/spec/kennlinienangaben.h"
 #include "ui/spec/spec_ausgaben.h"
 #include "version/kal_version.h"
 
@@ -772,11 +775,22 @@ void DialogSpec::drucken() {
     projektdatenSetzen(kopf.projektdaten());
     // a cancelled printer dialog draws nothing and says nothing
     const CIniEx& s = sprache();
-    const Druckausgang aus =
-        ports_.printer->drucken(kopf.ziel(), s.GetValue("title"),
-                                [&kopf, &s, felder = form(), a = blattangaben()](PageDevice& dc) {
-                                    return druckeSpezifikationsblatt(dc, s, kopf, felder, a);
-                                });
+    std::vector<std::function<bool(PageDevice&)>> seiten = {
+        [&kopf, &s, felder = form(), a = blattangaben()](PageDevice& dc) {
+            return druckeSpezifikationsblatt(dc, s, kopf, felder, a);
+        }};
+    if (kennlinien_) {
+        Kennlinienblattangaben k = kennlinienblattangaben(kennlinien_(), fall_.ergebnis,
+                                                          fall_.eingaben.warm.kondensation, s);
+        k.geraetekennstring = fall_.komplettierung.geraetekennstring;
+        if (!k.kurven.empty())
+            seiten.push_back([&kopf, k = std::move(k)](PageDevice& dc) {
+                return druckeKennlinienblatt(dc, kopf, k);
+            });
+    }
+    const Druckausgang aus = ports_.printer->drucken(
+        kopf.ziel(), s.GetValue("title"),
+        [&seiten](PageDevice& dc) { return druckeHintereinander(dc, seiten); });
     ausgabeGelungen_ = aus.gedruckt();
     druckfehlerMelden(ports_.messages, s, aus, "spezdrucken", caption());
 }

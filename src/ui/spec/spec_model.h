@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "druck/projektdaten.h"
 #include "druck/spezblatt.h"
 #include "engine/berechnungsfall.h"
+#include "engine/kennlinie.h"
 #include "ports/form.h"
 #include "projekt/angebotsblock.h"
 #include "ui/main/addmedium_model.h"
@@ -74,6 +76,10 @@ public:
 
     // What the printed sheet takes from the case besides the fields.
     Spezblattangaben blattangaben() const;
+    // The performance curves of the pack, worked out when the sheet is
+    // printed; their page follows the sheet. Unset or empty: no page.
+    using Kennlinienquelle = std::function<std::vector<engine::Kennlinie>()>;
+    void kennlinienquelle(Kennlinienquelle q) { kennlinien_ = std::move(q); }
     // The tender text file's suggested name: the project's, "<project>_<position>.txt".
     std::string ausschreibungsVorschlag() const;
     // The template the hand-over opens: excel/spec-sheet_<code>.xls.
@@ -114,6 +120,7 @@ private:
     double mindestTemperatur_ = 0.0;
     bool dezimalKomma_ = false;  // the language writes numbers with a decimal comma
     bool ausgabeGelungen_ = false;
+    Kennlinienquelle kennlinien_;
 };
 
 }  // namespace kal

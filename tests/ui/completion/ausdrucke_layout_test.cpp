@@ -6,6 +6,7 @@
 // page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -150,10 +151,15 @@ TEST_P(Layout, NoOverprintNothingOutsideTheFrame) {
     for (const RecordingPage::Text& t : blaetter[3].seite.texte) spez += t.text + "\n";
     EXPECT_EQ(spez.find("BTU") != std::string::npos, GetParam().us);
     EXPECT_EQ(spez.find("Warme Seite") != std::string::npos, GetParam().deutsch);
+    // the pack's performance curves follow on a page of their own
+    const std::string kurven = GetParam().deutsch ? "Kennlinien" : "Performance curves";
+    EXPECT_EQ(std::count_if(blaetter[3].seite.texte.begin(), blaetter[3].seite.texte.end(),
+                            [&](const RecordingPage::Text& t) { return t.text == kurven; }),
+              1);
     // the longest names and remarks may take a second page, nothing else
     if (!GetParam().langeNamen) {
-        EXPECT_EQ(kaltest::anzahl(blaetter[3].seite.log, "startPage"), 1)
-            << "the specification sheet on one page";
+        EXPECT_EQ(kaltest::anzahl(blaetter[3].seite.log, "startPage"), 2)
+            << "the specification sheet on one page, the curves on the next";
     }
 }
 
