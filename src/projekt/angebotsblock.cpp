@@ -16,7 +16,7 @@ using Json = nlohmann::ordered_json;
 constexpr int kMaxTiefe = 8;
 
 const char* const kBekannt[] = {"revision",   "revisionDate",  "projectData",    "pack",
-                                "completion", "specification", "computedFields", "operatingPoints"};
+                                "completion", "specification", "computedFields", "furtherOperatingPoints"};
 
 Json eintraegeJson(const std::vector<AngebotsEintrag>& liste) {
     Json a = Json::array();
@@ -96,7 +96,7 @@ bool eintraegeLesen(const Json& o, const char* key, std::vector<AngebotsEintrag>
 
 // The points member; false when it is not a list of points of short texts.
 bool punkteLesen(const Json& o, std::vector<Betriebspunkt>& out) {
-    auto it = o.find("operatingPoints");
+    auto it = o.find("furtherOperatingPoints");
     if (it == o.end()) return true;
     if (!it->is_array() || it->size() > kMaxWeiterePunkte) return false;
     for (const Json& j : *it) {
@@ -180,7 +180,7 @@ std::string angebotKodieren(const AngebotsBlock& b) {
             for (size_t i = 0; i < kPunktFelder; ++i) e[kPunktFeldNamen[i]] = p[i];
             punkte.push_back(std::move(e));
         }
-        j["operatingPoints"] = std::move(punkte);
+        j["furtherOperatingPoints"] = std::move(punkte);
     }
     if (!b.weitere.empty()) {
         const Json weitere = Json::parse(b.weitere, nullptr, false);

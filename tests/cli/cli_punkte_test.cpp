@@ -135,29 +135,39 @@ kal::Betriebspunkt punkt(int feld, const std::string& wert) {
 }
 }  // namespace
 
-// A project holding points is designed for all of them; --point adds to
-// them; the stored points count in the order the project keeps them.
+// A project holding points (made through the window by actions and saved)
+// is designed for all of them; --point adds to them; a stored point's
+// refused entry names the point.
 TEST(CliPunkte, GespeichertePunkte) {
+    using namespace kal;
     kaltest::TempDir dir;
-    const std::string datei = mitPunkten(
-        dir, {punkt(kal::PunktDurchsatzWarm, "4.776"), punkt(kal::PunktDruckverlustKalt, "25")});
+    const std::string id = R"({"id": )";
+    dir.schreibe("a.json",
+                 "[" + id + std::to_string(hd::Betriebspunkte) + R"(, "click": true},)" + id +
+                     std::to_string(bp::Hinzufuegen) + R"(, "click": true},)" + id +
+                     std::to_string(bp::zelle(1, PunktDurchsatzWarm)) + R"(, "text": "4.776"},)" +
+                     id + std::to_string(bp::Hinzufuegen) + R"(, "click": true},)" + id +
+                     std::to_string(bp::zelle(2, PunktDruckverlustKalt)) + R"(, "text": "25"},)" +
+                     id + std::to_string(bp::Schliessen) + R"(, "click": true}])");
+    const std::string datei = dir.pfad("punkte.kal");
+    calc(distDir() + "/examples/water_water_design.kal --actions " + dir.pfad("a.json") +
+         " --save " + datei);
     const kaltest::Lauf l = calc(datei + " --json");
     ASSERT_EQ(l.rc, 0) << l.out;
     const Json j = Json::parse(l.out, nullptr, false);
     ASSERT_EQ(j["points"].size(), 3u) << l.out;
     for (const Json& x : j["points"]) EXPECT_EQ(x["file"], datei);
     EXPECT_NEAR(j["points"][1]["fall"]["warm"]["massenstrom"].get<double>(), 4.776, 1e-9);
+    EXPECT_NEAR(j["points"][2]["fall"]["warm"]["massenstrom"].get<double>(), 4.776, 1e-9);
     EXPECT_EQ(j["points"][0]["ergebnis"], j["pack"]);
-    const std::string zusatz =
-        punktDatei(dir, "water_water_design.kal", {{kal::PF_Leistung, ""}}, "p4.kal");
+    const std::string zusatz = distDir() + "/examples/water_water_design.kal";
     const kaltest::Lauf m = calc(datei + " --point " + zusatz + " --json");
     ASSERT_EQ(m.rc, 0) << m.out;
     const Json k = Json::parse(m.out, nullptr, false);
     ASSERT_EQ(k["points"].size(), 4u) << m.out;
     EXPECT_EQ(k["points"][3]["file"], zusatz);
     EXPECT_EQ(k["points"][1]["fall"], j["points"][1]["fall"]);
-    // a stored point's refused entry: the point named, nothing designed
-    const std::string falsch = mitPunkten(dir, {punkt(kal::PunktTEinWarm, "warm")});
+    const std::string falsch = mitPunkten(dir, {punkt(PunktTEinWarm, "warm")});
     const kaltest::Lauf f = calc(falsch);
     EXPECT_EQ(f.rc, 1) << f.out;
     EXPECT_NE(f.out.find("Point 2: "), std::string::npos) << f.out;

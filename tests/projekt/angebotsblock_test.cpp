@@ -134,7 +134,7 @@ TEST(Angebotsblock, OperatingPointsRoundTripAndStayApartFromTheOffer) {
     EXPECT_EQ(*g.block, b);
     EXPECT_TRUE(g.block->weitere.empty());  // a member of its own, not an unknown one
     // no points: no member, the block of before
-    EXPECT_EQ(angebotKodieren(beispiel()).find("operatingPoints"), std::string::npos);
+    EXPECT_EQ(angebotKodieren(beispiel()).find("furtherOperatingPoints"), std::string::npos);
     AngebotsBlock nur;
     nur.betriebspunkte = {p};
     EXPECT_TRUE(nurBetriebspunkte(nur));
@@ -145,8 +145,8 @@ class PunkteKaputt : public testing::TestWithParam<std::pair<const char*, std::s
 
 // A points member that is no list of short texts costs the points only.
 TEST_P(PunkteKaputt, OfferIsReadWithoutThePoints) {
-    const AngebotGelesen g = angebotDekodieren(
-        mitText(R"({"revision":3,"pack":"T10","operatingPoints":)" + GetParam().second + "}"));
+    const AngebotGelesen g = angebotDekodieren(mitText(
+        R"({"revision":3,"pack":"T10","furtherOperatingPoints":)" + GetParam().second + "}"));
     ASSERT_EQ(g.lage, AngebotsLage::Gelesen);
     EXPECT_TRUE(g.punkteBeschaedigt);
     EXPECT_EQ(g.block->revision, 3);
