@@ -15,8 +15,9 @@ using Json = nlohmann::ordered_json;
 // is refused before it is parsed.
 constexpr int kMaxTiefe = 8;
 
-const char* const kBekannt[] = {"revision",   "revisionDate",  "projectData",    "pack",
-                                "completion", "specification", "computedFields", "furtherOperatingPoints"};
+const char* const kBekannt[] = {
+    "revision",   "revisionDate",  "projectData",    "pack",
+    "completion", "specification", "computedFields", "furtherOperatingPoints"};
 
 Json eintraegeJson(const std::vector<AngebotsEintrag>& liste) {
     Json a = Json::array();

@@ -269,10 +269,11 @@ std::vector<BetriebspunkteDlgModel::Ergebniszeile> BetriebspunkteDlgModel::ergeb
         z.zellen[EVStutzenWarm] = zahl(Grenze::VStutzenWarm);
         z.zellen[EVStutzenKalt] = zahl(Grenze::VStutzenKalt);
         // the point's own tightest limit; the binding one over all points named so
+        const Paketgrenze* engste = &g[0];
         for (const Paketgrenze& x : g)
-            if (x.bindend)
-                z.zellen[EEngste] =
-                    grenzText(s, x.grenze) + formatiere(" (%.1f %%)", 100.0 * x.abstand);
+            if (x.abstand < engste->abstand) engste = &x;
+        z.zellen[EEngste] =
+            grenzText(s, engste->grenze) + formatiere(" (%.1f %%)", 100.0 * engste->abstand);
         if (b->bindend && b->bindend->punkt == static_cast<int>(p)) {
             z.bindend = true;
             z.bindendeSpalte = spalteVon(b->bindend->grenze.grenze);

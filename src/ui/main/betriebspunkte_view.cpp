@@ -58,7 +58,7 @@ BetriebspunkteView::BetriebspunkteView(BetriebspunkteDlgModel& model, QWidget* p
         model_.ereignis(id, BindEvent::FocusLost);
         aktualisieren();
     });
-    layout->addWidget(punkte_, 3);
+    layout->addWidget(punkte_, 2);
     auto* knoepfe = new QHBoxLayout;
     for (int id : {bp::Hinzufuegen, bp::Entfernen, bp::Berechnen})
         knoepfe->addWidget(mit(new QPushButton(this), id));
@@ -70,7 +70,7 @@ BetriebspunkteView::BetriebspunkteView(BetriebspunkteDlgModel& model, QWidget* p
     ergebnis_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ergebnis_->setSelectionMode(QAbstractItemView::NoSelection);
     ergebnis_->verticalHeader()->setVisible(false);
-    layout->addWidget(ergebnis_, 3);
+    layout->addWidget(ergebnis_, 2);
     auto* bindend = bau::label(this, bp::Bindend);
     QFont fett = bindend->font();
     fett.setBold(true);
@@ -88,7 +88,7 @@ BetriebspunkteView::BetriebspunkteView(BetriebspunkteDlgModel& model, QWidget* p
     kurven_[0]->setObjectName(QStringLiteral("kurveLeistung"));
     kurven_[1]->setObjectName(QStringLiteral("kurveTemperatur"));
     kurven_[2]->setObjectName(QStringLiteral("kurveDruck"));
-    layout->addLayout(kurven, 4);
+    layout->addLayout(kurven, 5);
     auto* status = bau::label(this, bp::Status);
     status->setWordWrap(true);
     layout->addWidget(status);

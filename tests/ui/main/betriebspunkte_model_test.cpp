@@ -209,6 +209,7 @@ TEST(BetriebspunkteFenster, DreiPunkteEinPaket) {
     int bindend = 0;
     for (size_t p = 0; p < zeilen.size(); ++p) {
         EXPECT_EQ(zeilen[p].zellen[BetriebspunkteDlgModel::EPunkt], std::to_string(p + 1));
+        EXPECT_FALSE(zeilen[p].zellen[BetriebspunkteDlgModel::EEngste].empty());
         EXPECT_EQ(zeilen[p].zellen[BetriebspunkteDlgModel::EReserve],
                   formatiere("%.1f", b->punkte[p].fall.ergebnis.flaechenreserve));
         if (zeilen[p].bindend) {
