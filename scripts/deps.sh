@@ -6,9 +6,11 @@ set -euo pipefail
 # fonts-liberation: the printouts ask for "Times New Roman", which fontconfig
 # resolves to the metric-compatible Liberation Serif; poppler-utils renders
 # their PDFs to look at them. qt6-translations-l10n: Qt's own dialogs and
-# buttons in the interface's language.
-pkgs=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
-      qt6-translations-l10n nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
+# buttons in the interface's language. qt6-charts-dev: the charts of the
+# windows; its CMake package needs the OpenGL one from libqt6opengl6-dev.
+pkgs=(build-essential cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+      qt6-qpa-plugins libgl-dev qt6-translations-l10n
+      nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
       xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils clang-format clang
       libclang-rt-14-dev "$@")
 missing=()

@@ -2,8 +2,9 @@
 # Screenshots of a first start (language choice, then main window), of a
 # second start (main window only), of a calculated and of a completed design
 # and of its price list's project data and print preview, and of its
-# specification, and of a printed specification sheet's preview under Xvfb,
-# with a fresh settings folder.
+# specification, and of a printed specification sheet's preview, of the
+# alternatives with their chart and of the operating points window under
+# Xvfb, with a fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -109,6 +110,31 @@ KALVORIA_SCREENSHOT="$out/reopened-completion.png" xvfb-run -a -s "-screen 0 160
   "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren
 KALVORIA_SCREENSHOT="$out/reopened-specification.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren --spezifikation
+# A district heating substation with three operating points, made through the
+# operating points window by actions and saved: winter 90/70 -> 60/80 at
+# 400 kW, summer 70/45 -> 40/60 at 150 kW, and winter at 120 % flow
+# (480 kW); then opened, calculated and shown in English and German.
+cat > "$tmp/points.json" <<'JSON'
+[{"id": 1188, "text": "90"}, {"id": 1278, "text": "70"}, {"id": 1035, "text": ""},
+ {"id": 1277, "text": "60"}, {"id": 1279, "text": "80"}, {"id": 1059, "text": ""},
+ {"id": 1018, "text": "400"}, {"id": 1037, "text": "50"}, {"id": 1057, "text": "50"},
+ {"id": 1512, "click": true},
+ {"id": 1522, "click": true},
+ {"id": 2022, "text": "70"}, {"id": 2023, "text": "45"}, {"id": 2024, "text": "40"},
+ {"id": 2025, "text": "60"}, {"id": 2026, "text": "150"},
+ {"id": 1521, "select": 0}, {"id": 1522, "click": true}, {"id": 2046, "text": "480"},
+ {"id": 2, "click": true}]
+JSON
+"$root/$build/bin/kalvoria-cli" calc examples/water_water_design.kal --actions "$tmp/points.json" \
+  --save "$tmp/district.kal" >/dev/null || true
+KALVORIA_SCREENSHOT="$out/operating-points.png" xvfb-run -a -s "-screen 0 1600x1200x24" \
+  "$root/$build/bin/kalvoria" "$tmp/district.kal" --berechnen --betriebspunkte
+sed -i 's/^language=.*/language=Deutsch/' "$conf"
+KALVORIA_SCREENSHOT="$out/operating-points-de.png" xvfb-run -a -s "-screen 0 1600x1200x24" \
+  "$root/$build/bin/kalvoria" "$tmp/district.kal" --berechnen --betriebspunkte
+KALVORIA_SCREENSHOT="$out/alternatives-de.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --alternativen
+sed -i 's/^language=.*/language=English/' "$conf"
 # The help (F1) where no browser can be started: the program's own window.
 mkdir -p "$tmp/ohne-browser"
 KALVORIA_SCREENSHOT="$out/help.png" xvfb-run -a -s "-screen 0 1600x1000x24" \

@@ -215,6 +215,8 @@ Programm machProgramm() {
         kWerksmodus,
         {"--berechnen", nullptr, nullptr, Art::Keiner, "calculate the project at once"},
         {"--alternativen", nullptr, nullptr, Art::Keiner, "then open the alternatives window"},
+        {"--betriebspunkte", nullptr, nullptr, Art::Keiner,
+         "then open the operating points window"},
         {"--hilfe", nullptr, nullptr, Art::Keiner,
          "then open the help as F1 does (in the program's own window when no browser can be "
          "started)"},

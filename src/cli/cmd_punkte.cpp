@@ -87,8 +87,6 @@ int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
     }
     Sitzung s(o.werksmodus, !o.json);
     CBerechnungDlg& d = *s.dlg;
-    const CIniEx& sprache = s.app->getSprache();
-    const Data& data = s.app->getData();
     const size_t start = s.meldungen.shown.size();
     auto abbruch = [&](int rc) {
         if (o.json && !jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(start))}}))
@@ -105,6 +103,21 @@ int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
     }
     const std::string datei = o.positionen[0];
     if (d.projektLesen(vomStart(datei)) != 0) return abbruch(2);
+    return punkteRechnen(s, o.json, datei, punkte, weitere, start,
+                         kurve != o.werte.end() ? vomStart(kurve->second) : std::string());
+}
+
+int punkteRechnen(Sitzung& s, bool json, const std::string& datei,
+                  const std::vector<std::string>& punkte, const std::vector<Falleingaben>& weitere,
+                  size_t start, const std::string& kurve) {
+    CBerechnungDlg& d = *s.dlg;
+    const CIniEx& sprache = s.app->getSprache();
+    const Data& data = s.app->getData();
+    auto abbruch = [&](int rc) {
+        if (json && !jsonAusgeben(Json{{"messages", meldungenJson(s.meldungenSeit(start))}}))
+            return kNichtDarstellbar;
+        return rc;
+    };
     const std::optional<Mehrpunktbericht> b = d.betriebspunkteBerechnen(weitere);
     if (!b) return abbruch(1);
     if (b->abweichung) {
@@ -113,7 +126,8 @@ int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
         return abbruch(2);
     }
 
-    std::vector<std::string> dateien{datei};
+    // the points the project holds are named by it
+    std::vector<std::string> dateien(d.weiterePunkte().size() + 1, datei);
     dateien.insert(dateien.end(), punkte.begin(), punkte.end());
     const Berechnungsbericht& erster = b->punkte[0];
     const std::string status =
@@ -125,13 +139,12 @@ int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
     // file and fails the command
     std::vector<Kennlinie> kurven;
     bool geschrieben = true;
-    if (kurve != o.werte.end() && b->ergebnisVorhanden) {
+    if (!kurve.empty() && b->ergebnisVorhanden) {
         kurven = d.kennlinien(weitere, paket);
-        geschrieben =
-            !kurven.empty() && kennlinienSchreiben(s, vomStart(kurve->second), kurven, paket);
+        geschrieben = !kurven.empty() && kennlinienSchreiben(s, kurve, kurven, paket);
     }
     const int rc = b->ergebnisVorhanden && geschrieben ? 0 : 1;
-    if (!o.json) {
+    if (!json) {
         std::printf("status: %s\n", status.c_str());
         if (b->ergebnisVorhanden)
             std::printf("%s: %s, %d plates, %d pass(es); warm %s, cold %s; %.2f m2; %s %s\n",
@@ -145,24 +158,24 @@ int befehlCalcPunkte(const Args& args, const std::vector<std::string>& punkte) {
     Json liste = Json::array();
     for (size_t i = 0; i < b->punkte.size(); ++i) {
         const Berechnungsbericht& r = b->punkte[i];
-        if (!o.json)
+        if (!json)
             std::printf("%s: %s\n", text(sprache, "punkt", {std::to_string(i + 1)}).c_str(),
                         dateien[i].c_str());
         const size_t vorher = s.meldungen.shown.size();
         for (const Meldung& m : r.meldungen)
             s.meldungen.showMessage(meldungsBox(m, sprache, data, r.fall.eingaben));
-        if (!o.json)
+        if (!json)
             punktAusgeben(r, b->grenzen[i], data, sprache);
         else
             liste.push_back(punktJson(dateien[i], r, b->grenzen[i], s.meldungenSeit(vorher)));
     }
-    if (o.json) {
+    if (json) {
         Json j{{"messages", meldungenJson(s.meldungenSeit(start))},
                {"status", status},
                {"ergebnisVorhanden", b->ergebnisVorhanden}};
         if (b->ergebnisVorhanden) j["pack"] = ergebnisJson(paket);
         j["points"] = std::move(liste);
-        if (kurve != o.werte.end()) j["curves"] = kennlinienJson(kurven);
+        if (!kurve.empty()) j["curves"] = kennlinienJson(kurven);
         if (b->bindend) {
             const Paketgrenze& g = b->bindend->grenze;
             j["binding"] = Json{{"point", b->bindend->punkt + 1},

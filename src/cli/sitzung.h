@@ -52,6 +52,14 @@ struct Sitzung {
     std::vector<Message> meldungenSeit(size_t ab) const;
 };
 
+// calc over the points of the project in the window (FILE, read): its own
+// entries, its further points, then `weitere` read from the files `punkte`;
+// prints what calc --point prints and returns its exit code. With `kurve`
+// the curve sheet of the pack at every point goes into that file.
+int punkteRechnen(Sitzung& s, bool json, const std::string& datei,
+                  const std::vector<std::string>& punkte, const std::vector<Falleingaben>& weitere,
+                  size_t start, const std::string& kurve = {});
+
 struct Optionen {
     bool json = false;
     bool werksmodus = false;

@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
     // of a choices file applied to the completion dialog as kalvoria-cli
     // offer applies them; --spezifikation then opens the specification,
     // with the actions of --spec applied once it is on screen;
-    // --alternativen opens the alternatives window, --hilfe the help.
+    // --alternativen opens the alternatives window, --betriebspunkte the
+    // operating points window, --hilfe the help.
     const af::Gelesen g =
         af::lies(af::programm().optionen, std::vector<std::string>(argv + 1, argv + argc));
     if (!g.fehler.empty() || g.positionen.size() > 1) {
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
                komplettieren = g.optionen.count("--komplettieren"),
                spezifikation = g.optionen.count("--spezifikation"),
                alternativen = g.optionen.count("--alternativen"),
+               betriebspunkte = g.optionen.count("--betriebspunkte"),
                hilfe = g.optionen.count("--hilfe");
     std::string fehler;
     const std::optional<std::string> appdir =
@@ -117,6 +119,7 @@ int main(int argc, char** argv) {
             kal::CBerechnungDlg dlg(a);
             if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
             if (alternativen) QTimer::singleShot(0, [&] { dlg.alternativenZeigen(); });
+            if (betriebspunkte) QTimer::singleShot(0, [&] { dlg.betriebspunkteZeigen(); });
             if (hilfe) QTimer::singleShot(0, [&] { dlg.hilfe(); });
             if (komplettieren)
                 QTimer::singleShot(0, [&] {

@@ -123,8 +123,9 @@ enum : int {
     // buttons
     Berechnen = 1166,
     Komplettieren = 1167,
-    Alternativen = 1510,  // opens the alternatives window
-    Warum = 1511,         // beside the status line when there is no result
+    Alternativen = 1510,    // opens the alternatives window
+    Warum = 1511,           // beside the status line when there is no result
+    Betriebspunkte = 1512,  // opens the operating points window
 
     // result frame
     RahmenErgebnis = 1081,
@@ -270,9 +271,34 @@ enum : int {
     LabelGruende = 1503,
     Gruende = 1504,
     Uebernehmen = 1505,
+    AchseReserve = 1506,  // the chart's price over area reserve
+    AchseDruck = 1507,    // over the tightest pressure-drop margin
 };
 
 }  // namespace kal::alt
+
+// Operating points window (BetriebspunkteDlg): a table of the points, the
+// first being the main window's entries, and each point's figures of the
+// common pack.
+namespace kal::bp {
+
+enum : int {
+    Schliessen = 2,
+    LabelPunkte = 1520,
+    Punkt = 1521,        // the selected point (a list of the points)
+    Hinzufuegen = 1522,  // a copy of the selected point
+    Entfernen = 1523,
+    Berechnen = 1524,
+    LabelErgebnis = 1525,
+    Status = 1526,
+    Bindend = 1527,  // names the binding point and limit
+    Zelle0 = 2000,   // the table's entries: see zelle()
+};
+constexpr int kZeilenabstand = 20;
+// The entry of point `punkt` (0 the first) in column `feld`.
+constexpr int zelle(int punkt, int feld) { return Zelle0 + kZeilenabstand * punkt + feld; }
+
+}  // namespace kal::bp
 
 // Language choice (DialogSettings).
 namespace kal::sprache {

@@ -15,8 +15,9 @@ using Json = nlohmann::ordered_json;
 // is refused before it is parsed.
 constexpr int kMaxTiefe = 8;
 
-const char* const kBekannt[] = {"revision",   "revisionDate",  "projectData",   "pack",
-                                "completion", "specification", "computedFields"};
+const char* const kBekannt[] = {
+    "revision",   "revisionDate",  "projectData",    "pack",
+    "completion", "specification", "computedFields", "furtherOperatingPoints"};
 
 Json eintraegeJson(const std::vector<AngebotsEintrag>& liste) {
     Json a = Json::array();
@@ -94,7 +95,23 @@ bool eintraegeLesen(const Json& o, const char* key, std::vector<AngebotsEintrag>
     return true;
 }
 
-std::optional<AngebotsBlock> blockLesen(const Json& o) {
+// The points member; false when it is not a list of points of short texts.
+bool punkteLesen(const Json& o, std::vector<Betriebspunkt>& out) {
+    auto it = o.find("furtherOperatingPoints");
+    if (it == o.end()) return true;
+    if (!it->is_array() || it->size() > kMaxWeiterePunkte) return false;
+    for (const Json& j : *it) {
+        if (!j.is_object()) return false;
+        Betriebspunkt p;
+        for (size_t i = 0; i < kPunktFelder; ++i)
+            if (!textLesen(j, kPunktFeldNamen[i], p[i]) || p[i].size() > kPunktMaxText)
+                return false;
+        out.push_back(std::move(p));
+    }
+    return true;
+}
+
+std::optional<AngebotsBlock> blockLesen(const Json& o, bool& punkteBeschaedigt) {
     if (!o.is_object()) return std::nullopt;
     AngebotsBlock b;
     auto rev = o.find("revision");
@@ -122,6 +139,11 @@ std::optional<AngebotsBlock> blockLesen(const Json& o) {
             b.berechneteFelder.push_back(j.get<std::string>());
         }
     }
+    // bad points cost the points, not the offer
+    if (!punkteLesen(o, b.betriebspunkte)) {
+        b.betriebspunkte.clear();
+        punkteBeschaedigt = true;
+    }
     Json weitere = Json::object();
     for (const auto& [name, wert] : o.items())
         if (std::find(std::begin(kBekannt), std::end(kBekannt), name) == std::end(kBekannt))
@@ -130,6 +152,16 @@ std::optional<AngebotsBlock> blockLesen(const Json& o) {
     return b;
 }
 }  // namespace
+
+const char* const kPunktFeldNamen[kPunktFelder] = {
+    "warmFlow", "coldFlow", "warmIn",  "warmOut",          "coldIn",
+    "coldOut",  "duty",     "reserve", "warmPressureDrop", "coldPressureDrop"};
+
+bool nurBetriebspunkte(const AngebotsBlock& b) {
+    AngebotsBlock ohne = b;
+    ohne.betriebspunkte.clear();
+    return ohne == AngebotsBlock{};
+}
 
 std::string angebotKodieren(const AngebotsBlock& b) {
     Json j;
@@ -142,6 +174,15 @@ std::string angebotKodieren(const AngebotsBlock& b) {
     j["completion"] = eintraegeJson(b.komplettierung);
     j["specification"] = eintraegeJson(b.spezifikation);
     j["computedFields"] = b.berechneteFelder;
+    if (!b.betriebspunkte.empty()) {
+        Json punkte = Json::array();
+        for (const Betriebspunkt& p : b.betriebspunkte) {
+            Json e = Json::object();
+            for (size_t i = 0; i < kPunktFelder; ++i) e[kPunktFeldNamen[i]] = p[i];
+            punkte.push_back(std::move(e));
+        }
+        j["furtherOperatingPoints"] = std::move(punkte);
+    }
     if (!b.weitere.empty()) {
         const Json weitere = Json::parse(b.weitere, nullptr, false);
         if (weitere.is_object())
@@ -189,7 +230,7 @@ AngebotGelesen angebotDekodieren(std::string_view rest) {
     if (!flachGenug(text)) return g;
     const Json j = Json::parse(text.begin(), text.end(), nullptr, false);
     if (j.is_discarded()) return g;
-    g.block = blockLesen(j);
+    g.block = blockLesen(j, g.punkteBeschaedigt);
     if (g.block) g.lage = AngebotsLage::Gelesen;
     return g;
 }

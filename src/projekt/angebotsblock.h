@@ -4,6 +4,7 @@
 // Readers of the record never look past its 1660 bytes.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,28 @@ struct AngebotsEintrag {
     bool operator==(const AngebotsEintrag&) const = default;
 };
 
+// A further operating point: the main window's entries that differ from
+// point to point, as typed there (C number format, the window's units).
+enum PunktFeld {
+    PunktDurchsatzWarm,
+    PunktDurchsatzKalt,
+    PunktTEinWarm,
+    PunktTAusWarm,
+    PunktTEinKalt,
+    PunktTAusKalt,
+    PunktLeistung,
+    PunktSicherheit,
+    PunktDruckverlustWarm,
+    PunktDruckverlustKalt,
+    kPunktFelder
+};
+using Betriebspunkt = std::array<std::string, kPunktFelder>;
+// The member names of a stored point, by PunktFeld.
+extern const char* const kPunktFeldNamen[kPunktFelder];
+// More points than a window shows make no design; a longer entry is no number.
+constexpr size_t kMaxWeiterePunkte = 11;
+constexpr size_t kPunktMaxText = 64;
+
 struct AngebotsBlock {
     int revision = 0;
     std::string revisionsdatum;
@@ -40,6 +63,9 @@ struct AngebotsBlock {
     std::vector<AngebotsEintrag> komplettierung;
     std::vector<AngebotsEintrag> spezifikation;
     std::vector<std::string> berechneteFelder;  // main-window fields computed, not typed
+    // The operating points after the main window's own (none: written as
+    // before there were points).
+    std::vector<Betriebspunkt> betriebspunkte;
     // Members this version does not know (a later addition of the same
     // version), as a JSON object text: kept and written back unchanged.
     std::string weitere;
@@ -57,7 +83,12 @@ struct AngebotGelesen {
     AngebotsLage lage = AngebotsLage::Keins;
     std::optional<AngebotsBlock> block;  // set only when Gelesen
     int version = 0;                     // the block's version when Neuer
+    // The points member was unreadable: the block was read without it.
+    bool punkteBeschaedigt = false;
 };
+
+// A block holding nothing but operating points: no offer was begun.
+bool nurBetriebspunkte(const AngebotsBlock& b);
 
 // Marker line, JSON text and a closing newline.
 std::string angebotKodieren(const AngebotsBlock& b);

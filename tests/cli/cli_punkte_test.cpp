@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "cli.h"
+#include "ids/dialog_ids.h"
+#include "projekt/angebotsblock.h"
 #include "projekt/projektdatei.h"
 
 using Json = nlohmann::json;
@@ -193,4 +195,97 @@ TEST(CliPunkte, KennlinieNichtGeschrieben) {
               std::string::npos)
         << l.out;
     EXPECT_EQ(liesDatei(dir.pfad("alt.pdf")), "the curves sent last week");
+}
+
+namespace {
+// The sample with further points stored in its project file.
+std::string mitPunkten(const kaltest::TempDir& dir, const std::vector<kal::Betriebspunkt>& punkte) {
+    kal::AngebotsBlock b;
+    b.betriebspunkte = punkte;
+    dir.schreibe("punkte.kal", liesDatei(distDir() + "/examples/water_water_design.kal") +
+                                   kal::angebotKodieren(b));
+    return dir.pfad("punkte.kal");
+}
+kal::Betriebspunkt punkt(int feld, const std::string& wert) {
+    kal::Betriebspunkt p;
+    p[static_cast<size_t>(feld)] = wert;
+    return p;
+}
+}  // namespace
+
+// A project holding points (made through the window by actions and saved)
+// is designed for all of them; --point adds to them; a stored point's
+// refused entry names the point.
+TEST(CliPunkte, GespeichertePunkte) {
+    using namespace kal;
+    kaltest::TempDir dir;
+    const std::string id = R"({"id": )";
+    dir.schreibe("a.json",
+                 "[" + id + std::to_string(hd::Betriebspunkte) + R"(, "click": true},)" + id +
+                     std::to_string(bp::Hinzufuegen) + R"(, "click": true},)" + id +
+                     std::to_string(bp::zelle(1, PunktDurchsatzWarm)) + R"(, "text": "4.776"},)" +
+                     id + std::to_string(bp::Hinzufuegen) + R"(, "click": true},)" + id +
+                     std::to_string(bp::zelle(2, PunktDruckverlustKalt)) + R"(, "text": "25"},)" +
+                     id + std::to_string(bp::Schliessen) + R"(, "click": true}])");
+    const std::string datei = dir.pfad("punkte.kal");
+    calc(distDir() + "/examples/water_water_design.kal --actions " + dir.pfad("a.json") +
+         " --save " + datei);
+    const kaltest::Lauf l = calc(datei + " --json");
+    ASSERT_EQ(l.rc, 0) << l.out;
+    const Json j = Json::parse(l.out, nullptr, false);
+    ASSERT_EQ(j["points"].size(), 3u) << l.out;
+    for (const Json& x : j["points"]) EXPECT_EQ(x["file"], datei);
+    EXPECT_NEAR(j["points"][1]["fall"]["warm"]["massenstrom"].get<double>(), 4.776, 1e-9);
+    EXPECT_NEAR(j["points"][2]["fall"]["warm"]["massenstrom"].get<double>(), 4.776, 1e-9);
+    EXPECT_EQ(j["points"][0]["ergebnis"], j["pack"]);
+    const std::string zusatz = distDir() + "/examples/water_water_design.kal";
+    const kaltest::Lauf m = calc(datei + " --point " + zusatz + " --json");
+    ASSERT_EQ(m.rc, 0) << m.out;
+    const Json k = Json::parse(m.out, nullptr, false);
+    ASSERT_EQ(k["points"].size(), 4u) << m.out;
+    EXPECT_EQ(k["points"][3]["file"], zusatz);
+    EXPECT_EQ(k["points"][1]["fall"], j["points"][1]["fall"]);
+    const std::string falsch = mitPunkten(dir, {punkt(PunktTEinWarm, "warm")});
+    const kaltest::Lauf f = calc(falsch);
+    EXPECT_EQ(f.rc, 1) << f.out;
+    EXPECT_NE(f.out.find("Point 2: "), std::string::npos) << f.out;
+}
+
+// The operating points window driven by actions: opened from the main
+// window, a copy added and edited, "Berechnen", closed; the JSON shows the
+// table as the window shows it.
+TEST(CliPunkte, FensterPerAktionen) {
+    kaltest::TempDir dir;
+    using namespace kal;
+    const std::string aktionen = R"([{"id": )" + std::to_string(hd::Betriebspunkte) +
+                                 R"(, "click": true},
+        {"id": )" + std::to_string(bp::Hinzufuegen) +
+                                 R"(, "click": true},
+        {"id": )" + std::to_string(bp::zelle(1, PunktDurchsatzWarm)) +
+                                 R"(, "text": "4.776"},
+        {"id": )" + std::to_string(bp::Berechnen) +
+                                 R"(, "click": true},
+        {"id": )" + std::to_string(bp::Schliessen) +
+                                 R"(, "click": true}])";
+    dir.schreibe("a.json", aktionen);
+    const std::string datei = distDir() + "/examples/water_water_design.kal";
+    const kaltest::Lauf l = calc(datei + " --actions " + dir.pfad("a.json") + " --json");
+    ASSERT_EQ(l.rc, 0) << l.out;
+    const Json j = Json::parse(l.out, nullptr, false);
+    const Json& f = j["betriebspunkte"];
+    EXPECT_EQ(f["caption"], "Operating points");
+    ASSERT_EQ(f["punkte"].size(), 2u) << l.out;
+    EXPECT_EQ(f["punkte"][1][PunktDurchsatzWarm], "4.776");
+    EXPECT_EQ(f["punkte"][0][PunktTEinWarm], "90");
+    EXPECT_EQ(f["gewaehlt"], 1);
+    EXPECT_EQ(f["spalten"][PunktTEinWarm], "Inlet warm °C");
+    ASSERT_EQ(f["ergebnis"].size(), 2u);
+    int bindend = 0;
+    for (const Json& z : f["ergebnis"]) bindend += z["bindend"].get<bool>();
+    EXPECT_EQ(bindend, 1);
+    EXPECT_EQ(f["bindend"].get<std::string>().rfind("Binding: point ", 0), 0u);
+    EXPECT_TRUE(j["ergebnisVorhanden"].get<bool>());
+    // an action on a window that is not open is refused
+    dir.schreibe("b.json", "[{\"id\": " + std::to_string(bp::Hinzufuegen) + ", \"click\": true}]");
+    EXPECT_EQ(calc(datei + " --actions " + dir.pfad("b.json")).rc, 1);
 }

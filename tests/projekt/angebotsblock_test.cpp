@@ -120,3 +120,53 @@ INSTANTIATE_TEST_SUITE_P(
         Kaputt{"TextTooLong", mitText(R"({"revision":1,"pack":")" + std::string(5000, 'a') + "\"}"),
                AngebotsLage::Beschaedigt}),
     [](const testing::TestParamInfo<Kaputt>& i) { return std::string(i.param.name); });
+
+TEST(Angebotsblock, OperatingPointsRoundTripAndStayApartFromTheOffer) {
+    AngebotsBlock b = beispiel();
+    Betriebspunkt p;
+    p[PunktLeistung] = "150.5";
+    p[PunktTEinWarm] = "70";
+    p[PunktDruckverlustKalt] = "35 \"kPa\"";
+    b.betriebspunkte = {p, Betriebspunkt{}};
+    const AngebotGelesen g = angebotDekodieren(angebotKodieren(b));
+    ASSERT_EQ(g.lage, AngebotsLage::Gelesen);
+    EXPECT_FALSE(g.punkteBeschaedigt);
+    EXPECT_EQ(*g.block, b);
+    EXPECT_TRUE(g.block->weitere.empty());  // a member of its own, not an unknown one
+    // no points: no member, the block of before
+    EXPECT_EQ(angebotKodieren(beispiel()).find("furtherOperatingPoints"), std::string::npos);
+    AngebotsBlock nur;
+    nur.betriebspunkte = {p};
+    EXPECT_TRUE(nurBetriebspunkte(nur));
+    EXPECT_FALSE(nurBetriebspunkte(b));
+}
+
+class PunkteKaputt : public testing::TestWithParam<std::pair<const char*, std::string>> {};
+
+// A points member that is no list of short texts costs the points only.
+TEST_P(PunkteKaputt, OfferIsReadWithoutThePoints) {
+    const AngebotGelesen g = angebotDekodieren(mitText(
+        R"({"revision":3,"pack":"T10","furtherOperatingPoints":)" + GetParam().second + "}"));
+    ASSERT_EQ(g.lage, AngebotsLage::Gelesen);
+    EXPECT_TRUE(g.punkteBeschaedigt);
+    EXPECT_EQ(g.block->revision, 3);
+    EXPECT_EQ(g.block->paket, "T10");
+    EXPECT_TRUE(g.block->betriebspunkte.empty());
+    EXPECT_TRUE(g.block->weitere.empty());
+}
+
+std::string punkteListe(size_t n) {
+    std::string s = "[";
+    for (size_t i = 0; i < n; ++i) s += std::string(i ? "," : "") + R"({"duty":"1"})";
+    return s + "]";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, PunkteKaputt,
+    testing::Values(std::pair{"NotAList", std::string(R"({"duty":"1"})")},
+                    std::pair{"PointNotAnObject", std::string(R"(["150"])")},
+                    std::pair{"NumberNotText", std::string(R"([{"duty":150}])")},
+                    std::pair{"NullText", std::string(R"([{"warmIn":null}])")},
+                    std::pair{"TextTooLong", R"([{"duty":")" + std::string(65, '1') + "\"}]"},
+                    std::pair{"TooManyPoints", punkteListe(kMaxWeiterePunkte + 1)}),
+    [](const auto& i) { return std::string(i.param.first); });

@@ -78,8 +78,13 @@ AlternativenDlgModel::AlternativenDlgModel(Alternativenbericht bericht, const Da
     f.setText(alt::LabelGruende, text(sprache, "gruendeTitel"));
     f.setText(alt::Uebernehmen, text(sprache, "uebernehmen"));
     f.setText(alt::Schliessen, text(sprache, "schliessen"));
+    f.setText(alt::AchseReserve, text(sprache, "achseReserve"));
+    f.setText(alt::AchseDruck, text(sprache, "achseDruck"));
+    f.setKind(ControlKind::Radio, {alt::AchseReserve, alt::AchseDruck});
+    f.setChecked(alt::AchseReserve, true);
     const bool pakete = !bericht_.pakete.empty();
-    for (int id : {alt::Tabelle, alt::LabelGrenzen, alt::Grenzen, alt::Uebernehmen})
+    for (int id : {alt::Tabelle, alt::LabelGrenzen, alt::Grenzen, alt::Uebernehmen,
+                   alt::AchseReserve, alt::AchseDruck})
         f.setVisible(id, pakete);
     for (int id : {alt::LabelGruende, alt::Gruende}) f.setVisible(id, !pakete);
     std::string gruende;
@@ -131,7 +136,39 @@ std::vector<std::string> AlternativenDlgModel::grenzKoepfe() const {
             text(sprache_, "spalteErlaubt"), text(sprache_, "spalteAbstand")};
 }
 
+std::vector<AlternativenDlgModel::Diagrammpunkt> AlternativenDlgModel::diagramm() const {
+    std::vector<Diagrammpunkt> d;
+    const bool druck = achseDruck();
+    for (int z = 0; z < zeilen(); ++z) {
+        const Alternative& a = bericht_.pakete[static_cast<size_t>(paket(z))];
+        const double preis = a.ergebnis.customPreis;
+        if (!(preis > 0 && preis < kKeinPreis)) continue;
+        const auto& g = a.grenzen;
+        const double x =
+            druck ? 100.0 * std::min(g[static_cast<size_t>(Grenze::DruckverlustWarm)].abstand,
+                                     g[static_cast<size_t>(Grenze::DruckverlustKalt)].abstand)
+                  : a.ergebnis.flaechenreserve;
+        d.push_back({x, preis, z, istErgebnis(z), z == gewaehlt_});
+    }
+    return d;
+}
+
+std::string AlternativenDlgModel::diagrammAchse() const {
+    return text(sprache_, achseDruck() ? "achseTitelDruck" : "achseTitelReserve");
+}
+
+std::string AlternativenDlgModel::fenstertext(const char* key) const { return text(sprache_, key); }
+
+std::string AlternativenDlgModel::diagrammPreisAchse() const {
+    return koepfe_[Preis] + " (" + sprache_.GetValue("unit", "waehrung", "") + ")";
+}
+
 void AlternativenDlgModel::geklickt(int id) {
+    if (id == alt::AchseReserve || id == alt::AchseDruck) {
+        form().setChecked(alt::AchseReserve, id == alt::AchseReserve);
+        form().setChecked(alt::AchseDruck, id == alt::AchseDruck);
+        return;
+    }
     if (id == alt::Uebernehmen && gewaehlt_ >= 0) {
         uebernommen_ = paket(gewaehlt_);
         close(1);

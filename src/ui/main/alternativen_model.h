@@ -67,6 +67,21 @@ public:
     std::vector<Grenzzeile> grenzZeilen() const;
     std::vector<std::string> grenzKoepfe() const;
 
+    // The chart: the shown price of each priced pack over its area reserve
+    // (%) or over the tighter margin of its two pressure drops (%), with the
+    // row it stands in; packs without a price are left out.
+    struct Diagrammpunkt {
+        double x = 0.0, preis = 0.0;
+        int zeile = -1;
+        bool ergebnis = false, gewaehlt = false;
+    };
+    bool achseDruck() const { return form().checked(alt::AchseDruck); }
+    std::vector<Diagrammpunkt> diagramm() const;
+    std::string diagrammAchse() const;
+    std::string diagrammPreisAchse() const;
+    // A text of the window (section "alternatives"): the chart's legend.
+    std::string fenstertext(const char* key) const;
+
     // The pack chosen with "use this pack" (null: none).
     const Berechnungsergebnis* uebernommen() const {
         return uebernommen_ < 0 ? nullptr

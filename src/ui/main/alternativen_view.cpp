@@ -1,11 +1,18 @@
 #include "ui/main/alternativen_view.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScatterSeries>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
 
 namespace kal {
 
@@ -48,10 +55,27 @@ AlternativenView::AlternativenView(AlternativenDlgModel& model, QWidget* parent)
         aktualisieren();
     });
     layout->addWidget(tabelle_, 2);
-    layout->addWidget(bau::label(this, alt::LabelGrenzen));
+    auto* unten = new QHBoxLayout;
+    auto* links = new QVBoxLayout;
+    links->addWidget(bau::label(this, alt::LabelGrenzen));
     grenzen_ = tabelle(this, alt::Grenzen);
     grenzen_->setSelectionMode(QAbstractItemView::NoSelection);
-    layout->addWidget(grenzen_, 3);
+    links->addWidget(grenzen_);
+    unten->addLayout(links, 1);
+    auto* rechts = new QVBoxLayout;
+    auto* achsen = new QHBoxLayout;
+    achsen->addWidget(bau::radio(this, alt::AchseReserve));
+    achsen->addWidget(bau::radio(this, alt::AchseDruck));
+    achsen->addStretch();
+    rechts->addLayout(achsen);
+    diagramm_ = new QChartView(this);
+    diagramm_->setObjectName(QStringLiteral("diagramm"));
+    diagramm_->setRenderHint(QPainter::Antialiasing);
+    diagramm_->setMinimumSize(420, 260);
+    diagramm_->setVisible(model.zeilen() > 0);
+    rechts->addWidget(diagramm_);
+    unten->addLayout(rechts, 1);
+    layout->addLayout(unten, 3);
     layout->addWidget(bau::label(this, alt::LabelGruende));
     auto* gruende = bau::label(this, alt::Gruende);
     gruende->setWordWrap(true);
@@ -65,13 +89,86 @@ AlternativenView::AlternativenView(AlternativenDlgModel& model, QWidget* parent)
     layout->addLayout(knoepfe);
     binder_.bindAll(this);
     aktualisieren();
-    resize(model.zeilen() > 0 ? 1240 : 640, model.zeilen() > 0 ? 640 : 360);
+    resize(model.zeilen() > 0 ? 1240 : 640, model.zeilen() > 0 ? 760 : 360);
 }
 
 void AlternativenView::aktualisieren() {
     binder_.push();
     tabelleFuellen();
     grenzenFuellen();
+    diagrammFuellen();
+}
+
+void AlternativenView::diagrammFuellen() {
+    if (model_.zeilen() == 0) return;
+    const auto punkte = model_.diagramm();
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    // every pack, the result and the selected one as series of their own so
+    // the legend names the marks (shape and size, not colour alone)
+    auto* alle = new QScatterSeries;
+    alle->setName(QString::fromStdString(model_.fenstertext("diagrammPakete")));
+    alle->setMarkerSize(9);
+    auto* ergebnis = new QScatterSeries;
+    ergebnis->setName(QString::fromStdString(model_.fenstertext("ergebnis")));
+    ergebnis->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    ergebnis->setMarkerSize(13);
+    ergebnis->setColor(QColor(200, 60, 30));
+    auto* gewaehlt = new QScatterSeries;
+    gewaehlt->setName(QString::fromStdString(model_.fenstertext("diagrammGewaehlt")));
+    gewaehlt->setMarkerSize(20);
+    gewaehlt->setColor(Qt::transparent);
+    gewaehlt->setBorderColor(QColor(20, 20, 20));
+    QPen ring(QColor(20, 20, 20));
+    ring.setWidth(2);
+    gewaehlt->setPen(ring);
+    double xMin = HUGE_VAL, xMax = -HUGE_VAL, yMin = HUGE_VAL, yMax = -HUGE_VAL;
+    for (const auto& p : punkte) {
+        (p.ergebnis ? ergebnis : alle)->append(p.x, p.preis);
+        if (p.gewaehlt) gewaehlt->append(p.x, p.preis);
+        xMin = std::min(xMin, p.x);
+        xMax = std::max(xMax, p.x);
+        yMin = std::min(yMin, p.preis);
+        yMax = std::max(yMax, p.preis);
+    }
+    for (auto* s : {alle, ergebnis, gewaehlt}) chart->addSeries(s);
+    auto* x = new QValueAxis;
+    x->setTitleText(QString::fromStdString(model_.diagrammAchse()));
+    auto* y = new QValueAxis;
+    y->setTitleText(QString::fromStdString(model_.diagrammPreisAchse()));
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    if (!punkte.empty()) {
+        const double dx = std::max(xMax - xMin, 1.0) * 0.08, dy = std::max(yMax - yMin, 1.0) * 0.08;
+        x->setRange(xMin - dx, xMax + dx);
+        y->setRange(yMin - dy, yMax + dy);
+    }
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (auto* s : {alle, ergebnis, gewaehlt}) {
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
+    // a click on a pack selects its row: the nearest point on screen
+    auto waehlen = [this, chart, punkte](const QPointF& wo) {
+        const QPointF ziel = chart->mapToPosition(wo);
+        int beste = -1;
+        double abstand = HUGE_VAL;
+        for (const auto& p : punkte) {
+            const QPointF d = chart->mapToPosition(QPointF(p.x, p.preis)) - ziel;
+            const double a = d.x() * d.x() + d.y() * d.y();
+            if (a < abstand) {
+                abstand = a;
+                beste = p.zeile;
+            }
+        }
+        if (beste < 0) return;
+        model_.waehlen(beste);
+        QTimer::singleShot(0, this, [this] { aktualisieren(); });
+    };
+    for (auto* s : {alle, ergebnis}) connect(s, &QScatterSeries::clicked, this, waehlen);
+    QChart* alt = diagramm_->chart();
+    diagramm_->setChart(chart);
+    delete alt;
 }
 
 void AlternativenView::tabelleFuellen() {

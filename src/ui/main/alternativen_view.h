@@ -7,6 +7,7 @@
 #include "ui/main/alternativen_model.h"
 
 class QTableWidget;
+class QChartView;
 
 namespace kal {
 
@@ -23,9 +24,11 @@ protected:
 private:
     void tabelleFuellen();
     void grenzenFuellen();
+    void diagrammFuellen();
 
     QTableWidget* tabelle_ = nullptr;
     QTableWidget* grenzen_ = nullptr;
+    QChartView* diagramm_ = nullptr;
     bool fuellen_ = false;  // while the view itself fills the tables
 };
 

@@ -288,7 +288,7 @@ void CBerechnungDlg::artenSetzen() {
         if (id != SystemUS && id != MassMm) f.setKind(ControlKind::List, {id});
     f.setKind(ControlKind::Radio, {Auslegen, Nachrechnen, SystemUS, SystemSI, MassMm, MassInch});
     f.setKind(ControlKind::CheckBox, {Sicherheitsplatte});
-    f.setKind(ControlKind::Button, {Berechnen, Komplettieren, Alternativen, Warum});
+    f.setKind(ControlKind::Button, {Berechnen, Komplettieren, Alternativen, Warum, Betriebspunkte});
     for (const MenuPopup& p : menu_) {
         f.setKind(ControlKind::MenuItem, {p.id});
         for (int id : p.befehle)
@@ -313,6 +313,7 @@ void CBerechnungDlg::textsRoutine() {
     // the specification popup waits for its dialogs
     std::erase_if(menu_, [](const MenuPopup& p) { return p.id == PopupSpez; });
     beschriftungenSetzen(f, s, kBeschriftungen);
+    betriebspunkteKnopf();
 
     waehrung_ = ini.GetValue("waehrung", "waehrung", "");
     f.setText(LabelProzent, "%");
@@ -504,6 +505,7 @@ void CBerechnungDlg::ergebnisZuruecksetzen() {
     plattencaches_.reset();
     form().setEnabled(Alternativen, false);
     form().setVisible(Warum, false);
+    mehrpunkt_.reset();
     hinweiseSetzen();
 }
 
@@ -528,6 +530,8 @@ void CBerechnungDlg::neuesProjekt() {
     berechnet_.clear();
     angebot_.reset();
     spaeteresAngebot_.clear();
+    punkte_.clear();
+    betriebspunkteKnopf();
     eingabenLeeren();
     ergebnisZuruecksetzen();
     arbeitswerteLeeren();
@@ -550,11 +554,12 @@ void CBerechnungDlg::neuesProjekt() {
 
 std::string CBerechnungDlg::projektBytes() const {
     std::string bytes = projektAusFormular(form(), medien_, modus_).kodieren();
-    if (angebot_) {
+    if (angebot_ || !punkte_.empty()) {
         // the marks as they are now: a field typed into since the completion
         // must not come back as computed and be emptied by the next run
-        AngebotsBlock a = *angebot_;
-        a.berechneteFelder = berechneteFelderText();
+        AngebotsBlock a = angebot_ ? *angebot_ : AngebotsBlock{};
+        if (angebot_) a.berechneteFelder = berechneteFelderText();
+        a.betriebspunkte = punkte_;
         bytes += angebotKodieren(a);
     } else
         bytes += spaeteresAngebot_;
@@ -670,6 +675,7 @@ bool CBerechnungDlg::berechnen() {
     std::vector<int> leer;
     for (int id : hinweise::kBilanzFelder)
         if (f.text(id).empty()) leer.push_back(id);
+    abgelehnt_ = {0, 0};
     ergebnisVorhanden_ = rechnen();
     // what the balance filled in stays marked, also when a later check refused
     for (int id : leer)
@@ -698,6 +704,7 @@ bool CBerechnungDlg::rechnen() {
     k.sonderanschluesse = false;
     Erfassung erfassung(data(), app_.getSprache(), ports_.messages, eingabe_, felder_);
     if (!erfassung.lesen(fall_.eingaben)) return false;
+    if (!punkte_.empty()) return mehrpunktRechnen();
     engine::Berechnungsbericht b =
         engine::berechnen(rechenkontext(), std::move(fall_), plattencaches_.get());
     fall_ = std::move(b.fall);
@@ -890,6 +897,9 @@ void CBerechnungDlg::geklickt(int id) {
         case Warum:
             alternativenZeigen();
             break;
+        case Betriebspunkte:
+            betriebspunkteZeigen();
+            break;
         default:
             break;
     }
@@ -1066,6 +1076,14 @@ int CBerechnungDlg::projektLaden(const std::string& bytes, const std::string& pf
     AngebotGelesen gelesen = angebotDekodieren(rest);
     projektPfad_ = pfad;
     angebot_ = std::move(gelesen.block);
+    punkte_.clear();
+    if (angebot_) {
+        punkte_ = std::move(angebot_->betriebspunkte);
+        angebot_->betriebspunkte.clear();
+        // points alone are no offer begun
+        if (nurBetriebspunkte(*angebot_)) angebot_.reset();
+    }
+    betriebspunkteKnopf();
     spaeteresAngebot_ = gelesen.lage == AngebotsLage::Neuer ? rest : std::string();
     Form& f = form();
     berechnet_.clear();
@@ -1113,6 +1131,9 @@ int CBerechnungDlg::projektLaden(const std::string& bytes, const std::string& pf
         zeigeMeldung(ports_.messages, app_.getSprache(), "error",
                      gelesen.lage == AngebotsLage::Neuer ? "angebotNeuer" : "angebotBeschaedigt",
                      "", MessageIcon::Warning);
+    if (gelesen.punkteBeschaedigt)
+        zeigeMeldung(ports_.messages, app_.getSprache(), "error", "betriebspunkteBeschaedigt", "",
+                     MessageIcon::Warning);
     return 0;
 }
 

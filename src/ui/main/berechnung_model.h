@@ -94,14 +94,42 @@ public:
     // in computed again), without a run and leaving the window as it is;
     // false (after the message) at the first refused entry.
     bool eingabenErfassen(Falleingaben& e);
-    // Several operating points: this window's entries the first, then
-    // `weitere`; none when an entry of this window was refused.
+    // Several operating points: this window's entries the first, its
+    // further points, then `weitere`; none when an entry was refused.
     std::optional<engine::Mehrpunktbericht> betriebspunkteBerechnen(
         const std::vector<Falleingaben>& weitere);
-    // The performance curves of `paket` at this window's entries and at
-    // `weitere`; empty when an entry of this window was refused.
+    // The performance curves of `paket` at this window's entries, its
+    // further points and `weitere`; empty when an entry was refused.
     std::vector<engine::Kennlinie> kennlinien(const std::vector<Falleingaben>& weitere,
                                               const Berechnungsergebnis& paket);
+
+    // --- operating points beyond this window's own entries (the first)
+    // The entry controls a point has of its own, by PunktFeld, and the unit
+    // list (or label) beside each.
+    static const std::array<int, kPunktFelder> kPunktIds;
+    static const std::array<int, kPunktFelder> kPunktEinheiten;
+    const std::vector<Betriebspunkt>& weiterePunkte() const { return punkte_; }
+    // The result was designed for the points before: it is reset.
+    void setWeiterePunkte(std::vector<Betriebspunkt> punkte);
+    // The first point's entries; with `ohneBerechnete` those the last run
+    // filled in left empty (a copy must compute them for its own duty).
+    Betriebspunkt ersterPunkt(bool ohneBerechnete) const;
+    // A further point (`nummer` 2 the first of them) acquired as
+    // "Berechnen" acquires this window's entries, with its device choices;
+    // false after the message (naming the point), `feld` the control of
+    // the refused entry.
+    bool punktErfassen(const Betriebspunkt& p, int nummer, Falleingaben& e, int* feld = nullptr);
+    // The last run over several points (null: none since the last reset).
+    const engine::Mehrpunktbericht* mehrpunktbericht() const { return mehrpunkt_.get(); }
+    // The further point whose entry the last "Berechnen" refused (1 the
+    // first of them) and that entry's control; 0 none.
+    std::pair<int, int> abgelehnterPunkt() const { return abgelehnt_; }
+    // The performance curves of the shown pack at every point (empty
+    // without a result).
+    std::vector<engine::Kennlinie> kennlinien();
+    // The operating points window.
+    void betriebspunkteZeigen();
+    bool dezimalKomma() const { return dezimalKomma_; }
     // The last run's result and next-best packs (`anzahl` in all), or why it
     // found none; empty when no run reached its search since the last reset.
     engine::Alternativenbericht alternativen(int anzahl);
@@ -208,6 +236,11 @@ private:
     void artenSetzen();
     void zustandUebernehmen();
     bool rechnen();
+    bool mehrpunktRechnen();
+    // This window's entries and its further points, read as "Berechnen"
+    // reads them; false after the message of the first refused entry.
+    bool punkteErfassen(std::vector<Falleingaben>& punkte);
+    void betriebspunkteKnopf();
     engine::Rechenkontext rechenkontext();
     // The stored choices into a newly opened completion; those made for
     // another pack are dropped and named.
@@ -232,6 +265,10 @@ private:
     std::string projektPfad_;
     std::string gespeichert_;  // project file bytes of the last new, open or save
     std::set<int> berechnet_;
+    std::vector<Betriebspunkt> punkte_;
+    std::shared_ptr<const engine::Mehrpunktbericht> mehrpunkt_;
+    std::vector<Falleingaben> mehrpunktEingaben_;  // what that run read
+    std::pair<int, int> abgelehnt_{0, 0};
     std::optional<AngebotsBlock> angebot_;
     // A later version's offer block, written back unchanged as long as no
     // offer of this version replaces it.

@@ -163,6 +163,7 @@ QLayout* knopfZeilen(QWidget* client) {
     knoepfe->addWidget(berechnen);
     knoepfe->addWidget(mit(new QPushButton(client), Komplettieren));
     knoepfe->addWidget(mit(new QPushButton(client), Alternativen));
+    knoepfe->addWidget(mit(new QPushButton(client), Betriebspunkte));
     knoepfe->addStretch();
     auto* einheit = new QWidget(client);  // own parent: its radios form their own group
     auto* el = new QHBoxLayout(einheit);

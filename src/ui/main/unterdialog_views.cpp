@@ -2,6 +2,7 @@
 
 #include "ui/main/addmedium_view.h"
 #include "ui/main/alternativen_view.h"
+#include "ui/main/betriebspunkte_view.h"
 #include "ui/main/spalttypdlg_view.h"
 
 namespace kal {
@@ -11,6 +12,7 @@ void registerUnterdialogViews(QtDialogRunner& runner) {
     registriereView<AddMediumModel, AddMediumView>(runner, "DialogAddMedium");
     registriereView<SpalttypDlgModel, SpalttypDlgView>(runner, "PlattentypSpalttypDlg");
     registriereView<AlternativenDlgModel, AlternativenView>(runner, "AlternativenDlg");
+    registriereView<BetriebspunkteDlgModel, BetriebspunkteView>(runner, "BetriebspunkteDlg");
 }
 
 }  // namespace kal

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "datalib/format.h"
 #include "golden.h"
 #include "ui/main/alternativen_model.h"
 #include "ui/main/berechnung_model.h"
@@ -170,3 +171,43 @@ TEST_P(GelistetGleichBewertet, JedesPaketBewertetSichZuSeinerZeile) {
 INSTANTIATE_TEST_SUITE_P(Alle, GelistetGleichBewertet,
                          ::testing::ValuesIn(kaltest::goldeneFaelle()),
                          [](const auto& info) { return kaltest::testname(info.param); });
+
+// The chart's points: one per priced pack in its row, the result and the
+// selection marked; the toggle puts the tighter pressure-drop margin on the
+// x axis, which a design keeps between 0 and 100 %.
+TEST(AlternativenDlg, DiagrammPunkteFolgenTabelleUndAuswahl) {
+    Umgebung u;
+    CBerechnungDlg d(u.app);
+    ASSERT_EQ(d.projektLesen(kaltest::distDir() + "/examples/water_water_design.kal"), 0);
+    ASSERT_TRUE(d.berechnen());
+    AlternativenDlgModel a(d.alternativen(CBerechnungDlg::kAnzahlAlternativen), u.app.getData(),
+                           u.app.getSprache());
+    a.sortieren(AlternativenDlgModel::Reserve);
+    a.waehlen(3);
+    auto punkte = a.diagramm();
+    ASSERT_EQ(punkte.size(), static_cast<size_t>(a.zeilen()));  // every sample pack is priced
+    int ergebnis = 0, gewaehlt = 0;
+    for (const auto& p : punkte) {
+        EXPECT_EQ(formatiere("%.1f", p.x), a.zelle(p.zeile, AlternativenDlgModel::Reserve).text);
+        EXPECT_EQ(formatiere("%.0f", p.preis), a.zelle(p.zeile, AlternativenDlgModel::Preis).text);
+        EXPECT_EQ(p.ergebnis, a.istErgebnis(p.zeile));
+        ergebnis += p.ergebnis;
+        gewaehlt += p.gewaehlt;
+        if (p.gewaehlt) {
+            EXPECT_EQ(p.zeile, 3);
+        }
+    }
+    EXPECT_EQ(ergebnis, 1);
+    EXPECT_EQ(gewaehlt, 1);
+    EXPECT_EQ(a.diagrammAchse(), "Area reserve %");
+
+    a.ereignis(alt::AchseDruck, BindEvent::Clicked);
+    EXPECT_TRUE(a.achseDruck());
+    EXPECT_FALSE(a.form().checked(alt::AchseReserve));
+    EXPECT_EQ(a.diagrammAchse(), "Tightest pressure-drop margin %");
+    for (const auto& p : a.diagramm()) {
+        // a design keeps both losses within what is allowed
+        EXPECT_GE(p.x, 0.0);
+        EXPECT_LE(p.x, 100.0);
+    }
+}
