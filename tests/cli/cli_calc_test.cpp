@@ -254,6 +254,26 @@ TEST(CliCalc, ActionsClickingBerechnenTwiceEqualsOnce) {
     }
 }
 
+// Saved after "Berechnen" without an offer, a project holds what was
+// entered, not what the run filled in (rounded for display it would come
+// back as an entry): it opens to the same figures.
+TEST(CliCalc, SavedAfterARunReopensToTheSameFigures) {
+    kaltest::TempDir dir;
+    for (const char* probe :
+         {"water_water_design.kal", "glycol_water_rating.kal", "steam_condenser_design.kal",
+          "air_cooler_design.kal", "user_medium_design.kal"}) {
+        SCOPED_TRACE(probe);
+        const std::string quelle = distDir() + "/examples/" + probe;
+        const std::string kopie = dir.pfad(probe);
+        Lauf einmal = starte("calc " + quelle + " --json --save " + kopie);
+        ASSERT_EQ(einmal.rc, 0);
+        Json a = Json::parse(einmal.out), b = Json::parse(starte("calc " + kopie + " --json").out);
+        a.erase("file");
+        b.erase("file");
+        EXPECT_EQ(b.dump(1), a.dump(1));
+    }
+}
+
 // The air cooler as a new user tries it: an air outlet above the gas inlet
 // fails after the balance filled in the duty and the air flow; the
 // corrected outlet computes both again and gives the sample's result.

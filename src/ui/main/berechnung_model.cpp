@@ -553,8 +553,14 @@ void CBerechnungDlg::neuesProjekt() {
 }
 
 std::string CBerechnungDlg::projektBytes() const {
-    std::string bytes = projektAusFormular(form(), medien_, modus_).kodieren();
-    if (angebot_ || !punkte_.empty()) {
+    // Without a block to hold the computed-field marks, what a run filled in
+    // would come back as an entry, rounded for display, and the reopened
+    // case would differ from the one saved: it is left to be computed again.
+    const bool block = angebot_ || !punkte_.empty();
+    std::string bytes =
+        projektAusFormular(form(), medien_, modus_, block ? std::set<int>{} : berechnet_)
+            .kodieren();
+    if (block) {
         // the marks as they are now: a field typed into since the completion
         // must not come back as computed and be emptied by the next run
         AngebotsBlock a = angebot_ ? *angebot_ : AngebotsBlock{};

@@ -119,7 +119,7 @@ constexpr bool inDateiReihenfolge() {
 static_assert(inDateiReihenfolge(), "one row per field, in file order");
 
 void schreibe(ProjektInhalt& p, const ProjektFeldZeile& z, const Form& f,
-              const EigeneMedien& medien, int berechnungsart) {
+              const EigeneMedien& medien, int berechnungsart, const std::set<int>& ohneText) {
     const EigenesMedium& m = medien[static_cast<size_t>(z.seite)];
     const size_t g = static_cast<size_t>(z.groesse);
     switch (z.art) {
@@ -127,7 +127,7 @@ void schreibe(ProjektInhalt& p, const ProjektFeldZeile& z, const Form& f,
             p.setzeFeld(z.feld, kProjektVersion);
             break;
         case A::Text:
-            p.setzeFeld(z.feld, f.text(z.control));
+            p.setzeFeld(z.feld, ohneText.count(z.control) ? std::string() : f.text(z.control));
             break;
         case A::Position:
             p.setzeInt(z.feld, f.selection(z.control));
@@ -221,9 +221,10 @@ void lies(const ProjektInhalt& p, const ProjektFeldZeile& z, Form& f, EigeneMedi
 
 std::span<const ProjektFeldZeile> projektFeldTabelle() { return kFelder; }
 
-ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int berechnungsart) {
+ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int berechnungsart,
+                                 const std::set<int>& ohneText) {
     ProjektInhalt p;
-    for (const ProjektFeldZeile& z : kFelder) schreibe(p, z, f, medien, berechnungsart);
+    for (const ProjektFeldZeile& z : kFelder) schreibe(p, z, f, medien, berechnungsart, ohneText);
     return p;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <set>
 #include <span>
 #include <string>
 
@@ -47,7 +48,8 @@ struct ProjektFeldZeile {
 // walk it.
 std::span<const ProjektFeldZeile> projektFeldTabelle();
 
-ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int berechnungsart);
+ProjektInhalt projektAusFormular(const Form& f, const EigeneMedien& medien, int berechnungsart,
+                                 const std::set<int>& ohneText = {});
 
 // Reading steps from the safety-plate box to the radio buttons, in file
 // order. `plattentypRegel` runs right after the safety-plate box is set;
