@@ -2,7 +2,8 @@
 # Screenshots of a first start (language choice, then main window), of a
 # second start (main window only), of a calculated and of a completed design
 # and of its price list's project data and print preview, and of its
-# specification, and of a printed specification sheet's preview under Xvfb,
+# specification, of a printed specification sheet's preview, and of a
+# quotation of three positions under Xvfb,
 # with a fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
@@ -109,6 +110,16 @@ KALVORIA_SCREENSHOT="$out/reopened-completion.png" xvfb-run -a -s "-screen 0 160
   "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren
 KALVORIA_SCREENSHOT="$out/reopened-specification.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" "$tmp/offer.kal" --berechnen --komplettieren --spezifikation
+# A quotation of three positions (the completed design twice, the steam
+# condenser as calculated), in English and German.
+"$root/$build/bin/kalvoria-cli" quote "$tmp/quotation.kalq" --add "$tmp/offer.kal" --qty 2 \
+  --add "$tmp/offer.kal" --add examples/steam_condenser_design.kal >/dev/null
+KALVORIA_SCREENSHOT="$out/quotation.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" --angebot "$tmp/quotation.kalq"
+sed -i 's/^language=.*/language=Deutsch/' "$conf"
+KALVORIA_SCREENSHOT="$out/quotation-german.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" --angebot "$tmp/quotation.kalq"
+sed -i 's/^language=.*/language=English/' "$conf"
 # The help (F1) where no browser can be started: the program's own window.
 mkdir -p "$tmp/ohne-browser"
 KALVORIA_SCREENSHOT="$out/help.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
