@@ -67,8 +67,8 @@ AngebotsfensterView::AngebotsfensterView(AngebotsfensterModel& model, QWidget* p
     });
     mitte->addWidget(tabelle_, 1);
     auto* knoepfe = new QVBoxLayout;
-    for (int id :
-         {Hinzufuegen, Zuruecknehmen, ImHauptfenster, 0, Hoch, Runter, Duplizieren, Entfernen}) {
+    for (int id : std::initializer_list<int>{Hinzufuegen, Zuruecknehmen, ImHauptfenster, 0, Hoch,
+                                             Runter, Duplizieren, Entfernen}) {
         if (id == 0)
             knoepfe->addSpacing(12);
         else
