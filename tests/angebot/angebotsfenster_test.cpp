@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "angebot/mappensummen.h"
 #include "ids/dialog_ids.h"
 #include "ports/benutzeraktion.h"
@@ -199,4 +201,20 @@ TEST(Angebotsfenster, SavedOpenedAndAskedOnClose) {
     klick(f, ag::Schliessen);  // nothing changed: closes without a question
     EXPECT_TRUE(f.closed());
     EXPECT_EQ(u.p.questions.asked.size(), 1u);
+}
+
+TEST(Angebotsfenster, FileMenuOpensTheWindowWhereTheFrontEndHasOne) {
+    Umgebung u;
+    CBerechnungDlg haupt(u.app);
+    const auto& datei = haupt.menu().front().befehle;
+    EXPECT_NE(std::find(datei.begin(), datei.end(), hd::CmdAngebot), datei.end());
+    EXPECT_EQ(haupt.form().text(hd::CmdAngebot), "Quo&tation...");
+    haupt.ereignis(hd::CmdAngebot, BindEvent::Command);  // no window here: nothing happens
+    int geoeffnet = 0;
+    haupt.setAngebotsfenster([&](CBerechnungDlg& h) {
+        EXPECT_EQ(&h, &haupt);
+        ++geoeffnet;
+    });
+    haupt.ereignis(hd::CmdAngebot, BindEvent::Command);
+    EXPECT_EQ(geoeffnet, 1);
 }
