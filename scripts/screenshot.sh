@@ -3,8 +3,8 @@
 # second start (main window only), of a calculated and of a completed design
 # and of its price list's project data and print preview, and of its
 # specification, and of a printed specification sheet's preview, of the
-# alternatives with their chart and of the operating points window under
-# Xvfb, with a fresh settings folder.
+# alternatives with their chart, of the operating points window and of a
+# quotation of three positions under Xvfb, with a fresh settings folder.
 #   scripts/screenshot.sh [BUILD_DIR]   (default build/) -> screenshots/*.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -134,6 +134,16 @@ KALVORIA_SCREENSHOT="$out/operating-points-de.png" xvfb-run -a -s "-screen 0 160
   "$root/$build/bin/kalvoria" "$tmp/district.kal" --berechnen --betriebspunkte
 KALVORIA_SCREENSHOT="$out/alternatives-de.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" examples/water_water_design.kal --berechnen --alternativen
+sed -i 's/^language=.*/language=English/' "$conf"
+# A quotation of three positions (the completed design twice, the steam
+# condenser as calculated), in English and German.
+"$root/$build/bin/kalvoria-cli" quote "$tmp/quotation.kalq" --add "$tmp/offer.kal" --qty 2 \
+  --add "$tmp/offer.kal" --add examples/steam_condenser_design.kal >/dev/null
+KALVORIA_SCREENSHOT="$out/quotation.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" --angebot "$tmp/quotation.kalq"
+sed -i 's/^language=.*/language=Deutsch/' "$conf"
+KALVORIA_SCREENSHOT="$out/quotation-german.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$root/$build/bin/kalvoria" --angebot "$tmp/quotation.kalq"
 sed -i 's/^language=.*/language=English/' "$conf"
 # The help (F1) where no browser can be started: the program's own window.
 mkdir -p "$tmp/ohne-browser"

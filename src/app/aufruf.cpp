@@ -229,6 +229,8 @@ Programm machProgramm() {
          "with --komplettieren, then open the specification dialog"},
         {"--spec", nullptr, "FILE", Art::Datei,
          "apply the user actions of FILE to the specification dialog once it is shown"},
+        {"--angebot", nullptr, "FILE", Art::Datei,
+         "then open the quotation window on the quotation FILE (*.kalq)"},
     };
     p.austritte = {
         {"0", "the main window was closed"},

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "angebot/angebotsfenster.h"
+#include "angebot/angebotsfenster_view.h"
 #include "app/anwendungsverzeichnis.h"
 #include "app/app.h"
 #include "app/aufruf.h"
@@ -52,6 +54,7 @@ int main(int argc, char** argv) {
     kal::registerUnterdialogViews(qt.dialogs);
     kal::registerAssemblyView(qt.dialogs);
     kal::registerSpecView(qt.dialogs);
+    kal::registerAngebotsfensterView(qt.dialogs);
 
     // kalvoria [OPTION]... [PROJECT] (Qt has taken its own options): a
     // project given on the command line is opened at start, calculated
@@ -87,7 +90,8 @@ int main(int argc, char** argv) {
     }
     const std::string projekt = kal::vomStart(g.positionen.empty() ? "" : g.positionen.front());
     const std::string choices = kal::vomStart(wert("--choices")),
-                      spec = kal::vomStart(wert("--spec"));
+                      spec = kal::vomStart(wert("--spec")),
+                      angebot = kal::vomStart(wert("--angebot"));
     // A file of user actions, or nullopt (after a message) when unusable.
     auto aktionenAus =
         [](const std::string& datei) -> std::optional<std::vector<kal::Benutzeraktion>> {
@@ -117,10 +121,21 @@ int main(int argc, char** argv) {
     return app.start(
         [&](kal::CBerechnungApp& a) {
             kal::CBerechnungDlg dlg(a);
+            // the quotation window, on the file given at the start the first time
+            std::string angebotsdatei = angebot;
+            dlg.setAngebotsfenster([&](kal::CBerechnungDlg& haupt) {
+                kal::AngebotsfensterModel fenster(haupt);
+                if (!angebotsdatei.empty()) fenster.laden(angebotsdatei);
+                angebotsdatei.clear();
+                a.getPorts().dialogs->runDialog(fenster);
+            });
             if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
             if (alternativen) QTimer::singleShot(0, [&] { dlg.alternativenZeigen(); });
             if (betriebspunkte) QTimer::singleShot(0, [&] { dlg.betriebspunkteZeigen(); });
             if (hilfe) QTimer::singleShot(0, [&] { dlg.hilfe(); });
+            if (!angebot.empty())
+                QTimer::singleShot(
+                    0, [&] { dlg.ereignis(kal::hd::CmdAngebot, kal::BindEvent::Command); });
             if (komplettieren)
                 QTimer::singleShot(0, [&] {
                     dlg.komplettieren([&](kal::CAssembly& c) {

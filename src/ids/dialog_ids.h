@@ -195,6 +195,7 @@ enum : int {
     CmdSpeichern = 57603,
     CmdSpeichernUnter = 40011,
     CmdAlsRevision = 40012,
+    CmdAngebot = 40013,
     CmdBeenden = 40014,
     CmdEinstellungen = 40016,
     CmdSpalttypen = 40042,
@@ -258,6 +259,61 @@ enum : int {
 };
 
 }  // namespace kal::sg
+
+// Quotation window (DialogAngebot): customer, references, terms and the
+// positions of a quotation with its totals.
+namespace kal::ag {
+
+enum : int {
+    Schliessen = 2,
+    Kunde = 1600,
+    Adresse1 = 1601,
+    Adresse2 = 1602,
+    Adresse3 = 1603,
+    Kontakt = 1604,
+    UnsereReferenz = 1605,
+    AnfrageReferenz = 1606,
+    AnfrageDatum = 1607,
+    Gueltigkeit = 1608,
+    Rabatt = 1609,
+    Mwst = 1610,
+    Zahlung = 1611,
+    Lieferung = 1612,
+    Verpackung = 1613,
+    Gewaehrleistung = 1614,
+    Positionen = 1620,
+    Menge = 1621,
+    Hinzufuegen = 1630,
+    Hoch = 1631,
+    Runter = 1632,
+    Duplizieren = 1633,
+    Entfernen = 1634,
+    ImHauptfenster = 1635,
+    Zuruecknehmen = 1636,
+    Neu = 1637,
+    Oeffnen = 1638,
+    Speichern = 1639,
+    SpeichernUnter = 1640,
+    AlsRevision = 1641,
+    DruckenPdf = 1642,
+    Summen = 1650,
+    LabelKunde = 1660,
+    LabelAdresse = 1661,
+    LabelKontakt = 1662,
+    LabelUnsereReferenz = 1663,
+    LabelAnfrageReferenz = 1664,
+    LabelAnfrageDatum = 1665,
+    LabelGueltigkeit = 1666,
+    LabelRabatt = 1667,
+    LabelMwst = 1668,
+    LabelZahlung = 1669,
+    LabelLieferung = 1670,
+    LabelVerpackung = 1671,
+    LabelGewaehrleistung = 1672,
+    LabelMenge = 1673,
+};
+
+}  // namespace kal::ag
 
 // Alternatives window (AlternativenDlg): the packs of a run, the limits of
 // the selected one, or why the run found none.

@@ -123,6 +123,7 @@ constexpr Beschriftung kBeschriftungen[] = {
     {CmdSpeichern, "menu", "save"},
     {CmdSpeichernUnter, "menu", "saveas"},
     {CmdAlsRevision, "menu", "saverevision"},
+    {CmdAngebot, "menu", "quotation"},
     {CmdBeenden, "menu", "quit"},
     {CmdEinstellungen, "menu", "settings"},
     {CmdSpalttypen, "menu", "spalttypen"},
@@ -203,7 +204,8 @@ CBerechnungDlg::CBerechnungDlg(CBerechnungApp& app)
     : app_(app), ports_(app.getPorts()), felder_(form()) {
     menu_ = {
         {PopupDatei,
-         {CmdNeu, 0, CmdOeffnen, CmdSpeichern, CmdSpeichernUnter, CmdAlsRevision, 0, CmdBeenden}},
+         {CmdNeu, 0, CmdOeffnen, CmdSpeichern, CmdSpeichernUnter, CmdAlsRevision, 0, CmdAngebot, 0,
+          CmdBeenden}},
         {PopupVerwaltung, {CmdEinstellungen, CmdSpalttypen}},
         {PopupSpez, {CmdPrintSpec, CmdPrintPlan, CmdKonstruktion, CmdZubehoer}},
         {PopupInfo, {CmdHilfe, CmdInfo}},
@@ -846,6 +848,9 @@ void CBerechnungDlg::befehl(int cmd) {
             break;
         case CmdAlsRevision:
             alsRevisionSpeichern();
+            break;
+        case CmdAngebot:
+            if (angebotsfenster_) angebotsfenster_(*this);
             break;
         case CmdBeenden:
             if (!aenderungenSichern()) break;

@@ -180,6 +180,11 @@ public:
     int projektLaden(const std::string& bytes, const std::string& pfad);
     // The project file's bytes as a save would write them now.
     std::string projektBytes() const;
+    // Opens the quotation window; the front end that has one sets it (the
+    // quotation sits above this model).
+    void setAngebotsfenster(std::function<void(CBerechnungDlg&)> f) {
+        angebotsfenster_ = std::move(f);
+    }
     // What identifies the shown pack in the offer: plate type, passes,
     // channels and their types, the device choices.
     std::string paketKennung() const;
@@ -254,6 +259,7 @@ private:
 
     CBerechnungApp& app_;
     Ports ports_;
+    std::function<void(CBerechnungDlg&)> angebotsfenster_;
     Data leer_;
     InputHelper eingabe_;
     HauptdialogFelder felder_;
