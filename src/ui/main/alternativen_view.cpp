@@ -141,6 +141,9 @@ void AlternativenView::diagrammFuellen() {
         const double dx = std::max(xMax - xMin, 1.0) * 0.08, dy = std::max(yMax - yMin, 1.0) * 0.08;
         x->setRange(xMin - dx, xMax + dx);
         y->setRange(yMin - dy, yMax + dy);
+        // round tick values read at a glance
+        x->applyNiceNumbers();
+        y->applyNiceNumbers();
     }
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

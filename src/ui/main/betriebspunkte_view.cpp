@@ -128,6 +128,10 @@ QChart* kurvenChart(const QString& titel, const QString& xTitel, const std::vect
     auto* x = new QValueAxis;
     x->setTitleText(xTitel);
     x->setRange(45, 125);
+    // ticks on the tens of percent, the operating point (100) among them
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(50);
+    x->setTickInterval(10);
     x->setLabelFormat(QStringLiteral("%.0f"));
     auto* y = new QValueAxis;
     double lo = HUGE_VAL, hi = -HUGE_VAL;
@@ -161,6 +165,7 @@ QChart* kurvenChart(const QString& titel, const QString& xTitel, const std::vect
     if (lo <= hi) {
         const double rand = std::max(hi - lo, std::fabs(hi) * 0.05 + 1e-6) * 0.08;
         y->setRange(lo - rand, hi + rand);
+        y->applyNiceNumbers();
     }
     return chart;
 }
