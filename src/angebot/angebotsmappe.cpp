@@ -34,28 +34,6 @@ struct Fehler {
 
 [[noreturn]] void fehler(const std::string& wo, const char* was) { throw Fehler{wo + ": " + was}; }
 
-bool flachGenug(std::string_view text) {
-    int tiefe = 0;
-    bool inText = false, escape = false;
-    for (char c : text) {
-        if (inText) {
-            if (escape)
-                escape = false;
-            else if (c == '\\')
-                escape = true;
-            else if (c == '"')
-                inText = false;
-        } else if (c == '"') {
-            inText = true;
-        } else if (c == '[' || c == '{') {
-            if (++tiefe > kMaxTiefe) return false;
-        } else if (c == ']' || c == '}') {
-            --tiefe;
-        }
-    }
-    return true;
-}
-
 const Json* member(const Json& o, const char* key) {
     auto it = o.find(key);
     return it == o.end() ? nullptr : &*it;
@@ -285,7 +263,7 @@ MappeGelesen mappeDekodieren(std::string_view text) {
         g.grund = "file too large";
         return g;
     }
-    if (!flachGenug(text)) {
+    if (!jsonFlachGenug(text, kMaxTiefe)) {
         g.grund = "nested too deeply";
         return g;
     }
@@ -329,7 +307,7 @@ MappeGelesen mappeDekodieren(std::string_view text) {
 }
 
 bool mappeErgaenzen(Angebotsmappe& m, std::string_view text, std::string& grund) {
-    if (text.size() > kMappeMaxGroesse || !flachGenug(text)) {
+    if (text.size() > kMappeMaxGroesse || !jsonFlachGenug(text, kMaxTiefe)) {
         grund = "file too large or nested too deeply";
         return false;
     }

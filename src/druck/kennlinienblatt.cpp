@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <span>
 
+#include "datalib/dialoghilfe.h"
 #include "datalib/format.h"
 #include "druck/blatt.h"
 #include "druck/projektdaten.h"
@@ -19,19 +21,8 @@ constexpr unsigned kFarbeWarm = 0xC0392B, kFarbeKalt = 0x1F5FBF, kFarbeLeistung 
 constexpr std::array<PenStyle, 3> kMuster = {PenStyle::Solid, PenStyle::Dash, PenStyle::Dot};
 constexpr int kFormen = 4;  // square, diamond, triangle, octagon
 
-std::string einsetzen(std::string text, const std::vector<std::string>& teile) {
-    std::string aus;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t n =
-            i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : teile.size();
-        if (text[i] == '%' && n < teile.size()) {
-            aus += teile[n];
-            ++i;
-        } else {
-            aus += text[i];
-        }
-    }
-    return aus;
+std::string einsetzen(const std::string& text, const std::vector<std::string>& teile) {
+    return kal::einsetzen(text, std::span<const std::string>(teile));
 }
 
 // A scale of round steps (1, 2, 5 times a power of ten) over [lo, hi].

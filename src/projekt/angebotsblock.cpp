@@ -32,30 +32,6 @@ Json eintraegeJson(const std::vector<AngebotsEintrag>& liste) {
     return a;
 }
 
-// Nesting depth of the JSON text outside its strings, so that a hostile
-// block of brackets is refused before it is parsed.
-bool flachGenug(std::string_view text) {
-    int tiefe = 0;
-    bool inText = false, escape = false;
-    for (char c : text) {
-        if (inText) {
-            if (escape)
-                escape = false;
-            else if (c == '\\')
-                escape = true;
-            else if (c == '"')
-                inText = false;
-        } else if (c == '"') {
-            inText = true;
-        } else if (c == '[' || c == '{') {
-            if (++tiefe > kMaxTiefe) return false;
-        } else if (c == ']' || c == '}') {
-            --tiefe;
-        }
-    }
-    return true;
-}
-
 bool zahlLesen(std::string_view s, long long& out) {
     if (s.empty() || s.size() > 18) return false;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
@@ -153,6 +129,28 @@ std::optional<AngebotsBlock> blockLesen(const Json& o, bool& punkteBeschaedigt) 
 }
 }  // namespace
 
+bool jsonFlachGenug(std::string_view text, int maxTiefe) {
+    int tiefe = 0;
+    bool inText = false, escape = false;
+    for (char c : text) {
+        if (inText) {
+            if (escape)
+                escape = false;
+            else if (c == '\\')
+                escape = true;
+            else if (c == '"')
+                inText = false;
+        } else if (c == '"') {
+            inText = true;
+        } else if (c == '[' || c == '{') {
+            if (++tiefe > maxTiefe) return false;
+        } else if (c == ']' || c == '}') {
+            --tiefe;
+        }
+    }
+    return true;
+}
+
 const char* const kPunktFeldNamen[kPunktFelder] = {
     "warmFlow", "coldFlow", "warmIn",  "warmOut",          "coldIn",
     "coldOut",  "duty",     "reserve", "warmPressureDrop", "coldPressureDrop"};
@@ -227,7 +225,7 @@ AngebotGelesen angebotDekodieren(std::string_view rest) {
     // appended file shows here
     if (koerper.size() != n + 1 || koerper[n] != '\n') return g;
     const std::string_view text = koerper.substr(0, n);
-    if (!flachGenug(text)) return g;
+    if (!jsonFlachGenug(text, kMaxTiefe)) return g;
     const Json j = Json::parse(text.begin(), text.end(), nullptr, false);
     if (j.is_discarded()) return g;
     g.block = blockLesen(j, g.punkteBeschaedigt);

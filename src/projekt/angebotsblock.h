@@ -92,6 +92,10 @@ bool nurBetriebspunkte(const AngebotsBlock& b);
 
 // Marker line, JSON text and a closing newline.
 std::string angebotKodieren(const AngebotsBlock& b);
+
+// False when the JSON text nests deeper than `maxTiefe` outside its strings,
+// so that a hostile run of brackets is refused before it is parsed.
+bool jsonFlachGenug(std::string_view text, int maxTiefe);
 // The bytes after the record. Never throws; whatever the bytes, the
 // record stays readable.
 AngebotGelesen angebotDekodieren(std::string_view rest);
