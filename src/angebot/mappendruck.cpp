@@ -12,62 +12,6 @@ namespace kal {
 
 namespace {
 
-// The device the parts of the document draw on: one document on the real
-// device however many each part starts, its pages counted through.
-class Mappenseite : public PageDevice {
-public:
-    explicit Mappenseite(PageDevice& echt) : echt_(echt) {}
-    int pageWidth() const override { return echt_.pageWidth(); }
-    int pageHeight() const override { return echt_.pageHeight(); }
-    int lineHeight(int points) const override { return echt_.lineHeight(points); }
-    int textWidth(const std::string& text, const PageFont& font) const override {
-        return echt_.textWidth(text, font);
-    }
-    bool startDocument(const std::string& name) override {
-        if (begonnen_) return ok_;
-        begonnen_ = true;
-        ok_ = echt_.startDocument(name);
-        return ok_;
-    }
-    bool startPage() override {
-        ++seite_;
-        ok_ = echt_.startPage() && ok_;
-        return ok_;
-    }
-    bool endPage() override {
-        ok_ = echt_.endPage() && ok_;
-        return ok_;
-    }
-    bool endDocument() override { return ok_; }
-    void abortDocument() override { ok_ = false; }
-    void drawText(int x, int y, const std::string& text, const PageFont& font,
-                  TextAlign align) override {
-        echt_.drawText(x, y, text, font, align);
-    }
-    void drawLine(int x1, int y1, int x2, int y2, int pen) override {
-        echt_.drawLine(x1, y1, x2, y2, pen);
-    }
-    void drawRect(int l, int t, int r, int b, int pen) override { echt_.drawRect(l, t, r, b, pen); }
-    bool drawPicture(int l, int t, int r, int b, const std::string& path) override {
-        return echt_.drawPicture(l, t, r, b, path);
-    }
-    // Ends the one document, or aborts it when a part failed.
-    bool abschliessen() {
-        if (!begonnen_) return false;
-        if (!ok_) {
-            echt_.abortDocument();
-            return false;
-        }
-        return echt_.endDocument();
-    }
-    int seite() const { return seite_; }
-
-private:
-    PageDevice& echt_;
-    bool begonnen_ = false, ok_ = true;
-    int seite_ = 0;
-};
-
 struct Inhaltseintrag {
     std::string text;
     int seite = 0;
@@ -359,7 +303,7 @@ bool Anschreiben::drucken() {
 }
 
 // Draws every part on `m`, noting where each begins.
-bool teileZeichnen(Mappenseite& m, const CIniEx& sprache, const CDialogProjektDaten& kopf,
+bool teileZeichnen(Sammeldokument& m, const CIniEx& sprache, const CDialogProjektDaten& kopf,
                    const Mappenangaben& a, std::span<const Inhaltseintrag> inhalt,
                    std::vector<int>& anfaenge) {
     anfaenge.clear();
@@ -391,7 +335,7 @@ bool druckeAngebotsmappe(PageDevice& dc, const CIniEx& sprache, CDialogProjektDa
     // first on a device that draws nothing: the pages and where each part
     // begins, for the contents and the count in every header
     int seiten = 0;
-    auto zaehlen = [&](Mappenseite& m) {
+    auto zaehlen = [&](Sammeldokument& m) {
         auto z = [&m, &seiten] { return std::pair{m.seite(), seiten}; };
         kopf.durchgehendZaehlen(z);
         for (auto& k : a.koepfe)
@@ -401,12 +345,12 @@ bool druckeAngebotsmappe(PageDevice& dc, const CIniEx& sprache, CDialogProjektDa
     bool ok = false;
     {
         Zaehlseite zaehler(dc);
-        Mappenseite m(zaehler);
+        Sammeldokument m(zaehler);
         zaehlen(m);
         ok = teileZeichnen(m, sprache, kopf, a, inhalt, anfaenge);
         seiten = m.seite();
     }
-    Mappenseite m(dc);
+    Sammeldokument m(dc);
     if (ok) {
         for (size_t i = 0; i < inhalt.size() && i < anfaenge.size(); ++i)
             inhalt[i].seite = anfaenge[i];

@@ -59,49 +59,35 @@ bool Dokument::beenden() {
     return dc_.endDocument();
 }
 
+bool Sammeldokument::startDocument(const std::string& name) {
+    if (begonnen_) return ok_;
+    begonnen_ = true;
+    gestartet_ = echt_.startDocument(name);
+    ok_ = gestartet_ && ok_;
+    return ok_;
+}
+
+bool Sammeldokument::startPage() {
+    ++seite_;
+    ok_ = echt_.startPage() && ok_;
+    return ok_;
+}
+
+bool Sammeldokument::endPage() {
+    ok_ = echt_.endPage() && ok_;
+    return ok_;
+}
+
+bool Sammeldokument::abschliessen() {
+    if (!gestartet_) return false;
+    if (!ok_) {
+        echt_.abortDocument();
+        return false;
+    }
+    return echt_.endDocument();
+}
+
 namespace {
-// Passes everything to the device but the starts of the documents after
-// the first and every end: the printouts it is given become one document.
-class Fortsetzung : public PageDevice {
-public:
-    explicit Fortsetzung(PageDevice& echt) : echt_(echt) {}
-    int pageWidth() const override { return echt_.pageWidth(); }
-    int pageHeight() const override { return echt_.pageHeight(); }
-    int lineHeight(int points) const override { return echt_.lineHeight(points); }
-    int textWidth(const std::string& text, const PageFont& font) const override {
-        return echt_.textWidth(text, font);
-    }
-    bool startDocument(const std::string& name) override {
-        if (gestartet_) return true;
-        gestartet_ = echt_.startDocument(name);
-        return gestartet_;
-    }
-    bool startPage() override { return echt_.startPage(); }
-    bool endPage() override { return echt_.endPage(); }
-    bool endDocument() override { return true; }
-    void abortDocument() override { abgebrochen_ = true; }
-    void drawText(int x, int y, const std::string& text, const PageFont& font,
-                  TextAlign align) override {
-        echt_.drawText(x, y, text, font, align);
-    }
-    void drawLine(int x1, int y1, int x2, int y2, int w) override {
-        echt_.drawLine(x1, y1, x2, y2, w);
-    }
-    void drawRect(int l, int t, int r, int b, int w) override { echt_.drawRect(l, t, r, b, w); }
-    bool drawPicture(int l, int t, int r, int b, const std::string& pfad) override {
-        return echt_.drawPicture(l, t, r, b, pfad);
-    }
-    void drawPolyline(const std::vector<PagePoint>& p, const PagePen& pen) override {
-        echt_.drawPolyline(p, pen);
-    }
-    bool gestartet() const { return gestartet_; }
-    bool abgebrochen() const { return abgebrochen_; }
-
-private:
-    PageDevice& echt_;
-    bool gestartet_ = false, abgebrochen_ = false;
-};
-
 // Code points of a UTF-8 text, each as its bytes.
 std::vector<std::string> zeichen(const std::string& text) {
     std::vector<std::string> z;
@@ -117,14 +103,13 @@ std::vector<std::string> zeichen(const std::string& text) {
 
 bool druckeHintereinander(PageDevice& dc,
                           const std::vector<std::function<bool(PageDevice&)>>& teile) {
-    Fortsetzung f(dc);
-    for (const auto& teil : teile) {
-        if (teil(f) && !f.abgebrochen()) continue;
-        // a part that started the document and failed leaves it to be ended
-        if (f.gestartet()) dc.abortDocument();
-        return false;
-    }
-    return f.gestartet() && dc.endDocument();
+    Sammeldokument f(dc);
+    for (const auto& teil : teile)
+        if (!teil(f) || !f.ok()) {
+            f.abortDocument();
+            break;
+        }
+    return f.abschliessen();
 }
 
 bool mitSeitenzahl(PageDevice& dc, const std::function<bool(PageDevice&, int)>& zeichnen) {

@@ -86,6 +86,50 @@ private:
     const PageDevice& echt_;
 };
 
+// The device several printouts draw on to become one document on `echt`:
+// only the first start of a document reaches it, each part's end does not,
+// and the pages are counted through. A failed page or an abort by a part
+// spoils the whole document, which abschliessen() then aborts.
+class Sammeldokument : public PageDevice {
+public:
+    explicit Sammeldokument(PageDevice& echt) : echt_(echt) {}
+    int pageWidth() const override { return echt_.pageWidth(); }
+    int pageHeight() const override { return echt_.pageHeight(); }
+    int lineHeight(int points) const override { return echt_.lineHeight(points); }
+    int textWidth(const std::string& text, const PageFont& font) const override {
+        return echt_.textWidth(text, font);
+    }
+    bool startDocument(const std::string& name) override;
+    bool startPage() override;
+    bool endPage() override;
+    bool endDocument() override { return ok_; }
+    void abortDocument() override { ok_ = false; }
+    void drawText(int x, int y, const std::string& text, const PageFont& font,
+                  TextAlign align) override {
+        echt_.drawText(x, y, text, font, align);
+    }
+    void drawLine(int x1, int y1, int x2, int y2, int pen) override {
+        echt_.drawLine(x1, y1, x2, y2, pen);
+    }
+    void drawRect(int l, int t, int r, int b, int pen) override { echt_.drawRect(l, t, r, b, pen); }
+    bool drawPicture(int l, int t, int r, int b, const std::string& pfad) override {
+        return echt_.drawPicture(l, t, r, b, pfad);
+    }
+    void drawPolyline(const std::vector<PagePoint>& p, const PagePen& pen) override {
+        echt_.drawPolyline(p, pen);
+    }
+    // Ends the one document on `echt`, or aborts it when anything failed;
+    // false then, and when no part started it.
+    bool abschliessen();
+    bool ok() const { return ok_; }
+    int seite() const { return seite_; }
+
+private:
+    PageDevice& echt_;
+    bool begonnen_ = false, gestartet_ = false, ok_ = true;
+    int seite_ = 0;
+};
+
 // Draws a document twice: on a device that draws nothing, to count its
 // pages, then on `dc` knowing their number (for "page n of m").
 bool mitSeitenzahl(PageDevice& dc, const std::function<bool(PageDevice&, int seiten)>& zeichnen);

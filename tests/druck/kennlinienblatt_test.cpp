@@ -140,12 +140,19 @@ TEST(Kennlinienblatt, OhneKurveKeinBlatt) {
 }
 
 // Printouts drawn one after the other are one document: started once,
-// ended once after the last; a part that fails aborts it.
+// ended once after the last, coloured lines passed on as they are; a part
+// that fails, or a page the device refuses, aborts it.
 TEST(Hintereinander, EinDokumentAusMehrerenAusdrucken) {
+    struct Farbseite : RecordingPage {
+        void drawPolyline(const std::vector<PagePoint>& p, const PagePen& pen) override {
+            log.push_back("polyline " + std::to_string(p.size()) + " " + std::to_string(pen.rgb));
+        }
+    };
     auto teil = [](const char* text, bool gelingt) {
         return std::function<bool(PageDevice&)>([text, gelingt](PageDevice& dc) {
             if (!dc.startDocument("") || !dc.startPage()) return false;
             dc.drawText(0, 0, text, PageFont{});
+            dc.drawPolyline({{0, 0}, {1, 1}}, PagePen{1, 255, PenStyle::Dash});
             if (!gelingt) {
                 dc.abortDocument();
                 return false;
@@ -155,22 +162,31 @@ TEST(Hintereinander, EinDokumentAusMehrerenAusdrucken) {
     };
     struct Zeile {
         std::vector<bool> teile;
+        bool seiteScheitert;
         bool ok;
         std::vector<std::string> log;
     };
     const Zeile tabelle[] = {
         {{true, true},
+         false,
          true,
-         {"startDocument ", "startPage", "text 0 0 L 500 a", "endPage", "startPage",
-          "text 0 0 L 500 b", "endPage", "endDocument"}},
+         {"startDocument ", "startPage", "text 0 0 L 500 a", "polyline 2 255", "endPage",
+          "startPage", "text 0 0 L 500 b", "polyline 2 255", "endPage", "endDocument"}},
         {{true, false},
          false,
-         {"startDocument ", "startPage", "text 0 0 L 500 a", "endPage", "startPage",
-          "text 0 0 L 500 b", "abortDocument"}},
-        {{}, false, {}},
+         false,
+         {"startDocument ", "startPage", "text 0 0 L 500 a", "polyline 2 255", "endPage",
+          "startPage", "text 0 0 L 500 b", "polyline 2 255", "abortDocument"}},
+        {{true, true},
+         true,
+         false,
+         {"startDocument ", "startPage", "text 0 0 L 500 a", "polyline 2 255", "endPage",
+          "abortDocument"}},
+        {{}, false, false, {}},
     };
     for (const Zeile& z : tabelle) {
-        RecordingPage seite;
+        Farbseite seite;
+        seite.failEndPage = z.seiteScheitert;
         std::vector<std::function<bool(PageDevice&)>> teile;
         const char* texte[] = {"a", "b"};
         for (size_t i = 0; i < z.teile.size(); ++i) teile.push_back(teil(texte[i], z.teile[i]));
