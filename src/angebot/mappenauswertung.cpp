@@ -3,11 +3,13 @@
 #include <charconv>
 
 #include "angebot/mappensummen.h"
+#include "druck/kennlinienblatt.h"
 #include "druck/spezblatt.h"
 #include "ids/dialog_ids.h"
 #include "ui/completion/completion_model.h"
 #include "ui/completion/druckauftrag.h"
 #include "ui/main/berechnung_model.h"
+#include "ui/spec/kennlinienangaben.h"
 #include "ui/spec/spec_model.h"
 
 namespace kal {
@@ -111,6 +113,17 @@ Positionsauswertung Mappenauswerter::auswerten(const std::string& projekt, const
                                     a = spec.blattangaben()](PageDevice& dc) {
                                        return druckeSpezifikationsblatt(dc, s, *kopf, felder, a);
                                    }});
+            // its performance curves at every operating point, as the
+            // specification's set prints them
+            Kennlinienblattangaben kurven =
+                kennlinienblattangaben(hd.kennlinien({}, hd.fall().ergebnis), hd.fall().ergebnis,
+                                       hd.fall().eingaben.warm.kondensation, s,
+                                       hd.fall().komplettierung.geraetekennstring);
+            if (!kurven.kurven.empty())
+                e.dokumente.push_back({s.GetValue(kurven.abschnitt, "titel", ""),
+                                       [kopf = e.kopf, a = std::move(kurven)](PageDevice& dc) {
+                                           return druckeKennlinienblatt(dc, *kopf, a);
+                                       }});
             return 2;
         });
         hd.komplettieren();

@@ -33,7 +33,8 @@ struct Positionsauswertung {
     std::string lieferzeitText;            // as the completion shows it
     std::string waehrung;
     std::vector<Message> meldungen;  // what opening and calculating said
-    // price list, data sheet, plate plan, specification sheet (when asked)
+    // price list, data sheet, plate plan, specification sheet, performance
+    // curves (when asked)
     std::vector<Positionsdokument> dokumente;
     std::shared_ptr<CDialogProjektDaten> kopf;  // the documents' page header
 

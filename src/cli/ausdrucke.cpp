@@ -117,7 +117,8 @@ bool kennlinienSchreiben(Sitzung& s, const std::string& datei,
     const CDialogProjektDaten kopf(
         app, d.angebot() ? projektdatenAus(*d.angebot()) : projektdatenVorgabe(app));
     Kennlinienblattangaben a =
-        kennlinienblattangaben(kurven, paket, d.fall().eingaben.warm.kondensation, sprache);
+        kennlinienblattangaben(kurven, paket, d.fall().eingaben.warm.kondensation, sprache,
+                               d.fall().komplettierung.geraetekennstring);
     const Druckausgang aus =
         pdfDatei(datei, sprache.GetValue(a.abschnitt, "titel", ""),
                  [&](PageDevice& dc) { return druckeKennlinienblatt(dc, kopf, a); });

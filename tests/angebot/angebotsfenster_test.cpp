@@ -135,10 +135,17 @@ TEST(Angebotsfenster, IncompletePositionHoldsThePrintUntilConfirmed) {
     EXPECT_EQ(u.p.questions.asked[0].substr(0, 2), "1 ");
     EXPECT_TRUE(u.p.printer.auftraege.empty());
     u.p.questions.answers.push_back(Answer::Yes);
+    // a page with a PDF's proportions of text to paper, where the curves fit
+    RecordingPage seite(4960, 7016, 10);
+    u.p.printer.geraet = [&seite](const std::string&, const PrintPort::Zeichnung& z) {
+        Druckausgang a;
+        a.status = z(seite) ? Druckausgang::Status::Gedruckt : Druckausgang::Status::Fehlgeschlagen;
+        return a;
+    };
     klick(f, ag::DruckenPdf);
     ASSERT_EQ(u.p.printer.auftraege.size(), 1u);
     EXPECT_EQ(u.p.printer.auftraege[0].ziel, Druckziel::Pdf);
-    EXPECT_FALSE(u.p.printer.auftraege[0].log.empty());
+    EXPECT_EQ(seite.log.back(), "endDocument");
 }
 
 TEST(Angebotsfenster, OpenInMainWindowAndTakeBackReplaceTheSelectedPosition) {

@@ -213,7 +213,7 @@ TEST(Sammelangebot, DocumentLayoutAndPageNumbers) {
         EXPECT_EQ(kaltest::layoutFehler(seite), std::vector<std::string>{});
         const int seiten =
             static_cast<int>(std::count(seite.log.begin(), seite.log.end(), "startPage"));
-        ASSERT_GT(seiten, 12);  // the letter and four printouts per position
+        ASSERT_GT(seiten, 15);  // the letter and five printouts per position
         EXPECT_EQ(
             std::count_if(seite.log.begin(), seite.log.end(),
                           [](const std::string& z) { return z.rfind("startDocument", 0) == 0; }),
@@ -244,5 +244,14 @@ TEST(Sammelangebot, DocumentLayoutAndPageNumbers) {
         for (const RecordingPage::Text& t : seite.texte)
             titel = titel || (t.seite == eintrag && t.text == plan);
         EXPECT_TRUE(titel) << eintrag;
+        // every position ends with its performance curves
+        const std::string kurven = s.GetValue("kennlinie", "titel", "");
+        for (const char* nr : {"1: ", "2: ", "3: "})
+            EXPECT_TRUE(std::any_of(seite.texte.begin(), seite.texte.end(),
+                                    [&](const RecordingPage::Text& t) {
+                                        return t.seite == 1 &&
+                                               t.text.find(nr + kurven) != std::string::npos;
+                                    }))
+                << nr;
     }
 }

@@ -14,8 +14,10 @@ Kennlinienwert wert(const engine::Kennlinienpunkt& p) {
 
 Kennlinienblattangaben kennlinienblattangaben(const std::vector<engine::Kennlinie>& kurven,
                                               const engine::Berechnungsergebnis& paket,
-                                              bool kondensation, const CIniEx& sprache) {
+                                              bool kondensation, const CIniEx& sprache,
+                                              const std::string& geraetekennstring) {
     Kennlinienblattangaben a;
+    a.geraetekennstring = geraetekennstring;
     a.preisCode = paket.preisCode;
     a.paket = engine::einsetzen(sprache.GetValue("alternatives", "paket", ""),
                                 {paket.plattentypName, std::to_string(paket.spaltenGesamt + 1),

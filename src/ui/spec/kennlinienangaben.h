@@ -2,6 +2,7 @@
 // they are, the pack and the units named.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "datalib/ini.h"
@@ -10,8 +11,11 @@
 
 namespace kal {
 
+// `geraetekennstring`: the completed offer's identification, printed with
+// the pack.
 Kennlinienblattangaben kennlinienblattangaben(const std::vector<engine::Kennlinie>& kurven,
                                               const engine::Berechnungsergebnis& paket,
-                                              bool kondensation, const CIniEx& sprache);
+                                              bool kondensation, const CIniEx& sprache,
+                                              const std::string& geraetekennstring = {});
 
 }  // namespace kal

@@ -780,9 +780,9 @@ void DialogSpec::drucken() {
             return druckeSpezifikationsblatt(dc, s, kopf, felder, a);
         }};
     if (kennlinien_) {
-        Kennlinienblattangaben k = kennlinienblattangaben(kennlinien_(), fall_.ergebnis,
-                                                          fall_.eingaben.warm.kondensation, s);
-        k.geraetekennstring = fall_.komplettierung.geraetekennstring;
+        Kennlinienblattangaben k =
+            kennlinienblattangaben(kennlinien_(), fall_.ergebnis, fall_.eingaben.warm.kondensation,
+                                   s, fall_.komplettierung.geraetekennstring);
         if (!k.kurven.empty())
             seiten.push_back([&kopf, k = std::move(k)](PageDevice& dc) {
                 return druckeKennlinienblatt(dc, kopf, k);
