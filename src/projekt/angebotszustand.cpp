@@ -51,15 +51,23 @@ std::optional<Benutzeraktion> aktionFuer(const ControlState& c, const AngebotsEi
                 c.selection >= 0 && c.selection < static_cast<int>(c.items.size())
                     ? &c.items[static_cast<size_t>(c.selection)]
                     : nullptr;
-            if (gewaehlt && gewaehlt->value == *e.wert && gewaehlt->text == e.text)
-                return std::nullopt;
+            // The item value names the choice; its text is the one of the
+            // language the offer was made in, so a value that is unique in
+            // the list is the choice whatever its text reads now.
+            int mitWert = 0;
+            bool mitText = false;
             for (const ListEntry& i : c.items)
-                if (i.value == *e.wert && i.text == e.text) {
-                    a.art = Benutzeraktion::Art::Auswahl;
-                    a.wert = *e.wert;
-                    return a;
+                if (i.value == *e.wert) {
+                    ++mitWert;
+                    mitText = mitText || i.text == e.text;
                 }
-            break;
+            if (!mitText && mitWert != 1) break;
+            if (gewaehlt && gewaehlt->value == *e.wert &&
+                (mitWert == 1 || gewaehlt->text == e.text))
+                return std::nullopt;
+            a.art = Benutzeraktion::Art::Auswahl;
+            a.wert = *e.wert;
+            return a;
         }
         case ControlKind::CheckBox:
             if (!e.an) break;

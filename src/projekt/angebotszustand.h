@@ -20,8 +20,9 @@ std::vector<AngebotsEintrag> eintraegeAusForm(const Form& f, std::span<const int
 
 // Applies `eintraege` in their order where they differ from the form.
 // Returns those that no longer apply: an unknown control, a list item whose
-// value and text are not both listed any more, a control a user could not
-// set now (hidden, disabled).
+// value is not listed any more (or, listed more than once, not with its
+// text), a control a user could not set now (hidden, disabled). A list item
+// is found by its value even when its text is in another language.
 std::vector<AngebotsEintrag> eintraegeAnwenden(Form& f,
                                                const std::vector<AngebotsEintrag>& eintraege,
                                                const Ereignisziel& ziel);

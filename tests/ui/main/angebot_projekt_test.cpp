@@ -198,6 +198,43 @@ TEST(AngebotImProjekt, CompletionOpensOnItsChoicesOnlyForTheSamePack) {
     EXPECT_TRUE(u.meldungsKeys().empty());
 }
 
+// Completed in English and reopened in German, the choices are found by
+// their item values: the connection comes back, nothing is dropped.
+TEST(AngebotImProjekt, ChoicesComeBackInAnotherLanguage) {
+    Umgebung en;
+    const std::string pfad = en.dir.pfad("englisch.kal");
+    const std::vector<Benutzeraktion> wahl = {{kp::AnschlussWarm, Art::Auswahl, 26, false, {}},
+                                              {kp::Isolierung, Art::Haken, 0, true, {}}};
+    std::string englisch;
+    {
+        CBerechnungDlg d(en.app);
+        ASSERT_EQ(d.projektLesen(beispiel("water_water_design")), 0);
+        ASSERT_TRUE(d.berechnen());
+        const std::string kennung = std::to_string(kp::AnschlussWarm) + "=";
+        for (const std::string& z : komplettiere(en, d, wahl))
+            if (z.starts_with(kennung)) englisch = z;
+        ASSERT_TRUE(d.projektSchreiben(pfad));
+    }
+    Umgebung de({.sprache = "Deutsch"});
+    CBerechnungDlg d(de.app);
+    ASSERT_EQ(d.projektLesen(pfad), 0);
+    ASSERT_TRUE(d.berechnen());
+    std::string warm;
+    de.p.dialogs.scripts["CAssembly"].push_back([&](DialogModel& m) {
+        const Form& f = m.form();
+        warm = f.selectedText(kp::AnschlussWarm);
+        EXPECT_EQ(f.selectedValue(kp::AnschlussWarm), 26);
+        EXPECT_TRUE(f.checked(kp::Isolierung));
+        return 2;
+    });
+    d.komplettieren();
+    EXPECT_EQ(de.meldungsKeys(), std::vector<std::string>{})
+        << (de.p.messages.shown.empty() ? "" : de.p.messages.shown[0].text);
+    EXPECT_FALSE(warm.empty());
+    // the list really speaks German now, so its text alone could not match
+    EXPECT_EQ(englisch.find(":" + warm), std::string::npos) << englisch << " / " << warm;
+}
+
 namespace {
 // Runs the completion, its specification with `spez` and, with `projekt`,
 // the price list's project data; gives the specification as it was left.
