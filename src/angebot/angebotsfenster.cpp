@@ -359,19 +359,9 @@ bool AngebotsfensterModel::alsRevision() {
 }
 
 bool AngebotsfensterModel::aenderungenSichern() {
-    QuestionPort* fragen = haupt_.app().getPorts().questions;
-    if (!fragen || !angebot_.geaendert()) return true;
-    const CIniEx& s = haupt_.app().getSprache();
-    switch (fragen->askYesNoCancel(t("frageSpeichern"), meldungsTitel(s, MessageIcon::Question),
-                                   antwortTexte(s))) {
-        case Answer::Yes:
-            return speichern(false);
-        case Answer::No:
-            return true;
-        case Answer::Cancel:
-            break;
-    }
-    return false;
+    if (!angebot_.geaendert()) return true;
+    return sichernOderVerwerfen(haupt_.app().getPorts().questions, haupt_.app().getSprache(),
+                                t("frageSpeichern"), [this] { return speichern(false); });
 }
 
 void AngebotsfensterModel::oeffnen() {

@@ -56,6 +56,21 @@ AnswerTexts antwortTexte(const CIniEx& sprache) {
             sprache.GetValue("global", "antwort_abbrechen", "")};
 }
 
+bool sichernOderVerwerfen(QuestionPort* fragen, const CIniEx& sprache, const std::string& frage,
+                          const std::function<bool()>& speichern) {
+    if (!fragen) return true;
+    switch (fragen->askYesNoCancel(frage, meldungsTitel(sprache, MessageIcon::Question),
+                                   antwortTexte(sprache))) {
+        case Answer::Yes:
+            return speichern();
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
 namespace {
 // The character after the text's access-key "&" ("&&" is a literal one), or 0.
 char kuerzelVon(const std::string& t) {

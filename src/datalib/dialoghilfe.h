@@ -2,6 +2,7 @@
 // message helper and one validator factory, so that dialogs read alike.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -30,6 +31,12 @@ std::string meldungsTitel(const CIniEx& sprache, MessageIcon icon);
 
 // The texts of the answers to a question (section "global").
 AnswerTexts antwortTexte(const CIniEx& sprache);
+
+// Unsaved changes before they would be lost: asks `frage` (Yes/No/Cancel).
+// Yes gives what `speichern` gives, No true (discard), Cancel false (keep
+// working). Without a question port nothing is asked and nothing lost.
+bool sichernOderVerwerfen(QuestionPort* fragen, const CIniEx& sprache, const std::string& frage,
+                          const std::function<bool()>& speichern);
 
 // Builds the language message section/key (+ `anhang`) with `caption` and shows it; nothing
 // when `port` is null. An empty caption follows meldungsTitel. Message.section/key carry

@@ -611,19 +611,10 @@ void CBerechnungDlg::ordnerMerken(const std::string& datei) {
 bool CBerechnungDlg::getGeaendert() const { return projektBytes() != gespeichert_; }
 
 bool CBerechnungDlg::aenderungenSichern() {
-    if (!ports_.questions || !getGeaendert()) return true;
+    if (!getGeaendert()) return true;
     const CIniEx& s = app_.getSprache();
-    switch (ports_.questions->askYesNoCancel(s.GetValue("global", "quest_save_project", ""),
-                                             meldungsTitel(s, MessageIcon::Question),
-                                             antwortTexte(s))) {
-        case Answer::Yes:
-            return speichern(false);
-        case Answer::No:
-            return true;
-        case Answer::Cancel:
-            break;
-    }
-    return false;
+    return sichernOderVerwerfen(ports_.questions, s, s.GetValue("global", "quest_save_project", ""),
+                                [this] { return speichern(false); });
 }
 
 void CBerechnungDlg::einheitenLesen() {
