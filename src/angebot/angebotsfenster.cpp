@@ -501,4 +501,13 @@ void AngebotsfensterModel::geklickt(int id) {
     aktualisieren();
 }
 
+void angebotsfensterAnmelden(CBerechnungDlg& haupt, std::string startdatei) {
+    haupt.setAngebotsfenster([datei = std::move(startdatei)](CBerechnungDlg& h) mutable {
+        AngebotsfensterModel fenster(h);
+        if (!datei.empty()) fenster.laden(datei);
+        datei.clear();
+        if (SubDialogPort* dialoge = h.app().getPorts().dialogs) dialoge->runDialog(fenster);
+    });
+}
+
 }  // namespace kal

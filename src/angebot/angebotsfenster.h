@@ -85,4 +85,9 @@ private:
     std::vector<Angebotszeile> zeilen_;
 };
 
+// Makes the main window's quotation command open the quotation window, on
+// `startdatei` the first time when one is given. The program and the
+// command line install it alike, so their windows cannot differ.
+void angebotsfensterAnmelden(CBerechnungDlg& haupt, std::string startdatei);
+
 }  // namespace kal

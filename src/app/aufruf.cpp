@@ -17,6 +17,14 @@ const Option kAppdir{"--appdir", nullptr, "DIR", Art::Verzeichnis,
 const Option kWerksmodus{"--werksmodus", nullptr, nullptr, Art::Keiner,
                          "in-house mode for this run (also KALVORIA_WERKSMODUS=1)"};
 const Option kJson{"--json", nullptr, nullptr, Art::Keiner, "print the output as JSON"};
+const Option kAntwort{"--answer", nullptr, "FILE", Art::Datei,
+                      "the file a file dialog opened by the actions (open, save, save as) is "
+                      "answered with; repeated for the next ones, in order. A dialog with no "
+                      "answer left is cancelled"};
+const Option kReply{"--reply", nullptr, "ANSWER", Art::Text,
+                    "yes, no or cancel: the answer to a question the actions bring up (such "
+                    "as whether to save changes); repeated for the next ones, in order. A "
+                    "question with no answer left is cancelled"};
 
 const char* const kOrt =
     "Without --appdir the program takes the tree beside its executable: share/kalvoria under "
@@ -92,7 +100,13 @@ Programm machKommandozeile() {
            "instead of the one calculation, apply the user actions of FILE to the main window "
            "through its own handlers (entries, lists, radio buttons, \"Berechnen\" clicked by "
            "its id 1166), in the form of the offer command's choices file; the output shows "
-           "the window after the last one"},
+           "the window after the last one. The actions after one that opens the operating "
+           "points window (1512) or the quotation window (menu command 40013) go to that "
+           "window until it is closed (its close button 2); with --json the windows are "
+           "added as \"betriebspunkte\" and \"angebot\" as last seen: texts, visibility and "
+           "states of the controls, the positions table, the totals and the file"},
+          kAntwort,
+          kReply,
           {"--point", nullptr, "FILE", Art::Projekt,
            "a further operating point: the entries of the project file FILE (flows, "
            "temperatures, duty, reserve, allowed losses, fouling) with the device choices of "
@@ -170,6 +184,15 @@ Programm machKommandozeile() {
            "plan and specification sheet"},
           {"--letter-only", nullptr, nullptr, Art::Keiner,
            "with --pdf, leave out the positions' own printouts"},
+          {"--actions", nullptr, "FILE", Art::Datei,
+           "after the options above, open the quotation window on the quotation over an empty "
+           "main window, as kalvoria --angebot does, and apply the user actions of FILE to it "
+           "(in the form of calc --actions; after its close button 2 they go to the main "
+           "window). The positions and totals printed are those the window showed last, and "
+           "with --json the window itself is added as \"angebot\". Its print button writes "
+           "the --pdf file; without --pdf it is cancelled"},
+          kAntwort,
+          kReply,
           kJson}},
     };
     p.austritte = {

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "angebot/angebotsfenster.h"
 #include "cli/ausdrucke.h"
+#include "cli/fensterlauf.h"
 #include "cli/sitzung.h"
 #include "datalib/format.h"
 #include "engine/kennlinie.h"
 #include "ports/benutzeraktion.h"
-#include "ui/main/betriebspunkte_dlg.h"
 
 namespace kal::cli {
 
@@ -177,50 +178,6 @@ void alternativenAusgeben(const Alternativenbericht& b, const Data& d, const CIn
 }
 }  // namespace
 
-namespace {
-// The operating points window as the user sees it: the table with its
-// heads, the selected point, the buttons' states and the figures of each
-// point, the binding one marked.
-Json betriebspunkteJson(const BetriebspunkteDlgModel& m) {
-    const Form& f = m.form();
-    Json tabelle = Json::array();
-    for (int p = 0; p < m.punkte(); ++p) {
-        Json zeile = Json::array();
-        for (int i = 0; i < kPunktFelder; ++i) zeile.push_back(f.text(bp::zelle(p, i)));
-        tabelle.push_back(std::move(zeile));
-    }
-    Json ergebnis = Json::array();
-    for (const auto& z : m.ergebnisZeilen()) {
-        Json e{{"zellen", z.zellen}, {"bindend", z.bindend}};
-        if (z.bindendeSpalte >= 0) e["bindendeSpalte"] = z.bindendeSpalte;
-        ergebnis.push_back(std::move(e));
-    }
-    Json aktiv = Json::object();
-    for (int id : {bp::Hinzufuegen, bp::Entfernen, bp::Berechnen})
-        aktiv[std::to_string(id)] = f.enabled(id);
-    Json kurve = Json::array();
-    if (const Kennlinie* k = m.kennlinie())
-        for (const Kennlinienpunkt& p : k->werte)
-            kurve.push_back(Json{{"anteil", p.anteil},
-                                 {"gueltig", p.gueltig},
-                                 {"leistung", p.leistung},
-                                 {"austrittWarm", p.austrittWarm},
-                                 {"austrittKalt", p.austrittKalt},
-                                 {"dpWarm", p.dpWarm},
-                                 {"dpKalt", p.dpKalt}});
-    return Json{{"caption", m.caption()},
-                {"spalten", m.spaltenKoepfe()},
-                {"punkte", tabelle},
-                {"gewaehlt", m.gewaehlt()},
-                {"aktiv", aktiv},
-                {"ergebnisSpalten", m.ergebnisKoepfe()},
-                {"ergebnis", ergebnis},
-                {"bindend", f.text(bp::Bindend)},
-                {"status", f.text(bp::Status)},
-                {"kennlinie", kurve}};
-}
-}  // namespace
-
 int befehlCalc(const Args& args) {
     // several operating points: a calculation of their own
     std::vector<std::string> punkte;
@@ -234,7 +191,13 @@ int befehlCalc(const Args& args) {
             punkte.emplace_back();
     }
     if (!punkte.empty()) return befehlCalcPunkte(rest, punkte);
-    Optionen o = lies(args, {"--alternatives", "--actions", "--save", "--curve"});
+    Antworten antworten;
+    std::string fehler;
+    if (!antwortenEntnehmen(rest, antworten, fehler)) {
+        std::fprintf(stderr, "%s\n%s\n", fehler.c_str(), nutzung(aufruf::BefehlId::Calc).c_str());
+        return 2;
+    }
+    Optionen o = lies(rest, {"--alternatives", "--actions", "--save", "--curve"});
     int anzahl = 0;
     if (auto a = o.werte.find("--alternatives"); a != o.werte.end()) {
         long long n = 0;
@@ -252,7 +215,6 @@ int befehlCalc(const Args& args) {
     }
     std::optional<std::vector<Benutzeraktion>> aktionen;
     if (auto a = o.werte.find("--actions"); a != o.werte.end()) {
-        std::string fehler;
         const std::string pfad = vomStart(a->second);
         aktionen = aktionenDatei(pfad, fehler);
         if (!aktionen) {
@@ -262,6 +224,8 @@ int befehlCalc(const Args& args) {
     }
     Sitzung s(o.werksmodus, !o.json);
     CBerechnungDlg& d = *s.dlg;
+    angebotsfensterAnmelden(d, {});
+    antwortenGeben(s, antworten);
     // messages of the start (e.g. an unusable settings store) stay apart
     const size_t vorher = s.meldungen.shown.size();
     if (d.projektLesen(vomStart(o.positionen[0])) != 0) {
@@ -275,36 +239,9 @@ int befehlCalc(const Args& args) {
         return punkteRechnen(s, o.json, o.positionen[0], {}, {}, vorher,
                              kurve != o.werte.end() ? vomStart(kurve->second) : std::string());
     // Scripted, the window does what the actions do ("Berechnen" among
-    // them); else it calculates once, as the button does. The actions after
-    // one that opens the operating points window go to that window until
-    // it is closed.
-    bool abgelehnt = false;
-    std::optional<Json> punkteFenster;
-    if (aktionen) {
-        size_t naechste = 0;
-        auto ablehnen = [&](const std::string& grund) {
-            s.meldungen.showMessage(Message{"action refused: " + grund, "", "cli", "aktion"});
-            abgelehnt = true;
-            naechste = aktionen->size();
-        };
-        for (const Benutzeraktion& a : *aktionen)
-            if (a.id == Betriebspunkte)
-                s.scripted.dialogs.scripts["BetriebspunkteDlg"].push_back([&](DialogModel& m) {
-                    while (naechste < aktionen->size() && !m.closed()) {
-                        std::string grund =
-                            anwenden(m.form(), (*aktionen)[naechste++],
-                                     [&m](int id, BindEvent e) { m.ereignis(id, e); });
-                        if (!grund.empty()) ablehnen(grund);
-                    }
-                    punkteFenster = betriebspunkteJson(dynamic_cast<BetriebspunkteDlgModel&>(m));
-                    return m.closed() ? m.result() : 1;
-                });
-        while (naechste < aktionen->size()) {
-            std::string grund = anwenden(d.form(), (*aktionen)[naechste++],
-                                         [&d](int id, BindEvent e) { d.ereignis(id, e); });
-            if (!grund.empty()) ablehnen(grund);
-        }
-    }
+    // them); else it calculates once, as the button does.
+    Aktionslauf lauf;
+    if (aktionen) lauf = aktionenAnwenden(s, *aktionen);
     const bool ergebnis = aktionen ? d.getErgebnisVorhanden() : d.berechnen();
     // what the window's Save writes after "Berechnen"; a failed write names
     // the file among the messages and fails the command
@@ -319,14 +256,15 @@ int befehlCalc(const Args& args) {
                       kennlinienSchreiben(s, vomStart(kurve->second), kurven, d.fall().ergebnis) &&
                       geschrieben;
     }
-    const int rc = ergebnis && !abgelehnt && geschrieben ? 0 : 1;
+    const int rc = ergebnis && !lauf.abgelehnt && geschrieben ? 0 : 1;
     const Form& f = d.form();
     const CIniEx& sprache = s.app->getSprache();
     if (o.json) {
         Json j = calcJson(d, s.meldungenSeit(vorher), ergebnis);
         if (kurve != o.werte.end()) j["curves"] = kennlinienJson(kurven);
         if (anzahl > 0) alternativenJson(j, d.alternativen(anzahl), sprache);
-        if (punkteFenster) j["betriebspunkte"] = std::move(*punkteFenster);
+        if (lauf.betriebspunkte) j["betriebspunkte"] = std::move(*lauf.betriebspunkte);
+        if (lauf.angebot) j["angebot"] = std::move(*lauf.angebot);
         if (!jsonAusgeben(j)) return kNichtDarstellbar;
         return rc;
     }

@@ -1,7 +1,9 @@
 // quote: a quotation of several positions without a screen. Creates or
 // opens the quotation file, appends the project files given, saves it and
 // prints each position as the program evaluates it, the totals and the
-// messages; with --pdf it writes the quotation's document.
+// messages; with --pdf it writes the quotation's document. With --actions
+// the quotation window opens on the file over an empty main window and a
+// user's actions drive it; its print button writes the --pdf file.
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -9,12 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "angebot/angebotsfenster.h"
 #include "angebot/mappendruck.h"
 #include "angebot/sammelangebot.h"
 #include "cli/ausdrucke.h"
 #include "cli/commands.h"
+#include "cli/fensterlauf.h"
 #include "cli/sitzung.h"
 #include "datalib/dialoghilfe.h"
+#include "ids/dialog_ids.h"
 #include "projekt/projektdatei.h"
 
 namespace kal::cli {
@@ -28,8 +33,9 @@ struct Zusatz {
 };
 
 struct QuoteOptionen {
-    std::string datei, kunde, pdf;
+    std::string datei, kunde, pdf, aktionen;
     std::vector<Zusatz> positionen;
+    Antworten antworten;
     bool json = false, werksmodus = false, revision = false, nurAnschreiben = false;
 };
 
@@ -42,9 +48,11 @@ std::optional<int> menge(const std::string& t) {
 }
 
 // nullopt after the usage line.
-std::optional<QuoteOptionen> optionenLesen(const Args& args) {
+std::optional<QuoteOptionen> optionenLesen(Args args) {
     QuoteOptionen o;
-    bool ok = true;
+    std::string fehler;
+    bool ok = antwortenEntnehmen(args, o.antworten, fehler);
+    if (!ok) std::fprintf(stderr, "%s\n", fehler.c_str());
     for (size_t i = 0; i < args.size() && ok; ++i) {
         const std::string& a = args[i];
         auto wert = [&]() -> std::optional<std::string> {
@@ -73,10 +81,11 @@ std::optional<QuoteOptionen> optionenLesen(const Args& args) {
             } else if (ok) {
                 o.positionen.back().text = *w;
             }
-        } else if (a == "--customer" || a == "--pdf") {
+        } else if (a == "--customer" || a == "--pdf" || a == "--actions") {
             auto w = wert();
             ok = w && !w->empty();
-            if (ok) (a == "--customer" ? o.kunde : o.pdf) = vomStart(*w);
+            if (ok)
+                (a == "--customer" ? o.kunde : a == "--pdf" ? o.pdf : o.aktionen) = vomStart(*w);
         } else if (!a.empty() && a[0] != '-' && o.datei.empty()) {
             o.datei = vomStart(a);
         } else {
@@ -109,7 +118,17 @@ void meldung(Sitzung& s, const CIniEx& sprache, const char* key, const std::stri
 int befehlQuote(const Args& args) {
     const std::optional<QuoteOptionen> o = optionenLesen(args);
     if (!o) return 2;
+    std::optional<std::vector<Benutzeraktion>> aktionen;
+    if (!o->aktionen.empty()) {
+        std::string fehler;
+        aktionen = aktionenDatei(o->aktionen, fehler);
+        if (!aktionen) {
+            std::fprintf(stderr, "%s: %s\n", o->aktionen.c_str(), fehler.c_str());
+            return 2;
+        }
+    }
     Sitzung s(o->werksmodus, !o->json);
+    antwortenGeben(s, o->antworten);
     Sammelangebot q(*s.app);
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -158,6 +177,37 @@ int befehlQuote(const Args& args) {
         q.hinzufuegen(*bytes, z.menge, z.text);
     }
     int rc = 0;
+    if (!o->positionen.empty() || !o->kunde.empty() || o->revision || !vorhanden)
+        if (!(o->revision ? q.alsRevisionSpeichern(o->datei) : q.speichern(o->datei))) rc = 1;
+    const bool gespeichert = rc == 0;
+    std::string datei = o->datei, pdf;
+    std::optional<Json> fenster;
+    if (aktionen) {
+        // as the program's --angebot opens it; its print button's PDF file
+        // goes to --pdf, without one the file dialog is cancelled
+        angebotsfensterAnmelden(*s.dlg, o->datei);
+        if (o->pdf.empty()) s.scripted.printer.cancel = true;
+        s.scripted.printer.geraet = [&](const std::string& titel, const PrintPort::Zeichnung& z) {
+            const Druckausgang aus = pdfDatei(o->pdf, titel, z);
+            druckfehlerMelden(&s.meldungen, s.app->getSprache(), aus, "druckFehlgeschlagen");
+            if (aus.gedruckt())
+                pdf = o->pdf;
+            else
+                rc = 1;
+            return aus;
+        };
+        aktionen->insert(aktionen->begin(),
+                         Benutzeraktion{hd::CmdAngebot, Benutzeraktion::Art::Befehl, 0, false, {}});
+        Aktionslauf lauf = aktionenAnwenden(s, *aktionen);
+        s.scripted.printer.geraet = nullptr;
+        if (lauf.abgelehnt) rc = 1;
+        // what follows is the quotation the window showed last
+        if (lauf.angebotsmappe) {
+            q.mappe() = std::move(*lauf.angebotsmappe);
+            datei = lauf.angebotsdatei;
+        }
+        fenster = std::move(lauf.angebot);
+    }
     // the positions as the program evaluates them
     const CIniEx& sprache = q.mappenSprache();
     Json positionen = Json::array();
@@ -201,12 +251,7 @@ int befehlQuote(const Args& args) {
                         summen.positionen[i] ? centText(*summen.positionen[i]).c_str() : "-");
         }
     }
-    bool gespeichert = true;
-    if (!o->positionen.empty() || !o->kunde.empty() || o->revision || !vorhanden)
-        gespeichert = o->revision ? q.alsRevisionSpeichern(o->datei) : q.speichern(o->datei);
-    if (!gespeichert) rc = 1;
-    std::string pdf;
-    if (!o->pdf.empty()) {
+    if (!o->pdf.empty() && !aktionen) {
         const Druckausgang aus = pdfDatei(o->pdf, sprache.GetValue("angebotsmappe", "titel", ""),
                                           mappenZeichnung(q, !o->nurAnschreiben));
         druckfehlerMelden(&s.meldungen, s.app->getSprache(), aus, "druckFehlgeschlagen");
@@ -219,7 +264,7 @@ int befehlQuote(const Args& args) {
                                  : q.anzahl() > 0            ? q.auswertung(0).waehrung
                                                              : std::string();
     if (o->json) {
-        Json j{{"file", o->datei},
+        Json j{{"file", datei},
                {"revision", q.mappe().revision},
                {"language", q.mappe().sprache},
                {"currency", waehrung},
@@ -244,6 +289,7 @@ int befehlQuote(const Args& args) {
                                         {"date", r.datum},
                                         {"subtotal", geld(r.zwischensumme)},
                                         {"total", geld(r.gesamt)}});
+        if (fenster) j["angebot"] = std::move(*fenster);
         if (!jsonAusgeben(j)) return kNichtDarstellbar;
     } else {
         std::printf("subtotal: %s %s\n", centText(summen.zwischensumme).c_str(), waehrung.c_str());

@@ -122,13 +122,7 @@ int main(int argc, char** argv) {
         [&](kal::CBerechnungApp& a) {
             kal::CBerechnungDlg dlg(a);
             // the quotation window, on the file given at the start the first time
-            std::string angebotsdatei = angebot;
-            dlg.setAngebotsfenster([&](kal::CBerechnungDlg& haupt) {
-                kal::AngebotsfensterModel fenster(haupt);
-                if (!angebotsdatei.empty()) fenster.laden(angebotsdatei);
-                angebotsdatei.clear();
-                a.getPorts().dialogs->runDialog(fenster);
-            });
+            kal::angebotsfensterAnmelden(dlg, angebot);
             if (!projekt.empty() && dlg.projektLesen(projekt) == 0 && berechnen) dlg.berechnen();
             if (alternativen) QTimer::singleShot(0, [&] { dlg.alternativenZeigen(); });
             if (betriebspunkte) QTimer::singleShot(0, [&] { dlg.betriebspunkteZeigen(); });

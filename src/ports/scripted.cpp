@@ -2,6 +2,17 @@
 
 namespace kal {
 
+namespace {
+using Antworten = std::deque<std::optional<std::string>>;
+std::optional<std::string> naechste(Antworten& eigene, Antworten& gemeinsame) {
+    Antworten& q = eigene.empty() ? gemeinsame : eigene;
+    if (q.empty()) return std::nullopt;  // cancelled
+    auto a = std::move(q.front());
+    q.pop_front();
+    return a;
+}
+}  // namespace
+
 Answer ScriptedQuestions::askYesNoCancel(const std::string& text, const std::string& caption,
                                          const AnswerTexts& texts) {
     asked.push_back(text);
@@ -18,10 +29,7 @@ std::optional<std::string> ScriptedFiles::chooseFileToOpen(const std::string& fo
     folders.push_back(folder);
     extensions.push_back(extension);
     names.emplace_back();
-    if (openAnswers.empty()) return std::nullopt;
-    auto a = openAnswers.front();
-    openAnswers.pop_front();
-    return a;
+    return naechste(openAnswers, answers);
 }
 
 std::optional<std::string> ScriptedFiles::chooseFileToSave(const std::string& defaultExtension,
@@ -30,10 +38,7 @@ std::optional<std::string> ScriptedFiles::chooseFileToSave(const std::string& de
     folders.push_back(folder);
     extensions.push_back(defaultExtension);
     names.push_back(name);
-    if (saveAnswers.empty()) return std::nullopt;
-    auto a = saveAnswers.front();
-    saveAnswers.pop_front();
-    return a;
+    return naechste(saveAnswers, answers);
 }
 
 std::optional<std::string> MemorySettings::readValue(const std::string& name) {

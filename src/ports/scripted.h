@@ -40,6 +40,9 @@ public:
                                                 const std::string& name) override;
     std::deque<std::optional<std::string>> openAnswers;  // empty queue = cancel
     std::deque<std::optional<std::string>> saveAnswers;
+    // Taken by either dialog, in order, once its own queue is empty (the
+    // command line's answers, given before it is known which dialog asks).
+    std::deque<std::optional<std::string>> answers;
     std::vector<std::string> folders;            // the start folder of every dialog shown
     std::vector<std::string> extensions, names;  // and its extension and suggested name
 };

@@ -124,8 +124,8 @@ TEST(Aufruf, ReadingOptions) {
 
 TEST(Aufruf, UsageLinesNameEveryOption) {
     EXPECT_EQ(af::nutzung(af::kommandozeile(), af::befehl(af::BefehlId::Calc)),
-              "usage: kalvoria-cli calc FILE [--actions FILE] [--point FILE] [--alternatives N] "
-              "[--json] [--save OUT] [--curve OUT]");
+              "usage: kalvoria-cli calc FILE [--actions FILE] [--answer FILE] [--reply ANSWER] "
+              "[--point FILE] [--alternatives N] [--json] [--save OUT] [--curve OUT]");
     EXPECT_EQ(af::nutzung(af::kommandozeile(), af::befehl(af::BefehlId::Lists)),
               "usage: kalvoria-cli lists [--json]");
 }

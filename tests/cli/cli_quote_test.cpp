@@ -135,3 +135,117 @@ TEST(CliQuote, NewQuotationTakesTheTermsOfItsLanguage) {
     EXPECT_EQ(q["terms"]["payment"], "30 Tage netto ab Rechnungsdatum.");
     EXPECT_EQ(q["terms"]["packing"], "Kiste");
 }
+
+namespace {
+// The number of pages a PDF file's running header counts.
+int seiten(const std::string& pdf) {
+    const Lauf l = kaltest::shellLauf("pdftotext -raw -enc UTF-8 '" + pdf + "' -");
+    EXPECT_EQ(l.rc, 0) << pdf;
+    const size_t p = l.out.find("Page 1 of ");
+    return p == std::string::npos ? 0 : std::stoi(l.out.substr(p + 10));
+}
+
+bool gemeldet(const Json& j, const std::string& teil) {
+    for (const Json& m : j["messages"])
+        if (m["text"].get<std::string>().find(teil) != std::string::npos) return true;
+    return false;
+}
+}  // namespace
+
+// A quotation put together in the window, driven through calc, and the same
+// made by quote: one set of figures, one document.
+TEST(CliQuote, TheWindowAndTheCommandMakeTheSameQuotation) {
+    kaltest::TempDir d;
+    vervollstaendigen(d, "water_water_design", d.pfad("a.kal"));
+    vervollstaendigen(d, "steam_condenser_design", d.pfad("b.kal"));
+    // add the open project twice over, save as Q1; open b in the main
+    // window, calculate it, add it to Q1 opened again and save
+    d.schreibe("fenster.json", R"([{"id": 40013, "command": true}, {"id": 1630, "click": true},
+        {"id": 1621, "text": "2"}, {"id": 1640, "click": true}, {"id": 2, "click": true},
+        {"id": 57601, "command": true}, {"id": 1166, "click": true},
+        {"id": 40013, "command": true}, {"id": 1638, "click": true}, {"id": 1630, "click": true},
+        {"id": 1639, "click": true}, {"id": 2, "click": true}])");
+    const std::string q1 = d.pfad("q1.kalq"), q2 = d.pfad("q2.kalq");
+    const Lauf c =
+        cli("calc " + d.pfad("a.kal") + " --actions " + d.pfad("fenster.json") + " --answer " + q1 +
+            " --answer " + d.pfad("b.kal") + " --answer " + q1 + " --json");
+    ASSERT_EQ(c.rc, 0) << c.out;
+    const Json fenster = json(c)["angebot"];
+    EXPECT_EQ(fenster["datei"], q1);
+    ASSERT_EQ(fenster["zeilen"].size(), 2u);
+    EXPECT_EQ(fenster["zeilen"][0]["menge"], "2");
+    EXPECT_EQ(fenster["gewaehlt"], 1);
+    EXPECT_EQ(fenster["caption"].get<std::string>().find("*"), std::string::npos);  // saved
+
+    const Lauf q = cli("quote " + q2 + " --add " + d.pfad("a.kal") + " --qty 2 --add " +
+                       d.pfad("b.kal") + " --json");
+    ASSERT_EQ(q.rc, 0) << q.out;
+    const Json totals = json(q)["totals"];
+    EXPECT_TRUE(totals["complete"].get<bool>());
+
+    // the window's print button on Q1 and quote's own PDF of Q2
+    d.schreibe("drucken.json", R"([{"id": 1642, "click": true}, {"id": 2, "click": true}])");
+    const Lauf p = cli("quote " + q1 + " --actions " + d.pfad("drucken.json") + " --pdf " +
+                       d.pfad("q1.pdf") + " --json");
+    ASSERT_EQ(p.rc, 0) << p.out;
+    const Json jp = json(p);
+    EXPECT_EQ(jp["totals"], totals);
+    EXPECT_EQ(jp["pdf"], d.pfad("q1.pdf"));
+    EXPECT_EQ(jp["angebot"]["summen"], fenster["summen"]);
+    ASSERT_EQ(cli("quote " + q2 + " --pdf " + d.pfad("q2.pdf")).rc, 0);
+    EXPECT_GT(seiten(d.pfad("q1.pdf")), 2);
+    EXPECT_EQ(seiten(d.pfad("q1.pdf")), seiten(d.pfad("q2.pdf")));
+
+    // closing after a change asks; the reply decides what the file keeps
+    d.schreibe("menge.json", R"([{"id": 1620, "select": 1}, {"id": 1621, "text": "5"},
+        {"id": 2, "click": true}])");
+    for (const char* antwort : {"no", "yes"}) {
+        SCOPED_TRACE(antwort);
+        const Lauf m = cli("quote " + q1 + " --actions " + d.pfad("menge.json") + " --reply " +
+                           antwort + " --json");
+        EXPECT_EQ(m.rc, 0) << m.out;
+        EXPECT_EQ(json(m)["positions"][1]["quantity"], 5);
+        const Json gelesen = json(cli("quote " + q1 + " --json"));
+        EXPECT_EQ(gelesen["positions"][1]["quantity"], antwort[0] == 'y' ? 5 : 1);
+    }
+}
+
+TEST(CliQuote, RefusedActionsAndFailedWritesExitOne) {
+    kaltest::TempDir d;
+    const std::string q = d.pfad("q.kalq");
+    ASSERT_EQ(cli("quote " + q + " --add " + distDir() + "/examples/water_water_design.kal").rc, 0);
+    // "up" on the first position or in an empty window, a button of the
+    // main window while the quotation window is open
+    d.schreibe("hoch.json", R"([{"id": 1620, "select": 0}, {"id": 1631, "click": true}])");
+    d.schreibe("leer.json", R"([{"id": 40013, "command": true}, {"id": 1631, "click": true}])");
+    d.schreibe("haupt.json", R"([{"id": 1166, "click": true}])");
+    d.schreibe("drucken.json", R"([{"id": 1642, "click": true}, {"id": 2, "click": true}])");
+    struct Fall {
+        std::string args, meldung;
+    };
+    const Fall faelle[] = {
+        {"quote " + q + " --actions " + d.pfad("hoch.json"), "action refused"},
+        {"quote " + q + " --actions " + d.pfad("haupt.json"), "action refused"},
+        {"calc " + distDir() + "/examples/water_water_design.kal --actions " + d.pfad("leer.json"),
+         "action refused"},
+        // the print asks first (no complete offer): yes, then the write fails
+        {"quote " + q + " --reply yes --actions " + d.pfad("drucken.json") + " --pdf " +
+             d.pfad("fehlt/q.pdf"),
+         d.pfad("fehlt/q.pdf")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.args);
+        const Lauf l = cli(f.args + " --json");
+        EXPECT_EQ(l.rc, 1) << l.out;
+        const Json j = json(l);
+        EXPECT_TRUE(gemeldet(j, f.meldung)) << l.out;
+        EXPECT_TRUE(j.contains("angebot"));
+    }
+    // unanswered, the print question is a no and nothing is written
+    const Lauf l = cli("quote " + q + " --actions " + d.pfad("drucken.json") + " --pdf " +
+                       d.pfad("q.pdf") + " --json");
+    EXPECT_EQ(l.rc, 0) << l.out;
+    EXPECT_EQ(json(l)["pdf"], "");
+    EXPECT_FALSE(std::filesystem::exists(d.pfad("q.pdf")));
+    EXPECT_EQ(cli("quote " + q + " --reply maybe").rc, 2);
+}
