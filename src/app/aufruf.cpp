@@ -181,7 +181,7 @@ Programm machKommandozeile() {
           {"--pdf", nullptr, "OUT", Art::Datei,
            "write the quotation as one A4 PDF file OUT: covering letter with the contents, "
            "positions, totals and terms, then each position's price list, data sheet, plate "
-           "plan and specification sheet"},
+           "plan, specification sheet and performance curves"},
           {"--letter-only", nullptr, nullptr, Art::Keiner,
            "with --pdf, leave out the positions' own printouts"},
           {"--actions", nullptr, "FILE", Art::Datei,
