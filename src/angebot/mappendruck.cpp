@@ -339,7 +339,10 @@ bool druckeAngebotsmappe(PageDevice& dc, const CIniEx& sprache, CDialogProjektDa
         auto z = [&m, &seiten] { return std::pair{m.seite(), seiten}; };
         kopf.durchgehendZaehlen(z);
         for (auto& k : a.koepfe)
-            if (k) k->durchgehendZaehlen(z);
+            if (k) {
+                k->durchgehendZaehlen(z);
+                k->ersatzSetzen(kopf.projektdaten());
+            }
     };
     std::vector<int> anfaenge;
     bool ok = false;
@@ -359,7 +362,10 @@ bool druckeAngebotsmappe(PageDevice& dc, const CIniEx& sprache, CDialogProjektDa
     }
     // the headers are the positions' own again
     for (auto& k : a.koepfe)
-        if (k) k->durchgehendZaehlen({});
+        if (k) {
+            k->durchgehendZaehlen({});
+            k->ersatzSetzen({});
+        }
     kopf.durchgehendZaehlen({});
     if (!ok) m.abortDocument();
     return m.abschliessen();

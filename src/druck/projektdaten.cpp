@@ -164,7 +164,11 @@ int CDialogProjektDaten::KopfDrucken(PageDevice& dc, const Rechteck& r,
     // project data in two columns of label and value, the price code and
     // the identification (where the settings show it) across the width; a
     // long value wraps within its column or is set smaller there
-    const Projektdaten p = projektdaten();
+    Projektdaten p = projektdaten();
+    if (ersatz_)
+        for (auto [eigen, ersatz] :
+             {std::pair{&p.kunde, &ersatz_->kunde}, std::pair{&p.projekt, &ersatz_->projekt}})
+            if (eigen->empty()) *eigen = *ersatz;
     // a revised offer says which revision it is beside its date
     const std::string datum =
         p.revision > 0 ? formatiere("%s, %s %d", p.datum.c_str(), t("revision").c_str(), p.revision)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -68,6 +69,9 @@ public:
     // the sheet's own (a count of 0 while the pages are still counted).
     using Seitenzaehlung = std::function<std::pair<int, int>()>;
     void durchgehendZaehlen(Seitenzaehlung zaehlung) { zaehlung_ = std::move(zaehlung); }
+    // The customer and project the header shows where this project leaves
+    // them empty (a quotation's, on the pages of its positions).
+    void ersatzSetzen(std::optional<Projektdaten> p) { ersatz_ = std::move(p); }
 
 private:
     std::string text(const char* key) const;
@@ -77,6 +81,7 @@ private:
     Druckziel ziel_ = Druckziel::Drucker;
     int revision_ = 0;
     Seitenzaehlung zaehlung_;
+    std::optional<Projektdaten> ersatz_;
 };
 
 // Today as the offer date, "dd.mm.yyyy".

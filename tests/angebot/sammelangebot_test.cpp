@@ -9,6 +9,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <set>
 
 #include "angebot/mappendruck.h"
 #include "ids/dialog_ids.h"
@@ -231,6 +232,11 @@ TEST(Sammelangebot, DocumentLayoutAndPageNumbers) {
             }
         }
         EXPECT_EQ(static_cast<int>(gefunden.size()), seiten);
+        // the positions' projects name no customer: their pages show the quotation's
+        std::set<int> mitKunde;
+        for (const RecordingPage::Text& t : seite.texte)
+            if (t.text.starts_with("MMMMMMMMMM")) mitKunde.insert(t.seite);
+        EXPECT_EQ(static_cast<int>(mitKunde.size()), seiten);
         // the contents: a title on page 1 with the page the title's sheet begins on
         const CIniEx& s = q.mappenSprache();
         const std::string plan = s.GetValue("plattenlegeplan", "titel", "");
