@@ -35,6 +35,7 @@ constexpr Knopftext kBeschriftungen[] = {
     {LabelVerpackung, "verpackung"},
     {LabelGewaehrleistung, "gewaehrleistung"},
     {LabelMenge, "menge"},
+    {LabelPositionsText, "positionsText"},
     {Hinzufuegen, "hinzufuegen"},
     {Hoch, "hoch"},
     {Runter, "runter"},
@@ -106,15 +107,16 @@ AngebotsfensterModel::AngebotsfensterModel(CBerechnungDlg& haupt)
     f.setKind(ControlKind::Label,
               {LabelKunde, LabelAdresse, LabelKontakt, LabelUnsereReferenz, LabelAnfrageReferenz,
                LabelGueltigkeit, LabelRabatt, LabelMwst, LabelZahlung, LabelLieferung,
-               LabelVerpackung, LabelGewaehrleistung, LabelMenge, Summen});
+               LabelVerpackung, LabelGewaehrleistung, LabelMenge, LabelPositionsText, Summen});
     f.setKind(ControlKind::Edit, {Kunde, Adresse1, Adresse2, Adresse3, Kontakt, UnsereReferenz,
                                   AnfrageReferenz, AnfrageDatum, Gueltigkeit, Zahlung, Lieferung,
-                                  Verpackung, Gewaehrleistung, Rabatt, Mwst, Menge});
+                                  Verpackung, Gewaehrleistung, Rabatt, Mwst, Menge, PositionsText});
     f.setKind(ControlKind::Button,
               {Hinzufuegen, Hoch, Runter, Duplizieren, Entfernen, ImHauptfenster, Zuruecknehmen,
                Neu, Oeffnen, Speichern, SpeichernUnter, AlsRevision, DruckenPdf, Schliessen});
     f.setKind(ControlKind::List, {Positionen});
     for (int id : kTextfelder) f.control(id).maxLength = static_cast<int>(kMappeMaxText);
+    f.control(PositionsText).maxLength = static_cast<int>(kMappeMaxText);
     f.control(Menge).maxLength = 5;
     felderFuellen();
     aktualisieren();
@@ -259,8 +261,12 @@ void AngebotsfensterModel::aktualisieren() {
     f.setEnabled(Runter, auswahl && gewaehlt_ + 1 < static_cast<int>(n));
     f.setEnabled(Duplizieren, auswahl && n < kMappeMaxPositionen);
     f.setEnabled(Hinzufuegen, n < kMappeMaxPositionen);
-    for (int id : {Entfernen, ImHauptfenster, Zuruecknehmen, Menge}) f.setEnabled(id, auswahl);
+    for (int id : {Entfernen, ImHauptfenster, Zuruecknehmen, Menge, PositionsText})
+        f.setEnabled(id, auswahl);
     f.setText(Menge, auswahl ? zeilen_[static_cast<size_t>(gewaehlt_)].menge : std::string());
+    f.setText(PositionsText,
+              auswahl ? angebot_.mappe().positionen[static_cast<size_t>(gewaehlt_)].text
+                      : std::string());
     f.setEnabled(DruckenPdf, n > 0);
     f.setText(Summen, summenText());
     std::string name =
@@ -299,7 +305,8 @@ void AngebotsfensterModel::auswahlGeaendert(int id) {
 }
 
 void AngebotsfensterModel::textGeaendert(int id) {
-    if (id == Rabatt || id == Mwst || id == Menge) return;  // taken when the field is left
+    // taken when the field is left
+    if (id == Rabatt || id == Mwst || id == Menge || id == PositionsText) return;
     feldUebernehmen(id);
     aktualisieren();
 }
@@ -321,6 +328,8 @@ void AngebotsfensterModel::fokusVerloren(int id) {
             angebot_.setzeMenge(static_cast<size_t>(gewaehlt_), *q);
         else
             fehler("mengeFalsch");
+    } else if (id == PositionsText && gewaehlt_ >= 0) {
+        angebot_.setzeText(static_cast<size_t>(gewaehlt_), f.text(PositionsText));
     } else {
         return;
     }

@@ -82,6 +82,11 @@ AngebotsfensterView::AngebotsfensterView(AngebotsfensterModel& model, QWidget* p
     mitte->addLayout(knoepfe);
     layout->addLayout(mitte, 1);
 
+    auto* text = new QHBoxLayout;
+    text->addWidget(bau::label(this, LabelPositionsText));
+    text->addWidget(bau::edit(this, PositionsText, 400), 1);
+    layout->addLayout(text);
+
     auto* summen = bau::label(this, Summen);
     summen->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont fett = summen->font();

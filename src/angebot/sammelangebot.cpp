@@ -93,7 +93,9 @@ bool Sammelangebot::alsRevisionSpeichern(const std::string& pfad) {
 
 void Sammelangebot::hinzufuegen(const std::string& projekt, int menge, const std::string& text) {
     if (mappe_.positionen.size() >= kMappeMaxPositionen) return;
-    mappe_.positionen.push_back({projekt, std::clamp(menge, 1, kMappeMaxMenge), text, {}});
+    // no longer than the file takes, or it could not be opened again
+    mappe_.positionen.push_back({projekt, std::clamp(menge, 1, kMappeMaxMenge),
+                                 aufLaengeGekuerzt(text, static_cast<int>(kMappeMaxText)), {}});
 }
 
 void Sammelangebot::verschieben(size_t von, size_t nach) {
@@ -123,6 +125,11 @@ void Sammelangebot::ersetzen(size_t i, const std::string& projekt) {
 void Sammelangebot::setzeMenge(size_t i, int menge) {
     if (i < mappe_.positionen.size())
         mappe_.positionen[i].menge = std::clamp(menge, 1, kMappeMaxMenge);
+}
+
+void Sammelangebot::setzeText(size_t i, const std::string& text) {
+    if (i < mappe_.positionen.size())
+        mappe_.positionen[i].text = aufLaengeGekuerzt(text, static_cast<int>(kMappeMaxText));
 }
 
 Mappenauswerter& Sammelangebot::auswerter() {

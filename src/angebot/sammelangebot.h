@@ -44,6 +44,8 @@ public:
     // A position's project changed and taken back.
     void ersetzen(size_t i, const std::string& projekt);
     void setzeMenge(size_t i, int menge);
+    // The text printed below the position's description.
+    void setzeText(size_t i, const std::string& text);
     size_t anzahl() const { return mappe_.positionen.size(); }
 
     // --- state

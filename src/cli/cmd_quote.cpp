@@ -79,6 +79,9 @@ std::optional<QuoteOptionen> optionenLesen(Args args) {
                 ok = n.has_value();
                 if (ok) o.positionen.back().menge = *n;
             } else if (ok) {
+                // a text longer than the file keeps is refused, not cut unseen
+                ok = w->size() <= kMappeMaxText;
+                if (!ok) std::fprintf(stderr, "--text takes at most %zu bytes\n", kMappeMaxText);
                 o.positionen.back().text = *w;
             }
         } else if (a == "--customer" || a == "--pdf" || a == "--actions") {

@@ -283,6 +283,7 @@ enum : int {
     Gewaehrleistung = 1614,
     Positionen = 1620,
     Menge = 1621,
+    PositionsText = 1622,
     Hinzufuegen = 1630,
     Hoch = 1631,
     Runter = 1632,
@@ -311,6 +312,7 @@ enum : int {
     LabelVerpackung = 1671,
     LabelGewaehrleistung = 1672,
     LabelMenge = 1673,
+    LabelPositionsText = 1674,
 };
 
 }  // namespace kal::ag

@@ -64,7 +64,7 @@ TEST(Angebotsfenster, PositionsButtonsAndTotals) {
     AngebotsfensterModel f(haupt);
     const Form& form = f.form();
     for (int id : {ag::Hoch, ag::Runter, ag::Duplizieren, ag::Entfernen, ag::ImHauptfenster,
-                   ag::Zuruecknehmen, ag::DruckenPdf})
+                   ag::Zuruecknehmen, ag::DruckenPdf, ag::PositionsText})
         EXPECT_FALSE(form.enabled(id)) << id;
     EXPECT_FALSE(f.angebot().geaendert());
 
@@ -86,6 +86,14 @@ TEST(Angebotsfenster, PositionsButtonsAndTotals) {
     tippen(f, ag::Menge, "0");  // refused with a message, the quantity stays
     EXPECT_EQ(u.p.messages.shown.size(), 1u);
     tippen(f, ag::Menge, "2");
+    // the selected position's text, shown again when it is selected; no
+    // longer than the file keeps
+    tippen(f, ag::PositionsText, std::string(kMappeMaxText, 'T') + "zu viel");
+    waehlen(f, 0);
+    EXPECT_EQ(form.text(ag::PositionsText), "");
+    waehlen(f, 1);
+    EXPECT_EQ(form.text(ag::PositionsText), std::string(kMappeMaxText, 'T'));
+    EXPECT_EQ(f.angebot().mappe().positionen[1].text, std::string(kMappeMaxText, 'T'));
     waehlen(f, 2);
     klick(f, ag::Entfernen);
     EXPECT_EQ(mengen(f), "3;2;");

@@ -119,8 +119,13 @@ TEST(CliQuote, UnusableFilesExitTwo) {
     }
     EXPECT_FALSE(std::filesystem::exists(d.pfad("neu.kalq")));
     // usage errors: no file, a quantity without its position or out of range
-    for (const char* args : {"quote", "quote x.kalq --qty 2", "quote x.kalq --add a.kal --qty 0"})
-        EXPECT_EQ(cli(args).rc, 2) << args;
+    // and a text longer than the file keeps (it could not be opened again)
+    const std::string lang = "quote " + d.pfad("lang.kalq") + " --add " + distDir() +
+                             "/examples/water_water_design.kal --text " + std::string(4097, 'x');
+    for (const std::string& args : {std::string("quote"), std::string("quote x.kalq --qty 2"),
+                                    std::string("quote x.kalq --add a.kal --qty 0"), lang})
+        EXPECT_EQ(cli(args).rc, 2) << args.substr(0, 80);
+    EXPECT_FALSE(std::filesystem::exists(d.pfad("lang.kalq")));
 }
 
 // A new quotation in German takes the German standard terms.
