@@ -138,6 +138,7 @@ sed -i 's/^language=.*/language=English/' "$conf"
 # A quotation of three positions (the completed design twice, the steam
 # condenser as calculated), in English and German.
 "$root/$build/bin/kalvoria-cli" quote "$tmp/quotation.kalq" --add "$tmp/offer.kal" --qty 2 \
+  --text "Heating water, winter duty; spare gasket set included" \
   --add "$tmp/offer.kal" --add examples/steam_condenser_design.kal >/dev/null
 KALVORIA_SCREENSHOT="$out/quotation.png" xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$root/$build/bin/kalvoria" --angebot "$tmp/quotation.kalq"
