@@ -36,6 +36,7 @@ constexpr Knopftext kBeschriftungen[] = {
     {LabelGewaehrleistung, "gewaehrleistung"},
     {LabelMenge, "menge"},
     {LabelPositionsText, "positionsText"},
+    {Unterlagen, "unterlagen"},
     {Hinzufuegen, "hinzufuegen"},
     {Hoch, "hoch"},
     {Runter, "runter"},
@@ -115,6 +116,7 @@ AngebotsfensterModel::AngebotsfensterModel(CBerechnungDlg& haupt)
               {Hinzufuegen, Hoch, Runter, Duplizieren, Entfernen, ImHauptfenster, Zuruecknehmen,
                Neu, Oeffnen, Speichern, SpeichernUnter, AlsRevision, DruckenPdf, Schliessen});
     f.setKind(ControlKind::List, {Positionen});
+    f.setKind(ControlKind::CheckBox, {Unterlagen});
     for (int id : kTextfelder) f.control(id).maxLength = static_cast<int>(kMappeMaxText);
     f.control(PositionsText).maxLength = static_cast<int>(kMappeMaxText);
     f.control(Menge).maxLength = 5;
@@ -261,12 +263,14 @@ void AngebotsfensterModel::aktualisieren() {
     f.setEnabled(Runter, auswahl && gewaehlt_ + 1 < static_cast<int>(n));
     f.setEnabled(Duplizieren, auswahl && n < kMappeMaxPositionen);
     f.setEnabled(Hinzufuegen, n < kMappeMaxPositionen);
-    for (int id : {Entfernen, ImHauptfenster, Zuruecknehmen, Menge, PositionsText})
+    for (int id : {Entfernen, ImHauptfenster, Zuruecknehmen, Menge, PositionsText, Unterlagen})
         f.setEnabled(id, auswahl);
+    f.setChecked(Unterlagen,
+                 auswahl && angebot_.mappe().positionen[static_cast<size_t>(gewaehlt_)].dokumente);
     f.setText(Menge, auswahl ? zeilen_[static_cast<size_t>(gewaehlt_)].menge : std::string());
-    f.setText(PositionsText,
-              auswahl ? angebot_.mappe().positionen[static_cast<size_t>(gewaehlt_)].text
-                      : std::string());
+    f.setText(PositionsText, auswahl
+                                 ? angebot_.mappe().positionen[static_cast<size_t>(gewaehlt_)].text
+                                 : std::string());
     f.setEnabled(DruckenPdf, n > 0);
     f.setText(Summen, summenText());
     std::string name =
@@ -471,6 +475,9 @@ void AngebotsfensterModel::geklickt(int id) {
             break;
         case Entfernen:
             if (gewaehlt_ >= 0) angebot_.entfernen(i);
+            break;
+        case Unterlagen:
+            if (gewaehlt_ >= 0) angebot_.setzeDokumente(i, form().checked(Unterlagen));
             break;
         case ImHauptfenster:
             imHauptfenster();

@@ -78,6 +78,7 @@ AngebotsfensterView::AngebotsfensterView(AngebotsfensterModel& model, QWidget* p
     menge->addWidget(bau::label(this, LabelMenge));
     menge->addWidget(bau::edit(this, Menge, 60, 80));
     knoepfe->addLayout(menge);
+    knoepfe->addWidget(bau::haken(this, Unterlagen));
     knoepfe->addStretch();
     mitte->addLayout(knoepfe);
     layout->addLayout(mitte, 1);

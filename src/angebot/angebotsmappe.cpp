@@ -23,7 +23,7 @@ const char* const kBekannt[] = {"format",     "version",   "customer", "ourRefer
                                 "enquiry",    "date",      "validity", "language",
                                 "currency",   "revision",  "terms",    "discountPercent",
                                 "vatPercent", "positions", "history"};
-const char* const kPositionBekannt[] = {"project", "quantity", "text"};
+const char* const kPositionBekannt[] = {"project", "quantity", "text", "documents"};
 
 const char kZeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
@@ -138,6 +138,10 @@ Angebotsmappe lesen(const Json& o) {
         if (const Json* q = member(j, "quantity"))
             pos.menge = static_cast<int>(ganzzahl(*q, wo + ".quantity", 1, kMappeMaxMenge));
         text(j, "text", wo + ".", pos.text);
+        if (const Json* d = member(j, "documents")) {
+            if (!d->is_boolean()) fehler(wo + ".documents", "not true or false");
+            pos.dokumente = d->get<bool>();
+        }
         pos.weitere = unbekannte(j, kPositionBekannt);
         m.positionen.push_back(std::move(pos));
     }
@@ -242,6 +246,8 @@ std::string mappeKodieren(const Angebotsmappe& m) {
     Json positionen = Json::array();
     for (const Mappenposition& p : m.positionen) {
         Json e{{"project", basis64(p.projekt)}, {"quantity", p.menge}, {"text", p.text}};
+        // written only where it differs from what a file without it means
+        if (!p.dokumente) e["documents"] = false;
         zurueck(e, p.weitere);
         positionen.push_back(std::move(e));
     }

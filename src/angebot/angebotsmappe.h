@@ -37,8 +37,9 @@ struct Mappenbedingungen {
 struct Mappenposition {
     std::string projekt;  // the project file's bytes: record and offer block
     int menge = 1;
-    std::string text;     // printed below the position's description
-    std::string weitere;  // unknown members (JSON object text), kept
+    std::string text;       // printed below the position's description
+    std::string weitere;    // unknown members (JSON object text), kept
+    bool dokumente = true;  // its printouts follow the letter
     bool operator==(const Mappenposition&) const = default;
 };
 

@@ -387,7 +387,9 @@ PrintPort::Zeichnung mappenZeichnung(Sammelangebot& s, bool dokumente) {
     const CIniEx& sprache = s.mappenSprache();
     auto t = [&sprache](const char* key) { return sprache.GetValue("angebotsmappe", key, ""); };
     for (size_t i = 0; i < s.anzahl(); ++i) {
-        const Positionsauswertung& e = s.auswertung(i, dokumente);
+        // a position's printouts only where it takes them
+        const bool mit = dokumente && a->mappe.positionen[i].dokumente;
+        const Positionsauswertung& e = s.auswertung(i, mit);
         Mappenzeile z;
         z.nummer = static_cast<int>(i + 1);
         z.menge = a->mappe.positionen[i].menge;
@@ -407,7 +409,7 @@ PrintPort::Zeichnung mappenZeichnung(Sammelangebot& s, bool dokumente) {
         }
         if (a->waehrung.empty()) a->waehrung = e.waehrung;
         a->zeilen.push_back(std::move(z));
-        a->dokumente.push_back(dokumente ? e.dokumente : std::vector<Positionsdokument>{});
+        a->dokumente.push_back(mit ? e.dokumente : std::vector<Positionsdokument>{});
         a->koepfe.push_back(e.kopf);
     }
     if (!a->mappe.waehrung.empty()) a->waehrung = a->mappe.waehrung;

@@ -42,8 +42,9 @@ struct Mappenangaben {
 bool druckeAngebotsmappe(PageDevice& dc, const CIniEx& sprache, CDialogProjektDaten& kopf,
                          Mappenangaben& a);
 
-// The positions evaluated (with their printouts when `dokumente`) and the
-// document ready to draw, in the quotation's language.
+// The positions evaluated (with their printouts when `dokumente`, for the
+// positions that take them) and the document ready to draw, in the
+// quotation's language.
 PrintPort::Zeichnung mappenZeichnung(Sammelangebot& s, bool dokumente);
 
 // The header's project data of the quotation's own pages.

@@ -94,8 +94,11 @@ bool Sammelangebot::alsRevisionSpeichern(const std::string& pfad) {
 void Sammelangebot::hinzufuegen(const std::string& projekt, int menge, const std::string& text) {
     if (mappe_.positionen.size() >= kMappeMaxPositionen) return;
     // no longer than the file takes, or it could not be opened again
-    mappe_.positionen.push_back({projekt, std::clamp(menge, 1, kMappeMaxMenge),
-                                 aufLaengeGekuerzt(text, static_cast<int>(kMappeMaxText)), {}});
+    mappe_.positionen.push_back({projekt,
+                                 std::clamp(menge, 1, kMappeMaxMenge),
+                                 aufLaengeGekuerzt(text, static_cast<int>(kMappeMaxText)),
+                                 {},
+                                 true});
 }
 
 void Sammelangebot::verschieben(size_t von, size_t nach) {
@@ -130,6 +133,10 @@ void Sammelangebot::setzeMenge(size_t i, int menge) {
 void Sammelangebot::setzeText(size_t i, const std::string& text) {
     if (i < mappe_.positionen.size())
         mappe_.positionen[i].text = aufLaengeGekuerzt(text, static_cast<int>(kMappeMaxText));
+}
+
+void Sammelangebot::setzeDokumente(size_t i, bool mit) {
+    if (i < mappe_.positionen.size()) mappe_.positionen[i].dokumente = mit;
 }
 
 Mappenauswerter& Sammelangebot::auswerter() {

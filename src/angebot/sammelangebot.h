@@ -46,6 +46,8 @@ public:
     void setzeMenge(size_t i, int menge);
     // The text printed below the position's description.
     void setzeText(size_t i, const std::string& text);
+    // Whether the position's printouts follow the letter.
+    void setzeDokumente(size_t i, bool mit);
     size_t anzahl() const { return mappe_.positionen.size(); }
 
     // --- state

@@ -182,6 +182,9 @@ Programm machKommandozeile() {
            "write the quotation as one A4 PDF file OUT: covering letter with the contents, "
            "positions, totals and terms, then each position's price list, data sheet, plate "
            "plan, specification sheet and performance curves"},
+          {"--without-documents", nullptr, nullptr, Art::Keiner,
+           "the position added just before is printed without its own printouts (its row "
+           "in the positions table stays)"},
           {"--letter-only", nullptr, nullptr, Art::Keiner,
            "with --pdf, leave out the positions' own printouts"},
           {"--actions", nullptr, "FILE", Art::Datei,

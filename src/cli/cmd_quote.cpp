@@ -30,6 +30,7 @@ struct Zusatz {
     std::string pfad;
     int menge = 1;
     std::string text;
+    bool dokumente = true;
 };
 
 struct QuoteOptionen {
@@ -65,12 +66,15 @@ std::optional<QuoteOptionen> optionenLesen(Args args) {
             o.werksmodus = true;
         } else if (a == "--revision") {
             o.revision = true;
+        } else if (a == "--without-documents") {
+            ok = !o.positionen.empty();
+            if (ok) o.positionen.back().dokumente = false;
         } else if (a == "--letter-only") {
             o.nurAnschreiben = true;
         } else if (a == "--add") {
             auto w = wert();
             ok = w.has_value();
-            if (ok) o.positionen.push_back({vomStart(*w), 1, {}});
+            if (ok) o.positionen.push_back({vomStart(*w), 1, {}, true});
         } else if (a == "--qty" || a == "--text") {
             auto w = wert();
             ok = w && !o.positionen.empty();
@@ -177,7 +181,14 @@ int befehlQuote(const Args& args) {
                 return kNichtDarstellbar;
             return 2;
         }
+        if (q.anzahl() >= kMappeMaxPositionen) {
+            // refused whole rather than saved without the positions beyond
+            std::fprintf(stderr, "%s: a quotation holds at most %zu positions\n", z.pfad.c_str(),
+                         kMappeMaxPositionen);
+            return 2;
+        }
         q.hinzufuegen(*bytes, z.menge, z.text);
+        q.setzeDokumente(q.anzahl() - 1, z.dokumente);
     }
     int rc = 0;
     if (!o->positionen.empty() || !o->kunde.empty() || o->revision || !vorhanden)
@@ -239,6 +250,7 @@ int befehlQuote(const Args& args) {
                      {"media", e.medien},
                      {"identification", e.kennung},
                      {"text", p.text},
+                     {"documents", p.dokumente},
                      {"unitPrice", geld(e.berechnet ? e.einzelpreis : std::nullopt)},
                      {"total", geld(summen.positionen[i])},
                      {"deliveryWeeks", e.lieferzeit ? Json(*e.lieferzeit) : Json(nullptr)},

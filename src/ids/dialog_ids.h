@@ -284,6 +284,7 @@ enum : int {
     Positionen = 1620,
     Menge = 1621,
     PositionsText = 1622,
+    Unterlagen = 1623,
     Hinzufuegen = 1630,
     Hoch = 1631,
     Runter = 1632,

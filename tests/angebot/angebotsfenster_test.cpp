@@ -64,7 +64,7 @@ TEST(Angebotsfenster, PositionsButtonsAndTotals) {
     AngebotsfensterModel f(haupt);
     const Form& form = f.form();
     for (int id : {ag::Hoch, ag::Runter, ag::Duplizieren, ag::Entfernen, ag::ImHauptfenster,
-                   ag::Zuruecknehmen, ag::DruckenPdf, ag::PositionsText})
+                   ag::Zuruecknehmen, ag::DruckenPdf, ag::PositionsText, ag::Unterlagen})
         EXPECT_FALSE(form.enabled(id)) << id;
     EXPECT_FALSE(f.angebot().geaendert());
 
@@ -94,6 +94,14 @@ TEST(Angebotsfenster, PositionsButtonsAndTotals) {
     waehlen(f, 1);
     EXPECT_EQ(form.text(ag::PositionsText), std::string(kMappeMaxText, 'T'));
     EXPECT_EQ(f.angebot().mappe().positionen[1].text, std::string(kMappeMaxText, 'T'));
+    // and whether its printouts go with it
+    EXPECT_TRUE(form.checked(ag::Unterlagen));
+    tun(f, {ag::Unterlagen, Art::Haken, 0, false, {}});
+    EXPECT_FALSE(f.angebot().mappe().positionen[1].dokumente);
+    waehlen(f, 0);
+    EXPECT_TRUE(form.checked(ag::Unterlagen));
+    waehlen(f, 1);
+    EXPECT_FALSE(form.checked(ag::Unterlagen));
     waehlen(f, 2);
     klick(f, ag::Entfernen);
     EXPECT_EQ(mengen(f), "3;2;");

@@ -34,8 +34,8 @@ Angebotsmappe beispiel() {
     m.sprache = "de";
     m.waehrung = "EUR";
     m.revision = 2;
-    m.positionen = {{projekt("A"), 2, "with spare gaskets", {}},
-                    {projekt("B") + "tail", 1, "", {}}};
+    m.positionen = {{projekt("A"), 2, "with spare gaskets", {}, true},
+                    {projekt("B") + "tail", 1, "", {}, false}};
     m.bedingungen = {"30 days", "FCA", "crate", "12 months"};
     m.rabatt = 250;
     m.mwst = 1900;
@@ -145,6 +145,9 @@ TEST(Angebotsmappe, RoundTripKeepsUnknownMembers) {
     EXPECT_EQ(zurueck["signature"], j["signature"]);
     EXPECT_EQ(zurueck["positions"][1]["drawingNo"], "Z-17");
     EXPECT_FALSE(zurueck["positions"][0].contains("drawingNo"));
+    // a position's printouts are named only where it goes without them
+    EXPECT_FALSE(zurueck["positions"][0].contains("documents"));
+    EXPECT_EQ(zurueck["positions"][1]["documents"], false);
     EXPECT_EQ(zurueck["discountPercent"], 2.5);
     EXPECT_EQ(ausBasis64(zurueck["positions"][1]["project"].get<std::string>()),
               m.positionen[1].projekt);
@@ -191,6 +194,8 @@ TEST(Angebotsmappe, DamagedFilesAreRefusedWithTheirReason) {
          "positions[1].quantity"},
         {"quantity fraction", mit([](Json& j) { j["positions"][0]["quantity"] = 1.5; }),
          "positions[1].quantity"},
+        {"documents text", mit([](Json& j) { j["positions"][0]["documents"] = "no"; }),
+         "positions[1].documents"},
         {"discount text", mit([](Json& j) { j["discountPercent"] = "5"; }), "discountPercent"},
         {"discount over 100", mit([](Json& j) { j["discountPercent"] = 100.5; }),
          "discountPercent"},

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "angebot/angebotsmappe.h"
 #include "cli.h"
 #include "ids/dialog_ids.h"
 
@@ -44,9 +45,10 @@ TEST(CliQuote, FiguresFromTheCompletedPositions) {
     d.schreibe("kunde.json", R"({"customer": {"name": "ACME", "address": ["Street 1"]},
         "ourReference": "Q-7", "discountPercent": 2.5, "vatPercent": 19})");
     const std::string q = d.pfad("q.kalq");
-    const Lauf l = cli("quote " + q + " --customer " + d.pfad("kunde.json") + " --add " +
-                       d.pfad("a.kal") + " --qty 2 --add " + d.pfad("b.kal") + " --add " +
-                       distDir() + "/examples/glycol_water_rating.kal --text Spare --json");
+    const Lauf l =
+        cli("quote " + q + " --customer " + d.pfad("kunde.json") + " --add " + d.pfad("a.kal") +
+            " --qty 2 --add " + d.pfad("b.kal") + " --add " + distDir() +
+            "/examples/glycol_water_rating.kal --text Spare " + "--without-documents --json");
     EXPECT_EQ(l.rc, 0) << l.out;
     const Json j = json(l);
     ASSERT_EQ(j["positions"].size(), 3u);
@@ -57,6 +59,8 @@ TEST(CliQuote, FiguresFromTheCompletedPositions) {
     EXPECT_FALSE(j["positions"][2]["complete"].get<bool>());
     EXPECT_TRUE(j["positions"][2]["unitPrice"].is_null());
     EXPECT_EQ(j["positions"][2]["text"], "Spare");
+    EXPECT_EQ(j["positions"][2]["documents"], false);
+    EXPECT_EQ(j["positions"][1]["documents"], true);
     bool gesagt = false;
     for (const Json& m : j["messages"]) gesagt = gesagt || m["key"] == "unvollstaendig";
     EXPECT_TRUE(gesagt);
@@ -80,13 +84,14 @@ TEST(CliQuote, FiguresFromTheCompletedPositions) {
     ASSERT_EQ(jr["history"].size(), 1u);
     EXPECT_EQ(jr["history"][0]["total"], t["total"]);
 
-    // one PDF, the header of every page counting the whole document
+    // one PDF, the header of every page counting the whole document: the
+    // letter and five printouts of each position but the third
     const Lauf p = cli("quote " + q + " --pdf " + d.pfad("q.pdf"));
     EXPECT_EQ(p.rc, 0) << p.out;
     const Lauf text = kaltest::shellLauf("pdftotext -raw -enc UTF-8 '" + d.pfad("q.pdf") + "' -");
     ASSERT_EQ(text.rc, 0);
-    EXPECT_NE(text.out.find("Page 1 of 16"), std::string::npos);
-    EXPECT_NE(text.out.find("Page 16 of 16"), std::string::npos);
+    EXPECT_NE(text.out.find("Page 1 of 11"), std::string::npos);
+    EXPECT_NE(text.out.find("Page 11 of 11"), std::string::npos);
     EXPECT_NE(text.out.find("Rev. 1"), std::string::npos);
     EXPECT_NE(text.out.find("ACME"), std::string::npos);
 }
@@ -126,6 +131,12 @@ TEST(CliQuote, UnusableFilesExitTwo) {
                                     std::string("quote x.kalq --add a.kal --qty 0"), lang})
         EXPECT_EQ(cli(args).rc, 2) << args.substr(0, 80);
     EXPECT_FALSE(std::filesystem::exists(d.pfad("lang.kalq")));
+    // more positions than a quotation holds: refused whole, nothing written
+    std::string viele = "quote " + d.pfad("viele.kalq");
+    for (size_t i = 0; i <= kal::kMappeMaxPositionen; ++i)
+        viele += " --add " + distDir() + "/examples/water_water_design.kal";
+    EXPECT_EQ(cli(viele).rc, 2);
+    EXPECT_FALSE(std::filesystem::exists(d.pfad("viele.kalq")));
 }
 
 // A new quotation in German takes the German standard terms.
